@@ -1,0 +1,76 @@
+#include "profiledataentity.h"
+
+#include <stdexcept>
+
+namespace {
+
+QList<qint32> zeroLayer()
+{
+    return QList<qint32>(ProfileDataEntity::keyCount, 0);
+}
+
+// Both profiles must hold a whole layer; a short one would be read or written out of bounds.
+void requireWholeLayer(const QList<qint32> &layer)
+{
+    if (layer.size() < ProfileDataEntity::keyCount)
+        throw std::length_error("a keymap layer holds fewer than 120 usage IDs");
+}
+
+} // namespace
+
+ProfileDataEntity::ProfileDataEntity()
+    : normal(zeroLayer())
+    , withFn1(zeroLayer())
+    , withFn2(zeroLayer())
+    , withFn3(zeroLayer())
+{}
+
+ProfileDataEntity::ProfileDataEntity(QList<qint32> normal, QList<qint32> withFn1,
+                                     QList<qint32> withFn2, QList<qint32> withFn3)
+    : normal(std::move(normal))
+    , withFn1(std::move(withFn1))
+    , withFn2(std::move(withFn2))
+    , withFn3(std::move(withFn3))
+{}
+
+void ProfileDataEntity::getProfileData(const ProfileDataEntity &profileData)
+{
+    for (FnMode mode : {FnMode::Normal, FnMode::WithFn1, FnMode::WithFn2, FnMode::WithFn3}) {
+        requireWholeLayer(layer(mode));
+        requireWholeLayer(profileData.layer(mode));
+    }
+    for (int key = 0; key < keyCount; ++key) {
+        normal[key] = profileData.normal[key];
+        withFn1[key] = profileData.withFn1[key];
+        withFn2[key] = profileData.withFn2[key];
+        withFn3[key] = profileData.withFn3[key];
+    }
+}
+
+QMap<QString, QList<qint32>> ProfileDataEntity::convertToDictionary() const
+{
+    return {{QStringLiteral("Normal"), normal},
+            {QStringLiteral("WithFn1"), withFn1},
+            {QStringLiteral("WithFn2"), withFn2},
+            {QStringLiteral("WithFn3"), withFn3}};
+}
+
+QList<qint32> &ProfileDataEntity::layer(FnMode mode)
+{
+    switch (mode) {
+    case FnMode::WithFn1:
+        return withFn1;
+    case FnMode::WithFn2:
+        return withFn2;
+    case FnMode::WithFn3:
+        return withFn3;
+    case FnMode::Normal:
+        break;
+    }
+    return normal;
+}
+
+const QList<qint32> &ProfileDataEntity::layer(FnMode mode) const
+{
+    return const_cast<ProfileDataEntity *>(this)->layer(mode);
+}

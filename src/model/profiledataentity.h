@@ -1,0 +1,35 @@
+#pragma once
+
+#include "enumerations.h"
+
+#include <QList>
+#include <QMap>
+#include <QString>
+
+// One profile of the keyboard: four layers (normal and Fn1 to Fn3) of 120 usage IDs, indexed by
+// key number. Profiles are shared between pages and the driver and are only ever overwritten in
+// place, so copying one is explicit (getProfileData) and never an assignment.
+class ProfileDataEntity
+{
+public:
+    static constexpr int keyCount = 120;
+
+    ProfileDataEntity();
+    ProfileDataEntity(QList<qint32> normal, QList<qint32> withFn1, QList<qint32> withFn2,
+                      QList<qint32> withFn3);
+    ProfileDataEntity(const ProfileDataEntity &) = delete;
+    ProfileDataEntity &operator=(const ProfileDataEntity &) = delete;
+
+    // Copies entries 0 to 119 of every layer of profileData into this profile's own lists.
+    void getProfileData(const ProfileDataEntity &profileData);
+    // The form written into setting files: "Normal", "WithFn1", "WithFn2", "WithFn3".
+    QMap<QString, QList<qint32>> convertToDictionary() const;
+
+    QList<qint32> &layer(FnMode mode);
+    const QList<qint32> &layer(FnMode mode) const;
+
+    QList<qint32> normal;
+    QList<qint32> withFn1;
+    QList<qint32> withFn2;
+    QList<qint32> withFn3;
+};

@@ -1,0 +1,33 @@
+#include "profilelistdataentity.h"
+
+ProfileListDataEntity::ProfileListDataEntity()
+    : profile1(std::make_shared<ProfileDataEntity>())
+    , profile2(std::make_shared<ProfileDataEntity>())
+    , profile3(std::make_shared<ProfileDataEntity>())
+    , profile4(std::make_shared<ProfileDataEntity>())
+{}
+
+void ProfileListDataEntity::getProfilesData(const ProfileListDataEntity &profiles)
+{
+    for (int index = 0; index < 4; ++index)
+        profile(index).getProfileData(profiles.profile(index));
+}
+
+ProfileDataEntity &ProfileListDataEntity::profile(int index)
+{
+    switch (index) {
+    case 0:
+        return *profile1;
+    case 1:
+        return *profile2;
+    case 2:
+        return *profile3;
+    default:
+        return *profile4;
+    }
+}
+
+const ProfileDataEntity &ProfileListDataEntity::profile(int index) const
+{
+    return const_cast<ProfileListDataEntity *>(this)->profile(index);
+}

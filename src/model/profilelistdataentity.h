@@ -1,0 +1,29 @@
+#pragma once
+
+#include "enumerations.h"
+#include "profiledataentity.h"
+
+#include <memory>
+
+// The four profiles of a keyboard. The four profile objects live as long as the list and are
+// overwritten in place, so whoever holds one of them sees every later copy into the list.
+class ProfileListDataEntity
+{
+public:
+    ProfileListDataEntity();
+    ProfileListDataEntity(const ProfileListDataEntity &) = delete;
+    ProfileListDataEntity &operator=(const ProfileListDataEntity &) = delete;
+
+    // Copies profile N of profiles into profile N of this list, for N = 1 to 4.
+    void getProfilesData(const ProfileListDataEntity &profiles);
+
+    // Profile index 0 is profile1, 1 profile2, 2 profile3, any other profile4.
+    ProfileDataEntity &profile(int index);
+    const ProfileDataEntity &profile(int index) const;
+    ProfileDataEntity &profile(ProfileMode mode) { return profile(Enumerations::rawValue(mode)); }
+
+    const std::shared_ptr<ProfileDataEntity> profile1;
+    const std::shared_ptr<ProfileDataEntity> profile2;
+    const std::shared_ptr<ProfileDataEntity> profile3;
+    const std::shared_ptr<ProfileDataEntity> profile4;
+};

@@ -1,0 +1,55 @@
+# Shared by tools/run and tools/test: the Debian packages the tool needs and how to get them.
+
+# Packages to build, test and run the tool on Debian 12.
+KEYMAP_PACKAGES=(
+    cmake ninja-build g++ pkg-config
+    qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-svg-dev libgl-dev
+    libhidapi-dev
+    clang libclang-rt-14-dev
+    python3
+)
+
+keymap_root() {
+    cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd
+}
+
+# Installs whatever of KEYMAP_PACKAGES is missing: as root with apt-get, else through sudo.
+keymap_install_packages() {
+    local missing=()
+    local package
+    for package in "${KEYMAP_PACKAGES[@]}"; do
+        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed"; then
+            missing+=("$package")
+        fi
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+
+    echo "Installing missing packages: ${missing[*]}"
+    local apt=(env DEBIAN_FRONTEND=noninteractive apt-get)
+    if [ "$(id -u)" -ne 0 ]; then
+        if command -v sudo >/dev/null; then
+            apt=(sudo env DEBIAN_FRONTEND=noninteractive apt-get)
+        else
+            echo "error: these Debian packages are missing: ${missing[*]}" >&2
+            echo "Install them as root (apt-get install ${missing[*]}) or run this command as a user allowed to use sudo." >&2
+            exit 1
+        fi
+    fi
+    "${apt[@]}" update -qq
+    "${apt[@]}" install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# keymap_configure <build folder> [cmake options...]: configures a build folder once.
+keymap_configure() {
+    local folder="$1"
+    shift
+    if [ ! -f "$folder/build.ninja" ]; then
+        cmake -S "$(keymap_root)" -B "$folder" -G Ninja "$@"
+    fi
+}
+
+# keymap_build <build folder> [cmake options...]: configures once, then builds incrementally.
+keymap_build() {
+    keymap_configure "$@"
+    cmake --build "$1" -j "$(nproc)"
+}
