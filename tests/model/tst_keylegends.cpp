@@ -1,3 +1,4 @@
+#include "localizedstrings.h"
 #include "profileedit.h"
 #include "utility.h"
 
@@ -12,6 +13,7 @@ private slots:
     void imageName();
     void tooltips_data();
     void tooltips();
+    void tooltipsReadTheProgramsStrings();
     void usageOnAKey_data();
     void usageOnAKey();
 };
@@ -122,6 +124,13 @@ void tst_KeyLegends::tooltips()
     QCOMPARE(utility.getDescriptionForTooltip(usage, layout, 30.0), texts[0]);
     QCOMPARE(utility.getDescriptionForTooltip(usage, layout, 80.0), texts[0]);
     QCOMPARE(utility.getDescriptionForShortcutTooltip(usage, layout), texts[1]);
+}
+
+void tst_KeyLegends::tooltipsReadTheProgramsStrings()
+{
+    QCOMPARE(Utility().getDescriptionForTooltip(0, E, 30.0),
+             LocalizedStrings::text("ToolUtility_TooltipDescription_0"));
+    QVERIFY(Utility().getDescriptionForTooltip(0, E, 30.0) != "ToolUtility_TooltipDescription_0");
 }
 
 void tst_KeyLegends::usageOnAKey_data()
