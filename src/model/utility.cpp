@@ -58,7 +58,7 @@ std::optional<qint64> parseInt64(QStringView text)
     return value;
 }
 
-// Entry key of an Fn layer, with the value 1 read as the profile's own normal-layer usage.
+// The usage on key in an Fn layer, the value 1 read as the profile's own normal-layer usage.
 qint32 effectiveUsage(const ProfileDataEntity &profile, FnMode layer, int key)
 {
     const qint32 usage = profile.layer(layer)[key];
