@@ -2,10 +2,18 @@
 
 #include "factorykeymaps.h"
 #include "keyboardcatalogue.h"
+#include "paletteusagelists.h"
+
+#include <QLocale>
 
 namespace {
 
 const QString applicationResourceRoot = QStringLiteral(":/data/");
+
+bool isJapaneseLocale()
+{
+    return QLocale::languageToCode(QLocale().language()) == QStringLiteral("ja");
+}
 
 } // namespace
 
@@ -90,6 +98,37 @@ QString ResourceLoader::GetTAVOTypeNumber(const KeyboardDataEntity &keyboardData
     const std::optional<KeyboardInformationEntity> record =
         getKeyboardInformation(keyboardData.typeNumber);
     return record ? record->typeNumber : QString();
+}
+
+qint32 ResourceLoader::getWithFnKeyForSpecialKey(qint32 usageId)
+{
+    static const QList<qint32> specialKeys{6, 20, 25, 27, 29, 224, 229, 0x5101, 0x5102, 0x5103};
+    return specialKeys.contains(usageId) ? usageId : -1;
+}
+
+QList<QList<qint32>> ResourceLoader::getSortedJapaneseUsageIdList()
+{
+    return PaletteUsageLists::japanese();
+}
+
+QList<QList<qint32>> ResourceLoader::getSortedShortcutJapaneseUsageIdList()
+{
+    return PaletteUsageLists::shortcutJapanese();
+}
+
+QList<QList<qint32>> ResourceLoader::getSortedEnglishUsageIdList()
+{
+    return PaletteUsageLists::english(isJapaneseLocale());
+}
+
+QList<QList<qint32>> ResourceLoader::getSortedShortcutEnglishUsageIdList()
+{
+    return PaletteUsageLists::shortcutEnglish(isJapaneseLocale());
+}
+
+QList<QList<qint32>> ResourceLoader::getSortedDeviceUsageIdList()
+{
+    return PaletteUsageLists::device();
 }
 
 void ResourceLoader::setResourceRootForTesting(const QString &root)
