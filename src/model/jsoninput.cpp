@@ -1,5 +1,6 @@
 #include "jsoninput.h"
 
+#include "logger.h"
 #include "platformerror.h"
 
 #include <QFile>
@@ -16,8 +17,13 @@ std::optional<QByteArray> JsonInput::readFile(const QString &path, qint64 maxSiz
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    QByteArray bytes = file.read(maxSize + 1);
-    if (file.error() != QFileDevice::NoError || bytes.size() > maxSize)
+    // A regular file tells its size; a device or a pipe does not, so the read is bounded as well.
+    QByteArray bytes = file.size() > maxSize ? QByteArray() : file.read(maxSize + 1);
+    if (file.size() > maxSize || bytes.size() > maxSize) {
+        LOG_ERROR(path + QStringLiteral(" is larger than %1 bytes.").arg(maxSize));
+        return std::nullopt;
+    }
+    if (file.error() != QFileDevice::NoError)
         return std::nullopt;
     return bytes;
 }

@@ -15,8 +15,8 @@ public:
     JsonInput() = delete;
 
     // The whole file, or nothing when it cannot be opened or read to its end, or when it holds
-    // more than maxSize bytes (refused after reading at most maxSize + 1 bytes, so a huge file or
-    // an endless device is never read whole).
+    // more than maxSize bytes (logged; refused without reading more than maxSize + 1 bytes, so a
+    // huge file or an endless device is never read whole).
     static std::optional<QByteArray> readFile(const QString &path, qint64 maxSize);
 
     // The document's top-level value: an object, an array or a bare scalar such as 5 or "text".

@@ -1,8 +1,15 @@
 #include "resourceloader.h"
 
+#include "exceptions.h"
 #include "factorykeymaps.h"
+#include "jsoninput.h"
 #include "keyboardcatalogue.h"
+#include "logger.h"
 #include "paletteusagelists.h"
+#include "settingfilereader.h"
+#include "settingfilevalidator.h"
+#include "settingfilewriter.h"
+#include "utility.h"
 
 #include <QLocale>
 
@@ -49,6 +56,54 @@ void ResourceLoader::setKeyboardColorListener(std::function<void(KeyboardColorTy
 {
     QMutexLocker locker(&m_keyboardMutex);
     m_keyboardColorListener = std::move(listener);
+}
+
+void ResourceLoader::writeKeymap(const ProfileListDataEntity &profilesData,
+                                 const QList<bool> &dipSwitchData, const QString &typeNumber,
+                                 const QString &path, bool poitingStickButton,
+                                 const QList<bool> &gesturePads, SaveProfileType saveProfileType)
+{
+    LOG_INFO(QStringLiteral("begin"));
+    ConfigDataEntity configData;
+    configData.toolVersion = Utility::getAppVersion();
+    configData.keyboardLayout = getKeyboardLayoutType(typeNumber);
+    configData.typeNumber = typeNumber;
+    configData.dipSwitch = dipSwitchData;
+    configData.profilesData = std::make_shared<ProfileListDataEntity>();
+    configData.profilesData->getProfilesData(profilesData);
+    configData.pointingStickButton = poitingStickButton;
+    configData.gesturePads = gesturePads;
+    configData.settingFileVersion = QString::fromLatin1(settingFileFormatVersion);
+    // The JSON serialiser takes every object and its output is always UTF-8, so unlike the file
+    // write the encoding cannot fail.
+    const QByteArray bytes = SettingFileWriter::encode(configData, saveProfileType);
+    LOG_DEBUG(QStringLiteral("%1 bytes").arg(bytes.size()));
+    SettingFileWriter::save(bytes, path);
+    LOG_INFO(QStringLiteral("end"));
+}
+
+ConfigDataEntity ResourceLoader::loadKeymap(const QString &path)
+{
+    LOG_DEBUG(QStringLiteral("Start"));
+    const std::optional<QByteArray> bytes = JsonInput::readFile(path, maxSettingFileSize);
+    if (!bytes)
+        throw Exceptions::CannotReadException(QStringLiteral("Can't read ") + path);
+    const ConfigDataEntity configData = SettingFileReader::read(*bytes);
+    try {
+        checkConfigFileFormat(configData);
+    } catch (...) {
+        LOG_ERROR(QStringLiteral("checkConfigFileFormat error"));
+        throw;
+    }
+    LOG_DEBUG(QStringLiteral("END"));
+    return configData;
+}
+
+void ResourceLoader::checkConfigFileFormat(const ConfigDataEntity &configData)
+{
+    const SettingFileValidator validator(
+        [this] { return getKeyboardLayoutType(keyboardData()->typeNumber); });
+    validator.checkConfigFileFormat(configData);
 }
 
 bool ResourceLoader::checkKeyboardIsAvailable(const QString &typeNumber)
