@@ -2,10 +2,11 @@
 
 #include "exceptions.h"
 #include "factorykeymaps.h"
-#include "jsoninput.h"
+#include "firmwareimagereader.h"
 #include "keyboardcatalogue.h"
 #include "logger.h"
 #include "paletteusagelists.h"
+#include "resourceinput.h"
 #include "settingfilereader.h"
 #include "settingfilevalidator.h"
 #include "settingfilewriter.h"
@@ -85,7 +86,7 @@ void ResourceLoader::writeKeymap(const ProfileListDataEntity &profilesData,
 ConfigDataEntity ResourceLoader::loadKeymap(const QString &path)
 {
     LOG_DEBUG(QStringLiteral("Start"));
-    const std::optional<QByteArray> bytes = JsonInput::readFile(path, maxSettingFileSize);
+    const std::optional<QByteArray> bytes = ResourceInput::readFile(path, maxSettingFileSize);
     if (!bytes)
         throw Exceptions::CannotReadException(QStringLiteral("Can't read ") + path);
     const ConfigDataEntity configData = SettingFileReader::read(*bytes);
@@ -109,6 +110,20 @@ void ResourceLoader::checkConfigFileFormat(const ConfigDataEntity &configData)
 bool ResourceLoader::checkKeyboardIsAvailable(const QString &typeNumber)
 {
     return getKeyboardInformation(typeNumber).has_value();
+}
+
+std::optional<FirmDataEntity> ResourceLoader::GetFirmdata(const QString &from)
+{
+    const std::optional<QByteArray> bytes = ResourceInput::readFile(from, maxFirmwareFileSize);
+    if (!bytes)
+        return std::nullopt;
+    return getFirmDataEntity(*bytes, from);
+}
+
+std::optional<FirmDataEntity> ResourceLoader::getFirmDataEntity(const QByteArray &from,
+                                                                const QString &path)
+{
+    return FirmwareImageReader::read(from, path);
 }
 
 void ResourceLoader::LoadKeyboardInformations()

@@ -1,7 +1,7 @@
 #include "settingfilereader.h"
 
 #include "exceptions.h"
-#include "jsoninput.h"
+#include "resourceinput.h"
 
 #include <QJsonObject>
 
@@ -40,7 +40,7 @@ std::optional<QJsonObject> toObject(const QJsonValue &value)
 
 std::optional<KeyboardLayoutType> toLayout(const QJsonValue &value)
 {
-    const std::optional<qint64> raw = JsonInput::toInt64(value);
+    const std::optional<qint64> raw = ResourceInput::toInt64(value);
     return raw ? Enumerations::fromRaw<KeyboardLayoutType>(*raw) : std::nullopt;
 }
 
@@ -49,7 +49,7 @@ std::shared_ptr<ProfileDataEntity> readProfile(const QJsonObject &keymap, const 
     const QJsonObject layers = require(keymap, key, toObject);
     const auto layer = [&](const char *name) {
         return require(layers, QString::fromLatin1(name), key + '.' + QString::fromLatin1(name),
-                       JsonInput::toInt32List);
+                       ResourceInput::toInt32List);
     };
     QList<qint32> normal = layer("Normal");
     QList<qint32> withFn1 = layer("WithFn1");
@@ -80,7 +80,7 @@ std::shared_ptr<ProfileListDataEntity> readProfiles(const QJsonObject &keymap,
 
 ConfigDataEntity SettingFileReader::read(const QByteArray &bytes)
 {
-    const QJsonValue document = JsonInput::parse(bytes);
+    const QJsonValue document = ResourceInput::parse(bytes);
     if (!document.isObject())
         throw Exceptions::FormatException(QStringLiteral("Json"));
     const QJsonObject file = document.toObject();
@@ -90,11 +90,11 @@ ConfigDataEntity SettingFileReader::read(const QByteArray &bytes)
     configData.keyboardLayout = require(file, QStringLiteral("KeyboardLayout"), toLayout);
     configData.typeNumber = require(file, QStringLiteral("TypeNumber"), toText);
     configData.pointingStickButton = require(file, QStringLiteral("PointingStickButton"), toFlag);
-    configData.gesturePads = require(file, QStringLiteral("GesturePad"), JsonInput::toBoolList);
+    configData.gesturePads = require(file, QStringLiteral("GesturePad"), ResourceInput::toBoolList);
     const QString saveType = require(file, QStringLiteral("SaveType"), toText);
     configData.settingFileVersion =
         toText(file.value(QStringLiteral("SettingFileVersion"))).value_or(QStringLiteral("0"));
-    configData.dipSwitch = require(file, QStringLiteral("DipSwitch"), JsonInput::toBoolList);
+    configData.dipSwitch = require(file, QStringLiteral("DipSwitch"), ResourceInput::toBoolList);
     const QJsonObject keymap = require(file, QStringLiteral("Keymap"), toObject);
     configData.profilesData = readProfiles(keymap, saveType);
     return configData;

@@ -7,12 +7,12 @@
 
 #include <optional>
 
-// Reads the resource loader's input: files of bounded size, JSON documents that may be a bare
-// value, and JSON numbers taken as exact integers.
-class JsonInput
+// Reads the resource loader's input: files of bounded size (resources, setting files, firmware
+// images), JSON documents that may be a bare value, and JSON numbers taken as exact integers.
+class ResourceInput
 {
 public:
-    JsonInput() = delete;
+    ResourceInput() = delete;
 
     // The whole file, or nothing when it cannot be opened or read to its end, or when it holds
     // more than maxSize bytes (logged; refused without reading more than maxSize + 1 bytes, so a
