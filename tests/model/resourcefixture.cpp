@@ -59,10 +59,10 @@ QJsonObject ResourceFixture::catalogueEntry(const QString &typeNumber, int layou
 
 QJsonObject ResourceFixture::catalogue()
 {
-    return {{"KX-QR300B", catalogueEntry("KX-QR300B", 0, 0)},
-            {"KX-QR320B", catalogueEntry("KX-QR320B", 1, 0)},
-            {"KX-QR300Y", catalogueEntry("KX-QR300Y", 0, 1)},
-            {"KX-QR320Y", catalogueEntry("KX-QR320Y", 1, 1)}};
+    return {{"KX-QR320B", catalogueEntry("KX-QR320B", 0, 0)},
+            {"KX-QR300B", catalogueEntry("KX-QR300B", 1, 0)},
+            {"KX-QR320Y", catalogueEntry("KX-QR320Y", 0, 1)},
+            {"KX-QR300Y", catalogueEntry("KX-QR300Y", 1, 1)}};
 }
 
 qint32 ResourceFixture::factoryUsageId(qint32 marker, int profile, int layer, int key)

@@ -7,8 +7,8 @@
 
 // A folder of catalogue and factory-keymap files that the shared ResourceLoader reads in place of
 // the application's resources while the fixture lives; log lines go to a folder of its own. Its
-// catalogue knows four keyboards: "KX-QR300B" (Japanese, Black), "KX-QR320B" (English, Black),
-// "KX-QR300Y" (Japanese, White) and "KX-QR320Y" (English, White). In the factory keymaps, every
+// catalogue knows four keyboards: "KX-QR320B" (Japanese, Black), "KX-QR300B" (English, Black),
+// "KX-QR320Y" (Japanese, White) and "KX-QR300Y" (English, White). In the factory keymaps, every
 // usage ID of the Japanese keymaps is japaneseMarker plus its position, of the English ones
 // englishMarker plus it.
 class ResourceFixture

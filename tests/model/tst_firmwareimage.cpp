@@ -19,7 +19,7 @@ QByteArray bigEndian(quint32 value)
 
 // An image of six parts of the given sizes (each padded to 16 bytes), then the 32-byte trailer:
 // the 10-byte target, 6 unread bytes, the 4 version bytes and 12 unread bytes.
-QByteArray image(const QList<quint32> &sizes, const QByteArray &target = "KX-QR300B",
+QByteArray image(const QList<quint32> &sizes, const QByteArray &target = "KX-QR320B",
                  const QByteArray &version = "0123")
 {
     QByteArray bytes;
@@ -142,24 +142,24 @@ void tst_FirmwareImage::fields_data()
     QTest::addColumn<QString>("appliableKeyboard");
     QTest::addColumn<QString>("firmVersion");
 
-    QTest::newRow("four digits") << QByteArray("KX-QR320Y") << QByteArray("0123") << "KX-QR320Y"
+    QTest::newRow("four digits") << QByteArray("KX-QR300Y") << QByteArray("0123") << "KX-QR300Y"
                                  << "01.23";
     QTest::newRow("last version byte NUL")
-        << QByteArray("KX-QR300B") << QByteArray("012\0", 4) << "KX-QR300B"
+        << QByteArray("KX-QR320B") << QByteArray("012\0", 4) << "KX-QR320B"
         << "01.2";
     QTest::newRow("version all NUL")
-        << QByteArray("KX-QR300B") << QByteArray(4, '\0') << "KX-QR300B"
+        << QByteArray("KX-QR320B") << QByteArray(4, '\0') << "KX-QR320B"
         << "";
     QTest::newRow("NUL inside the target")
         << QByteArray("KX\0QR\0" "300B", 10) << QByteArray("0105") << "KXQR300B"
         << "01.05";
     QTest::newRow("ten-character target")
-        << QByteArray("KX-QR300BE") << QByteArray("0105") << "KX-QR300BE"
+        << QByteArray("KX-QR320BE") << QByteArray("0105") << "KX-QR320BE"
         << "01.05";
     QTest::newRow("target not UTF-8") << QByteArray("KX-\xff\xfe") << QByteArray("0105") << ""
                                       << "01.05";
     QTest::newRow("version not UTF-8")
-        << QByteArray("KX-QR300B") << QByteArray("\xff\xff\xff\xff") << "KX-QR300B"
+        << QByteArray("KX-QR320B") << QByteArray("\xff\xff\xff\xff") << "KX-QR320B"
         << "";
 }
 

@@ -1,3 +1,4 @@
+#include "constants.h"
 #include "exceptions.h"
 #include "platformerror.h"
 #include "resourcefixture.h"
@@ -75,6 +76,8 @@ private slots:
     void factoryCacheIsPerLayout();
     void cachedProfilesCannotBeChanged();
     void failedFactoryReadIsNotCached();
+    void applicationResourcesLoad_data();
+    void applicationResourcesLoad();
 
 private:
     ResourceLoader &loader() { return ResourceLoader::sharedInstance(); }
@@ -100,21 +103,21 @@ void tst_KeyboardCatalogue::lookUp_data()
     QTest::addColumn<KeyboardLayoutType>("layout");
     QTest::addColumn<KeyboardColorType>("color");
 
-    QTest::newRow("Japanese black") << "KX-QR300B" << true << "KX-QR300B"
+    QTest::newRow("Japanese black") << "KX-QR320B" << true << "KX-QR320B"
                                     << KeyboardLayoutType::Japanese << KeyboardColorType::Black;
-    QTest::newRow("English white") << "KX-QR320Y" << true << "KX-QR320Y"
+    QTest::newRow("English white") << "KX-QR300Y" << true << "KX-QR300Y"
                                    << KeyboardLayoutType::English << KeyboardColorType::White;
     QTest::newRow("found under its key, not its typeNumber field")
-        << "ALIAS" << true << "KX-QR300Y" << KeyboardLayoutType::Japanese
+        << "ALIAS" << true << "KX-QR320Y" << KeyboardLayoutType::Japanese
         << KeyboardColorType::White;
     QTest::newRow("typeNumber field is not a key")
-        << "KX-QR300Y-X" << false << "" << KeyboardLayoutType::English << KeyboardColorType::Black;
+        << "KX-QR320Y-X" << false << "" << KeyboardLayoutType::English << KeyboardColorType::Black;
     QTest::newRow("variant suffix needs its own entry")
-        << "KX-QR300B-PPM" << false << "" << KeyboardLayoutType::English
+        << "KX-QR320B-PPM" << false << "" << KeyboardLayoutType::English
         << KeyboardColorType::Black;
-    QTest::newRow("case matters") << "kx-qr300b" << false << "" << KeyboardLayoutType::English
+    QTest::newRow("case matters") << "kx-qr320b" << false << "" << KeyboardLayoutType::English
                                   << KeyboardColorType::Black;
-    QTest::newRow("no trimming") << "KX-QR300B " << false << "" << KeyboardLayoutType::English
+    QTest::newRow("no trimming") << "KX-QR320B " << false << "" << KeyboardLayoutType::English
                                  << KeyboardColorType::Black;
 }
 
@@ -126,8 +129,8 @@ void tst_KeyboardCatalogue::lookUp()
     QFETCH(KeyboardLayoutType, layout);
     QFETCH(KeyboardColorType, color);
     QJsonObject catalogue = ResourceFixture::catalogue();
-    catalogue.insert("ALIAS", ResourceFixture::catalogueEntry("KX-QR300Y", 0, 1));
-    QJsonObject other = ResourceFixture::catalogueEntry("KX-QR300Y-X", 0, 1);
+    catalogue.insert("ALIAS", ResourceFixture::catalogueEntry("KX-QR320Y", 0, 1));
+    QJsonObject other = ResourceFixture::catalogueEntry("KX-QR320Y-X", 0, 1);
     catalogue.insert("KX-OTHER", other);
     m_fixture->writeJson("KeyboardDatalist.json", catalogue);
 
@@ -151,7 +154,7 @@ void tst_KeyboardCatalogue::catalogueErrors_data()
     QTest::newRow("array") << QByteArray("[]") << none << "Can't read KeyboardDatalist.json";
     QTest::newRow("bare number") << QByteArray("12") << none << "Can't read KeyboardDatalist.json";
     QTest::newRow("entry not an object")
-        << QByteArray("{\"KX-QR300B\": 3}") << none << "Can't read KeyboardDatalist.json";
+        << QByteArray("{\"KX-QR320B\": 3}") << none << "Can't read KeyboardDatalist.json";
 
     const QStringList fields{"typeNumber",     "layoutType", "colorType",          "series",
                              "layoutTypeName", "postfix",    "isKeymapChangeable", "firmTypeNumber",
@@ -159,16 +162,16 @@ void tst_KeyboardCatalogue::catalogueErrors_data()
     for (const QString &field : fields) {
         QTest::addRow("%s missing", qPrintable(field))
             << QByteArray() << JsonEdit([field](QJsonObject &catalogue) {
-                   setField(catalogue, "KX-QR320B", field, QJsonValue::Undefined);
+                   setField(catalogue, "KX-QR300B", field, QJsonValue::Undefined);
                })
-            << "Can't get " + field + " of KX-QR320B from KeyboardDatalist.json";
+            << "Can't get " + field + " of KX-QR300B from KeyboardDatalist.json";
     }
     const auto wrong = [](const QString &field, const QJsonValue &value) {
         return JsonEdit([field, value](QJsonObject &catalogue) {
-            setField(catalogue, "KX-QR320B", field, value);
+            setField(catalogue, "KX-QR300B", field, value);
         });
     };
-    const QString suffix = " of KX-QR320B from KeyboardDatalist.json";
+    const QString suffix = " of KX-QR300B from KeyboardDatalist.json";
     QTest::newRow("series 1") << QByteArray() << wrong("series", 1) << "Can't get series" + suffix;
     QTest::newRow("layoutType 2") << QByteArray() << wrong("layoutType", 2)
                                   << "Can't get layoutType" + suffix;
@@ -184,8 +187,8 @@ void tst_KeyboardCatalogue::catalogueErrors_data()
         << QByteArray() << wrong("firmDataSize", 1.5) << "Can't get firmDataSize" + suffix;
     QTest::newRow("fields read in order: layoutType before colorType")
         << QByteArray() << JsonEdit([](QJsonObject &catalogue) {
-               setField(catalogue, "KX-QR320B", "colorType", QJsonValue::Undefined);
-               setField(catalogue, "KX-QR320B", "layoutType", QJsonValue::Undefined);
+               setField(catalogue, "KX-QR300B", "colorType", QJsonValue::Undefined);
+               setField(catalogue, "KX-QR300B", "layoutType", QJsonValue::Undefined);
            })
         << "Can't get layoutType" + suffix;
 }
@@ -204,18 +207,18 @@ void tst_KeyboardCatalogue::catalogueErrors()
         QVERIFY(QFile::remove(m_fixture->root() + "KeyboardDatalist.json"));
 
     QCOMPARE(environmentMessage([this] { loader().LoadKeyboardInformations(); }), message);
-    QVERIFY(!loader().getKeyboardInformation("KX-QR320B"));
+    QVERIFY(!loader().getKeyboardInformation("KX-QR300B"));
     QVERIFY(m_fixture->logText().contains(message.startsWith("Can't get")
-                                              ? "TypeNumber:KX-QR320B is unknown."
+                                              ? "TypeNumber:KX-QR300B is unknown."
                                               : "Error occured: " + message));
 }
 
 void tst_KeyboardCatalogue::catalogueThatIsNotJsonIsAParseError()
 {
-    m_fixture->writeFile("KeyboardDatalist.json", "{\"KX-QR300B\": ");
+    m_fixture->writeFile("KeyboardDatalist.json", "{\"KX-QR320B\": ");
 
     QVERIFY_THROWS_EXCEPTION(PlatformError, loader().LoadKeyboardInformations());
-    QVERIFY(!loader().getKeyboardInformation("KX-QR300B"));
+    QVERIFY(!loader().getKeyboardInformation("KX-QR320B"));
     QVERIFY(m_fixture->logText().contains("Error occured: "));
 }
 
@@ -240,22 +243,22 @@ void tst_KeyboardCatalogue::factoryKeymapErrors_data()
     QTest::addColumn<JsonEdit>("edit");
     QTest::addColumn<QString>("message");
 
-    QTest::newRow("not an object") << "KX-QR300B" << JsonEdit([](QJsonObject &keymap) {
+    QTest::newRow("not an object") << "KX-QR320B" << JsonEdit([](QJsonObject &keymap) {
         keymap = {{"bare", true}};
     }) << "Can't get Profile1 from Japanese0";
     for (int profile = 1; profile <= 4; ++profile) {
         const QString key = QString("Profile%1").arg(profile);
         QTest::addRow("%s missing", qPrintable(key))
-            << "KX-QR320B" << JsonEdit([key](QJsonObject &keymap) { keymap.remove(key); })
+            << "KX-QR300B" << JsonEdit([key](QJsonObject &keymap) { keymap.remove(key); })
             << "Can't get " + key + " from English00";
     }
-    QTest::newRow("profile is an array") << "KX-QR320B" << JsonEdit([](QJsonObject &keymap) {
+    QTest::newRow("profile is an array") << "KX-QR300B" << JsonEdit([](QJsonObject &keymap) {
         keymap.insert("Profile3", QJsonArray());
     }) << "Can't get Profile3 from English00";
     const QStringList layers{"Normal", "WithFn1", "WithFn2", "WithFn3"};
     for (const QString &layer : layers) {
         QTest::addRow("%s missing", qPrintable(layer))
-            << "KX-QR300B" << JsonEdit([layer](QJsonObject &keymap) {
+            << "KX-QR320B" << JsonEdit([layer](QJsonObject &keymap) {
                    setLayer(keymap, "Profile2", layer, QJsonValue::Undefined);
                })
             << "Can't get " + layer + " from Japanese0";
@@ -272,21 +275,21 @@ void tst_KeyboardCatalogue::factoryKeymapErrors_data()
     QJsonArray text = layerOf(120);
     text[119] = "4";
     QTest::newRow("usage ID beyond 32 bits")
-        << "KX-QR300B" << layer("WithFn1", tooLarge) << "Can't get WithFn1 from Japanese0";
-    QTest::newRow("fraction") << "KX-QR300B" << layer("WithFn2", fraction)
+        << "KX-QR320B" << layer("WithFn1", tooLarge) << "Can't get WithFn1 from Japanese0";
+    QTest::newRow("fraction") << "KX-QR320B" << layer("WithFn2", fraction)
                               << "Can't get WithFn2 from Japanese0";
-    QTest::newRow("text") << "KX-QR300B" << layer("Normal", text)
+    QTest::newRow("text") << "KX-QR320B" << layer("Normal", text)
                           << "Can't get Normal from Japanese0";
-    QTest::newRow("119 normal keys") << "KX-QR320B" << layer("Normal", layerOf(119))
+    QTest::newRow("119 normal keys") << "KX-QR300B" << layer("Normal", layerOf(119))
                                      << "The number of normal keys is invalid in English00";
-    QTest::newRow("121 WithFn1 keys") << "KX-QR320B" << layer("WithFn1", layerOf(121))
+    QTest::newRow("121 WithFn1 keys") << "KX-QR300B" << layer("WithFn1", layerOf(121))
                                       << "The number of withfn keys is invalid in English00";
-    QTest::newRow("119 WithFn2 keys") << "KX-QR320B" << layer("WithFn2", layerOf(119))
+    QTest::newRow("119 WithFn2 keys") << "KX-QR300B" << layer("WithFn2", layerOf(119))
                                       << "The number of withfn keys is invalid in English00";
-    QTest::newRow("119 WithFn3 keys") << "KX-QR300B" << layer("WithFn3", layerOf(119))
+    QTest::newRow("119 WithFn3 keys") << "KX-QR320B" << layer("WithFn3", layerOf(119))
                                       << "The number of withfn3 keys is invalid in Japanese0";
     QTest::newRow("profile 1 read whole before profile 2")
-        << "KX-QR300B" << JsonEdit([](QJsonObject &keymap) {
+        << "KX-QR320B" << JsonEdit([](QJsonObject &keymap) {
                keymap.remove("Profile2");
                setLayer(keymap, "Profile1", "WithFn3", layerOf(3));
            })
@@ -333,7 +336,7 @@ void tst_KeyboardCatalogue::unreadableFactoryKeymap()
 
     QString seen;
     try {
-        loader().getDefaultProfilesData("KX-QR320Y", QList<bool>(6, false));
+        loader().getDefaultProfilesData("KX-QR300Y", QList<bool>(6, false));
     } catch (const Exceptions &error) {
         seen = error.message();
     } catch (const PlatformError &) {
@@ -351,12 +354,12 @@ void tst_KeyboardCatalogue::factoryKeymapByLayout_data()
     const QList<bool> off(6, false);
     QList<bool> dip5(6, false);
     dip5[4] = true;
-    QTest::newRow("Japanese layout") << "KX-QR300Y" << off << int(ResourceFixture::japaneseMarker);
+    QTest::newRow("Japanese layout") << "KX-QR320Y" << off << int(ResourceFixture::japaneseMarker);
     QTest::newRow("Japanese layout, DIP 5 on")
-        << "KX-QR300B" << dip5 << int(ResourceFixture::japaneseMarker);
-    QTest::newRow("English layout") << "KX-QR320B" << off << int(ResourceFixture::englishMarker);
+        << "KX-QR320B" << dip5 << int(ResourceFixture::japaneseMarker);
+    QTest::newRow("English layout") << "KX-QR300B" << off << int(ResourceFixture::englishMarker);
     QTest::newRow("English layout, DIP 5 on")
-        << "KX-QR320Y" << dip5 << int(ResourceFixture::englishMarker);
+        << "KX-QR300Y" << dip5 << int(ResourceFixture::englishMarker);
     QTest::newRow("unknown type number reads English")
         << "KX-NOPE" << off << int(ResourceFixture::englishMarker);
 }
@@ -385,11 +388,11 @@ void tst_KeyboardCatalogue::factoryKeymapByLayout()
 void tst_KeyboardCatalogue::factoryCacheIsPerLayout()
 {
     const QList<bool> dip(6, false);
-    const auto japanese = loader().getDefaultProfilesData("KX-QR300B", dip);
-    const auto english = loader().getDefaultProfilesData("KX-QR320B", dip);
+    const auto japanese = loader().getDefaultProfilesData("KX-QR320B", dip);
+    const auto english = loader().getDefaultProfilesData("KX-QR300B", dip);
     // Once cached, a layout is not read again.
     QVERIFY(QFile::remove(m_fixture->root() + "Japanese0.json"));
-    const auto japaneseAgain = loader().getDefaultProfilesData("KX-QR300Y", dip);
+    const auto japaneseAgain = loader().getDefaultProfilesData("KX-QR320Y", dip);
 
     QCOMPARE(japanese->profile1->normal[0], ResourceFixture::japaneseMarker);
     QCOMPARE(english->profile1->normal[0], ResourceFixture::englishMarker);
@@ -399,11 +402,11 @@ void tst_KeyboardCatalogue::factoryCacheIsPerLayout()
 void tst_KeyboardCatalogue::cachedProfilesCannotBeChanged()
 {
     const QList<bool> dip(6, false);
-    const auto first = loader().getDefaultProfilesData("KX-QR320B", dip);
+    const auto first = loader().getDefaultProfilesData("KX-QR300B", dip);
     first->profile2->withFn1[7] = 0x5101;
     first->profile4->normal.fill(0);
 
-    const auto second = loader().getDefaultProfilesData("KX-QR320B", dip);
+    const auto second = loader().getDefaultProfilesData("KX-QR300B", dip);
 
     QVERIFY(second->profile2 != first->profile2);
     QCOMPARE(second->profile2->withFn1[7],
@@ -416,11 +419,36 @@ void tst_KeyboardCatalogue::failedFactoryReadIsNotCached()
 {
     const QList<bool> dip(6, false);
     m_fixture->writeFile("English00.json", "[]");
-    QVERIFY_THROWS_EXCEPTION(Exceptions, loader().getDefaultProfilesData("KX-QR320B", dip));
+    QVERIFY_THROWS_EXCEPTION(Exceptions, loader().getDefaultProfilesData("KX-QR300B", dip));
 
     m_fixture->writeJson("English00.json", ResourceFixture::factoryKeymap(7));
 
-    QCOMPARE(loader().getDefaultProfilesData("KX-QR320B", dip)->profile1->normal[0], 7);
+    QCOMPARE(loader().getDefaultProfilesData("KX-QR300B", dip)->profile1->normal[0], 7);
+}
+
+void tst_KeyboardCatalogue::applicationResourcesLoad_data()
+{
+    QTest::addColumn<QString>("typeNumber");
+
+    for (const QString &typeNumber : Constants::tavoTypeNumbers)
+        QTest::newRow(qPrintable(typeNumber)) << typeNumber;
+}
+
+void tst_KeyboardCatalogue::applicationResourcesLoad()
+{
+    QFETCH(QString, typeNumber);
+    loader().setResourceRootForTesting({});
+
+    loader().LoadKeyboardInformations();
+    const std::optional<KeyboardInformationEntity> record =
+        loader().getKeyboardInformation(typeNumber);
+    const auto profiles = loader().getDefaultProfilesData(typeNumber, QList<bool>(6, false));
+
+    QVERIFY(record);
+    QCOMPARE(record->typeNumber, typeNumber);
+    for (int index = 0; index < 4; ++index)
+        QVERIFY(profiles->profile(index).normal.contains(0x5101));
+    QCOMPARE(m_fixture->logText(), QString());
 }
 
 QTEST_GUILESS_MAIN(tst_KeyboardCatalogue)

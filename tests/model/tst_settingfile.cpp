@@ -64,7 +64,7 @@ QJsonObject validFile()
 {
     return {{"ToolVersion", "1.0.0.1"},
             {"KeyboardLayout", 0},
-            {"TypeNumber", "KX-QR300B"},
+            {"TypeNumber", "KX-QR320B"},
             {"DipSwitch", flags(6)},
             {"PointingStickButton", true},
             {"GesturePad", flags(4)},
@@ -130,7 +130,7 @@ private:
     QString filePath() const { return m_fixture->root() + "setting.tpk"; }
     void connect(const QString &typeNumber);
     void writeFile(const QJsonObject &file) const;
-    void writeProfiles(SaveProfileType saveType, const QString &typeNumber = "KX-QR300B");
+    void writeProfiles(SaveProfileType saveType, const QString &typeNumber = "KX-QR320B");
 
     std::unique_ptr<ResourceFixture> m_fixture;
     ProfileListDataEntity m_profiles;
@@ -139,7 +139,7 @@ private:
 void tst_SettingFile::init()
 {
     m_fixture = std::make_unique<ResourceFixture>();
-    connect("KX-QR300B");
+    connect("KX-QR320B");
     for (int index = 0; index < 4; ++index) {
         for (int layer = 0; layer < 4; ++layer) {
             for (int key = 0; key < 120; ++key)
@@ -194,7 +194,7 @@ void tst_SettingFile::roundTrip()
 
     QCOMPARE(read.toolVersion, Utility::getAppVersion());
     QCOMPARE(read.keyboardLayout, KeyboardLayoutType::Japanese);
-    QCOMPARE(read.typeNumber, "KX-QR300B");
+    QCOMPARE(read.typeNumber, "KX-QR320B");
     QCOMPARE(read.dipSwitch, QList<bool>({true, false, false, false, true, false}));
     QCOMPARE(read.pointingStickButton, true);
     QCOMPARE(read.gesturePads, QList<bool>({false, true, true, false}));
@@ -229,8 +229,8 @@ void tst_SettingFile::writtenLayoutComesFromTheCatalogue_data()
     QTest::addColumn<QString>("typeNumber");
     QTest::addColumn<int>("layout");
 
-    QTest::newRow("Japanese keyboard") << "KX-QR300Y" << 0;
-    QTest::newRow("English keyboard") << "KX-QR320B" << 1;
+    QTest::newRow("Japanese keyboard") << "KX-QR320Y" << 0;
+    QTest::newRow("English keyboard") << "KX-QR300B" << 1;
     QTest::newRow("type number the catalogue lacks") << "KX-QR999" << 1;
 }
 
@@ -384,72 +384,72 @@ void tst_SettingFile::checksInOrder_data()
     QJsonArray negative = layer();
     negative[60] = -1;
 
-    QTest::newRow("valid") << "KX-QR300B" << Edits{} << "none"
+    QTest::newRow("valid") << "KX-QR320B" << Edits{} << "none"
                            << "";
     QTest::newRow("empty type number before the layout")
-        << "KX-QR300B" << Edits{{"TypeNumber", ""}, {"KeyboardLayout", 1}} << invalid
+        << "KX-QR320B" << Edits{{"TypeNumber", ""}, {"KeyboardLayout", 1}} << invalid
         << "TypeNumber is empty.";
     QTest::newRow("unsupported type number")
-        << "KX-QR300B" << Edits{{"TypeNumber", "KX-QR300"}, {"KeyboardLayout", 1}} << invalid
+        << "KX-QR320B" << Edits{{"TypeNumber", "KX-QR320"}, {"KeyboardLayout", 1}} << invalid
         << "TypeNumber is not supported.";
     QTest::newRow("type numbers compared with case")
-        << "KX-QR300B" << Edits{{"TypeNumber", "kx-qr300b"}} << invalid
+        << "KX-QR320B" << Edits{{"TypeNumber", "kx-qr320b"}} << invalid
         << "TypeNumber is not supported.";
     QTest::newRow("another supported type number of the same layout")
-        << "KX-QR300B" << Edits{{"TypeNumber", "KX-QR320Y-PPM"}} << "none"
+        << "KX-QR320B" << Edits{{"TypeNumber", "KX-QR300Y-PPM"}} << "none"
         << "";
     QTest::newRow("layout differs, before the keymap")
-        << "KX-QR300B" << (Edits{{"KeyboardLayout", 1}} + brokenKeymap) << mismatch
+        << "KX-QR320B" << (Edits{{"KeyboardLayout", 1}} + brokenKeymap) << mismatch
         << "Mismatched keyboard layout. Setting:English";
     QTest::newRow("English file on a Japanese keyboard")
-        << "KX-QR300Y" << Edits{{"KeyboardLayout", 1}} << mismatch
+        << "KX-QR320Y" << Edits{{"KeyboardLayout", 1}} << mismatch
         << "Mismatched keyboard layout. Setting:English";
     QTest::newRow("Japanese file on an English keyboard")
-        << "KX-QR320B" << Edits{} << mismatch << "Mismatched keyboard layout. Setting:Japanese";
+        << "KX-QR300B" << Edits{} << mismatch << "Mismatched keyboard layout. Setting:Japanese";
     QTest::newRow("English file on an unknown keyboard")
         << "KX-UNKNOWN" << Edits{{"KeyboardLayout", 1}} << "none"
         << "";
     QTest::newRow("Japanese file on an unknown keyboard")
         << "KX-UNKNOWN" << Edits{} << mismatch << "Mismatched keyboard layout. Setting:Japanese";
     QTest::newRow("119 keys in profile 2 WithFn3")
-        << "KX-QR300B" << Edits{{"Keymap.Profile2.WithFn3", layer(4, 119)}} << invalid
+        << "KX-QR320B" << Edits{{"Keymap.Profile2.WithFn3", layer(4, 119)}} << invalid
         << "The number of withfn keys is invalid.";
     QTest::newRow("121 keys in profile 3 Normal")
-        << "KX-QR300B" << Edits{{"Keymap.Profile3.Normal", layer(4, 121)}} << invalid
+        << "KX-QR320B" << Edits{{"Keymap.Profile3.Normal", layer(4, 121)}} << invalid
         << "The number of normal keys is invalid.";
     QTest::newRow("65536 at key 119 of profile 4")
-        << "KX-QR300B" << Edits{{"Keymap.Profile4.Normal", highAtLastKey}} << invalid
+        << "KX-QR320B" << Edits{{"Keymap.Profile4.Normal", highAtLastKey}} << invalid
         << "Usage ID must be range of [0,65535].";
     QTest::newRow("-1 in profile 1 WithFn2")
-        << "KX-QR300B" << Edits{{"Keymap.Profile1.WithFn2", negative}} << invalid
+        << "KX-QR320B" << Edits{{"Keymap.Profile1.WithFn2", negative}} << invalid
         << "Usage ID must be range of [0,65535].";
     QTest::newRow("0 and 65535 are valid")
-        << "KX-QR300B"
+        << "KX-QR320B"
         << Edits{{"Keymap.Profile1.Normal", layer(0)}, {"Keymap.Profile4.WithFn3", layer(65535)}}
         << "none"
         << "";
     QTest::newRow("keymap before the DIP switches")
-        << "KX-QR300B" << (brokenKeymap + Edits{{"DipSwitch", flags(5)}}) << invalid
+        << "KX-QR320B" << (brokenKeymap + Edits{{"DipSwitch", flags(5)}}) << invalid
         << "The number of normal keys is invalid.";
     QTest::newRow("five DIP switches")
-        << "KX-QR300B" << Edits{{"DipSwitch", flags(5)}, {"GesturePad", flags(3)}} << invalid
+        << "KX-QR320B" << Edits{{"DipSwitch", flags(5)}, {"GesturePad", flags(3)}} << invalid
         << "The number of dipSwitches is invalid.";
     QTest::newRow("three gesture pads")
-        << "KX-QR300B" << Edits{{"GesturePad", flags(3)}, {"SettingFileVersion", "9.0.0.0"}}
+        << "KX-QR320B" << Edits{{"GesturePad", flags(3)}, {"SettingFileVersion", "9.0.0.0"}}
         << invalid << "The number of gesturePads is invalid.";
-    QTest::newRow("newer version") << "KX-QR300B" << Edits{{"SettingFileVersion", "1.1.0.1"}}
+    QTest::newRow("newer version") << "KX-QR320B" << Edits{{"SettingFileVersion", "1.1.0.1"}}
                                    << "NewerVersionException(1.1.0.1)"
                                    << "The version of the config file is newer than the current "
                                       "tool version. Update the tool.";
     QTest::newRow("version that is not a number")
-        << "KX-QR300B" << Edits{{"SettingFileVersion", "1.x"}} << "FormatException(Version invalid)"
+        << "KX-QR320B" << Edits{{"SettingFileVersion", "1.x"}} << "FormatException(Version invalid)"
         << "";
     QTest::newRow("version too long to fold")
-        << "KX-QR300B" << Edits{{"SettingFileVersion", "1.0.0.0.0.0.0.0.0.0.0"}}
+        << "KX-QR320B" << Edits{{"SettingFileVersion", "1.0.0.0.0.0.0.0.0.0.0"}}
         << "FormatException(Version invalid)"
         << "";
     QTest::newRow("Single file checked like one profile")
-        << "KX-QR300B"
+        << "KX-QR320B"
         << Edits{{"SaveType", "Single"}, {"Keymap", QJsonObject{{"Profile", profile()}}}} << "none"
         << "";
 }
@@ -541,7 +541,7 @@ void tst_SettingFile::failedWriteLeavesTheOldFileWhole()
     const QStringList before = QDir(m_fixture->root()).entryList(QDir::Files | QDir::Hidden);
 
     QCOMPARE(failure([&] {
-                 loader().writeKeymap(m_profiles, QList<bool>(6, false), "KX-QR300B", path, false,
+                 loader().writeKeymap(m_profiles, QList<bool>(6, false), "KX-QR320B", path, false,
                                       QList<bool>(4, true), SaveProfileType::all);
              }),
              "PlatformError");
@@ -557,7 +557,7 @@ void tst_SettingFile::writeIntoMissingFolderFails()
 
     QCOMPARE(failure([&] { writeProfiles(SaveProfileType::profile2); }), "none");
     QCOMPARE(failure([&] {
-                 loader().writeKeymap(m_profiles, QList<bool>(6, false), "KX-QR300B", path, false,
+                 loader().writeKeymap(m_profiles, QList<bool>(6, false), "KX-QR320B", path, false,
                                       QList<bool>(4, true), SaveProfileType::all);
              }),
              "PlatformError");
