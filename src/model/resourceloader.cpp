@@ -4,6 +4,7 @@
 #include "factorykeymaps.h"
 #include "firmwareimagereader.h"
 #include "keyboardcatalogue.h"
+#include "localizedstrings.h"
 #include "logger.h"
 #include "paletteusagelists.h"
 #include "resourceinput.h"
@@ -168,6 +169,18 @@ QString ResourceLoader::GetTAVOTypeNumber(const KeyboardDataEntity &keyboardData
     const std::optional<KeyboardInformationEntity> record =
         getKeyboardInformation(keyboardData.typeNumber);
     return record ? record->typeNumber : QString();
+}
+
+QString ResourceLoader::getKeyboardName(const QString &typeNumber)
+{
+    const std::optional<KeyboardInformationEntity> record = getKeyboardInformation(typeNumber);
+    if (!record)
+        return {};
+    const QString layoutName =
+        LocalizedStrings::text(record->layoutTypeName == KeyboardLayoutTypeName::english
+                                   ? QStringLiteral("KeyboardLayoutName_English")
+                                   : QStringLiteral("KeyboardLayoutName_Japanese"));
+    return QStringLiteral("TAVO Pellix ") + layoutName;
 }
 
 qint32 ResourceLoader::getWithFnKeyForSpecialKey(qint32 usageId)

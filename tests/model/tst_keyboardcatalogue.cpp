@@ -1,5 +1,6 @@
 #include "constants.h"
 #include "exceptions.h"
+#include "localizedstrings.h"
 #include "platformerror.h"
 #include "resourcefixture.h"
 #include "resourceloader.h"
@@ -63,6 +64,10 @@ private slots:
     void cleanup();
     void lookUp_data();
     void lookUp();
+    void keyboardName_data();
+    void keyboardName();
+    void handOverOfTheConnectedKeyboard_data();
+    void handOverOfTheConnectedKeyboard();
     void catalogueErrors_data();
     void catalogueErrors();
     void catalogueThatIsNotJsonIsAParseError();
@@ -141,6 +146,75 @@ void tst_KeyboardCatalogue::lookUp()
     QCOMPARE(loader().GetTAVOTypeNumber(keyboard), recordTypeNumber);
     QCOMPARE(loader().getKeyboardLayoutType(typeNumber), layout);
     QCOMPARE(loader().getKeyboardColor(typeNumber), color);
+}
+
+void tst_KeyboardCatalogue::keyboardName_data()
+{
+    QTest::addColumn<QString>("typeNumber");
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("name");
+
+    QTest::newRow("English model") << "KX-QR300B"
+                                   << "en"
+                                   << "TAVO Pellix English";
+    QTest::newRow("Japanese model") << "KX-QR320Y"
+                                    << "en"
+                                    << "TAVO Pellix Japanese";
+    QTest::newRow("Japanese model in Japanese") << "KX-QR320B"
+                                                << "ja"
+                                                << "TAVO Pellix 日本語配列";
+    QTest::newRow("English model in Japanese") << "KX-QR300Y"
+                                               << "ja"
+                                               << "TAVO Pellix 英語配列";
+    QTest::newRow("named by layoutTypeName, not layoutType") << "KX-MIXED"
+                                                             << "en"
+                                                             << "TAVO Pellix Japanese";
+    QTest::newRow("unknown type number") << "KX-QR999"
+                                         << "en"
+                                         << "";
+}
+
+void tst_KeyboardCatalogue::keyboardName()
+{
+    QFETCH(QString, typeNumber);
+    QFETCH(QString, language);
+    QFETCH(QString, name);
+    QJsonObject catalogue = ResourceFixture::catalogue();
+    QJsonObject mixed = ResourceFixture::catalogueEntry("KX-MIXED", 1, 0);
+    mixed.insert("layoutTypeName", 0);
+    catalogue.insert("KX-MIXED", mixed);
+    m_fixture->writeJson("KeyboardDatalist.json", catalogue);
+    LocalizedStrings::setLanguage(language);
+
+    QCOMPARE(loader().getKeyboardName(typeNumber), name);
+}
+
+void tst_KeyboardCatalogue::handOverOfTheConnectedKeyboard_data()
+{
+    QTest::addColumn<QString>("typeNumber");
+    QTest::addColumn<KeyboardColorType>("color");
+
+    QTest::newRow("white keyboard") << "KX-QR300Y" << KeyboardColorType::White;
+    QTest::newRow("black keyboard") << "KX-QR320B" << KeyboardColorType::Black;
+    QTest::newRow("unknown keyboard is drawn black") << "KX-QR999Y" << KeyboardColorType::Black;
+}
+
+void tst_KeyboardCatalogue::handOverOfTheConnectedKeyboard()
+{
+    QFETCH(QString, typeNumber);
+    QFETCH(KeyboardColorType, color);
+    QList<KeyboardColorType> told;
+    loader().setKeyboardColorListener([&told](KeyboardColorType color) { told.append(color); });
+    auto keyboard = std::make_shared<KeyboardDataEntity>();
+    keyboard->typeNumber = typeNumber;
+
+    loader().setKeyboardData(keyboard);
+
+    QCOMPARE(told, QList<KeyboardColorType>{color});
+    QCOMPARE(loader().keyboardData(), keyboard);
+    loader().setKeyboardColorListener({});
+    loader().setKeyboardData(std::make_shared<KeyboardDataEntity>());
+    QCOMPARE(told.size(), 1);
 }
 
 void tst_KeyboardCatalogue::catalogueErrors_data()
