@@ -49,8 +49,12 @@ void ResourceLoader::setKeyboardData(const std::shared_ptr<KeyboardDataEntity> &
 {
     const KeyboardColorType color = getKeyboardColor(keyboardData->typeNumber);
     QMutexLocker locker(&m_keyboardMutex);
-    if (m_keyboardColorListener)
-        m_keyboardColorListener(color);
+    // The listener runs unlocked, free to ask the loader for anything.
+    const std::function<void(KeyboardColorType)> listener = m_keyboardColorListener;
+    locker.unlock();
+    if (listener)
+        listener(color);
+    locker.relock();
     m_keyboardData = keyboardData;
 }
 
