@@ -30,8 +30,10 @@ int preferredPixelSize(const QStringList &lines)
 {
     const bool shortLines = std::all_of(lines.cbegin(), lines.cend(),
                                         [](const QString &line) { return line.size() <= 2; });
-    if (lines.size() == 1)
-        return shortLines ? 16 : 11;
+    if (lines.size() == 1) {
+        const qsizetype length = lines.constFirst().size();
+        return length == 1 ? 16 : length <= 3 ? 13 : 11;
+    }
     return shortLines ? 12 : 9;
 }
 
