@@ -1,5 +1,6 @@
 #include "keyboardconfig.h"
 
+#include "localizedstrings.h"
 #include "resourceloader.h"
 
 KeyBoardConfig &KeyBoardConfig::shared()
@@ -32,4 +33,14 @@ void KeyBoardConfig::applyKeyboardColor(KeyboardColorType colorType)
 {
     setKeyboardColorType(colorType);
     setConfigsKeyboardColorType(*keyboardColorType());
+}
+
+QString KeyBoardConfig::keyboardLayoutNameForJapanese() const
+{
+    return LocalizedStrings::text(QStringLiteral("KeyboardLayoutName_Japanese"));
+}
+
+QString KeyBoardConfig::keyboardLayoutNameForEnglish() const
+{
+    return LocalizedStrings::text(QStringLiteral("KeyboardLayoutName_English"));
 }

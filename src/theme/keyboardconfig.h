@@ -10,6 +10,7 @@
 #include "virtualkeyconfig.h"
 
 #include <QColor>
+#include <QString>
 
 #include <optional>
 
@@ -47,6 +48,9 @@ public:
     // keyboard's colour.
     void applyKeyboardColor(KeyboardColorType colorType);
 
+    // The localized names of the two layouts, as the keyboard names use them.
+    QString keyboardLayoutNameForJapanese() const;
+    QString keyboardLayoutNameForEnglish() const;
     QColor transparent() const { return BackgroundColors::transparent(); }
     QColor updateLinkColor() const { return BackgroundColors::updateLinkColor(); }
 

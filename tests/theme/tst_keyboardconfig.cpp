@@ -1,6 +1,7 @@
 #include "../model/resourcefixture.h"
 #include "keyboardconfig.h"
 #include "keyboarddataentity.h"
+#include "localizedstrings.h"
 #include "resourceloader.h"
 
 #include <QTest>
@@ -25,6 +26,8 @@ private slots:
     void imageNamesFollowTheKeyboardColor();
     void everyChildStartsBlackAndTheRootAbsent();
     void switchingTheChildrenLeavesTheRootAlone();
+    void layoutNamesAreLocalized_data();
+    void layoutNamesAreLocalized();
     void handOverOfAConnectedKeyboard_data();
     void handOverOfAConnectedKeyboard();
 
@@ -216,6 +219,33 @@ void tst_KeyBoardConfig::handOverOfAConnectedKeyboard()
     QCOMPARE(theme.virtualKey.keyboardColorType(), expected);
     QCOMPARE(theme.buttons.tabButton.keyboardColorType(), expected);
     QCOMPARE(ResourceLoader::sharedInstance().keyboardData(), keyboard);
+}
+
+void tst_KeyBoardConfig::layoutNamesAreLocalized_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("japanese");
+    QTest::addColumn<QString>("english");
+
+    QTest::newRow("English") << "en"
+                             << "Japanese"
+                             << "English";
+    QTest::newRow("Japanese") << "ja"
+                              << "日本語配列"
+                              << "英語配列";
+}
+
+void tst_KeyBoardConfig::layoutNamesAreLocalized()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, japanese);
+    QFETCH(QString, english);
+
+    LocalizedStrings::setLanguage(language);
+    const KeyBoardConfig config;
+    QCOMPARE(config.keyboardLayoutNameForJapanese(), japanese);
+    QCOMPARE(config.keyboardLayoutNameForEnglish(), english);
+    LocalizedStrings::setLanguage({});
 }
 
 QTEST_MAIN(tst_KeyBoardConfig)
