@@ -1,6 +1,7 @@
 #include "legendprovider.h"
 
 #include "legendtexts.h"
+#include "logger.h"
 
 #include <QFontDatabase>
 #include <QFontMetricsF>
@@ -75,9 +76,15 @@ void drawLines(QPainter &painter, const QStringList &lines, const QRectF &area)
 QFont LegendProvider::font(int pixelSize)
 {
     static const bool loaded = [] {
-        QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/keymaplegend.otf"));
-        QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/keymaplegendsymbols.ttf"));
-        return true;
+        bool all = true;
+        for (const QString &file : {QStringLiteral(":/fonts/keymaplegend.otf"),
+                                    QStringLiteral(":/fonts/keymaplegendsymbols.ttf")}) {
+            if (QFontDatabase::addApplicationFont(file) < 0) {
+                LOG_ERROR(QStringLiteral("Cannot load the legend font ") + file);
+                all = false;
+            }
+        }
+        return all;
     }();
     Q_UNUSED(loaded);
     QFont font;
