@@ -1,5 +1,6 @@
 #include "appdelegate.h"
 #include "commandline.h"
+#include "keyboardconfig.h"
 #include "mainwindow.h"
 #include "mainwindowcontroller.h"
 #include "placeholderpagefactory.h"
@@ -9,9 +10,13 @@
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
+    // The organisation and application name place the persisted settings file.
+    QApplication::setOrganizationName(QStringLiteral("Pellix"));
     QApplication::setApplicationName(QStringLiteral("tavo-keymap-tool"));
     QApplication::setApplicationDisplayName(QStringLiteral("TAVO Keymap Tool"));
     CommandLine::setArguments(QCoreApplication::arguments());
+    // The theme follows the colour of every keyboard handed to the resource loader from now on.
+    KeyBoardConfig::shared();
 
     AppDelegate delegate;
     delegate.applicationWillFinishLaunching();
