@@ -7,6 +7,7 @@ KEYMAP_PACKAGES=(
     libhidapi-dev
     clang libclang-rt-14-dev
     python3
+    openssl
 )
 
 keymap_root() {

@@ -1,0 +1,397 @@
+#include "constants.h"
+#include "updatechecker.h"
+#include "versiondocument.h"
+
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QSslConfiguration>
+#include <QSslKey>
+#include <QSslServer>
+#include <QSslSocket>
+#include <QTcpServer>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+#include <optional>
+
+namespace {
+
+// How the loopback server answers a request.
+enum class Answer
+{
+    document,
+    closeBeforeAnswer,
+    closeInsideBody,
+    silence,
+    notFound,
+    proxyAuthentication
+};
+
+// A loopback HTTP server (or HTTPS, when given a certificate) that answers every request one way
+// and keeps what it was asked.
+class LoopbackServer final
+{
+public:
+    explicit LoopbackServer(Answer answer, QByteArray body = {},
+                            std::unique_ptr<QTcpServer> server = std::make_unique<QTcpServer>())
+        : m_answer(answer)
+        , m_body(std::move(body))
+        , m_server(std::move(server))
+    {
+        QObject::connect(m_server.get(), &QTcpServer::pendingConnectionAvailable, m_server.get(),
+                         [this] { acceptConnections(); });
+        QVERIFY(m_server->listen(QHostAddress::LocalHost));
+    }
+
+    QString url(const QString &scheme = QStringLiteral("http")) const
+    {
+        return scheme + QStringLiteral("://127.0.0.1:") + QString::number(m_server->serverPort()) +
+               QStringLiteral("/downloads/daravivuza/TAVOVersion.json");
+    }
+    quint16 port() const { return m_server->serverPort(); }
+    QByteArray request() const { return m_request; }
+
+private:
+    void acceptConnections()
+    {
+        while (m_server->hasPendingConnections()) {
+            QTcpSocket *socket = m_server->nextPendingConnection();
+            QObject::connect(socket, &QTcpSocket::readyRead, socket,
+                             [this, socket] { readRequest(socket); });
+        }
+    }
+
+    void readRequest(QTcpSocket *socket)
+    {
+        m_request += socket->readAll();
+        if (m_request.contains("\r\n\r\n"))
+            answer(socket);
+    }
+
+    void answer(QTcpSocket *socket)
+    {
+        switch (m_answer) {
+        case Answer::document:
+            return reply(socket, "200 OK", m_body);
+        case Answer::notFound:
+            return reply(socket, "404 Not Found", "missing");
+        case Answer::proxyAuthentication:
+            socket->write("HTTP/1.1 407 Proxy Authentication Required\r\n"
+                          "Proxy-Authenticate: Basic realm=\"office\"\r\n"
+                          "Content-Length: 0\r\n\r\n");
+            return;
+        case Answer::closeBeforeAnswer:
+            return socket->disconnectFromHost();
+        case Answer::closeInsideBody:
+            socket->write("HTTP/1.1 200 OK\r\nContent-Length: 500\r\n\r\n{\"keymapTool\":");
+            return socket->disconnectFromHost();
+        case Answer::silence:
+            return;
+        }
+    }
+
+    static void reply(QTcpSocket *socket, const QByteArray &status, const QByteArray &body)
+    {
+        socket->write("HTTP/1.1 " + status + "\r\nContent-Type: application/json\r\n" +
+                      "Content-Length: " + QByteArray::number(body.size()) + "\r\n\r\n" + body);
+    }
+
+    Answer m_answer = Answer::document;
+    QByteArray m_body;
+    QByteArray m_request;
+    std::unique_ptr<QTcpServer> m_server;
+};
+
+struct Outcome
+{
+    std::optional<UpdateCheckingResult> success;
+    std::optional<UpdateCheckingResult> failure;
+    qint64 elapsedMs = 0;
+};
+
+// Runs one check to its end: exactly one handler must be called, once.
+Outcome check(UpdateChecker &checker)
+{
+    Outcome outcome;
+    int calls = 0;
+    QElapsedTimer clock;
+    clock.start();
+    checker.getLatestVersion(
+        [&](UpdateCheckingResult result) {
+            outcome.success = result;
+            ++calls;
+        },
+        [&](UpdateCheckingResult result) {
+            outcome.failure = result;
+            ++calls;
+        });
+    (void)QTest::qWaitFor([&] { return calls > 0; }, 10000);
+    outcome.elapsedMs = clock.elapsed();
+    QTest::qWait(50);
+    if (calls != 1)
+        QTest::qFail("a check must call exactly one of its handlers once", __FILE__, __LINE__);
+    return outcome;
+}
+
+QByteArray document(const QByteArray &tool, const QByteArray &firmware)
+{
+    return "{\"keymapTool\":{\"Mac\":\"" + tool + "\",\"Windows\":\"9.9.9.9\"},\"firmware\":{" +
+           firmware + "}}";
+}
+
+const QByteArray firmwareTable = "\"KX-QR300B\":\"A0.46\",\"KX-QR320Y\":\"B1.07\"";
+
+} // namespace
+
+class tst_UpdateChecker : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void request();
+    void latestVersions_data();
+    void latestVersions();
+    void badDocuments_data();
+    void badDocuments();
+    void transportFailures_data();
+    void transportFailures();
+    void timesOutAfterThreeSeconds();
+    void proxyAskingForCredentials();
+    void serverCertificate_data();
+    void serverCertificate();
+
+private:
+    QTemporaryDir m_folder;
+};
+
+void tst_UpdateChecker::initTestCase()
+{
+    Constants::setLogDirectoryForTesting(m_folder.path() + "/logs/");
+    // The checker follows the desktop's proxy settings; the loopback servers are reached directly.
+    for (const char *name : {"http_proxy", "https_proxy", "HTTP_PROXY", "HTTPS_PROXY", "all_proxy",
+                             "ALL_PROXY", "no_proxy", "NO_PROXY"})
+        qunsetenv(name);
+}
+
+void tst_UpdateChecker::request()
+{
+    LoopbackServer server(Answer::document, document("1.0.0.1", firmwareTable));
+    UpdateChecker checker("KX-QR300B", server.url(), UpdateChecker::connectionTimeout);
+    check(checker);
+
+    const QByteArray request = server.request();
+    QVERIFY2(request.startsWith("GET /downloads/daravivuza/TAVOVersion.json HTTP/1.1\r\n"),
+             request.constData());
+    QVERIFY2(request.toLower().contains("\r\ncache-control: no-cache\r\n"), request.constData());
+    QVERIFY(UpdateChecker::versionDocumentUrl().startsWith("https://"));
+    QVERIFY(UpdateChecker::versionDocumentUrl().endsWith("/downloads/daravivuza/TAVOVersion.json"));
+}
+
+void tst_UpdateChecker::latestVersions_data()
+{
+    QTest::addColumn<QString>("typeNumber");
+    QTest::addColumn<QString>("firmVersion");
+
+    QTest::newRow("type number without a suffix") << "KX-QR300B"
+                                                  << "A0.46";
+    QTest::newRow("-PPM suffix stripped") << "KX-QR320Y-PPM"
+                                          << "B1.07";
+    QTest::newRow("-EM suffix stripped") << "KX-QR300B-EM"
+                                         << "A0.46";
+}
+
+void tst_UpdateChecker::latestVersions()
+{
+    QFETCH(QString, typeNumber);
+    QFETCH(QString, firmVersion);
+    LoopbackServer server(Answer::document, document("1.2.0.7", firmwareTable));
+    UpdateChecker checker(typeNumber, server.url(), UpdateChecker::connectionTimeout);
+
+    const Outcome outcome = check(checker);
+    QCOMPARE(outcome.success, UpdateCheckingResult::success);
+    QCOMPARE(checker.latestToolVersion(), "1.2.0.7");
+    QCOMPARE(checker.latestFirmVersion(), firmVersion);
+}
+
+void tst_UpdateChecker::badDocuments_data()
+{
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<QString>("typeNumber");
+    QTest::addColumn<QString>("failure");
+    QTest::addColumn<QString>("toolVersion");
+
+    const QByteArray tools = "\"keymapTool\":{\"Mac\":\"1.2.0.7\"}";
+    QTest::newRow("not JSON") << QByteArray("<html>moved</html>") << "KX-QR300B"
+                              << "An error occurred: illegal value"
+                              << "";
+    QTest::newRow("empty body") << QByteArray() << "KX-QR300B"
+                                << "An error occurred: illegal value"
+                                << "";
+    QTest::newRow("bare value") << QByteArray("\"1.2.0.7\"") << "KX-QR300B"
+                                << "Failed to load Json from TAVOVersion.json"
+                                << "";
+    QTest::newRow("array") << QByteArray("[{}]") << "KX-QR300B"
+                           << "Failed to load Json from TAVOVersion.json"
+                           << "";
+    QTest::newRow("keymapTool a string")
+        << QByteArray("{\"keymapTool\":\"1.2.0.7\"}") << "KX-QR300B"
+        << "Failed to load keymapTool from TAVOVersion.json"
+        << "";
+    QTest::newRow("Mac missing") << QByteArray("{\"keymapTool\":{\"Win\":\"1.2.0.7\"}}")
+                                 << "KX-QR300B"
+                                 << "Failed to load Mac from TAVOVersion.json"
+                                 << "";
+    QTest::newRow("Mac a number") << QByteArray("{\"keymapTool\":{\"Mac\":1.2}}") << "KX-QR300B"
+                                  << "Failed to load Mac from TAVOVersion.json"
+                                  << "";
+    QTest::newRow("firmware missing, tool version kept")
+        << "{" + tools + "}"
+        << "KX-QR300B"
+        << "Failed to load firmware from TAVOVersion.json"
+        << "1.2.0.7";
+    QTest::newRow("firmware a list") << "{" + tools + ",\"firmware\":[\"A0.46\"]}"
+                                     << "KX-QR300B"
+                                     << "Failed to load firmware from TAVOVersion.json"
+                                     << "1.2.0.7";
+    QTest::newRow("type number absent, named with its suffix")
+        << "{" + tools + ",\"firmware\":{\"KX-QR320B\":\"A0.46\"}}"
+        << "KX-QR300B-PPM"
+        << "Failed to load KX-QR300B-PPM from TAVOVersion.json"
+        << "1.2.0.7";
+    QTest::newRow("firmware version a number") << "{" + tools + ",\"firmware\":{\"KX-QR300B\":46}}"
+                                               << "KX-QR300B"
+                                               << "Failed to load KX-QR300B from TAVOVersion.json"
+                                               << "1.2.0.7";
+    QTest::newRow("only the first suffix removed")
+        << "{" + tools + ",\"firmware\":{\"KX-QR300B\":\"A0.46\"}}"
+        << "KX-QR300B-EM-PPM"
+        << "Failed to load KX-QR300B-EM-PPM from TAVOVersion.json"
+        << "1.2.0.7";
+    QTest::newRow("larger than the limit")
+        << document("1.2.0.7", firmwareTable + ",\"pad\":\"" +
+                                   QByteArray(VersionDocument::maximumSize, 'x') + "\"")
+        << "KX-QR300B"
+        << "An error occurred: the document is larger than 65536 bytes"
+        << "";
+}
+
+void tst_UpdateChecker::badDocuments()
+{
+    QFETCH(QByteArray, body);
+    QFETCH(QString, typeNumber);
+    QFETCH(QString, failure);
+    QFETCH(QString, toolVersion);
+
+    const VersionDocument parsed = VersionDocument::parse(body, typeNumber);
+    QVERIFY(!parsed.isValid());
+    QCOMPARE(parsed.failure(), failure);
+
+    LoopbackServer server(Answer::document, body);
+    UpdateChecker checker(typeNumber, server.url(), UpdateChecker::connectionTimeout);
+    const Outcome outcome = check(checker);
+    QCOMPARE(outcome.failure, UpdateCheckingResult::internetError);
+    QCOMPARE(outcome.success, std::nullopt);
+    QCOMPARE(checker.latestToolVersion(), toolVersion);
+    QCOMPARE(checker.latestFirmVersion(), QString());
+}
+
+void tst_UpdateChecker::transportFailures_data()
+{
+    QTest::addColumn<int>("answer");
+
+    QTest::newRow("server closes before answering") << int(Answer::closeBeforeAnswer);
+    QTest::newRow("server closes inside the body") << int(Answer::closeInsideBody);
+    QTest::newRow("document not found") << int(Answer::notFound);
+}
+
+void tst_UpdateChecker::transportFailures()
+{
+    QFETCH(int, answer);
+    LoopbackServer server(Answer(answer), document("1.2.0.7", firmwareTable));
+    UpdateChecker checker("KX-QR300B", server.url(), UpdateChecker::connectionTimeout);
+
+    const Outcome outcome = check(checker);
+    QCOMPARE(outcome.failure, UpdateCheckingResult::internetError);
+    QCOMPARE(outcome.success, std::nullopt);
+}
+
+void tst_UpdateChecker::timesOutAfterThreeSeconds()
+{
+    LoopbackServer server(Answer::silence);
+    UpdateChecker checker("KX-QR300B", server.url(), UpdateChecker::connectionTimeout);
+
+    const Outcome outcome = check(checker);
+    QCOMPARE(outcome.failure, UpdateCheckingResult::internetError);
+    // Qt's transfer time-out runs on a coarse timer, which may fire up to 5 % early.
+    QVERIFY2(outcome.elapsedMs >= 2850 && outcome.elapsedMs < 4000,
+             QByteArray::number(outcome.elapsedMs).constData());
+}
+
+void tst_UpdateChecker::proxyAskingForCredentials()
+{
+    LoopbackServer proxy(Answer::proxyAuthentication);
+    qputenv("http_proxy", "http://127.0.0.1:" + QByteArray::number(proxy.port()));
+    UpdateChecker checker("KX-QR300B",
+                          "http://downloads.example/downloads/daravivuza/TAVOVersion.json",
+                          UpdateChecker::connectionTimeout);
+
+    const Outcome outcome = check(checker);
+    qunsetenv("http_proxy");
+    QCOMPARE(outcome.failure, UpdateCheckingResult::proxyAuthenticationError);
+    QVERIFY(proxy.request().startsWith("GET http://downloads.example/"));
+}
+
+void tst_UpdateChecker::serverCertificate_data()
+{
+    QTest::addColumn<bool>("trusted");
+    QTest::addColumn<int>("result");
+
+    QTest::newRow("self-signed certificate refused")
+        << false << int(UpdateCheckingResult::internetError);
+    QTest::newRow("certificate of a trusted authority")
+        << true << int(UpdateCheckingResult::success);
+}
+
+void tst_UpdateChecker::serverCertificate()
+{
+    QFETCH(bool, trusted);
+    QFETCH(int, result);
+    if (!QSslSocket::supportsSsl())
+        QSKIP("This Qt has no TLS backend");
+    const QString key = m_folder.filePath("key.pem");
+    const QString certificate = m_folder.filePath("certificate.pem");
+    QProcess openssl;
+    openssl.start("openssl",
+                  {"req", "-x509", "-newkey", "ec", "-pkeyopt", "ec_paramgen_curve:prime256v1",
+                   "-nodes", "-days", "2", "-subj", "/CN=127.0.0.1", "-addext",
+                   "subjectAltName=IP:127.0.0.1", "-keyout", key, "-out", certificate});
+    QVERIFY2(openssl.waitForFinished() && openssl.exitCode() == 0, openssl.readAllStandardError());
+    QFile keyFile(key);
+    QFile certificateFile(certificate);
+    QVERIFY(keyFile.open(QIODevice::ReadOnly) && certificateFile.open(QIODevice::ReadOnly));
+    const QSslCertificate serverCertificate(&certificateFile);
+
+    auto tls = std::make_unique<QSslServer>();
+    QSslConfiguration serverConfiguration = QSslConfiguration::defaultConfiguration();
+    serverConfiguration.setLocalCertificate(serverCertificate);
+    serverConfiguration.setPrivateKey(QSslKey(&keyFile, QSsl::Ec));
+    tls->setSslConfiguration(serverConfiguration);
+    LoopbackServer server(Answer::document, document("1.2.0.7", firmwareTable), std::move(tls));
+
+    const QSslConfiguration original = QSslConfiguration::defaultConfiguration();
+    if (trusted) {
+        QSslConfiguration withAuthority = original;
+        withAuthority.addCaCertificate(serverCertificate);
+        QSslConfiguration::setDefaultConfiguration(withAuthority);
+    }
+    UpdateChecker checker("KX-QR300B", server.url("https"), UpdateChecker::connectionTimeout);
+    const Outcome outcome = check(checker);
+    QSslConfiguration::setDefaultConfiguration(original);
+
+    QCOMPARE(int(outcome.success.value_or(*outcome.failure)), result);
+}
+
+QTEST_GUILESS_MAIN(tst_UpdateChecker)
+#include "tst_updatechecker.moc"
