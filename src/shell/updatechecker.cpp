@@ -1,6 +1,8 @@
 #include "updatechecker.h"
 
+#include "exceptions.h"
 #include "logger.h"
+#include "utility.h"
 #include "versiondocument.h"
 
 #include <QAuthenticator>
@@ -98,6 +100,23 @@ void UpdateChecker::getLatestVersion(Handler onSuccess, Handler onFailure)
                 finish(reply, onSuccess, onFailure);
             });
     LOG_INFO(QStringLiteral("end"));
+}
+
+bool UpdateChecker::isToolLatest(const QString &appVersion) const
+{
+    try {
+        return Utility::convertVersionToInt64(appVersion) >=
+               Utility::convertVersionToInt64(m_latestToolVersion);
+    } catch (const Exceptions &error) {
+        LOG_ERROR(error.reportText());
+        return true;
+    }
+}
+
+bool UpdateChecker::isFirmLatest(const QString &keyboardFirmVersion) const
+{
+    return Utility::convertFWVersionToInt64(keyboardFirmVersion.mid(1)) >=
+           Utility::convertFWVersionToInt64(m_latestFirmVersion.mid(1));
 }
 
 void UpdateChecker::finish(QNetworkReply *reply, const Handler &onSuccess, const Handler &onFailure)

@@ -43,6 +43,13 @@ public:
     QString latestToolVersion() const { return m_latestToolVersion; }
     QString latestFirmVersion() const { return m_latestFirmVersion; }
 
+    // Whether the running program, of version appVersion, is at least the newest version read.
+    // Versions that cannot be compared count as up to date.
+    bool isToolLatest(const QString &appVersion) const;
+    // Whether the keyboard's firmware is at least the newest version read, by the number after
+    // the first "." of each version without its first character.
+    bool isFirmLatest(const QString &keyboardFirmVersion) const;
+
 private:
     void finish(QNetworkReply *reply, const Handler &onSuccess, const Handler &onFailure);
     void refuseLargeDocument(QNetworkReply *reply, qint64 bytesReceived, qint64 bytesTotal);

@@ -153,6 +153,8 @@ private slots:
     void request();
     void latestVersions_data();
     void latestVersions();
+    void comparisons_data();
+    void comparisons();
     void badDocuments_data();
     void badDocuments();
     void transportFailures_data();
@@ -213,6 +215,49 @@ void tst_UpdateChecker::latestVersions()
     QCOMPARE(outcome.success, UpdateCheckingResult::success);
     QCOMPARE(checker.latestToolVersion(), "1.2.0.7");
     QCOMPARE(checker.latestFirmVersion(), firmVersion);
+}
+
+void tst_UpdateChecker::comparisons_data()
+{
+    QTest::addColumn<QByteArray>("latestTool");
+    QTest::addColumn<QByteArray>("latestFirm");
+    QTest::addColumn<QString>("keyboardFirm");
+    QTest::addColumn<bool>("isToolLatest");
+    QTest::addColumn<bool>("isFirmLatest");
+
+    // The running program is 1.2.0.7 in every row.
+    QTest::newRow("neither newer")
+        << QByteArray("1.2.0.7") << QByteArray("A0.46") << "A0.46" << true << true;
+    QTest::newRow("newer tool") << QByteArray("1.2.0.8") << QByteArray("A0.46") << "A0.46" << false
+                                << true;
+    QTest::newRow("newer firmware")
+        << QByteArray("1.2.0.7") << QByteArray("A0.46") << "A0.45" << true << false;
+    QTest::newRow("both newer") << QByteArray("1.3.0.0") << QByteArray("A0.10") << "A0.9" << false
+                                << false;
+    QTest::newRow("document older than the program")
+        << QByteArray("1.2.0.6") << QByteArray("A0.44") << "A0.45" << true << true;
+    QTest::newRow("firmware part before the dot not compared")
+        << QByteArray("1.2.0.7") << QByteArray("A0.46") << "B1.45" << true << false;
+    QTest::newRow("tool version not a number counts as up to date")
+        << QByteArray("1.x") << QByteArray("A0.46") << "A0.46" << true << true;
+    QTest::newRow("tool version too long to fold counts as up to date")
+        << QByteArray("1.2.3.4.5.6.7.8.9.10.11") << QByteArray("A0.46") << "A0.46" << true << true;
+}
+
+void tst_UpdateChecker::comparisons()
+{
+    QFETCH(QByteArray, latestTool);
+    QFETCH(QByteArray, latestFirm);
+    QFETCH(QString, keyboardFirm);
+    QFETCH(bool, isToolLatest);
+    QFETCH(bool, isFirmLatest);
+    LoopbackServer server(Answer::document,
+                          document(latestTool, "\"KX-QR300B\":\"" + latestFirm + "\""));
+    UpdateChecker checker("KX-QR300B-PPM", server.url(), UpdateChecker::connectionTimeout);
+    QCOMPARE(check(checker).success, UpdateCheckingResult::success);
+
+    QCOMPARE(checker.isToolLatest("1.2.0.7"), isToolLatest);
+    QCOMPARE(checker.isFirmLatest(keyboardFirm), isFirmLatest);
 }
 
 void tst_UpdateChecker::badDocuments_data()
