@@ -3,6 +3,7 @@
 #include "commandline.h"
 #include "constants.h"
 #include "exceptions.h"
+#include "localizedstrings.h"
 #include "localtime.h"
 #include "logger.h"
 #include "profilelistdataentity.h"
@@ -57,7 +58,7 @@ std::optional<qint64> parseInt64(QStringView text)
     return value;
 }
 
-// Entry key of an Fn layer, with the value 1 read as the profile's own normal-layer usage.
+// The usage on key in an Fn layer, the value 1 read as the profile's own normal-layer usage.
 qint32 effectiveUsage(const ProfileDataEntity &profile, FnMode layer, int key)
 {
     const qint32 usage = profile.layer(layer)[key];
@@ -73,17 +74,20 @@ const QList<int> &keyPositions(KeyboardLayoutType layout, bool dip5Status)
                       : Constants::keyPositionInJPPhysicalKeyboard;
 }
 
-// The text a usage's name stands for; "" for no name. Without a string table a key stands for
-// itself, as it does for a key the table lacks.
+// The text a usage's name stands for; "" for no name.
 QString textOf(const std::optional<UsageDescriptions::Text> &text,
                const LocalizedTextLookup &localizedText)
 {
     if (!text)
         return {};
-    return text->isLocalizedKey && localizedText ? localizedText(text->value) : text->value;
+    return text->isLocalizedKey ? localizedText(text->value) : text->value;
 }
 
 } // namespace
+
+Utility::Utility()
+    : m_localizedText(&LocalizedStrings::text)
+{}
 
 Utility::Utility(LocalizedTextLookup localizedText)
     : m_localizedText(std::move(localizedText))

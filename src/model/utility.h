@@ -18,7 +18,9 @@ using LocalizedTextLookup = std::function<QString(const QString &key)>;
 class Utility
 {
 public:
-    // The tooltip operations look their localized texts up through localizedText.
+    // The tooltip operations look their localized texts up in the program's string table,
+    Utility();
+    // or through localizedText.
     explicit Utility(LocalizedTextLookup localizedText);
 
     // The full path of the day's log file: the log folder, "yyyyMMdd" and ".log".

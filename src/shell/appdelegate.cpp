@@ -1,0 +1,253 @@
+#include "appdelegate.h"
+
+#include "editmenuevent.h"
+#include "logger.h"
+#include "notificationhub.h"
+#include "overlaytracker.h"
+#include "usernotification.h"
+#include "utility.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+
+namespace {
+
+AppDelegate *sharedDelegate = nullptr;
+QPointer<QWidget> recordedWindow;
+
+} // namespace
+
+AppDelegate::AppDelegate(QObject *parent)
+    : QObject(parent)
+    , m_terminate(
+          [] { QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection); })
+    , m_isAlreadyLaunched(&Utility::checkAlreadyLaunched)
+{
+    sharedDelegate = this;
+    m_flagActions[std::size_t(Flag::undo)] =
+        makeAction("onClickUndoMenu", tr("Undo"), &AppDelegate::onClickUndoMenu);
+    m_flagActions[std::size_t(Flag::open)] =
+        makeAction("onClickedOpenMenu", tr("Open Setting File…"), &AppDelegate::onClickedOpenMenu);
+    m_flagActions[std::size_t(Flag::rollback)] =
+        makeAction("onClickedRollbackMenu", tr("Revert to the Keyboard's Settings"),
+                   &AppDelegate::onClickedRollbackMenu);
+    m_flagActions[std::size_t(Flag::currentToFactory)] =
+        makeAction("onClickedCurrentProfileToFactoryMenu", tr("Current Profile"),
+                   &AppDelegate::onClickedCurrentProfileToFactoryMenu);
+    m_flagActions[std::size_t(Flag::allToFactory)] =
+        makeAction("onClickedAllProfilesToFactoryMenu", tr("All Profiles"),
+                   &AppDelegate::onClickedAllProfilesToFactoryMenu);
+    m_flagActions[std::size_t(Flag::checkUpdates)] =
+        makeAction("onClickedCheckUpdatesMenu", tr("Check for Updates…"),
+                   &AppDelegate::onClickedCheckUpdatesMenu);
+    m_flagActions[std::size_t(Flag::close)] =
+        makeAction("onClickedCloseMenu", tr("Close"), &AppDelegate::onClickedCloseMenu);
+    m_flagActions[std::size_t(Flag::about)] = makeAction(
+        "onClickedAboutMenu", tr("About %1").arg(QGuiApplication::applicationDisplayName()),
+        &AppDelegate::onClickedAboutMenu);
+    m_saveCurrentAction = makeAction("onClickSaveCurrentProfileMenu", tr("Current Profile…"),
+                                     &AppDelegate::onClickSaveCurrentProfileMenu);
+    m_saveAllAction = makeAction("onClickSaveAllProfileMenu", tr("All Profiles…"),
+                                 &AppDelegate::onClickSaveAllProfileMenu);
+
+    m_flagActions[std::size_t(Flag::undo)]->setShortcut(QKeySequence::Undo);
+    m_flagActions[std::size_t(Flag::open)]->setShortcut(QKeySequence::Open);
+    m_flagActions[std::size_t(Flag::close)]->setShortcut(QKeySequence::Close);
+    m_saveCurrentAction->setShortcut(QKeySequence::Save);
+    m_saveAllAction->setShortcut(QKeySequence::SaveAs);
+
+    m_saveMenuPopup = new QMenu(tr("Save Setting File"));
+    m_saveMenuPopup->addActions({m_saveCurrentAction, m_saveAllAction});
+    m_saveMenu = m_saveMenuPopup->menuAction();
+    m_returnToFactoryMenuPopup = new QMenu(tr("Return to Factory Settings"));
+    m_returnToFactoryMenuPopup->addActions({m_flagActions[std::size_t(Flag::currentToFactory)],
+                                            m_flagActions[std::size_t(Flag::allToFactory)]});
+    m_returnToFactoryMenu = m_returnToFactoryMenuPopup->menuAction();
+
+    connect(&OverlayTracker::sharedInstance(), &OverlayTracker::changed, this,
+            &AppDelegate::updateMenuItems);
+    updateMenuItems();
+}
+
+AppDelegate::~AppDelegate()
+{
+    delete m_saveMenuPopup;
+    delete m_returnToFactoryMenuPopup;
+    if (sharedDelegate == this)
+        sharedDelegate = nullptr;
+}
+
+AppDelegate *AppDelegate::shared()
+{
+    return sharedDelegate;
+}
+
+QWidget *AppDelegate::currentWindow()
+{
+    return recordedWindow;
+}
+
+void AppDelegate::setCurrentWindow(QWidget *window)
+{
+    recordedWindow = window;
+}
+
+QWidget *AppDelegate::getCurrentWindow()
+{
+    if (recordedWindow)
+        return recordedWindow;
+    return QApplication::activeWindow();
+}
+
+QWidget *AppDelegate::contentView(QWidget *window)
+{
+    if (auto *mainWindow = qobject_cast<QMainWindow *>(window))
+        return mainWindow->centralWidget();
+    return window;
+}
+
+void AppDelegate::setSaveMenuItemEnabled(bool enable)
+{
+    m_isSaveMenuEnabled = enable;
+    updateMenuItems();
+}
+
+void AppDelegate::setReturnToFactoryMenuItemEnabled(bool enable)
+{
+    m_isReturnToFactoryMenuEnabled = enable;
+    updateMenuItems();
+}
+
+void AppDelegate::applicationWillFinishLaunching()
+{
+    UserNotification::sharedInstance().registerNotificationCategories();
+}
+
+void AppDelegate::applicationDidFinishLaunching()
+{
+    LOG_INFO(QStringLiteral("AppVersion: ") + Utility::getAppVersion());
+    if (!recordedWindow)
+        recordedWindow = QApplication::activeWindow();
+    if (m_isAlreadyLaunched())
+        terminate();
+}
+
+void AppDelegate::installMenus(QMainWindow *window)
+{
+    QMenuBar *bar = window->menuBar();
+    QMenu *file = bar->addMenu(tr("&File"));
+    file->addAction(m_flagActions[std::size_t(Flag::open)]);
+    file->addMenu(m_saveMenuPopup);
+    file->addSeparator();
+    file->addAction(m_flagActions[std::size_t(Flag::close)]);
+    QMenu *edit = bar->addMenu(tr("&Edit"));
+    edit->addAction(m_flagActions[std::size_t(Flag::undo)]);
+    edit->addAction(m_flagActions[std::size_t(Flag::rollback)]);
+    edit->addMenu(m_returnToFactoryMenuPopup);
+    QMenu *help = bar->addMenu(tr("&Help"));
+    help->addAction(m_flagActions[std::size_t(Flag::checkUpdates)]);
+    help->addAction(m_flagActions[std::size_t(Flag::about)]);
+}
+
+void AppDelegate::terminate()
+{
+    m_isTerminating = true;
+    m_terminate();
+}
+
+void AppDelegate::onClickUndoMenu()
+{
+    LOG_INFO(QStringLiteral("onClickUndoMenu"));
+    NotificationHub::sharedInstance().post(EditMenuEvent::clickUndoMenuEvent);
+}
+
+void AppDelegate::onClickedOpenMenu()
+{
+    LOG_INFO(QStringLiteral("onClickedOpenMenu"));
+    NotificationHub::sharedInstance().post(EditMenuEvent::clickOpenConfigFileMenuEvent);
+}
+
+void AppDelegate::onClickSaveCurrentProfileMenu()
+{
+    LOG_INFO(QStringLiteral("onClickedSaveCurrentMenu"));
+    NotificationHub::sharedInstance().post(EditMenuEvent::clickSaveCurrentConfigFileMenuEvent);
+}
+
+void AppDelegate::onClickSaveAllProfileMenu()
+{
+    LOG_INFO(QStringLiteral("onClickedSaveAllMenu"));
+    NotificationHub::sharedInstance().post(EditMenuEvent::clickSaveAllConfigFileMenuEvent);
+}
+
+void AppDelegate::onClickedRollbackMenu()
+{
+    LOG_INFO(QStringLiteral("onClickedRollbackMenu"));
+    NotificationHub::sharedInstance().post(EditMenuEvent::clickRollbackMenuEvent);
+}
+
+void AppDelegate::onClickedCheckUpdatesMenu()
+{
+    LOG_INFO(QStringLiteral("onClickedCheckUpdatesMenu"));
+    NotificationHub::sharedInstance().post(EditMenuEvent::clickCheckUpdatesMenuEvent);
+}
+
+void AppDelegate::onClickedCloseMenu()
+{
+    LOG_INFO(QStringLiteral("onClickedCloseMenu"));
+    NotificationHub::sharedInstance().post(EditMenuEvent::clickCloseMenuEvent);
+}
+
+void AppDelegate::onClickedAboutMenu()
+{
+    LOG_INFO(QStringLiteral("onClickedAboutMenu"));
+    const QString name = QGuiApplication::applicationDisplayName();
+    auto *about =
+        new QMessageBox(QMessageBox::Information, tr("About %1").arg(name),
+                        name + QLatin1Char('\n') + tr("Version %1").arg(Utility::getAppVersion()),
+                        QMessageBox::Ok, getCurrentWindow());
+    about->setAttribute(Qt::WA_DeleteOnClose);
+    about->setWindowModality(Qt::WindowModal);
+    about->open();
+}
+
+void AppDelegate::onClickedCurrentProfileToFactoryMenu()
+{
+    LOG_INFO(QStringLiteral("onClickedCurrentProfileToFactoryMenu"));
+    NotificationHub::sharedInstance().post(EditMenuEvent::clickedCurrentProfileToFactoryMenuEvent);
+}
+
+void AppDelegate::onClickedAllProfilesToFactoryMenu()
+{
+    LOG_INFO(QStringLiteral("onClickedAllProfilesToFactoryMenu"));
+    NotificationHub::sharedInstance().post(EditMenuEvent::clickedAllProfilesToFactoryMenuEvent);
+}
+
+void AppDelegate::setFlag(Flag which, bool enable)
+{
+    m_flags[std::size_t(which)] = enable;
+    updateMenuItems();
+}
+
+QAction *AppDelegate::makeAction(const char *handlerName, const QString &title,
+                                 void (AppDelegate::*handler)())
+{
+    auto *action = new QAction(title, this);
+    action->setObjectName(QLatin1String(handlerName));
+    connect(action, &QAction::triggered, this, handler);
+    return action;
+}
+
+void AppDelegate::updateMenuItems()
+{
+    const bool isFree = !OverlayTracker::sharedInstance().isAnyShown();
+    for (std::size_t index = 0; index < m_flags.size(); ++index)
+        m_flagActions[index]->setEnabled(isFree && m_flags[index]);
+    m_saveMenu->setEnabled(isFree && m_isSaveMenuEnabled);
+    m_saveCurrentAction->setEnabled(isFree && m_isSaveMenuEnabled);
+    m_saveAllAction->setEnabled(isFree && m_isSaveMenuEnabled);
+    m_returnToFactoryMenu->setEnabled(isFree && m_isReturnToFactoryMenuEnabled);
+}

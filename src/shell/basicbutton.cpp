@@ -1,0 +1,150 @@
+#include "basicbutton.h"
+
+#include "shelllook.h"
+
+#include <QCursor>
+#include <QEnterEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+BasicButton::BasicButton(QWidget *parent)
+    : QAbstractButton(parent)
+{
+    setFocusPolicy(Qt::NoFocus);
+    setMouseTracking(true);
+    m_look.borderWidth = 2.0;
+}
+
+void BasicButton::setDisabledImage(const QPixmap &image)
+{
+    m_disabledImage = image;
+    updateLayer();
+}
+
+void BasicButton::setEnabledImage(const QPixmap &image)
+{
+    m_enabledImage = image;
+    updateLayer();
+}
+
+void BasicButton::setClickedImage(const QPixmap &image)
+{
+    m_clickedImage = image;
+    updateLayer();
+}
+
+QSize BasicButton::sizeHint() const
+{
+    const QSize title = fontMetrics().size(Qt::TextSingleLine, text());
+    return (title + QSize(32, 16)).expandedTo(m_enabledImage.deviceIndependentSize().toSize());
+}
+
+void BasicButton::updateLayer()
+{
+    const auto colors = ShellLook::basicButton();
+    m_look.cornerRadius = ShellLook::basicButtonCornerRadius();
+    m_look.background = m_mouseExistBackground;
+    m_look.border = colors.normalBorderColor;
+    m_look.titleColor = colors.normalTextColor;
+    QPixmap image = m_enabledImage;
+    if (!isEnabled()) {
+        image = m_disabledImage;
+    } else if (m_mouseIsInside && m_mouseIsDown) {
+        m_look.background = colors.selectedBackground;
+        m_look.border = colors.selectedBorderColor;
+        m_look.titleColor = colors.selectedTextColor;
+        image = m_clickedImage;
+    } else if (m_mouseIsInside) {
+        m_look.border = colors.mouseOverBorderColor;
+    }
+    // An image that is not set leaves the one shown in place.
+    if (!image.isNull())
+        m_look.image = image;
+    update();
+}
+
+bool BasicButton::event(QEvent *event)
+{
+    if (event->type() == QEvent::Polish && !m_isStyled) {
+        m_isStyled = true;
+        setButtonStyle();
+        updateLayer();
+    } else if (event->type() == QEvent::EnabledChange) {
+        updateLayer();
+    }
+    return QAbstractButton::event(event);
+}
+
+void BasicButton::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    m_look.paint(painter, rect(), text());
+}
+
+void BasicButton::enterEvent(QEnterEvent *)
+{
+    mouseEntered();
+}
+
+void BasicButton::leaveEvent(QEvent *)
+{
+    mouseExited();
+}
+
+void BasicButton::mousePressEvent(QMouseEvent *event)
+{
+    event->accept();
+    m_mouseIsDown = true;
+    updateLayer();
+}
+
+void BasicButton::mouseMoveEvent(QMouseEvent *event)
+{
+    event->accept();
+    const bool inside = rect().contains(event->position().toPoint());
+    if (inside && !m_mouseIsInside)
+        mouseEntered();
+    else if (!inside && m_mouseIsInside)
+        mouseExited();
+}
+
+void BasicButton::mouseReleaseEvent(QMouseEvent *event)
+{
+    event->accept();
+    m_mouseIsDown = false;
+    updateLayer();
+}
+
+void BasicButton::moveEvent(QMoveEvent *event)
+{
+    QAbstractButton::moveEvent(event);
+    followMouse();
+}
+
+void BasicButton::resizeEvent(QResizeEvent *event)
+{
+    QAbstractButton::resizeEvent(event);
+    followMouse();
+}
+
+void BasicButton::mouseEntered()
+{
+    m_mouseIsInside = true;
+    updateLayer();
+}
+
+void BasicButton::mouseExited()
+{
+    m_mouseIsInside = false;
+    m_mouseIsDown = false;
+    updateLayer();
+}
+
+void BasicButton::followMouse()
+{
+    if (!isVisible())
+        return;
+    const bool inside = rect().contains(mapFromGlobal(QCursor::pos()));
+    if (inside != m_mouseIsInside)
+        inside ? mouseEntered() : mouseExited();
+}

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "buttonlook.h"
+
+#include <QAbstractButton>
+#include <QColor>
+#include <QPixmap>
+
+// The large image buttons of the pages: they follow the mouse themselves, show a disabled,
+// normal, hovered or pressed look, and act on release inside the button rather than by signal.
+class BasicButton : public QAbstractButton
+{
+    Q_OBJECT
+
+public:
+    explicit BasicButton(QWidget *parent = nullptr);
+
+    QPixmap disabledImage() const { return m_disabledImage; }
+    void setDisabledImage(const QPixmap &image);
+    QPixmap enabledImage() const { return m_enabledImage; }
+    void setEnabledImage(const QPixmap &image);
+    QPixmap clickedImage() const { return m_clickedImage; }
+    void setClickedImage(const QPixmap &image);
+    QPixmap unClickedImage() const { return m_unClickedImage; }
+    void setUnClickedImage(const QPixmap &image) { m_unClickedImage = image; }
+
+    bool mouseIsInside() const { return m_mouseIsInside; }
+    bool mouseIsDown() const { return m_mouseIsDown; }
+    const ButtonLook &look() const { return m_look; }
+
+    QSize sizeHint() const override;
+
+protected:
+    // Sets the background the button shows in every look but the pressed one.
+    virtual void setButtonStyle() {}
+    void setMouseExistBackground(const QColor &color) { m_mouseExistBackground = color; }
+    void updateLayer();
+
+    bool event(QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void enterEvent(QEnterEvent *event) override;
+    void leaveEvent(QEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void mouseEntered();
+    void mouseExited();
+    // Matches the hover look to the mouse after the button moved or changed size under it.
+    void followMouse();
+
+    QColor m_mouseExistBackground = Qt::transparent;
+    QPixmap m_disabledImage;
+    QPixmap m_enabledImage;
+    QPixmap m_clickedImage;
+    QPixmap m_unClickedImage;
+    bool m_mouseIsInside = false;
+    bool m_mouseIsDown = false;
+    bool m_isStyled = false;
+    ButtonLook m_look;
+};

@@ -1,0 +1,39 @@
+#include "buttonlook.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+void ButtonLook::paint(QPainter &painter, const QRectF &bounds, const QString &title) const
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    QPainterPath outline;
+    outline.addRoundedRect(bounds, cornerRadius, cornerRadius);
+    painter.fillPath(outline, background);
+    if (borderWidth > 0.0 && border.alpha() > 0) {
+        const qreal inset = borderWidth / 2.0;
+        const QRectF edge = bounds.adjusted(inset, inset, -inset, -inset);
+        painter.setPen(QPen(border, borderWidth));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRoundedRect(edge, qMax(0.0, cornerRadius - inset),
+                                qMax(0.0, cornerRadius - inset));
+    }
+
+    QRectF textArea = bounds.adjusted(titleIndent, 0, 0, 0);
+    if (!image.isNull()) {
+        const QSizeF imageSize = image.deviceIndependentSize().scaled(
+            bounds.size() - QSizeF(4, title.isEmpty() ? 4 : 24), Qt::KeepAspectRatio);
+        const qreal titleHeight = title.isEmpty() ? 0.0 : painter.fontMetrics().height() + 2.0;
+        const qreal top = bounds.top() + (bounds.height() - imageSize.height() - titleHeight) / 2;
+        const QRectF imageArea(bounds.center().x() - imageSize.width() / 2, top, imageSize.width(),
+                               imageSize.height());
+        painter.drawPixmap(imageArea, image, image.rect());
+        textArea.setTop(imageArea.bottom() + 2.0);
+        textArea.setHeight(titleHeight);
+    }
+    if (!title.isEmpty()) {
+        painter.setPen(titleColor);
+        painter.drawText(textArea, int(titleAlignment) | Qt::TextSingleLine, title);
+    }
+    painter.restore();
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QPixmap>
+#include <QRectF>
+#include <QString>
+
+class QPainter;
+
+// What a self-drawn button shows in its present state, and the painting of it: a rounded
+// background with a border drawn inside the bounds, then the image above the title.
+struct ButtonLook
+{
+    QColor background = Qt::transparent;
+    QColor border = Qt::transparent;
+    qreal borderWidth = 0.0;
+    qreal cornerRadius = 0.0;
+    QColor titleColor = Qt::white;
+    QPixmap image;
+    Qt::Alignment titleAlignment = Qt::AlignCenter;
+    qreal titleIndent = 0.0;
+
+    void paint(QPainter &painter, const QRectF &bounds, const QString &title) const;
+};

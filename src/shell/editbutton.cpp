@@ -1,0 +1,23 @@
+#include "editbutton.h"
+
+#include "shelllook.h"
+
+#include <QMouseEvent>
+
+EditButton::EditButton(QWidget *parent)
+    : BasicButton(parent)
+{}
+
+void EditButton::setButtonStyle()
+{
+    setMouseExistBackground(ShellLook::editButtonMouseExistBackground());
+}
+
+void EditButton::mouseReleaseEvent(QMouseEvent *event)
+{
+    event->accept();
+    if (!isEnabled() || !mouseIsInside())
+        return;
+    BasicButton::mouseReleaseEvent(event);
+    m_onClick();
+}

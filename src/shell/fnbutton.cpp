@@ -1,0 +1,74 @@
+#include "fnbutton.h"
+
+#include "shelllook.h"
+
+#include <QPainter>
+
+FnButton::FnButton(QWidget *parent)
+    : QAbstractButton(parent)
+{
+    setFocusPolicy(Qt::NoFocus);
+    hide();
+}
+
+void FnButton::setButtonStyle(bool isAssign)
+{
+    m_isAssignKey = isAssign;
+    show();
+    const auto colors = ShellLook::fnButton();
+    m_look.titleColor = isAssign ? colors.normalTextColorInAssign : colors.normalTextColorInOther;
+    m_look.background = m_backgroundColor;
+    m_bottomBarColor =
+        isAssign ? colors.normalBottomColorInAssign : colors.normalBottomColorInOther;
+    update();
+}
+
+void FnButton::setBackgroundColor(const QColor &color)
+{
+    m_backgroundColor = color;
+    updateLayer();
+}
+
+void FnButton::setIsSelected(bool isSelected)
+{
+    m_isSelected = isSelected;
+    updateLayer();
+}
+
+void FnButton::updateLayer()
+{
+    const auto colors = ShellLook::fnButton();
+    m_look.background = m_backgroundColor;
+    if (m_isSelected) {
+        m_bottomBarColor =
+            m_isAssignKey ? colors.selectedBottomColorInAssign : colors.selectedBottomColorInOther;
+    } else if (m_mouseIsInside) {
+        m_bottomBarColor = colors.mouseOverBottomColor;
+        m_look.background =
+            m_isAssignKey ? colors.mouseOverColorInAssign : colors.mouseOverColorInOther;
+    } else {
+        m_bottomBarColor = colors.unSelectedBottomColor;
+    }
+    update();
+}
+
+void FnButton::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    m_look.paint(painter, rect(), text());
+    painter.fillRect(bottomBarRect(), m_bottomBarColor);
+}
+
+void FnButton::enterEvent(QEnterEvent *event)
+{
+    m_mouseIsInside = true;
+    updateLayer();
+    QAbstractButton::enterEvent(event);
+}
+
+void FnButton::leaveEvent(QEvent *event)
+{
+    m_mouseIsInside = false;
+    updateLayer();
+    QAbstractButton::leaveEvent(event);
+}

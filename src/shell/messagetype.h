@@ -1,0 +1,9 @@
+#pragma once
+
+// The icon of a numbered message.
+enum class MessageType
+{
+    error,
+    alert,
+    noIcon
+};

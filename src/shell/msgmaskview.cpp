@@ -1,0 +1,5 @@
+#include "msgmaskview.h"
+
+MsgMaskView::MsgMaskView(QWidget *parent)
+    : OverlayView(parent)
+{}

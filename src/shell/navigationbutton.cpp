@@ -1,0 +1,28 @@
+#include "navigationbutton.h"
+
+#include "shelllook.h"
+
+#include <QMouseEvent>
+
+NavigationButton::NavigationButton(QWidget *parent)
+    : BasicButton(parent)
+{}
+
+void NavigationButton::swap()
+{
+    m_swapFunction(m_swapDestination, m_willSwap, m_didSwap);
+}
+
+void NavigationButton::setButtonStyle()
+{
+    setMouseExistBackground(ShellLook::navigationButtonSetColor());
+}
+
+void NavigationButton::mouseReleaseEvent(QMouseEvent *event)
+{
+    event->accept();
+    if (!isEnabled() || !mouseIsInside())
+        return;
+    BasicButton::mouseReleaseEvent(event);
+    swap();
+}

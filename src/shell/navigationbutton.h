@@ -1,0 +1,33 @@
+#pragma once
+
+#include "basicbutton.h"
+#include "pageswap.h"
+
+// A page button that swaps the page shown in the main window through the closures its owner
+// installs; it does nothing until they are installed.
+class NavigationButton : public BasicButton
+{
+    Q_OBJECT
+
+public:
+    explicit NavigationButton(QWidget *parent = nullptr);
+
+    PageViewController *swapDestination() const { return m_swapDestination; }
+    void setSwapDestination(PageViewController *destination) { m_swapDestination = destination; }
+    void setSwapFunction(SwapFunction swapFunction) { m_swapFunction = std::move(swapFunction); }
+    void setWillSwap(WillSwap willSwap) { m_willSwap = std::move(willSwap); }
+    void setDidSwap(DidSwap didSwap) { m_didSwap = std::move(didSwap); }
+
+    // Hands the destination and both callbacks to the swap function.
+    void swap();
+
+protected:
+    void setButtonStyle() override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    PageViewController *m_swapDestination = nullptr;
+    SwapFunction m_swapFunction = [](PageViewController *&, const WillSwap &, const DidSwap &) {};
+    WillSwap m_willSwap = [](const SwapContinuation &swap) { swap(); };
+    DidSwap m_didSwap = [](PageViewController *) {};
+};

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QObject>
+#include <QSet>
+
+// Knows which overlays (message masks, progress pages) are up, so that the menus and the window's
+// close guard can refuse while one is.
+class OverlayTracker : public QObject
+{
+    Q_OBJECT
+
+public:
+    static OverlayTracker &sharedInstance();
+
+    void setShown(const QObject *overlay, bool shown);
+    bool isAnyShown() const { return !m_shown.isEmpty(); }
+
+signals:
+    void changed();
+
+private:
+    OverlayTracker() = default;
+
+    QSet<const QObject *> m_shown;
+};

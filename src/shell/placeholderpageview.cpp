@@ -1,0 +1,60 @@
+#include "placeholderpageview.h"
+
+#include "basicbutton.h"
+#include "mainwindowcontroller.h"
+#include "pagescrollview.h"
+#include "returnbutton.h"
+#include "shelllook.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+PageScrollView *PlaceholderPageView::build(const PageViewController &page, const QString &title,
+                                           const QList<BasicButton *> &buttons)
+{
+    auto *content = new QWidget;
+    auto *heading = new QLabel(title, content);
+    QFont font = heading->font();
+    font.setPointSize(20);
+    heading->setFont(font);
+    heading->setAlignment(Qt::AlignCenter);
+    QPalette palette = heading->palette();
+    palette.setColor(QPalette::WindowText, ShellLook::msgView().txtColor);
+    heading->setPalette(palette);
+
+    auto *row = new QHBoxLayout;
+    row->addStretch();
+    for (BasicButton *button : buttons) {
+        button->setParent(content);
+        button->setFixedSize(240, 120);
+        row->addWidget(button);
+    }
+    row->addStretch();
+    auto *column = new QVBoxLayout(content);
+    column->addStretch();
+    column->addWidget(heading);
+    column->addSpacing(40);
+    column->addLayout(row);
+    column->addStretch();
+
+    auto *view = new PageScrollView(page, content);
+    QPalette background = view->palette();
+    background.setColor(QPalette::Window, ShellLook::pageBackground());
+    view->setPalette(background);
+    content->setPalette(background);
+    return view;
+}
+
+ReturnButton *PlaceholderPageView::makeReturnButton(MainWindowController *delegate)
+{
+    auto *button = new ReturnButton;
+    button->setText(QStringLiteral("←"));
+    if (delegate) {
+        button->setSwapFunction([delegate](PageViewController *&destination,
+                                           const WillSwap &willSwap, const DidSwap &didSwap) {
+            delegate->showStartPage(destination, willSwap, didSwap);
+        });
+    }
+    return button;
+}

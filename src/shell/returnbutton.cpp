@@ -1,0 +1,12 @@
+#include "returnbutton.h"
+
+#include "shelllook.h"
+
+ReturnButton::ReturnButton(QWidget *parent)
+    : NavigationButton(parent)
+{}
+
+void ReturnButton::setButtonStyle()
+{
+    setMouseExistBackground(ShellLook::returnButtonMouseExistBackground());
+}
