@@ -1,8 +1,10 @@
 #include "shelllook.h"
 
+#include <QGraphicsDropShadowEffect>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPainterPath>
+#include <QWidget>
 
 namespace {
 
@@ -104,6 +106,22 @@ QColor ShellLook::msgViewBackground()
 QColor ShellLook::pageBackground()
 {
     return grey(0.2);
+}
+
+QColor ShellLook::updateLinkColor()
+{
+    return QColor::fromRgbF(100.0f / 255.0f, 178.0f / 255.0f, 1.0f);
+}
+
+QGraphicsEffect *ShellLook::msgViewShadow(QWidget *owner)
+{
+    auto *shadow = new QGraphicsDropShadowEffect(owner);
+    QColor shadowColor = msgView().shadowColor;
+    shadowColor.setAlphaF(0.4f);
+    shadow->setColor(shadowColor);
+    shadow->setOffset(0, 3);
+    shadow->setBlurRadius(6);
+    return shadow;
 }
 
 qreal ShellLook::basicButtonCornerRadius()

@@ -1,4 +1,5 @@
 #include "constants.h"
+#include "loopbackserver.h"
 #include "updatechecker.h"
 #include "versiondocument.h"
 
@@ -8,7 +9,6 @@
 #include <QSslKey>
 #include <QSslServer>
 #include <QSslSocket>
-#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -16,92 +16,6 @@
 #include <optional>
 
 namespace {
-
-// How the loopback server answers a request.
-enum class Answer
-{
-    document,
-    closeBeforeAnswer,
-    closeInsideBody,
-    silence,
-    notFound,
-    proxyAuthentication
-};
-
-// A loopback HTTP server (or HTTPS, when given a certificate) that answers every request one way
-// and keeps what it was asked.
-class LoopbackServer final
-{
-public:
-    explicit LoopbackServer(Answer answer, QByteArray body = {},
-                            std::unique_ptr<QTcpServer> server = std::make_unique<QTcpServer>())
-        : m_answer(answer)
-        , m_body(std::move(body))
-        , m_server(std::move(server))
-    {
-        QObject::connect(m_server.get(), &QTcpServer::pendingConnectionAvailable, m_server.get(),
-                         [this] { acceptConnections(); });
-        QVERIFY(m_server->listen(QHostAddress::LocalHost));
-    }
-
-    QString url(const QString &scheme = QStringLiteral("http")) const
-    {
-        return scheme + QStringLiteral("://127.0.0.1:") + QString::number(m_server->serverPort()) +
-               QStringLiteral("/downloads/daravivuza/TAVOVersion.json");
-    }
-    quint16 port() const { return m_server->serverPort(); }
-    QByteArray request() const { return m_request; }
-
-private:
-    void acceptConnections()
-    {
-        while (m_server->hasPendingConnections()) {
-            QTcpSocket *socket = m_server->nextPendingConnection();
-            QObject::connect(socket, &QTcpSocket::readyRead, socket,
-                             [this, socket] { readRequest(socket); });
-        }
-    }
-
-    void readRequest(QTcpSocket *socket)
-    {
-        m_request += socket->readAll();
-        if (m_request.contains("\r\n\r\n"))
-            answer(socket);
-    }
-
-    void answer(QTcpSocket *socket)
-    {
-        switch (m_answer) {
-        case Answer::document:
-            return reply(socket, "200 OK", m_body);
-        case Answer::notFound:
-            return reply(socket, "404 Not Found", "missing");
-        case Answer::proxyAuthentication:
-            socket->write("HTTP/1.1 407 Proxy Authentication Required\r\n"
-                          "Proxy-Authenticate: Basic realm=\"office\"\r\n"
-                          "Content-Length: 0\r\n\r\n");
-            return;
-        case Answer::closeBeforeAnswer:
-            return socket->disconnectFromHost();
-        case Answer::closeInsideBody:
-            socket->write("HTTP/1.1 200 OK\r\nContent-Length: 500\r\n\r\n{\"keymapTool\":");
-            return socket->disconnectFromHost();
-        case Answer::silence:
-            return;
-        }
-    }
-
-    static void reply(QTcpSocket *socket, const QByteArray &status, const QByteArray &body)
-    {
-        socket->write("HTTP/1.1 " + status + "\r\nContent-Type: application/json\r\n" +
-                      "Content-Length: " + QByteArray::number(body.size()) + "\r\n\r\n" + body);
-    }
-
-    Answer m_answer = Answer::document;
-    QByteArray m_body;
-    QByteArray m_request;
-    std::unique_ptr<QTcpServer> m_server;
-};
 
 struct Outcome
 {
@@ -132,12 +46,6 @@ Outcome check(UpdateChecker &checker)
     if (calls != 1)
         QTest::qFail("a check must call exactly one of its handlers once", __FILE__, __LINE__);
     return outcome;
-}
-
-QByteArray document(const QByteArray &tool, const QByteArray &firmware)
-{
-    return "{\"keymapTool\":{\"Mac\":\"" + tool + "\",\"Windows\":\"9.9.9.9\"},\"firmware\":{" +
-           firmware + "}}";
 }
 
 const QByteArray firmwareTable = "\"KX-QR300B\":\"A0.46\",\"KX-QR320Y\":\"B1.07\"";
@@ -171,15 +79,12 @@ private:
 void tst_UpdateChecker::initTestCase()
 {
     Constants::setLogDirectoryForTesting(m_folder.path() + "/logs/");
-    // The checker follows the desktop's proxy settings; the loopback servers are reached directly.
-    for (const char *name : {"http_proxy", "https_proxy", "HTTP_PROXY", "HTTPS_PROXY", "all_proxy",
-                             "ALL_PROXY", "no_proxy", "NO_PROXY"})
-        qunsetenv(name);
+    clearProxySettings();
 }
 
 void tst_UpdateChecker::request()
 {
-    LoopbackServer server(Answer::document, document("1.0.0.1", firmwareTable));
+    LoopbackServer server(Answer::document, versionDocument("1.0.0.1", firmwareTable));
     UpdateChecker checker("KX-QR300B", server.url(), UpdateChecker::connectionTimeout);
     check(checker);
 
@@ -208,7 +113,7 @@ void tst_UpdateChecker::latestVersions()
 {
     QFETCH(QString, typeNumber);
     QFETCH(QString, firmVersion);
-    LoopbackServer server(Answer::document, document("1.2.0.7", firmwareTable));
+    LoopbackServer server(Answer::document, versionDocument("1.2.0.7", firmwareTable));
     UpdateChecker checker(typeNumber, server.url(), UpdateChecker::connectionTimeout);
 
     const Outcome outcome = check(checker);
@@ -252,7 +157,7 @@ void tst_UpdateChecker::comparisons()
     QFETCH(bool, isToolLatest);
     QFETCH(bool, isFirmLatest);
     LoopbackServer server(Answer::document,
-                          document(latestTool, "\"KX-QR300B\":\"" + latestFirm + "\""));
+                          versionDocument(latestTool, "\"KX-QR300B\":\"" + latestFirm + "\""));
     UpdateChecker checker("KX-QR300B-PPM", server.url(), UpdateChecker::connectionTimeout);
     QCOMPARE(check(checker).success, UpdateCheckingResult::success);
 
@@ -315,8 +220,8 @@ void tst_UpdateChecker::badDocuments_data()
         << "Failed to load KX-QR300B-EM-PPM from TAVOVersion.json"
         << "1.2.0.7";
     QTest::newRow("larger than the limit")
-        << document("1.2.0.7", firmwareTable + ",\"pad\":\"" +
-                                   QByteArray(VersionDocument::maximumSize, 'x') + "\"")
+        << versionDocument("1.2.0.7", firmwareTable + ",\"pad\":\"" +
+                                          QByteArray(VersionDocument::maximumSize, 'x') + "\"")
         << "KX-QR300B"
         << "An error occurred: the document is larger than 65536 bytes"
         << "";
@@ -354,7 +259,7 @@ void tst_UpdateChecker::transportFailures_data()
 void tst_UpdateChecker::transportFailures()
 {
     QFETCH(int, answer);
-    LoopbackServer server(Answer(answer), document("1.2.0.7", firmwareTable));
+    LoopbackServer server(Answer(answer), versionDocument("1.2.0.7", firmwareTable));
     UpdateChecker checker("KX-QR300B", server.url(), UpdateChecker::connectionTimeout);
 
     const Outcome outcome = check(checker);
@@ -423,7 +328,8 @@ void tst_UpdateChecker::serverCertificate()
     serverConfiguration.setLocalCertificate(serverCertificate);
     serverConfiguration.setPrivateKey(QSslKey(&keyFile, QSsl::Ec));
     tls->setSslConfiguration(serverConfiguration);
-    LoopbackServer server(Answer::document, document("1.2.0.7", firmwareTable), std::move(tls));
+    LoopbackServer server(Answer::document, versionDocument("1.2.0.7", firmwareTable),
+                          std::move(tls));
 
     const QSslConfiguration original = QSslConfiguration::defaultConfiguration();
     if (trusted) {
