@@ -81,15 +81,13 @@ private slots:
     void init();
     void cleanup();
     void manualCheckBeforeAnyKeyboardRead();
-    void manualCheckShowsResult_data();
-    void manualCheckShowsResult();
-    void manualCheckFailure_data();
-    void manualCheckFailure();
+    void checksFindNewerVersions_data();
+    void checksFindNewerVersions();
+    void checksThatFail_data();
+    void checksThatFail();
     void linksOpenDownloadPages_data();
     void linksOpenDownloadPages();
     void reopenedPanelIsDrawnPlain();
-    void automaticCheckNotifies_data();
-    void automaticCheckNotifies();
 
 private:
     void checkManually();
@@ -170,30 +168,38 @@ void tst_UpdateCheckerWindow::manualCheckBeforeAnyKeyboardRead()
     QVERIFY(isMenuOn());
 }
 
-void tst_UpdateCheckerWindow::manualCheckShowsResult_data()
+void tst_UpdateCheckerWindow::checksFindNewerVersions_data()
 {
     QTest::addColumn<bool>("isToolNewer");
     QTest::addColumn<bool>("isFirmNewer");
+    QTest::addColumn<int>("notifications");
 
-    QTest::newRow("both up to date") << false << false;
-    QTest::newRow("program out of date") << true << false;
-    QTest::newRow("firmware out of date") << false << true;
-    QTest::newRow("both out of date") << true << true;
+    QTest::newRow("both up to date") << false << false << 0;
+    QTest::newRow("program out of date") << true << false << 1;
+    QTest::newRow("firmware out of date") << false << true << 1;
+    QTest::newRow("both out of date, one notification") << true << true << 1;
 }
 
-void tst_UpdateCheckerWindow::manualCheckShowsResult()
+void tst_UpdateCheckerWindow::checksFindNewerVersions()
 {
     QFETCH(bool, isToolNewer);
     QFETCH(bool, isFirmNewer);
+    QFETCH(int, notifications);
     LoopbackServer server(Answer::document, documentFor(isToolNewer, isFirmNewer));
     UpdateChecker::setVersionDocumentUrlForTesting(server.url());
     m_controller->initUpdateChecker(typeNumber);
+
+    m_controller->autoCheckUpdate();
+    QTest::qWait(500);
+    QCOMPARE(m_notifications.size(), notifications);
+    for (const NotificationCenter::Request &request : std::as_const(m_notifications))
+        QCOMPARE(request.identifier, "DARAVivuzaKeymapTool");
+    QVERIFY(!panel()->isVisible());
 
     checkManually();
     QVERIFY(isProgressShown());
     QVERIFY(!isMenuOn());
     QTRY_VERIFY(!isProgressShown());
-
     UpdateResultWindow *result = panel();
     QVERIFY(result->isVisible());
     QVERIFY(m_controller->updateResultWindowController().maskView()->isVisible());
@@ -203,7 +209,6 @@ void tst_UpdateCheckerWindow::manualCheckShowsResult()
     QCOMPARE(result->TAVOToolResultText()->isVisible(), !isFirmNewer);
     QCOMPARE(result->TAVOToolURLButton()->isVisible(), isFirmNewer);
     QCOMPARE(result->TAVOToolImageLink()->isVisible(), isFirmNewer);
-    QVERIFY(m_controller->startPageViewController()->isShowAlert());
     QVERIFY(!isMenuOn());
 
     QTest::mouseClick(result->closeButton(), Qt::LeftButton);
@@ -213,7 +218,7 @@ void tst_UpdateCheckerWindow::manualCheckShowsResult()
     QVERIFY(isMenuOn());
 }
 
-void tst_UpdateCheckerWindow::manualCheckFailure_data()
+void tst_UpdateCheckerWindow::checksThatFail_data()
 {
     QTest::addColumn<int>("answer");
     QTest::addColumn<QString>("messageKey");
@@ -224,7 +229,7 @@ void tst_UpdateCheckerWindow::manualCheckFailure_data()
         << int(Answer::proxyAuthentication) << "Message9016_Text";
 }
 
-void tst_UpdateCheckerWindow::manualCheckFailure()
+void tst_UpdateCheckerWindow::checksThatFail()
 {
     QFETCH(int, answer);
     QFETCH(QString, messageKey);
@@ -237,12 +242,17 @@ void tst_UpdateCheckerWindow::manualCheckFailure()
     }
     m_controller->initUpdateChecker(typeNumber);
 
+    m_controller->autoCheckUpdate();
+    QTRY_VERIFY(!server.request().isEmpty());
+    QTest::qWait(200);
+    QVERIFY(m_notifications.isEmpty());
+    QCOMPARE(shownMessage(), QString());
+
     checkManually();
     QTRY_COMPARE(shownMessage(), LocalizedStrings::text(messageKey));
     clearProxySettings();
     QVERIFY(isProgressShown());
     QVERIFY(!panel()->isVisible());
-
     MessageModalFactory::sharedInstance().buttonClick(1);
     QVERIFY(!isProgressShown());
     QVERIFY(isMenuOn());
@@ -282,40 +292,6 @@ void tst_UpdateCheckerWindow::reopenedPanelIsDrawnPlain()
     QVERIFY(!close->mouseDown());
     QVERIFY(QTest::qWaitForWindowActive(m_controller->window()));
     QCOMPARE(QApplication::focusWidget(), close);
-}
-
-void tst_UpdateCheckerWindow::automaticCheckNotifies_data()
-{
-    QTest::addColumn<int>("answer");
-    QTest::addColumn<bool>("isToolNewer");
-    QTest::addColumn<bool>("isFirmNewer");
-    QTest::addColumn<int>("notifications");
-
-    QTest::newRow("newer program") << int(Answer::document) << true << false << 1;
-    QTest::newRow("newer firmware") << int(Answer::document) << false << true << 1;
-    QTest::newRow("both newer, one notification") << int(Answer::document) << true << true << 1;
-    QTest::newRow("both up to date") << int(Answer::document) << false << false << 0;
-    QTest::newRow("failure stays quiet") << int(Answer::notFound) << true << true << 0;
-}
-
-void tst_UpdateCheckerWindow::automaticCheckNotifies()
-{
-    QFETCH(int, answer);
-    QFETCH(bool, isToolNewer);
-    QFETCH(bool, isFirmNewer);
-    QFETCH(int, notifications);
-    LoopbackServer server(Answer(answer), documentFor(isToolNewer, isFirmNewer));
-    UpdateChecker::setVersionDocumentUrlForTesting(server.url());
-    m_controller->initUpdateChecker(typeNumber);
-
-    m_controller->autoCheckUpdate();
-    QTRY_VERIFY(!server.request().isEmpty());
-    QTest::qWait(500);
-    QCOMPARE(m_notifications.size(), notifications);
-    for (const NotificationCenter::Request &request : std::as_const(m_notifications))
-        QCOMPARE(request.identifier, "DARAVivuzaKeymapTool");
-    QVERIFY(!isProgressShown());
-    QVERIFY(!MessageModalFactory::sharedInstance().isShowingMessage());
 }
 
 QTEST_MAIN(tst_UpdateCheckerWindow)
