@@ -3,10 +3,13 @@
 #include "commandline.h"
 #include "constants.h"
 #include "exceptions.h"
+#include "keyboarddataentity.h"
 #include "localizedstrings.h"
 #include "localtime.h"
 #include "logger.h"
+#include "platformerror.h"
 #include "profilelistdataentity.h"
+#include "resourceloader.h"
 #include "usagedescriptions.h"
 
 #include <QDir>
@@ -283,4 +286,23 @@ QString removeCharacters(const QString &text, const QString &characters)
             kept.append(scalar);
     }
     return QString::fromUcs4(reinterpret_cast<const char32_t *>(kept.constData()), kept.size());
+}
+
+bool Utility::isAssignedFnKeyInProfiles(const KeyboardDataEntity &KeyboardData)
+{
+    std::shared_ptr<ProfileListDataEntity> defaultProfiles;
+    try {
+        defaultProfiles = ResourceLoader::sharedInstance().getDefaultProfilesData(
+            KeyboardData.typeNumber, KeyboardData.dipSwitch);
+    } catch (const Exceptions &) {
+        return false;
+    } catch (const PlatformError &) {
+        return false;
+    }
+    for (int index = 0; index < 4; ++index) {
+        if (isAssignedFnKeyInProfile(KeyboardData.profiles->profile(index),
+                                     defaultProfiles->profile(index)))
+            return true;
+    }
+    return false;
 }

@@ -8,6 +8,7 @@
 #include <functional>
 
 class ProfileDataEntity;
+class KeyboardDataEntity;
 class ProfileListDataEntity;
 
 // The text of a key of the localized string table.
@@ -83,6 +84,12 @@ private:
                                const ProfileDataEntity &defaultProfile);
 
     LocalizedTextLookup m_localizedText;
+
+public:
+    // Whether the user placed an Fn key in an Fn layer of any of the keyboard's profiles where
+    // the factory keymap of the keyboard's layout has another usage; false when the factory
+    // keymaps cannot be read.
+    static bool isAssignedFnKeyInProfiles(const KeyboardDataEntity &KeyboardData);
 };
 
 // text without every Unicode scalar found in characters, the others kept in order.
