@@ -57,6 +57,8 @@ bool IOButton::event(QEvent *event)
         m_isStyled = true;
         setButtonStyle();
         updateLayer();
+    } else if (event->type() == QEvent::EnabledChange) {
+        updateLayer();
     }
     return QAbstractButton::event(event);
 }

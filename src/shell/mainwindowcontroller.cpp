@@ -395,7 +395,8 @@ void MainWindowController::completeSwap(PageViewController *pageController, cons
         m_window->removePageView(current->view());
         current->viewDidDisappear();
     }
-    didSwap(pageController);
+    if (didSwap)
+        didSwap(pageController);
     // The view loads here, after the did-swap has handed its data over.
     m_window->setPageView(pageController->view());
     m_currentPageViewController = pageController;

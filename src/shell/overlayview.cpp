@@ -109,8 +109,12 @@ bool OverlayView::eventFilter(QObject *watched, QEvent *event)
     if (!m_blocking || !isInputEvent(event->type()) || !covers(watched))
         return false;
     const bool isKey = event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease;
-    if (isKey && m_keyReceiver && m_keyReceiver->isVisible())
+    // A key the receiver leaves unused climbs back to the covered parent: it ends there.
+    if (isKey && m_keyReceiver && m_keyReceiver->isVisible() && !m_isForwardingKey) {
+        m_isForwardingKey = true;
         QCoreApplication::sendEvent(m_keyReceiver, event);
+        m_isForwardingKey = false;
+    }
     return true;
 }
 

@@ -43,4 +43,5 @@ private:
     QPointer<QWidget> m_keyReceiver;
     QColor m_backgroundColor = Qt::transparent;
     bool m_blocking = false;
+    bool m_isForwardingKey = false;
 };

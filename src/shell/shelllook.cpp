@@ -1,116 +1,102 @@
 #include "shelllook.h"
 
+#include "drawinginfo.h"
+#include "imageprovider.h"
+#include "keyboardconfig.h"
+
 #include <QGraphicsDropShadowEffect>
 #include <QGuiApplication>
-#include <QPainter>
-#include <QPainterPath>
 #include <QWidget>
 
 namespace {
 
-QColor grey(qreal value, qreal alpha = 1.0)
+const ButtonsConfig &buttons()
 {
-    return QColor::fromRgbF(float(value), float(value), float(value), float(alpha));
-}
-
-const QColor clear = Qt::transparent;
-
-// Draws the 48-point message icons: a red disc for errors, an amber triangle for alerts, each
-// with a white exclamation mark.
-QPixmap messageIcon(bool isError)
-{
-    const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
-    QPixmap pixmap(QSize(48, 48) * ratio);
-    pixmap.setDevicePixelRatio(ratio);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
-    if (isError) {
-        painter.setBrush(QColor(214, 58, 48));
-        painter.drawEllipse(QRectF(2, 2, 44, 44));
-    } else {
-        QPainterPath triangle;
-        triangle.moveTo(24, 3);
-        triangle.lineTo(46, 43);
-        triangle.lineTo(2, 43);
-        triangle.closeSubpath();
-        painter.setBrush(QColor(240, 170, 40));
-        painter.drawPath(triangle);
-    }
-    painter.setBrush(Qt::white);
-    const qreal top = isError ? 11 : 15;
-    painter.drawRoundedRect(QRectF(21.5, top, 5, isError ? 18 : 16), 2.5, 2.5);
-    painter.drawEllipse(QRectF(21.5, isError ? 32 : 34, 5, 5));
-    return pixmap;
+    return KeyBoardConfig::shared().buttons;
 }
 
 } // namespace
 
 ShellLook::MsgViewColors ShellLook::msgView()
 {
-    return {grey(0.0), grey(0.8), grey(0.2, 0.7)};
+    const MsgViewConfig &config = KeyBoardConfig::shared().msgView;
+    return {config.shadowColor(), config.txtColor(), config.msgMaskViewColor()};
 }
 
 ShellLook::MsgButtonColors ShellLook::msgButton()
 {
-    return {grey(0.8), grey(0.4), grey(0.8, 0.3), grey(0.8), grey(1.0), grey(0.2)};
+    const MsgButtonConfig &config = buttons().msgButton;
+    return {config.borderColor(),     config.normalBackground(), config.mouseOverBackground(),
+            config.clickBackground(), config.normalTextColor(),  config.clickedTextColor()};
 }
 
 ShellLook::BasicButtonColors ShellLook::basicButton()
 {
-    return {clear, clear, grey(0.8), grey(1.0), grey(0.2), grey(0.8)};
+    const BasicButtonConfig &config = buttons().basicButton;
+    return {config.normalBorderColor(), config.selectedBorderColor(), config.mouseOverBorderColor(),
+            config.normalTextColor(),   config.selectedTextColor(),   config.selectedBackground()};
 }
 
 QColor ShellLook::navigationButtonSetColor()
 {
-    return grey(0.4);
+    return buttons().navigationButton.setColor();
 }
 
 QColor ShellLook::returnButtonMouseExistBackground()
 {
-    return grey(0.2);
+    return buttons().returnButton.mouseExistBackground();
 }
 
 QColor ShellLook::editButtonMouseExistBackground()
 {
-    return grey(0.2);
+    return buttons().editButton.mouseExistBackground();
 }
 
 ShellLook::IOButtonColors ShellLook::iOButton()
 {
-    return {grey(0.4), grey(1.0), grey(0.2)};
+    const IOButtonConfig &config = buttons().iOButton;
+    return {config.unEnable(), config.enable(), config.click()};
 }
 
 ShellLook::WriteButtonColors ShellLook::writeButton()
 {
-    return {grey(0.4), grey(0.4), grey(0.8), grey(0.2), clear, grey(0.8)};
+    const WriteButtonConfig &config = buttons().writeButton;
+    return {config.normalBackground(),  config.mouseOverBackground(),
+            config.clickedBackground(), config.disabledBackground(),
+            config.normalBorderColor(), config.mouseOverBorderColor()};
 }
 
 ShellLook::TabButtonColors ShellLook::tabButton()
 {
-    return {grey(0.4), grey(0.8), grey(0.8), clear, grey(0.2), grey(1.0)};
+    const TabButtonConfig &config = buttons().tabButton;
+    return {config.normalBackground(),  config.selectedBackground(), config.mouseOverBorderColor(),
+            config.normalBorderColor(), config.titleSelectedColor(), config.titleUnSelectedColor()};
 }
 
 ShellLook::FnButtonColors ShellLook::fnButton()
 {
-    return {grey(1.0), grey(0.8), grey(0.8), grey(0.8), grey(0.8),
-            grey(0.8), clear,     clear,     grey(0.6), grey(0.4)};
+    const FnButtonConfig &config = buttons().fnButton;
+    return {config.normalTextColorInAssign(),     config.normalTextColorInOther(),
+            config.normalBottomColorInAssign(),   config.normalBottomColorInOther(),
+            config.selectedBottomColorInAssign(), config.selectedBottomColorInOther(),
+            config.unSelectedBottomColor(),       config.mouseOverBottomColor(),
+            config.mouseOverColorInAssign(),      config.mouseOverColorInOther()};
 }
 
 QColor ShellLook::msgViewBackground()
 {
-    return grey(0.27);
+    // A shade lighter than the pages, so that the message stands out over its mask.
+    return QColor::fromRgbF(0.27f, 0.27f, 0.27f);
 }
 
 QColor ShellLook::pageBackground()
 {
-    return grey(0.2);
+    return KeyBoardConfig::shared().transparent();
 }
 
 QColor ShellLook::updateLinkColor()
 {
-    return QColor::fromRgbF(100.0f / 255.0f, 178.0f / 255.0f, 1.0f);
+    return KeyBoardConfig::shared().updateLinkColor();
 }
 
 QGraphicsEffect *ShellLook::msgViewShadow(QWidget *owner)
@@ -126,20 +112,17 @@ QGraphicsEffect *ShellLook::msgViewShadow(QWidget *owner)
 
 qreal ShellLook::basicButtonCornerRadius()
 {
-    return 3.0;
+    return DrawingInfo::basicButton().cornerRadius;
 }
 
 ShellLook::ImageNames ShellLook::writeToTAVOButtonImages()
 {
-    return {QStringLiteral("write_to_TAVO"), QStringLiteral("write_to_TAVO_b"),
-            QStringLiteral("write_to_TAVO_click")};
+    const auto &images = DrawingInfo::keymapPage().writeToTAVOButton;
+    return {images.enable, images.disable, images.clicked};
 }
 
 QPixmap ShellLook::image(const QString &name)
 {
-    if (name == QLatin1String("icn_error_48"))
-        return messageIcon(true);
-    if (name == QLatin1String("icn_alert_48"))
-        return messageIcon(false);
-    return {};
+    const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+    return ImageProvider::sharedInstance().pixmap(name, ratio);
 }

@@ -105,6 +105,6 @@ public:
     static qreal basicButtonCornerRadius();
     static ImageNames writeToTAVOButtonImages();
 
-    // The named image of the application's resources; a null pixmap for an unknown name.
+    // The named image of the application's resources; a visible placeholder for an unknown name.
     static QPixmap image(const QString &name);
 };

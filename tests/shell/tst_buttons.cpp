@@ -1,0 +1,279 @@
+#include "editbutton.h"
+#include "fnbutton.h"
+#include "keymappageinterface.h"
+#include "navigationbutton.h"
+#include "shelllook.h"
+#include "stack.h"
+#include "textfieldcell.h"
+#include "writekeymapbutton.h"
+
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+// A keymap page whose view holds a write button, counting the writes it is asked for.
+class WritingPage : public KeymapPageInterface
+{
+public:
+    int writes = 0;
+    WriteKeymapButton *button = nullptr;
+
+    void changeMenuStatusAndUpdateMenu(bool) override {}
+    ProgressPageViewController *progressPageViewController() override { return nullptr; }
+    const Stack &profileHistory() const override { return m_history; }
+    NavigationButton *returnButton() override { return nullptr; }
+    void writeToTAVOButtonEvent() override { ++writes; }
+
+protected:
+    QWidget *loadView() override
+    {
+        auto *view = new QWidget;
+        auto *holder = new QWidget(view);
+        button = new WriteKeymapButton(holder);
+        button->setGeometry(10, 10, 120, 40);
+        return view;
+    }
+
+private:
+    Stack m_history;
+};
+
+QPixmap filled(Qt::GlobalColor color)
+{
+    QPixmap pixmap(8, 8);
+    pixmap.fill(color);
+    return pixmap;
+}
+
+void leave(QWidget *widget)
+{
+    QEvent event(QEvent::Leave);
+    QCoreApplication::sendEvent(widget, &event);
+}
+
+void enter(QWidget *widget)
+{
+    QEnterEvent event(QPointF(2, 2), QPointF(2, 2), widget->mapToGlobal(QPointF(2, 2)));
+    QCoreApplication::sendEvent(widget, &event);
+}
+
+} // namespace
+
+// The page buttons: the look of each state, a click that counts only when released inside an
+// enabled button, and the write button that reaches its page.
+class tst_Buttons : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void basicButtonLooks_data();
+    void basicButtonLooks();
+    void navigationButtonSwaps_data();
+    void navigationButtonSwaps();
+    void editButtonCallsItsClosure();
+    void writeButtonReachesItsPage_data();
+    void writeButtonReachesItsPage();
+    void fnButtonBar_data();
+    void fnButtonBar();
+    void textFieldCellCentresItsLine_data();
+    void textFieldCellCentresItsLine();
+};
+
+void tst_Buttons::basicButtonLooks_data()
+{
+    QTest::addColumn<bool>("enabled");
+    QTest::addColumn<bool>("inside");
+    QTest::addColumn<bool>("pressed");
+    QTest::addColumn<QColor>("background");
+    QTest::addColumn<QColor>("border");
+    QTest::addColumn<QColor>("image");
+    const auto colors = ShellLook::basicButton();
+    const QColor normal = ShellLook::navigationButtonSetColor();
+    QTest::newRow("disabled") << false << true << false << normal << colors.normalBorderColor
+                              << QColor(Qt::gray);
+    QTest::newRow("mouse outside")
+        << true << false << false << normal << colors.normalBorderColor << QColor(Qt::green);
+    QTest::newRow("mouse over") << true << true << false << normal << colors.mouseOverBorderColor
+                                << QColor(Qt::green);
+    QTest::newRow("pressed") << true << true << true << colors.selectedBackground
+                             << colors.selectedBorderColor << QColor(Qt::blue);
+}
+
+void tst_Buttons::basicButtonLooks()
+{
+    QFETCH(bool, enabled);
+    QFETCH(bool, inside);
+    QFETCH(bool, pressed);
+    QFETCH(QColor, background);
+    QFETCH(QColor, border);
+    QFETCH(QColor, image);
+    NavigationButton button;
+    button.setDisabledImage(filled(Qt::gray));
+    button.setEnabledImage(filled(Qt::green));
+    button.setClickedImage(filled(Qt::blue));
+    button.resize(100, 40);
+    button.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&button));
+    inside ? enter(&button) : leave(&button);
+    if (pressed)
+        QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(5, 5));
+    button.setEnabled(enabled);
+    QCOMPARE(button.look().background, background);
+    QCOMPARE(button.look().border, border);
+    QCOMPARE(button.look().image.toImage().pixelColor(1, 1), image);
+}
+
+void tst_Buttons::navigationButtonSwaps_data()
+{
+    QTest::addColumn<bool>("enabled");
+    QTest::addColumn<bool>("leftBeforeRelease");
+    QTest::addColumn<bool>("installed");
+    QTest::addColumn<int>("swaps");
+    QTest::newRow("click") << true << false << true << 1;
+    QTest::newRow("disabled") << false << false << true << 0;
+    QTest::newRow("released outside") << true << true << true << 0;
+    QTest::newRow("nothing installed") << true << false << false << 0;
+}
+
+void tst_Buttons::navigationButtonSwaps()
+{
+    QFETCH(bool, enabled);
+    QFETCH(bool, leftBeforeRelease);
+    QFETCH(bool, installed);
+    QFETCH(int, swaps);
+    int count = 0;
+    NavigationButton button;
+    if (installed) {
+        button.setSwapFunction([&](PageViewController *&, const WillSwap &willSwap,
+                                   const DidSwap &) { willSwap([&] { ++count; }); });
+    }
+    button.resize(100, 40);
+    button.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&button));
+    button.setEnabled(enabled);
+    enter(&button);
+    QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(5, 5));
+    if (leftBeforeRelease)
+        QTest::mouseMove(&button, QPoint(150, 5));
+    QTest::mouseRelease(&button, Qt::LeftButton, {},
+                        leftBeforeRelease ? QPoint(150, 5) : QPoint(5, 5));
+    QCOMPARE(count, swaps);
+    QVERIFY(!button.mouseIsDown());
+}
+
+void tst_Buttons::editButtonCallsItsClosure()
+{
+    int clicks = 0;
+    EditButton button;
+    button.setOnClick([&] { ++clicks; });
+    button.resize(60, 40);
+    button.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&button));
+    enter(&button);
+    QTest::mouseClick(&button, Qt::LeftButton, {}, QPoint(5, 5));
+    QCOMPARE(clicks, 1);
+    leave(&button);
+    QTest::mouseClick(&button, Qt::LeftButton, {}, QPoint(5, 5));
+    QCOMPARE(clicks, 1);
+}
+
+void tst_Buttons::writeButtonReachesItsPage_data()
+{
+    QTest::addColumn<bool>("enabled");
+    QTest::addColumn<bool>("leftBeforeRelease");
+    QTest::addColumn<int>("writes");
+    QTest::newRow("released over it") << true << false << 1;
+    QTest::newRow("released after leaving") << true << true << 0;
+    QTest::newRow("disabled") << false << false << 0;
+}
+
+void tst_Buttons::writeButtonReachesItsPage()
+{
+    QFETCH(bool, enabled);
+    QFETCH(bool, leftBeforeRelease);
+    QFETCH(int, writes);
+    WritingPage page;
+    QWidget *view = page.view();
+    view->resize(300, 200);
+    view->show();
+    QVERIFY(QTest::qWaitForWindowExposed(view));
+    WriteKeymapButton *button = page.button;
+    button->setIsEnabled(enabled);
+    const ButtonLook before = button->look();
+    enter(button);
+    QTest::mousePress(button, Qt::LeftButton, {}, QPoint(5, 5));
+    if (!enabled) {
+        QCOMPARE(button->look().background, before.background);
+        QVERIFY(!button->isMouseOver());
+    }
+    if (leftBeforeRelease)
+        QTest::mouseMove(button, QPoint(200, 5));
+    QTest::mouseRelease(button, Qt::LeftButton, {},
+                        leftBeforeRelease ? QPoint(200, 5) : QPoint(5, 5));
+    QCOMPARE(page.writes, writes);
+    QCOMPARE(button->look().background, enabled ? ShellLook::writeButton().normalBackground
+                                                : ShellLook::writeButton().disabledBackground);
+}
+
+void tst_Buttons::fnButtonBar_data()
+{
+    QTest::addColumn<bool>("isAssign");
+    QTest::addColumn<bool>("selected");
+    QTest::addColumn<bool>("inside");
+    QTest::addColumn<QColor>("bar");
+    QTest::addColumn<QColor>("background");
+    const auto colors = ShellLook::fnButton();
+    const QColor own(Qt::darkCyan);
+    QTest::newRow("selected, assign palettes")
+        << true << true << false << colors.selectedBottomColorInAssign << own;
+    QTest::newRow("selected, keyboard")
+        << false << true << true << colors.selectedBottomColorInOther << own;
+    QTest::newRow("hovered, assign palettes")
+        << true << false << true << colors.mouseOverBottomColor << colors.mouseOverColorInAssign;
+    QTest::newRow("hovered, keyboard")
+        << false << false << true << colors.mouseOverBottomColor << colors.mouseOverColorInOther;
+    QTest::newRow("plain") << false << false << false << colors.unSelectedBottomColor << own;
+}
+
+void tst_Buttons::fnButtonBar()
+{
+    QFETCH(bool, isAssign);
+    QFETCH(bool, selected);
+    QFETCH(bool, inside);
+    QFETCH(QColor, bar);
+    QFETCH(QColor, background);
+    FnButton button;
+    QVERIFY(button.isHidden());
+    button.resize(150, 60);
+    button.setBackgroundColor(Qt::darkCyan);
+    button.setButtonStyle(isAssign);
+    QVERIFY(!button.isHidden());
+    button.setIsSelected(selected);
+    if (inside)
+        enter(&button);
+    QCOMPARE(button.bottomBarColor(), bar);
+    QCOMPARE(button.look().background, background);
+    QCOMPARE(FnButton::bottomBarRect(), QRectF(0, 33, 110, 2));
+}
+
+void tst_Buttons::textFieldCellCentresItsLine_data()
+{
+    QTest::addColumn<QRectF>("bounds");
+    QTest::addColumn<qreal>("lineHeight");
+    QTest::addColumn<QRectF>("expected");
+    QTest::newRow("tall field") << QRectF(0, 0, 100, 30) << 16.0 << QRectF(0, 5.5, 100, 24.5);
+    QTest::newRow("offset field") << QRectF(4, 10, 80, 20) << 14.0 << QRectF(0, 11.5, 80, 18.5);
+}
+
+void tst_Buttons::textFieldCellCentresItsLine()
+{
+    QFETCH(QRectF, bounds);
+    QFETCH(qreal, lineHeight);
+    QFETCH(QRectF, expected);
+    QCOMPARE(TextFieldCell::titleRect(bounds, lineHeight), expected);
+}
+
+QTEST_MAIN(tst_Buttons)
+#include "tst_buttons.moc"
