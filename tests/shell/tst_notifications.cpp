@@ -51,9 +51,9 @@ public:
     QList<Call> calls;
 
 public slots:
-    QString GetServerInformation(QString &vendor, QString &version, QString &specVersion)
+    QString GetServerInformation(QString &vendor, QString &version, QString &protocolVersion)
     {
-        vendor = version = specVersion = QStringLiteral("test");
+        vendor = version = protocolVersion = QStringLiteral("test");
         return QStringLiteral("fake");
     }
     uint Notify(const QString &, uint replacesId, const QString &, const QString &summary,
