@@ -215,7 +215,7 @@ void tst_UpdateChecker::timesOutAfterThreeSeconds()
     const Outcome outcome = check(checker);
     QCOMPARE(outcome.failure, UpdateCheckingResult::internetError);
     // Qt's transfer time-out runs on a coarse timer, which may fire up to 5 % early.
-    QVERIFY2(outcome.elapsedMs >= 2850 && outcome.elapsedMs < 4000,
+    QVERIFY2(outcome.elapsedMs >= 2850 && outcome.elapsedMs < 6000,
              QByteArray::number(outcome.elapsedMs).constData());
 }
 
