@@ -3,6 +3,7 @@
 #include "appdelegate.h"
 #include "closeguard.h"
 #include "firmuppageinterface.h"
+#include "keyboarddataentity.h"
 #include "keymappageinterface.h"
 #include "localizedstrings.h"
 #include "logger.h"
@@ -13,10 +14,16 @@
 #include "overlaytracker.h"
 #include "pagefactory.h"
 #include "progresspageviewcontroller.h"
+#include "shelllook.h"
 #include "stack.h"
 #include "startpageinterface.h"
+#include "updatechecker.h"
+#include "updateresultwindowcontroller.h"
+#include "usernotification.h"
+#include "utility.h"
 #include "windowplacement.h"
 
+#include <QDesktopServices>
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QScreen>
@@ -168,10 +175,25 @@ void MainWindowController::unsubscribeMenuEvent()
     m_menuConnections.clear();
 }
 
-// The manual update check; the update checker fills it in.
 void MainWindowController::recieveClickCheckUpdatesMenuEvent()
 {
     LOG_DEBUG(QStringLiteral("begin"));
+    PageViewController *page = startPageViewController();
+    m_progressPageViewController = startPageViewController()->GetProgressPageViewController();
+    if (m_currentPageViewController == keymapPageViewController()) {
+        page = keymapPageViewController();
+        m_progressPageViewController = keymapPageViewController()->progressPageViewController();
+    } else if (m_currentPageViewController == firmupPageViewController()) {
+        page = firmupPageViewController();
+        m_progressPageViewController = firmupPageViewController()->progressPageViewController();
+    }
+    if (m_progressPageViewController && m_progressPageViewController->view())
+        m_progressPageViewController->view()->setBackgroundColor(
+            ShellLook::msgView().msgMaskViewColor);
+    page->setIsShowAlert(true);
+    page->changeMenuStatusAndUpdateMenu(false);
+    showProgressPageView();
+    getLatestVersion();
     LOG_DEBUG(QStringLiteral("end"));
 }
 
@@ -203,10 +225,13 @@ void MainWindowController::recieveClickCloseMenuEvent()
     LOG_DEBUG(QStringLiteral("end"));
 }
 
-// Opens the download page named by a localized-string key; the update checker fills it in.
 void MainWindowController::openUpdateSite(const QString &urlPath)
 {
     LOG_DEBUG(QStringLiteral("begin ") + urlPath);
+    // Percent-encoded as a URL query may hold it.
+    const QByteArray address = QUrl::toPercentEncoding(LocalizedStrings::text(urlPath),
+                                                       QByteArrayLiteral("!$&'()*+,;=:@/?"));
+    QDesktopServices::openUrl(QUrl(QString::fromLatin1(address)));
     LOG_DEBUG(QStringLiteral("end"));
 }
 
@@ -234,30 +259,110 @@ void MainWindowController::hideProgressPageView()
     LOG_DEBUG(QStringLiteral("end"));
 }
 
-// Makes the update checker for the keyboard just read; the update checker fills it in.
 void MainWindowController::initUpdateChecker(const QString &typeNumber)
 {
     LOG_DEBUG(QStringLiteral("begin ") + typeNumber);
+    m_updateChecker = std::make_unique<UpdateChecker>(
+        typeNumber, UpdateChecker::versionDocumentUrl(), UpdateChecker::connectionTimeout);
     LOG_DEBUG(QStringLiteral("end"));
 }
 
-// The quiet check after a keyboard read; the update checker fills it in.
 void MainWindowController::autoCheckUpdate()
 {
     LOG_DEBUG(QStringLiteral("begin"));
+    if (m_updateChecker) {
+        // Failures stay quiet: the user did not ask for this check.
+        m_updateChecker->getLatestVersion(
+            [this](UpdateCheckingResult) {
+                checkLastVersion(*m_updateChecker, [this](bool isKeymapLatest, bool isTAVOLatest) {
+                    if (!isKeymapLatest || !isTAVOLatest)
+                        (m_userNotification ? *m_userNotification
+                                            : UserNotification::sharedInstance())
+                            .deliverLocalNotification();
+                });
+            },
+            [](UpdateCheckingResult) {});
+    }
     LOG_DEBUG(QStringLiteral("end"));
 }
 
-// The result view of a manual check; the update checker fills it in.
+void MainWindowController::checkLastVersion(
+    const UpdateChecker &updateChecker,
+    const std::function<void(bool isKeymapLatest, bool isTAVOLatest)> &onSuccess)
+{
+    LOG_DEBUG(QStringLiteral("begin"));
+    const std::shared_ptr<KeyboardDataEntity> keyboard =
+        startPageViewController()->getKeyboardData();
+    onSuccess(updateChecker.isToolLatest(Utility::getAppVersion()),
+              updateChecker.isFirmLatest(keyboard ? keyboard->firmVersion : QString()));
+    LOG_DEBUG(QStringLiteral("end"));
+}
+
+UpdateResultWindowController &MainWindowController::updateResultWindowController()
+{
+    if (!m_updateResultWindowController)
+        m_updateResultWindowController = std::make_unique<UpdateResultWindowController>();
+    return *m_updateResultWindowController;
+}
+
 void MainWindowController::showUpdateCheckResultWindow(bool isKeymapLatest, bool isTAVOLatest)
 {
     LOG_DEBUG(QStringLiteral("begin %1 %2").arg(isKeymapLatest).arg(isTAVOLatest));
+    UpdateResultWindowController &result = updateResultWindowController();
+    result.setIsKeymapVersionLatest(isKeymapLatest);
+    result.setIsTAVOVersionLatest(isTAVOLatest);
+    if (PageViewController *page = currentOf(
+            {keymapPageViewController(), firmupPageViewController(), startPageViewController()})) {
+        page->setIsShowAlert(true);
+        page->changeMenuStatusAndUpdateMenu(false);
+    }
+    result.updateVersion();
+    if (QWidget *content = AppDelegate::contentView(m_window.get()))
+        result.showIn(*content);
     LOG_DEBUG(QStringLiteral("end"));
 }
 
 void MainWindowController::hideUpdateCheckResultWindow()
 {
     LOG_DEBUG(QStringLiteral("begin"));
+    updateResultWindowController().hide();
+    if (PageViewController *page = currentOf(
+            {keymapPageViewController(), startPageViewController(), firmupPageViewController()})) {
+        page->setIsShowAlert(false);
+        page->changeMenuStatusAndUpdateMenu(true);
+    }
+    LOG_DEBUG(QStringLiteral("end"));
+}
+
+void MainWindowController::getLatestVersion()
+{
+    LOG_DEBUG(QStringLiteral("begin"));
+    QPointer<MainWindowController> self(this);
+    const auto hideProgress = [self](MessageModalResponseType) {
+        if (self)
+            self->hideProgressPageView();
+    };
+    if (!m_updateChecker) {
+        // No keyboard has been read, so there is nothing to check against: say that the check
+        // failed rather than leave the progress page up and the menus off.
+        messageModalFactory().showMessage9010(hideProgress);
+        LOG_DEBUG(QStringLiteral("end"));
+        return;
+    }
+    m_updateChecker->getLatestVersion(
+        [this](UpdateCheckingResult result) {
+            hideProgressPageView();
+            if (result == UpdateCheckingResult::success)
+                checkLastVersion(*m_updateChecker, [this](bool isKeymapLatest, bool isTAVOLatest) {
+                    showUpdateCheckResultWindow(isKeymapLatest, isTAVOLatest);
+                });
+        },
+        [this, hideProgress](UpdateCheckingResult result) {
+            if (result == UpdateCheckingResult::proxyAuthenticationError)
+                messageModalFactory().showMessage9016(hideProgress);
+            else
+                messageModalFactory().showMessage9010(hideProgress);
+        });
     LOG_DEBUG(QStringLiteral("end"));
 }
 

@@ -18,6 +18,9 @@ class MessageModalFactory;
 class PageFactory;
 class PageViewController;
 class StartPageInterface;
+class UpdateChecker;
+class UpdateResultWindowController;
+class UserNotification;
 
 // The main window's controller: sizes and centres the window, owns the three pages and shows one
 // at a time, swaps them for the navigation buttons, guards the close, and ends the program when
@@ -81,10 +84,23 @@ public:
     void showProgressPageView();
     void hideProgressPageView();
 
+    // A checker for the keyboard just read, replacing any earlier one.
     void initUpdateChecker(const QString &typeNumber);
+    UpdateChecker *updateChecker() const { return m_updateChecker.get(); }
+    // The quiet check after a keyboard read: a local notification when something is newer.
     void autoCheckUpdate();
+    // Whether this program and the start page's keyboard firmware are up to date.
+    void
+    checkLastVersion(const UpdateChecker &updateChecker,
+                     const std::function<void(bool isKeymapLatest, bool isTAVOLatest)> &onSuccess);
+    UpdateResultWindowController &updateResultWindowController();
     void showUpdateCheckResultWindow(bool isKeymapLatest, bool isTAVOLatest);
     void hideUpdateCheckResultWindow();
+    // Where the automatic check posts its notification; the shared one unless set.
+    void setUserNotification(UserNotification *userNotification)
+    {
+        m_userNotification = userNotification;
+    }
 
     // Tells the close guard whether a keyboard operation runs.
     void setKeyboardOperationProbe(std::function<bool()> isRunning)
@@ -94,6 +110,7 @@ public:
 
 private:
     void showStartPage();
+    void getLatestVersion();
     void showPage(PageViewController *page, PageViewController *&swapDestination,
                   const WillSwap &willSwap, const DidSwap &didSwap);
     void completeSwap(PageViewController *pageController, const DidSwap &didSwap);
@@ -109,5 +126,8 @@ private:
     QPointer<ProgressPageViewController> m_progressPageViewController;
     PageViewController *m_currentPageViewController = nullptr;
     QList<QMetaObject::Connection> m_menuConnections;
+    std::unique_ptr<UpdateChecker> m_updateChecker;
+    std::unique_ptr<UpdateResultWindowController> m_updateResultWindowController;
+    UserNotification *m_userNotification = nullptr;
     std::function<bool()> m_isKeyboardOperationRunning = [] { return false; };
 };

@@ -13,7 +13,6 @@
 #include <QDateTime>
 #include <QEvent>
 #include <QFileDialog>
-#include <QGraphicsDropShadowEffect>
 #include <QGuiApplication>
 #include <QLabel>
 
@@ -313,13 +312,7 @@ void MessageModalFactory::initMsgAlerView(MessageType type, const QString &messa
     if (!view->graphicsEffect()) {
         controls.setBtnClickDelegete(this);
         view->setObjectName(QStringLiteral("msgAlert"));
-        auto *shadow = new QGraphicsDropShadowEffect(view);
-        QColor shadowColor = ShellLook::msgView().shadowColor;
-        shadowColor.setAlphaF(0.4f);
-        shadow->setColor(shadowColor);
-        shadow->setOffset(0, 3);
-        shadow->setBlurRadius(6);
-        view->setGraphicsEffect(shadow);
+        view->setGraphicsEffect(ShellLook::msgViewShadow(view));
     }
     controls.removeAllBtn();
     QLabel *label = controls.labelMsg();

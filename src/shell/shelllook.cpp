@@ -4,7 +4,9 @@
 #include "imageprovider.h"
 #include "keyboardconfig.h"
 
+#include <QGraphicsDropShadowEffect>
 #include <QGuiApplication>
+#include <QWidget>
 
 namespace {
 
@@ -90,6 +92,22 @@ QColor ShellLook::msgViewBackground()
 QColor ShellLook::pageBackground()
 {
     return KeyBoardConfig::shared().transparent();
+}
+
+QColor ShellLook::updateLinkColor()
+{
+    return KeyBoardConfig::shared().updateLinkColor();
+}
+
+QGraphicsEffect *ShellLook::msgViewShadow(QWidget *owner)
+{
+    auto *shadow = new QGraphicsDropShadowEffect(owner);
+    QColor shadowColor = msgView().shadowColor;
+    shadowColor.setAlphaF(0.4f);
+    shadow->setColor(shadowColor);
+    shadow->setOffset(0, 3);
+    shadow->setBlurRadius(6);
+    return shadow;
 }
 
 qreal ShellLook::basicButtonCornerRadius()

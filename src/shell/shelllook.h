@@ -4,6 +4,9 @@
 #include <QPixmap>
 #include <QString>
 
+class QGraphicsEffect;
+class QWidget;
+
 // The one place where the shell's widgets look up the colours, sizes and images they draw with.
 // Every answer is read anew on each call, so a change of the keyboard's colour shows at the next
 // redraw.
@@ -94,6 +97,10 @@ public:
     static QColor msgViewBackground();
     // The colour of the window behind the pages.
     static QColor pageBackground();
+    // The colour of the download links of the update-result view.
+    static QColor updateLinkColor();
+    // The shadow under the message view and the update-result view, owned by owner.
+    static QGraphicsEffect *msgViewShadow(QWidget *owner);
 
     static qreal basicButtonCornerRadius();
     static ImageNames writeToTAVOButtonImages();

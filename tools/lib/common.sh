@@ -6,7 +6,7 @@ KEYMAP_PACKAGES=(
     qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-svg-dev libgl-dev
     libhidapi-dev
     clang libclang-rt-14-dev
-    python3 dbus fonts-ipafont-gothic
+    python3 openssl dbus fonts-ipafont-gothic
 )
 
 keymap_root() {

@@ -1,0 +1,109 @@
+#pragma once
+
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTest>
+
+#include <memory>
+
+// How the loopback server answers a request.
+enum class Answer
+{
+    document,
+    closeBeforeAnswer,
+    closeInsideBody,
+    silence,
+    notFound,
+    proxyAuthentication
+};
+
+// A loopback HTTP server (or HTTPS, when given a certificate) that answers every request one way
+// and keeps what it was asked.
+class LoopbackServer final
+{
+public:
+    explicit LoopbackServer(Answer answer, QByteArray body = {},
+                            std::unique_ptr<QTcpServer> server = std::make_unique<QTcpServer>())
+        : m_answer(answer)
+        , m_body(std::move(body))
+        , m_server(std::move(server))
+    {
+        QObject::connect(m_server.get(), &QTcpServer::pendingConnectionAvailable, m_server.get(),
+                         [this] { acceptConnections(); });
+        QVERIFY(m_server->listen(QHostAddress::LocalHost));
+    }
+
+    QString url(const QString &scheme = QStringLiteral("http")) const
+    {
+        return scheme + QStringLiteral("://127.0.0.1:") + QString::number(m_server->serverPort()) +
+               QStringLiteral("/downloads/daravivuza/TAVOVersion.json");
+    }
+    quint16 port() const { return m_server->serverPort(); }
+    QByteArray request() const { return m_request; }
+
+private:
+    void acceptConnections()
+    {
+        while (m_server->hasPendingConnections()) {
+            QTcpSocket *socket = m_server->nextPendingConnection();
+            QObject::connect(socket, &QTcpSocket::readyRead, socket,
+                             [this, socket] { readRequest(socket); });
+        }
+    }
+
+    void readRequest(QTcpSocket *socket)
+    {
+        m_request += socket->readAll();
+        if (m_request.contains("\r\n\r\n"))
+            answer(socket);
+    }
+
+    void answer(QTcpSocket *socket)
+    {
+        switch (m_answer) {
+        case Answer::document:
+            return reply(socket, "200 OK", m_body);
+        case Answer::notFound:
+            return reply(socket, "404 Not Found", "missing");
+        case Answer::proxyAuthentication:
+            socket->write("HTTP/1.1 407 Proxy Authentication Required\r\n"
+                          "Proxy-Authenticate: Basic realm=\"office\"\r\n"
+                          "Content-Length: 0\r\n\r\n");
+            return;
+        case Answer::closeBeforeAnswer:
+            return socket->disconnectFromHost();
+        case Answer::closeInsideBody:
+            socket->write("HTTP/1.1 200 OK\r\nContent-Length: 500\r\n\r\n{\"keymapTool\":");
+            return socket->disconnectFromHost();
+        case Answer::silence:
+            return;
+        }
+    }
+
+    static void reply(QTcpSocket *socket, const QByteArray &status, const QByteArray &body)
+    {
+        socket->write("HTTP/1.1 " + status + "\r\nContent-Type: application/json\r\n" +
+                      "Content-Length: " + QByteArray::number(body.size()) + "\r\n\r\n" + body);
+    }
+
+    Answer m_answer = Answer::document;
+    QByteArray m_body;
+    QByteArray m_request;
+    std::unique_ptr<QTcpServer> m_server;
+};
+
+// Points the desktop's proxy settings nowhere, so that the checker reaches the loopback servers
+// directly.
+inline void clearProxySettings()
+{
+    for (const char *name : {"http_proxy", "https_proxy", "HTTP_PROXY", "HTTPS_PROXY", "all_proxy",
+                             "ALL_PROXY", "no_proxy", "NO_PROXY"})
+        qunsetenv(name);
+}
+
+// A version document whose "firmware" member holds the given entries.
+inline QByteArray versionDocument(const QByteArray &tool, const QByteArray &firmwareEntries)
+{
+    return "{\"keymapTool\":{\"Mac\":\"" + tool + "\",\"Windows\":\"9.9.9.9\"},\"firmware\":{" +
+           firmwareEntries + "}}";
+}
