@@ -123,58 +123,44 @@ namespace Enumerations {
 
 // The smallest and largest raw value of each enumeration with raw values; every value in between
 // is a case, so a range check is a full membership test.
+template<int First, int Last>
+struct RawBounds
+{
+    static constexpr int first = First, last = Last;
+};
+
 template<typename E>
 struct RawRange;
 template<>
-struct RawRange<KeyboardLayoutType>
-{
-    static constexpr int first = 0, last = 1;
-};
+struct RawRange<KeyboardLayoutType> : RawBounds<0, 1>
+{};
 template<>
-struct RawRange<KeyboardLayoutTypeName>
-{
-    static constexpr int first = 0, last = 1;
-};
+struct RawRange<KeyboardLayoutTypeName> : RawBounds<0, 1>
+{};
 template<>
-struct RawRange<KeyboardColorType>
-{
-    static constexpr int first = 0, last = 1;
-};
+struct RawRange<KeyboardColorType> : RawBounds<0, 1>
+{};
 template<>
-struct RawRange<KeyboardSeriesEnum>
-{
-    static constexpr int first = 0, last = 0;
-};
+struct RawRange<KeyboardSeriesEnum> : RawBounds<0, 0>
+{};
 template<>
-struct RawRange<RunningFirmwareState>
-{
-    static constexpr int first = 0, last = 1;
-};
+struct RawRange<RunningFirmwareState> : RawBounds<0, 1>
+{};
 template<>
-struct RawRange<ProfileMode>
-{
-    static constexpr int first = 0, last = 3;
-};
+struct RawRange<ProfileMode> : RawBounds<0, 3>
+{};
 template<>
-struct RawRange<FnMode>
-{
-    static constexpr int first = 0, last = 3;
-};
+struct RawRange<FnMode> : RawBounds<0, 3>
+{};
 template<>
-struct RawRange<ShortCutType>
-{
-    static constexpr int first = 0, last = 3;
-};
+struct RawRange<ShortCutType> : RawBounds<0, 3>
+{};
 template<>
-struct RawRange<SaveProfileType>
-{
-    static constexpr int first = -1, last = 3;
-};
+struct RawRange<SaveProfileType> : RawBounds<-1, 3>
+{};
 template<>
-struct RawRange<WriteToTAVOResult>
-{
-    static constexpr int first = 0, last = 4;
-};
+struct RawRange<WriteToTAVOResult> : RawBounds<0, 4>
+{};
 
 template<typename E>
 constexpr std::optional<E> fromRaw(long long raw)
