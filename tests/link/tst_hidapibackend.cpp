@@ -2,6 +2,7 @@
 #include "linkfixture.h"
 #include "usbdriver.h"
 
+#include <QFile>
 #include <QTest>
 
 #include <cerrno>
@@ -74,6 +75,7 @@ private slots:
     void reads();
     void openRefused_data();
     void openRefused();
+    void udevRuleNamesTheKeyboard();
 
 private:
     // A normal connection over the fake library; answers the transport's error.
@@ -227,6 +229,19 @@ void tst_HidapiBackend::openRefused()
     QCOMPARE(error, callerError);
     QCOMPARE(fixture.logLines().filter("[ERROR]"),
              (QStringList{logLine, "[ERROR] connect: Can't Open a hid manager."}));
+}
+
+void tst_HidapiBackend::udevRuleNamesTheKeyboard()
+{
+    QFile file(QStringLiteral(KEYMAP_SOURCE_DIR "/") + HidapiBackend::udevRuleName);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString rules = QString::fromUtf8(file.readAll());
+
+    for (int productId : Constants::tavoProductIds)
+        QVERIFY(rules.contains(QString("ATTRS{idVendor}==\"%1\", ATTRS{idProduct}==\"%2\", "
+                                       "TAG+=\"uaccess\"")
+                                   .arg(vendorId, 4, 16, QChar('0'))
+                                   .arg(productId, 4, 16, QChar('0'))));
 }
 
 QTEST_GUILESS_MAIN(tst_HidapiBackend)
