@@ -11,5 +11,11 @@ struct ArcDataEntity
     double endAngle = 0;
     bool clockwise = false;
 
-    friend bool operator==(const ArcDataEntity &, const ArcDataEntity &) = default;
+    // Exact equality: QPointF's own comparison is fuzzy and would merge arcs that differ slightly.
+    friend bool operator==(const ArcDataEntity &a, const ArcDataEntity &b)
+    {
+        return a.centerPoint.x() == b.centerPoint.x() && a.centerPoint.y() == b.centerPoint.y() &&
+               a.startAngle == b.startAngle && a.endAngle == b.endAngle &&
+               a.clockwise == b.clockwise;
+    }
 };

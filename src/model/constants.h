@@ -14,6 +14,8 @@ struct Constants
     static QString logDirectory();
     static void setLogDirectoryForTesting(const QString &directory);
 
+    // The keyboard's USB vendor ID: a placeholder until the maker's is known (see README).
+    static constexpr int tavoVendorId = 0x1234;
     // USB product IDs, tried in this order.
     inline static const QList<int> tavoProductIds{0x0015, 0x0016};
     inline static const QList<QString> tavoTypeNumbers{

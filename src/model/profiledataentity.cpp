@@ -9,13 +9,6 @@ QList<qint32> zeroLayer()
     return QList<qint32>(ProfileDataEntity::keyCount, 0);
 }
 
-// Both profiles must hold a whole layer; a short one would be read or written out of bounds.
-void requireWholeLayer(const QList<qint32> &layer)
-{
-    if (layer.size() < ProfileDataEntity::keyCount)
-        throw std::length_error("a keymap layer holds fewer than 120 usage IDs");
-}
-
 } // namespace
 
 ProfileDataEntity::ProfileDataEntity()
@@ -35,16 +28,21 @@ ProfileDataEntity::ProfileDataEntity(QList<qint32> normal, QList<qint32> withFn1
 
 void ProfileDataEntity::getProfileData(const ProfileDataEntity &profileData)
 {
-    for (FnMode mode : {FnMode::Normal, FnMode::WithFn1, FnMode::WithFn2, FnMode::WithFn3}) {
-        requireWholeLayer(layer(mode));
-        requireWholeLayer(profileData.layer(mode));
-    }
+    // A short layer would be read or written out of bounds.
+    if (!hasWholeLayers() || !profileData.hasWholeLayers())
+        throw std::length_error("a keymap layer holds fewer than 120 usage IDs");
     for (int key = 0; key < keyCount; ++key) {
         normal[key] = profileData.normal[key];
         withFn1[key] = profileData.withFn1[key];
         withFn2[key] = profileData.withFn2[key];
         withFn3[key] = profileData.withFn3[key];
     }
+}
+
+bool ProfileDataEntity::hasWholeLayers() const
+{
+    return normal.size() >= keyCount && withFn1.size() >= keyCount && withFn2.size() >= keyCount &&
+           withFn3.size() >= keyCount;
 }
 
 QMap<QString, QList<qint32>> ProfileDataEntity::convertToDictionary() const

@@ -22,6 +22,8 @@ public:
 
     // Copies entries 0 to 119 of every layer of profileData into this profile's own lists.
     void getProfileData(const ProfileDataEntity &profileData);
+    // Whether every layer holds at least the 120 entries that copies and comparisons read.
+    bool hasWholeLayers() const;
     // The form written into setting files: "Normal", "WithFn1", "WithFn2", "WithFn3".
     QMap<QString, QList<qint32>> convertToDictionary() const;
 

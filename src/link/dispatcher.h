@@ -1,0 +1,18 @@
+#pragma once
+
+#include <functional>
+
+// Hands work from keyboard workers to the GUI thread, where every result of the link arrives.
+// "Synchronously on the main queue" is postAndWait(): a blocking queued call from a worker, or a
+// direct call when already on the GUI thread (waiting for itself would never end).
+class Dispatcher
+{
+public:
+    Dispatcher() = delete;
+
+    // Runs work later on the GUI thread; returns at once.
+    static void post(std::function<void()> work);
+    // Runs work on the GUI thread and returns when it has run.
+    static void postAndWait(std::function<void()> work);
+    static bool isGuiThread();
+};

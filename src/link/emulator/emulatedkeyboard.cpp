@@ -1,0 +1,199 @@
+#include "emulatedkeyboard.h"
+
+namespace {
+
+const QString normalPath = QStringLiteral("emulated:normal");
+const QString bootPath = QStringLiteral("emulated:boot");
+// The keyboard's ordinary keyboard interface: on the bus under the same product ID, but not
+// the tool's to open.
+const QString keyboardPath = QStringLiteral("emulated:keyboard");
+
+// Just after the host's receive time-out of 30 s.
+constexpr Clock::Duration lateReplyDelay = std::chrono::milliseconds(30001);
+
+} // namespace
+
+EmulatedKeyboard::EmulatedKeyboard(Clock &clock, EmulatedKeyboardState state)
+    : m_clock(clock)
+    , m_state(std::move(state))
+{}
+
+EmulatedKeyboardState EmulatedKeyboard::state() const
+{
+    QMutexLocker locker(&m_lock);
+    return m_state;
+}
+
+void EmulatedKeyboard::setState(const EmulatedKeyboardState &state)
+{
+    QMutexLocker locker(&m_lock);
+    m_state = state;
+}
+
+void EmulatedKeyboard::setReplyLatency(Clock::Duration latency)
+{
+    QMutexLocker locker(&m_lock);
+    m_latency = latency;
+}
+
+void EmulatedKeyboard::injectFault(int requestIndex, Fault fault, int shortLength)
+{
+    QMutexLocker locker(&m_lock);
+    m_faults.insert(requestIndex, {fault, shortLength});
+}
+
+void EmulatedKeyboard::clearFaults()
+{
+    QMutexLocker locker(&m_lock);
+    m_faults.clear();
+}
+
+EmulatedKeyboard::Mode EmulatedKeyboard::mode() const
+{
+    QMutexLocker locker(&m_lock);
+    return m_mode;
+}
+
+void EmulatedKeyboard::setMode(Mode mode, Clock::Duration appearAfter)
+{
+    QMutexLocker locker(&m_lock);
+    leaveBus();
+    m_mode = mode;
+    m_appearAt = m_clock.now() + appearAfter;
+}
+
+bool EmulatedKeyboard::isPresent() const
+{
+    QMutexLocker locker(&m_lock);
+    return isPresentLocked();
+}
+
+void EmulatedKeyboard::unplug()
+{
+    QMutexLocker locker(&m_lock);
+    leaveBus();
+    m_plugged = false;
+}
+
+void EmulatedKeyboard::plugIn()
+{
+    QMutexLocker locker(&m_lock);
+    m_plugged = true;
+}
+
+QList<EmulatedKeyboard::RecordedReport> EmulatedKeyboard::record() const
+{
+    QMutexLocker locker(&m_lock);
+    return m_record;
+}
+
+QList<QByteArray> EmulatedKeyboard::requests() const
+{
+    QList<QByteArray> reports;
+    for (const RecordedReport &report : record())
+        if (report.fromHost)
+            reports.append(report.bytes);
+    return reports;
+}
+
+QList<QByteArray> EmulatedKeyboard::replies() const
+{
+    QList<QByteArray> reports;
+    for (const RecordedReport &report : record())
+        if (!report.fromHost)
+            reports.append(report.bytes);
+    return reports;
+}
+
+void EmulatedKeyboard::clearRecord()
+{
+    QMutexLocker locker(&m_lock);
+    m_record.clear();
+    m_requestCount = 0;
+}
+
+QList<HidDeviceInfo> EmulatedKeyboard::interfaces() const
+{
+    QMutexLocker locker(&m_lock);
+    if (!isPresentLocked())
+        return {};
+    const int vendorId = m_state.vendorId;
+    const int productId = m_state.productId;
+    if (m_mode == Mode::BootLoader)
+        return {{bootPath, vendorId, productId, bootUsagePage, bootUsage}};
+    return {{keyboardPath, vendorId, productId, 0x0001, 0x0006},
+            {normalPath, vendorId, productId, normalUsagePage, normalUsage}};
+}
+
+std::optional<quint64> EmulatedKeyboard::open(const QString &path) const
+{
+    QMutexLocker locker(&m_lock);
+    const QString modePath = m_mode == Mode::BootLoader ? bootPath : normalPath;
+    if (!isPresentLocked() || path != modePath)
+        return std::nullopt;
+    return m_generation;
+}
+
+bool EmulatedKeyboard::isAlive(quint64 generation) const
+{
+    QMutexLocker locker(&m_lock);
+    return generation == m_generation && isPresentLocked();
+}
+
+EmulatedKeyboard::Answer EmulatedKeyboard::receive(quint64 generation, const QByteArray &report)
+{
+    QMutexLocker locker(&m_lock);
+    if (generation != m_generation || !isPresentLocked())
+        return {};
+    const std::optional<FaultSpec> fault = m_faults.contains(m_requestCount)
+                                               ? std::optional(m_faults.value(m_requestCount))
+                                               : std::nullopt;
+    ++m_requestCount;
+    const bool refused =
+        fault && (fault->fault == Fault::WriteRefused || fault->fault == Fault::DeviceGone);
+    m_record.append({true, report, !refused});
+    if (fault && fault->fault == Fault::DeviceGone) {
+        leaveBus();
+        m_plugged = false;
+    }
+    if (refused)
+        return {};
+
+    Answer result{true, answer(report, fault), m_clock.now() + m_latency};
+    if (fault && fault->fault == Fault::LateReply)
+        result.due += lateReplyDelay;
+    for (const QByteArray &reply : result.replies)
+        m_record.append({false, reply, true});
+    return result;
+}
+
+bool EmulatedKeyboard::isPresentLocked() const
+{
+    return m_plugged && m_clock.now() >= m_appearAt;
+}
+
+void EmulatedKeyboard::leaveBus()
+{
+    ++m_generation;
+}
+
+QList<QByteArray> EmulatedKeyboard::answer(const QByteArray &report,
+                                           const std::optional<FaultSpec> &fault)
+{
+    const ModeHandler &handler = m_mode == Mode::BootLoader
+                                     ? static_cast<const ModeHandler &>(m_bootLoader)
+                                     : static_cast<const ModeHandler &>(m_normalMode);
+    QList<QByteArray> replies = handler.respond(report, m_state);
+    for (QByteArray &reply : replies) {
+        // Replies are reports of the size the host writes.
+        if (reply.size() < report.size())
+            reply.append(report.size() - reply.size(), '\0');
+        if (fault && fault->fault == Fault::ShortReply)
+            reply.truncate(fault->shortLength);
+        if (fault && fault->fault == Fault::WrongEcho && reply.size() > 2)
+            reply[2] = char(quint8(reply[2]) + 1);
+    }
+    if (fault && fault->fault == Fault::NoReply)
+        replies.clear();
+    return replies;
+}

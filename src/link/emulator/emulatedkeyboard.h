@@ -1,0 +1,115 @@
+#pragma once
+
+#include "bootloaderhandler.h"
+#include "clock.h"
+#include "emulatedkeyboardstate.h"
+#include "hidbackend.h"
+#include "normalmodehandler.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QMap>
+#include <QMutex>
+#include <QString>
+
+#include <optional>
+
+// A keyboard of the family held in memory, for tests and for running without hardware. It shows
+// the interfaces of its mode on the bus, answers each output report the way the keyboard does
+// (after a reply latency on its clock), fails the requests it is told to, and records every
+// report in both directions. Safe to configure from one thread while a worker talks to it.
+class EmulatedKeyboard
+{
+public:
+    enum class Mode
+    {
+        Application,
+        BootLoader
+    };
+    // What goes wrong with one request.
+    enum class Fault
+    {
+        NoReply,
+        ShortReply, // each reply is cut to a given length
+        WrongEcho,  // byte 2 of each reply is off by one
+        LateReply,  // the replies come after the host's 30 s receive time-out
+        DeviceGone, // the keyboard leaves the bus instead of taking the request
+        WriteRefused
+    };
+    struct RecordedReport
+    {
+        bool fromHost = true;
+        QByteArray bytes;
+        // False for a request the keyboard did not take.
+        bool accepted = true;
+    };
+    // What one output report gets: whether it was taken, and the replies with their due time.
+    struct Answer
+    {
+        bool accepted = false;
+        QList<QByteArray> replies;
+        Clock::Duration due{};
+    };
+
+    static constexpr int normalUsagePage = 0xFF60;
+    static constexpr int normalUsage = 0x61;
+    static constexpr int bootUsagePage = 0xFF00;
+    static constexpr int bootUsage = 0x01;
+
+    explicit EmulatedKeyboard(Clock &clock,
+                              EmulatedKeyboardState state = EmulatedKeyboardState::plausible());
+
+    Clock &clock() const { return m_clock; }
+
+    EmulatedKeyboardState state() const;
+    void setState(const EmulatedKeyboardState &state);
+    void setReplyLatency(Clock::Duration latency);
+    // Fails the request with this index (counted from 0 over every output report received
+    // since the record was last cleared). shortLength is the length of a ShortReply.
+    void injectFault(int requestIndex, Fault fault, int shortLength = 2);
+    void clearFaults();
+
+    Mode mode() const;
+    // Leaves the bus, killing every open handle, and shows up in mode after appearAfter.
+    void setMode(Mode mode, Clock::Duration appearAfter = {});
+    bool isPresent() const;
+    void unplug();
+    void plugIn();
+
+    QList<RecordedReport> record() const;
+    QList<QByteArray> requests() const;
+    QList<QByteArray> replies() const;
+    void clearRecord();
+
+    // The backend's side: the interfaces on the bus now, opening one of them, and the traffic
+    // of a handle opened in the given generation (each departure from the bus starts a new one).
+    QList<HidDeviceInfo> interfaces() const;
+    std::optional<quint64> open(const QString &path) const;
+    bool isAlive(quint64 generation) const;
+    Answer receive(quint64 generation, const QByteArray &report);
+
+private:
+    struct FaultSpec
+    {
+        Fault fault = Fault::NoReply;
+        int shortLength = 2;
+    };
+
+    bool isPresentLocked() const;
+    void leaveBus();
+    QList<QByteArray> answer(const QByteArray &report, const std::optional<FaultSpec> &fault);
+
+    Clock &m_clock;
+    const NormalModeHandler m_normalMode;
+    const BootLoaderHandler m_bootLoader;
+    mutable QMutex m_lock;
+    EmulatedKeyboardState m_state;
+    Mode m_mode = Mode::Application;
+    bool m_plugged = true;
+    Clock::Duration m_appearAt{};
+    quint64 m_generation = 0;
+    Clock::Duration m_latency{};
+    QMap<int, FaultSpec> m_faults;
+    int m_requestCount = 0;
+    QList<RecordedReport> m_record;
+};

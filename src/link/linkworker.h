@@ -1,0 +1,33 @@
+#pragma once
+
+#include <condition_variable>
+#include <deque>
+#include <functional>
+#include <mutex>
+#include <thread>
+
+// The thread on which one driver talks to the keyboard: it runs the driver's operations one
+// after another, so the GUI thread never waits for the keyboard and two operations of one driver
+// never share its connection.
+class LinkWorker
+{
+public:
+    LinkWorker();
+    // Waits for the running operation and drops those not yet started. An operation that waits
+    // for the GUI thread must not be running when the GUI thread destroys its worker.
+    ~LinkWorker();
+    LinkWorker(const LinkWorker &) = delete;
+    LinkWorker &operator=(const LinkWorker &) = delete;
+
+    // Queues job behind the operations already queued; returns at once.
+    void run(std::function<void()> job);
+
+private:
+    void loop();
+
+    std::mutex m_lock;
+    std::condition_variable m_wake;
+    std::deque<std::function<void()>> m_jobs;
+    bool m_stopping = false;
+    std::thread m_thread;
+};

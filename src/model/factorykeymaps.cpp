@@ -1,0 +1,95 @@
+#include "factorykeymaps.h"
+
+#include "exceptions.h"
+#include "jsoninput.h"
+
+#include <QJsonObject>
+
+namespace {
+
+constexpr qint64 maxAssetSize = 4 * 1024 * 1024;
+
+struct LayerName
+{
+    FnMode mode;
+    QString key;
+    // The start of the message for a layer without exactly 120 entries.
+    QString countMessage;
+};
+
+const QList<LayerName> layerNames{
+    {FnMode::Normal, QStringLiteral("Normal"),
+     QStringLiteral("The number of normal keys is invalid in ")},
+    {FnMode::WithFn1, QStringLiteral("WithFn1"),
+     QStringLiteral("The number of withfn keys is invalid in ")},
+    {FnMode::WithFn2, QStringLiteral("WithFn2"),
+     QStringLiteral("The number of withfn keys is invalid in ")},
+    {FnMode::WithFn3, QStringLiteral("WithFn3"),
+     QStringLiteral("The number of withfn3 keys is invalid in ")},
+};
+
+Exceptions broken(const QString &message)
+{
+    return Exceptions::EnvironmentBrokenException(message);
+}
+
+void readProfile(const QJsonValue &value, const QString &profileKey, const QString &name,
+                 ProfileDataEntity &profile)
+{
+    if (!value.isObject())
+        throw broken(QStringLiteral("Can't get ") + profileKey + QStringLiteral(" from ") + name);
+    const QJsonObject layers = value.toObject();
+    for (const LayerName &layer : layerNames) {
+        const std::optional<QList<qint32>> usageIds =
+            JsonInput::toInt32List(layers.value(layer.key));
+        if (!usageIds)
+            throw broken(QStringLiteral("Can't get ") + layer.key + QStringLiteral(" from ") +
+                         name);
+        if (usageIds->size() != ProfileDataEntity::keyCount)
+            throw broken(layer.countMessage + name);
+        profile.layer(layer.mode) = *usageIds;
+    }
+}
+
+} // namespace
+
+FactoryKeymaps::FactoryKeymaps(QString resourceRoot)
+    : m_resourceRoot(std::move(resourceRoot))
+{}
+
+QString FactoryKeymaps::assetName(KeyboardLayoutType layout)
+{
+    return layout == KeyboardLayoutType::Japanese ? QStringLiteral("Japanese0")
+                                                  : QStringLiteral("English00");
+}
+
+std::shared_ptr<ProfileListDataEntity> FactoryKeymaps::load(KeyboardLayoutType layout) const
+{
+    const QString name = assetName(layout);
+    const std::optional<QByteArray> bytes =
+        JsonInput::readFile(m_resourceRoot + name + QStringLiteral(".json"), maxAssetSize);
+    if (!bytes)
+        throw broken(name + QStringLiteral(" is not found"));
+    const QJsonValue document = JsonInput::parse(*bytes);
+    if (!document.isObject())
+        throw broken(QStringLiteral("Can't read ") + name);
+
+    const QJsonObject profiles = document.toObject();
+    auto result = std::make_shared<ProfileListDataEntity>();
+    for (int index = 0; index < 4; ++index) {
+        const QString key = QStringLiteral("Profile%1").arg(index + 1);
+        readProfile(profiles.value(key), key, name, result->profile(index));
+    }
+    return result;
+}
+
+std::shared_ptr<ProfileListDataEntity> FactoryKeymaps::cached(KeyboardLayoutType layout)
+{
+    QMutexLocker locker(&m_mutex);
+    auto &profiles = m_profilesDataCache[layout];
+    if (!profiles)
+        profiles = load(layout);
+    auto copy = std::make_shared<ProfileListDataEntity>();
+    copy->getProfilesData(*profiles);
+    return copy;
+}

@@ -1,0 +1,93 @@
+#include "jsoninput.h"
+
+#include "platformerror.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonParseError>
+
+#include <cmath>
+#include <limits>
+
+std::optional<QByteArray> JsonInput::readFile(const QString &path, qint64 maxSize)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QByteArray bytes = file.read(maxSize + 1);
+    if (file.error() != QFileDevice::NoError || bytes.size() > maxSize)
+        return std::nullopt;
+    return bytes;
+}
+
+QJsonValue JsonInput::parse(const QByteArray &bytes)
+{
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
+    if (error.error == QJsonParseError::NoError)
+        return document.isObject() ? QJsonValue(document.object()) : QJsonValue(document.array());
+
+    // The document parser takes only objects and arrays. Inside brackets, text that is one JSON
+    // value becomes an array of one element, and anything else stays an error.
+    QJsonParseError wrappedError;
+    const QJsonDocument wrapped = QJsonDocument::fromJson('[' + bytes + ']', &wrappedError);
+    if (wrappedError.error == QJsonParseError::NoError && wrapped.array().size() == 1)
+        return wrapped.array().first();
+    throw PlatformError::jsonParse(error);
+}
+
+std::optional<qint64> JsonInput::toInt64(const QJsonValue &value)
+{
+    if (!value.isDouble())
+        return std::nullopt;
+    // Whole numbers beyond 2^53 lose their last digits as a double, so the parser's exact integer
+    // is taken where it has one, and the double only decides whether the number is whole.
+    const double number = value.toDouble();
+    constexpr double limit = 9223372036854775808.0; // 2^63
+    if (!std::isfinite(number) || number != std::trunc(number) || number < -limit ||
+        number >= limit)
+        return std::nullopt;
+    return value.toInteger(static_cast<qint64>(number));
+}
+
+std::optional<qint32> JsonInput::toInt32(const QJsonValue &value)
+{
+    const std::optional<qint64> number = toInt64(value);
+    if (!number || *number < std::numeric_limits<qint32>::min() ||
+        *number > std::numeric_limits<qint32>::max())
+        return std::nullopt;
+    return static_cast<qint32>(*number);
+}
+
+std::optional<QList<qint32>> JsonInput::toInt32List(const QJsonValue &value)
+{
+    if (!value.isArray())
+        return std::nullopt;
+    const QJsonArray array = value.toArray();
+    QList<qint32> numbers;
+    numbers.reserve(array.size());
+    for (const QJsonValue &element : array) {
+        const std::optional<qint32> number = toInt32(element);
+        if (!number)
+            return std::nullopt;
+        numbers.append(*number);
+    }
+    return numbers;
+}
+
+std::optional<QList<bool>> JsonInput::toBoolList(const QJsonValue &value)
+{
+    if (!value.isArray())
+        return std::nullopt;
+    const QJsonArray array = value.toArray();
+    QList<bool> flags;
+    flags.reserve(array.size());
+    for (const QJsonValue &element : array) {
+        if (!element.isBool())
+            return std::nullopt;
+        flags.append(element.toBool());
+    }
+    return flags;
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QByteArray>
+#include <QJsonValue>
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+// Reads the resource loader's input: files of bounded size, JSON documents that may be a bare
+// value, and JSON numbers taken as exact integers.
+class JsonInput
+{
+public:
+    JsonInput() = delete;
+
+    // The whole file, or nothing when it cannot be opened or read to its end, or when it holds
+    // more than maxSize bytes (refused after reading at most maxSize + 1 bytes, so a huge file or
+    // an endless device is never read whole).
+    static std::optional<QByteArray> readFile(const QString &path, qint64 maxSize);
+
+    // The document's top-level value: an object, an array or a bare scalar such as 5 or "text".
+    // Text that is not JSON (an empty file included) throws PlatformError with the parser's text.
+    static QJsonValue parse(const QByteArray &bytes);
+
+    // A JSON number that is a whole number within the range of the result; nothing for any other
+    // value (a fraction, a number out of range, a string, a boolean).
+    static std::optional<qint64> toInt64(const QJsonValue &value);
+    static std::optional<qint32> toInt32(const QJsonValue &value);
+    // An array whose every element is such a number, or nothing.
+    static std::optional<QList<qint32>> toInt32List(const QJsonValue &value);
+    // An array whose every element is a JSON boolean, or nothing.
+    static std::optional<QList<bool>> toBoolList(const QJsonValue &value);
+};

@@ -1,0 +1,120 @@
+#include "keyboardcatalogue.h"
+
+#include "exceptions.h"
+#include "jsoninput.h"
+#include "logger.h"
+#include "platformerror.h"
+
+#include <QJsonObject>
+
+namespace {
+
+const QString catalogueFile = QStringLiteral("KeyboardDatalist.json");
+// Resources are part of the program; the bound only keeps a broken build from reading a huge file.
+constexpr qint64 maxAssetSize = 4 * 1024 * 1024;
+
+Exceptions fieldError(const QString &field, const QString &key)
+{
+    return Exceptions::EnvironmentBrokenException(QStringLiteral("Can't get ") + field +
+                                                  QStringLiteral(" of ") + key +
+                                                  QStringLiteral(" from ") + catalogueFile);
+}
+
+// Reads one field of an entry with the given conversion, or throws the field's message.
+template<typename Convert>
+auto field(const QJsonObject &fields, const QString &name, const QString &key, Convert convert)
+{
+    const auto value = convert(fields.value(name));
+    if (!value)
+        throw fieldError(name, key);
+    return *value;
+}
+
+std::optional<QString> toText(const QJsonValue &value)
+{
+    if (!value.isString())
+        return std::nullopt;
+    return value.toString();
+}
+
+std::optional<bool> toFlag(const QJsonValue &value)
+{
+    if (!value.isBool())
+        return std::nullopt;
+    return value.toBool();
+}
+
+template<typename E>
+std::optional<E> toCase(const QJsonValue &value)
+{
+    const std::optional<qint64> raw = JsonInput::toInt64(value);
+    return raw ? Enumerations::fromRaw<E>(*raw) : std::nullopt;
+}
+
+KeyboardInformationEntity readEntry(const QString &key, const QJsonValue &value)
+{
+    const QJsonObject fields = value.toObject();
+    KeyboardInformationEntity record;
+    record.typeNumber = field(fields, QStringLiteral("typeNumber"), key, toText);
+    record.layoutType =
+        field(fields, QStringLiteral("layoutType"), key, toCase<KeyboardLayoutType>);
+    record.colorType = field(fields, QStringLiteral("colorType"), key, toCase<KeyboardColorType>);
+    record.series = field(fields, QStringLiteral("series"), key, toCase<KeyboardSeriesEnum>);
+    record.layoutTypeName =
+        field(fields, QStringLiteral("layoutTypeName"), key, toCase<KeyboardLayoutTypeName>);
+    record.postfix = field(fields, QStringLiteral("postfix"), key, toText);
+    record.isKeymapChangeable = field(fields, QStringLiteral("isKeymapChangeable"), key, toFlag);
+    record.firmTypeNumber = field(fields, QStringLiteral("firmTypeNumber"), key, toText);
+    record.firmDataSize = field(fields, QStringLiteral("firmDataSize"), key, JsonInput::toInt64);
+    return record;
+}
+
+} // namespace
+
+KeyboardCatalogue::KeyboardCatalogue(QString resourceRoot)
+    : m_resourceRoot(std::move(resourceRoot))
+{}
+
+void KeyboardCatalogue::LoadKeyboardInformations()
+{
+    QMutexLocker locker(&m_mutex);
+    if (m_cachedKeyboardInformations)
+        return;
+    const std::optional<QByteArray> bytes =
+        JsonInput::readFile(m_resourceRoot + catalogueFile, maxAssetSize);
+    if (!bytes)
+        throw Exceptions::EnvironmentBrokenException(QStringLiteral("Can't find ") + catalogueFile);
+    const QJsonValue document = JsonInput::parse(*bytes);
+    const QJsonObject entries = document.toObject();
+    bool objectOfObjects = document.isObject();
+    for (auto entry = entries.begin(); entry != entries.end(); ++entry)
+        objectOfObjects = objectOfObjects && entry.value().isObject();
+    if (!objectOfObjects)
+        throw Exceptions::EnvironmentBrokenException(QStringLiteral("Can't read ") + catalogueFile);
+
+    m_cachedKeyboardInformations.emplace();
+    for (auto entry = entries.begin(); entry != entries.end(); ++entry)
+        m_cachedKeyboardInformations->insert(entry.key(), readEntry(entry.key(), entry.value()));
+}
+
+std::optional<KeyboardInformationEntity>
+KeyboardCatalogue::getKeyboardInformation(const QString &typeNumber)
+{
+    try {
+        LoadKeyboardInformations();
+    } catch (const Exceptions &error) {
+        LOG_ERROR(QStringLiteral("Error occured: ") + error.message());
+        return std::nullopt;
+    } catch (const PlatformError &error) {
+        LOG_ERROR(error.reportText());
+        return std::nullopt;
+    }
+    QMutexLocker locker(&m_mutex);
+    const auto record = m_cachedKeyboardInformations->constFind(typeNumber);
+    if (record == m_cachedKeyboardInformations->constEnd()) {
+        locker.unlock();
+        LOG_ERROR(QStringLiteral("TypeNumber:") + typeNumber + QStringLiteral(" is unknown."));
+        return std::nullopt;
+    }
+    return *record;
+}

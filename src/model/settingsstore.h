@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+// The user's persisted settings: the program's QSettings, or an INI file that tests choose.
+class SettingsStore
+{
+public:
+    SettingsStore() = delete;
+
+    // The stored flag; false when nothing is stored under key.
+    static bool boolValue(const QString &key);
+    // Stores the flag and writes the settings out at once.
+    static void setBoolValue(const QString &key, bool value);
+
+    // Uses the INI file at path in place of the user's settings; an empty path restores them.
+    static void setFileForTesting(const QString &path);
+};
