@@ -3,16 +3,16 @@
 #include "firmwareparts.h"
 #include "logger.h"
 
-#include <QStringList>
-
 using namespace std::chrono_literals;
+
+// Commands log under their own name and line.
+#define COMMAND_EXCHANGE commandExchange(__func__, __LINE__)
 
 namespace {
 
 constexpr qint64 btAddress = 0x19000;
 constexpr qint64 mainAddress = 0x8008400;
 constexpr int packetSize = 64;
-constexpr int payloadOffset = 8;
 constexpr qsizetype btVersionLength = 29;
 const QString sendLabel = QStringLiteral("0xF7 0x33 0xCC");
 const QString versionLabel = QStringLiteral("0x03, 0x10, 0x0B");
@@ -42,151 +42,137 @@ bool fitsSize(qint64 size)
 }
 
 // Commands refuse values that do not fit their fields before anything is sent.
-bool refuse(const QString &label, const QString &what)
+bool refuse(const CommandExchange &exchange, const QString &what)
 {
-    LOG_ERROR(label + QStringLiteral(" refused: ") + what);
+    exchange.error(QStringLiteral("Refused: ") + what);
     return false;
+}
+
+QString trimmedOfNul(QString text)
+{
+    while (text.startsWith(QChar(0)))
+        text.remove(0, 1);
+    while (text.endsWith(QChar(0)))
+        text.chop(1);
+    return text;
 }
 
 } // namespace
 
-FirmwareCommands::FirmwareCommands(Sender sender, Receiver receiver, Sleep sleep)
+FirmwareCommands::FirmwareCommands(USBDriver::Sender sender, USBDriver::Receiver receiver,
+                                   Clock &clock)
     : m_sender(std::move(sender))
     , m_receiver(std::move(receiver))
-    , m_sleep(std::move(sleep))
+    , m_clock(clock)
 {}
 
 bool FirmwareCommands::commandFirmupEnterTouchpad()
 {
+    const CommandExchange exchange = COMMAND_EXCHANGE;
     QByteArray request = bytes({0x03, 0x11, 0x05, 0x03, 0x00, 0x07, 0x01, 0x07});
-    LOG_INFO(listLabel(request) + QStringLiteral(" start"));
+    exchange.info(CommandExchange::requestList(request) + QStringLiteral(" start"));
     for (int pad = 0; pad < 4; ++pad) {
         request[4] = char(pad);
-        if (!m_sender(request)) {
-            LOG_ERROR(listLabel(request) + QStringLiteral(" send error"));
+        if (!exchange.send(request, CommandExchange::requestList(request) + " send error"))
             return false;
-        }
-        m_sleep(1s);
+        m_clock.sleep(1s);
     }
-    LOG_INFO(listLabel(request) + QStringLiteral(" ok"));
+    exchange.info(CommandExchange::requestList(request) + QStringLiteral(" ok"));
     return true;
 }
 
 bool FirmwareCommands::commandE0FirmupModeChange()
 {
-    LOG_INFO(QStringLiteral("0x0B 0x02 start"));
-    if (!m_sender(bytes({0x0B, 0x02}))) {
-        LOG_ERROR(QStringLiteral("0x0B 0x02 send error"));
+    const CommandExchange exchange = COMMAND_EXCHANGE;
+    exchange.info(QStringLiteral("0x0B 0x02 start"));
+    if (!exchange.send(bytes({0x0B, 0x02}), QStringLiteral("0x0B 0x02 send error")))
         return false;
-    }
-    m_sleep(1s);
-    LOG_INFO(QStringLiteral("0x0B 0x02 ok"));
+    m_clock.sleep(1s);
+    exchange.info(QStringLiteral("0x0B 0x02 ok"));
     return true;
 }
 
 bool FirmwareCommands::commandSetAppFrimVersion(const QString &firmVersion)
 {
+    const CommandExchange exchange = COMMAND_EXCHANGE;
     const QByteArray version = FirmwareParts::versionBytes(firmVersion);
     if (version.size() > FirmwareParts::maxVersionBytes)
-        return refuse(versionLabel, QStringLiteral("version ") + firmVersion);
+        return refuse(exchange, QStringLiteral("version ") + firmVersion);
     QByteArray request = bytes({0x03, 0x10, 0x0B, 0, 0, 0, 0, 0, 0});
     request.replace(3, version.size(), version);
-    if (!m_sender(request)) {
-        LOG_ERROR(versionLabel + QStringLiteral(" send error"));
-        return false;
-    }
-    const std::optional<QByteArray> reply = m_receiver();
-    if (!reply) {
-        LOG_ERROR(versionLabel + QStringLiteral(" receive error"));
-        return false;
-    }
-    if (!matches(reply, request.left(3))) {
-        LOG_ERROR(versionLabel + QStringLiteral(" format error"));
-        return false;
-    }
-    LOG_INFO(versionLabel + QStringLiteral(" ok"));
-    return true;
+    return exchange.exchange(request, request.left(3), 3, ExchangeLabels::standard(versionLabel))
+        .has_value();
 }
 
 bool FirmwareCommands::commandGetBTVersion()
 {
+    const CommandExchange exchange = COMMAND_EXCHANGE;
     const QByteArray request = bytes({0xF7, 0x01, 0xFE, btType, 0x02});
-    const QString label = listLabel(request);
-    if (!m_sender(request)) {
-        LOG_ERROR(label + QStringLiteral(" send error"));
+    const ExchangeLabels labels = ExchangeLabels::standard(CommandExchange::requestList(request));
+    if (!exchange.send(request, labels.sendError))
         return false;
-    }
-    m_sleep(1s);
-    const std::optional<QByteArray> reply = m_receiver();
-    if (!reply) {
-        LOG_ERROR(label + QStringLiteral(" receive error"));
-        return false;
-    }
+    m_clock.sleep(1s);
     const QByteArray prefix = bytes({0xF6, 0x02, 0xFD, btType, 0x02, 0x00});
-    if (!matches(reply, prefix) || reply->size() < prefix.size() + btVersionLength) {
-        LOG_ERROR(label + QStringLiteral(" format error"));
+    const std::optional<QByteArray> reply = exchange.receive(
+        prefix, prefix.size() + btVersionLength, labels.receiveError, labels.formatError);
+    if (!reply)
         return false;
-    }
-    QString version = QString::fromLatin1(reply->mid(prefix.size(), btVersionLength));
-    while (version.startsWith(QChar(0)))
-        version.remove(0, 1);
-    while (version.endsWith(QChar(0)))
-        version.chop(1);
-    if (version.isEmpty())
+    // A module that is not running has no version: no failure of the exchange, so no log line.
+    if (trimmedOfNul(QString::fromLatin1(reply->mid(prefix.size(), btVersionLength))).isEmpty())
         return false;
-    LOG_INFO(label + QStringLiteral(" ok"));
+    exchange.info(labels.ok);
     return true;
 }
 
 bool FirmwareCommands::commandGetTPVersion(int firmType)
 {
+    const CommandExchange exchange = COMMAND_EXCHANGE;
     if (!fitsType(firmType))
-        return refuse(QStringLiteral("0xF7 0x01 0xFE"), QStringLiteral("type %1").arg(firmType));
-    return exchange(bytes({0xF7, 0x01, 0xFE, firmType, 0x02}),
-                    bytes({0xF6, 0x02, 0xFD, firmType, 0x02, 0x00, 0x01}), 1s);
+        return refuse(exchange, QStringLiteral("type %1").arg(firmType));
+    return request(exchange, bytes({0xF7, 0x01, 0xFE, firmType, 0x02}),
+                   bytes({0xF6, 0x02, 0xFD, firmType, 0x02, 0x00, 0x01}), 1s);
 }
 
 bool FirmwareCommands::commandFirmupForBTAndTouchPad(int firmType)
 {
+    const CommandExchange exchange = COMMAND_EXCHANGE;
     if (!fitsType(firmType))
-        return refuse(QStringLiteral("0xF7 0x61 0x9E"), QStringLiteral("type %1").arg(firmType));
+        return refuse(exchange, QStringLiteral("type %1").arg(firmType));
     const QByteArray request = bytes({0xF7, 0x61, 0x9E, firmType});
-    if (!m_sender(request)) {
-        LOG_ERROR(listLabel(request) + QStringLiteral(" send error"));
+    const ExchangeLabels labels = ExchangeLabels::standard(CommandExchange::requestList(request));
+    if (!exchange.send(request, labels.sendError))
         return false;
-    }
-    m_sleep(1s);
-    LOG_INFO(listLabel(request) + QStringLiteral(" ok"));
+    m_clock.sleep(1s);
+    exchange.info(labels.ok);
     return true;
 }
 
 bool FirmwareCommands::commandF7FirmupStart(qint64 firmSize, int firmType)
 {
+    const CommandExchange exchange = COMMAND_EXCHANGE;
     if (!fitsType(firmType) || !fitsSize(firmSize))
-        return refuse(QStringLiteral("0xF7 0x31 0xCE"),
-                      QStringLiteral("type %1, size %2").arg(firmType).arg(firmSize));
-    QByteArray request = bytes({0xF7, 0x31, 0xCE, firmType});
-    appendBigEndian(request, firmType == btType ? btAddress : mainAddress, 4);
-    appendBigEndian(request, firmSize, 3);
-    const QByteArray expected = bytes({0xF6, 0x41, 0xBE}) + request.mid(3);
-    return exchange(request, expected, 0us);
+        return refuse(exchange, QStringLiteral("type %1, size %2").arg(firmType).arg(firmSize));
+    QByteArray start = bytes({0xF7, 0x31, 0xCE, firmType});
+    appendBigEndian(start, firmType == btType ? btAddress : mainAddress, 4);
+    appendBigEndian(start, firmSize, 3);
+    return request(exchange, start, bytes({0xF6, 0x41, 0xBE}) + start.mid(3), 0s);
 }
 
 bool FirmwareCommands::commandF7FirmupSend(qint64 dataNumber, const QByteArray &data, int firmType,
                                            bool isMCUDestroy,
                                            const std::function<void(int)> &onProgress)
 {
+    const CommandExchange exchange = COMMAND_EXCHANGE;
     // A part missing bytes is never padded with zeros and sent as if it were whole.
     if (!fitsType(firmType) || !fitsSize(dataNumber) || data.size() != dataNumber)
-        return refuse(sendLabel, QStringLiteral("type %1, size %2 of %3 bytes")
-                                     .arg(firmType)
-                                     .arg(dataNumber)
-                                     .arg(data.size()));
+        return refuse(exchange, QStringLiteral("type %1, size %2 of %3 bytes")
+                                    .arg(firmType)
+                                    .arg(dataNumber)
+                                    .arg(data.size()));
     const qint64 length = payloadLength(firmType);
     const qint64 packetCount = (dataNumber + length - 1) / length;
     for (qint64 i = 0; i < packetCount; ++i) {
         const qint64 offset = i * length;
-        const bool last = i == packetCount - 1;
         const QByteArrayView payload =
             QByteArrayView(data).sliced(offset, std::min(length, dataNumber - offset));
         const quint8 sum = checksum(payload);
@@ -194,54 +180,55 @@ bool FirmwareCommands::commandF7FirmupSend(qint64 dataNumber, const QByteArray &
         appendBigEndian(packet, offset, 3);
         packet.append(char(sum)).append(payload);
         packet.append(packetSize - packet.size(), '\0');
-        const qint64 echo = !last                ? offset + length
+        // The Bluetooth module counts whole packets, the others the bytes they hold.
+        const qint64 echo = i < packetCount - 1  ? offset + length
                             : firmType == btType ? packetCount * length
                                                  : dataNumber;
         QByteArray expected = bytes({0xF6, 0x42, 0xBD, firmType});
         appendBigEndian(expected, echo, 3);
         expected.append(char(sum));
-        if (!sendPacket(packet, expected, int(i)))
+        if (!sendPacket(exchange, packet, expected, i))
             return false;
         onProgress(progressFigure(firmType, offset + payload.size(), dataNumber, isMCUDestroy));
     }
-    m_sleep(1s);
-    LOG_INFO(sendLabel + QStringLiteral(" ok"));
+    m_clock.sleep(1s);
+    exchange.info(sendLabel + QStringLiteral(" ok"));
     return true;
 }
 
 bool FirmwareCommands::commandF7FirmupEnd(qint64 firmSize, const QByteArray &data, int firmType)
 {
+    const CommandExchange exchange = COMMAND_EXCHANGE;
     if (!fitsType(firmType) || !fitsSize(firmSize) || data.size() != firmSize)
-        return refuse(QStringLiteral("0xF7 0x34 0xCB"),
-                      QStringLiteral("type %1, size %2 of %3 bytes")
-                          .arg(firmType)
-                          .arg(firmSize)
-                          .arg(data.size()));
-    const QByteArray request = bytes({0xF7, 0x34, 0xCB, firmType, checksum(data)});
+        return refuse(exchange, QStringLiteral("type %1, size %2 of %3 bytes")
+                                    .arg(firmType)
+                                    .arg(firmSize)
+                                    .arg(data.size()));
+    const QByteArray end = bytes({0xF7, 0x34, 0xCB, firmType, checksum(data)});
     // The Bluetooth module's boot loader does not echo the sum.
-    return exchange(request,
-                    bytes({0xF6, 0x44, 0xBB, firmType}) +
-                        (firmType == btType ? QByteArray() : request.mid(4, 1)),
-                    1s);
+    return request(exchange, end,
+                   bytes({0xF6, 0x44, 0xBB, firmType}) +
+                       (firmType == btType ? QByteArray() : end.mid(4, 1)),
+                   1s);
 }
 
 bool FirmwareCommands::commandExitFirmup(int firmtype)
 {
+    const CommandExchange exchange = COMMAND_EXCHANGE;
     if (!fitsType(firmtype))
-        return refuse(QStringLiteral("0xF7 0x63 0x9C"), QStringLiteral("type %1").arg(firmtype));
-    const QByteArray request = bytes({0xF7, 0x63, 0x9C, firmtype});
-    const QString label = listLabel(request);
-    LOG_INFO(label + QStringLiteral(" send start"));
+        return refuse(exchange, QStringLiteral("type %1").arg(firmtype));
+    const QByteArray exit = bytes({0xF7, 0x63, 0x9C, firmtype});
+    const ExchangeLabels labels = ExchangeLabels::standard(CommandExchange::requestList(exit));
+    exchange.info(CommandExchange::requestList(exit) + QStringLiteral(" send start"));
     if (firmtype != mcuType)
-        return exchange(request, bytes({0xF6, 0x64, 0x9B, firmtype}), 1s);
+        return request(exchange, exit, bytes({0xF6, 0x64, 0x9B, firmtype}), 1s);
     // Leaving for the application: the keyboard may be gone before it answers.
-    if (!m_sender(request)) {
-        LOG_ERROR(label + QStringLiteral(" send error"));
+    if (!exchange.send(exit, labels.sendError))
         return false;
-    }
-    m_sleep(1s);
-    m_receiver();
-    LOG_INFO(label + QStringLiteral(" ok"));
+    m_clock.sleep(1s);
+    if (m_receiver)
+        m_receiver();
+    exchange.info(labels.ok);
     return true;
 }
 
@@ -270,58 +257,38 @@ quint8 FirmwareCommands::checksum(QByteArrayView bytes)
     return sum;
 }
 
-QString FirmwareCommands::listLabel(const QByteArray &request)
+CommandExchange FirmwareCommands::commandExchange(const char *function, int line) const
 {
-    QStringList numbers;
-    for (char byte : request)
-        numbers.append(QString::number(quint8(byte)));
-    return QLatin1Char('[') + numbers.join(QStringLiteral(", ")) + QLatin1Char(']');
+    return CommandExchange(m_sender, m_receiver, __FILE__, function, line);
 }
 
-bool FirmwareCommands::exchange(const QByteArray &request, const QByteArray &expected,
-                                std::chrono::microseconds wait)
+bool FirmwareCommands::request(const CommandExchange &exchange, const QByteArray &request,
+                               const QByteArray &expected, Clock::Duration wait)
 {
-    const QString name = listLabel(request);
-    if (!m_sender(request)) {
-        LOG_ERROR(name + QStringLiteral(" send error"));
+    const ExchangeLabels labels = ExchangeLabels::standard(CommandExchange::requestList(request));
+    if (!exchange.send(request, labels.sendError))
         return false;
-    }
-    if (wait > 0us)
-        m_sleep(wait);
-    const std::optional<QByteArray> reply = m_receiver();
-    if (!reply) {
-        LOG_ERROR(name + QStringLiteral(" receive error"));
+    if (wait > 0s)
+        m_clock.sleep(wait);
+    if (!exchange.receive(expected, expected.size(), labels.receiveError, labels.formatError))
         return false;
-    }
-    if (!matches(reply, expected)) {
-        LOG_ERROR(name + QStringLiteral(" format error"));
-        return false;
-    }
-    LOG_INFO(name + QStringLiteral(" ok"));
+    exchange.info(labels.ok);
     return true;
 }
 
-bool FirmwareCommands::sendPacket(const QByteArray &packet, const QByteArray &expected,
-                                  int packetNumber)
+bool FirmwareCommands::sendPacket(const CommandExchange &exchange, const QByteArray &packet,
+                                  const QByteArray &expected, qint64 packetNumber)
 {
-    if (!m_sender(packet)) {
-        LOG_ERROR(sendLabel + QStringLiteral(" send error"));
+    const ExchangeLabels labels = ExchangeLabels::standard(sendLabel);
+    if (!exchange.send(packet, labels.sendError))
         return false;
-    }
-    const std::optional<QByteArray> reply = m_receiver();
-    if (!reply) {
-        LOG_ERROR(sendLabel + QStringLiteral(" receive error"));
+    const std::optional<QByteArray> reply = exchange.receive(labels.receiveError);
+    if (!reply)
         return false;
-    }
-    if (!matches(reply, expected)) {
-        LOG_ERROR(sendLabel + QStringLiteral(" format error"));
-        LOG_ERROR(QStringLiteral("packetNumber:") + QString::number(packetNumber));
+    if (!reply->startsWith(expected)) {
+        exchange.error(labels.formatError);
+        exchange.error(QStringLiteral("packetNumber:") + QString::number(packetNumber));
         return false;
     }
     return true;
-}
-
-bool FirmwareCommands::matches(const std::optional<QByteArray> &reply, const QByteArray &expected)
-{
-    return reply && reply->startsWith(expected);
 }

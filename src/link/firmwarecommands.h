@@ -1,11 +1,13 @@
 #pragma once
 
+#include "clock.h"
+#include "commandexchange.h"
+#include "usbdriver.h"
+
 #include <QByteArray>
 #include <QString>
 
-#include <chrono>
 #include <functional>
-#include <optional>
 
 // The keyboard's firmware-update commands: three to its application over the normal interface
 // (touch-pad preparation, switch to the boot loader, new application version) and seven to its
@@ -15,17 +17,14 @@
 class FirmwareCommands
 {
 public:
-    using Sender = std::function<bool(const QByteArray &)>;
-    using Receiver = std::function<std::optional<QByteArray>()>;
-    using Sleep = std::function<void(std::chrono::microseconds)>;
-
     // Firmware types: the main microcontroller, the Bluetooth module, then touch pads 1 to 4.
     static constexpr int mcuType = 0;
     static constexpr int btType = 1;
     static constexpr int firstTouchPadType = 2;
     static constexpr int lastTouchPadType = 5;
 
-    FirmwareCommands(Sender sender, Receiver receiver, Sleep sleep);
+    // Commands on a connection's sender and receiver; their fixed waits are sleeps of clock.
+    FirmwareCommands(USBDriver::Sender sender, USBDriver::Receiver receiver, Clock &clock);
 
     bool commandFirmupEnterTouchpad();
     bool commandE0FirmupModeChange();
@@ -46,18 +45,17 @@ public:
     static int progressFigure(int firmType, qint64 sent, qint64 total, bool isMCUDestroy);
     // The 8-bit sum of the bytes.
     static quint8 checksum(QByteArrayView bytes);
-    // A request written as its bytes in decimal, "[247, 99, 156, 2]", the way logs name it.
-    static QString listLabel(const QByteArray &request);
 
 private:
-    // Sends, optionally sleeps, receives and compares the reply's first bytes with `expected`.
-    bool exchange(const QByteArray &request, const QByteArray &expected,
-                  std::chrono::microseconds wait);
-    bool sendPacket(const QByteArray &packet, const QByteArray &expected, int packetNumber);
-    // True when the reply is at least as long as `expected` and starts with it.
-    static bool matches(const std::optional<QByteArray> &reply, const QByteArray &expected);
+    CommandExchange commandExchange(const char *function, int line) const;
+    // Sends, sleeps for wait, and checks that the reply begins with expected; logs under the
+    // request's decimal list.
+    bool request(const CommandExchange &exchange, const QByteArray &request,
+                 const QByteArray &expected, Clock::Duration wait);
+    bool sendPacket(const CommandExchange &exchange, const QByteArray &packet,
+                    const QByteArray &expected, qint64 packetNumber);
 
-    Sender m_sender;
-    Receiver m_receiver;
-    Sleep m_sleep;
+    USBDriver::Sender m_sender;
+    USBDriver::Receiver m_receiver;
+    Clock &m_clock;
 };

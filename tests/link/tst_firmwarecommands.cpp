@@ -1,4 +1,5 @@
 #include "firmwarecommands.h"
+#include "virtualclock.h"
 
 #include <QTest>
 
@@ -167,7 +168,7 @@ void tst_FirmwareCommands::exchanges()
     QFETCH(int, sleptSeconds);
 
     Replies sent;
-    std::chrono::microseconds slept{};
+    VirtualClock clock;
     FirmwareCommands commands(
         [&](const QByteArray &request) {
             sent.append(request);
@@ -178,11 +179,11 @@ void tst_FirmwareCommands::exchanges()
                 return std::nullopt;
             return replies.takeFirst();
         },
-        [&](std::chrono::microseconds duration) { slept += duration; });
+        clock);
 
     QCOMPARE(command(commands), result);
     QCOMPARE(sent, requests);
-    QCOMPARE(slept, std::chrono::microseconds(std::chrono::seconds(sleptSeconds)));
+    QCOMPARE(clock.now(), Clock::Duration(std::chrono::seconds(sleptSeconds)));
 }
 
 void tst_FirmwareCommands::packetsEchoesAndProgress_data()
@@ -225,6 +226,7 @@ void tst_FirmwareCommands::packetsEchoesAndProgress()
     const int length = type == 1 ? 32 : 56;
     Replies sent;
     QList<int> reported;
+    VirtualClock clock;
     FirmwareCommands commands(
         [&](const QByteArray &request) {
             sent.append(request);
@@ -236,7 +238,7 @@ void tst_FirmwareCommands::packetsEchoesAndProgress()
                 reply[7] = char(reply[7] + 1);
             return reply;
         },
-        [](std::chrono::microseconds) {});
+        clock);
 
     QCOMPARE(commands.commandF7FirmupSend(data.size(), data, type, isMCUDestroy,
                                           [&](int figure) { reported.append(figure); }),
