@@ -239,7 +239,8 @@ qint64 FirmwareCommands::payloadLength(int firmType)
 
 int FirmwareCommands::progressFigure(int firmType, qint64 sent, qint64 total, bool isMCUDestroy)
 {
-    const int share = int(sent * 10 / total);
+    // Nothing to send is as good as everything sent.
+    const int share = total == 0 ? 10 : int(sent * 10 / total);
     if (firmType == mcuType)
         return 10 + share;
     if (firmType == btType)

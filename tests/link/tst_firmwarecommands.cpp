@@ -1,6 +1,8 @@
+#include "constants.h"
 #include "firmwarecommands.h"
 #include "virtualclock.h"
 
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <functional>
@@ -57,11 +59,21 @@ class tst_FirmwareCommands : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void exchanges_data();
     void exchanges();
     void packetsEchoesAndProgress_data();
     void packetsEchoesAndProgress();
+
+private:
+    // Log lines go here, not into the user's log folder.
+    QTemporaryDir m_logs;
 };
+
+void tst_FirmwareCommands::initTestCase()
+{
+    Constants::setLogDirectoryForTesting(m_logs.path() + QLatin1Char('/'));
+}
 
 void tst_FirmwareCommands::exchanges_data()
 {

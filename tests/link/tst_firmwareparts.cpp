@@ -1,6 +1,8 @@
+#include "constants.h"
 #include "firmwareimagebuilder.h"
 #include "firmwareparts.h"
 
+#include <QTemporaryDir>
 #include <QTest>
 
 using Sizes = QList<qint64>;
@@ -10,13 +12,23 @@ class tst_FirmwareParts : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void layout_data();
     void layout();
     void shortImageGivesShortParts();
     void checkImage_data();
     void checkImage();
     void cutGivesThePartsByteForByte();
+
+private:
+    // Log lines go here, not into the user's log folder.
+    QTemporaryDir m_logs;
 };
+
+void tst_FirmwareParts::initTestCase()
+{
+    Constants::setLogDirectoryForTesting(m_logs.path() + QLatin1Char('/'));
+}
 
 void tst_FirmwareParts::layout_data()
 {
