@@ -36,10 +36,10 @@ void EmulatedKeyboard::setReplyLatency(Clock::Duration latency)
     m_latency = latency;
 }
 
-void EmulatedKeyboard::injectFault(int requestIndex, Fault fault, int shortLength)
+void EmulatedKeyboard::injectFault(int requestIndex, FaultSpec fault)
 {
     QMutexLocker locker(&m_lock);
-    m_faults.insert(requestIndex, {fault, shortLength});
+    m_faults.insert(requestIndex, fault);
 }
 
 void EmulatedKeyboard::clearFaults()
@@ -208,17 +208,19 @@ QList<QByteArray> EmulatedKeyboard::answer(const QByteArray &report,
     const ModeHandler &handler = m_mode == Mode::BootLoader
                                      ? static_cast<const ModeHandler &>(m_bootLoader)
                                      : static_cast<const ModeHandler &>(m_normalMode);
-    QList<QByteArray> replies = handler.respond(report, m_state);
-    for (QByteArray &reply : replies) {
+    QList<QByteArray> replies;
+    const QList<QByteArray> answers = handler.respond(report, m_state);
+    for (qsizetype index = 0; index < answers.size(); ++index) {
         // Replies are reports of the size the host writes.
-        if (reply.size() < report.size())
-            reply.append(report.size() - reply.size(), '\0');
-        if (fault && fault->fault == Fault::ShortReply)
+        QByteArray reply = answers[index].leftJustified(report.size(), '\0');
+        const bool hit = fault && (fault->reply < 0 || fault->reply == index);
+        if (hit && fault->fault == Fault::NoReply)
+            continue;
+        if (hit && fault->fault == Fault::ShortReply)
             reply.truncate(fault->shortLength);
-        if (fault && fault->fault == Fault::WrongEcho && reply.size() > 2)
+        if (hit && fault->fault == Fault::WrongEcho && reply.size() > 2)
             reply[2] = char(quint8(reply[2]) + 1);
+        replies.append(reply);
     }
-    if (fault && fault->fault == Fault::NoReply)
-        replies.clear();
     return replies;
 }

@@ -39,6 +39,14 @@ public:
         // and, plugged in again, starts in its boot loader when its application is broken.
         PowerLoss
     };
+    // A fault of one request: which, the length of a short reply, and which reply (by index) a
+    // missing, short or wrong reply hits; -1 hits every reply. A late reply delays them all.
+    struct FaultSpec
+    {
+        Fault fault = Fault::NoReply;
+        int shortLength = 2;
+        int reply = -1;
+    };
     struct RecordedReport
     {
         bool fromHost = true;
@@ -68,8 +76,8 @@ public:
     void setState(const EmulatedKeyboardState &state);
     void setReplyLatency(Clock::Duration latency);
     // Fails the request with this index (counted from 0 over every output report received
-    // since the record was last cleared). shortLength is the length of a ShortReply.
-    void injectFault(int requestIndex, Fault fault, int shortLength = 2);
+    // since the record was last cleared).
+    void injectFault(int requestIndex, FaultSpec fault);
     void clearFaults();
 
     Mode mode() const;
@@ -92,12 +100,6 @@ public:
     Answer receive(quint64 generation, const QByteArray &report);
 
 private:
-    struct FaultSpec
-    {
-        Fault fault = Fault::NoReply;
-        int shortLength = 2;
-    };
-
     bool isPresentLocked() const;
     void leaveBus();
     // Carries out a switch between application and boot loader that a request asked for.
