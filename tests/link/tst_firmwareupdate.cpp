@@ -456,7 +456,7 @@ void tst_FirmwareUpdate::failureAtEachStep()
     const FirmwareImageBuilder image = typicalImage();
     const int index = indexOf(ordinaryRequests(image), request, occurrence);
     QVERIFY(index >= 0);
-    m_keyboard->injectFault(index, fault);
+    m_keyboard->injectFault(index, {fault});
 
     const Outcome outcome = update(image.entity());
 
@@ -498,7 +498,7 @@ void tst_FirmwareUpdate::powerLossInMainPartThenRescue()
 {
     const FirmwareImageBuilder image = typicalImage();
     m_keyboard->injectFault(indexOf(ordinaryRequests(image), hex("F733CC00"), 585),
-                            Fault::PowerLoss);
+                            {Fault::PowerLoss});
 
     const Outcome lost = update(image.entity());
 
