@@ -15,9 +15,9 @@ namespace {
 
 using Result = WriteToTAVOResult;
 
-// How many updates count as running. One mark lives as long as an update and its final result.
 std::atomic<int> runningUpdates{0};
 
+// Counts one update as running: it lives as long as the update and then inside its final result.
 struct RunningMark
 {
     RunningMark() { ++runningUpdates; }
@@ -76,6 +76,8 @@ FirmwareUpdate::FirmwareUpdate(TAVODriver &driver, USBDriver &usbDriver, Clock &
 void FirmwareUpdate::run()
 {
     LOG_DEBUG("begin");
+    // Each stage closes its connection before the next opens one: after a switch between
+    // application and boot loader the old connection's device has left the bus anyway.
     Stage stage = Stage::prepare;
     while (stage != Stage::ended)
         stage = runStage(stage);
@@ -99,9 +101,9 @@ FirmwareUpdate::Stage FirmwareUpdate::runStage(Stage stage)
     case Stage::returnToBoot:
         return returnToBootStage();
     case Stage::writeBTAndMCU:
-        return inBootConnection([this](int productId) { return writeBTAndMCUStage(productId); });
+        return writeBTAndMCUStage();
     case Stage::finish:
-        return inNormalConnection([this] { return finishStage(); }, {});
+        return finishStage();
     case Stage::ended:
         break;
     }
@@ -229,7 +231,12 @@ FirmwareUpdate::Stage FirmwareUpdate::returnToBootStage()
     return inNormalConnection(body, notFound);
 }
 
-FirmwareUpdate::Stage FirmwareUpdate::writeBTAndMCUStage(int productId)
+FirmwareUpdate::Stage FirmwareUpdate::writeBTAndMCUStage()
+{
+    return inBootConnection([this](int productId) { return writeBTAndMCU(productId); });
+}
+
+FirmwareUpdate::Stage FirmwareUpdate::writeBTAndMCU(int productId)
 {
     if (m_isStageSkipped) {
         m_isStageSkipped = false;
@@ -262,6 +269,11 @@ FirmwareUpdate::Stage FirmwareUpdate::writeBTAndMCUStage(int productId)
 }
 
 FirmwareUpdate::Stage FirmwareUpdate::finishStage()
+{
+    return inNormalConnection([this] { return finish(); }, {});
+}
+
+FirmwareUpdate::Stage FirmwareUpdate::finish()
 {
     if (!commands().commandSetAppFrimVersion(m_firmVersion))
         return fail({Result::CommunicationError, QStringLiteral("Error on 0x03 0x10 0x0B")});

@@ -84,8 +84,10 @@ private:
     Stage rescueMCUStage();
     Stage writeTouchPadsStage();
     Stage returnToBootStage();
-    Stage writeBTAndMCUStage(int productId);
+    Stage writeBTAndMCUStage();
+    Stage writeBTAndMCU(int productId);
     Stage finishStage();
+    Stage finish();
 
     std::optional<Failure> writeTouchPad(FirmwareCommands &commands, int firmType);
     std::optional<Failure> waitForBTRecovery(int productId);
