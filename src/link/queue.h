@@ -36,12 +36,6 @@ public:
         return m_array.first();
     }
 
-    bool isEmpty() const
-    {
-        QMutexLocker locker(&m_lock);
-        return m_array.isEmpty();
-    }
-
 private:
     mutable QMutex m_lock;
     QList<T> m_array;

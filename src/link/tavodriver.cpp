@@ -221,30 +221,6 @@ void TAVODriver::communicateBoot(const std::function<void(int)> &onSuccess,
         [&](const QString &) { seekError(QStringLiteral("Can't find any keyboard.")); });
 }
 
-USBDriver::Sender TAVODriver::sender() const
-{
-    QMutexLocker locker(&m_connectionLock);
-    return m_sender;
-}
-
-void TAVODriver::setSender(USBDriver::Sender sender)
-{
-    QMutexLocker locker(&m_connectionLock);
-    m_sender = std::move(sender);
-}
-
-USBDriver::Receiver TAVODriver::receiver() const
-{
-    QMutexLocker locker(&m_connectionLock);
-    return m_receiver;
-}
-
-void TAVODriver::setReceiver(USBDriver::Receiver receiver)
-{
-    QMutexLocker locker(&m_connectionLock);
-    m_receiver = std::move(receiver);
-}
-
 void TAVODriver::installConnection(const USBDriver::Sender &sender,
                                    const USBDriver::Receiver &receiver)
 {

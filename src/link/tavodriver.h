@@ -63,12 +63,6 @@ public:
     void communicateBoot(const std::function<void(int)> &onSuccess, const ErrorCallback &seekError,
                          const ErrorCallback &communicateError);
 
-    // The sender and receiver of the connection opened last.
-    USBDriver::Sender sender() const;
-    void setSender(USBDriver::Sender sender);
-    USBDriver::Receiver receiver() const;
-    void setReceiver(USBDriver::Receiver receiver);
-
     // Commands: each runs inside an open connection and answers nothing, false or a failure
     // value when a request fails; they neither retry nor send anything after a failure.
 

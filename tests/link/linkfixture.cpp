@@ -6,8 +6,6 @@
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
-#include <QDir>
-#include <QEventLoop>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -17,42 +15,39 @@
 
 namespace {
 
-const QStringList layerKeys{"Normal", "WithFn1", "WithFn2", "WithFn3"};
-
-QJsonObject catalogueEntry(const QString &typeNumber, const QString &postfix)
-{
-    return {{"typeNumber", typeNumber},
-            {"layoutType", 1},
-            {"colorType", 0},
-            {"series", 0},
-            {"layoutTypeName", 1},
-            {"postfix", postfix},
-            {"isKeymapChangeable", true},
-            {"firmTypeNumber", "F300"},
-            {"firmDataSize", 1024}};
-}
-
-QJsonObject keymapJson(qint32 marker)
-{
-    QJsonObject keymap;
-    for (int profile = 0; profile < 4; ++profile) {
-        QJsonObject layers;
-        for (int layer = 0; layer < 4; ++layer) {
-            QJsonArray codes;
-            for (int key = 0; key < 120; ++key)
-                codes.append(marker + LinkFixture::usageId(profile, layer, key));
-            layers.insert(layerKeys[layer], codes);
-        }
-        keymap.insert(QStringLiteral("Profile%1").arg(profile + 1), layers);
-    }
-    return keymap;
-}
-
-void writeJson(const QString &path, const QJsonObject &object)
+void writeFile(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(QJsonDocument(object).toJson()) < 0)
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
         qFatal("cannot write %s", qPrintable(path));
+}
+
+QByteArray catalogue()
+{
+    const char *entry = R"("%1": {"typeNumber": "%1", "layoutType": 1, "colorType": 0,
+        "series": 0, "layoutTypeName": 1, "postfix": "%2", "isKeymapChangeable": true,
+        "firmTypeNumber": "F300", "firmDataSize": 1024})";
+    return ('{' + QString(entry).arg("KX-QR320B", "B20") + ',' +
+            QString(entry).arg("KX-QR300B", "B00") + '}')
+        .toUtf8();
+}
+
+QByteArray factoryKeymaps()
+{
+    const auto profiles = LinkFixture::profiles(LinkFixture::factoryMarker);
+    QJsonObject keymaps;
+    for (int profile = 0; profile < 4; ++profile) {
+        QJsonObject layers;
+        const auto dictionary = profiles->profile(profile).convertToDictionary();
+        for (auto layer = dictionary.cbegin(); layer != dictionary.cend(); ++layer) {
+            QJsonArray codes;
+            for (qint32 code : *layer)
+                codes.append(code);
+            layers.insert(layer.key(), codes);
+        }
+        keymaps.insert(QString("Profile%1").arg(profile + 1), layers);
+    }
+    return QJsonDocument(keymaps).toJson();
 }
 
 } // namespace
@@ -60,13 +55,13 @@ void writeJson(const QString &path, const QJsonObject &object)
 LinkFixture::LinkFixture(bool withFactoryKeymaps)
 {
     const QString root = m_folder.path() + '/';
-    writeJson(root + "KeyboardDatalist.json", {{"KX-QR320B", catalogueEntry("KX-QR320B", "B20")},
-                                               {"KX-QR300B", catalogueEntry("KX-QR300B", "B00")}});
+    writeFile(root + "KeyboardDatalist.json", catalogue());
     if (withFactoryKeymaps)
-        writeJson(root + "English00.json", keymapJson(factoryMarker));
+        writeFile(root + "English00.json", factoryKeymaps());
     ResourceLoader::sharedInstance().setResourceRootForTesting(root);
     Constants::setLogDirectoryForTesting(root + "logs/");
     LocalTime::setSourceForTesting([] { return QDateTime(QDate(2026, 3, 5), QTime(9, 0)); });
+    changeKeyboard([](EmulatedKeyboardState &state) { state.setProfiles(*profiles(0)); });
 }
 
 LinkFixture::~LinkFixture()
@@ -80,13 +75,6 @@ LinkFixture::~LinkFixture()
 qint32 LinkFixture::usageId(int profile, int layer, int key)
 {
     return (profile + 1) * 1000 + layer * 120 + key;
-}
-
-EmulatedKeyboardState LinkFixture::keyboardState()
-{
-    EmulatedKeyboardState state;
-    state.setProfiles(*profiles(0));
-    return state;
 }
 
 std::shared_ptr<ProfileListDataEntity> LinkFixture::profiles(qint32 marker)
@@ -141,8 +129,8 @@ LinkFixture::write(const std::shared_ptr<ProfileListDataEntity> &profilesData,
 
 void LinkFixture::waitFor(const std::shared_ptr<Outcome> &outcome) const
 {
-    // Woken by the callback's own event rather than by polling, so a table of thousands of
-    // rows runs quickly.
+    // Woken by the callback's own event rather than by polling, so that tables of thousands of
+    // rows run quickly.
     QDeadlineTimer deadline(20000);
     while (outcome->successes + outcome->errors == 0 && !deadline.hasExpired())
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
@@ -153,6 +141,13 @@ void LinkFixture::finish()
 {
     driver.reset();
     QCoreApplication::sendPostedEvents();
+}
+
+void LinkFixture::changeKeyboard(const std::function<void(EmulatedKeyboardState &)> &change)
+{
+    EmulatedKeyboardState state = keyboard.state();
+    change(state);
+    keyboard.setState(state);
 }
 
 QStringList LinkFixture::logLines() const

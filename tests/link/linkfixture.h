@@ -10,9 +10,9 @@
 
 #include <memory>
 
-// What a driver test needs: a folder whose catalogue and factory keymaps the shared
-// ResourceLoader reads and where the log lines go, a virtual clock, an emulated keyboard on it
-// and a driver talking to that keyboard. The catalogue knows "KX-QR320B" and "KX-QR300B".
+// What a driver test needs: a folder whose catalogue ("KX-QR320B" with postfix "B20",
+// "KX-QR300B" with "B00") and factory keymaps the shared ResourceLoader reads and where the log
+// goes, a virtual clock, an emulated keyboard on it and a driver talking to that keyboard.
 class LinkFixture
 {
 public:
@@ -27,15 +27,14 @@ public:
     };
     using ReadSequence = void (TAVODriver::*)(TAVODriver::KeyboardCallback,
                                               TAVODriver::ErrorCallback);
+    // The factory keymaps hold the fixture keyboard's usage IDs plus this.
+    static constexpr qint32 factoryMarker = 20000;
 
     explicit LinkFixture(bool withFactoryKeymaps = true);
     ~LinkFixture();
 
-    // The fixture keyboard's usage IDs, distinct for every profile, layer and key; the factory
-    // keymaps hold factoryMarker more.
+    // Usage IDs distinct for every profile, layer and key.
     static qint32 usageId(int profile, int layer, int key);
-    static constexpr qint32 factoryMarker = 20000;
-    static EmulatedKeyboardState keyboardState();
     static std::shared_ptr<ProfileListDataEntity> profiles(qint32 marker);
 
     // Starts the read and waits for its first callback; inside runs in the success handler,
@@ -48,12 +47,14 @@ public:
     // Ends the driver's worker and delivers what it posted, so that every callback is counted
     // and everything it sent is in the keyboard's record.
     void finish();
+    // The keyboard's state after change has run on it.
+    void changeKeyboard(const std::function<void(EmulatedKeyboardState &)> &change);
 
     // Each record written to the log since the fixture was made, as "[LEVEL] function: message".
     QStringList logLines() const;
 
     VirtualClock clock;
-    EmulatedKeyboard keyboard{clock, keyboardState()};
+    EmulatedKeyboard keyboard{clock, EmulatedKeyboardState()};
     EmulatedBackend backend{keyboard};
     std::unique_ptr<TAVODriver> driver = std::make_unique<TAVODriver>(backend, clock);
 

@@ -12,8 +12,8 @@ namespace {
 
 constexpr int vendorId = Constants::tavoVendorId;
 
-// Stands in for the hidapi library and the hidraw nodes: lists what it is given, whatever
-// the filter (as hid_enumerate(0, 0) would), and records what the backend asks of it.
+// Stands in for the hidapi library and the hidraw nodes: lists what it is given whatever the
+// filter (as hid_enumerate(0, 0) would) and records what the backend asks of it.
 class FakeHidapiCalls final : public HidapiCalls
 {
 public:
@@ -21,26 +21,22 @@ public:
     Handle openPath(const QByteArray &path) override
     {
         openedPath = path;
-        return openRefused ? nullptr : handle();
+        return openRefused ? nullptr : reinterpret_cast<Handle>(this);
     }
     int write(Handle, const unsigned char *data, std::size_t length) override
     {
-        written.append(QByteArray(reinterpret_cast<const char *>(data), qsizetype(length)));
+        written = QByteArray(reinterpret_cast<const char *>(data), qsizetype(length));
         return writeResult < -1 ? int(length) : writeResult;
     }
-    int readTimeout(Handle, unsigned char *data, std::size_t length, int milliseconds) override
+    int readTimeout(Handle, unsigned char *data, std::size_t, int milliseconds) override
     {
-        readTimeouts.append(milliseconds);
-        if (readResult <= 0)
-            return readResult;
-        std::memcpy(data, input.constData(), std::min<std::size_t>(length, input.size()));
+        timeoutAsked = milliseconds;
+        std::memcpy(data, input.constData(), input.size());
         return readResult;
     }
-    void close(Handle device) override { closed.append(device); }
+    void close(Handle) override { ++closed; }
     QString error(Handle) override { return "broken pipe"; }
     int accessError(const QByteArray &) override { return accessErrno; }
-
-    Handle handle() { return reinterpret_cast<Handle>(&m_token); }
 
     QList<HidDeviceInfo> devices{{"/dev/hidraw2", vendorId, 0x15, 0xFF60, 0x61}};
     bool openRefused = false;
@@ -49,18 +45,15 @@ public:
     int readResult = 0;
     QByteArray input;
     QByteArray openedPath;
-    QList<QByteArray> written;
-    QList<int> readTimeouts;
-    QList<Handle> closed;
-
-private:
-    int m_token = 0;
+    QByteArray written;
+    int timeoutAsked = 0;
+    int closed = 0;
 };
 
 } // namespace
 
-// The hidapi backend without hardware: which interfaces it offers, the report ID in front of
-// each report, reads and their time-out, and the error when a node may not be opened.
+// The hidapi backend without hardware: which interface it opens, the report ID in front of each
+// report, reads and their time-out, and the error when a node may not be opened.
 class tst_HidapiBackend : public QObject
 {
     Q_OBJECT
@@ -69,24 +62,25 @@ private slots:
     void init();
     void enumerationFiltering_data();
     void enumerationFiltering();
-    void reportIdOnWrite_data();
-    void reportIdOnWrite();
-    void reads_data();
-    void reads();
+    void exchange_data();
+    void exchange();
     void openRefused_data();
     void openRefused();
     void udevRuleNamesTheKeyboard();
 
 private:
-    // A normal connection over the fake library; answers the transport's error.
+    // A normal connection through the backend over the fake library; answers the transport's
+    // error.
     QString communicate(const USBDriver::OnProgress &exchange);
 
-    LinkFixture *m_fixture = nullptr;
+    std::unique_ptr<LinkFixture> m_fixture;
     std::unique_ptr<FakeHidapiCalls> m_calls;
 };
 
 void tst_HidapiBackend::init()
 {
+    m_fixture.reset(); // the fixture of the row before gives up the log folder first
+    m_fixture = std::make_unique<LinkFixture>();
     m_calls = std::make_unique<FakeHidapiCalls>();
 }
 
@@ -105,9 +99,9 @@ void tst_HidapiBackend::enumerationFiltering_data()
     QTest::addColumn<QList<HidDeviceInfo>>("devices");
     QTest::addColumn<QByteArray>("opened");
 
-    const HidDeviceInfo vendorInterface{"/dev/hidraw2", vendorId, 0x15, 0xFF60, 0x61};
     QTest::newRow("vendor interface among the keyboard's interfaces")
-        << QList<HidDeviceInfo>{{"/dev/hidraw1", vendorId, 0x15, 0x01, 0x06}, vendorInterface}
+        << QList<HidDeviceInfo>{{"/dev/hidraw1", vendorId, 0x15, 0x01, 0x06},
+                                {"/dev/hidraw2", vendorId, 0x15, 0xFF60, 0x61}}
         << QByteArray("/dev/hidraw2");
     QTest::newRow("same usage under another vendor")
         << QList<HidDeviceInfo>{{"/dev/hidraw3", 0x9999, 0x15, 0xFF60, 0x61}} << QByteArray();
@@ -121,78 +115,56 @@ void tst_HidapiBackend::enumerationFiltering()
 {
     QFETCH(QList<HidDeviceInfo>, devices);
     QFETCH(QByteArray, opened);
-    LinkFixture fixture;
-    m_fixture = &fixture;
     m_calls->devices = devices;
 
     const QString error = communicate([](const auto &, const auto &) {});
 
     QCOMPARE(m_calls->openedPath, opened);
     QCOMPARE(error, opened.isEmpty() ? "Timeout" : "");
-    QCOMPARE(m_calls->closed.size(), opened.isEmpty() ? 0 : 1);
-    QVERIFY(HidapiBackend(*m_calls).enumerate(0, 0x15).isEmpty());
+    QCOMPARE(m_calls->closed, opened.isEmpty() ? 0 : 1);
 }
 
-void tst_HidapiBackend::reportIdOnWrite_data()
+void tst_HidapiBackend::exchange_data()
 {
     QTest::addColumn<int>("writeResult");
     QTest::addColumn<bool>("accepted");
+    QTest::addColumn<int>("readResult");
+    QTest::addColumn<QByteArray>("reply");
+    QTest::addColumn<QStringList>("errors");
 
-    QTest::newRow("report ID and report written") << 33 << true;
-    QTest::newRow("one byte short") << 32 << false;
-    QTest::newRow("write failed") << -1 << false;
+    const QByteArray report = QByteArray::fromHex("021103").leftJustified(32, '\x01');
+    QTest::newRow("report ID and report written, reply read as sent")
+        << 33 << true << 32 << report << QStringList();
+    QTest::newRow("one byte short is a failed send; read time-out")
+        << 32 << false << 0 << QByteArray() << QStringList();
+    QTest::newRow("write and read errors")
+        << -1 << false << -1 << QByteArray()
+        << QStringList{"[ERROR] receiveReport: ===== Received error ==== broken pipe"};
 }
 
-void tst_HidapiBackend::reportIdOnWrite()
+void tst_HidapiBackend::exchange()
 {
     QFETCH(int, writeResult);
     QFETCH(bool, accepted);
-    LinkFixture fixture;
-    m_fixture = &fixture;
-    m_calls->writeResult = writeResult;
-
-    bool sent = !accepted;
-    communicate([&sent](const USBDriver::Sender &sender, const auto &) {
-        sent = sender(QByteArray::fromHex("021103"));
-    });
-
-    QCOMPARE(sent, accepted);
-    QCOMPARE(m_calls->written,
-             QList<QByteArray>{QByteArray(1, '\0') +
-                               QByteArray::fromHex("021103").leftJustified(32, '\0')});
-}
-
-void tst_HidapiBackend::reads_data()
-{
-    QTest::addColumn<int>("readResult");
-    QTest::addColumn<QByteArray>("reply");
-    QTest::addColumn<QString>("errorLine");
-
-    const QByteArray report = QByteArray::fromHex("021103").leftJustified(32, '\x01');
-    QTest::newRow("a report as the keyboard sent it") << 32 << report << "";
-    QTest::newRow("time-out") << 0 << QByteArray() << "";
-    QTest::newRow("read error") << -1 << QByteArray()
-                                << "[ERROR] receiveReport: ===== Received error ==== broken pipe";
-}
-
-void tst_HidapiBackend::reads()
-{
     QFETCH(int, readResult);
     QFETCH(QByteArray, reply);
-    QFETCH(QString, errorLine);
-    LinkFixture fixture;
-    m_fixture = &fixture;
+    QFETCH(QStringList, errors);
+    m_calls->writeResult = writeResult;
     m_calls->readResult = readResult;
     m_calls->input = reply;
 
+    bool sent = !accepted;
     std::optional<QByteArray> received;
-    communicate(
-        [&received](const auto &, const USBDriver::Receiver &receiver) { received = receiver(); });
+    communicate([&](const USBDriver::Sender &sender, const USBDriver::Receiver &receiver) {
+        sent = sender(QByteArray::fromHex("021103"));
+        received = receiver();
+    });
 
+    QCOMPARE(sent, accepted);
+    QCOMPARE(m_calls->written, QByteArray::fromHex("00021103").leftJustified(33, '\0'));
     QCOMPARE(received.value_or(QByteArray()), reply);
-    QCOMPARE(m_calls->readTimeouts, QList<int>{30000});
-    QCOMPARE(fixture.logLines().filter("[ERROR]"),
-             errorLine.isEmpty() ? QStringList() : QStringList{errorLine});
+    QCOMPARE(m_calls->timeoutAsked, 30000);
+    QCOMPARE(m_fixture->logLines().filter("[ERROR]"), errors);
 }
 
 void tst_HidapiBackend::openRefused_data()
@@ -216,8 +188,6 @@ void tst_HidapiBackend::openRefused()
     QFETCH(int, accessErrno);
     QFETCH(QString, callerError);
     QFETCH(QString, logLine);
-    LinkFixture fixture;
-    m_fixture = &fixture;
     m_calls->openRefused = true;
     m_calls->accessErrno = accessErrno;
 
@@ -227,7 +197,7 @@ void tst_HidapiBackend::openRefused()
 
     QVERIFY(!exchanged);
     QCOMPARE(error, callerError);
-    QCOMPARE(fixture.logLines().filter("[ERROR]"),
+    QCOMPARE(m_fixture->logLines().filter("[ERROR]"),
              (QStringList{logLine, "[ERROR] connect: Can't Open a hid manager."}));
 }
 
@@ -238,10 +208,10 @@ void tst_HidapiBackend::udevRuleNamesTheKeyboard()
     const QString rules = QString::fromUtf8(file.readAll());
 
     for (int productId : Constants::tavoProductIds)
-        QVERIFY(rules.contains(QString("ATTRS{idVendor}==\"%1\", ATTRS{idProduct}==\"%2\", "
-                                       "TAG+=\"uaccess\"")
-                                   .arg(vendorId, 4, 16, QChar('0'))
-                                   .arg(productId, 4, 16, QChar('0'))));
+        QVERIFY(rules.contains(
+            QString(R"(ATTRS{idVendor}=="%1", ATTRS{idProduct}=="%2", TAG+="uaccess")")
+                .arg(vendorId, 4, 16, QChar('0'))
+                .arg(productId, 4, 16, QChar('0'))));
 }
 
 QTEST_GUILESS_MAIN(tst_HidapiBackend)

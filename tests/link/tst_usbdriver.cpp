@@ -7,80 +7,38 @@
 namespace {
 
 using std::chrono::milliseconds;
-constexpr int vendorId = Constants::tavoVendorId;
 
 // Opens a connection to the fixture keyboard's normal interface (its boot loader's with 64-byte
-// reports when boot is set) and runs exchange inside it; answers the error when it fails.
-QString openConnection(
-    LinkFixture &fixture, bool boot,
-    const std::function<void(const USBDriver::Sender &, const USBDriver::Receiver &)> &exchange)
+// reports when boot is set), runs exchange inside it and answers the transport's error.
+QString openConnection(LinkFixture &fixture, bool boot, const USBDriver::OnProgress &exchange)
 {
     USBDriver usbDriver(fixture.backend, fixture.clock);
     QString error;
     const auto onError = [&error](const QString &message) { error = message; };
     if (boot)
-        usbDriver.communicateInBoot(vendorId, 0x15, 0x01, 0xFF00, exchange, onError);
+        usbDriver.communicateInBoot(Constants::tavoVendorId, 0x15, 0x01, 0xFF00, exchange, onError);
     else
-        usbDriver.communicate(vendorId, 0x15, 0x61, 0xFF60, exchange, onError);
+        usbDriver.communicate(Constants::tavoVendorId, 0x15, 0x61, 0xFF60, exchange, onError);
     return error;
 }
 
 } // namespace
 
-// The USB transport over the emulated keyboard on a virtual clock: searches, connections,
-// report sizes, receive time-outs and the log.
+// The USB transport over the emulated keyboard on a virtual clock: the wait for the device,
+// report sizes, receiving and its time-out, and the log of an exchange.
 class tst_USBDriver : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void cleanup();
-    void seekDevice_data();
-    void seekDevice();
     void connectionWaitsForTheDevice_data();
     void connectionWaitsForTheDevice();
     void reportSizes_data();
     void reportSizes();
     void receiving_data();
     void receiving();
-    void connectionEndsWithItsExchange();
     void logOfOneExchange();
 };
-
-void tst_USBDriver::cleanup()
-{
-    Logger::sharedInstance().setLogLevel(LogLevel::normal);
-}
-
-void tst_USBDriver::seekDevice_data()
-{
-    QTest::addColumn<int>("appearsAfter");
-    QTest::addColumn<bool>("found");
-    QTest::addColumn<int>("milliseconds");
-
-    QTest::newRow("present at once") << 0 << true << 0;
-    QTest::newRow("appears while searching") << 300 << true << 300;
-    QTest::newRow("appears too late") << 600 << false << 510;
-}
-
-void tst_USBDriver::seekDevice()
-{
-    QFETCH(int, appearsAfter);
-    QFETCH(bool, found);
-    QFETCH(int, milliseconds);
-    LinkFixture fixture;
-    fixture.keyboard.setMode(EmulatedKeyboard::Mode::Application, ::milliseconds(appearsAfter));
-    USBDriver usbDriver(fixture.backend, fixture.clock);
-
-    QString result;
-    usbDriver.seekDevice(
-        vendorId, 0x15, 0x61, 0xFF60, [&result] { result = "found"; },
-        [&result](const QString &message) { result = message; });
-
-    QCOMPARE(result, found ? "found" : "Timeout");
-    QCOMPARE(fixture.clock.now(), ::milliseconds(milliseconds));
-    QCOMPARE(fixture.logLines().contains("[ERROR] seekDevice: Seek device timeout"), !found);
-}
 
 void tst_USBDriver::connectionWaitsForTheDevice_data()
 {
@@ -133,9 +91,7 @@ void tst_USBDriver::reportSizes()
 
     bool sent = false;
     openConnection(fixture, boot,
-                   [&](const USBDriver::Sender &sender, const USBDriver::Receiver &) {
-                       sent = sender(request);
-                   });
+                   [&](const USBDriver::Sender &sender, const auto &) { sent = sender(request); });
 
     QVERIFY(sent);
     QCOMPARE(fixture.keyboard.requests(), QList<QByteArray>{wire});
@@ -149,13 +105,12 @@ void tst_USBDriver::receiving_data()
     QTest::addColumn<QList<int>>("milliseconds");
 
     const int none = -1;
-    const QByteArray selectSecond = QByteArray::fromHex("0311010001");
     const auto report = [](const char *hex) {
         return QByteArray::fromHex(hex).leftJustified(32, '\0');
     };
     QTest::newRow("two replies come in order")
-        << none << selectSecond << QList<QByteArray>{report("0211010001"), report("0311010001")}
-        << QList<int>{0, 0};
+        << none << QByteArray::fromHex("0311010001")
+        << QList<QByteArray>{report("0211010001"), report("0311010001")} << QList<int>{0, 0};
     QTest::newRow("nothing comes within 30 s")
         << none << QByteArray::fromHex("7f") << QList<QByteArray>{{}} << QList<int>{30000};
     QTest::newRow("a late reply comes with the next receive")
@@ -176,36 +131,19 @@ void tst_USBDriver::receiving()
     if (fault >= 0)
         fixture.keyboard.injectFault(0, {EmulatedKeyboard::Fault(fault)});
 
-    openConnection(fixture, false,
-                   [&](const USBDriver::Sender &sender, const USBDriver::Receiver &receiver) {
-                       sender(request);
-                       for (qsizetype index = 0; index < replies.size(); ++index) {
-                           QCOMPARE(receiver().value_or(QByteArray()), replies[index]);
-                           QCOMPARE(fixture.clock.now(), ::milliseconds(milliseconds[index]));
-                       }
-                   });
-}
-
-void tst_USBDriver::connectionEndsWithItsExchange()
-{
-    LinkFixture fixture;
-    USBDriver::Sender keptSender;
     USBDriver::Receiver keptReceiver;
-
-    openConnection(fixture, false,
-                   [&](const USBDriver::Sender &sender, const USBDriver::Receiver &receiver) {
-                       keptSender = sender;
-                       keptReceiver = receiver;
-                   });
-
-    QVERIFY(!keptSender(QByteArray::fromHex("021103")));
-    QVERIFY(!keptReceiver());
-    QCOMPARE(fixture.clock.now(), milliseconds(0));
-    bool again = false;
-    openConnection(fixture, false, [&](const USBDriver::Sender &sender, const auto &) {
-        again = sender(QByteArray::fromHex("021103"));
+    openConnection(fixture, false, [&](const USBDriver::Sender &sender, const auto &receiver) {
+        keptReceiver = receiver;
+        sender(request);
+        for (qsizetype index = 0; index < replies.size(); ++index) {
+            QCOMPARE(receiver().value_or(QByteArray()), replies[index]);
+            QCOMPARE(fixture.clock.now(), ::milliseconds(milliseconds[index]));
+        }
     });
-    QVERIFY(again);
+
+    // Once its connection has ended, a receiver answers nothing at once.
+    QVERIFY(!keptReceiver());
+    QCOMPARE(fixture.clock.now(), ::milliseconds(milliseconds.last()));
 }
 
 void tst_USBDriver::logOfOneExchange()
@@ -215,32 +153,29 @@ void tst_USBDriver::logOfOneExchange()
     USBDriver usbDriver(fixture.backend, fixture.clock);
 
     usbDriver.seekDevice(
-        vendorId, 0x15, 0x61, 0xFF60, [] {}, [](const QString &) {});
-    openConnection(fixture, false,
-                   [](const USBDriver::Sender &sender, const USBDriver::Receiver &receiver) {
-                       sender(QByteArray::fromHex("021101"));
-                       receiver();
-                   });
+        Constants::tavoVendorId, 0x15, 0x61, 0xFF60, [] {}, [](const QString &) {});
+    openConnection(fixture, false, [](const USBDriver::Sender &sender, const auto &receiver) {
+        sender(QByteArray::fromHex("021101"));
+        receiver();
+    });
+    Logger::sharedInstance().setLogLevel(LogLevel::normal);
 
-    const QString dumpOfSend =
-        "02 11 01 00 00 00 00 00 00 00 00 00 00 00 00 00\n" + QString("00 ").repeated(15) + "00";
-    const QString dumpOfReply =
-        "02 11 01 00 00 00 00 00 00 00 00 00 00 00 00 00\n" + QString("00 ").repeated(15) + "00";
+    const QString dump =
+        "\n02 11 01" + QString(" 00").repeated(13) + '\n' + QString("00 ").repeated(15) + "00";
     QCOMPARE(
         fixture.logLines(),
-        (QStringList{
-            "[DEBUG] seekDevice: Start seekKeyboard's main thread.",
-            "[DEBUG] seekDevice: Start seekKeyboard's sub thread.",
-            "[DEBUG] seekDevice: End seekKeyboard's sub thread.",
-            "[DEBUG] seekDevice: End seekKeyboard's main thread.",
-            "[DEBUG] communicate: Start communicate's main thread.",
-            "[INFO] communicate: USB Found (VID:4660 PID:21 UsagePage:97 "
-            "UsagePageKey:65376)",
-            "[DEBUG] connect: Start communicate's sub thread.",
-            "[DEBUG] sendReport: ==== Sender ====", "[DEBUG] sendReport: \n" + dumpOfSend,
-            "[DEBUG] receiveReport: ==== Received ====", "[DEBUG] receiveReport: \n" + dumpOfReply,
-            "[DEBUG] connect: End communicate's sub thread.",
-            "[DEBUG] connect: End communicate's main thread."}));
+        (QStringList{"[DEBUG] seekDevice: Start seekKeyboard's main thread.",
+                     "[DEBUG] seekDevice: Start seekKeyboard's sub thread.",
+                     "[DEBUG] seekDevice: End seekKeyboard's sub thread.",
+                     "[DEBUG] seekDevice: End seekKeyboard's main thread.",
+                     "[DEBUG] communicate: Start communicate's main thread.",
+                     "[INFO] communicate: USB Found (VID:4660 PID:21 UsagePage:97 "
+                     "UsagePageKey:65376)",
+                     "[DEBUG] connect: Start communicate's sub thread.",
+                     "[DEBUG] sendReport: ==== Sender ====", "[DEBUG] sendReport: " + dump,
+                     "[DEBUG] receiveReport: ==== Received ====", "[DEBUG] receiveReport: " + dump,
+                     "[DEBUG] connect: End communicate's sub thread.",
+                     "[DEBUG] connect: End communicate's main thread."}));
 }
 
 QTEST_GUILESS_MAIN(tst_USBDriver)

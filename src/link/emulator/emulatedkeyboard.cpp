@@ -42,30 +42,12 @@ void EmulatedKeyboard::injectFault(int requestIndex, FaultSpec fault)
     m_faults.insert(requestIndex, fault);
 }
 
-void EmulatedKeyboard::clearFaults()
-{
-    QMutexLocker locker(&m_lock);
-    m_faults.clear();
-}
-
-EmulatedKeyboard::Mode EmulatedKeyboard::mode() const
-{
-    QMutexLocker locker(&m_lock);
-    return m_mode;
-}
-
 void EmulatedKeyboard::setMode(Mode mode, Clock::Duration appearAfter)
 {
     QMutexLocker locker(&m_lock);
     leaveBus();
     m_mode = mode;
     m_appearAt = m_clock.now() + appearAfter;
-}
-
-bool EmulatedKeyboard::isPresent() const
-{
-    QMutexLocker locker(&m_lock);
-    return isPresentLocked();
 }
 
 void EmulatedKeyboard::unplug()

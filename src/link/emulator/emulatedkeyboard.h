@@ -78,12 +78,9 @@ public:
     // Fails the request with this index (counted from 0 over every output report received
     // since the record was last cleared).
     void injectFault(int requestIndex, FaultSpec fault);
-    void clearFaults();
 
-    Mode mode() const;
     // Leaves the bus, killing every open handle, and shows up in mode after appearAfter.
     void setMode(Mode mode, Clock::Duration appearAfter = {});
-    bool isPresent() const;
     void unplug();
     void plugIn();
 
