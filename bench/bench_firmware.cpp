@@ -37,8 +37,7 @@ double timedDataPhase(TAVODriver &driver, const QByteArray &part)
     double milliseconds = -1;
     driver.communicateBoot(
         [&](int) {
-            FirmwareCommands commands(driver.sender(), driver.receiver(),
-                                      RealClock::sharedInstance());
+            FirmwareCommands commands = driver.firmwareCommands();
             if (!commands.commandF7FirmupStart(part.size(), FirmwareCommands::mcuType))
                 return;
             QElapsedTimer timer;

@@ -417,7 +417,7 @@ std::shared_ptr<KeyboardDataEntity> FirmwareUpdate::getKeyboardInfoAfterPostFirm
 
 FirmwareCommands FirmwareUpdate::commands()
 {
-    return FirmwareCommands(m_driver.sender(), m_driver.receiver(), m_clock);
+    return m_driver.firmwareCommands();
 }
 
 void FirmwareUpdate::tick(int count, Clock::Duration each)

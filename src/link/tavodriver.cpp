@@ -757,6 +757,12 @@ void TAVODriver::Firmup(std::shared_ptr<KeyboardDataEntity> keyboardData,
     LOG_DEBUG("end");
 }
 
+FirmwareCommands TAVODriver::firmwareCommands() const
+{
+    QMutexLocker locker(&m_connectionLock);
+    return FirmwareCommands(m_sender, m_receiver, m_clock);
+}
+
 bool TAVODriver::isFirmwareUpdateRunning()
 {
     return FirmwareUpdate::isRunning();

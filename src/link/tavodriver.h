@@ -121,6 +121,8 @@ public:
                 FirmwareUpdate::SuccessCallback onSuccess,
                 FirmwareUpdate::ProgressCallback onProgress,
                 FirmwareUpdate::ProgressCallback onBTRecoveryProgress, WriteErrorCallback onError);
+    // The firmware-update commands on the connection opened last.
+    FirmwareCommands firmwareCommands() const;
     // Whether a firmware update of any driver runs: quitting then would brick the keyboard.
     static bool isFirmwareUpdateRunning();
 
