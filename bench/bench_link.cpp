@@ -31,10 +31,14 @@ constexpr int writeExchanges = 181;
 // A catalogue that knows the emulated keyboard, so the benchmark needs no application data.
 void useCatalogueIn(const QTemporaryDir &folder)
 {
-    const QJsonObject entry{{"typeNumber", "KX-QR320B"}, {"layoutType", 1},
-                            {"colorType", 0},            {"series", 0},
-                            {"layoutTypeName", 1},       {"postfix", "B"},
-                            {"isKeymapChangeable", true}, {"firmTypeNumber", "F"},
+    const QJsonObject entry{{"typeNumber", "KX-QR320B"},
+                            {"layoutType", 1},
+                            {"colorType", 0},
+                            {"series", 0},
+                            {"layoutTypeName", 1},
+                            {"postfix", "B"},
+                            {"isKeymapChangeable", true},
+                            {"firmTypeNumber", "F"},
                             {"firmDataSize", 0}};
     QFile file(folder.filePath("KeyboardDatalist.json"));
     if (!file.open(QIODevice::WriteOnly) ||

@@ -9,6 +9,7 @@
 #include "resourceloader.h"
 #include "utility.h"
 
+#include <algorithm>
 #include <array>
 
 // Commands log under their own name and line.
@@ -25,6 +26,9 @@ constexpr int layerSize = ProfileDataEntity::keyCount * 2;
 // An identity text reply holds its text in bytes 3 to 29.
 constexpr qsizetype identityTextReplySize = 30;
 constexpr qsizetype versionReplySize = 7;
+// The layers of a profile in the order they are read and written.
+constexpr std::array<FnMode, 4> layers{FnMode::Normal, FnMode::WithFn1, FnMode::WithFn2,
+                                       FnMode::WithFn3};
 
 QByteArray bytes(std::initializer_list<quint8> values)
 {
@@ -110,9 +114,8 @@ std::shared_ptr<ProfileListDataEntity> copyOfProfiles(const ProfileListDataEntit
 {
     auto copy = std::make_shared<ProfileListDataEntity>();
     for (int profile = 0; profile < profileCount; ++profile)
-        for (int mode = 0; mode < 4; ++mode)
-            copy->profile(profile).layer(FnMode(mode)) =
-                profiles.profile(profile).layer(FnMode(mode));
+        for (FnMode mode : layers)
+            copy->profile(profile).layer(mode) = profiles.profile(profile).layer(mode);
     return copy;
 }
 
@@ -492,7 +495,7 @@ bool TAVODriver::command13SetLayerData(const QByteArray &payload, const QList<qi
 
 bool TAVODriver::command13SetProfileData(const ProfileDataEntity &profileData)
 {
-    for (FnMode mode : {FnMode::Normal, FnMode::WithFn1, FnMode::WithFn2, FnMode::WithFn3})
+    for (FnMode mode : layers)
         if (!command13SetLayerData(layerHeader(0x13, mode), profileData.layer(mode)))
             return false;
     return true;
@@ -514,7 +517,7 @@ bool TAVODriver::getProfileData(KeyboardDataEntity &result)
     if (!selected)
         return false;
     for (int profile = 0; profile < profileCount; ++profile) {
-        for (FnMode mode : {FnMode::Normal, FnMode::WithFn1, FnMode::WithFn2, FnMode::WithFn3}) {
+        for (FnMode mode : layers) {
             const std::optional<QList<qint32>> layer =
                 command12GetKeymap(ProfileMode(profile), mode);
             if (!layer)
@@ -528,12 +531,10 @@ bool TAVODriver::getProfileData(KeyboardDataEntity &result)
 std::optional<QString> TAVODriver::commandGetBootFirmVersion()
 {
     const QByteArray request = bytes({0xF7, 0x01, 0xFE, 0x00, 0x02});
+    ExchangeLabels labels = ExchangeLabels::standard(CommandExchange::requestList(request));
+    labels.ok.clear(); // the boot loader's version logs no success line
     const std::optional<QByteArray> reply =
-        COMMAND_EXCHANGE.exchange(request, bytes({0xF6, 0x02, 0xFD, 0x00, 0x02, 0x00}), 7,
-                                  {CommandExchange::requestList(request) + " send error",
-                                   CommandExchange::requestList(request) + " receive error",
-                                   CommandExchange::requestList(request) + " format error",
-                                   {}});
+        COMMAND_EXCHANGE.exchange(request, bytes({0xF6, 0x02, 0xFD, 0x00, 0x02, 0x00}), 7, labels);
     if (!reply)
         return std::nullopt;
     return QStringLiteral("%1").arg(quint8(reply->at(6)), 2, 16, QLatin1Char('0')).toUpper();

@@ -1,7 +1,7 @@
 #include "factorykeymaps.h"
 
 #include "exceptions.h"
-#include "jsoninput.h"
+#include "resourceinput.h"
 
 #include <QJsonObject>
 
@@ -41,7 +41,7 @@ void readProfile(const QJsonValue &value, const QString &profileKey, const QStri
     const QJsonObject layers = value.toObject();
     for (const LayerName &layer : layerNames) {
         const std::optional<QList<qint32>> usageIds =
-            JsonInput::toInt32List(layers.value(layer.key));
+            ResourceInput::toInt32List(layers.value(layer.key));
         if (!usageIds)
             throw broken(QStringLiteral("Can't get ") + layer.key + QStringLiteral(" from ") +
                          name);
@@ -67,10 +67,10 @@ std::shared_ptr<ProfileListDataEntity> FactoryKeymaps::load(KeyboardLayoutType l
 {
     const QString name = assetName(layout);
     const std::optional<QByteArray> bytes =
-        JsonInput::readFile(m_resourceRoot + name + QStringLiteral(".json"), maxAssetSize);
+        ResourceInput::readFile(m_resourceRoot + name + QStringLiteral(".json"), maxAssetSize);
     if (!bytes)
         throw broken(name + QStringLiteral(" is not found"));
-    const QJsonValue document = JsonInput::parse(*bytes);
+    const QJsonValue document = ResourceInput::parse(*bytes);
     if (!document.isObject())
         throw broken(QStringLiteral("Can't read ") + name);
 

@@ -1,9 +1,9 @@
 #include "keyboardcatalogue.h"
 
 #include "exceptions.h"
-#include "jsoninput.h"
 #include "logger.h"
 #include "platformerror.h"
+#include "resourceinput.h"
 
 #include <QJsonObject>
 
@@ -47,7 +47,7 @@ std::optional<bool> toFlag(const QJsonValue &value)
 template<typename E>
 std::optional<E> toCase(const QJsonValue &value)
 {
-    const std::optional<qint64> raw = JsonInput::toInt64(value);
+    const std::optional<qint64> raw = ResourceInput::toInt64(value);
     return raw ? Enumerations::fromRaw<E>(*raw) : std::nullopt;
 }
 
@@ -65,7 +65,8 @@ KeyboardInformationEntity readEntry(const QString &key, const QJsonValue &value)
     record.postfix = field(fields, QStringLiteral("postfix"), key, toText);
     record.isKeymapChangeable = field(fields, QStringLiteral("isKeymapChangeable"), key, toFlag);
     record.firmTypeNumber = field(fields, QStringLiteral("firmTypeNumber"), key, toText);
-    record.firmDataSize = field(fields, QStringLiteral("firmDataSize"), key, JsonInput::toInt64);
+    record.firmDataSize =
+        field(fields, QStringLiteral("firmDataSize"), key, ResourceInput::toInt64);
     return record;
 }
 
@@ -81,10 +82,10 @@ void KeyboardCatalogue::LoadKeyboardInformations()
     if (m_cachedKeyboardInformations)
         return;
     const std::optional<QByteArray> bytes =
-        JsonInput::readFile(m_resourceRoot + catalogueFile, maxAssetSize);
+        ResourceInput::readFile(m_resourceRoot + catalogueFile, maxAssetSize);
     if (!bytes)
         throw Exceptions::EnvironmentBrokenException(QStringLiteral("Can't find ") + catalogueFile);
-    const QJsonValue document = JsonInput::parse(*bytes);
+    const QJsonValue document = ResourceInput::parse(*bytes);
     const QJsonObject entries = document.toObject();
     bool objectOfObjects = document.isObject();
     for (auto entry = entries.begin(); entry != entries.end(); ++entry)

@@ -7,6 +7,16 @@ ProfileListDataEntity::ProfileListDataEntity()
     , profile4(std::make_shared<ProfileDataEntity>())
 {}
 
+ProfileListDataEntity::ProfileListDataEntity(std::shared_ptr<ProfileDataEntity> profile1,
+                                             std::shared_ptr<ProfileDataEntity> profile2,
+                                             std::shared_ptr<ProfileDataEntity> profile3,
+                                             std::shared_ptr<ProfileDataEntity> profile4)
+    : profile1(std::move(profile1))
+    , profile2(std::move(profile2))
+    , profile3(std::move(profile3))
+    , profile4(std::move(profile4))
+{}
+
 void ProfileListDataEntity::getProfilesData(const ProfileListDataEntity &profiles)
 {
     for (int index = 0; index < 4; ++index)

@@ -11,6 +11,12 @@ class ProfileListDataEntity
 {
 public:
     ProfileListDataEntity();
+    // A list of the given profiles; one profile may fill several slots (a setting file that
+    // holds a single profile).
+    ProfileListDataEntity(std::shared_ptr<ProfileDataEntity> profile1,
+                          std::shared_ptr<ProfileDataEntity> profile2,
+                          std::shared_ptr<ProfileDataEntity> profile3,
+                          std::shared_ptr<ProfileDataEntity> profile4);
     ProfileListDataEntity(const ProfileListDataEntity &) = delete;
     ProfileListDataEntity &operator=(const ProfileListDataEntity &) = delete;
 

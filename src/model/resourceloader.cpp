@@ -1,8 +1,17 @@
 #include "resourceloader.h"
 
+#include "exceptions.h"
 #include "factorykeymaps.h"
+#include "firmwareimagereader.h"
 #include "keyboardcatalogue.h"
+#include "localizedstrings.h"
+#include "logger.h"
 #include "paletteusagelists.h"
+#include "resourceinput.h"
+#include "settingfilereader.h"
+#include "settingfilevalidator.h"
+#include "settingfilewriter.h"
+#include "utility.h"
 
 #include <QLocale>
 
@@ -13,6 +22,18 @@ const QString applicationResourceRoot = QStringLiteral(":/data/");
 bool isJapaneseLocale()
 {
     return QLocale::languageToCode(QLocale().language()) == QStringLiteral("ja");
+}
+
+// The same layers in a list of its own: written as they are, whatever their length.
+std::shared_ptr<ProfileListDataEntity> copyOf(const ProfileListDataEntity &profiles)
+{
+    const auto copy = [](const ProfileDataEntity &profile) {
+        return std::make_shared<ProfileDataEntity>(profile.normal, profile.withFn1, profile.withFn2,
+                                                   profile.withFn3);
+    };
+    return std::make_shared<ProfileListDataEntity>(
+        copy(*profiles.profile1), copy(*profiles.profile2), copy(*profiles.profile3),
+        copy(*profiles.profile4));
 }
 
 } // namespace
@@ -40,8 +61,12 @@ void ResourceLoader::setKeyboardData(const std::shared_ptr<KeyboardDataEntity> &
 {
     const KeyboardColorType color = getKeyboardColor(keyboardData->typeNumber);
     QMutexLocker locker(&m_keyboardMutex);
-    if (m_keyboardColorListener)
-        m_keyboardColorListener(color);
+    // The listener runs unlocked, free to ask the loader for anything.
+    const std::function<void(KeyboardColorType)> listener = m_keyboardColorListener;
+    locker.unlock();
+    if (listener)
+        listener(color);
+    locker.relock();
     m_keyboardData = keyboardData;
 }
 
@@ -51,9 +76,70 @@ void ResourceLoader::setKeyboardColorListener(std::function<void(KeyboardColorTy
     m_keyboardColorListener = std::move(listener);
 }
 
+void ResourceLoader::writeKeymap(const ProfileListDataEntity &profilesData,
+                                 const QList<bool> &dipSwitchData, const QString &typeNumber,
+                                 const QString &path, bool poitingStickButton,
+                                 const QList<bool> &gesturePads, SaveProfileType saveProfileType)
+{
+    LOG_INFO(QStringLiteral("begin"));
+    ConfigDataEntity configData;
+    configData.toolVersion = Utility::getAppVersion();
+    configData.keyboardLayout = getKeyboardLayoutType(typeNumber);
+    configData.typeNumber = typeNumber;
+    configData.dipSwitch = dipSwitchData;
+    configData.profilesData = copyOf(profilesData);
+    configData.pointingStickButton = poitingStickButton;
+    configData.gesturePads = gesturePads;
+    configData.settingFileVersion = QString::fromLatin1(settingFileFormatVersion);
+    // The JSON serialiser takes every object and its output is always UTF-8, so unlike the file
+    // write the encoding cannot fail.
+    const QByteArray bytes = SettingFileWriter::encode(configData, saveProfileType);
+    LOG_DEBUG(QStringLiteral("%1 bytes").arg(bytes.size()));
+    SettingFileWriter::save(bytes, path);
+    LOG_INFO(QStringLiteral("end"));
+}
+
+ConfigDataEntity ResourceLoader::loadKeymap(const QString &path)
+{
+    LOG_DEBUG(QStringLiteral("Start"));
+    const std::optional<QByteArray> bytes = ResourceInput::readFile(path, maxSettingFileSize);
+    if (!bytes)
+        throw Exceptions::CannotReadException(QStringLiteral("Can't read ") + path);
+    const ConfigDataEntity configData = SettingFileReader::read(*bytes);
+    try {
+        checkConfigFileFormat(configData);
+    } catch (...) {
+        LOG_ERROR(QStringLiteral("checkConfigFileFormat error"));
+        throw;
+    }
+    LOG_DEBUG(QStringLiteral("END"));
+    return configData;
+}
+
+void ResourceLoader::checkConfigFileFormat(const ConfigDataEntity &configData)
+{
+    const SettingFileValidator validator(
+        [this] { return getKeyboardLayoutType(keyboardData()->typeNumber); });
+    validator.checkConfigFileFormat(configData);
+}
+
 bool ResourceLoader::checkKeyboardIsAvailable(const QString &typeNumber)
 {
     return getKeyboardInformation(typeNumber).has_value();
+}
+
+std::optional<FirmDataEntity> ResourceLoader::GetFirmdata(const QString &from)
+{
+    const std::optional<QByteArray> bytes = ResourceInput::readFile(from, maxFirmwareFileSize);
+    if (!bytes)
+        return std::nullopt;
+    return getFirmDataEntity(*bytes, from);
+}
+
+std::optional<FirmDataEntity> ResourceLoader::getFirmDataEntity(const QByteArray &from,
+                                                                const QString &path)
+{
+    return FirmwareImageReader::read(from, path);
 }
 
 void ResourceLoader::LoadKeyboardInformations()
@@ -98,6 +184,18 @@ QString ResourceLoader::GetTAVOTypeNumber(const KeyboardDataEntity &keyboardData
     const std::optional<KeyboardInformationEntity> record =
         getKeyboardInformation(keyboardData.typeNumber);
     return record ? record->typeNumber : QString();
+}
+
+QString ResourceLoader::getKeyboardName(const QString &typeNumber)
+{
+    const std::optional<KeyboardInformationEntity> record = getKeyboardInformation(typeNumber);
+    if (!record)
+        return {};
+    const QString layoutName =
+        LocalizedStrings::text(record->layoutTypeName == KeyboardLayoutTypeName::english
+                                   ? QStringLiteral("KeyboardLayoutName_English")
+                                   : QStringLiteral("KeyboardLayoutName_Japanese"));
+    return QStringLiteral("TAVO Pellix ") + layoutName;
 }
 
 qint32 ResourceLoader::getWithFnKeyForSpecialKey(qint32 usageId)

@@ -109,10 +109,8 @@ public:
     void resetCachesForTesting();
 
 private:
+    // The checks of a setting file that was read; SettingFileValidator holds them.
     void checkConfigFileFormat(const ConfigDataEntity &configData);
-    bool checkKeyboardLayout(const ConfigDataEntity &configData);
-    bool isValidKeymap(const ConfigDataEntity &configData);
-    bool checkVersion(const QString &configVersion, const QString &version);
     std::optional<FirmDataEntity> getFirmDataEntity(const QByteArray &from, const QString &path);
 
     QString m_resourceRoot;

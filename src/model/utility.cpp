@@ -3,9 +3,13 @@
 #include "commandline.h"
 #include "constants.h"
 #include "exceptions.h"
+#include "keyboarddataentity.h"
+#include "localizedstrings.h"
 #include "localtime.h"
 #include "logger.h"
+#include "platformerror.h"
 #include "profilelistdataentity.h"
+#include "resourceloader.h"
 #include "usagedescriptions.h"
 
 #include <QDir>
@@ -57,7 +61,7 @@ std::optional<qint64> parseInt64(QStringView text)
     return value;
 }
 
-// Entry key of an Fn layer, with the value 1 read as the profile's own normal-layer usage.
+// The usage on key in an Fn layer, the value 1 read as the profile's own normal-layer usage.
 qint32 effectiveUsage(const ProfileDataEntity &profile, FnMode layer, int key)
 {
     const qint32 usage = profile.layer(layer)[key];
@@ -73,17 +77,20 @@ const QList<int> &keyPositions(KeyboardLayoutType layout, bool dip5Status)
                       : Constants::keyPositionInJPPhysicalKeyboard;
 }
 
-// The text a usage's name stands for; "" for no name. Without a string table a key stands for
-// itself, as it does for a key the table lacks.
+// The text a usage's name stands for; "" for no name.
 QString textOf(const std::optional<UsageDescriptions::Text> &text,
                const LocalizedTextLookup &localizedText)
 {
     if (!text)
         return {};
-    return text->isLocalizedKey && localizedText ? localizedText(text->value) : text->value;
+    return text->isLocalizedKey ? localizedText(text->value) : text->value;
 }
 
 } // namespace
+
+Utility::Utility()
+    : m_localizedText(&LocalizedStrings::text)
+{}
 
 Utility::Utility(LocalizedTextLookup localizedText)
     : m_localizedText(std::move(localizedText))
@@ -279,4 +286,23 @@ QString removeCharacters(const QString &text, const QString &characters)
             kept.append(scalar);
     }
     return QString::fromUcs4(reinterpret_cast<const char32_t *>(kept.constData()), kept.size());
+}
+
+bool Utility::isAssignedFnKeyInProfiles(const KeyboardDataEntity &KeyboardData)
+{
+    std::shared_ptr<ProfileListDataEntity> defaultProfiles;
+    try {
+        defaultProfiles = ResourceLoader::sharedInstance().getDefaultProfilesData(
+            KeyboardData.typeNumber, KeyboardData.dipSwitch);
+    } catch (const Exceptions &) {
+        return false;
+    } catch (const PlatformError &) {
+        return false;
+    }
+    for (int index = 0; index < 4; ++index) {
+        if (isAssignedFnKeyInProfile(KeyboardData.profiles->profile(index),
+                                     defaultProfiles->profile(index)))
+            return true;
+    }
+    return false;
 }

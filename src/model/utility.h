@@ -8,6 +8,7 @@
 #include <functional>
 
 class ProfileDataEntity;
+class KeyboardDataEntity;
 class ProfileListDataEntity;
 
 // The text of a key of the localized string table.
@@ -18,7 +19,9 @@ using LocalizedTextLookup = std::function<QString(const QString &key)>;
 class Utility
 {
 public:
-    // The tooltip operations look their localized texts up through localizedText.
+    // The tooltip operations look their localized texts up in the program's string table,
+    Utility();
+    // or through localizedText.
     explicit Utility(LocalizedTextLookup localizedText);
 
     // The full path of the day's log file: the log folder, "yyyyMMdd" and ".log".
@@ -81,6 +84,12 @@ private:
                                const ProfileDataEntity &defaultProfile);
 
     LocalizedTextLookup m_localizedText;
+
+public:
+    // Whether the user placed an Fn key in an Fn layer of any of the keyboard's profiles where
+    // the factory keymap of the keyboard's layout has another usage; false when the factory
+    // keymaps cannot be read.
+    static bool isAssignedFnKeyInProfiles(const KeyboardDataEntity &KeyboardData);
 };
 
 // text without every Unicode scalar found in characters, the others kept in order.

@@ -5,12 +5,13 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <functional>
+
 // A folder of catalogue and factory-keymap files that the shared ResourceLoader reads in place of
-// the application's resources while the fixture lives; log lines go to a folder of its own. Its
-// catalogue knows four keyboards: "KX-QR300B" (Japanese, Black), "KX-QR320B" (English, Black),
-// "KX-QR300Y" (Japanese, White) and "KX-QR320Y" (English, White). In the factory keymaps, every
-// usage ID of the Japanese keymaps is japaneseMarker plus its position, of the English ones
-// englishMarker plus it.
+// the application's resources while the fixture lives; log lines go to a folder of its own. The
+// catalogue knows "KX-QR320B" (Japanese, Black), "KX-QR300B" (English, Black), "KX-QR320Y"
+// (Japanese, White) and "KX-QR300Y" (English, White). Every usage ID of the factory keymaps is
+// the layout's marker plus its position.
 class ResourceFixture
 {
 public:
@@ -22,11 +23,19 @@ public:
 
     QString root() const { return m_folder.path() + '/'; }
     void writeFile(const QString &name, const QByteArray &bytes) const;
-    void writeJson(const QString &name, const QJsonObject &object) const;
+    // Writes object with edits applied (see edited()).
+    void writeJson(const QString &name, const QJsonObject &object, const QString &edits = {}) const;
+    void remove(const QString &name) const;
     // Everything logged since the fixture was made.
     QString logText() const;
 
-    static QJsonObject catalogueEntry(const QString &typeNumber, int layoutType, int colorType);
+    // What operation throws: "<case>(<payload>)" for Exceptions, "PlatformError", or "none".
+    static QString failure(const std::function<void()> &operation);
+    // object changed by edits "path=value;path=value", a path being dotted keys such as
+    // "Keymap.Profile1.Normal" and a value JSON text, "[NxV]" for N copies of V (with ",I:W" after
+    // V to put W at index I), or nothing to remove the key.
+    static QJsonObject edited(QJsonObject object, const QString &edits);
+
     static QJsonObject catalogue();
     // Four profiles "Profile1" to "Profile4" of four layers of 120 usage IDs.
     static QJsonObject factoryKeymap(qint32 marker);

@@ -14,7 +14,7 @@ cmake --build "$root/build/fuzz" -j "$(nproc)" --target keymap_fuzzers
 
 status=0
 for target in "$root"/build/fuzz/fuzz/fuzz_*; do
-    [ -x "$target" ] || continue
+    [ -f "$target" ] && [ -x "$target" ] || continue
     name=$(basename "$target")
     corpus="$root/build/fuzz/corpus/$name"
     mkdir -p "$corpus"

@@ -7,16 +7,16 @@
 
 #include <optional>
 
-// Reads the resource loader's input: files of bounded size, JSON documents that may be a bare
-// value, and JSON numbers taken as exact integers.
-class JsonInput
+// Reads the resource loader's input: files of bounded size (resources, setting files, firmware
+// images), JSON documents that may be a bare value, and JSON numbers taken as exact integers.
+class ResourceInput
 {
 public:
-    JsonInput() = delete;
+    ResourceInput() = delete;
 
     // The whole file, or nothing when it cannot be opened or read to its end, or when it holds
-    // more than maxSize bytes (refused after reading at most maxSize + 1 bytes, so a huge file or
-    // an endless device is never read whole).
+    // more than maxSize bytes (logged; refused without reading more than maxSize + 1 bytes, so a
+    // huge file or an endless device is never read whole).
     static std::optional<QByteArray> readFile(const QString &path, qint64 maxSize);
 
     // The document's top-level value: an object, an array or a bare scalar such as 5 or "text".

@@ -1,5 +1,6 @@
-#include "jsoninput.h"
+#include "resourceinput.h"
 
+#include "logger.h"
 #include "platformerror.h"
 
 #include <QFile>
@@ -11,18 +12,23 @@
 #include <cmath>
 #include <limits>
 
-std::optional<QByteArray> JsonInput::readFile(const QString &path, qint64 maxSize)
+std::optional<QByteArray> ResourceInput::readFile(const QString &path, qint64 maxSize)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    QByteArray bytes = file.read(maxSize + 1);
-    if (file.error() != QFileDevice::NoError || bytes.size() > maxSize)
+    // A regular file tells its size; a device or a pipe does not, so the read is bounded as well.
+    QByteArray bytes = file.size() > maxSize ? QByteArray() : file.read(maxSize + 1);
+    if (file.size() > maxSize || bytes.size() > maxSize) {
+        LOG_ERROR(path + QStringLiteral(" is larger than %1 bytes.").arg(maxSize));
+        return std::nullopt;
+    }
+    if (file.error() != QFileDevice::NoError)
         return std::nullopt;
     return bytes;
 }
 
-QJsonValue JsonInput::parse(const QByteArray &bytes)
+QJsonValue ResourceInput::parse(const QByteArray &bytes)
 {
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
@@ -38,7 +44,7 @@ QJsonValue JsonInput::parse(const QByteArray &bytes)
     throw PlatformError::jsonParse(error);
 }
 
-std::optional<qint64> JsonInput::toInt64(const QJsonValue &value)
+std::optional<qint64> ResourceInput::toInt64(const QJsonValue &value)
 {
     if (!value.isDouble())
         return std::nullopt;
@@ -52,7 +58,7 @@ std::optional<qint64> JsonInput::toInt64(const QJsonValue &value)
     return value.toInteger(static_cast<qint64>(number));
 }
 
-std::optional<qint32> JsonInput::toInt32(const QJsonValue &value)
+std::optional<qint32> ResourceInput::toInt32(const QJsonValue &value)
 {
     const std::optional<qint64> number = toInt64(value);
     if (!number || *number < std::numeric_limits<qint32>::min() ||
@@ -61,7 +67,7 @@ std::optional<qint32> JsonInput::toInt32(const QJsonValue &value)
     return static_cast<qint32>(*number);
 }
 
-std::optional<QList<qint32>> JsonInput::toInt32List(const QJsonValue &value)
+std::optional<QList<qint32>> ResourceInput::toInt32List(const QJsonValue &value)
 {
     if (!value.isArray())
         return std::nullopt;
@@ -77,7 +83,7 @@ std::optional<QList<qint32>> JsonInput::toInt32List(const QJsonValue &value)
     return numbers;
 }
 
-std::optional<QList<bool>> JsonInput::toBoolList(const QJsonValue &value)
+std::optional<QList<bool>> ResourceInput::toBoolList(const QJsonValue &value)
 {
     if (!value.isArray())
         return std::nullopt;

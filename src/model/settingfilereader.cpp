@@ -1,0 +1,101 @@
+#include "settingfilereader.h"
+
+#include "exceptions.h"
+#include "resourceinput.h"
+
+#include <QJsonObject>
+
+namespace {
+
+// The value under key, converted, or FormatException(detail) when convert answers nothing.
+template<typename Convert>
+auto require(const QJsonObject &object, const QString &key, const QString &detail, Convert convert)
+{
+    const auto value = convert(object.value(key));
+    if (!value)
+        throw Exceptions::FormatException(detail);
+    return *value;
+}
+
+template<typename Convert>
+auto require(const QJsonObject &object, const QString &key, Convert convert)
+{
+    return require(object, key, key, convert);
+}
+
+std::optional<QString> toText(const QJsonValue &value)
+{
+    return value.isString() ? std::optional(value.toString()) : std::nullopt;
+}
+
+std::optional<bool> toFlag(const QJsonValue &value)
+{
+    return value.isBool() ? std::optional(value.toBool()) : std::nullopt;
+}
+
+std::optional<QJsonObject> toObject(const QJsonValue &value)
+{
+    return value.isObject() ? std::optional(value.toObject()) : std::nullopt;
+}
+
+std::optional<KeyboardLayoutType> toLayout(const QJsonValue &value)
+{
+    const std::optional<qint64> raw = ResourceInput::toInt64(value);
+    return raw ? Enumerations::fromRaw<KeyboardLayoutType>(*raw) : std::nullopt;
+}
+
+std::shared_ptr<ProfileDataEntity> readProfile(const QJsonObject &keymap, const QString &key)
+{
+    const QJsonObject layers = require(keymap, key, toObject);
+    const auto layer = [&](const char *name) {
+        return require(layers, QString::fromLatin1(name), key + '.' + QString::fromLatin1(name),
+                       ResourceInput::toInt32List);
+    };
+    QList<qint32> normal = layer("Normal");
+    QList<qint32> withFn1 = layer("WithFn1");
+    QList<qint32> withFn2 = layer("WithFn2");
+    QList<qint32> withFn3 = layer("WithFn3");
+    return std::make_shared<ProfileDataEntity>(std::move(normal), std::move(withFn1),
+                                               std::move(withFn2), std::move(withFn3));
+}
+
+std::shared_ptr<ProfileListDataEntity> readProfiles(const QJsonObject &keymap,
+                                                    const QString &saveType)
+{
+    if (saveType == QStringLiteral("All")) {
+        auto profile1 = readProfile(keymap, QStringLiteral("Profile1"));
+        auto profile2 = readProfile(keymap, QStringLiteral("Profile2"));
+        auto profile3 = readProfile(keymap, QStringLiteral("Profile3"));
+        auto profile4 = readProfile(keymap, QStringLiteral("Profile4"));
+        return std::make_shared<ProfileListDataEntity>(profile1, profile2, profile3, profile4);
+    }
+    if (saveType == QStringLiteral("Single")) {
+        const auto profile = readProfile(keymap, QStringLiteral("Profile"));
+        return std::make_shared<ProfileListDataEntity>(profile, profile, profile, profile);
+    }
+    throw Exceptions::FormatException(QStringLiteral("SaveType"));
+}
+
+} // namespace
+
+ConfigDataEntity SettingFileReader::read(const QByteArray &bytes)
+{
+    const QJsonValue document = ResourceInput::parse(bytes);
+    if (!document.isObject())
+        throw Exceptions::FormatException(QStringLiteral("Json"));
+    const QJsonObject file = document.toObject();
+
+    ConfigDataEntity configData;
+    configData.toolVersion = require(file, QStringLiteral("ToolVersion"), toText);
+    configData.keyboardLayout = require(file, QStringLiteral("KeyboardLayout"), toLayout);
+    configData.typeNumber = require(file, QStringLiteral("TypeNumber"), toText);
+    configData.pointingStickButton = require(file, QStringLiteral("PointingStickButton"), toFlag);
+    configData.gesturePads = require(file, QStringLiteral("GesturePad"), ResourceInput::toBoolList);
+    const QString saveType = require(file, QStringLiteral("SaveType"), toText);
+    configData.settingFileVersion =
+        toText(file.value(QStringLiteral("SettingFileVersion"))).value_or(QStringLiteral("0"));
+    configData.dipSwitch = require(file, QStringLiteral("DipSwitch"), ResourceInput::toBoolList);
+    const QJsonObject keymap = require(file, QStringLiteral("Keymap"), toObject);
+    configData.profilesData = readProfiles(keymap, saveType);
+    return configData;
+}

@@ -1,0 +1,112 @@
+#include "imageprovider.h"
+
+#include "controlicons.h"
+#include "legendprovider.h"
+#include "logger.h"
+#include "paintkit.h"
+#include "panelpictures.h"
+#include "switchpictures.h"
+
+#include <algorithm>
+
+namespace {
+// Enough for every legend of a keyboard and a palette in both colours at twice the pixel ratio.
+constexpr qsizetype cacheBytes = 48 * 1024 * 1024;
+
+QString cacheKey(const QString &name, qreal devicePixelRatio)
+{
+    return name + u'@' + QString::number(devicePixelRatio);
+}
+} // namespace
+
+ImageProvider::ImageProvider()
+    : m_cache(cacheBytes)
+{
+    ControlIcons::addTo(m_pictures);
+    SwitchPictures::addTo(m_pictures);
+    PanelPictures::addTo(m_pictures);
+}
+
+ImageProvider &ImageProvider::sharedInstance()
+{
+    static ImageProvider provider;
+    return provider;
+}
+
+bool ImageProvider::contains(const QString &name) const
+{
+    if (m_pictures.contains(name))
+        return true;
+    const std::optional<LegendName> legend = LegendName::parse(name);
+    return legend && LegendProvider::hasLegend(*legend);
+}
+
+QSizeF ImageProvider::size(const QString &name) const
+{
+    if (const auto picture = m_pictures.constFind(name); picture != m_pictures.constEnd())
+        return picture->size;
+    if (const std::optional<LegendName> legend = LegendName::parse(name))
+        return LegendProvider::size(*legend);
+    return placeholderSize;
+}
+
+QImage ImageProvider::image(const QString &name, qreal devicePixelRatio)
+{
+    const qreal ratio = devicePixelRatio > 0 ? devicePixelRatio : 1.0;
+    const QString key = cacheKey(name, ratio);
+    if (const QImage *cached = m_cache.object(key))
+        return *cached;
+    const QImage rendered = render(name, ratio);
+    m_cache.insert(key, new QImage(rendered), std::max<qsizetype>(1, rendered.sizeInBytes()));
+    return rendered;
+}
+
+QPixmap ImageProvider::pixmap(const QString &name, qreal devicePixelRatio)
+{
+    return QPixmap::fromImage(image(name, devicePixelRatio));
+}
+
+QStringList ImageProvider::pictureNames() const
+{
+    QStringList names = m_pictures.keys();
+    names.sort();
+    return names;
+}
+
+QImage ImageProvider::render(const QString &name, qreal devicePixelRatio)
+{
+    if (const auto picture = m_pictures.constFind(name); picture != m_pictures.constEnd())
+        return paint(*picture, devicePixelRatio);
+    if (const std::optional<LegendName> legend = LegendName::parse(name))
+        return LegendProvider::image(*legend, devicePixelRatio);
+    return placeholder(name, devicePixelRatio);
+}
+
+QImage ImageProvider::paint(const Picture &picture, qreal devicePixelRatio) const
+{
+    QImage image((picture.size * devicePixelRatio).toSize(), QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(devicePixelRatio);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+    picture.paint(painter, QRectF(QPointF(0, 0), picture.size));
+    return image;
+}
+
+// A magenta frame crossed out: impossible to overlook, and never an empty key.
+QImage ImageProvider::placeholder(const QString &name, qreal devicePixelRatio)
+{
+    if (!m_reportedNames.contains(name)) {
+        m_reportedNames.insert(name);
+        LOG_ERROR(QStringLiteral("No image named \"") + name + QStringLiteral("\""));
+    }
+    const Picture cross{placeholderSize, [](QPainter &painter, const QRectF &bounds) {
+                            const QColor magenta(230, 0, 180);
+                            painter.fillRect(bounds, QColor(230, 0, 180, 60));
+                            painter.setPen(PaintKit::stroke(magenta, 2));
+                            painter.drawRect(bounds.adjusted(1, 1, -1, -1));
+                            painter.drawLine(bounds.topLeft(), bounds.bottomRight());
+                            painter.drawLine(bounds.topRight(), bounds.bottomLeft());
+                        }};
+    return paint(cross, devicePixelRatio);
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "picture.h"
+
+#include <QCache>
+#include <QImage>
+#include <QPixmap>
+#include <QSet>
+#include <QSizeF>
+#include <QString>
+#include <QStringList>
+
+// Answers every image the screens ask for by name, at any device pixel ratio: key legends (drawn
+// by LegendProvider from the legend name) and the painted pictures (icons, switches, panels,
+// keyboards). A name it does not know gives a visible placeholder and one error line in the log.
+// GUI thread only.
+class ImageProvider
+{
+public:
+    ImageProvider();
+
+    static ImageProvider &sharedInstance();
+
+    // Whether the name is a picture, a legend with a text, or the blank legend of usage 0. A key
+    // whose legend is not there shows the blank legend instead, as the key views do.
+    bool contains(const QString &name) const;
+    // The image's size in points; the placeholder's for an unknown name.
+    QSizeF size(const QString &name) const;
+    // Never null: a legend name without a text gives the blank key, an unknown name the
+    // placeholder.
+    QImage image(const QString &name, qreal devicePixelRatio = 1.0);
+    QPixmap pixmap(const QString &name, qreal devicePixelRatio = 1.0);
+
+    // The names of the painted pictures (not the legends), sorted.
+    QStringList pictureNames() const;
+
+    static constexpr QSizeF placeholderSize{32, 32};
+
+private:
+    QImage render(const QString &name, qreal devicePixelRatio);
+    QImage paint(const Picture &picture, qreal devicePixelRatio) const;
+    QImage placeholder(const QString &name, qreal devicePixelRatio);
+
+    PictureTable m_pictures;
+    QCache<QString, QImage> m_cache;
+    QSet<QString> m_reportedNames;
+};

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "legendname.h"
+
+#include <QFont>
+#include <QImage>
+#include <QSizeF>
+
+// Draws key legends at run time from the legend texts, for the image names of the key-legend
+// scheme: the blank key for usage 0, a square image for narrow keys and one as wide as its text
+// for wide keys (so left- and right-aligned keys show the text at their edge), the shortcut
+// variant with the lower left corner kept free for the shortcut mark, white or black ink.
+class LegendProvider
+{
+public:
+    // Every legend is this many points high and at least as wide.
+    static constexpr double legendHeight = 36.0;
+
+    // Whether the legend has a text of its own or is the blank key of usage 0. Callers show the
+    // blank key in place of a legend that has none.
+    static bool hasLegend(const LegendName &legend);
+    // The legend's size in points.
+    static QSizeF size(const LegendName &legend);
+    // The legend drawn at the given device pixel ratio; an empty (transparent) key cap for the
+    // blank key and for usages without a legend.
+    static QImage image(const LegendName &legend, qreal devicePixelRatio);
+
+    // The legend font at a pixel size: the bundled legend fonts, loaded on first use.
+    static QFont font(int pixelSize);
+
+private:
+    static QRectF textArea(QSizeF size, bool shortcut);
+};

@@ -1,0 +1,239 @@
+#include "panelpictures.h"
+
+#include "bottomleftspace.h"
+#include "drawinginfo.h"
+#include "enterkeydataentity.h"
+#include "logger.h"
+#include "paintkit.h"
+#include "themegeometry.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+
+#include <stdexcept>
+
+namespace {
+QString &dataRoot()
+{
+    static QString root = QStringLiteral(":/data/");
+    return root;
+}
+
+QList<double> numbers(const QJsonArray &row)
+{
+    QList<double> values;
+    for (const QJsonValue &value : row)
+        values.append(value.toDouble());
+    return values;
+}
+} // namespace
+
+void PanelPictures::setDataRootForTesting(const QString &root)
+{
+    dataRoot() = root.isEmpty() ? QStringLiteral(":/data/") : root;
+}
+
+void PanelPictures::addTo(PictureTable &table)
+{
+    addKeyboards(table);
+    addGesturePads(table);
+    addDipSwitches(table);
+}
+
+void PanelPictures::addKeyboards(PictureTable &table)
+{
+    const auto &info = DrawingInfo::virtualKeyboard();
+    for (const KeyboardColorType colorType : {KeyboardColorType::Black, KeyboardColorType::White}) {
+        const std::pair<QString, QString> layouts[]{
+            {info.backgroundImages.image(KeyboardLayoutType::English, colorType),
+             info.layout.english.of(colorType)},
+            {info.backgroundImages.image(KeyboardLayoutType::Japanese, colorType),
+             info.layout.japanese.of(colorType)}};
+        for (const auto &[name, frameAsset] : layouts) {
+            table.insert(name, {ThemeGeometry::keyboardViewSize,
+                                [frameAsset, colorType](QPainter &p, const QRectF &b) {
+                                    keyboard(p, b, frameAsset, colorType);
+                                }});
+        }
+        table.insert(DrawingInfo::virtualSlideKey().backgroundImage.of(colorType),
+                     {ThemeGeometry::slidePanelSize, [colorType](QPainter &p, const QRectF &b) {
+                          keyboard(p, b, DrawingInfo::virtualSlideKey().position, colorType);
+                      }});
+    }
+    table.insert(info.defalut, {ThemeGeometry::keyboardViewSize, unknownKeyboard});
+}
+
+PanelPictures::Palette PanelPictures::palette(KeyboardColorType colorType)
+{
+    if (colorType == KeyboardColorType::White)
+        return {PaintKit::grey(0.86), PaintKit::grey(0.7), PaintKit::grey(0.98),
+                PaintKit::grey(0.72)};
+    return {PaintKit::grey(0.1), PaintKit::grey(0.3), PaintKit::grey(0.17), PaintKit::grey(0.32)};
+}
+
+// The frame lists of a key-frame asset; none when it is missing or not a list of lists.
+QList<QList<double>> PanelPictures::keyFrames(const QString &assetName)
+{
+    QFile file(dataRoot() + assetName + QStringLiteral(".json"));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QList<QList<double>> frames;
+    const QJsonDocument document = QJsonDocument::fromJson(file.readAll());
+    for (const QJsonValue &row : document.array())
+        frames.append(numbers(row.toArray()));
+    return frames;
+}
+
+void PanelPictures::keyboard(QPainter &painter, const QRectF &bounds, const QString &frameAsset,
+                             KeyboardColorType colorType)
+{
+    const Palette colors = palette(colorType);
+    PaintKit::fillRounded(painter, bounds, 12, colors.body, colors.edge, 1.5);
+    painter.save();
+    painter.translate(bounds.topLeft());
+    keyCaps(painter, keyFrames(frameAsset), bounds.height(), colors);
+    painter.restore();
+}
+
+void PanelPictures::keyCaps(QPainter &painter, const QList<QList<double>> &frames, double height,
+                            const Palette &colors)
+{
+    const BottomLeftSpace space(height);
+    for (const QList<double> &frame : frames) {
+        if (frame.size() >= 5) {
+            enterKey(painter, frame, height, colors);
+        } else if (frame.size() == 4) {
+            const QRectF cap =
+                space.toQt(QRectF(frame.at(0), frame.at(1), frame.at(2), frame.at(3)));
+            PaintKit::fillRounded(painter, cap, 3, colors.cap, colors.capEdge, 1);
+        }
+    }
+}
+
+// The L-shaped key from its outline; the box's corner arcs are relative to the box.
+void PanelPictures::enterKey(QPainter &painter, const QList<double> &frame, double height,
+                             const Palette &colors)
+{
+    try {
+        const EnterKeyDataEntity enter = EnterKeyDataEntity::arrayToEnterKeyDataEntity(
+            frame, DrawingInfo::virtualKeyboard().cornerRadius.black);
+        const QRectF box = BottomLeftSpace(height).toQt(enter.frame);
+        const QPainterPath outline =
+            BottomLeftSpace(enter.frame.height())
+                .outline({enter.startPoint, enter.arcParams, enter.arcRadius})
+                .translated(box.topLeft());
+        painter.save();
+        painter.setPen(QPen(colors.capEdge, 1));
+        painter.setBrush(colors.cap);
+        painter.drawPath(outline);
+        painter.restore();
+    } catch (const std::invalid_argument &error) {
+        LOG_ERROR(QStringLiteral("Enter key frame invalid: ") + error.what());
+    }
+}
+
+// Before a keyboard is known: a grey keyboard with a question mark.
+void PanelPictures::unknownKeyboard(QPainter &painter, const QRectF &bounds)
+{
+    PaintKit::fillRounded(painter, bounds, 12, PaintKit::grey(0.3), PaintKit::grey(0.45), 1.5);
+    PaintKit::caption(painter, bounds, QStringLiteral("?"), int(bounds.height() * 0.4),
+                      PaintKit::grey(0.5));
+}
+
+void PanelPictures::addGesturePads(PictureTable &table)
+{
+    const QStringList pads{"GSL", "GSR", "GFL", "GFR"};
+    for (const KeyboardColorType colorType : {KeyboardColorType::Black, KeyboardColorType::White}) {
+        const QString suffix = colorType == KeyboardColorType::White ? QStringLiteral("_white")
+                                                                     : QStringLiteral("_black");
+        for (const QString &pad : pads) {
+            table.insert(
+                "Img_touch_gesture_pad_" + pad + suffix,
+                {ThemeGeometry::gesturePadSize, [pad, colorType](QPainter &p, const QRectF &b) {
+                     gesturePad(p, b, pad, colorType);
+                 }});
+        }
+    }
+}
+
+// A touch surface with fine dots; side pads lean outwards, front pads are flat strips with
+// their rounded end towards the keyboard's middle.
+void PanelPictures::gesturePad(QPainter &painter, const QRectF &bounds, const QString &pad,
+                               KeyboardColorType colorType)
+{
+    const Palette colors = palette(colorType);
+    const bool side = pad.at(1) == u'S';
+    const bool left = pad.at(2) == u'L';
+    QPainterPath surface;
+    if (side) {
+        const double lean = left ? -24 : 24;
+        const QRectF r = bounds.adjusted(30, 12, -30, -12);
+        surface.moveTo(r.left() - lean, r.top());
+        surface.lineTo(r.right() - lean, r.top());
+        surface.lineTo(r.right() + lean, r.bottom());
+        surface.lineTo(r.left() + lean, r.bottom());
+        surface.closeSubpath();
+    } else {
+        surface.addRoundedRect(bounds.adjusted(8, 30, -8, -30), 22, 22);
+    }
+    painter.save();
+    painter.setPen(PaintKit::stroke(colors.capEdge, 2));
+    painter.setBrush(colors.cap);
+    painter.drawPath(surface);
+    painter.setClipPath(surface);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(colors.capEdge);
+    for (double y = bounds.top() + 6; y < bounds.bottom(); y += 8) {
+        for (double x = bounds.left() + 6; x < bounds.right(); x += 8)
+            painter.drawEllipse(QPointF(x, y), 0.9, 0.9);
+    }
+    painter.restore();
+}
+
+void PanelPictures::addDipSwitches(PictureTable &table)
+{
+    const auto &names = DrawingInfo::dipImage();
+    table.insert(names.startpage, {ThemeGeometry::dipPanelSize,
+                                   [](QPainter &p, const QRectF &b) { dipPanel(p, b, false); }});
+    table.insert(names.message, {ThemeGeometry::dipPanelSize,
+                                 [](QPainter &p, const QRectF &b) { dipPanel(p, b, true); }});
+    table.insert("DIP_sw_on", {ThemeGeometry::dipSwitchSize,
+                               [](QPainter &p, const QRectF &b) { dipSwitch(p, b, true); }});
+    table.insert("DIP_sw_off", {ThemeGeometry::dipSwitchSize,
+                                [](QPainter &p, const QRectF &b) { dipSwitch(p, b, false); }});
+    table.insert("DIP_sw_error", {ThemeGeometry::dipSwitchSize, [](QPainter &p, const QRectF &b) {
+                                      p.setPen(PaintKit::stroke(QColor(242, 178, 51), 2));
+                                      p.drawRoundedRect(b.adjusted(1, 1, -1, -1), 2, 2);
+                                  }});
+}
+
+// The switch block: a red housing with six slots numbered 1 to 6 and "ON" above; the switch
+// pictures are laid over the slots (ThemeGeometry::dipSwitchFrame). The message form shows
+// switch 1 on.
+void PanelPictures::dipPanel(QPainter &painter, const QRectF &bounds, bool firstOn)
+{
+    PaintKit::fillRounded(painter, bounds, 4, QColor(176, 52, 46), PaintKit::grey(0.15), 1);
+    const BottomLeftSpace space(bounds.height());
+    for (int index = 0; index < 6; ++index) {
+        const QRectF slot =
+            space.toQt(ThemeGeometry::dipSwitchFrame(index)).translated(bounds.topLeft());
+        if (firstOn && index == 0)
+            dipSwitch(painter, slot, true);
+        else
+            dipSwitch(painter, slot, false);
+        PaintKit::caption(painter, QRectF(slot.left() - 3, slot.bottom(), slot.width() + 6, 12),
+                          QString::number(index + 1), 10, PaintKit::grey(1.0));
+    }
+    PaintKit::caption(painter, QRectF(bounds.left() + 8, bounds.top() + 1, 40, 13), "ON ↑", 10,
+                      PaintKit::grey(1.0), Qt::AlignLeft | Qt::AlignVCenter);
+}
+
+// A white lever in a dark slot, up when on.
+void PanelPictures::dipSwitch(QPainter &painter, const QRectF &bounds, bool on)
+{
+    PaintKit::fillRounded(painter, bounds, 2, PaintKit::grey(0.15));
+    const QRectF lever(bounds.left() + 2, on ? bounds.top() + 2 : bounds.center().y(),
+                       bounds.width() - 4, bounds.height() / 2 - 2);
+    PaintKit::fillRounded(painter, lever, 1.5, PaintKit::grey(0.95));
+}

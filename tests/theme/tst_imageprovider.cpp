@@ -1,0 +1,375 @@
+#include "../model/resourcefixture.h"
+#include "drawinginfo.h"
+#include "imageprovider.h"
+#include "legendname.h"
+#include "legendprovider.h"
+#include "legendtexts.h"
+#include "panelpictures.h"
+#include "utility.h"
+
+#include <QRawFont>
+#include <QTest>
+
+#include <memory>
+
+Q_DECLARE_METATYPE(KeyboardLayoutType)
+
+namespace {
+// Every image name of the drawing tables (not the key-frame data assets).
+QStringList drawingTableNames()
+{
+    const auto &page = DrawingInfo::keymapPage();
+    const auto &keyboard = DrawingInfo::virtualKeyboard();
+    const auto &slide = DrawingInfo::virtualSlideKey();
+    const auto &button = DrawingInfo::basicButton();
+    const auto &stick = DrawingInfo::PointingStickImage();
+    QStringList names{page.pleaseClickGrid.upArrow,
+                      page.pleaseClickGrid.downArrow,
+                      page.writeToTAVOButton.enable,
+                      page.writeToTAVOButton.disable,
+                      page.writeToTAVOButton.clicked,
+                      page.undo.enable,
+                      page.undo.unEnable,
+                      page.undo.click,
+                      page.radioButton.selectedHover,
+                      page.radioButton.selected,
+                      page.radioButton.unSelectedHover,
+                      page.radioButton.unSelected,
+                      keyboard.defalut,
+                      keyboard.fn.normalFnModeImage,
+                      keyboard.fn.withFnModeImage,
+                      slide.rectLeftKey.normalKeyImage,
+                      slide.rectLeftKey.clickedImage,
+                      slide.rectRightKey.normalKeyImage,
+                      slide.rectRightKey.clickedImage,
+                      slide.sqareKey.normalKeyImage,
+                      slide.sqareKey.clickedImage,
+                      button.keymapPageInactive,
+                      button.firmupPageInactive,
+                      button.keymapPage,
+                      button.firmupPage,
+                      button.keymapPageClick,
+                      button.firmupPageClick,
+                      button.back.enable,
+                      button.back.unEnable,
+                      button.back.click,
+                      stick.switchStartOff,
+                      stick.switchStartOn,
+                      stick.switchOn,
+                      stick.switchOnHover,
+                      stick.switchOff,
+                      stick.switchOffHover,
+                      stick.switchDisable,
+                      DrawingInfo::assignKeyboard().notAssignedIcon,
+                      DrawingInfo::assignKeyboard().fn.fnImage,
+                      DrawingInfo::profileList().dropdownImage,
+                      DrawingInfo::profileList().dropdownClickImage,
+                      DrawingInfo::dipImage().startpage,
+                      DrawingInfo::dipImage().message,
+                      "icn_error_48",
+                      "icn_alert_48"};
+    for (const auto *icon : {&page.altIcon, &page.shiftIcon, &page.controlIcon, &page.commandIcon})
+        names << icon->selected << icon->unSelected;
+    for (const KeyboardColorType color : {KeyboardColorType::Black, KeyboardColorType::White}) {
+        const auto &pads = slide.sideImage.of(color);
+        names << page.shortcutIcon.of(color).modified << page.shortcutIcon.of(color).unModified
+              << keyboard.pointImage.image.of(color) << slide.backgroundImage.of(color)
+              << pads.sideLeftImage << pads.sideRightImage << pads.frontLeftImage
+              << pads.frontRightImage
+              << keyboard.backgroundImages.image(KeyboardLayoutType::English, color)
+              << keyboard.backgroundImages.image(KeyboardLayoutType::Japanese, color);
+    }
+    return names;
+}
+
+// Whether any pixel of the image is not fully transparent.
+bool hasInk(const QImage &image)
+{
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qAlpha(image.pixel(x, y)) != 0)
+                return true;
+        }
+    }
+    return false;
+}
+
+bool hasInkIn(const QImage &image, const QRect &pixels)
+{
+    return hasInk(image.copy(pixels));
+}
+} // namespace
+
+class tst_ImageProvider : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void drawingTableImagesExist_data();
+    void drawingTableImagesExist();
+    void everyUsageHasALegendImage();
+    void legendsWithTextHaveInkInEveryVariant();
+    void legendNames_data();
+    void legendNames();
+    void legendShapes_data();
+    void legendShapes();
+    void shortcutLegendKeepsTheMarkCornerFree();
+    void inkFollowsTheColourLetter();
+    void fontsHoldEveryLegendCharacter_data();
+    void fontsHoldEveryLegendCharacter();
+    void unknownNameGivesPlaceholderAndOneLogLine();
+    void keyboardPictureDrawsKeyCapsFromKeyFrames();
+
+private:
+    std::unique_ptr<ResourceFixture> m_fixture;
+};
+
+void tst_ImageProvider::init()
+{
+    m_fixture = std::make_unique<ResourceFixture>();
+}
+
+void tst_ImageProvider::cleanup()
+{
+    PanelPictures::setDataRootForTesting({});
+    m_fixture.reset();
+}
+
+void tst_ImageProvider::drawingTableImagesExist_data()
+{
+    QTest::addColumn<QString>("name");
+    for (const QString &name : drawingTableNames())
+        QTest::newRow(qPrintable(name)) << name;
+}
+
+void tst_ImageProvider::drawingTableImagesExist()
+{
+    QFETCH(QString, name);
+
+    ImageProvider &provider = ImageProvider::sharedInstance();
+    QVERIFY(provider.contains(name));
+    for (const qreal ratio : {1.0, 1.5, 2.0}) {
+        const QImage image = provider.image(name, ratio);
+        QCOMPARE(image.size(), (provider.size(name) * ratio).toSize());
+        QCOMPARE(image.devicePixelRatio(), ratio);
+        QVERIFY(hasInk(image));
+    }
+    QVERIFY(m_fixture->logText().isEmpty());
+}
+
+// Every usage ID, through the legend names the key views build, gives an image; every
+// combination of flags is met along the way.
+void tst_ImageProvider::everyUsageHasALegendImage()
+{
+    ImageProvider &provider = ImageProvider::sharedInstance();
+    for (qint32 usageId = 0; usageId <= 0xFFFF; ++usageId) {
+        const int flags = usageId % 64;
+        const QString name = Utility::getKeyImagePath(
+            usageId, flags & 1 ? KeyboardColorType::White : KeyboardColorType::Black,
+            flags & 2 ? KeyboardLayoutType::Japanese : KeyboardLayoutType::English,
+            flags & 4 ? 60.0 : 30.0, flags & 8, flags & 16, flags & 32);
+        QVERIFY2(LegendName::parse(name).has_value(), qPrintable(name));
+        QVERIFY2(!provider.image(name).isNull(), qPrintable(name));
+    }
+    QVERIFY(m_fixture->logText().isEmpty());
+}
+
+void tst_ImageProvider::legendsWithTextHaveInkInEveryVariant()
+{
+    ImageProvider &provider = ImageProvider::sharedInstance();
+    for (const qint32 usageId : LegendTexts::usages()) {
+        for (int flags = 0; flags < 64; ++flags) {
+            const QString name = Utility::getKeyImagePath(
+                usageId, flags & 1 ? KeyboardColorType::White : KeyboardColorType::Black,
+                flags & 2 ? KeyboardLayoutType::Japanese : KeyboardLayoutType::English,
+                flags & 4 ? 60.0 : 30.0, flags & 8, flags & 16, flags & 32);
+            QVERIFY2(provider.contains(name), qPrintable(name));
+            QVERIFY2(hasInk(provider.image(name)), qPrintable(name));
+        }
+    }
+}
+
+void tst_ImageProvider::legendNames_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("valid");
+    QTest::addColumn<qint32>("usageId");
+    QTest::addColumn<bool>("whiteLegend");
+    QTest::addColumn<KeyboardLayoutType>("layoutType");
+    QTest::addColumn<bool>("wide");
+    QTest::addColumn<bool>("shortcut");
+
+    QTest::newRow("A, white, English, narrow")
+        << "4WES" << true << 4 << true << KeyboardLayoutType::English << false << false;
+    QTest::newRow("A as shortcut base key, black")
+        << "4BES_SC" << true << 4 << false << KeyboardLayoutType::English << false << true;
+    QTest::newRow("Fn1 on a wide Japanese palette key")
+        << "20737WJL" << true << 0x5101 << true << KeyboardLayoutType::Japanese << true << false;
+    QTest::newRow("highest usage")
+        << "65535BJL_SC" << true << 65535 << false << KeyboardLayoutType::Japanese << true << true;
+    QTest::newRow("blank key") << "0WES" << true << 0 << true << KeyboardLayoutType::English
+                               << false << false;
+    for (const char *invalid : {"4WE", "4XES", "4WEM", "4WES_sc", "4WES_SCX", "WES", "keymap",
+                                "99999999999WES", " 4WES", "4wes"})
+        QTest::newRow(invalid) << invalid << false << 0 << false << KeyboardLayoutType::English
+                               << false << false;
+}
+
+void tst_ImageProvider::legendNames()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, valid);
+
+    const std::optional<LegendName> legend = LegendName::parse(name);
+    QCOMPARE(legend.has_value(), valid);
+    if (!valid)
+        return;
+    QFETCH(qint32, usageId);
+    QFETCH(bool, whiteLegend);
+    QFETCH(KeyboardLayoutType, layoutType);
+    QFETCH(bool, wide);
+    QFETCH(bool, shortcut);
+    QCOMPARE(*legend, (LegendName{usageId, whiteLegend, layoutType, wide, shortcut}));
+    QCOMPARE(legend->text(), name);
+}
+
+void tst_ImageProvider::legendShapes_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<double>("minimumAspect");
+    QTest::addColumn<double>("maximumAspect");
+    QTest::addColumn<bool>("inked");
+
+    QTest::newRow("narrow keys are square") << "42WES" << 1.0 << 1.0 << true;
+    QTest::newRow("a wide key with one letter stays square") << "4WEL" << 1.0 << 1.0 << true;
+    QTest::newRow("a wide key with a word is wider") << "73WEL" << 1.05 << 1.2 << true;
+    QTest::newRow("the longest words stop at the narrowest wide key")
+        << "24482WEL" << 1.0 << 1.2 << true;
+    QTest::newRow("blank key, narrow") << "0WES" << 1.0 << 1.0 << false;
+    QTest::newRow("blank key, wide") << "0BJL" << 1.0 << 1.0 << false;
+    QTest::newRow("usage without a legend is blank") << "300WES" << 1.0 << 1.0 << false;
+}
+
+void tst_ImageProvider::legendShapes()
+{
+    QFETCH(QString, name);
+    QFETCH(double, minimumAspect);
+    QFETCH(double, maximumAspect);
+    QFETCH(bool, inked);
+
+    ImageProvider &provider = ImageProvider::sharedInstance();
+    const QSizeF size = provider.size(name);
+    QCOMPARE(size.height(), LegendProvider::legendHeight);
+    const double aspect = size.width() / size.height();
+    QVERIFY2(aspect >= minimumAspect - 1e-9 && aspect <= maximumAspect + 1e-9,
+             qPrintable(QString::number(aspect)));
+    if (LegendName::parse(name))
+        QCOMPARE(hasInk(provider.image(name, 2)), inked);
+}
+
+void tst_ImageProvider::shortcutLegendKeepsTheMarkCornerFree()
+{
+    ImageProvider &provider = ImageProvider::sharedInstance();
+    // The mark covers 11 points from 2 points off the key's lower left corner.
+    const QRect markCorner(0, 2 * (36 - 13), 2 * 13, 2 * 13);
+    QVERIFY(hasInkIn(provider.image("57WES", 2), markCorner)); // "Caps Lock" reaches the corner
+    for (const qint32 usageId : LegendTexts::usages()) {
+        const QString name =
+            LegendName{usageId, true, KeyboardLayoutType::Japanese, false, true}.text();
+        QVERIFY2(!hasInkIn(provider.image(name, 2), markCorner), qPrintable(name));
+    }
+}
+
+void tst_ImageProvider::inkFollowsTheColourLetter()
+{
+    ImageProvider &provider = ImageProvider::sharedInstance();
+    for (const QString &name : {QStringLiteral("5WES"), QStringLiteral("5BES")}) {
+        const QImage image = provider.image(name, 2);
+        int darkest = 255;
+        int lightest = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const QRgb pixel = image.pixel(x, y);
+                if (qAlpha(pixel) == 255) {
+                    darkest = std::min(darkest, qGray(pixel));
+                    lightest = std::max(lightest, qGray(pixel));
+                }
+            }
+        }
+        if (name.contains(u'W'))
+            QVERIFY2(darkest > 200, qPrintable(name));
+        else
+            QVERIFY2(lightest < 80, qPrintable(name));
+    }
+}
+
+void tst_ImageProvider::fontsHoldEveryLegendCharacter_data()
+{
+    QTest::addColumn<KeyboardLayoutType>("layoutType");
+    QTest::newRow("English") << KeyboardLayoutType::English;
+    QTest::newRow("Japanese") << KeyboardLayoutType::Japanese;
+}
+
+void tst_ImageProvider::fontsHoldEveryLegendCharacter()
+{
+    QFETCH(KeyboardLayoutType, layoutType);
+
+    LegendProvider::font(12); // loads the bundled fonts
+    const QRawFont legend(QStringLiteral(":/fonts/keymaplegend.otf"), 12);
+    const QRawFont symbols(QStringLiteral(":/fonts/keymaplegendsymbols.ttf"), 12);
+    QVERIFY(legend.isValid() && symbols.isValid());
+    for (const qint32 usageId : LegendTexts::usages()) {
+        for (const QChar character : LegendTexts::text(usageId, layoutType)) {
+            if (character == u'\n')
+                continue;
+            QVERIFY2(legend.supportsCharacter(character) || symbols.supportsCharacter(character),
+                     qPrintable(QString("%1 in the legend of %2").arg(character).arg(usageId)));
+        }
+    }
+}
+
+void tst_ImageProvider::unknownNameGivesPlaceholderAndOneLogLine()
+{
+    ImageProvider &provider = ImageProvider::sharedInstance();
+    const QString name = QStringLiteral("icn_no_such_picture");
+    QVERIFY(!provider.contains(name));
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        const QImage image = provider.image(name, attempt + 1);
+        QCOMPARE(image.size(), (ImageProvider::placeholderSize * (attempt + 1)).toSize());
+        QVERIFY(hasInk(image));
+    }
+    QCOMPARE(m_fixture->logText().count("[ERROR]"), 1);
+    QVERIFY(m_fixture->logText().contains("No image named \"icn_no_such_picture\""));
+}
+
+void tst_ImageProvider::keyboardPictureDrawsKeyCapsFromKeyFrames()
+{
+    // One key near the bottom left, with y upwards, and an L-shaped Enter key in a box of 60 x 70
+    // at (500, 100) without its lower left 20 x 35, outlined counter-clockwise from the middle of
+    // its lower edge with corners of radius 3, the inner one turning clockwise.
+    m_fixture->writeFile("English_position_white.json",
+                         "[[20, 10, 40, 40],"
+                         " [500, 100, 60, 70, 20, 0, 40, 35, 0, 35, 60, 35, 40, 0,"
+                         "  57, 3, -1.5707963, 0, 0,   57, 67, 0, 1.5707963, 0,"
+                         "  3, 67, 1.5707963, 3.1415927, 0,   3, 38, 3.1415927, 4.712389, 0,"
+                         "  17, 32, 1.5707963, 0, 1,   23, 3, 3.1415927, 4.712389, 0]]");
+    PanelPictures::setDataRootForTesting(m_fixture->root());
+    ImageProvider provider; // a fresh one, not holding pictures made before
+    const QImage picture = provider.image("English_white", 1);
+    const double height = provider.size("English_white").height();
+    const QColor body = picture.pixelColor(5, 5);
+    const auto at = [&](double x, double yUp) {
+        return picture.pixelColor(int(x), int(height - yUp));
+    };
+    QVERIFY(at(40, 30) != body);   // inside the key
+    QVERIFY(at(70, 30) == body);   // right of it
+    QVERIFY(at(540, 110) != body); // the Enter key's lower arm
+    QVERIFY(at(510, 150) != body); // its upper part
+    QVERIFY(at(505, 110) == body); // the cut-out corner
+    QVERIFY(at(565, 150) == body); // right of the key
+}
+
+QTEST_MAIN(tst_ImageProvider)
+#include "tst_imageprovider.moc"

@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Builds the contact-sheet program and renders every key legend and picture into
+# build/contact-sheet.png (or the file given) for review by eye, on Qt's offscreen platform.
+#   tools/contact-sheet.sh [output.png [device pixel ratio]]
+set -euo pipefail
+source "$(dirname "$0")/lib/common.sh"
+root=$(keymap_root)
+
+keymap_install_packages
+keymap_configure "$root/build/contact-sheet" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKEYMAP_BUILD_TESTS=OFF
+cmake --build "$root/build/contact-sheet" --target contact_sheet
+QT_QPA_PLATFORM=offscreen "$root/build/contact-sheet/tools/contact-sheet/contact_sheet" \
+    "${1:-$root/build/contact-sheet.png}" "${2:-2}"
