@@ -1,5 +1,6 @@
 #include "constants.h"
 #include "firmwareimagebuilder.h"
+#include "firmwareimagereader.h"
 #include "firmwareparts.h"
 
 #include <QTemporaryDir>
@@ -131,7 +132,12 @@ void tst_FirmwareParts::checkImage()
 void tst_FirmwareParts::cutGivesThePartsByteForByte()
 {
     const FirmwareImageBuilder image = FirmwareImageBuilder::withSizes({65536, 1000, 3, 56, 57, 0});
-    const auto parts = FirmwareParts::cut(image.entity());
+    // Read the way the firmware page reads a chosen file.
+    const std::optional<FirmDataEntity> firmData =
+        FirmwareImageReader::read(image.bytes(), QStringLiteral("image.bin"));
+    QVERIFY(firmData);
+    QCOMPARE(firmData->firmVersion, image.firmVersion);
+    const auto parts = FirmwareParts::cut(*firmData);
 
     QVERIFY(parts);
     QCOMPARE(parts->sizes, (Sizes{65536, 1000, 3, 56, 57, 0}));
