@@ -175,8 +175,12 @@ private slots:
     void otherKeyboardIsNotWritten();
     void brokenImageIsRefusedUnsent();
     void powerLossInMainPartThenRescue();
+    void everyRequestUnderEveryFault_data();
+    void everyRequestUnderEveryFault();
 
 private:
+    // A new keyboard, bus and driver on a new clock.
+    void plugNewKeyboard();
     Outcome update(const FirmDataEntity &firmData);
     void configure(const std::function<void(EmulatedFirmwareState &)> &change);
 
@@ -191,6 +195,12 @@ private:
 void tst_FirmwareUpdate::init()
 {
     m_resources = std::make_unique<ResourceFixture>();
+    plugNewKeyboard();
+}
+
+void tst_FirmwareUpdate::plugNewKeyboard()
+{
+    m_driver.reset();
     m_clock = std::make_unique<ScheduledClock>();
     m_keyboard = std::make_unique<EmulatedKeyboard>(*m_clock);
     m_backend = std::make_unique<EmulatedBackend>(*m_keyboard);
@@ -240,8 +250,10 @@ Outcome tst_FirmwareUpdate::update(const FirmDataEntity &firmData)
     if (!QTest::qWaitFor([&] { return outcome->ended; }, 60000))
         qWarning("The update did not end.");
     outcome->elapsed = m_clock->now() - start;
-    // Anything still queued arrives now: nothing may follow the result.
-    QTest::qWait(10);
+    // A new driver once the old one's worker has ended: whatever that worker posted arrives
+    // now, and nothing may follow the result.
+    m_driver = std::make_unique<TAVODriver>(*m_backend, *m_clock);
+    QCoreApplication::processEvents();
     return *outcome;
 }
 
@@ -527,6 +539,61 @@ void tst_FirmwareUpdate::powerLossInMainPartThenRescue()
     for (int part = 0; part < 6; ++part)
         QCOMPARE(m_keyboard->state().firmware.modules[part], image.parts[part]);
     QCOMPARE(shownUsagePage(*m_keyboard), EmulatedKeyboard::normalUsagePage);
+}
+
+void tst_FirmwareUpdate::everyRequestUnderEveryFault_data()
+{
+    QTest::addColumn<Fault>("fault");
+
+    QTest::newRow("no reply") << Fault::NoReply;
+    QTest::newRow("short reply") << Fault::ShortReply;
+    QTest::newRow("wrong echo") << Fault::WrongEcho;
+    QTest::newRow("late reply") << Fault::LateReply;
+    QTest::newRow("device gone") << Fault::DeviceGone;
+    QTest::newRow("write refused") << Fault::WriteRefused;
+    QTest::newRow("power loss") << Fault::PowerLoss;
+}
+
+// Whatever goes wrong with whichever request, the update either writes every part whole or
+// reports its failure, and then sends nothing after the request that failed.
+void tst_FirmwareUpdate::everyRequestUnderEveryFault()
+{
+    QFETCH(Fault, fault);
+    const FirmwareImageBuilder image = FirmwareImageBuilder::withSizes({60, 40, 10, 9, 8, 7});
+    // The request each error message names, by the prefix of the last request sent.
+    const QHash<QString, QList<QByteArray>> failedRequests{
+        {"Connection Error or CheckSameKeyboard Error", {hex("0210")}},
+        {"Error on 0x03 0x11 0x05", {hex("031105")}},
+        {"Error on 0xE0", {hex("0B02")}},
+        {"Error on 0xF7 0x61 0x9E", {hex("F7619E"), hex("F701FE")}},
+        {"Error on 0xF7 0x31 0xCE", {hex("F731CE")}},
+        {"Error on 0xF7 0x33 0xCC", {hex("F733CC")}},
+        {"Error on 0xF7 0x34 0xCB", {hex("F734CB")}},
+        {"Error on 0xF7 0x63 0x9C", {hex("F7639C")}},
+        {"Error on 0x03 0x10 0x0B", {hex("03100B")}}};
+    const qsizetype requestCount = ordinaryRequests(image).size();
+    for (int index = 0; index < requestCount; ++index) {
+        plugNewKeyboard();
+        m_keyboard->injectFault(index, {fault});
+
+        const Outcome outcome = update(image.entity());
+
+        const QByteArray where = QByteArray::number(index);
+        QVERIFY2(outcome.ended && outcome.lateReports == 0, where);
+        if (outcome.succeeded) {
+            for (int part = 0; part < 6; ++part)
+                QVERIFY2(m_keyboard->state().firmware.modules[part] == image.parts[part], where);
+            continue;
+        }
+        const QByteArray last = m_keyboard->requests().last();
+        const QList<QByteArray> named = failedRequests.value(outcome.message);
+        // A keyboard that has left the bus takes nothing more, whatever the message.
+        const bool gone = shownUsagePage(*m_keyboard) == 0;
+        QVERIFY2(gone ||
+                     std::any_of(named.begin(), named.end(),
+                                 [&](const QByteArray &prefix) { return last.startsWith(prefix); }),
+                 where + ' ' + outcome.message.toUtf8());
+    }
 }
 
 QTEST_GUILESS_MAIN(tst_FirmwareUpdate)
