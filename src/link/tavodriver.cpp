@@ -140,7 +140,8 @@ TAVODriver::TAVODriver()
 {}
 
 TAVODriver::TAVODriver(HidBackend &backend, Clock &clock)
-    : m_usbDriver(backend, clock)
+    : m_clock(clock)
+    , m_usbDriver(backend, clock)
 {}
 
 TAVODriver &TAVODriver::sharedInstance()
@@ -737,4 +738,33 @@ std::pair<WriteToTAVOResult, QString> TAVODriver::writeToKeyboard(const WriteJob
     if (!commandSetProfile(*selected))
         return {Result::CommunicationError, QStringLiteral("Can't change profile")};
     return {Result::Success, {}};
+}
+
+// ---- Firmware update
+
+void TAVODriver::Firmup(std::shared_ptr<KeyboardDataEntity> keyboardData,
+                        const FirmDataEntity &firmData, FirmwareUpdate::SuccessCallback onSuccess,
+                        FirmwareUpdate::ProgressCallback onProgress,
+                        FirmwareUpdate::ProgressCallback onBTRecoveryProgress,
+                        WriteErrorCallback onError)
+{
+    LOG_DEBUG("begin");
+    const std::shared_ptr<FirmwareUpdate> update =
+        FirmwareUpdate::create(*this, m_usbDriver, m_clock, std::move(keyboardData), firmData,
+                               {std::move(onSuccess), std::move(onProgress),
+                                std::move(onBTRecoveryProgress), std::move(onError)});
+    if (update)
+        m_worker.run([update] { update->run(); });
+    LOG_DEBUG("end");
+}
+
+FirmwareCommands TAVODriver::firmwareCommands() const
+{
+    QMutexLocker locker(&m_connectionLock);
+    return FirmwareCommands(m_sender, m_receiver, m_clock);
+}
+
+bool TAVODriver::isFirmwareUpdateRunning()
+{
+    return FirmwareUpdate::isRunning();
 }

@@ -3,6 +3,8 @@
 #include "clock.h"
 #include "commandexchange.h"
 #include "enumerations.h"
+#include "firmdataentity.h"
+#include "firmwareupdate.h"
 #include "hidbackend.h"
 #include "keyboarddataentity.h"
 #include "linkworker.h"
@@ -112,6 +114,17 @@ public:
                          std::shared_ptr<KeyboardDataEntity> keyboardData, int selectedProfileId,
                          bool isInitProfiles, WriteSuccessCallback onSuccess,
                          WriteErrorCallback onError);
+    // Writes firmData's touch-pad, Bluetooth and main parts into the keyboard keyboardData was
+    // read from, or rescues a keyboard found only in its boot loader. Returns at once; an image
+    // that is not whole is refused before anything is sent.
+    void Firmup(std::shared_ptr<KeyboardDataEntity> keyboardData, const FirmDataEntity &firmData,
+                FirmwareUpdate::SuccessCallback onSuccess,
+                FirmwareUpdate::ProgressCallback onProgress,
+                FirmwareUpdate::ProgressCallback onBTRecoveryProgress, WriteErrorCallback onError);
+    // The firmware-update commands on the connection opened last.
+    FirmwareCommands firmwareCommands() const;
+    // Whether a firmware update of any driver runs: quitting then would brick the keyboard.
+    static bool isFirmwareUpdateRunning();
 
 private:
     struct WriteJob;
@@ -130,6 +143,7 @@ private:
     void writeKeymaps(const WriteJob &job);
     std::pair<WriteToTAVOResult, QString> writeToKeyboard(const WriteJob &job);
 
+    Clock &m_clock;
     USBDriver m_usbDriver;
     mutable QMutex m_connectionLock;
     USBDriver::Sender m_sender;

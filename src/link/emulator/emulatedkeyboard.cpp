@@ -142,6 +142,11 @@ EmulatedKeyboard::Answer EmulatedKeyboard::receive(quint64 generation, const QBy
         return {};
 
     Answer result{true, answer(report, fault), m_clock.now() + m_latency};
+    if (fault && fault->fault == Fault::PowerLoss) {
+        losePower();
+        return {true, {}, result.due};
+    }
+    switchModeIfAsked();
     if (fault && fault->fault == Fault::LateReply)
         result.due += lateReplyDelay;
     for (const QByteArray &reply : result.replies)
@@ -157,6 +162,26 @@ bool EmulatedKeyboard::isPresentLocked() const
 void EmulatedKeyboard::leaveBus()
 {
     ++m_generation;
+}
+
+void EmulatedKeyboard::switchModeIfAsked()
+{
+    using Switch = EmulatedFirmwareState::Switch;
+    const Switch asked = m_state.firmware.pendingSwitch;
+    if (asked == Switch::None)
+        return;
+    m_state.firmware.pendingSwitch = Switch::None;
+    leaveBus();
+    m_mode = asked == Switch::ToBootLoader ? Mode::BootLoader : Mode::Application;
+    m_appearAt = m_clock.now() + m_state.firmware.reenumerationDelay;
+}
+
+void EmulatedKeyboard::losePower()
+{
+    m_state.firmware.losePower();
+    leaveBus();
+    m_plugged = false;
+    m_mode = m_state.firmware.applicationBroken ? Mode::BootLoader : Mode::Application;
 }
 
 QList<QByteArray> EmulatedKeyboard::answer(const QByteArray &report,

@@ -34,7 +34,10 @@ public:
         WrongEcho,  // byte 2 of each reply is off by one
         LateReply,  // the replies come after the host's 30 s receive time-out
         DeviceGone, // the keyboard leaves the bus instead of taking the request
-        WriteRefused
+        WriteRefused,
+        // The keyboard takes the request, then loses power before it answers: it leaves the bus
+        // and, plugged in again, starts in its boot loader when its application is broken.
+        PowerLoss
     };
     // A fault of one request: which, the length of a short reply, and which reply (by index) a
     // missing, short or wrong reply hits; -1 hits every reply. A late reply delays them all.
@@ -96,6 +99,9 @@ public:
 private:
     bool isPresentLocked() const;
     void leaveBus();
+    // Carries out a switch between application and boot loader that a request asked for.
+    void switchModeIfAsked();
+    void losePower();
     QList<QByteArray> answer(const QByteArray &report, const std::optional<FaultSpec> &fault);
 
     Clock &m_clock;

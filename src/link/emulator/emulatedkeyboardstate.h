@@ -1,6 +1,7 @@
 #pragma once
 
 #include "constants.h"
+#include "emulatedfirmwarestate.h"
 #include "enumerations.h"
 #include "profilelistdataentity.h"
 
@@ -47,4 +48,5 @@ struct EmulatedKeyboardState
     std::array<QByteArray, 4> profiles{QByteArray(profileSize, '\0'), QByteArray(profileSize, '\0'),
                                        QByteArray(profileSize, '\0'),
                                        QByteArray(profileSize, '\0')};
+    EmulatedFirmwareState firmware;
 };

@@ -1,5 +1,7 @@
 #include "normalmodehandler.h"
 
+#include "firmwareupdateresponder.h"
+
 #include <algorithm>
 
 namespace {
@@ -47,6 +49,9 @@ NormalModeHandler::NormalModeHandler()
     addCommand(QByteArray::fromHex("03110100"), &NormalModeHandler::selectProfile);
     addCommand(QByteArray::fromHex("12"), &NormalModeHandler::readLayer);
     addCommand(QByteArray::fromHex("13"), &NormalModeHandler::writeLayer);
+    addCommand(QByteArray::fromHex("03110503"), &FirmwareUpdateResponder::prepareTouchPad);
+    addCommand(QByteArray::fromHex("0b02"), &FirmwareUpdateResponder::switchToBootLoader);
+    addCommand(QByteArray::fromHex("03100b"), &FirmwareUpdateResponder::setAppVersion);
 }
 
 QList<QByteArray> NormalModeHandler::identity(const QByteArray &request,

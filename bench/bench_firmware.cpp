@@ -1,0 +1,97 @@
+// Sends a 64 KiB main part to the emulated keyboard's boot loader, with a reply latency of 1 ms
+// on the real clock, and prints how long the data packets took against the packets times the
+// latency. The fixed wait after the last packet is not counted; the ratio above 1 is what each
+// packet costs the driver and the transport.
+
+#include "constants.h"
+#include "emulatedbackend.h"
+#include "emulatedkeyboard.h"
+#include "firmwarecommands.h"
+#include "realclock.h"
+#include "tavodriver.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+constexpr std::chrono::milliseconds latency{1};
+constexpr int runs = 5;
+constexpr qint64 partSize = 64 * 1024;
+
+QByteArray mainPart()
+{
+    QByteArray part(partSize, Qt::Uninitialized);
+    for (qint64 i = 0; i < partSize; ++i)
+        part[i] = char(i * 13 + i / 256);
+    return part;
+}
+
+// The time from the first data packet to the last packet's echo, in milliseconds.
+double timedDataPhase(TAVODriver &driver, const QByteArray &part)
+{
+    double milliseconds = -1;
+    driver.communicateBoot(
+        [&](int) {
+            FirmwareCommands commands = driver.firmwareCommands();
+            if (!commands.commandF7FirmupStart(part.size(), FirmwareCommands::mcuType))
+                return;
+            QElapsedTimer timer;
+            timer.start();
+            double lastEcho = 0;
+            const bool sent =
+                commands.commandF7FirmupSend(part.size(), part, FirmwareCommands::mcuType, false,
+                                             [&](int) { lastEcho = timer.nsecsElapsed() / 1e6; });
+            if (sent)
+                milliseconds = lastEcho;
+        },
+        [](const QString &) {}, [](const QString &) {});
+    if (milliseconds < 0)
+        qFatal("the emulated boot loader did not take the part");
+    return milliseconds;
+}
+
+} // namespace
+
+// The median time of the data phase, in milliseconds, with the keyboard answering after latency.
+double medianDataPhase(std::chrono::milliseconds replyLatency)
+{
+    EmulatedKeyboard keyboard(RealClock::sharedInstance());
+    keyboard.setMode(EmulatedKeyboard::Mode::BootLoader);
+    keyboard.setReplyLatency(replyLatency);
+    EmulatedBackend backend(keyboard);
+    TAVODriver driver(backend, RealClock::sharedInstance());
+    const QByteArray part = mainPart();
+    QList<double> times;
+    for (int run = 0; run < runs; ++run) {
+        times << timedDataPhase(driver, part);
+        keyboard.clearRecord();
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication application(argc, argv);
+    QTemporaryDir folder;
+    Constants::setLogDirectoryForTesting(folder.path() + "/logs/");
+
+    const qint64 length = FirmwareCommands::payloadLength(FirmwareCommands::mcuType);
+    const qint64 packets = (partSize + length - 1) / length;
+    const double time = medianDataPhase(latency);
+    // Without latency what remains is the driver's and the transport's own work per packet.
+    const double ownTime = medianDataPhase(std::chrono::milliseconds(0));
+    std::printf("median of %d runs, reply latency %lld ms on the real clock\n", runs,
+                static_cast<long long>(latency.count()));
+    std::printf("%-22s packets %4lld  time %7.1f ms  time / (packets x latency) %.3f\n",
+                "firmware data phase", static_cast<long long>(packets), time,
+                time / (packets * double(latency.count())));
+    std::printf("%-22s packets %4lld  time %7.1f ms  per packet %.1f us\n", "  without latency",
+                static_cast<long long>(packets), ownTime, ownTime * 1000 / packets);
+    return 0;
+}

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "clock.h"
+#include "commandexchange.h"
+#include "usbdriver.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <functional>
+
+// The keyboard's firmware-update commands: three to its application over the normal interface
+// (touch-pad preparation, switch to the boot loader, new application version) and seven to its
+// boot loader over the boot interface (module versions, routing, and start, data, end and exit
+// of one part's transfer). Each runs inside an open connection, sends its request, checks the
+// whole expected reply and answers true only when the keyboard did what was asked.
+class FirmwareCommands
+{
+public:
+    // Firmware types: the main microcontroller, the Bluetooth module, then touch pads 1 to 4.
+    static constexpr int mcuType = 0;
+    static constexpr int btType = 1;
+    static constexpr int firstTouchPadType = 2;
+    static constexpr int lastTouchPadType = 5;
+
+    // Commands on a connection's sender and receiver; their fixed waits are sleeps of clock.
+    FirmwareCommands(USBDriver::Sender sender, USBDriver::Receiver receiver, Clock &clock);
+
+    bool commandFirmupEnterTouchpad();
+    bool commandE0FirmupModeChange();
+    bool commandSetAppFrimVersion(const QString &firmVersion);
+    bool commandGetBTVersion();
+    bool commandGetTPVersion(int firmType);
+    bool commandFirmupForBTAndTouchPad(int firmType);
+    bool commandF7FirmupStart(qint64 firmSize, int firmType);
+    // onProgress receives the figure of every acknowledged packet, on the connection's thread.
+    bool commandF7FirmupSend(qint64 dataNumber, const QByteArray &data, int firmType,
+                             bool isMCUDestroy, const std::function<void(int)> &onProgress);
+    bool commandF7FirmupEnd(qint64 firmSize, const QByteArray &data, int firmType);
+    bool commandExitFirmup(int firmtype);
+
+    // A data packet's payload length for a firmware type.
+    static qint64 payloadLength(int firmType);
+    // The progress figure once `sent` of `total` bytes of a part are acknowledged.
+    static int progressFigure(int firmType, qint64 sent, qint64 total, bool isMCUDestroy);
+    // The 8-bit sum of the bytes.
+    static quint8 checksum(QByteArrayView bytes);
+
+private:
+    CommandExchange commandExchange(const char *function, int line) const;
+    // Sends, sleeps for wait, and checks that the reply begins with expected; logs under the
+    // request's decimal list.
+    bool request(const CommandExchange &exchange, const QByteArray &request,
+                 const QByteArray &expected, Clock::Duration wait);
+    bool sendPacket(const CommandExchange &exchange, const QByteArray &packet,
+                    const QByteArray &expected, qint64 packetNumber);
+
+    USBDriver::Sender m_sender;
+    USBDriver::Receiver m_receiver;
+    Clock &m_clock;
+};

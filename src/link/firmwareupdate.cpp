@@ -1,0 +1,461 @@
+#include "firmwareupdate.h"
+
+#include "constants.h"
+#include "dispatcher.h"
+#include "logger.h"
+#include "resourceloader.h"
+#include "tavodriver.h"
+#include "usbdriver.h"
+
+#include <atomic>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+using Result = WriteToTAVOResult;
+
+std::atomic<int> runningUpdates{0};
+
+// Counts one update as running: it lives as long as the update and then inside its final result.
+struct RunningMark
+{
+    RunningMark() { ++runningUpdates; }
+    ~RunningMark() { --runningUpdates; }
+};
+
+constexpr int touchPadReadyQueries = 20;
+constexpr int btRecoverySearches = 10;
+constexpr int btRecoveryStepsPerSearch = 10;
+constexpr Clock::Duration btRecoveryStep = 1200ms;
+constexpr Clock::Duration moduleSettle = 300us;
+
+const QString routeError = QStringLiteral("Error on 0xF7 0x61 0x9E");
+const QString startError = QStringLiteral("Error on 0xF7 0x31 0xCE");
+const QString sendError = QStringLiteral("Error on 0xF7 0x33 0xCC");
+const QString endError = QStringLiteral("Error on 0xF7 0x34 0xCB");
+const QString exitError = QStringLiteral("Error on 0xF7 0x63 0x9C");
+
+} // namespace
+
+std::shared_ptr<FirmwareUpdate>
+FirmwareUpdate::create(TAVODriver &driver, USBDriver &usbDriver, Clock &clock,
+                       std::shared_ptr<KeyboardDataEntity> keyboardData,
+                       const FirmDataEntity &firmData, Callbacks callbacks)
+{
+    Dispatcher::post([onProgress = callbacks.onProgress] { onProgress(0); });
+    // A part that is cut short or does not fit its field would be written half or wrongly:
+    // the whole image is checked before the keyboard is touched.
+    if (const std::optional<QString> problem = FirmwareParts::checkImage(firmData)) {
+        LOG_ERROR(QStringLiteral("Firmware image refused: ") + *problem);
+        Dispatcher::post([onError = callbacks.onError, problem] {
+            onError(Result::CommunicationError,
+                    QStringLiteral("Firmware image refused: ") + *problem);
+        });
+        return nullptr;
+    }
+    return std::make_shared<FirmwareUpdate>(driver, usbDriver, clock, std::move(keyboardData),
+                                            *FirmwareParts::cut(firmData), firmData.firmVersion,
+                                            std::move(callbacks));
+}
+
+FirmwareUpdate::FirmwareUpdate(TAVODriver &driver, USBDriver &usbDriver, Clock &clock,
+                               std::shared_ptr<KeyboardDataEntity> keyboardData,
+                               FirmwareParts parts, QString firmVersion, Callbacks callbacks)
+    : m_driver(driver)
+    , m_usbDriver(usbDriver)
+    , m_clock(clock)
+    , m_keyboardData(std::move(keyboardData))
+    , m_typeNumber(m_keyboardData->typeNumber)
+    , m_parts(std::move(parts))
+    , m_firmVersion(std::move(firmVersion))
+    , m_callbacks(std::make_shared<const Callbacks>(std::move(callbacks)))
+    , m_runningMark(std::make_shared<const RunningMark>())
+{}
+
+void FirmwareUpdate::run()
+{
+    LOG_DEBUG("begin");
+    // Each stage closes its connection before the next opens one: after a switch between
+    // application and boot loader the old connection's device has left the bus anyway.
+    Stage stage = Stage::prepare;
+    while (stage != Stage::ended)
+        stage = runStage(stage);
+    LOG_DEBUG("end");
+}
+
+bool FirmwareUpdate::isRunning()
+{
+    return runningUpdates > 0;
+}
+
+FirmwareUpdate::Stage FirmwareUpdate::runStage(Stage stage)
+{
+    switch (stage) {
+    case Stage::prepare:
+        return prepareStage();
+    case Stage::rescueMCU:
+        return rescueMCUStage();
+    case Stage::writeTouchPads:
+        return writeTouchPadsStage();
+    case Stage::returnToBoot:
+        return returnToBootStage();
+    case Stage::writeBTAndMCU:
+        return writeBTAndMCUStage();
+    case Stage::finish:
+        return finishStage();
+    case Stage::ended:
+        break;
+    }
+    return Stage::ended;
+}
+
+// Runs body inside a connection to the application; a keyboard not found goes to notFound when
+// given, and ends the update otherwise.
+FirmwareUpdate::Stage
+FirmwareUpdate::inNormalConnection(const std::function<Stage()> &body,
+                                   const std::function<Stage(const QString &)> &notFound)
+{
+    Stage next = Stage::ended;
+    m_driver.communicateNormal(
+        [&] { next = body(); },
+        [&](const QString &message) {
+            next = notFound ? notFound(message) : fail({Result::CommunicationError, message});
+        },
+        [&](const QString &message) {
+            next = fail({Result::CommunicationError, message});
+        });
+    return next;
+}
+
+FirmwareUpdate::Stage
+FirmwareUpdate::inBootConnection(const std::function<Stage(int productId)> &body)
+{
+    Stage next = Stage::ended;
+    m_driver.communicateBoot([&](int productId) { next = body(productId); },
+                             [&](const QString &message) {
+                                 next = fail({Result::CommunicationError, message});
+                             },
+                             [&](const QString &message) {
+                                 next = fail({Result::CommunicationError, message});
+                             });
+    return next;
+}
+
+// ---- Stages
+
+FirmwareUpdate::Stage FirmwareUpdate::prepareStage()
+{
+    const auto body = [this] {
+        setRunningFirmwareState(RunningFirmwareState::app);
+        if (!m_isMCUWritten) {
+            KeyboardDataEntity wanted;
+            wanted.typeNumber = m_typeNumber;
+            const Result check = m_driver.checkSameKeyboard(wanted);
+            if (check != Result::Success)
+                return fail({check, QStringLiteral("Connection Error or CheckSameKeyboard Error")});
+        }
+        FirmwareCommands firmware = commands();
+        if (!firmware.commandFirmupEnterTouchpad())
+            return fail({Result::CommunicationError, QStringLiteral("Error on 0x03 0x11 0x05")});
+        m_clock.sleep(1s);
+        reportProgress(m_progressCount);
+        if (!firmware.commandE0FirmupModeChange())
+            return fail({Result::CommunicationError, QStringLiteral("Error on 0xE0")});
+        if (m_isMCUWritten)
+            tick(10, 1300ms);
+        else
+            tick(9, 1s);
+        return Stage::writeTouchPads;
+    };
+    // Not found at the start, the keyboard is taken to be stuck in its boot loader.
+    const auto notFound = [this](const QString &message) {
+        m_isMCUDestroy = true;
+        if (m_isMCUWritten)
+            return fail({Result::CommunicationError, message});
+        m_isStageSkipped = true;
+        return Stage::rescueMCU;
+    };
+    return inNormalConnection(body, notFound);
+}
+
+FirmwareUpdate::Stage FirmwareUpdate::rescueMCUStage()
+{
+    return inBootConnection([this](int) {
+        if (m_isStageSkipped) {
+            m_isStageSkipped = false;
+            tick(9, 1s);
+        }
+        FirmwareCommands firmware = commands();
+        if (const std::optional<Failure> failure = writeMCU(firmware, -1))
+            return fail(*failure);
+        m_isMCUWritten = true;
+        tick(10, 1s);
+        return Stage::prepare;
+    });
+}
+
+FirmwareUpdate::Stage FirmwareUpdate::writeTouchPadsStage()
+{
+    return inBootConnection([this](int) {
+        setRunningFirmwareState(RunningFirmwareState::boot);
+        FirmwareCommands firmware = commands();
+        for (int type = FirmwareCommands::firstTouchPadType;
+             type <= FirmwareCommands::lastTouchPadType; ++type)
+            if (const std::optional<Failure> failure = writeTouchPad(firmware, type))
+                return fail(*failure);
+        m_isBTAlive = firmware.commandGetBTVersion();
+        if (!firmware.commandExitFirmup(FirmwareCommands::mcuType))
+            return fail({Result::CommunicationError, exitError});
+        tick(m_isMCUDestroy ? 5 : 10, 1s);
+        return Stage::returnToBoot;
+    });
+}
+
+FirmwareUpdate::Stage FirmwareUpdate::returnToBootStage()
+{
+    const auto body = [this] {
+        if (!commands().commandE0FirmupModeChange())
+            return fail({Result::CommunicationError, QStringLiteral("Error on 0xE0")});
+        if (m_isMCUDestroy)
+            tick(5, 1s);
+        else
+            tick(10, 500ms);
+        return Stage::writeBTAndMCU;
+    };
+    // Not found, the keyboard is taken to be in its boot loader already.
+    const auto notFound = [this](const QString &) {
+        m_isStageSkipped = true;
+        return Stage::writeBTAndMCU;
+    };
+    return inNormalConnection(body, notFound);
+}
+
+FirmwareUpdate::Stage FirmwareUpdate::writeBTAndMCUStage()
+{
+    return inBootConnection([this](int productId) { return writeBTAndMCU(productId); });
+}
+
+FirmwareUpdate::Stage FirmwareUpdate::writeBTAndMCU(int productId)
+{
+    if (m_isStageSkipped) {
+        m_isStageSkipped = false;
+        if (m_isMCUDestroy)
+            tick(5, 1s);
+        else
+            tick(10, 500ms);
+    }
+    LOG_INFO("Write BT start.");
+    FirmwareCommands firmware = commands();
+    if (m_isBTAlive) {
+        if (!firmware.commandFirmupForBTAndTouchPad(FirmwareCommands::btType))
+            return fail({Result::MCUCommunicationError, routeError});
+    } else if (const std::optional<Failure> failure = waitForBTRecovery(productId)) {
+        return fail(*failure);
+    }
+    if (const std::optional<Failure> failure =
+            transferPart(firmware, FirmwareCommands::btType, Result::MCUCommunicationError,
+                         m_isMCUDestroy ? -1 : 0, true))
+        return fail(*failure);
+    LOG_INFO("Write BT end.");
+    m_clock.sleep(1s);
+    if (const std::optional<Failure> failure = writeMCU(firmware, m_isMCUDestroy ? 69 : 70))
+        return fail(*failure);
+    if (m_isMCUDestroy)
+        tick(10, 1300ms);
+    else
+        tick(9, 1s);
+    return Stage::finish;
+}
+
+FirmwareUpdate::Stage FirmwareUpdate::finishStage()
+{
+    return inNormalConnection([this] { return finish(); }, {});
+}
+
+FirmwareUpdate::Stage FirmwareUpdate::finish()
+{
+    if (!commands().commandSetAppFrimVersion(m_firmVersion))
+        return fail({Result::CommunicationError, QStringLiteral("Error on 0x03 0x10 0x0B")});
+    if (!m_isMCUDestroy) {
+        reportProgress(m_progressCount + 1);
+        return succeed(std::make_shared<KeyboardDataEntity>(), false);
+    }
+    QString error;
+    std::shared_ptr<KeyboardDataEntity> keyboard = getKeyboardInfoAfterPostFirmup(error);
+    if (!keyboard)
+        return fail({Result::CommunicationError, error});
+    reportProgress(m_progressCount + 1);
+    return succeed(std::move(keyboard), true);
+}
+
+// ---- Parts
+
+std::optional<FirmwareUpdate::Failure> FirmwareUpdate::writeTouchPad(FirmwareCommands &commands,
+                                                                     int firmType)
+{
+    LOG_INFO(QStringLiteral("Write TP%1 start.").arg(firmType));
+    // A touch pad needs a while after its preparation before it takes its part.
+    bool ready = false;
+    for (int query = 0; query < touchPadReadyQueries && !ready; ++query)
+        ready = commands.commandGetTPVersion(firmType);
+    if (!ready)
+        return Failure{Result::MCUCommunicationError, routeError};
+    m_clock.sleep(moduleSettle);
+    if (!commands.commandFirmupForBTAndTouchPad(firmType))
+        return Failure{Result::CommunicationError, routeError};
+    m_clock.sleep(moduleSettle);
+    if (const std::optional<Failure> failure =
+            transferPart(commands, firmType, Result::CommunicationError, 0, true))
+        return failure;
+    m_clock.sleep(1s);
+    LOG_INFO(QStringLiteral("Write TP%1 end.").arg(firmType));
+    return std::nullopt;
+}
+
+// A silent Bluetooth module comes back by itself after a while, waiting in its own loader for
+// its part. The keyboard must stay attached meanwhile.
+std::optional<FirmwareUpdate::Failure> FirmwareUpdate::waitForBTRecovery(int productId)
+{
+    for (int search = 0; search < btRecoverySearches; ++search) {
+        std::optional<QString> lost;
+        m_usbDriver.seekDevice(
+            Constants::tavoVendorId, productId, TAVODriver::bootUsage, TAVODriver::bootUsagePage,
+            [] {},
+            [&lost](const QString &message) {
+                LOG_ERROR(message);
+                lost = message;
+            });
+        if (lost)
+            return Failure{Result::CommunicationError, *lost};
+        for (int step = 0; step < btRecoveryStepsPerSearch; ++step) {
+            Dispatcher::post([callbacks = m_callbacks, figure = search * 10 + step] {
+                callbacks->onBTRecoveryProgress(figure);
+            });
+            m_clock.sleep(btRecoveryStep);
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<FirmwareUpdate::Failure>
+FirmwareUpdate::transferPart(FirmwareCommands &commands, int firmType, WriteToTAVOResult code,
+                             int progressOffset, bool pauseBeforeEnd)
+{
+    const qint64 size = m_parts.sizes[firmType];
+    const QByteArray &data = m_parts.data[firmType];
+    if (!commands.commandF7FirmupStart(size, firmType))
+        return Failure{code, startError};
+    const auto onProgress = [this, progressOffset](int figure) {
+        m_progressCount = figure + progressOffset;
+        reportProgress(m_progressCount);
+    };
+    if (!commands.commandF7FirmupSend(size, data, firmType, m_isMCUDestroy, onProgress))
+        return Failure{code, sendError};
+    // An empty part sends no packet, yet counts as written for the progress figures.
+    if (size == 0)
+        onProgress(FirmwareCommands::progressFigure(firmType, 0, 0, m_isMCUDestroy));
+    if (pauseBeforeEnd)
+        m_clock.sleep(1s);
+    if (!commands.commandF7FirmupEnd(size, data, firmType))
+        return Failure{code, endError};
+    if (!commands.commandExitFirmup(firmType))
+        return Failure{code, exitError};
+    return std::nullopt;
+}
+
+std::optional<FirmwareUpdate::Failure> FirmwareUpdate::writeMCU(FirmwareCommands &commands,
+                                                                int progressOffset)
+{
+    m_clock.sleep(1s);
+    LOG_INFO("Write MCU start.");
+    if (const std::optional<Failure> failure =
+            transferPart(commands, FirmwareCommands::mcuType, Result::MCUCommunicationError,
+                         progressOffset, false))
+        return failure;
+    LOG_INFO("Write MCU end.");
+    return std::nullopt;
+}
+
+std::shared_ptr<KeyboardDataEntity> FirmwareUpdate::getKeyboardInfoAfterPostFirmup(QString &error)
+{
+    LOG_INFO("getKeyboardInfo start.");
+    std::shared_ptr<KeyboardDataEntity> keyboard = m_driver.command02GetKeyboardInformation();
+    if (!keyboard) {
+        error = QStringLiteral("Error on 0x02");
+        return nullptr;
+    }
+    if (!ResourceLoader::sharedInstance().getKeyboardInformation(keyboard->typeNumber)) {
+        error = QStringLiteral("Error on Keyboard is not available");
+        return nullptr;
+    }
+    const std::optional<bool> pointingStick = m_driver.command02GetPointingStickInfomation();
+    const std::optional<QList<bool>> gesturePads =
+        pointingStick ? m_driver.command02GetGesturePadInformation() : std::nullopt;
+    if (!gesturePads) {
+        error = QStringLiteral("Error on 0x02");
+        return nullptr;
+    }
+    keyboard->pointingStickStatus = *pointingStick;
+    keyboard->gesturePadInfo = *gesturePads;
+    const std::optional<QList<bool>> dipSwitch = m_driver.command03GetDipswInformation();
+    if (!dipSwitch) {
+        error = QStringLiteral("Error on 0x05");
+        return nullptr;
+    }
+    keyboard->dipSwitch = *dipSwitch;
+    if (!m_driver.getProfileData(*keyboard)) {
+        LOG_ERROR("Error on Profiles Data");
+        error = QStringLiteral("Error on 0x02 0x11");
+        return nullptr;
+    }
+    LOG_INFO("getKeyboardInfo end.");
+    return keyboard;
+}
+
+// ---- Reporting
+
+FirmwareCommands FirmwareUpdate::commands()
+{
+    return m_driver.firmwareCommands();
+}
+
+void FirmwareUpdate::tick(int count, Clock::Duration each)
+{
+    for (int i = 0; i < count; ++i) {
+        m_clock.sleep(each);
+        reportProgress(++m_progressCount);
+    }
+}
+
+void FirmwareUpdate::reportProgress(int figure)
+{
+    Dispatcher::post([callbacks = m_callbacks, figure] { callbacks->onProgress(figure); });
+}
+
+void FirmwareUpdate::setRunningFirmwareState(RunningFirmwareState state)
+{
+    // The record belongs to the GUI thread, where the pages read it.
+    Dispatcher::post(
+        [keyboard = m_keyboardData, state] { keyboard->runningFirmwareState = state; });
+}
+
+FirmwareUpdate::Stage FirmwareUpdate::fail(const Failure &failure)
+{
+    Dispatcher::post([callbacks = m_callbacks, mark = std::move(m_runningMark), failure]() mutable {
+        mark.reset();
+        callbacks->onError(failure.code, failure.message);
+    });
+    return Stage::ended;
+}
+
+FirmwareUpdate::Stage FirmwareUpdate::succeed(std::shared_ptr<KeyboardDataEntity> keyboard,
+                                              bool isRescued)
+{
+    Dispatcher::post(
+        [callbacks = m_callbacks, mark = std::move(m_runningMark), keyboard, isRescued]() mutable {
+            mark.reset();
+            callbacks->onSuccess(Result::Success, keyboard, isRescued);
+        });
+    return Stage::ended;
+}

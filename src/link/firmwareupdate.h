@@ -1,0 +1,125 @@
+#pragma once
+
+#include "clock.h"
+#include "enumerations.h"
+#include "firmdataentity.h"
+#include "firmwarecommands.h"
+#include "firmwareparts.h"
+#include "keyboarddataentity.h"
+
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+class TAVODriver;
+class USBDriver;
+
+// One firmware update: the chain of stages that writes an image's touch-pad, Bluetooth and main
+// parts into the keyboard, switching it between its application and its boot loader on the way,
+// and that first rescues a keyboard found only in its boot loader. The chain runs on the driver's
+// worker, each stage inside a connection of its own; every callback reaches the GUI thread, and
+// the first failure ends the chain before anything further is sent.
+class FirmwareUpdate
+{
+public:
+    // Always Success; the keyboard as read again and true after a rescue, otherwise a new
+    // record and false.
+    using SuccessCallback =
+        std::function<void(WriteToTAVOResult, const std::shared_ptr<KeyboardDataEntity> &, bool)>;
+    using ProgressCallback = std::function<void(int)>;
+    using ErrorCallback = std::function<void(WriteToTAVOResult, const QString &)>;
+    struct Callbacks
+    {
+        SuccessCallback onSuccess;
+        // 0 to 100.
+        ProgressCallback onProgress;
+        // The step of the wait for a silent Bluetooth module, 0 to 99.
+        ProgressCallback onBTRecoveryProgress;
+        ErrorCallback onError;
+    };
+
+    // Called on the GUI thread: reports progress 0 and cuts the image into its parts. An image
+    // that is not whole is refused through onError, and nothing is made.
+    static std::shared_ptr<FirmwareUpdate> create(TAVODriver &driver, USBDriver &usbDriver,
+                                                  Clock &clock,
+                                                  std::shared_ptr<KeyboardDataEntity> keyboardData,
+                                                  const FirmDataEntity &firmData,
+                                                  Callbacks callbacks);
+
+    FirmwareUpdate(TAVODriver &driver, USBDriver &usbDriver, Clock &clock,
+                   std::shared_ptr<KeyboardDataEntity> keyboardData, FirmwareParts parts,
+                   QString firmVersion, Callbacks callbacks);
+
+    // Runs the whole chain on the calling thread; returns after its one success or error.
+    void run();
+
+    // Whether an update has been created whose result has not yet reached the GUI thread.
+    static bool isRunning();
+
+private:
+    enum class Stage
+    {
+        prepare,
+        rescueMCU,
+        writeTouchPads,
+        returnToBoot,
+        writeBTAndMCU,
+        finish,
+        ended
+    };
+    struct Failure
+    {
+        WriteToTAVOResult code = WriteToTAVOResult::CommunicationError;
+        QString message;
+    };
+
+    Stage runStage(Stage stage);
+    Stage inNormalConnection(const std::function<Stage()> &body,
+                             const std::function<Stage(const QString &)> &notFound);
+    Stage inBootConnection(const std::function<Stage(int productId)> &body);
+
+    Stage prepareStage();
+    Stage rescueMCUStage();
+    Stage writeTouchPadsStage();
+    Stage returnToBootStage();
+    Stage writeBTAndMCUStage();
+    Stage writeBTAndMCU(int productId);
+    Stage finishStage();
+    Stage finish();
+
+    std::optional<Failure> writeTouchPad(FirmwareCommands &commands, int firmType);
+    std::optional<Failure> waitForBTRecovery(int productId);
+    // Start, data, end and exit of one part; figures are reported moved by progressOffset.
+    std::optional<Failure> transferPart(FirmwareCommands &commands, int firmType,
+                                        WriteToTAVOResult code, int progressOffset,
+                                        bool pauseBeforeEnd);
+    std::optional<Failure> writeMCU(FirmwareCommands &commands, int progressOffset);
+    std::shared_ptr<KeyboardDataEntity> getKeyboardInfoAfterPostFirmup(QString &error);
+
+    FirmwareCommands commands();
+    void tick(int count, Clock::Duration each);
+    void reportProgress(int figure);
+    void setRunningFirmwareState(RunningFirmwareState state);
+    Stage fail(const Failure &failure);
+    Stage succeed(std::shared_ptr<KeyboardDataEntity> keyboard, bool isRescued);
+
+    TAVODriver &m_driver;
+    USBDriver &m_usbDriver;
+    Clock &m_clock;
+    std::shared_ptr<KeyboardDataEntity> m_keyboardData;
+    // The type number the attached keyboard must have; the worker never reads m_keyboardData.
+    QString m_typeNumber;
+    FirmwareParts m_parts;
+    QString m_firmVersion;
+    std::shared_ptr<const Callbacks> m_callbacks;
+    // Keeps the update counted as running until its result reaches the GUI thread.
+    std::shared_ptr<const void> m_runningMark;
+
+    int m_progressCount = 0;
+    bool m_isMCUDestroy = false;
+    bool m_isMCUWritten = false;
+    bool m_isStageSkipped = false;
+    bool m_isBTAlive = false;
+};
