@@ -4,6 +4,7 @@
 #include "mainwindow.h"
 #include "mainwindowcontroller.h"
 #include "placeholderpagefactory.h"
+#include "tavodriver.h"
 
 #include <QApplication>
 
@@ -22,6 +23,9 @@ int main(int argc, char *argv[])
     delegate.applicationWillFinishLaunching();
     PlaceholderPageFactory pages;
     MainWindowController controller(pages);
+    // Quitting in the middle of a firmware update or a keymap write could leave the keyboard
+    // half written.
+    controller.setKeyboardOperationProbe([] { return TAVODriver::isWriteRunning(); });
     delegate.installMenus(controller.window());
     controller.windowDidLoad();
     delegate.applicationDidFinishLaunching();

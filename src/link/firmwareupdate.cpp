@@ -3,26 +3,14 @@
 #include "constants.h"
 #include "dispatcher.h"
 #include "logger.h"
-#include "resourceloader.h"
 #include "tavodriver.h"
 #include "usbdriver.h"
-
-#include <atomic>
 
 using namespace std::chrono_literals;
 
 namespace {
 
 using Result = WriteToTAVOResult;
-
-std::atomic<int> runningUpdates{0};
-
-// Counts one update as running: it lives as long as the update and then inside its final result.
-struct RunningMark
-{
-    RunningMark() { ++runningUpdates; }
-    ~RunningMark() { --runningUpdates; }
-};
 
 constexpr int touchPadReadyQueries = 20;
 constexpr int btRecoverySearches = 10;
@@ -70,7 +58,6 @@ FirmwareUpdate::FirmwareUpdate(TAVODriver &driver, USBDriver &usbDriver, Clock &
     , m_parts(std::move(parts))
     , m_firmVersion(std::move(firmVersion))
     , m_callbacks(std::make_shared<const Callbacks>(std::move(callbacks)))
-    , m_runningMark(std::make_shared<const RunningMark>())
 {}
 
 void FirmwareUpdate::run()
@@ -82,11 +69,6 @@ void FirmwareUpdate::run()
     while (stage != Stage::ended)
         stage = runStage(stage);
     LOG_DEBUG("end");
-}
-
-bool FirmwareUpdate::isRunning()
-{
-    return runningUpdates > 0;
 }
 
 FirmwareUpdate::Stage FirmwareUpdate::runStage(Stage stage)
@@ -132,13 +114,10 @@ FirmwareUpdate::Stage
 FirmwareUpdate::inBootConnection(const std::function<Stage(int productId)> &body)
 {
     Stage next = Stage::ended;
-    m_driver.communicateBoot([&](int productId) { next = body(productId); },
-                             [&](const QString &message) {
-                                 next = fail({Result::CommunicationError, message});
-                             },
-                             [&](const QString &message) {
-                                 next = fail({Result::CommunicationError, message});
-                             });
+    const auto failed = [&](const QString &message) {
+        next = fail({Result::CommunicationError, message});
+    };
+    m_driver.communicateBoot([&](int productId) { next = body(productId); }, failed, failed);
     return next;
 }
 
@@ -380,36 +359,10 @@ std::optional<FirmwareUpdate::Failure> FirmwareUpdate::writeMCU(FirmwareCommands
 std::shared_ptr<KeyboardDataEntity> FirmwareUpdate::getKeyboardInfoAfterPostFirmup(QString &error)
 {
     LOG_INFO("getKeyboardInfo start.");
-    std::shared_ptr<KeyboardDataEntity> keyboard = m_driver.command02GetKeyboardInformation();
-    if (!keyboard) {
-        error = QStringLiteral("Error on 0x02");
-        return nullptr;
-    }
-    if (!ResourceLoader::sharedInstance().getKeyboardInformation(keyboard->typeNumber)) {
-        error = QStringLiteral("Error on Keyboard is not available");
-        return nullptr;
-    }
-    const std::optional<bool> pointingStick = m_driver.command02GetPointingStickInfomation();
-    const std::optional<QList<bool>> gesturePads =
-        pointingStick ? m_driver.command02GetGesturePadInformation() : std::nullopt;
-    if (!gesturePads) {
-        error = QStringLiteral("Error on 0x02");
-        return nullptr;
-    }
-    keyboard->pointingStickStatus = *pointingStick;
-    keyboard->gesturePadInfo = *gesturePads;
-    const std::optional<QList<bool>> dipSwitch = m_driver.command03GetDipswInformation();
-    if (!dipSwitch) {
-        error = QStringLiteral("Error on 0x05");
-        return nullptr;
-    }
-    keyboard->dipSwitch = *dipSwitch;
-    if (!m_driver.getProfileData(*keyboard)) {
-        LOG_ERROR("Error on Profiles Data");
-        error = QStringLiteral("Error on 0x02 0x11");
-        return nullptr;
-    }
-    LOG_INFO("getKeyboardInfo end.");
+    std::shared_ptr<KeyboardDataEntity> keyboard =
+        m_driver.readKeyboardData(QStringLiteral("Error on Keyboard is not available"), error);
+    if (keyboard)
+        LOG_INFO("getKeyboardInfo end.");
     return keyboard;
 }
 
@@ -442,8 +395,7 @@ void FirmwareUpdate::setRunningFirmwareState(RunningFirmwareState state)
 
 FirmwareUpdate::Stage FirmwareUpdate::fail(const Failure &failure)
 {
-    Dispatcher::post([callbacks = m_callbacks, mark = std::move(m_runningMark), failure]() mutable {
-        mark.reset();
+    WriteMark::post(std::move(m_writeMark), [callbacks = m_callbacks, failure] {
         callbacks->onError(failure.code, failure.message);
     });
     return Stage::ended;
@@ -452,10 +404,8 @@ FirmwareUpdate::Stage FirmwareUpdate::fail(const Failure &failure)
 FirmwareUpdate::Stage FirmwareUpdate::succeed(std::shared_ptr<KeyboardDataEntity> keyboard,
                                               bool isRescued)
 {
-    Dispatcher::post(
-        [callbacks = m_callbacks, mark = std::move(m_runningMark), keyboard, isRescued]() mutable {
-            mark.reset();
-            callbacks->onSuccess(Result::Success, keyboard, isRescued);
-        });
+    WriteMark::post(std::move(m_writeMark), [callbacks = m_callbacks, keyboard, isRescued] {
+        callbacks->onSuccess(Result::Success, keyboard, isRescued);
+    });
     return Stage::ended;
 }

@@ -6,6 +6,7 @@
 #include "firmwarecommands.h"
 #include "firmwareparts.h"
 #include "keyboarddataentity.h"
+#include "writemark.h"
 
 #include <QString>
 
@@ -54,9 +55,6 @@ public:
 
     // Runs the whole chain on the calling thread; returns after its one success or error.
     void run();
-
-    // Whether an update has been created whose result has not yet reached the GUI thread.
-    static bool isRunning();
 
 private:
     enum class Stage
@@ -114,8 +112,8 @@ private:
     FirmwareParts m_parts;
     QString m_firmVersion;
     std::shared_ptr<const Callbacks> m_callbacks;
-    // Keeps the update counted as running until its result reaches the GUI thread.
-    std::shared_ptr<const void> m_runningMark;
+    // Counts the update as a running write until its result reaches the GUI thread.
+    WriteMark::Token m_writeMark = WriteMark::make();
 
     int m_progressCount = 0;
     bool m_isMCUDestroy = false;

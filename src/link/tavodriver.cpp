@@ -8,6 +8,7 @@
 #include "realclock.h"
 #include "resourceloader.h"
 #include "utility.h"
+#include "writemark.h"
 
 #include <algorithm>
 #include <array>
@@ -30,13 +31,7 @@ constexpr qsizetype versionReplySize = 7;
 constexpr std::array<FnMode, 4> layers{FnMode::Normal, FnMode::WithFn1, FnMode::WithFn2,
                                        FnMode::WithFn3};
 
-QByteArray bytes(std::initializer_list<quint8> values)
-{
-    QByteArray array;
-    for (quint8 value : values)
-        array.append(char(value));
-    return array;
-}
+constexpr auto bytes = &CommandExchange::bytes;
 
 // The four header bytes of a layer command: the command, the layer's offset and 1B.
 QByteArray layerHeader(quint8 command, FnMode mode)
@@ -133,6 +128,8 @@ struct TAVODriver::WriteJob
     bool isInitProfiles = false;
     WriteSuccessCallback onSuccess;
     WriteErrorCallback onError;
+    // Counts the write as running until its result reaches the GUI thread.
+    WriteMark::Token writeMark = WriteMark::make();
 };
 
 TAVODriver::TAVODriver()
@@ -190,10 +187,9 @@ void TAVODriver::communicateNormal(const std::function<void()> &onSuccess,
 {
     seekTAVOs(
         [&](int productId) {
-            m_usbDriver.communicate(
-                Constants::tavoVendorId, productId, normalUsage, normalUsagePage,
-                [&](const USBDriver::Sender &sender, const USBDriver::Receiver &receiver) {
-                    installConnection(sender, receiver);
+            openConnection(
+                Connection::normal, productId,
+                [&] {
                     LOG_INFO("Seek TAVO success in normal mode.");
                     onSuccess();
                 },
@@ -210,10 +206,9 @@ void TAVODriver::communicateBoot(const std::function<void(int)> &onSuccess,
 {
     seekbootTAVOs(
         [&](int productId) {
-            m_usbDriver.communicateInBoot(
-                Constants::tavoVendorId, productId, bootUsage, bootUsagePage,
-                [&](const USBDriver::Sender &sender, const USBDriver::Receiver &receiver) {
-                    installConnection(sender, receiver);
+            openConnection(
+                Connection::bootTransfer, productId,
+                [&] {
                     LOG_INFO("Seek TAVO success in boot mode.");
                     onSuccess(productId);
                 },
@@ -222,6 +217,31 @@ void TAVODriver::communicateBoot(const std::function<void(int)> &onSuccess,
                 });
         },
         [&](const QString &) { seekError(QStringLiteral("Can't find any keyboard.")); });
+}
+
+void TAVODriver::openConnection(Connection connection, int productId,
+                                const std::function<void()> &body,
+                                const USBDriver::OnError &onError)
+{
+    const auto onProgress = [&](const USBDriver::Sender &sender,
+                                const USBDriver::Receiver &receiver) {
+        installConnection(sender, receiver);
+        body();
+    };
+    const int vendorId = Constants::tavoVendorId;
+    switch (connection) {
+    case Connection::normal:
+        m_usbDriver.communicate(vendorId, productId, normalUsage, normalUsagePage, onProgress,
+                                onError);
+        break;
+    case Connection::bootIdentification:
+        m_usbDriver.communicate(vendorId, productId, bootUsage, bootUsagePage, onProgress, onError);
+        break;
+    case Connection::bootTransfer:
+        m_usbDriver.communicateInBoot(vendorId, productId, bootUsage, bootUsagePage, onProgress,
+                                      onError);
+        break;
+    }
 }
 
 void TAVODriver::installConnection(const USBDriver::Sender &sender,
@@ -570,13 +590,13 @@ void TAVODriver::readInNormalMode(const KeyboardCallback &onSuccess, const Error
     };
     seekTAVOs(
         [&](int productId) {
-            m_usbDriver.communicate(
-                Constants::tavoVendorId, productId, normalUsage, normalUsagePage,
-                [&](const USBDriver::Sender &sender, const USBDriver::Receiver &receiver) {
-                    installConnection(sender, receiver);
-                    std::shared_ptr<KeyboardDataEntity> record;
-                    const QString error = readKeyboardData(record);
-                    if (!error.isEmpty()) {
+            openConnection(
+                Connection::normal, productId,
+                [&] {
+                    QString error;
+                    const std::shared_ptr<KeyboardDataEntity> record =
+                        readKeyboardData(QStringLiteral("Can't find any keyboard."), error);
+                    if (!record) {
                         Dispatcher::post([onError, error] { onError(error); });
                         return;
                     }
@@ -589,30 +609,39 @@ void TAVODriver::readInNormalMode(const KeyboardCallback &onSuccess, const Error
         });
 }
 
-QString TAVODriver::readKeyboardData(std::shared_ptr<KeyboardDataEntity> &record)
+std::shared_ptr<KeyboardDataEntity> TAVODriver::readKeyboardData(const QString &notInCatalogue,
+                                                                 QString &error)
 {
-    record = command02GetKeyboardInformation();
-    if (!record)
-        return QStringLiteral("Error on 0x02");
-    if (!ResourceLoader::sharedInstance().getKeyboardInformation(record->typeNumber))
-        return QStringLiteral("Can't find any keyboard.");
+    std::shared_ptr<KeyboardDataEntity> record = command02GetKeyboardInformation();
+    if (!record) {
+        error = QStringLiteral("Error on 0x02");
+        return nullptr;
+    }
+    if (!ResourceLoader::sharedInstance().getKeyboardInformation(record->typeNumber)) {
+        error = notInCatalogue;
+        return nullptr;
+    }
     const std::optional<bool> pointingStick = command02GetPointingStickInfomation();
-    if (!pointingStick)
-        return QStringLiteral("Error on 0x02");
+    const std::optional<QList<bool>> gesturePads =
+        pointingStick ? command02GetGesturePadInformation() : std::nullopt;
+    if (!gesturePads) {
+        error = QStringLiteral("Error on 0x02");
+        return nullptr;
+    }
     record->pointingStickStatus = *pointingStick;
-    const std::optional<QList<bool>> gesturePads = command02GetGesturePadInformation();
-    if (!gesturePads)
-        return QStringLiteral("Error on 0x02");
     record->gesturePadInfo = *gesturePads;
     const std::optional<QList<bool>> dipSwitch = command03GetDipswInformation();
-    if (!dipSwitch)
-        return QStringLiteral("Error on 0x05");
+    if (!dipSwitch) {
+        error = QStringLiteral("Error on 0x05");
+        return nullptr;
+    }
     record->dipSwitch = *dipSwitch;
     if (!getProfileData(*record)) {
         LOG_ERROR("Error on Profiles Data");
-        return QStringLiteral("Error on 0x02 0x11");
+        error = QStringLiteral("Error on 0x02 0x11");
+        return nullptr;
     }
-    return {};
+    return record;
 }
 
 void TAVODriver::readInBootMode(const KeyboardCallback &onSuccess, const ErrorCallback &onError)
@@ -623,10 +652,9 @@ void TAVODriver::readInBootMode(const KeyboardCallback &onSuccess, const ErrorCa
     seekbootTAVOs(
         [&](int productId) {
             // Identification needs only a 32-byte connection; no request is sent here.
-            m_usbDriver.communicate(
-                Constants::tavoVendorId, productId, bootUsage, bootUsagePage,
-                [&](const USBDriver::Sender &sender, const USBDriver::Receiver &receiver) {
-                    installConnection(sender, receiver);
+            openConnection(
+                Connection::bootIdentification, productId,
+                [&] {
                     const std::shared_ptr<KeyboardDataEntity> record = bootModeRecord(productId);
                     if (!record) {
                         reportNow(QStringLiteral("Can't find special keyboard."));
@@ -684,38 +712,36 @@ void TAVODriver::writeAllKeymaps(std::shared_ptr<ProfileListDataEntity> profiles
     m_worker.run([this, job] { writeKeymaps(*job); });
 }
 
-void TAVODriver::writeKeymaps(const WriteJob &job)
+void TAVODriver::writeKeymaps(WriteJob &job)
 {
     LOG_DEBUG("begin");
     std::optional<int> productId;
     seekTAVOs([&productId](int found) { productId = found; }, [](const QString &) {});
     LOG_DEBUG("end");
+    const auto reportNow = [&job](WriteToTAVOResult result, const QString &message) {
+        WriteMark::postAndWait(std::move(job.writeMark), [&] { job.onError(result, message); });
+    };
     if (!productId) {
-        Dispatcher::postAndWait([&] {
-            job.onError(WriteToTAVOResult::CommunicationError,
-                        QStringLiteral("Can't find any keyboard."));
-        });
+        reportNow(WriteToTAVOResult::CommunicationError,
+                  QStringLiteral("Can't find any keyboard."));
         return;
     }
-    m_usbDriver.communicate(
-        Constants::tavoVendorId, *productId, normalUsage, normalUsagePage,
-        [&](const USBDriver::Sender &sender, const USBDriver::Receiver &receiver) {
-            installConnection(sender, receiver);
-            const auto [result, reason] = writeToKeyboard(job);
-            if (result != WriteToTAVOResult::Success) {
-                Dispatcher::post(
-                    [onError = job.onError, result, reason] { onError(result, reason); });
+    openConnection(
+        Connection::normal, *productId,
+        [&] {
+            const std::pair<WriteToTAVOResult, QString> outcome = writeToKeyboard(job);
+            if (outcome.first != WriteToTAVOResult::Success) {
+                WriteMark::post(std::move(job.writeMark), [onError = job.onError, outcome] {
+                    onError(outcome.first, outcome.second);
+                });
                 return;
             }
-            Dispatcher::postAndWait([&] {
+            WriteMark::postAndWait(std::move(job.writeMark), [&] {
                 job.keyboardData->profiles = job.profilesData;
                 job.onSuccess(WriteToTAVOResult::Success);
             });
         },
-        [&](const QString &message) {
-            Dispatcher::postAndWait(
-                [&] { job.onError(WriteToTAVOResult::CommunicationError, message); });
-        });
+        [&](const QString &message) { reportNow(WriteToTAVOResult::CommunicationError, message); });
 }
 
 std::pair<WriteToTAVOResult, QString> TAVODriver::writeToKeyboard(const WriteJob &job)
@@ -764,7 +790,7 @@ FirmwareCommands TAVODriver::firmwareCommands() const
     return FirmwareCommands(m_sender, m_receiver, m_clock);
 }
 
-bool TAVODriver::isFirmwareUpdateRunning()
+bool TAVODriver::isWriteRunning()
 {
-    return FirmwareUpdate::isRunning();
+    return WriteMark::isAnyRunning();
 }

@@ -123,24 +123,42 @@ public:
                 FirmwareUpdate::ProgressCallback onBTRecoveryProgress, WriteErrorCallback onError);
     // The firmware-update commands on the connection opened last.
     FirmwareCommands firmwareCommands() const;
-    // Whether a firmware update of any driver runs: quitting then would brick the keyboard.
-    static bool isFirmwareUpdateRunning();
+    // Whether a firmware update or a keymap write of any driver runs, until its result has
+    // reached the GUI thread: quitting then could leave the keyboard half written.
+    static bool isWriteRunning();
+
+    // Reads the whole keyboard inside an open normal-mode connection. On a failure answers
+    // nothing and sets error to the message for it: notInCatalogue for a type number the
+    // catalogue does not know.
+    std::shared_ptr<KeyboardDataEntity> readKeyboardData(const QString &notInCatalogue,
+                                                         QString &error);
 
 private:
     struct WriteJob;
+    // The three kinds of connection: to the normal interface, and to the boot loader's with
+    // 32-byte reports for identification or 64-byte ones for firmware transfers.
+    enum class Connection
+    {
+        normal,
+        bootIdentification,
+        bootTransfer
+    };
 
     void seekTAVOs(const std::function<void(int)> &onSuccess, const ErrorCallback &onError);
     void seekbootTAVOs(const std::function<void(int)> &onSuccess, const ErrorCallback &onError);
     std::optional<int> seekProductId(int usage, int usagePage);
+    // Opens a connection to productId, installs its sender and receiver and runs body inside it;
+    // onError gets the transport's message.
+    void openConnection(Connection connection, int productId, const std::function<void()> &body,
+                        const USBDriver::OnError &onError);
     void installConnection(const USBDriver::Sender &sender, const USBDriver::Receiver &receiver);
     CommandExchange commandExchange(const char *file, const char *function, int line) const;
     std::optional<QList<QByteArray>> readGesturePads(const CommandExchange &exchange);
 
     void readInNormalMode(const KeyboardCallback &onSuccess, const ErrorCallback &onError);
-    QString readKeyboardData(std::shared_ptr<KeyboardDataEntity> &record);
     void readInBootMode(const KeyboardCallback &onSuccess, const ErrorCallback &onError);
     std::shared_ptr<KeyboardDataEntity> bootModeRecord(int productId);
-    void writeKeymaps(const WriteJob &job);
+    void writeKeymaps(WriteJob &job);
     std::pair<WriteToTAVOResult, QString> writeToKeyboard(const WriteJob &job);
 
     Clock &m_clock;
