@@ -29,6 +29,7 @@ struct EmulatedFirmwareState
         touchPadPrepared = {};
         touchPadQueries = {};
         pendingSwitch = Switch::None;
+        pendingSwitchAfter = {};
     }
 
     // The firmware of the main microcontroller, the Bluetooth module and touch pads 1 to 4.
@@ -47,6 +48,11 @@ struct EmulatedFirmwareState
     std::array<int, touchPadCount> touchPadQueries{};
     // How long the keyboard is off the bus when it switches between application and boot loader.
     std::chrono::microseconds reenumerationDelay = std::chrono::seconds(2);
+    // The exit to the application: whether the boot loader answers it, and how long it stays on
+    // the bus afterwards before the keyboard restarts. One that stays silent for longer than the
+    // host waits costs the host its whole receive time-out.
+    bool answersExitToApplication = true;
+    std::chrono::microseconds restartAfterExit = std::chrono::milliseconds(1500);
 
     // The module the next transfer goes to (the main microcontroller unless routed elsewhere).
     int routedModule = 0;
@@ -56,5 +62,7 @@ struct EmulatedFirmwareState
     QByteArray received;
     // The end command confirmed the whole part with its sum.
     bool transferEnded = false;
+    // A switch a request asked for, and how long after that request it happens.
     Switch pendingSwitch = Switch::None;
+    std::chrono::microseconds pendingSwitchAfter{};
 };

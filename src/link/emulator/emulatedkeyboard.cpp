@@ -46,6 +46,7 @@ void EmulatedKeyboard::setMode(Mode mode, Clock::Duration appearAfter)
 {
     QMutexLocker locker(&m_lock);
     leaveBus();
+    m_switch.reset();
     m_mode = mode;
     m_appearAt = m_clock.now() + appearAfter;
 }
@@ -94,9 +95,10 @@ void EmulatedKeyboard::clearRecord()
     m_requestCount = 0;
 }
 
-QList<HidDeviceInfo> EmulatedKeyboard::interfaces() const
+QList<HidDeviceInfo> EmulatedKeyboard::interfaces()
 {
     QMutexLocker locker(&m_lock);
+    switchIfDue();
     if (!isPresentLocked())
         return {};
     const int vendorId = m_state.vendorId;
@@ -107,24 +109,36 @@ QList<HidDeviceInfo> EmulatedKeyboard::interfaces() const
             {normalPath, vendorId, productId, normalUsagePage, normalUsage}};
 }
 
-std::optional<quint64> EmulatedKeyboard::open(const QString &path) const
+std::optional<quint64> EmulatedKeyboard::open(const QString &path)
 {
     QMutexLocker locker(&m_lock);
+    switchIfDue();
     const QString modePath = m_mode == Mode::BootLoader ? bootPath : normalPath;
     if (!isPresentLocked() || path != modePath)
         return std::nullopt;
     return m_generation;
 }
 
-bool EmulatedKeyboard::isAlive(quint64 generation) const
+bool EmulatedKeyboard::isAlive(quint64 generation)
 {
     QMutexLocker locker(&m_lock);
+    switchIfDue();
     return generation == m_generation && isPresentLocked();
+}
+
+std::optional<Clock::Duration> EmulatedKeyboard::departure(quint64 generation)
+{
+    QMutexLocker locker(&m_lock);
+    switchIfDue();
+    if (generation != m_generation || !m_switch)
+        return std::nullopt;
+    return m_switch->at;
 }
 
 EmulatedKeyboard::Answer EmulatedKeyboard::receive(quint64 generation, const QByteArray &report)
 {
     QMutexLocker locker(&m_lock);
+    switchIfDue();
     if (generation != m_generation || !isPresentLocked())
         return {};
     const std::optional<FaultSpec> fault = m_faults.contains(m_requestCount)
@@ -146,7 +160,7 @@ EmulatedKeyboard::Answer EmulatedKeyboard::receive(quint64 generation, const QBy
         losePower();
         return {true, {}, result.due};
     }
-    switchModeIfAsked();
+    scheduleSwitchIfAsked();
     if (fault && fault->fault == Fault::LateReply)
         result.due += lateReplyDelay;
     for (const QByteArray &reply : result.replies)
@@ -164,21 +178,33 @@ void EmulatedKeyboard::leaveBus()
     ++m_generation;
 }
 
-void EmulatedKeyboard::switchModeIfAsked()
+void EmulatedKeyboard::scheduleSwitchIfAsked()
 {
     using Switch = EmulatedFirmwareState::Switch;
-    const Switch asked = m_state.firmware.pendingSwitch;
-    if (asked == Switch::None)
+    EmulatedFirmwareState &firmware = m_state.firmware;
+    if (firmware.pendingSwitch == Switch::None)
         return;
-    m_state.firmware.pendingSwitch = Switch::None;
+    m_switch = ScheduledSwitch{firmware.pendingSwitch == Switch::ToBootLoader ? Mode::BootLoader
+                                                                              : Mode::Application,
+                               m_clock.now() + firmware.pendingSwitchAfter};
+    firmware.pendingSwitch = Switch::None;
+    switchIfDue();
+}
+
+void EmulatedKeyboard::switchIfDue()
+{
+    if (!m_switch || m_clock.now() < m_switch->at)
+        return;
     leaveBus();
-    m_mode = asked == Switch::ToBootLoader ? Mode::BootLoader : Mode::Application;
-    m_appearAt = m_clock.now() + m_state.firmware.reenumerationDelay;
+    m_mode = m_switch->mode;
+    m_appearAt = m_switch->at + m_state.firmware.reenumerationDelay;
+    m_switch.reset();
 }
 
 void EmulatedKeyboard::losePower()
 {
     m_state.firmware.losePower();
+    m_switch.reset();
     leaveBus();
     m_plugged = false;
     m_mode = m_state.firmware.applicationBroken ? Mode::BootLoader : Mode::Application;

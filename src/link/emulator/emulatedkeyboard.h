@@ -91,16 +91,26 @@ public:
 
     // The backend's side: the interfaces on the bus now, opening one of them, and the traffic
     // of a handle opened in the given generation (each departure from the bus starts a new one).
-    QList<HidDeviceInfo> interfaces() const;
-    std::optional<quint64> open(const QString &path) const;
-    bool isAlive(quint64 generation) const;
+    QList<HidDeviceInfo> interfaces();
+    std::optional<quint64> open(const QString &path);
+    bool isAlive(quint64 generation);
     Answer receive(quint64 generation, const QByteArray &report);
+    // When a keyboard that is about to restart leaves the bus, for a handle of that generation.
+    std::optional<Clock::Duration> departure(quint64 generation);
 
 private:
+    // A switch between application and boot loader that a request asked for.
+    struct ScheduledSwitch
+    {
+        Mode mode = Mode::Application;
+        Clock::Duration at{};
+    };
+
     bool isPresentLocked() const;
     void leaveBus();
-    // Carries out a switch between application and boot loader that a request asked for.
-    void switchModeIfAsked();
+    void scheduleSwitchIfAsked();
+    // Carries out the scheduled switch once its time has come; each entry point calls it first.
+    void switchIfDue();
     void losePower();
     QList<QByteArray> answer(const QByteArray &report, const std::optional<FaultSpec> &fault);
 
@@ -112,6 +122,7 @@ private:
     Mode m_mode = Mode::Application;
     bool m_plugged = true;
     Clock::Duration m_appearAt{};
+    std::optional<ScheduledSwitch> m_switch;
     quint64 m_generation = 0;
     Clock::Duration m_latency{};
     QMap<int, FaultSpec> m_faults;

@@ -84,6 +84,7 @@ QList<QByteArray> FirmwareUpdateResponder::switchToBootLoader(const QByteArray &
                                                               EmulatedKeyboardState &state)
 {
     state.firmware.pendingSwitch = EmulatedFirmwareState::Switch::ToBootLoader;
+    state.firmware.pendingSwitchAfter = {};
     return {};
 }
 
@@ -197,12 +198,15 @@ QList<QByteArray> FirmwareUpdateResponder::exit(const QByteArray &request,
     firmware.transferType = -1;
     firmware.received.clear();
     firmware.transferEnded = false;
-    if (type != mcuType)
-        return {reply({0xF6, 0x64, 0x9B, type})};
-    // The keyboard restarts at once: into its application when it has one, else into its boot
-    // loader again. No reply outlives the restart.
-    firmware.pendingSwitch = firmware.applicationBroken
-                                 ? EmulatedFirmwareState::Switch::ToBootLoader
-                                 : EmulatedFirmwareState::Switch::ToApplication;
-    return {};
+    if (type == mcuType) {
+        // The keyboard restarts a while later: into its application when it has one, else into
+        // its boot loader again.
+        firmware.pendingSwitch = firmware.applicationBroken
+                                     ? EmulatedFirmwareState::Switch::ToBootLoader
+                                     : EmulatedFirmwareState::Switch::ToApplication;
+        firmware.pendingSwitchAfter = firmware.restartAfterExit;
+        if (!firmware.answersExitToApplication)
+            return {};
+    }
+    return {reply({0xF6, 0x64, 0x9B, type})};
 }
