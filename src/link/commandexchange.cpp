@@ -80,3 +80,11 @@ QString CommandExchange::requestList(const QByteArray &request)
         numbers.append(QString::number(quint8(byte)));
     return QLatin1Char('[') + numbers.join(QStringLiteral(", ")) + QLatin1Char(']');
 }
+
+QByteArray CommandExchange::bytes(std::initializer_list<int> values)
+{
+    QByteArray array;
+    for (int value : values)
+        array.append(char(value & 0xFF));
+    return array;
+}

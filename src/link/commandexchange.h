@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <initializer_list>
 #include <optional>
 
 // The log texts of one request: after a failed send, a missing reply, a wrong or short reply,
@@ -44,6 +45,8 @@ public:
 
     // "[2, 17, 4]": the request's bytes in decimal, the form of many log lines.
     static QString requestList(const QByteArray &request);
+    // A report's bytes from their values, each taken modulo 256.
+    static QByteArray bytes(std::initializer_list<int> values);
 
 private:
     USBDriver::Sender m_sender;

@@ -17,13 +17,7 @@ constexpr qsizetype btVersionLength = 29;
 const QString sendLabel = QStringLiteral("0xF7 0x33 0xCC");
 const QString versionLabel = QStringLiteral("0x03, 0x10, 0x0B");
 
-QByteArray bytes(std::initializer_list<int> values)
-{
-    QByteArray result;
-    for (int value : values)
-        result.append(char(value));
-    return result;
-}
+constexpr auto bytes = &CommandExchange::bytes;
 
 void appendBigEndian(QByteArray &target, qint64 value, int byteCount)
 {
@@ -73,9 +67,8 @@ bool FirmwareCommands::commandFirmupEnterTouchpad()
     exchange.info(CommandExchange::requestList(request) + QStringLiteral(" start"));
     for (int pad = 0; pad < 4; ++pad) {
         request[4] = char(pad);
-        if (!exchange.send(request, CommandExchange::requestList(request) + " send error"))
+        if (!sendThenWait(exchange, request, CommandExchange::requestList(request) + " send error"))
             return false;
-        m_clock.sleep(1s);
     }
     exchange.info(CommandExchange::requestList(request) + QStringLiteral(" ok"));
     return true;
@@ -85,9 +78,8 @@ bool FirmwareCommands::commandE0FirmupModeChange()
 {
     const CommandExchange exchange = COMMAND_EXCHANGE;
     exchange.info(QStringLiteral("0x0B 0x02 start"));
-    if (!exchange.send(bytes({0x0B, 0x02}), QStringLiteral("0x0B 0x02 send error")))
+    if (!sendThenWait(exchange, bytes({0x0B, 0x02}), QStringLiteral("0x0B 0x02 send error")))
         return false;
-    m_clock.sleep(1s);
     exchange.info(QStringLiteral("0x0B 0x02 ok"));
     return true;
 }
@@ -109,9 +101,8 @@ bool FirmwareCommands::commandGetBTVersion()
     const CommandExchange exchange = COMMAND_EXCHANGE;
     const QByteArray request = bytes({0xF7, 0x01, 0xFE, btType, 0x02});
     const ExchangeLabels labels = ExchangeLabels::standard(CommandExchange::requestList(request));
-    if (!exchange.send(request, labels.sendError))
+    if (!sendThenWait(exchange, request, labels.sendError))
         return false;
-    m_clock.sleep(1s);
     const QByteArray prefix = bytes({0xF6, 0x02, 0xFD, btType, 0x02, 0x00});
     const std::optional<QByteArray> reply = exchange.receive(
         prefix, prefix.size() + btVersionLength, labels.receiveError, labels.formatError);
@@ -140,9 +131,8 @@ bool FirmwareCommands::commandFirmupForBTAndTouchPad(int firmType)
         return refuse(exchange, QStringLiteral("type %1").arg(firmType));
     const QByteArray request = bytes({0xF7, 0x61, 0x9E, firmType});
     const ExchangeLabels labels = ExchangeLabels::standard(CommandExchange::requestList(request));
-    if (!exchange.send(request, labels.sendError))
+    if (!sendThenWait(exchange, request, labels.sendError))
         return false;
-    m_clock.sleep(1s);
     exchange.info(labels.ok);
     return true;
 }
@@ -223,9 +213,8 @@ bool FirmwareCommands::commandExitFirmup(int firmtype)
     if (firmtype != mcuType)
         return request(exchange, exit, bytes({0xF6, 0x64, 0x9B, firmtype}), 1s);
     // Leaving for the application: the keyboard may be gone before it answers.
-    if (!exchange.send(exit, labels.sendError))
+    if (!sendThenWait(exchange, exit, labels.sendError))
         return false;
-    m_clock.sleep(1s);
     if (m_receiver)
         m_receiver();
     exchange.info(labels.ok);
@@ -269,11 +258,19 @@ bool FirmwareCommands::request(const CommandExchange &exchange, const QByteArray
     const ExchangeLabels labels = ExchangeLabels::standard(CommandExchange::requestList(request));
     if (!exchange.send(request, labels.sendError))
         return false;
-    if (wait > 0s)
-        m_clock.sleep(wait);
+    m_clock.sleep(wait);
     if (!exchange.receive(expected, expected.size(), labels.receiveError, labels.formatError))
         return false;
     exchange.info(labels.ok);
+    return true;
+}
+
+bool FirmwareCommands::sendThenWait(const CommandExchange &exchange, const QByteArray &request,
+                                    const QString &sendError)
+{
+    if (!exchange.send(request, sendError))
+        return false;
+    m_clock.sleep(1s);
     return true;
 }
 

@@ -52,6 +52,10 @@ private:
     // request's decimal list.
     bool request(const CommandExchange &exchange, const QByteArray &request,
                  const QByteArray &expected, Clock::Duration wait);
+    // Sends a request that has no reply, or whose reply comes late, and waits the second the
+    // keyboard needs.
+    bool sendThenWait(const CommandExchange &exchange, const QByteArray &request,
+                      const QString &sendError);
     bool sendPacket(const CommandExchange &exchange, const QByteArray &packet,
                     const QByteArray &expected, qint64 packetNumber);
 
