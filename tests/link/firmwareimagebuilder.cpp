@@ -2,19 +2,12 @@
 
 #include <QtEndian>
 
-QByteArray FirmwareImageBuilder::pattern(qsizetype size, quint8 seed)
-{
-    QByteArray bytes(size, Qt::Uninitialized);
-    for (qsizetype i = 0; i < size; ++i)
-        bytes[i] = char((i * 7 + seed * 31 + i / 251) & 0xFF);
-    return bytes;
-}
-
 FirmwareImageBuilder FirmwareImageBuilder::withSizes(const QList<qsizetype> &sizes)
 {
     FirmwareImageBuilder builder;
-    for (int i = 0; i < sizes.size(); ++i)
-        builder.parts[i] = pattern(sizes[i], quint8(i + 1));
+    for (int part = 0; part < sizes.size(); ++part)
+        for (qsizetype i = 0; i < sizes[part]; ++i)
+            builder.parts[part] += char((i * 7 + (part + 1) * 31 + i / 251) & 0xFF);
     return builder;
 }
 
@@ -26,22 +19,15 @@ QByteArray FirmwareImageBuilder::bytes() const
         if (i == 0)
             header.replace(0, 4, "MAIN");
         qToBigEndian<quint32>(quint32(parts[i].size()), header.data() + 12);
-        file += header + parts[i];
-        file += QByteArray((16 - parts[i].size() % 16) % 16, '\0');
+        file += header + parts[i] + QByteArray((16 - parts[i].size() % 16) % 16, '\0');
     }
     QByteArray trailer(32, '\0');
     trailer.replace(0, 9, "KX-QR300B");
-    trailer.replace(16, versionDigits.size(), versionDigits);
-    return file + trailer;
+    return file + trailer.replace(16, 4, "0123");
 }
 
 FirmDataEntity FirmwareImageBuilder::entity() const
 {
-    FirmDataEntity firmData;
-    firmData.firmRawDataDic = bytes();
-    firmData.firmSize = firmData.firmRawDataDic.size();
-    firmData.firmVersion = firmVersion;
-    firmData.crc = {0x4D, 0x41, 0x49, 0x4E};
-    firmData.appliableKeyboard = QStringLiteral("KX-QR300B");
-    return firmData;
+    const QByteArray raw = bytes();
+    return {"01.23", {0x4D, 0x41, 0x49, 0x4E}, raw.size(), raw, {}, "KX-QR300B"};
 }

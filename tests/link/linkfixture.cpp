@@ -1,80 +1,54 @@
 #include "linkfixture.h"
 
-#include "constants.h"
-#include "localtime.h"
-#include "resourceloader.h"
-
 #include <QCoreApplication>
 #include <QDeadlineTimer>
-#include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QRegularExpression>
-#include <QTest>
 
 namespace {
 
-void writeFile(const QString &path, const QByteArray &bytes)
+using Outcome = LinkFixture::Outcome;
+
+// Notes what a callback is given in the field of its type.
+template<typename Value>
+void note(Outcome &outcome, const Value &value)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
+    if constexpr (std::is_same_v<Value, WriteToTAVOResult>)
+        outcome.result = value;
+    else if constexpr (std::is_same_v<Value, QString>)
+        outcome.message = value;
+    else if constexpr (std::is_same_v<Value, bool>)
+        outcome.rescued = value;
+    else
+        outcome.keyboard = value;
 }
 
-QByteArray catalogue()
+// A callback that counts one result and notes what it is given.
+auto result(const LinkFixture::OutcomePointer &outcome, bool success)
 {
-    const char *entry = R"("%1": {"typeNumber": "%1", "layoutType": 1, "colorType": 0,
-        "series": 0, "layoutTypeName": 1, "postfix": "%2", "isKeymapChangeable": true,
-        "firmTypeNumber": "F300", "firmDataSize": 1024})";
-    return ('{' + QString(entry).arg("KX-QR320B", "B20") + ',' +
-            QString(entry).arg("KX-QR300B", "B00") + '}')
-        .toUtf8();
+    return [outcome, success](const auto &...values) {
+        outcome->lateReports += outcome->successes + outcome->errors;
+        ++(success ? outcome->successes : outcome->errors);
+        (note(*outcome, values), ...);
+    };
 }
 
-QByteArray factoryKeymaps()
+// A callback that adds each figure to figures.
+auto figures(const LinkFixture::OutcomePointer &outcome, QList<int> Outcome::*figures)
 {
-    const auto profiles = LinkFixture::profiles(LinkFixture::factoryMarker);
-    QJsonObject keymaps;
-    for (int profile = 0; profile < 4; ++profile) {
-        QJsonObject layers;
-        const auto dictionary = profiles->profile(profile).convertToDictionary();
-        for (auto layer = dictionary.cbegin(); layer != dictionary.cend(); ++layer) {
-            QJsonArray codes;
-            for (qint32 code : *layer)
-                codes.append(code);
-            layers.insert(layer.key(), codes);
-        }
-        keymaps.insert(QString("Profile%1").arg(profile + 1), layers);
-    }
-    return QJsonDocument(keymaps).toJson();
+    return [outcome, figures](int figure) {
+        outcome->lateReports += outcome->successes + outcome->errors;
+        ((*outcome).*figures).append(figure);
+    };
 }
 
 } // namespace
 
-LinkFixture::LinkFixture(bool withFactoryKeymaps)
+LinkFixture::LinkFixture()
 {
-    const QString root = m_folder.path() + '/';
-    writeFile(root + "KeyboardDatalist.json", catalogue());
-    if (withFactoryKeymaps)
-        writeFile(root + "English00.json", factoryKeymaps());
-    ResourceLoader::sharedInstance().setResourceRootForTesting(root);
-    Constants::setLogDirectoryForTesting(root + "logs/");
-    LocalTime::setSourceForTesting([] { return QDateTime(QDate(2026, 3, 5), QTime(9, 0)); });
+    resources.writeJson("KeyboardDatalist.json", ResourceFixture::catalogue(),
+                        R"(KX-QR320B.postfix="B20";KX-QR300B.postfix="B00")");
     changeKeyboard([](EmulatedKeyboardState &state) { state.setProfiles(*profiles(0)); });
-}
-
-LinkFixture::~LinkFixture()
-{
-    driver.reset();
-    ResourceLoader::sharedInstance().setResourceRootForTesting({});
-    Constants::setLogDirectoryForTesting({});
-    LocalTime::setSourceForTesting({});
-}
-
-qint32 LinkFixture::usageId(int profile, int layer, int key)
-{
-    return (profile + 1) * 1000 + layer * 120 + key;
+    keyboardData->typeNumber = keyboard.state().typeNumber;
 }
 
 std::shared_ptr<ProfileListDataEntity> LinkFixture::profiles(qint32 marker)
@@ -84,63 +58,64 @@ std::shared_ptr<ProfileListDataEntity> LinkFixture::profiles(qint32 marker)
         for (int layer = 0; layer < 4; ++layer)
             for (int key = 0; key < 120; ++key)
                 list->profile(profile).layer(FnMode(layer))[key] =
-                    marker + usageId(profile, layer, key);
+                    ResourceFixture::factoryUsageId(marker, profile, layer, key);
     return list;
 }
 
-std::shared_ptr<LinkFixture::Outcome> LinkFixture::read(ReadSequence sequence,
-                                                        const TAVODriver::KeyboardCallback &inside)
+LinkFixture::OutcomePointer LinkFixture::start()
 {
+    driver = std::make_unique<TAVODriver>(backend, clock);
     auto outcome = std::make_shared<Outcome>();
+    outcome->startedAt = clock.now();
+    return outcome;
+}
+
+LinkFixture::OutcomePointer LinkFixture::read(ReadSequence sequence,
+                                              const TAVODriver::KeyboardCallback &inside)
+{
+    const OutcomePointer outcome = start();
     (driver.get()->*sequence)(
-        [outcome, inside](const std::shared_ptr<KeyboardDataEntity> &keyboard) {
-            ++outcome->successes;
-            outcome->keyboard = keyboard;
+        [onSuccess = result(outcome, true), inside](const auto &keyboard) {
+            onSuccess(keyboard);
             if (inside)
                 inside(keyboard);
         },
-        [outcome](const QString &message) {
-            ++outcome->errors;
-            outcome->message = message;
-        });
-    waitFor(outcome);
-    return outcome;
+        result(outcome, false));
+    return finish(outcome);
 }
 
-std::shared_ptr<LinkFixture::Outcome>
-LinkFixture::write(const std::shared_ptr<ProfileListDataEntity> &profilesData,
-                   const std::shared_ptr<KeyboardDataEntity> &keyboardData, bool isInitProfiles)
+LinkFixture::OutcomePointer
+LinkFixture::write(const std::shared_ptr<ProfileListDataEntity> &profilesData, bool isInitProfiles,
+                   bool waiting)
 {
-    auto outcome = std::make_shared<Outcome>();
-    driver->writeAllKeymaps(
-        profilesData, keyboardData, 2, isInitProfiles,
-        [outcome](WriteToTAVOResult result) {
-            ++outcome->successes;
-            outcome->result = result;
-        },
-        [outcome](WriteToTAVOResult result, const QString &message) {
-            ++outcome->errors;
-            outcome->result = result;
-            outcome->message = message;
-        });
-    waitFor(outcome);
-    return outcome;
+    const OutcomePointer outcome = start();
+    driver->writeAllKeymaps(profilesData, keyboardData, 2, isInitProfiles, result(outcome, true),
+                            result(outcome, false));
+    return waiting ? finish(outcome) : outcome;
 }
 
-void LinkFixture::waitFor(const std::shared_ptr<Outcome> &outcome) const
+LinkFixture::OutcomePointer LinkFixture::firmup(const FirmDataEntity &firmData, bool waiting)
+{
+    const OutcomePointer outcome = start();
+    driver->Firmup(keyboardData, firmData, result(outcome, true),
+                   figures(outcome, &Outcome::progress), figures(outcome, &Outcome::btProgress),
+                   result(outcome, false));
+    return waiting ? finish(outcome) : outcome;
+}
+
+LinkFixture::OutcomePointer LinkFixture::finish(const OutcomePointer &outcome)
 {
     // Woken by the callback's own event rather than by polling, so that tables of thousands of
-    // rows run quickly.
-    QDeadlineTimer deadline(20000);
+    // operations run quickly.
+    const QDeadlineTimer deadline(20000);
     while (outcome->successes + outcome->errors == 0 && !deadline.hasExpired())
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
-    QVERIFY2(outcome->successes + outcome->errors > 0, "the driver never called back");
-}
-
-void LinkFixture::finish()
-{
+    if (outcome->successes + outcome->errors == 0)
+        qWarning("The driver never called back.");
+    outcome->elapsed = clock.now() - outcome->startedAt;
     driver.reset();
     QCoreApplication::sendPostedEvents();
+    return outcome;
 }
 
 void LinkFixture::changeKeyboard(const std::function<void(EmulatedKeyboardState &)> &change)
@@ -150,14 +125,18 @@ void LinkFixture::changeKeyboard(const std::function<void(EmulatedKeyboardState 
     keyboard.setState(state);
 }
 
+int LinkFixture::shownUsagePage()
+{
+    // The keyboard's own interface, when it shows one, is last.
+    const QList<HidDeviceInfo> interfaces = keyboard.interfaces();
+    return interfaces.isEmpty() ? 0 : interfaces.last().usagePage;
+}
+
 QStringList LinkFixture::logLines() const
 {
-    QFile file(m_folder.path() + "/logs/20260305.log");
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
     static const QRegularExpression record(R"(^\S+ \S+ \| (\[\w+\]) \S+ \[\d+\] (.*)$)");
     QStringList lines;
-    for (const QString &line : QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts)) {
+    for (const QString &line : resources.logText().split('\n', Qt::SkipEmptyParts)) {
         const QRegularExpressionMatch match = record.match(line);
         if (match.hasMatch())
             lines.append(match.captured(1) + ' ' + match.captured(2));

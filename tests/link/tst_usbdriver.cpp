@@ -1,169 +1,142 @@
+#include "hidapibackend.h"
 #include "linkfixture.h"
 #include "logger.h"
 #include "usbdriver.h"
 
+#include <QFile>
 #include <QTest>
 
-namespace {
+#include <cerrno>
+#include <cstring>
 
 using std::chrono::milliseconds;
 
-// Opens a connection to the fixture keyboard's normal interface (its boot loader's with 64-byte
-// reports when boot is set), runs exchange inside it and answers the transport's error.
-QString openConnection(LinkFixture &fixture, bool boot, const USBDriver::OnProgress &exchange)
+namespace {
+
+constexpr int vendorId = Constants::tavoVendorId;
+
+// Stands in for the hidapi library and the hidraw nodes: lists what it is given whatever the
+// filter (as hid_enumerate(0, 0) would) and records what the backend asks of it.
+class FakeHidapiCalls final : public HidapiCalls
 {
-    USBDriver usbDriver(fixture.backend, fixture.clock);
+public:
+    QList<HidDeviceInfo> enumerate(unsigned short, unsigned short) override { return devices; }
+    Handle openPath(const QByteArray &path) override
+    {
+        openedPath = path;
+        return openRefused ? nullptr : reinterpret_cast<Handle>(this);
+    }
+    int write(Handle, const unsigned char *data, std::size_t length) override
+    {
+        written = QByteArray(reinterpret_cast<const char *>(data), qsizetype(length));
+        return writeResult < -1 ? int(length) : writeResult;
+    }
+    int readTimeout(Handle, unsigned char *data, std::size_t, int milliseconds) override
+    {
+        timeoutAsked = milliseconds;
+        std::memcpy(data, input.constData(), input.size());
+        return readResult;
+    }
+    void close(Handle) override { ++closed; }
+    QString error(Handle) override { return "broken pipe"; }
+    int accessError(const QByteArray &) override { return accessErrno; }
+
+    QList<HidDeviceInfo> devices{{"/dev/hidraw2", vendorId, 0x15, 0xFF60, 0x61}};
+    bool openRefused = false;
+    int accessErrno = 0;
+    int writeResult = -2; // everything written
+    int readResult = 0;
+    QByteArray input;
+    QByteArray openedPath;
+    QByteArray written;
+    int timeoutAsked = 0;
+    int closed = 0;
+};
+
+// Opens a connection through backend to the normal interface (the boot loader's with 64-byte
+// reports when boot is set), runs exchange inside it and answers the transport's error.
+QString exchangeOver(HidBackend &backend, Clock &clock, const USBDriver::OnProgress &exchange,
+                     bool boot = false)
+{
+    USBDriver usbDriver(backend, clock);
     QString error;
     const auto onError = [&error](const QString &message) { error = message; };
     if (boot)
-        usbDriver.communicateInBoot(Constants::tavoVendorId, 0x15, 0x01, 0xFF00, exchange, onError);
+        usbDriver.communicateInBoot(vendorId, 0x15, 0x01, 0xFF00, exchange, onError);
     else
-        usbDriver.communicate(Constants::tavoVendorId, 0x15, 0x61, 0xFF60, exchange, onError);
+        usbDriver.communicate(vendorId, 0x15, 0x61, 0xFF60, exchange, onError);
     return error;
 }
 
 } // namespace
 
-// The USB transport over the emulated keyboard on a virtual clock: the wait for the device,
-// report sizes, receiving and its time-out, and the log of an exchange.
+// The USB transport on a virtual clock, over the emulated keyboard (the wait for the device and
+// the log of an exchange; the keyboard tests cover report sizes and receive time-outs) and over
+// the hidapi backend with a stand-in library (which interface it opens, the report ID in front
+// of each report, and the error when a node may not be opened).
 class tst_USBDriver : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void connectionWaitsForTheDevice_data();
+    void init();
     void connectionWaitsForTheDevice();
-    void reportSizes_data();
-    void reportSizes();
-    void receiving_data();
-    void receiving();
     void logOfOneExchange();
+    void hidapiOpensOnlyTheKeyboardInterface();
+    void hidapiExchange_data();
+    void hidapiExchange();
+    void udevRuleNamesTheKeyboard();
+
+private:
+    std::unique_ptr<LinkFixture> m_fixture;
+    FakeHidapiCalls m_calls;
+    HidapiBackend m_hidapi{m_calls};
 };
 
-void tst_USBDriver::connectionWaitsForTheDevice_data()
+void tst_USBDriver::init()
 {
-    QTest::addColumn<bool>("boot");
-    QTest::addColumn<QString>("logLine");
-
-    QTest::newRow("normal connection") << false << "[ERROR] connect: communicate timeout";
-    QTest::newRow("boot connection") << true << "[ERROR] connect: communicateInBoot timeout";
+    m_fixture.reset(); // the fixture of the row before gives up the log folder first
+    m_fixture = std::make_unique<LinkFixture>();
+    m_calls = FakeHidapiCalls();
 }
 
+// Both kinds of connection wait 30 s for the keyboard to appear.
 void tst_USBDriver::connectionWaitsForTheDevice()
 {
-    QFETCH(bool, boot);
-    QFETCH(QString, logLine);
-    LinkFixture fixture;
-    fixture.keyboard.unplug();
+    m_fixture->keyboard.unplug();
 
-    bool exchanged = false;
-    const QString error = openConnection(
-        fixture, boot, [&exchanged](const auto &, const auto &) { exchanged = true; });
+    for (bool boot : {false, true}) {
+        bool exchanged = false;
+        QCOMPARE(exchangeOver(
+                     m_fixture->backend, m_fixture->clock,
+                     [&exchanged](const auto &, const auto &) { exchanged = true; }, boot),
+                 "Timeout");
+        QVERIFY(!exchanged);
+    }
 
-    QCOMPARE(error, "Timeout");
-    QVERIFY(!exchanged);
-    QCOMPARE(fixture.clock.now(), milliseconds(30010));
-    QVERIFY(fixture.logLines().contains(logLine));
-}
-
-void tst_USBDriver::reportSizes_data()
-{
-    QTest::addColumn<bool>("boot");
-    QTest::addColumn<QByteArray>("request");
-    QTest::addColumn<QByteArray>("wire");
-
-    const QByteArray request = QByteArray::fromHex("f701fe0002");
-    QTest::newRow("5 bytes padded to 32") << false << request << request.leftJustified(32, '\0');
-    QTest::newRow("5 bytes padded to 64 in a boot connection")
-        << true << request << request.leftJustified(64, '\0');
-    QTest::newRow("only one report of a longer array goes out")
-        << false << QByteArray(40, '\x11') << QByteArray(32, '\x11');
-}
-
-void tst_USBDriver::reportSizes()
-{
-    QFETCH(bool, boot);
-    QFETCH(QByteArray, request);
-    QFETCH(QByteArray, wire);
-    LinkFixture fixture;
-    if (boot)
-        fixture.keyboard.setMode(EmulatedKeyboard::Mode::BootLoader);
-
-    bool sent = false;
-    openConnection(fixture, boot,
-                   [&](const USBDriver::Sender &sender, const auto &) { sent = sender(request); });
-
-    QVERIFY(sent);
-    QCOMPARE(fixture.keyboard.requests(), QList<QByteArray>{wire});
-}
-
-void tst_USBDriver::receiving_data()
-{
-    QTest::addColumn<int>("fault");
-    QTest::addColumn<QByteArray>("request");
-    QTest::addColumn<QList<QByteArray>>("replies");
-    QTest::addColumn<QList<int>>("milliseconds");
-
-    const int none = -1;
-    const auto report = [](const char *hex) {
-        return QByteArray::fromHex(hex).leftJustified(32, '\0');
-    };
-    QTest::newRow("two replies come in order")
-        << none << QByteArray::fromHex("0311010001")
-        << QList<QByteArray>{report("0211010001"), report("0311010001")} << QList<int>{0, 0};
-    QTest::newRow("nothing comes within 30 s")
-        << none << QByteArray::fromHex("7f") << QList<QByteArray>{{}} << QList<int>{30000};
-    QTest::newRow("a late reply comes with the next receive")
-        << int(EmulatedKeyboard::Fault::LateReply) << QByteArray::fromHex("021103")
-        << QList<QByteArray>{{}, report("021103")} << QList<int>{30000, 30001};
-    QTest::newRow("a keyboard that left the bus fails at once")
-        << int(EmulatedKeyboard::Fault::DeviceGone) << QByteArray::fromHex("021103")
-        << QList<QByteArray>{{}} << QList<int>{0};
-}
-
-void tst_USBDriver::receiving()
-{
-    QFETCH(int, fault);
-    QFETCH(QByteArray, request);
-    QFETCH(QList<QByteArray>, replies);
-    QFETCH(QList<int>, milliseconds);
-    LinkFixture fixture;
-    if (fault >= 0)
-        fixture.keyboard.injectFault(0, {EmulatedKeyboard::Fault(fault)});
-
-    USBDriver::Receiver keptReceiver;
-    openConnection(fixture, false, [&](const USBDriver::Sender &sender, const auto &receiver) {
-        keptReceiver = receiver;
-        sender(request);
-        for (qsizetype index = 0; index < replies.size(); ++index) {
-            QCOMPARE(receiver().value_or(QByteArray()), replies[index]);
-            QCOMPARE(fixture.clock.now(), ::milliseconds(milliseconds[index]));
-        }
-    });
-
-    // Once its connection has ended, a receiver answers nothing at once.
-    QVERIFY(!keptReceiver());
-    QCOMPARE(fixture.clock.now(), ::milliseconds(milliseconds.last()));
+    QCOMPARE(m_fixture->clock.now(), 2 * milliseconds(30010));
+    QCOMPARE(m_fixture->logLines().filter("[ERROR]"),
+             (QStringList{"[ERROR] connect: communicate timeout",
+                          "[ERROR] connect: communicateInBoot timeout"}));
 }
 
 void tst_USBDriver::logOfOneExchange()
 {
-    LinkFixture fixture;
     Logger::sharedInstance().setLogLevel(LogLevel::debug);
-    USBDriver usbDriver(fixture.backend, fixture.clock);
-
-    usbDriver.seekDevice(
-        Constants::tavoVendorId, 0x15, 0x61, 0xFF60, [] {}, [](const QString &) {});
-    openConnection(fixture, false, [](const USBDriver::Sender &sender, const auto &receiver) {
-        sender(QByteArray::fromHex("021101"));
-        receiver();
-    });
+    USBDriver(m_fixture->backend, m_fixture->clock)
+        .seekDevice(
+            vendorId, 0x15, 0x61, 0xFF60, [] {}, [](const QString &) {});
+    exchangeOver(m_fixture->backend, m_fixture->clock,
+                 [](const USBDriver::Sender &sender, const USBDriver::Receiver &receiver) {
+                     sender(QByteArray::fromHex("021101"));
+                     receiver();
+                 });
     Logger::sharedInstance().setLogLevel(LogLevel::normal);
 
     const QString dump =
         "\n02 11 01" + QString(" 00").repeated(13) + '\n' + QString("00 ").repeated(15) + "00";
     QCOMPARE(
-        fixture.logLines(),
+        m_fixture->logLines(),
         (QStringList{"[DEBUG] seekDevice: Start seekKeyboard's main thread.",
                      "[DEBUG] seekDevice: Start seekKeyboard's sub thread.",
                      "[DEBUG] seekDevice: End seekKeyboard's sub thread.",
@@ -176,6 +149,103 @@ void tst_USBDriver::logOfOneExchange()
                      "[DEBUG] receiveReport: ==== Received ====", "[DEBUG] receiveReport: " + dump,
                      "[DEBUG] connect: End communicate's sub thread.",
                      "[DEBUG] connect: End communicate's main thread."}));
+}
+
+// hid_enumerate() may list other devices and every interface of the keyboard.
+void tst_USBDriver::hidapiOpensOnlyTheKeyboardInterface()
+{
+    m_calls.devices = {{"/dev/hidraw1", 0x9999, 0x15, 0xFF60, 0x61},
+                       {"/dev/hidraw2", vendorId, 0x16, 0xFF60, 0x61},
+                       {"/dev/hidraw3", vendorId, 0x15, 0xFF00, 0x01},
+                       {"/dev/hidraw4", vendorId, 0x15, 0x01, 0x06},
+                       {"/dev/hidraw5", vendorId, 0x15, 0xFF60, 0x61}};
+
+    const QString error =
+        exchangeOver(m_hidapi, m_fixture->clock, [](const auto &, const auto &) {});
+
+    QCOMPARE(error, "");
+    QCOMPARE(m_calls.openedPath, "/dev/hidraw5");
+    QCOMPARE(m_calls.closed, 1);
+}
+
+void tst_USBDriver::hidapiExchange_data()
+{
+    QTest::addColumn<int>("accessErrno"); // -1: the node opens
+    QTest::addColumn<int>("writeResult");
+    QTest::addColumn<int>("readResult");
+    QTest::addColumn<QByteArray>("reply");
+    QTest::addColumn<QString>("error");
+    QTest::addColumn<QStringList>("logged");
+
+    const QByteArray report = QByteArray::fromHex("021103").leftJustified(32, '\x01');
+    const QString permission =
+        "No permission to open the keyboard at /dev/hidraw2. Install the udev rule "
+        "packaging/70-tavo-keyboard.rules into /etc/udev/rules.d/ and plug the keyboard in again.";
+    const QString notOpened = "[ERROR] connect: Can't Open a hid manager.";
+    QTest::newRow("report ID and report written, reply read as sent")
+        << -1 << 33 << 32 << report << "" << QStringList();
+    QTest::newRow("one byte short is a failed send; read time-out")
+        << -1 << 32 << 0 << QByteArray() << "" << QStringList();
+    QTest::newRow("write and read errors")
+        << -1 << -1 << -1 << QByteArray() << ""
+        << QStringList{"[ERROR] receiveReport: ===== Received error ==== broken pipe"};
+    QTest::newRow("no permission") << EACCES << 0 << 0 << QByteArray() << permission
+                                   << QStringList{"[ERROR] open: " + permission, notOpened};
+    QTest::newRow("operation not permitted")
+        << EPERM << 0 << 0 << QByteArray() << permission
+        << QStringList{"[ERROR] open: " + permission, notOpened};
+    QTest::newRow("another failure to open")
+        << 0 << 0 << 0 << QByteArray() << "Can't Open a hid manager."
+        << QStringList{"[ERROR] open: Can't open /dev/hidraw2: broken pipe", notOpened};
+}
+
+// Each report goes out behind a report ID of 0 and must be written whole; a node the user may
+// not open is named, with the udev rule that allows it.
+void tst_USBDriver::hidapiExchange()
+{
+    QFETCH(int, accessErrno);
+    QFETCH(int, writeResult);
+    QFETCH(int, readResult);
+    QFETCH(QByteArray, reply);
+    QFETCH(QString, error);
+    QFETCH(QStringList, logged);
+    m_calls.openRefused = accessErrno >= 0;
+    m_calls.accessErrno = accessErrno;
+    m_calls.writeResult = writeResult;
+    m_calls.readResult = readResult;
+    m_calls.input = reply;
+
+    std::optional<bool> sent;
+    std::optional<QByteArray> received;
+    QCOMPARE(
+        exchangeOver(m_hidapi, m_fixture->clock,
+                     [&](const USBDriver::Sender &sender, const USBDriver::Receiver &receiver) {
+                         sent = sender(QByteArray::fromHex("021103"));
+                         received = receiver();
+                     }),
+        error);
+
+    QCOMPARE(sent.has_value(), accessErrno < 0);
+    if (sent) {
+        QCOMPARE(*sent, writeResult == 33);
+        QCOMPARE(m_calls.written, QByteArray::fromHex("00021103").leftJustified(33, '\0'));
+        QCOMPARE(m_calls.timeoutAsked, 30000);
+    }
+    QCOMPARE(received.value_or(QByteArray()), reply);
+    QCOMPARE(m_fixture->logLines().filter("[ERROR]"), logged);
+}
+
+void tst_USBDriver::udevRuleNamesTheKeyboard()
+{
+    QFile file(QStringLiteral(KEYMAP_SOURCE_DIR "/") + HidapiBackend::udevRuleName);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString rules = QString::fromUtf8(file.readAll());
+
+    for (int productId : Constants::tavoProductIds)
+        QVERIFY(rules.contains(
+            QString(R"(ATTRS{idVendor}=="%1", ATTRS{idProduct}=="%2", TAG+="uaccess")")
+                .arg(vendorId, 4, 16, QChar('0'))
+                .arg(productId, 4, 16, QChar('0'))));
 }
 
 QTEST_GUILESS_MAIN(tst_USBDriver)

@@ -226,8 +226,8 @@ QList<QByteArray> EmulatedKeyboard::answer(const QByteArray &report,
             continue;
         if (hit && fault->fault == Fault::ShortReply)
             reply.truncate(fault->shortLength);
-        if (hit && fault->fault == Fault::WrongEcho && reply.size() > 2)
-            reply[2] = char(quint8(reply[2]) + 1);
+        if (hit && fault->fault == Fault::WrongEcho && reply.size() > fault->echoByte)
+            reply[fault->echoByte] = char(quint8(reply[fault->echoByte]) + 1);
         replies.append(reply);
     }
     return replies;

@@ -31,7 +31,7 @@ public:
     {
         NoReply,
         ShortReply, // each reply is cut to a given length
-        WrongEcho,  // byte 2 of each reply is off by one
+        WrongEcho,  // one byte of each reply's echo is off by one
         LateReply,  // the replies come after the host's 30 s receive time-out
         DeviceGone, // the keyboard leaves the bus instead of taking the request
         WriteRefused,
@@ -39,13 +39,15 @@ public:
         // and, plugged in again, starts in its boot loader when its application is broken.
         PowerLoss
     };
-    // A fault of one request: which, the length of a short reply, and which reply (by index) a
-    // missing, short or wrong reply hits; -1 hits every reply. A late reply delays them all.
+    // A fault of one request: which, the length of a short reply, which reply (by index) a
+    // missing, short or wrong reply hits (-1 hits every reply), and the byte a wrong echo
+    // changes. A late reply delays them all.
     struct FaultSpec
     {
         Fault fault = Fault::NoReply;
         int shortLength = 2;
         int reply = -1;
+        int echoByte = 2;
     };
     struct RecordedReport
     {
