@@ -312,9 +312,9 @@ std::shared_ptr<KeyboardDataEntity> TAVODriver::command02GetKeyboardInformation(
                                                 RunningFirmwareState::app);
 }
 
-std::optional<QList<QByteArray>> TAVODriver::readGesturePads(const CommandExchange &exchange)
+std::optional<QList<quint8>> TAVODriver::readGesturePads(const CommandExchange &exchange, int byte)
 {
-    QList<QByteArray> replies;
+    QList<quint8> values;
     for (int pad = 0; pad < padCount; ++pad) {
         // Built 32 bytes long from the start, so its success line lists all 32.
         QByteArray request(USBDriver::normalReportSize, '\0');
@@ -326,31 +326,25 @@ std::optional<QList<QByteArray>> TAVODriver::readGesturePads(const CommandExchan
              CommandExchange::requestList(request) + " ok"});
         if (!reply)
             return std::nullopt;
-        replies.append(*reply);
+        values.append(quint8(reply->at(byte)));
     }
-    return replies;
+    return values;
 }
 
 std::optional<QList<bool>> TAVODriver::command02GetGesturePadInformation()
 {
-    const std::optional<QList<QByteArray>> replies = readGesturePads(COMMAND_EXCHANGE);
-    if (!replies)
+    const std::optional<QList<quint8>> values = readGesturePads(COMMAND_EXCHANGE, 9);
+    if (!values)
         return std::nullopt;
     QList<bool> pads;
-    for (const QByteArray &reply : *replies)
-        pads.append(reply[9] != 0);
+    for (quint8 value : *values)
+        pads.append(value != 0);
     return pads;
 }
 
 std::optional<QList<quint8>> TAVODriver::command02GetGesturePadCurrentInformation()
 {
-    const std::optional<QList<QByteArray>> replies = readGesturePads(COMMAND_EXCHANGE);
-    if (!replies)
-        return std::nullopt;
-    QList<quint8> pads;
-    for (const QByteArray &reply : *replies)
-        pads.append(quint8(reply[12]));
-    return pads;
+    return readGesturePads(COMMAND_EXCHANGE, 12);
 }
 
 bool TAVODriver::commad03SetGesturePadInformation(const QList<bool> &gesturePads,

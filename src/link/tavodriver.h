@@ -153,7 +153,8 @@ private:
                         const USBDriver::OnError &onError);
     void installConnection(const USBDriver::Sender &sender, const USBDriver::Receiver &receiver);
     CommandExchange commandExchange(const char *file, const char *function, int line) const;
-    std::optional<QList<QByteArray>> readGesturePads(const CommandExchange &exchange);
+    // The given byte of each pad's reply, which holds 13 bytes at least.
+    std::optional<QList<quint8>> readGesturePads(const CommandExchange &exchange, int byte);
 
     void readInNormalMode(const KeyboardCallback &onSuccess, const ErrorCallback &onError);
     void readInBootMode(const KeyboardCallback &onSuccess, const ErrorCallback &onError);
