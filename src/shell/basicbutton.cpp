@@ -41,21 +41,21 @@ QSize BasicButton::sizeHint() const
 
 void BasicButton::updateLayer()
 {
-    const auto colors = ShellLook::basicButton();
+    const BasicButtonConfig &colors = ShellLook::buttons().basicButton;
     m_look.cornerRadius = ShellLook::basicButtonCornerRadius();
     m_look.background = m_mouseExistBackground;
-    m_look.border = colors.normalBorderColor;
-    m_look.titleColor = colors.normalTextColor;
+    m_look.border = colors.normalBorderColor();
+    m_look.titleColor = colors.normalTextColor();
     QPixmap image = m_enabledImage;
     if (!isEnabled()) {
         image = m_disabledImage;
     } else if (m_mouseIsInside && m_mouseIsDown) {
-        m_look.background = colors.selectedBackground;
-        m_look.border = colors.selectedBorderColor;
-        m_look.titleColor = colors.selectedTextColor;
+        m_look.background = colors.selectedBackground();
+        m_look.border = colors.selectedBorderColor();
+        m_look.titleColor = colors.selectedTextColor();
         image = m_clickedImage;
     } else if (m_mouseIsInside) {
-        m_look.border = colors.mouseOverBorderColor;
+        m_look.border = colors.mouseOverBorderColor();
     }
     // An image that is not set leaves the one shown in place.
     if (!image.isNull())

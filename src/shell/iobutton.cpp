@@ -9,7 +9,7 @@ IOButton::IOButton(QWidget *parent)
     : QAbstractButton(parent)
 {
     setFocusPolicy(Qt::NoFocus);
-    m_look.titleColor = ShellLook::iOButton().enable;
+    m_look.titleColor = ShellLook::buttons().iOButton.enable();
 }
 
 void IOButton::setIsEnabled(bool isEnabled)
@@ -17,8 +17,8 @@ void IOButton::setIsEnabled(bool isEnabled)
     setEnabled(isEnabled);
     if (!m_look.image.isNull())
         m_look.image = isEnabled ? m_enabledImage : m_disabledImage;
-    const auto tints = ShellLook::iOButton();
-    m_look.titleColor = isEnabled ? tints.enable : tints.unEnable;
+    const IOButtonConfig &tints = ShellLook::buttons().iOButton;
+    m_look.titleColor = isEnabled ? tints.enable() : tints.unEnable();
     update();
 }
 
@@ -30,7 +30,7 @@ QSize IOButton::sizeHint() const
 
 void IOButton::updateLayer()
 {
-    const auto tints = ShellLook::iOButton();
+    const IOButtonConfig &tints = ShellLook::buttons().iOButton;
     m_look.borderWidth = m_border;
     m_look.cornerRadius = 3.0;
     if (!isEnabled()) {
@@ -41,12 +41,12 @@ void IOButton::updateLayer()
         m_look.background = m_clickedBackground;
         m_look.border = m_clickedBorder;
         m_look.image = m_clickedImage;
-        m_look.titleColor = tints.click;
+        m_look.titleColor = tints.click();
     } else {
         m_look.background = m_isMouseOver ? m_mouseOverBackground : m_normalBackground;
         m_look.border = m_isMouseOver ? m_mouseOverBorder : m_normalBorder;
         m_look.image = m_enabledImage;
-        m_look.titleColor = tints.enable;
+        m_look.titleColor = tints.enable();
     }
     update();
 }

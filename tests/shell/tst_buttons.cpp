@@ -89,16 +89,16 @@ void tst_Buttons::basicButtonLooks_data()
     QTest::addColumn<QColor>("background");
     QTest::addColumn<QColor>("border");
     QTest::addColumn<QColor>("image");
-    const auto colors = ShellLook::basicButton();
-    const QColor normal = ShellLook::navigationButtonSetColor();
-    QTest::newRow("disabled") << false << true << false << normal << colors.normalBorderColor
+    const BasicButtonConfig &colors = ShellLook::buttons().basicButton;
+    const QColor normal = ShellLook::buttons().navigationButton.setColor();
+    QTest::newRow("disabled") << false << true << false << normal << colors.normalBorderColor()
                               << QColor(Qt::gray);
     QTest::newRow("mouse outside")
-        << true << false << false << normal << colors.normalBorderColor << QColor(Qt::green);
-    QTest::newRow("mouse over") << true << true << false << normal << colors.mouseOverBorderColor
+        << true << false << false << normal << colors.normalBorderColor() << QColor(Qt::green);
+    QTest::newRow("mouse over") << true << true << false << normal << colors.mouseOverBorderColor()
                                 << QColor(Qt::green);
-    QTest::newRow("pressed") << true << true << true << colors.selectedBackground
-                             << colors.selectedBorderColor << QColor(Qt::blue);
+    QTest::newRow("pressed") << true << true << true << colors.selectedBackground()
+                             << colors.selectedBorderColor() << QColor(Qt::blue);
 }
 
 void tst_Buttons::basicButtonLooks()
@@ -213,8 +213,9 @@ void tst_Buttons::writeButtonReachesItsPage()
     QTest::mouseRelease(button, Qt::LeftButton, {},
                         leftBeforeRelease ? QPoint(200, 5) : QPoint(5, 5));
     QCOMPARE(page.writes, writes);
-    QCOMPARE(button->look().background, enabled ? ShellLook::writeButton().normalBackground
-                                                : ShellLook::writeButton().disabledBackground);
+    QCOMPARE(button->look().background,
+             enabled ? ShellLook::buttons().writeButton.normalBackground()
+                     : ShellLook::buttons().writeButton.disabledBackground());
 }
 
 void tst_Buttons::fnButtonBar_data()
@@ -224,17 +225,18 @@ void tst_Buttons::fnButtonBar_data()
     QTest::addColumn<bool>("inside");
     QTest::addColumn<QColor>("bar");
     QTest::addColumn<QColor>("background");
-    const auto colors = ShellLook::fnButton();
+    const FnButtonConfig &colors = ShellLook::buttons().fnButton;
     const QColor own(Qt::darkCyan);
     QTest::newRow("selected, assign palettes")
-        << true << true << false << colors.selectedBottomColorInAssign << own;
+        << true << true << false << colors.selectedBottomColorInAssign() << own;
     QTest::newRow("selected, keyboard")
-        << false << true << true << colors.selectedBottomColorInOther << own;
+        << false << true << true << colors.selectedBottomColorInOther() << own;
     QTest::newRow("hovered, assign palettes")
-        << true << false << true << colors.mouseOverBottomColor << colors.mouseOverColorInAssign;
-    QTest::newRow("hovered, keyboard")
-        << false << false << true << colors.mouseOverBottomColor << colors.mouseOverColorInOther;
-    QTest::newRow("plain") << false << false << false << colors.unSelectedBottomColor << own;
+        << true << false << true << colors.mouseOverBottomColor()
+        << colors.mouseOverColorInAssign();
+    QTest::newRow("hovered, keyboard") << false << false << true << colors.mouseOverBottomColor()
+                                       << colors.mouseOverColorInOther();
+    QTest::newRow("plain") << false << false << false << colors.unSelectedBottomColor() << own;
 }
 
 void tst_Buttons::fnButtonBar()

@@ -336,7 +336,8 @@ void tst_Messages::tabMovesFocusAmongShownButtons()
     QCOMPARE(m_window->focusWidget(), controls.btn3());
     QVERIFY(controls.btn3()->isFirstResponseButton());
     QVERIFY(!controls.btn1()->isFirstResponseButton());
-    QCOMPARE(controls.btn3()->look().background, ShellLook::msgButton().mouseOverBackground);
+    QCOMPARE(controls.btn3()->look().background,
+             ShellLook::buttons().msgButton.mouseOverBackground());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QCOMPARE(m_window->focusWidget(), controls.btn2());
 
