@@ -5,12 +5,10 @@
 #include <QCursor>
 #include <QEnterEvent>
 #include <QMouseEvent>
-#include <QPainter>
 
 BasicButton::BasicButton(QWidget *parent)
-    : QAbstractButton(parent)
+    : StyledButton(parent)
 {
-    setFocusPolicy(Qt::NoFocus);
     setMouseTracking(true);
     m_look.borderWidth = 2.0;
 }
@@ -31,12 +29,6 @@ void BasicButton::setClickedImage(const QPixmap &image)
 {
     m_clickedImage = image;
     updateLayer();
-}
-
-QSize BasicButton::sizeHint() const
-{
-    const QSize title = fontMetrics().size(Qt::TextSingleLine, text());
-    return (title + QSize(32, 16)).expandedTo(m_enabledImage.deviceIndependentSize().toSize());
 }
 
 void BasicButton::updateLayer()
@@ -61,24 +53,6 @@ void BasicButton::updateLayer()
     if (!image.isNull())
         m_look.image = image;
     update();
-}
-
-bool BasicButton::event(QEvent *event)
-{
-    if (event->type() == QEvent::Polish && !m_isStyled) {
-        m_isStyled = true;
-        setButtonStyle();
-        updateLayer();
-    } else if (event->type() == QEvent::EnabledChange) {
-        updateLayer();
-    }
-    return QAbstractButton::event(event);
-}
-
-void BasicButton::paintEvent(QPaintEvent *)
-{
-    QPainter painter(this);
-    m_look.paint(painter, rect(), text());
 }
 
 void BasicButton::enterEvent(QEnterEvent *)
@@ -117,13 +91,13 @@ void BasicButton::mouseReleaseEvent(QMouseEvent *event)
 
 void BasicButton::moveEvent(QMoveEvent *event)
 {
-    QAbstractButton::moveEvent(event);
+    StyledButton::moveEvent(event);
     followMouse();
 }
 
 void BasicButton::resizeEvent(QResizeEvent *event)
 {
-    QAbstractButton::resizeEvent(event);
+    StyledButton::resizeEvent(event);
     followMouse();
 }
 

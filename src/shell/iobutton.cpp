@@ -3,12 +3,10 @@
 #include "shelllook.h"
 
 #include <QMouseEvent>
-#include <QPainter>
 
 IOButton::IOButton(QWidget *parent)
-    : QAbstractButton(parent)
+    : StyledButton(parent)
 {
-    setFocusPolicy(Qt::NoFocus);
     m_look.titleColor = ShellLook::buttons().iOButton.enable();
 }
 
@@ -20,12 +18,6 @@ void IOButton::setIsEnabled(bool isEnabled)
     const IOButtonConfig &tints = ShellLook::buttons().iOButton;
     m_look.titleColor = isEnabled ? tints.enable() : tints.unEnable();
     update();
-}
-
-QSize IOButton::sizeHint() const
-{
-    const QSize text = fontMetrics().size(Qt::TextSingleLine, this->text());
-    return (text + QSize(32, 16)).expandedTo(m_enabledImage.deviceIndependentSize().toSize());
 }
 
 void IOButton::updateLayer()
@@ -49,24 +41,6 @@ void IOButton::updateLayer()
         m_look.titleColor = tints.enable();
     }
     update();
-}
-
-bool IOButton::event(QEvent *event)
-{
-    if (event->type() == QEvent::Polish && !m_isStyled) {
-        m_isStyled = true;
-        setButtonStyle();
-        updateLayer();
-    } else if (event->type() == QEvent::EnabledChange) {
-        updateLayer();
-    }
-    return QAbstractButton::event(event);
-}
-
-void IOButton::paintEvent(QPaintEvent *)
-{
-    QPainter painter(this);
-    m_look.paint(painter, rect(), text());
 }
 
 void IOButton::enterEvent(QEnterEvent *)
