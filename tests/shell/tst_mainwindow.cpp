@@ -1,5 +1,4 @@
 #include "appdelegate.h"
-#include "closeguard.h"
 #include "editmenuevent.h"
 #include "firmuppageinterface.h"
 #include "keymappageinterface.h"
@@ -8,14 +7,18 @@
 #include "messagemodalfactory.h"
 #include "navigationbutton.h"
 #include "notificationhub.h"
+#include "overlaytracker.h"
 #include "pagefactory.h"
+#include "progressicon.h"
 #include "progresspageviewcontroller.h"
 #include "stack.h"
 #include "startpageinterface.h"
 #include "windowplacement.h"
 
 #include <QLabel>
+#include <QPushButton>
 #include <QTest>
+#include <QVariantAnimation>
 
 #include <memory>
 
@@ -31,7 +34,9 @@ class FakePage : public Interface
 public:
     explicit FakePage(QString name)
         : m_name(std::move(name))
-    {}
+    {
+        events << "make " + m_name;
+    }
 
     void changeMenuStatusAndUpdateMenu(bool isEnable) override
     {
@@ -41,13 +46,11 @@ public:
     void viewDidDisappear() override { events << m_name + ".disappear"; }
 
     QString handedOver;
-    QString seenWhenLoading;
     ProgressPageViewController progressPage;
 
 protected:
     QWidget *loadView() override
     {
-        seenWhenLoading = handedOver;
         events << m_name + ".load(" + handedOver + ")";
         auto *view = new QLabel(m_name);
         progressPage.attach(view);
@@ -76,6 +79,7 @@ public:
     ProgressPageViewController *progressPageViewController() override { return &progressPage; }
 };
 
+// Its return button asks (message 1003 in the real page) before it lets a swap run.
 class FakeKeymapPage : public FakePage<KeymapPageInterface>
 {
 public:
@@ -102,25 +106,24 @@ class FakePages : public PageFactory
 public:
     std::unique_ptr<StartPageInterface> makeStartPage(MainWindowController *) override
     {
-        events << "make start";
         return std::make_unique<FakeStartPage>();
     }
     std::unique_ptr<KeymapPageInterface> makeKeymapPage(MainWindowController *) override
     {
-        events << "make keymap";
         return std::make_unique<FakeKeymapPage>();
     }
     std::unique_ptr<FirmupPageInterface> makeFirmupPage(MainWindowController *) override
     {
-        events << "make firmup";
         return std::make_unique<FakeFirmupPage>();
     }
 };
 
+const WillSwap swapAtOnce = [](const SwapContinuation &swap) { swap(); };
+
 } // namespace
 
 // The main window: its placement, the page swap and the order in which a page gets its data and
-// its view, the close guard, and the progress page of the update check.
+// its view, the close guard, and the progress page a page lays over itself.
 class tst_MainWindow : public QObject
 {
     Q_OBJECT
@@ -128,20 +131,19 @@ class tst_MainWindow : public QObject
 private slots:
     void placement_data();
     void placement();
-    void closeGuard_data();
-    void closeGuard();
     void init();
     void cleanup();
     void windowDidLoadPreparesThePages();
     void swapHandsDataOverBeforeTheViewLoads();
     void swapWaitsForTheWillSwap();
-    void swapToTheCurrentPageDoesNothing();
     void closing_data();
     void closing();
-    void progressPageOfTheCurrentPage();
+    void progressPageCoversThePage();
+    void progressIconGoesOnTurning();
 
 private:
     FakeKeymapPage *keymapPage() const;
+    FakeStartPage *startPage() const;
 
     std::unique_ptr<AppDelegate> m_delegate;
     FakePages m_pages;
@@ -157,13 +159,13 @@ void tst_MainWindow::placement_data()
     QTest::addColumn<bool>("horizontal");
     QTest::addColumn<bool>("vertical");
     QTest::newRow("wide and low screen")
-        << QRect(0, 25, 1440, 900) << QSize() << QRect(40, 25, 1360, 900) << false << true;
+        << QRect(0, 25, 1440, 900) << QSize(0, 0) << QRect(40, 25, 1360, 900) << false << true;
     QTest::newRow("exactly the page")
-        << QRect(0, 0, 1360, 1000) << QSize() << QRect(0, 0, 1360, 1000) << false << false;
+        << QRect(0, 0, 1360, 1000) << QSize(0, 0) << QRect(0, 0, 1360, 1000) << false << false;
     QTest::newRow("large screen, centred")
-        << QRect(0, 0, 1920, 1200) << QSize() << QRect(280, 100, 1360, 1000) << false << false;
-    QTest::newRow("small screen") << QRect(10, 20, 1024, 768) << QSize() << QRect(10, 20, 1024, 768)
-                                  << true << true;
+        << QRect(0, 0, 1920, 1200) << QSize(0, 0) << QRect(280, 100, 1360, 1000) << false << false;
+    QTest::newRow("small screen") << QRect(10, 20, 1024, 768) << QSize(0, 0)
+                                  << QRect(10, 20, 1024, 768) << true << true;
     QTest::newRow("menu bar and title counted")
         << QRect(0, 0, 1920, 1080) << QSize(0, 60) << QRect(280, 10, 1360, 1060) << false << false;
     QTest::newRow("menu bar makes it low")
@@ -177,40 +179,10 @@ void tst_MainWindow::placement()
     QFETCH(QRect, frame);
     QFETCH(bool, horizontal);
     QFETCH(bool, vertical);
-    const auto placement =
-        WindowPlacement::place(available, chrome.isValid() ? chrome : QSize(0, 0));
+    const auto placement = WindowPlacement::place(available, chrome);
     QCOMPARE(placement.frame, frame);
     QCOMPARE(placement.isShowHorizontalScroll, horizontal);
     QCOMPARE(placement.isShowVerticalScroll, vertical);
-}
-
-void tst_MainWindow::closeGuard_data()
-{
-    QTest::addColumn<CloseGuard::State>("state");
-    QTest::addColumn<CloseGuard::Decision>("decision");
-    using Decision = CloseGuard::Decision;
-    QTest::newRow("start page") << CloseGuard::State{} << Decision::close;
-    QTest::newRow("keymap page without edits")
-        << CloseGuard::State{false, false, false, true, false} << Decision::close;
-    QTest::newRow("keymap page with edits")
-        << CloseGuard::State{false, false, false, true, true} << Decision::askToDiscardEdits;
-    QTest::newRow("edits on another page do not count")
-        << CloseGuard::State{false, false, false, false, true} << Decision::close;
-    QTest::newRow("message up") << CloseGuard::State{true, false, false, false, false}
-                                << Decision::refuse;
-    QTest::newRow("message up over edits")
-        << CloseGuard::State{true, false, false, true, true} << Decision::refuse;
-    QTest::newRow("first load not finished")
-        << CloseGuard::State{false, true, false, false, false} << Decision::refuse;
-    QTest::newRow("keyboard operation")
-        << CloseGuard::State{false, false, true, true, true} << Decision::refuse;
-}
-
-void tst_MainWindow::closeGuard()
-{
-    QFETCH(CloseGuard::State, state);
-    QFETCH(CloseGuard::Decision, decision);
-    QCOMPARE(CloseGuard::decide(state), decision);
 }
 
 void tst_MainWindow::init()
@@ -236,6 +208,11 @@ void tst_MainWindow::cleanup()
 FakeKeymapPage *tst_MainWindow::keymapPage() const
 {
     return static_cast<FakeKeymapPage *>(m_controller->keymapPageViewController());
+}
+
+FakeStartPage *tst_MainWindow::startPage() const
+{
+    return static_cast<FakeStartPage *>(m_controller->startPageViewController());
 }
 
 void tst_MainWindow::windowDidLoadPreparesThePages()
@@ -273,7 +250,6 @@ void tst_MainWindow::swapHandsDataOverBeforeTheViewLoads()
     const QStringList expected{"start.disappear", "didSwap", "keymap.load(keyboard)",
                                "keymap.appear"};
     QCOMPARE(events, expected);
-    QCOMPARE(keymapPage()->seenWhenLoading, QString("keyboard"));
     QCOMPARE(button.swapDestination(), keymapPage());
     QCOMPARE(m_controller->currentPageViewController(), keymapPage());
     QVERIFY(keymapPage()->isNeedScroll());
@@ -282,7 +258,7 @@ void tst_MainWindow::swapHandsDataOverBeforeTheViewLoads()
 
     // A later visit hands data over to the loaded page before it appears again.
     PageViewController *destination = nullptr;
-    m_controller->showStartPage(destination, [](const SwapContinuation &swap) { swap(); }, {});
+    m_controller->showStartPage(destination, swapAtOnce, {});
     events.clear();
     button.swap();
     QCOMPARE(events, (QStringList{"start.disappear", "didSwap", "keymap.appear"}));
@@ -290,27 +266,22 @@ void tst_MainWindow::swapHandsDataOverBeforeTheViewLoads()
 
 void tst_MainWindow::swapWaitsForTheWillSwap()
 {
-    SwapContinuation later;
+    // A swap to the page shown does nothing.
+    events.clear();
+    const DidSwap didSwap = [](PageViewController *) { events << "didSwap"; };
     PageViewController *destination = nullptr;
+    m_controller->showStartPage(destination, swapAtOnce, didSwap);
+    QCOMPARE(events, QStringList());
+    QVERIFY(m_controller->startPageViewController()->view()->isVisible());
+
+    SwapContinuation later;
     m_controller->showFirmupPage(
-        destination, [&](const SwapContinuation &swap) { later = swap; },
-        [](PageViewController *) { events << "didSwap"; });
+        destination, [&](const SwapContinuation &swap) { later = swap; }, didSwap);
     QCOMPARE(m_controller->currentPageViewController(), m_controller->startPageViewController());
     QVERIFY(!events.contains("didSwap"));
     later();
     QCOMPARE(m_controller->currentPageViewController(), m_controller->firmupPageViewController());
     QVERIFY(events.contains("didSwap"));
-}
-
-void tst_MainWindow::swapToTheCurrentPageDoesNothing()
-{
-    events.clear();
-    PageViewController *destination = nullptr;
-    m_controller->showStartPage(
-        destination, [](const SwapContinuation &swap) { swap(); },
-        [](PageViewController *) { events << "didSwap"; });
-    QCOMPARE(events, QStringList());
-    QVERIFY(m_controller->startPageViewController()->view()->isVisible());
 }
 
 void tst_MainWindow::closing_data()
@@ -323,7 +294,8 @@ void tst_MainWindow::closing_data()
     QTest::newRow("start page") << false << false << "" << true << false;
     QTest::newRow("keymap page without edits") << true << false << "" << true << false;
     QTest::newRow("keymap page with edits") << true << true << "" << false << true;
-    QTest::newRow("message up") << false << false << "message" << false << false;
+    QTest::newRow("edits on another page do not count") << false << true << "" << true << false;
+    QTest::newRow("message up over edits") << true << true << "message" << false << false;
     QTest::newRow("progress page up") << true << true << "progress" << false << false;
     QTest::newRow("keyboard operation") << false << false << "keyboard" << false << false;
     QTest::newRow("first load running") << false << false << "first load" << false << false;
@@ -336,10 +308,9 @@ void tst_MainWindow::closing()
     QFETCH(QString, upMeanwhile);
     QFETCH(bool, closes);
     QFETCH(bool, asks);
-    if (onKeymapPage) {
-        PageViewController *destination = nullptr;
-        m_controller->showKeymapPage(destination, [](const SwapContinuation &swap) { swap(); }, {});
-    }
+    PageViewController *destination = nullptr;
+    if (onKeymapPage)
+        m_controller->showKeymapPage(destination, swapAtOnce, {});
     if (withEdits)
         keymapPage()->history.push({std::make_shared<HistoryDataEntity>()});
     if (upMeanwhile == "message")
@@ -360,20 +331,59 @@ void tst_MainWindow::closing()
     QCOMPARE(keymapPage()->terminateFlag(), asks);
 }
 
-void tst_MainWindow::progressPageOfTheCurrentPage()
+void tst_MainWindow::progressPageCoversThePage()
 {
-    auto *start = static_cast<FakeStartPage *>(m_controller->startPageViewController());
-    m_controller->setProgressPageViewController(start->GetProgressPageViewController());
-    start->setIsShowAlert(true);
-    m_controller->showProgressPageView();
-    QVERIFY(start->progressPage.isShown());
-    QVERIFY(!m_controller->windowShouldClose());
-    events.clear();
-    m_controller->hideProgressPageView();
-    QVERIFY(!start->progressPage.isShown());
-    QVERIFY(!start->isShowAlert());
-    QCOMPARE(events, QStringList{"start.menus(1)"});
-    QVERIFY(m_controller->windowShouldClose());
+    QWidget *page = startPage()->view();
+    ProgressPageViewController &progress = startPage()->progressPage;
+    auto *button = new QPushButton(QStringLiteral("write"), page);
+    button->show();
+    int clicks = 0;
+    connect(button, &QPushButton::clicked, this, [&] { ++clicks; });
+    QVERIFY(!progress.view()->isVisible());
+    QVERIFY(!OverlayTracker::sharedInstance().isAnyShown());
+
+    progress.show("Writing", "Do not unplug", "42%");
+    QVERIFY(progress.isShown());
+    QCOMPARE(progress.view()->mainMessageTextField()->text(), QString("Writing"));
+    QCOMPARE(progress.view()->subMessageTextField()->text(), QString("Do not unplug"));
+    QCOMPARE(progress.view()->percentMessageTextField()->text(), QString("42%"));
+    QVERIFY(OverlayTracker::sharedInstance().isAnyShown());
+    for (const QSize size : {QSize(700, 500), QSize(300, 200)}) {
+        m_controller->window()->resize(size);
+        QTRY_COMPARE(progress.view()->geometry(), page->rect());
+    }
+    QTest::mouseClick(button, Qt::LeftButton);
+    QTest::mouseClick(progress.view(), Qt::LeftButton, {}, button->geometry().center());
+    QCOMPARE(clicks, 0);
+
+    progress.hide();
+    QVERIFY(!progress.view()->isVisible());
+    QVERIFY(!OverlayTracker::sharedInstance().isAnyShown());
+    QTest::mouseClick(button, Qt::LeftButton);
+    QCOMPARE(clicks, 1);
+}
+
+void tst_MainWindow::progressIconGoesOnTurning()
+{
+    ProgressPageViewController &progress = startPage()->progressPage;
+    progress.show("Reading", "", "1%");
+    progress.show("Reading", "", "2%");
+    QCOMPARE(progress.view()->percentMessageTextField()->text(), QString("2%"));
+    ProgressIcon *icon = progress.view()->progressIconView();
+    QTRY_VERIFY(icon->rotation() > 10.0);
+    progress.hide();
+    const qreal angle = icon->rotation();
+    progress.show("Reading", "", "");
+    QTest::qWait(50);
+    const qreal later = icon->rotation();
+    // Going on from where it was, not from 0 (unless it just completed a turn).
+    QVERIFY2(later >= angle || later + 360.0 - angle < 120.0,
+             qPrintable(QStringLiteral("%1 then %2").arg(angle).arg(later)));
+    // One endless animation, however often the page was shown.
+    const auto animations = progress.findChildren<QVariantAnimation *>();
+    QCOMPARE(animations.size(), 1);
+    QCOMPARE(animations.first()->state(), QAbstractAnimation::Running);
+    QCOMPARE(animations.first()->loopCount(), -1);
 }
 
 QTEST_MAIN(tst_MainWindow)
