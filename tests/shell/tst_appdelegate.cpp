@@ -1,5 +1,4 @@
 #include "appdelegate.h"
-#include "commandline.h"
 #include "constants.h"
 #include "localtime.h"
 #include "msgmaskview.h"
@@ -9,7 +8,6 @@
 #include <QAction>
 #include <QFile>
 #include <QMainWindow>
-#include <QMenuBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -21,8 +19,9 @@ using FlagGetter = bool (AppDelegate::*)() const;
 Q_DECLARE_METATYPE(FlagSetter)
 Q_DECLARE_METATYPE(FlagGetter)
 
-// The application delegate: launch, the single instance, the menu flags that switch their
-// entries (and shortcuts) at once, and the event each command posts.
+// The application delegate: launch, the single instance, the menu entries that their flags
+// switch at once (shortcuts with them), the event and log line of each command, and the menus
+// that are off while an overlay is up.
 class tst_AppDelegate : public QObject
 {
     Q_OBJECT
@@ -30,20 +29,14 @@ class tst_AppDelegate : public QObject
 private slots:
     void init();
     void cleanup();
-    void initialState_data();
-    void initialState();
-    void flagSwitchesItsEntry_data();
-    void flagSwitchesItsEntry();
-    void submenuEntries();
+    void menuEntries_data();
+    void menuEntries();
     void everythingOffWhileAnOverlayIsUp();
-    void commandPostsItsEvent_data();
-    void commandPostsItsEvent();
-    void disabledShortcutDoesNothing();
     void launch_data();
     void launch();
 
 private:
-    QAction *action(const char *name) const;
+    QAction *action(const QString &name) const;
     QString logText() const;
 
     std::unique_ptr<QTemporaryDir> m_logs;
@@ -75,9 +68,9 @@ void tst_AppDelegate::cleanup()
     Constants::setLogDirectoryForTesting({});
 }
 
-QAction *tst_AppDelegate::action(const char *name) const
+QAction *tst_AppDelegate::action(const QString &name) const
 {
-    return m_delegate->findChild<QAction *>(QLatin1String(name));
+    return m_delegate->findChild<QAction *>(name);
 }
 
 QString tst_AppDelegate::logText() const
@@ -86,96 +79,109 @@ QString tst_AppDelegate::logText() const
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
-void tst_AppDelegate::initialState_data()
+void tst_AppDelegate::menuEntries_data()
 {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<bool>("enabled");
-    QTest::newRow("Undo") << "onClickUndoMenu" << false;
-    QTest::newRow("Open") << "onClickedOpenMenu" << false;
-    QTest::newRow("Rollback") << "onClickedRollbackMenu" << false;
-    QTest::newRow("current profile to factory") << "onClickedCurrentProfileToFactoryMenu" << false;
-    QTest::newRow("all profiles to factory") << "onClickedAllProfilesToFactoryMenu" << false;
-    QTest::newRow("Check for updates") << "onClickedCheckUpdatesMenu" << true;
-    QTest::newRow("Close") << "onClickedCloseMenu" << true;
-    QTest::newRow("About") << "onClickedAboutMenu" << true;
-}
-
-void tst_AppDelegate::initialState()
-{
-    QFETCH(QString, name);
-    QFETCH(bool, enabled);
-    QCOMPARE(action(qPrintable(name))->isEnabled(), enabled);
-}
-
-void tst_AppDelegate::flagSwitchesItsEntry_data()
-{
+    QTest::addColumn<bool>("initially");
     QTest::addColumn<FlagSetter>("setter");
     QTest::addColumn<FlagGetter>("getter");
-    QTest::addColumn<QString>("name");
-    QTest::newRow("Undo") << &AppDelegate::setEnableUndoMenuItem << &AppDelegate::enableUndoMenuItem
-                          << "onClickUndoMenu";
-    QTest::newRow("Open") << &AppDelegate::setEnableOpenMenuItem << &AppDelegate::enableOpenMenuItem
-                          << "onClickedOpenMenu";
-    QTest::newRow("Rollback") << &AppDelegate::setEnableRollbackMenuItem
-                              << &AppDelegate::enableRollbackMenuItem << "onClickedRollbackMenu";
-    QTest::newRow("current profile to factory")
-        << &AppDelegate::setEnableCurrentProfileToFactoryMenuItem
-        << &AppDelegate::enableCurrentProfileToFactoryMenuItem
-        << "onClickedCurrentProfileToFactoryMenu";
-    QTest::newRow("all profiles to factory")
-        << &AppDelegate::setEnableAllProfilesToFactoryMenuItem
-        << &AppDelegate::enableAllProfilesToFactoryMenuItem << "onClickedAllProfilesToFactoryMenu";
-    QTest::newRow("Check for updates")
-        << &AppDelegate::setEnableCheckUpdatesMenuItem << &AppDelegate::enableCheckUpdatesMenuItem
-        << "onClickedCheckUpdatesMenu";
-    QTest::newRow("Close") << &AppDelegate::setEnableCloseMenuItem
-                           << &AppDelegate::enableCloseMenuItem << "onClickedCloseMenu";
-    QTest::newRow("About") << &AppDelegate::setEnableAboutMenuItem
-                           << &AppDelegate::enableAboutMenuItem << "onClickedAboutMenu";
+    QTest::addColumn<QString>("alsoSwitched");
+    QTest::addColumn<QKeySequence>("shortcut");
+    QTest::addColumn<QString>("logMessage");
+    QTest::addColumn<QByteArray>("signal");
+    using A = AppDelegate;
+    // Rows are named after the entry's action; the two save entries share one switch.
+    auto add = [](const char *name, bool initially, FlagSetter setter, FlagGetter getter,
+                  const char *alsoSwitched, QKeySequence shortcut, const char *log,
+                  const char *signal) {
+        QTest::newRow(name) << initially << setter << getter << QString(alsoSwitched) << shortcut
+                            << QString(log) << QByteArray(signal);
+    };
+    add("onClickUndoMenu", false, &A::setEnableUndoMenuItem, &A::enableUndoMenuItem, "",
+        QKeySequence::Undo, "onClickUndoMenu", SIGNAL(clickUndoMenuEvent()));
+    add("onClickedOpenMenu", false, &A::setEnableOpenMenuItem, &A::enableOpenMenuItem, "",
+        QKeySequence::Open, "onClickedOpenMenu", SIGNAL(clickOpenConfigFileMenuEvent()));
+    add("onClickSaveCurrentProfileMenu", false, &A::setSaveMenuItemEnabled, nullptr,
+        "onClickSaveAllProfileMenu", QKeySequence::Save, "onClickedSaveCurrentMenu",
+        SIGNAL(clickSaveCurrentConfigFileMenuEvent()));
+    add("onClickSaveAllProfileMenu", false, &A::setSaveMenuItemEnabled, nullptr,
+        "onClickSaveCurrentProfileMenu", QKeySequence::SaveAs, "onClickedSaveAllMenu",
+        SIGNAL(clickSaveAllConfigFileMenuEvent()));
+    add("onClickedRollbackMenu", false, &A::setEnableRollbackMenuItem, &A::enableRollbackMenuItem,
+        "", {}, "onClickedRollbackMenu", SIGNAL(clickRollbackMenuEvent()));
+    add("onClickedCurrentProfileToFactoryMenu", false, &A::setEnableCurrentProfileToFactoryMenuItem,
+        &A::enableCurrentProfileToFactoryMenuItem, "", {}, "onClickedCurrentProfileToFactoryMenu",
+        SIGNAL(clickedCurrentProfileToFactoryMenuEvent()));
+    add("onClickedAllProfilesToFactoryMenu", false, &A::setEnableAllProfilesToFactoryMenuItem,
+        &A::enableAllProfilesToFactoryMenuItem, "", {}, "onClickedAllProfilesToFactoryMenu",
+        SIGNAL(clickedAllProfilesToFactoryMenuEvent()));
+    add("onClickedCheckUpdatesMenu", true, &A::setEnableCheckUpdatesMenuItem,
+        &A::enableCheckUpdatesMenuItem, "", {}, "onClickedCheckUpdatesMenu",
+        SIGNAL(clickCheckUpdatesMenuEvent()));
+    add("onClickedCloseMenu", true, &A::setEnableCloseMenuItem, &A::enableCloseMenuItem, "",
+        QKeySequence::Close, "onClickedCloseMenu", SIGNAL(clickCloseMenuEvent()));
+    // About opens its own box and posts nothing.
+    add("onClickedAboutMenu", true, &A::setEnableAboutMenuItem, &A::enableAboutMenuItem, "", {},
+        "onClickedAboutMenu", "");
 }
 
-void tst_AppDelegate::flagSwitchesItsEntry()
+void tst_AppDelegate::menuEntries()
 {
+    QFETCH(bool, initially);
     QFETCH(FlagSetter, setter);
     QFETCH(FlagGetter, getter);
-    QFETCH(QString, name);
+    QFETCH(QString, alsoSwitched);
+    QFETCH(QKeySequence, shortcut);
+    QFETCH(QString, logMessage);
+    QFETCH(QByteArray, signal);
+    const QString name = QTest::currentDataTag();
+    QCOMPARE(action(name)->isEnabled(), initially);
+
+    // The flag switches its entries at once and leaves every other entry as it was.
     const QList<QAction *> all = m_delegate->findChildren<QAction *>();
-    for (bool enable : {true, false, true}) {
-        QMap<QAction *, bool> before;
-        for (QAction *other : all)
-            before.insert(other, other->isEnabled());
+    for (const bool enable : {!initially, initially, false}) {
+        QHash<QAction *, bool> before;
+        for (QAction *entry : all)
+            before.insert(entry, entry->isEnabled());
         (m_delegate.get()->*setter)(enable);
-        QCOMPARE((m_delegate.get()->*getter)(), enable);
-        QCOMPARE(action(qPrintable(name))->isEnabled(), enable);
-        for (QAction *other : all) {
-            if (other != action(qPrintable(name)))
-                QCOMPARE(other->isEnabled(), before.value(other));
+        if (getter)
+            QCOMPARE((m_delegate.get()->*getter)(), enable);
+        for (QAction *entry : all) {
+            const bool switched =
+                entry->objectName() == name || entry->objectName() == alsoSwitched;
+            QCOMPARE(entry->isEnabled(), switched ? enable : before.value(entry));
         }
     }
-}
 
-void tst_AppDelegate::submenuEntries()
-{
-    QVERIFY(!m_delegate->enableSaveMenuItem()->isEnabled());
-    QVERIFY(!action("onClickSaveAllProfileMenu")->isEnabled());
-    m_delegate->setSaveMenuItemEnabled(true);
-    QVERIFY(m_delegate->enableSaveMenuItem()->isEnabled());
-    QVERIFY(action("onClickSaveCurrentProfileMenu")->isEnabled());
-    QVERIFY(action("onClickSaveAllProfileMenu")->isEnabled());
-    QVERIFY(!m_delegate->returnToFactoryMenuItem()->isEnabled());
-    m_delegate->setReturnToFactoryMenuItemEnabled(true);
-    QVERIFY(m_delegate->returnToFactoryMenuItem()->isEnabled());
+    // Off, its shortcut does nothing; on, the shortcut or the entry posts its event only.
+    QList<std::shared_ptr<QSignalSpy>> spies;
+    const QMetaObject &hub = NotificationHub::staticMetaObject;
+    for (int index = hub.methodOffset(); index < hub.methodCount(); ++index) {
+        const QByteArray each = '2' + hub.method(index).methodSignature();
+        spies << std::make_shared<QSignalSpy>(&NotificationHub::sharedInstance(), each.constData());
+    }
+    QTest::keySequence(m_window.get(), shortcut);
+    (m_delegate.get()->*setter)(true);
+    if (shortcut.isEmpty())
+        action(name)->trigger();
+    else
+        QTest::keySequence(m_window.get(), shortcut);
+    for (const auto &spy : std::as_const(spies))
+        QCOMPARE(spy->count(), spy->signal() == signal.mid(1) ? 1 : 0);
+    QVERIFY2(logText().contains(QStringLiteral("%1: %2\n").arg(name, logMessage)),
+             qPrintable(logText()));
 }
 
 void tst_AppDelegate::everythingOffWhileAnOverlayIsUp()
 {
     m_delegate->setEnableUndoMenuItem(true);
     m_delegate->setSaveMenuItemEnabled(true);
+    m_delegate->setReturnToFactoryMenuItemEnabled(true);
     auto *mask = new MsgMaskView(m_window->centralWidget());
     mask->show();
     for (QAction *entry : m_delegate->findChildren<QAction *>())
         QVERIFY2(!entry->isEnabled(), qPrintable(entry->objectName()));
     QVERIFY(!m_delegate->enableSaveMenuItem()->isEnabled());
+    QVERIFY(!m_delegate->returnToFactoryMenuItem()->isEnabled());
     // The pages' flags stay as they were set and come back with the menus.
     m_delegate->setEnableOpenMenuItem(true);
     QVERIFY(!action("onClickedOpenMenu")->isEnabled());
@@ -183,62 +189,8 @@ void tst_AppDelegate::everythingOffWhileAnOverlayIsUp()
     QVERIFY(action("onClickedOpenMenu")->isEnabled());
     QVERIFY(action("onClickUndoMenu")->isEnabled());
     QVERIFY(action("onClickSaveAllProfileMenu")->isEnabled());
-}
-
-void tst_AppDelegate::commandPostsItsEvent_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("logMessage");
-    QTest::addColumn<QByteArray>("signal");
-    auto add = [](const char *name, const char *log, const char *signal) {
-        QTest::newRow(name) << name << log << QByteArray(signal);
-    };
-    add("onClickUndoMenu", "onClickUndoMenu", SIGNAL(clickUndoMenuEvent()));
-    add("onClickedOpenMenu", "onClickedOpenMenu", SIGNAL(clickOpenConfigFileMenuEvent()));
-    add("onClickSaveCurrentProfileMenu", "onClickedSaveCurrentMenu",
-        SIGNAL(clickSaveCurrentConfigFileMenuEvent()));
-    add("onClickSaveAllProfileMenu", "onClickedSaveAllMenu",
-        SIGNAL(clickSaveAllConfigFileMenuEvent()));
-    add("onClickedRollbackMenu", "onClickedRollbackMenu", SIGNAL(clickRollbackMenuEvent()));
-    add("onClickedCheckUpdatesMenu", "onClickedCheckUpdatesMenu",
-        SIGNAL(clickCheckUpdatesMenuEvent()));
-    add("onClickedCloseMenu", "onClickedCloseMenu", SIGNAL(clickCloseMenuEvent()));
-    add("onClickedCurrentProfileToFactoryMenu", "onClickedCurrentProfileToFactoryMenu",
-        SIGNAL(clickedCurrentProfileToFactoryMenuEvent()));
-    add("onClickedAllProfilesToFactoryMenu", "onClickedAllProfilesToFactoryMenu",
-        SIGNAL(clickedAllProfilesToFactoryMenuEvent()));
-}
-
-void tst_AppDelegate::commandPostsItsEvent()
-{
-    QFETCH(QString, name);
-    QFETCH(QString, logMessage);
-    QFETCH(QByteArray, signal);
-    QList<QSignalSpy *> spies;
-    const QMetaObject &hub = NotificationHub::staticMetaObject;
-    for (int index = hub.methodOffset(); index < hub.methodCount(); ++index) {
-        const QByteArray each = '2' + hub.method(index).methodSignature();
-        spies << new QSignalSpy(&NotificationHub::sharedInstance(), each.constData());
-    }
-    action(qPrintable(name))->setEnabled(true);
-    action(qPrintable(name))->trigger();
-    for (QSignalSpy *spy : std::as_const(spies)) {
-        QCOMPARE(spy->count(), spy->signal() == signal.mid(1) ? 1 : 0);
-        delete spy;
-    }
-    QVERIFY2(logText().contains("[INFO] ") &&
-                 logText().contains(QStringLiteral("%1: %2\n").arg(name, logMessage)),
-             qPrintable(logText()));
-}
-
-void tst_AppDelegate::disabledShortcutDoesNothing()
-{
-    QSignalSpy undo(&NotificationHub::sharedInstance(), &NotificationHub::clickUndoMenuEvent);
-    QTest::keyClick(m_window.get(), Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(undo.count(), 0);
-    m_delegate->setEnableUndoMenuItem(true);
-    QTest::keyClick(m_window.get(), Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(undo.count(), 1);
+    QVERIFY(m_delegate->enableSaveMenuItem()->isEnabled());
+    QVERIFY(m_delegate->returnToFactoryMenuItem()->isEnabled());
 }
 
 void tst_AppDelegate::launch_data()
