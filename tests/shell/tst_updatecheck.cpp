@@ -1,0 +1,522 @@
+#include "appdelegate.h"
+#include "constants.h"
+#include "fakenotificationcenter.h"
+#include "keyboarddataentity.h"
+#include "localizedstrings.h"
+#include "loopbackserver.h"
+#include "mainwindow.h"
+#include "mainwindowcontroller.h"
+#include "messagemodalfactory.h"
+#include "messagewindowctl.h"
+#include "msgbutton.h"
+#include "msgmaskview.h"
+#include "notificationhub.h"
+#include "placeholderpagefactory.h"
+#include "progresspageviewcontroller.h"
+#include "startpageinterface.h"
+#include "updatechecker.h"
+#include "updateresultwindow.h"
+#include "updateresultwindowcontroller.h"
+#include "usernotification.h"
+#include "utility.h"
+#include "versiondocument.h"
+
+#include <QDesktopServices>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QProcess>
+#include <QPushButton>
+#include <QSslConfiguration>
+#include <QSslKey>
+#include <QSslServer>
+#include <QSslSocket>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+#include <optional>
+
+Q_DECLARE_METATYPE(Answer)
+
+namespace {
+
+struct Outcome
+{
+    std::optional<UpdateCheckingResult> success;
+    std::optional<UpdateCheckingResult> failure;
+    qint64 elapsedMs = 0;
+};
+
+// Runs one check to its end: exactly one handler must be called, once.
+Outcome check(UpdateChecker &checker)
+{
+    Outcome outcome;
+    int calls = 0;
+    QElapsedTimer clock;
+    clock.start();
+    checker.getLatestVersion(
+        [&](UpdateCheckingResult result) {
+            outcome.success = result;
+            ++calls;
+        },
+        [&](UpdateCheckingResult result) {
+            outcome.failure = result;
+            ++calls;
+        });
+    (void)QTest::qWaitFor([&] { return calls > 0; }, 10000);
+    outcome.elapsedMs = clock.elapsed();
+    QTest::qWait(50);
+    if (calls != 1)
+        QTest::qFail("a check must call exactly one of its handlers once", __FILE__, __LINE__);
+    return outcome;
+}
+
+const QByteArray firmwareTable = "\"KX-QR300B\":\"A0.46\",\"KX-QR320Y\":\"B1.07\"";
+// A host that only the proxy of the test knows.
+const QString behindProxy = "http://downloads.example/downloads/daravivuza/TAVOVersion.json";
+
+// Sends plain HTTP requests through the server as the desktop's proxy.
+void useAsProxy(const LoopbackServer &server)
+{
+    qputenv("http_proxy", "http://127.0.0.1:" + QByteArray::number(server.port()));
+}
+
+} // namespace
+
+// Opens the download pages into a list instead of a browser.
+class UrlRecorder : public QObject
+{
+    Q_OBJECT
+
+public:
+    QList<QUrl> urls;
+
+public slots:
+    void open(const QUrl &url) { urls << url; }
+};
+
+// The update check against a loopback server: the request, the versions compared, every way a
+// check fails, the server's certificate; then the automatic check with its notification and the
+// manual check from the menu with its progress page, result panel and messages.
+class tst_UpdateCheck : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void init();
+    void cleanup();
+    void request();
+    void versions_data();
+    void versions();
+    void badDocuments_data();
+    void badDocuments();
+    void failures_data();
+    void failures();
+    void serverCertificate_data();
+    void serverCertificate();
+    void manualCheckBeforeAnyKeyboardRead();
+    void checksFindNewerVersions_data();
+    void checksFindNewerVersions();
+    void checksThatFail_data();
+    void checksThatFail();
+    void linksOpenDownloadPages_data();
+    void linksOpenDownloadPages();
+    void reopenedPanelIsDrawnPlain();
+
+private:
+    void checkManually() { NotificationHub::sharedInstance().clickCheckUpdatesMenuEvent(); }
+    bool isProgressShown();
+    bool isMenuOn() const { return m_delegate->enableCheckUpdatesMenuItem(); }
+    UpdateResultWindow *panel() { return m_controller->updateResultWindowController().window(); }
+    QString shownMessage() const;
+
+    QTemporaryDir m_folder;
+    std::unique_ptr<AppDelegate> m_delegate;
+    PlaceholderPageFactory m_pages;
+    std::unique_ptr<MainWindowController> m_controller;
+    FakeNotificationCenter *m_center = nullptr;
+    std::unique_ptr<UserNotification> m_userNotification;
+    UrlRecorder m_browser;
+};
+
+void tst_UpdateCheck::initTestCase()
+{
+    Constants::setLogDirectoryForTesting(m_folder.path() + "/logs/");
+    LocalizedStrings::setLanguage("en");
+    clearProxySettings();
+    QDesktopServices::setUrlHandler("https", &m_browser, "open");
+}
+
+void tst_UpdateCheck::cleanupTestCase()
+{
+    QDesktopServices::unsetUrlHandler("https");
+}
+
+void tst_UpdateCheck::init()
+{
+    m_delegate = std::make_unique<AppDelegate>();
+    m_controller = std::make_unique<MainWindowController>(m_pages);
+    m_controller->windowDidLoad();
+    m_controller->window()->show();
+    m_controller->startPageViewController()->getKeyboardData()->firmVersion = "A0.45";
+    auto center = std::make_unique<FakeNotificationCenter>();
+    m_center = center.get();
+    m_userNotification = std::make_unique<UserNotification>(std::move(center));
+    m_controller->setUserNotification(m_userNotification.get());
+    m_browser.urls.clear();
+}
+
+void tst_UpdateCheck::cleanup()
+{
+    if (MessageModalFactory::sharedInstance().isShowingMessage())
+        MessageModalFactory::sharedInstance().buttonClick(1);
+    m_controller.reset();
+    m_delegate.reset();
+    UpdateChecker::setVersionDocumentUrlForTesting({});
+    clearProxySettings();
+}
+
+bool tst_UpdateCheck::isProgressShown()
+{
+    return m_controller->startPageViewController()->GetProgressPageViewController()->isShown();
+}
+
+QString tst_UpdateCheck::shownMessage() const
+{
+    MessageModalFactory &factory = MessageModalFactory::sharedInstance();
+    return factory.isShowingMessage() ? factory.messageWindowCtrl().labelMsg()->text() : QString();
+}
+
+void tst_UpdateCheck::request()
+{
+    LoopbackServer server(Answer::document, versionDocument("1.0.0.1", firmwareTable));
+    UpdateChecker checker("KX-QR300B", server.url(), UpdateChecker::connectionTimeout);
+    check(checker);
+
+    const QByteArray request = server.request();
+    QVERIFY2(request.startsWith("GET /downloads/daravivuza/TAVOVersion.json HTTP/1.1\r\n"),
+             request.constData());
+    QVERIFY2(request.toLower().contains("\r\ncache-control: no-cache\r\n"), request.constData());
+    QVERIFY(UpdateChecker::versionDocumentUrl().startsWith("https://"));
+    QVERIFY(UpdateChecker::versionDocumentUrl().endsWith("/downloads/daravivuza/TAVOVersion.json"));
+}
+
+void tst_UpdateCheck::versions_data()
+{
+    QTest::addColumn<QString>("typeNumber");
+    QTest::addColumn<QString>("latestTool");
+    QTest::addColumn<QString>("keyboardFirm");
+    QTest::addColumn<bool>("isToolLatest");
+    QTest::addColumn<bool>("isFirmLatest");
+    const auto row = [](const char *name, const char *typeNumber, const char *latestTool,
+                        const char *keyboardFirm, bool isToolLatest, bool isFirmLatest) {
+        QTest::newRow(name) << QString(typeNumber) << QString(latestTool) << QString(keyboardFirm)
+                            << isToolLatest << isFirmLatest;
+    };
+
+    // The running program is 1.2.0.7; the document offers A0.46 for KX-QR300B, B1.07 for KX-QR320Y.
+    row("neither newer", "KX-QR300B", "1.2.0.7", "A0.46", true, true);
+    row("newer tool", "KX-QR300B", "1.2.0.8", "A0.46", false, true);
+    row("newer firmware", "KX-QR300B", "1.2.0.7", "A0.45", true, false);
+    row("both newer", "KX-QR300B", "1.3.0.0", "A0.45", false, false);
+    row("-PPM suffix stripped", "KX-QR320Y-PPM", "1.2.0.7", "B1.06", true, false);
+    row("-EM suffix stripped", "KX-QR300B-EM", "1.2.0.7", "A0.46", true, true);
+    row("document older", "KX-QR300B", "1.2.0.6", "A0.47", true, true);
+    row("numbers, not texts", "KX-QR300B", "1.2.0.7", "A0.9", true, false);
+    row("part before the dot ignored", "KX-QR300B", "1.2.0.7", "B1.45", true, false);
+    row("tool version not a number", "KX-QR300B", "1.x", "A0.46", true, true);
+}
+
+void tst_UpdateCheck::versions()
+{
+    QFETCH(QString, typeNumber);
+    QFETCH(QString, latestTool);
+    QFETCH(QString, keyboardFirm);
+    QFETCH(bool, isToolLatest);
+    QFETCH(bool, isFirmLatest);
+    LoopbackServer server(Answer::document, versionDocument(latestTool.toUtf8(), firmwareTable));
+    UpdateChecker checker(typeNumber, server.url(), UpdateChecker::connectionTimeout);
+
+    QCOMPARE(check(checker).success, UpdateCheckingResult::success);
+    QCOMPARE(checker.isToolLatest("1.2.0.7"), isToolLatest);
+    QCOMPARE(checker.isFirmLatest(keyboardFirm), isFirmLatest);
+}
+
+void tst_UpdateCheck::badDocuments_data()
+{
+    QTest::addColumn<QString>("body");
+    QTest::addColumn<QString>("typeNumber");
+    QTest::addColumn<QString>("failure");
+    QTest::addColumn<QString>("toolVersion");
+    const auto row = [](const char *name, const QString &body, const char *typeNumber,
+                        const char *failure, const char *toolVersion) {
+        QTest::newRow(name) << body << QString(typeNumber) << QString(failure)
+                            << QString(toolVersion);
+    };
+    const QString tool = R"({"keymapTool":{"Mac":"1.2.0.7"})";
+    const QString firmware = R"(,"firmware":{"KX-QR300B":"A0.46"})";
+
+    row("not JSON", "<html>moved</html>", "KX-QR300B", "An error occurred: illegal value", "");
+    row("bare value", R"("1.2.0.7")", "KX-QR300B", "Failed to load Json from TAVOVersion.json", "");
+    row("keymapTool a string", R"({"keymapTool":"1.2.0.7"})", "KX-QR300B",
+        "Failed to load keymapTool from TAVOVersion.json", "");
+    row("Mac a number", R"({"keymapTool":{"Mac":1.2}})", "KX-QR300B",
+        "Failed to load Mac from TAVOVersion.json", "");
+    row("firmware missing, tool version kept", tool + "}", "KX-QR300B",
+        "Failed to load firmware from TAVOVersion.json", "1.2.0.7");
+    row("type number absent, named with its suffix", tool + firmware + "}", "KX-QR320B-PPM",
+        "Failed to load KX-QR320B-PPM from TAVOVersion.json", "1.2.0.7");
+    row("only the first suffix removed", tool + firmware + "}", "KX-QR300B-EM-PPM",
+        "Failed to load KX-QR300B-EM-PPM from TAVOVersion.json", "1.2.0.7");
+    row("larger than the limit",
+        tool + firmware + R"(,"pad":")" + QString(VersionDocument::maximumSize, 'x') + "\"}",
+        "KX-QR300B", "An error occurred: the document is larger than 65536 bytes", "");
+}
+
+void tst_UpdateCheck::badDocuments()
+{
+    QFETCH(QString, body);
+    QFETCH(QString, typeNumber);
+    QFETCH(QString, failure);
+    QFETCH(QString, toolVersion);
+
+    const VersionDocument parsed = VersionDocument::parse(body.toUtf8(), typeNumber);
+    QVERIFY(!parsed.isValid());
+    QCOMPARE(parsed.failure(), failure);
+
+    LoopbackServer server(Answer::document, body.toUtf8());
+    UpdateChecker checker(typeNumber, server.url(), UpdateChecker::connectionTimeout);
+    const Outcome outcome = check(checker);
+    QCOMPARE(outcome.failure, UpdateCheckingResult::internetError);
+    QCOMPARE(checker.latestToolVersion(), toolVersion);
+    QCOMPARE(checker.latestFirmVersion(), QString());
+}
+
+void tst_UpdateCheck::failures_data()
+{
+    QTest::addColumn<Answer>("answer");
+    QTest::addColumn<UpdateCheckingResult>("result");
+    QTest::addColumn<qint64>("earliestMs");
+    const auto internet = UpdateCheckingResult::internetError;
+    QTest::newRow("server closes before answering") << Answer::closeBeforeAnswer << internet << 0ll;
+    QTest::newRow("server closes inside the body") << Answer::closeInsideBody << internet << 0ll;
+    QTest::newRow("document not found") << Answer::notFound << internet << 0ll;
+    // Qt's transfer time-out runs on a coarse timer, which may fire up to 5 % early.
+    QTest::newRow("silent server, time-out after 3 s") << Answer::silence << internet << 2850ll;
+    QTest::newRow("proxy asks for credentials")
+        << Answer::proxyAuthentication << UpdateCheckingResult::proxyAuthenticationError << 0ll;
+}
+
+void tst_UpdateCheck::failures()
+{
+    QFETCH(Answer, answer);
+    QFETCH(UpdateCheckingResult, result);
+    QFETCH(qint64, earliestMs);
+    LoopbackServer server(answer, versionDocument("1.2.0.7", firmwareTable));
+    const bool isProxy = answer == Answer::proxyAuthentication;
+    if (isProxy)
+        useAsProxy(server);
+    UpdateChecker checker("KX-QR300B", isProxy ? behindProxy : server.url(),
+                          UpdateChecker::connectionTimeout);
+
+    const Outcome outcome = check(checker);
+    QCOMPARE(outcome.failure, result);
+    QVERIFY2(outcome.elapsedMs >= earliestMs && outcome.elapsedMs < 6000,
+             QByteArray::number(outcome.elapsedMs).constData());
+    if (isProxy)
+        QVERIFY(server.request().startsWith("GET http://downloads.example/"));
+}
+
+void tst_UpdateCheck::serverCertificate_data()
+{
+    QTest::addColumn<bool>("trusted");
+    QTest::addColumn<int>("result");
+
+    QTest::newRow("self-signed certificate refused")
+        << false << int(UpdateCheckingResult::internetError);
+    QTest::newRow("certificate of a trusted authority")
+        << true << int(UpdateCheckingResult::success);
+}
+
+void tst_UpdateCheck::serverCertificate()
+{
+    QFETCH(bool, trusted);
+    QFETCH(int, result);
+    if (!QSslSocket::supportsSsl())
+        QSKIP("This Qt has no TLS backend");
+    const QString key = m_folder.filePath("key.pem");
+    const QString certificate = m_folder.filePath("certificate.pem");
+    QProcess openssl;
+    openssl.start("openssl",
+                  {"req", "-x509", "-newkey", "ec", "-pkeyopt", "ec_paramgen_curve:prime256v1",
+                   "-nodes", "-days", "2", "-subj", "/CN=127.0.0.1", "-addext",
+                   "subjectAltName=IP:127.0.0.1", "-keyout", key, "-out", certificate});
+    QVERIFY2(openssl.waitForFinished() && openssl.exitCode() == 0, openssl.readAllStandardError());
+    QFile keyFile(key);
+    QFile certificateFile(certificate);
+    QVERIFY(keyFile.open(QIODevice::ReadOnly) && certificateFile.open(QIODevice::ReadOnly));
+    const QSslCertificate serverCertificate(&certificateFile);
+
+    auto tls = std::make_unique<QSslServer>();
+    QSslConfiguration serverConfiguration = QSslConfiguration::defaultConfiguration();
+    serverConfiguration.setLocalCertificate(serverCertificate);
+    serverConfiguration.setPrivateKey(QSslKey(&keyFile, QSsl::Ec));
+    tls->setSslConfiguration(serverConfiguration);
+    LoopbackServer server(Answer::document, versionDocument("1.2.0.7", firmwareTable),
+                          std::move(tls));
+
+    const QSslConfiguration original = QSslConfiguration::defaultConfiguration();
+    if (trusted) {
+        QSslConfiguration withAuthority = original;
+        withAuthority.addCaCertificate(serverCertificate);
+        QSslConfiguration::setDefaultConfiguration(withAuthority);
+    }
+    UpdateChecker checker("KX-QR300B", server.url("https"), UpdateChecker::connectionTimeout);
+    const Outcome outcome = check(checker);
+    QSslConfiguration::setDefaultConfiguration(original);
+
+    QCOMPARE(int(outcome.success.value_or(*outcome.failure)), result);
+}
+
+void tst_UpdateCheck::manualCheckBeforeAnyKeyboardRead()
+{
+    checkManually();
+    QCOMPARE(shownMessage(), LocalizedStrings::text("Message9010_Text"));
+
+    MessageModalFactory::sharedInstance().buttonClick(1);
+    QVERIFY(!isProgressShown());
+    QVERIFY(!m_controller->startPageViewController()->isShowAlert());
+    QVERIFY(isMenuOn());
+}
+
+void tst_UpdateCheck::checksFindNewerVersions_data()
+{
+    QTest::addColumn<bool>("isToolNewer");
+    QTest::addColumn<bool>("isFirmNewer");
+    QTest::addColumn<int>("notifications");
+
+    QTest::newRow("both up to date") << false << false << 0;
+    QTest::newRow("program out of date") << true << false << 1;
+    QTest::newRow("firmware out of date") << false << true << 1;
+    QTest::newRow("both out of date, one notification") << true << true << 1;
+}
+
+void tst_UpdateCheck::checksFindNewerVersions()
+{
+    QFETCH(bool, isToolNewer);
+    QFETCH(bool, isFirmNewer);
+    QFETCH(int, notifications);
+    const QByteArray tool = isToolNewer ? "99.0.0.0" : Utility::getAppVersion().toLatin1();
+    const QByteArray firmware = isFirmNewer ? "A0.46" : "A0.45";
+    LoopbackServer server(Answer::document,
+                          versionDocument(tool, "\"KX-QR300B\":\"" + firmware + "\""));
+    UpdateChecker::setVersionDocumentUrlForTesting(server.url());
+    m_controller->initUpdateChecker("KX-QR300B-PPM");
+
+    m_controller->autoCheckUpdate();
+    QTest::qWait(500);
+    QCOMPARE(m_center->requests.size(), notifications);
+    for (const NotificationCenter::Request &request : std::as_const(m_center->requests))
+        QCOMPARE(request.identifier, "DARAVivuzaKeymapTool");
+    QVERIFY(!panel()->isVisible());
+
+    checkManually();
+    QVERIFY(isProgressShown());
+    QVERIFY(!isMenuOn());
+    QTRY_VERIFY(!isProgressShown());
+    UpdateResultWindow *result = panel();
+    QVERIFY(result->isVisible());
+    QVERIFY(m_controller->updateResultWindowController().maskView()->isVisible());
+    QCOMPARE(result->keymapToolResultText()->isVisible(), !isToolNewer);
+    QCOMPARE(result->keymaptoolURLButton()->isVisible(), isToolNewer);
+    QCOMPARE(result->keymapImageLink()->isVisible(), isToolNewer);
+    QCOMPARE(result->TAVOToolResultText()->isVisible(), !isFirmNewer);
+    QCOMPARE(result->TAVOToolURLButton()->isVisible(), isFirmNewer);
+    QCOMPARE(result->TAVOToolImageLink()->isVisible(), isFirmNewer);
+    QVERIFY(!isMenuOn());
+
+    QTest::mouseClick(result->closeButton(), Qt::LeftButton);
+    QVERIFY(!result->isVisible());
+    QVERIFY(!m_controller->updateResultWindowController().maskView()->isVisible());
+    QVERIFY(!m_controller->startPageViewController()->isShowAlert());
+    QVERIFY(isMenuOn());
+}
+
+void tst_UpdateCheck::checksThatFail_data()
+{
+    QTest::addColumn<Answer>("answer");
+    QTest::addColumn<QString>("messageKey");
+
+    QTest::newRow("server fails: 9010") << Answer::notFound << "Message9010_Text";
+    QTest::newRow("proxy asks for credentials: 9016")
+        << Answer::proxyAuthentication << "Message9016_Text";
+}
+
+void tst_UpdateCheck::checksThatFail()
+{
+    QFETCH(Answer, answer);
+    QFETCH(QString, messageKey);
+    LoopbackServer server{answer};
+    UpdateChecker::setVersionDocumentUrlForTesting(server.url());
+    if (answer == Answer::proxyAuthentication) {
+        useAsProxy(server);
+        UpdateChecker::setVersionDocumentUrlForTesting(behindProxy);
+    }
+    m_controller->initUpdateChecker("KX-QR300B-PPM");
+
+    // The automatic check fails quietly.
+    m_controller->autoCheckUpdate();
+    QTRY_VERIFY(!server.request().isEmpty());
+    QTest::qWait(200);
+    QVERIFY(m_center->requests.isEmpty());
+    QCOMPARE(shownMessage(), QString());
+
+    checkManually();
+    QTRY_COMPARE(shownMessage(), LocalizedStrings::text(messageKey));
+    QVERIFY(isProgressShown());
+    QVERIFY(!panel()->isVisible());
+    MessageModalFactory::sharedInstance().buttonClick(1);
+    QVERIFY(!isProgressShown());
+    QVERIFY(isMenuOn());
+}
+
+void tst_UpdateCheck::linksOpenDownloadPages_data()
+{
+    QTest::addColumn<bool>("isFirmwareLink");
+    QTest::addColumn<QString>("urlKey");
+
+    QTest::newRow("program link") << false << "KeymapUpdateUrl";
+    QTest::newRow("firmware link") << true << "FirmUpdateUrl";
+}
+
+void tst_UpdateCheck::linksOpenDownloadPages()
+{
+    QFETCH(bool, isFirmwareLink);
+    QFETCH(QString, urlKey);
+    m_controller->showUpdateCheckResultWindow(false, false);
+    QPushButton *link =
+        isFirmwareLink ? panel()->TAVOToolURLButton() : panel()->keymaptoolURLButton();
+
+    QTest::mouseClick(link, Qt::LeftButton);
+    QCOMPARE(m_browser.urls, QList<QUrl>{QUrl(LocalizedStrings::text(urlKey))});
+    QVERIFY(panel()->isVisible());
+}
+
+void tst_UpdateCheck::reopenedPanelIsDrawnPlain()
+{
+    m_controller->showUpdateCheckResultWindow(true, true);
+    MsgButton *close = panel()->closeButton();
+    QTest::mousePress(close, Qt::LeftButton);
+    QVERIFY(close->mouseDown());
+    m_controller->hideUpdateCheckResultWindow();
+
+    m_controller->showUpdateCheckResultWindow(true, true);
+    QVERIFY(!close->mouseDown());
+    QVERIFY(QTest::qWaitForWindowActive(m_controller->window()));
+    QCOMPARE(QApplication::focusWidget(), close);
+}
+
+QTEST_MAIN(tst_UpdateCheck)
+#include "tst_updatecheck.moc"
