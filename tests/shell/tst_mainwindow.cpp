@@ -38,10 +38,7 @@ public:
         events << "make " + m_name;
     }
 
-    void changeMenuStatusAndUpdateMenu(bool isEnable) override
-    {
-        events << QStringLiteral("%1.menus(%2)").arg(m_name).arg(isEnable);
-    }
+    void changeMenuStatusAndUpdateMenu(bool) override {}
     void viewDidAppear() override { events << m_name + ".appear"; }
     void viewDidDisappear() override { events << m_name + ".disappear"; }
 
