@@ -1,5 +1,6 @@
 #include "appdelegate.h"
 #include "localizedstrings.h"
+#include "localtime.h"
 #include "mainwindow.h"
 #include "mainwindowcontroller.h"
 #include "messagemodalfactory.h"
@@ -80,16 +81,13 @@ private slots:
     void replacedMessageAnswersAsDismissed_data();
     void replacedMessageAnswersAsDismissed();
     void answeredOnceOnly();
-    void focusCycle_data();
-    void focusCycle();
-    void tabMovesFocusAndHoverLook();
+    void tabCyclesThroughShownButtons_data();
+    void tabCyclesThroughShownButtons();
     void overlayFollowsWindowSize();
     void pageBeneathGetsNothing_data();
     void pageBeneathGetsNothing();
     void filePanels_data();
     void filePanels();
-    void defaultSaveFileName_data();
-    void defaultSaveFileName();
 
 private:
     // A main window of full size whose pages and menus speak language.
@@ -279,18 +277,15 @@ void tst_Messages::messageTable()
 
 void tst_Messages::layoutInText_data()
 {
+    // The US and English texts are rows of the message table.
     QTest::addColumn<int>("number");
     QTest::addColumn<int>("argument");
     QTest::addColumn<QString>("expected");
     const QString chosen = LocalizedStrings::text("Message1017_Text");
-    QTest::newRow("1017 after US") << 1017 << int(MessageModalResponseType::OK)
-                                   << chosen.arg(LocalizedStrings::text("Message_US_Type"));
     QTest::newRow("1017 after JP") << 1017 << int(MessageModalResponseType::NO)
                                    << chosen.arg(LocalizedStrings::text("Message_JP_Type"));
     QTest::newRow("1017 after NG") << 1017 << int(MessageModalResponseType::NG)
                                    << chosen.arg(LocalizedStrings::text("Message_JP_Type"));
-    QTest::newRow("9005 to English") << 9005 << int(KeyboardLayoutType::English)
-                                     << LocalizedStrings::text("Message9005_Text_ToEnglish");
     QTest::newRow("9005 to Japanese") << 9005 << int(KeyboardLayoutType::Japanese)
                                       << LocalizedStrings::text("Message9005_Text_ToJapanese");
 }
@@ -347,48 +342,37 @@ void tst_Messages::answeredOnceOnly()
     QCOMPARE(shownButtons().size(), 1);
 }
 
-void tst_Messages::focusCycle_data()
+void tst_Messages::tabCyclesThroughShownButtons_data()
 {
-    QTest::addColumn<bool>("isBtn2Shown");
-    QTest::addColumn<bool>("isBtn3Shown");
-    QTest::addColumn<int>("focused");
+    QTest::addColumn<int>("number");
     QTest::addColumn<bool>("shift");
-    QTest::addColumn<int>("next");
-    QTest::newRow("one button stays") << false << false << 1 << false << 0;
-    QTest::newRow("two: Tab from 1") << true << false << 1 << false << 2;
-    QTest::newRow("two: Tab from 2") << true << false << 2 << false << 1;
-    QTest::newRow("two: Shift-Tab from 1") << true << false << 1 << true << 2;
-    QTest::newRow("two: no focus") << true << false << 0 << false << 0;
-    QTest::newRow("three: Tab from 1") << true << true << 1 << false << 3;
-    QTest::newRow("three: Tab from 3") << true << true << 3 << false << 2;
-    QTest::newRow("three: Tab from 2") << true << true << 2 << false << 1;
-    QTest::newRow("three: Shift-Tab from 1") << true << true << 1 << true << 2;
-    QTest::newRow("three: Shift-Tab from 2") << true << true << 2 << true << 3;
-    QTest::newRow("three: Shift-Tab from 3") << true << true << 3 << true << 1;
-    QTest::newRow("three: no focus") << true << true << 0 << true << 0;
+    // The button focused after each press.
+    QTest::addColumn<QList<int>>("focused");
+    QTest::newRow("three buttons, Tab") << 1001 << false << QList<int>{3, 2, 1};
+    QTest::newRow("three buttons, Shift-Tab") << 1001 << true << QList<int>{2, 3, 1};
+    QTest::newRow("two buttons, Tab") << 1003 << false << QList<int>{2, 1};
+    QTest::newRow("two buttons, Shift-Tab") << 1003 << true << QList<int>{2, 1};
+    QTest::newRow("one button keeps it") << 1004 << false << QList<int>{1, 1};
 }
 
-void tst_Messages::focusCycle()
+void tst_Messages::tabCyclesThroughShownButtons()
 {
-    QFETCH(bool, isBtn2Shown);
-    QFETCH(bool, isBtn3Shown);
-    QFETCH(int, focused);
+    QFETCH(int, number);
     QFETCH(bool, shift);
-    QFETCH(int, next);
-    QCOMPARE(MsgViewCtrl::nextFocus(isBtn2Shown, isBtn3Shown, focused, shift), next);
-}
-
-void tst_Messages::tabMovesFocusAndHoverLook()
-{
+    QFETCH(QList<int>, focused);
+    showNumberedMessage(*m_factory, number, [](auto) {});
     MessageWindowCtl &controls = m_factory->messageWindowCtrl();
-    m_factory->showMessage1001([](auto) {});
-    QVERIFY(controls.btn1()->isFirstResponseButton());
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QCOMPARE(m_window->focusWidget(), controls.btn3());
-    QVERIFY(controls.btn3()->isFirstResponseButton());
-    QVERIFY(!controls.btn1()->isFirstResponseButton());
-    QCOMPARE(controls.btn3()->look().background,
-             ShellLook::buttons().msgButton.mouseOverBackground());
+    const QList<MsgButton *> buttons{controls.btn1(), controls.btn2(), controls.btn3()};
+    for (const int expected : focused) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab,
+                        shift ? Qt::ShiftModifier : Qt::NoModifier);
+        MsgButton *button = buttons[expected - 1];
+        QCOMPARE(m_window->focusWidget(), button);
+        // The focused button, and only it, wears the hover look.
+        for (MsgButton *each : buttons)
+            QCOMPARE(each->isFirstResponseButton(), each == button);
+        QCOMPARE(button->look().background, ShellLook::buttons().msgButton.mouseOverBackground());
+    }
 }
 
 void tst_Messages::overlayFollowsWindowSize()
@@ -457,19 +441,32 @@ void tst_Messages::pageBeneathGetsNothing()
 void tst_Messages::filePanels_data()
 {
     QTest::addColumn<bool>("isSave");
+    QTest::addColumn<SaveProfileType>("type");
     QTest::addColumn<bool>("isAccepted");
+    QTest::addColumn<QString>("proposed");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("open a file") << false << true << "confirm:setting.tpk then";
-    QTest::newRow("cancel the open panel") << false << false << "deny then";
-    QTest::newRow("save a new file") << true << true << "confirm:saved.tpk then";
-    QTest::newRow("cancel the save panel") << true << false << "deny then";
+    QTest::newRow("open a file") << false << SaveProfileType::all << true << ""
+                                 << "confirm:setting.tpk then";
+    QTest::newRow("cancel the open panel") << false << SaveProfileType::all << false << ""
+                                           << "deny then";
+    QTest::newRow("save all profiles")
+        << true << SaveProfileType::all << true << "TAVO_Pellix_Setting_All_20260305210709"
+        << "confirm:saved.tpk then";
+    QTest::newRow("cancel saving one profile")
+        << true << SaveProfileType::profile3 << false << "TAVO_Pellix_Setting_Single_20260305210709"
+        << "deny then";
 }
 
 void tst_Messages::filePanels()
 {
     QFETCH(bool, isSave);
+    QFETCH(SaveProfileType, type);
     QFETCH(bool, isAccepted);
+    QFETCH(QString, proposed);
     QFETCH(QString, expected);
+    // An evening time, a 24-hour clock and no milliseconds in the proposed name.
+    LocalTime::setSourceForTesting(
+        [] { return QDateTime(QDate(2026, 3, 5), QTime(21, 7, 9, 999)); });
     QTemporaryDir folder;
     const QString path = folder.filePath("setting.tpk");
     QFile file(path);
@@ -483,14 +480,17 @@ void tst_Messages::filePanels()
     auto onDeny = [&] { calls << "deny"; };
     auto then = [&] { calls << "then"; };
     if (isSave)
-        m_factory->showFileSaveModal({"tpk"}, SaveProfileType::all, onConfirm, onDeny, then);
+        m_factory->showFileSaveModal({"tpk"}, type, onConfirm, onDeny, then);
     else
         m_factory->showFileOpenModal({"tpk"}, onConfirm, onDeny, then);
+    LocalTime::setSourceForTesting({});
     auto *panel = m_window->findChild<QFileDialog *>();
     QVERIFY(panel);
     QCOMPARE(panel->windowModality(), Qt::WindowModal);
     QVERIFY(!m_factory->isShowingMessage());
     QCOMPARE(panel->fileMode(), isSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    if (isSave)
+        QCOMPARE(QFileInfo(panel->selectedFiles().value(0)).completeBaseName(), proposed);
     if (isAccepted) {
         panel->setDirectory(folder.path());
         panel->selectFile(isSave ? folder.filePath("saved.tpk") : path);
@@ -499,28 +499,6 @@ void tst_Messages::filePanels()
         panel->reject();
     }
     QCOMPARE(calls.join(' '), expected);
-}
-
-void tst_Messages::defaultSaveFileName_data()
-{
-    QTest::addColumn<SaveProfileType>("type");
-    QTest::addColumn<QDateTime>("now");
-    QTest::addColumn<QString>("expected");
-    const QDateTime evening(QDate(2026, 3, 5), QTime(21, 7, 9));
-    QTest::newRow("all profiles, 24-hour clock")
-        << SaveProfileType::all << evening << "TAVO_Pellix_Setting_All_20260305210709";
-    QTest::newRow("one profile") << SaveProfileType::profile3 << evening
-                                 << "TAVO_Pellix_Setting_Single_20260305210709";
-    QTest::newRow("same second, same name") << SaveProfileType::profile1 << evening.addMSecs(999)
-                                            << "TAVO_Pellix_Setting_Single_20260305210709";
-}
-
-void tst_Messages::defaultSaveFileName()
-{
-    QFETCH(SaveProfileType, type);
-    QFETCH(QDateTime, now);
-    QFETCH(QString, expected);
-    QCOMPARE(MessageModalFactory::defaultSaveFileName(type, now), expected);
 }
 
 QTEST_MAIN(tst_Messages)
