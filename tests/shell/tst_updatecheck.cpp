@@ -1,6 +1,6 @@
 #include "appdelegate.h"
 #include "constants.h"
-#include "fakenotificationcenter.h"
+#include "freedesktopnotificationcenter.h"
 #include "keyboarddataentity.h"
 #include "localizedstrings.h"
 #include "loopbackserver.h"
@@ -21,15 +21,18 @@
 #include "utility.h"
 #include "versiondocument.h"
 
+#include <QDBusConnection>
 #include <QDesktopServices>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QSslConfiguration>
 #include <QSslKey>
 #include <QSslServer>
 #include <QSslSocket>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -75,6 +78,23 @@ const QByteArray firmwareTable = "\"KX-QR300B\":\"A0.46\",\"KX-QR320Y\":\"B1.07\
 // A host that only the proxy of the test knows.
 const QString behindProxy = "http://downloads.example/downloads/daravivuza/TAVOVersion.json";
 
+// A notification centre that answers the request for leave as told and keeps what is posted.
+class FakeNotificationCenter final : public NotificationCenter
+{
+public:
+    bool granted = true;
+    QString error;
+    QList<Request> requests;
+
+    void requestAuthorization(std::function<void(bool, const QString &)> completion) override
+    {
+        completion(granted, error);
+    }
+    void add(const Request &request) override { requests << request; }
+    // The user clicks the notification of identifier.
+    void respond(const QString &identifier) { emit didReceiveResponse(identifier); }
+};
+
 // Sends plain HTTP requests through the server as the desktop's proxy.
 void useAsProxy(const LoopbackServer &server)
 {
@@ -82,6 +102,39 @@ void useAsProxy(const LoopbackServer &server)
 }
 
 } // namespace
+
+// The desktop's notification service, as far as the program uses it.
+class FakeNotificationService : public QObject
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
+
+public:
+    struct Call
+    {
+        uint replacesId;
+        QString summary;
+        QString body;
+        QStringList actions;
+    };
+    QList<Call> calls;
+
+public slots:
+    QString GetServerInformation(QString &vendor, QString &version, QString &protocolVersion)
+    {
+        vendor = version = protocolVersion = QStringLiteral("test");
+        return QStringLiteral("fake");
+    }
+    uint Notify(const QString &, uint replacesId, const QString &, const QString &summary,
+                const QString &body, const QStringList &actions, const QVariantMap &, int)
+    {
+        calls << Call{replacesId, summary, body, actions};
+        return replacesId ? replacesId : 7;
+    }
+
+signals:
+    void ActionInvoked(uint id, const QString &actionKey);
+};
 
 // Opens the download pages into a list instead of a browser.
 class UrlRecorder : public QObject
@@ -96,8 +149,9 @@ public slots:
 };
 
 // The update check against a loopback server: the request, the versions compared, every way a
-// check fails, the server's certificate; then the automatic check with its notification and the
-// manual check from the menu with its progress page, result panel and messages.
+// check fails, the server's certificate; the local notification, through a fake centre and
+// through the desktop's service over D-Bus; then the automatic check with its notification and
+// the manual check from the menu with its progress page, result panel and messages.
 class tst_UpdateCheck : public QObject
 {
     Q_OBJECT
@@ -115,6 +169,10 @@ private slots:
     void failures();
     void serverCertificate_data();
     void serverCertificate();
+    void notification_data();
+    void notification();
+    void desktopService_data();
+    void desktopService();
     void checksFromTheWindow_data();
     void checksFromTheWindow();
     void resultPanel();
@@ -125,8 +183,13 @@ private:
     bool isMenuOn() const { return m_delegate->enableCheckUpdatesMenuItem(); }
     UpdateResultWindow *panel() { return m_controller->updateResultWindowController().window(); }
     QString shownMessage() const;
+    QString logText() const;
+    // Starts a bus of the test's own; an empty address when no bus daemon is installed.
+    QString startBus();
 
     QTemporaryDir m_folder;
+    std::unique_ptr<QTemporaryDir> m_logs;
+    std::unique_ptr<QProcess> m_bus;
     std::unique_ptr<AppDelegate> m_delegate;
     PlaceholderPageFactory m_pages;
     std::unique_ptr<MainWindowController> m_controller;
@@ -137,7 +200,6 @@ private:
 
 void tst_UpdateCheck::initTestCase()
 {
-    Constants::setLogDirectoryForTesting(m_folder.path() + "/logs/");
     LocalizedStrings::setLanguage("en");
     clearProxySettings();
     QDesktopServices::setUrlHandler("https", &m_browser, "open");
@@ -150,6 +212,8 @@ void tst_UpdateCheck::cleanupTestCase()
 
 void tst_UpdateCheck::init()
 {
+    m_logs = std::make_unique<QTemporaryDir>();
+    Constants::setLogDirectoryForTesting(m_logs->path() + "/");
     m_delegate = std::make_unique<AppDelegate>();
     m_controller = std::make_unique<MainWindowController>(m_pages);
     m_controller->windowDidLoad();
@@ -170,6 +234,12 @@ void tst_UpdateCheck::cleanup()
     m_delegate.reset();
     UpdateChecker::setVersionDocumentUrlForTesting({});
     clearProxySettings();
+    if (m_bus) {
+        m_bus->kill();
+        m_bus->waitForFinished();
+        m_bus.reset();
+    }
+    Constants::setLogDirectoryForTesting({});
 }
 
 bool tst_UpdateCheck::isProgressShown()
@@ -181,6 +251,24 @@ QString tst_UpdateCheck::shownMessage() const
 {
     MessageModalFactory &factory = MessageModalFactory::sharedInstance();
     return factory.isShowingMessage() ? factory.messageWindowCtrl().labelMsg()->text() : QString();
+}
+
+QString tst_UpdateCheck::logText() const
+{
+    QFile file(Utility::getLogFilePath());
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+QString tst_UpdateCheck::startBus()
+{
+    const QString daemon = QStandardPaths::findExecutable(QStringLiteral("dbus-daemon"));
+    if (daemon.isEmpty())
+        return {};
+    m_bus = std::make_unique<QProcess>();
+    m_bus->start(daemon, {"--session", "--nofork", "--nopidfile", "--print-address=1"});
+    if (!m_bus->waitForStarted() || !m_bus->waitForReadyRead(5000))
+        return {};
+    return QString::fromUtf8(m_bus->readLine()).trimmed();
 }
 
 void tst_UpdateCheck::versions_data()
@@ -365,6 +453,103 @@ void tst_UpdateCheck::serverCertificate()
     QCOMPARE(int(outcome.success.value_or(*outcome.failure)), result);
     // The update server itself is reached over TLS.
     QVERIFY(UpdateChecker::versionDocumentUrl().startsWith("https://"));
+}
+
+void tst_UpdateCheck::notification_data()
+{
+    QTest::addColumn<bool>("granted");
+    QTest::addColumn<QString>("error");
+    QTest::addColumn<bool>("logged");
+    QTest::newRow("granted") << true << "" << false;
+    QTest::newRow("refused with a reason") << false << "No notification service" << true;
+    QTest::newRow("refused quietly") << false << "" << false;
+}
+
+void tst_UpdateCheck::notification()
+{
+    QFETCH(bool, granted);
+    QFETCH(QString, error);
+    QFETCH(bool, logged);
+    m_center->granted = granted;
+    m_center->error = error;
+    m_userNotification->registerNotificationCategories();
+    QCOMPARE(logText().contains("registerNotificationCategories(): " + error), logged);
+
+    // Posting does not depend on the answer and goes out 0.1 s later.
+    m_userNotification->deliverLocalNotification();
+    QTest::qWait(50);
+    QCOMPARE(m_center->requests.size(), 0);
+    QTRY_COMPARE(m_center->requests.size(), 1);
+    const NotificationCenter::Request &request = m_center->requests.first();
+    QCOMPARE(request.identifier, QString("DARAVivuzaKeymapTool"));
+    QCOMPARE(request.title, QString());
+    QCOMPARE(request.subtitle, LocalizedStrings::text("NotificationSubtitle"));
+    QCOMPARE(request.body, LocalizedStrings::text("NotificationBody"));
+    QVERIFY(request.playsSound);
+
+    // With leave, the user's click is heard and nothing more is posted in this run.
+    m_center->respond(request.identifier);
+    QCOMPARE(m_userNotification->isDeliver(), !granted);
+    m_userNotification->deliverLocalNotification();
+    QTest::qWait(200);
+    QCOMPARE(m_center->requests.size(), granted ? 1 : 2);
+}
+
+void tst_UpdateCheck::desktopService_data()
+{
+    QTest::addColumn<bool>("onBus");
+    QTest::addColumn<bool>("withService");
+    QTest::newRow("service on the bus") << true << true;
+    // Nothing breaks when no notification service runs.
+    QTest::newRow("bus without the service") << true << false;
+    QTest::newRow("no bus at all") << false << false;
+}
+
+void tst_UpdateCheck::desktopService()
+{
+    QFETCH(bool, onBus);
+    QFETCH(bool, withService);
+    const QString address = onBus ? startBus() : QString();
+    if (onBus && address.isEmpty())
+        QSKIP("dbus-daemon is not installed");
+    QDBusConnection serviceSide = QDBusConnection::connectToBus(address, QStringLiteral("service"));
+    FakeNotificationService service;
+    if (withService) {
+        QVERIFY(serviceSide.registerObject("/org/freedesktop/Notifications", &service,
+                                           QDBusConnection::ExportAllSlots |
+                                               QDBusConnection::ExportAllSignals));
+        QVERIFY(serviceSide.registerService("org.freedesktop.Notifications"));
+    }
+    FreedesktopNotificationCenter center(
+        onBus ? QDBusConnection::connectToBus(address, QStringLiteral("program"))
+              : QDBusConnection(QStringLiteral("no bus at all")));
+    std::optional<bool> granted;
+    center.requestAuthorization([&](bool isGranted, const QString &) { granted = isGranted; });
+    QTRY_VERIFY(granted.has_value());
+    QCOMPARE(*granted, withService);
+    center.add({"DARAVivuzaKeymapTool", "", "Update available", "A newer version exists.", true});
+    if (!withService) {
+        QTest::qWait(100);
+        return;
+    }
+    QTRY_COMPARE(service.calls.size(), 1);
+    QCOMPARE(service.calls[0].replacesId, 0u);
+    QCOMPARE(service.calls[0].summary, QString("Update available"));
+    QCOMPARE(service.calls[0].body, QString("A newer version exists."));
+    QVERIFY(service.calls[0].actions.contains("default"));
+    QTest::qWait(50);
+
+    // A second notification of the same identifier replaces the first.
+    center.add({"DARAVivuzaKeymapTool", "", "Update available", "Again.", true});
+    QTRY_COMPARE(service.calls.size(), 2);
+    QCOMPARE(service.calls[1].replacesId, 7u);
+
+    // Only a click on the program's own notification is heard.
+    QSignalSpy responses(&center, &NotificationCenter::didReceiveResponse);
+    emit service.ActionInvoked(8, "default");
+    emit service.ActionInvoked(7, "default");
+    QTRY_COMPARE(responses.count(), 1);
+    QCOMPARE(responses.first().first().toString(), QString("DARAVivuzaKeymapTool"));
 }
 
 void tst_UpdateCheck::checksFromTheWindow_data()
