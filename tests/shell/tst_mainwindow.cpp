@@ -1,26 +1,42 @@
 #include "appdelegate.h"
+#include "constants.h"
+#include "editbutton.h"
 #include "editmenuevent.h"
 #include "firmuppageinterface.h"
 #include "keymappageinterface.h"
+#include "localtime.h"
 #include "mainwindow.h"
 #include "mainwindowcontroller.h"
 #include "messagemodalfactory.h"
+#include "msgmaskview.h"
 #include "navigationbutton.h"
 #include "notificationhub.h"
 #include "overlaytracker.h"
 #include "pagefactory.h"
 #include "progressicon.h"
 #include "progresspageviewcontroller.h"
+#include "shelllook.h"
 #include "stack.h"
 #include "startpageinterface.h"
+#include "utility.h"
 #include "windowplacement.h"
+#include "writekeymapbutton.h"
 
+#include <QAction>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QVariantAnimation>
 
 #include <memory>
+
+using FlagSetter = void (AppDelegate::*)(bool);
+using FlagGetter = bool (AppDelegate::*)() const;
+Q_DECLARE_METATYPE(FlagSetter)
+Q_DECLARE_METATYPE(FlagGetter)
 
 namespace {
 
@@ -76,7 +92,8 @@ public:
     ProgressPageViewController *progressPageViewController() override { return &progressPage; }
 };
 
-// Its return button asks (message 1003 in the real page) before it lets a swap run.
+// Its return button asks (message 1003 in the real page) before it lets a swap run; it counts
+// the writes its write button asks for.
 class FakeKeymapPage : public FakePage<KeymapPageInterface>
 {
 public:
@@ -90,9 +107,10 @@ public:
     ProgressPageViewController *progressPageViewController() override { return &progressPage; }
     const Stack &profileHistory() const override { return history; }
     NavigationButton *returnButton() override { return &m_returnButton; }
-    void writeToTAVOButtonEvent() override {}
+    void writeToTAVOButtonEvent() override { ++writes; }
 
     Stack history;
+    int writes = 0;
 
 private:
     NavigationButton m_returnButton;
@@ -117,10 +135,18 @@ public:
 
 const WillSwap swapAtOnce = [](const SwapContinuation &swap) { swap(); };
 
+void enter(QWidget *widget)
+{
+    QEnterEvent event(QPointF(2, 2), QPointF(2, 2), widget->mapToGlobal(QPointF(2, 2)));
+    QCoreApplication::sendEvent(widget, &event);
+}
+
 } // namespace
 
-// The main window: its placement, the page swap and the order in which a page gets its data and
-// its view, the close guard, and the progress page a page lays over itself.
+// The main window and its application delegate: launch and the single instance, the menu entries
+// that their flags switch (shortcuts with them) and the event each posts, the placement, the page
+// swap and the order in which a page gets its data and its view, the close guard, the page
+// buttons, and the progress page a page lays over itself.
 class tst_MainWindow : public QObject
 {
     Q_OBJECT
@@ -130,18 +156,28 @@ private slots:
     void placement();
     void init();
     void cleanup();
+    void launch_data();
+    void launch();
+    void menuEntries_data();
+    void menuEntries();
+    void menusOffWhileAnOverlayIsUp();
     void windowDidLoadPreparesThePages();
     void swapHandsDataOverBeforeTheViewLoads();
     void swapWaitsForTheWillSwap();
     void closing_data();
     void closing();
+    void pageButtonsActOnReleaseInside_data();
+    void pageButtonsActOnReleaseInside();
     void progressPageCoversThePage();
     void progressIconGoesOnTurning();
 
 private:
     FakeKeymapPage *keymapPage() const;
     FakeStartPage *startPage() const;
+    QAction *action(const QString &name) const;
+    QString logText() const;
 
+    std::unique_ptr<QTemporaryDir> m_logs;
     std::unique_ptr<AppDelegate> m_delegate;
     FakePages m_pages;
     std::unique_ptr<MainWindowController> m_controller;
@@ -184,14 +220,18 @@ void tst_MainWindow::placement()
 
 void tst_MainWindow::init()
 {
+    m_logs = std::make_unique<QTemporaryDir>();
+    Constants::setLogDirectoryForTesting(m_logs->path() + "/");
+    LocalTime::setSourceForTesting([] { return QDateTime(QDate(2026, 3, 5), QTime(9, 0)); });
     events.clear();
     m_terminations = 0;
     m_delegate = std::make_unique<AppDelegate>();
     m_delegate->setTerminateHandler([this] { ++m_terminations; });
     m_controller = std::make_unique<MainWindowController>(m_pages);
+    m_delegate->installMenus(m_controller->window());
     m_controller->windowDidLoad();
     m_controller->window()->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_controller->window()));
+    QVERIFY(QTest::qWaitForWindowActive(m_controller->window()));
 }
 
 void tst_MainWindow::cleanup()
@@ -200,6 +240,19 @@ void tst_MainWindow::cleanup()
     MessageModalFactory::sharedInstance().setIsShowProgressPage(false);
     m_controller.reset();
     m_delegate.reset();
+    LocalTime::setSourceForTesting({});
+    Constants::setLogDirectoryForTesting({});
+}
+
+QAction *tst_MainWindow::action(const QString &name) const
+{
+    return m_delegate->findChild<QAction *>(name);
+}
+
+QString tst_MainWindow::logText() const
+{
+    QFile file(Utility::getLogFilePath());
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
 FakeKeymapPage *tst_MainWindow::keymapPage() const
@@ -210,6 +263,141 @@ FakeKeymapPage *tst_MainWindow::keymapPage() const
 FakeStartPage *tst_MainWindow::startPage() const
 {
     return static_cast<FakeStartPage *>(m_controller->startPageViewController());
+}
+
+void tst_MainWindow::launch_data()
+{
+    QTest::addColumn<bool>("alreadyRunning");
+    QTest::newRow("first instance") << false;
+    QTest::newRow("second instance") << true;
+}
+
+void tst_MainWindow::launch()
+{
+    QFETCH(bool, alreadyRunning);
+    AppDelegate::setCurrentWindow(nullptr);
+    m_delegate->setAlreadyLaunchedCheck([=] { return alreadyRunning; });
+    m_delegate->applicationDidFinishLaunching();
+    QVERIFY(logText().contains("[INFO] ") &&
+            logText().contains(": AppVersion: " + Utility::getAppVersion() + "\n"));
+    QCOMPARE(m_terminations, alreadyRunning ? 1 : 0);
+    QCOMPARE(m_delegate->isTerminating(), alreadyRunning);
+    // The key window is recorded when none was.
+    QCOMPARE(AppDelegate::currentWindow(), m_controller->window());
+}
+
+void tst_MainWindow::menuEntries_data()
+{
+    QTest::addColumn<bool>("initially");
+    QTest::addColumn<FlagSetter>("setter");
+    QTest::addColumn<FlagGetter>("getter");
+    QTest::addColumn<QString>("alsoSwitched");
+    QTest::addColumn<QKeySequence>("shortcut");
+    QTest::addColumn<QString>("logMessage");
+    QTest::addColumn<QByteArray>("signal");
+    using A = AppDelegate;
+    // Rows are named after the entry's action; the two save entries share one switch.
+    auto add = [](const char *name, bool initially, FlagSetter setter, FlagGetter getter,
+                  const char *alsoSwitched, QKeySequence shortcut, const char *log,
+                  const char *signal) {
+        QTest::newRow(name) << initially << setter << getter << QString(alsoSwitched) << shortcut
+                            << QString(log) << QByteArray(signal);
+    };
+    add("onClickUndoMenu", false, &A::setEnableUndoMenuItem, &A::enableUndoMenuItem, "",
+        QKeySequence::Undo, "onClickUndoMenu", SIGNAL(clickUndoMenuEvent()));
+    add("onClickedOpenMenu", false, &A::setEnableOpenMenuItem, &A::enableOpenMenuItem, "",
+        QKeySequence::Open, "onClickedOpenMenu", SIGNAL(clickOpenConfigFileMenuEvent()));
+    add("onClickSaveCurrentProfileMenu", false, &A::setSaveMenuItemEnabled, nullptr,
+        "onClickSaveAllProfileMenu", QKeySequence::Save, "onClickedSaveCurrentMenu",
+        SIGNAL(clickSaveCurrentConfigFileMenuEvent()));
+    add("onClickSaveAllProfileMenu", false, &A::setSaveMenuItemEnabled, nullptr,
+        "onClickSaveCurrentProfileMenu", QKeySequence::SaveAs, "onClickedSaveAllMenu",
+        SIGNAL(clickSaveAllConfigFileMenuEvent()));
+    add("onClickedRollbackMenu", false, &A::setEnableRollbackMenuItem, &A::enableRollbackMenuItem,
+        "", {}, "onClickedRollbackMenu", SIGNAL(clickRollbackMenuEvent()));
+    add("onClickedCurrentProfileToFactoryMenu", false, &A::setEnableCurrentProfileToFactoryMenuItem,
+        &A::enableCurrentProfileToFactoryMenuItem, "", {}, "onClickedCurrentProfileToFactoryMenu",
+        SIGNAL(clickedCurrentProfileToFactoryMenuEvent()));
+    add("onClickedAllProfilesToFactoryMenu", false, &A::setEnableAllProfilesToFactoryMenuItem,
+        &A::enableAllProfilesToFactoryMenuItem, "", {}, "onClickedAllProfilesToFactoryMenu",
+        SIGNAL(clickedAllProfilesToFactoryMenuEvent()));
+    add("onClickedCheckUpdatesMenu", true, &A::setEnableCheckUpdatesMenuItem,
+        &A::enableCheckUpdatesMenuItem, "", {}, "onClickedCheckUpdatesMenu",
+        SIGNAL(clickCheckUpdatesMenuEvent()));
+    add("onClickedCloseMenu", true, &A::setEnableCloseMenuItem, &A::enableCloseMenuItem, "",
+        QKeySequence::Close, "onClickedCloseMenu", SIGNAL(clickCloseMenuEvent()));
+    // About opens its own box and posts nothing.
+    add("onClickedAboutMenu", true, &A::setEnableAboutMenuItem, &A::enableAboutMenuItem, "", {},
+        "onClickedAboutMenu", "");
+}
+
+void tst_MainWindow::menuEntries()
+{
+    QFETCH(bool, initially);
+    QFETCH(FlagSetter, setter);
+    QFETCH(FlagGetter, getter);
+    QFETCH(QString, alsoSwitched);
+    QFETCH(QKeySequence, shortcut);
+    QFETCH(QString, logMessage);
+    QFETCH(QByteArray, signal);
+    const QString name = QTest::currentDataTag();
+    QCOMPARE(action(name)->isEnabled(), initially);
+
+    // The flag switches its entries at once and leaves every other entry as it was.
+    const QList<QAction *> all = m_delegate->findChildren<QAction *>();
+    for (const bool enable : {!initially, initially, false}) {
+        QHash<QAction *, bool> before;
+        for (QAction *entry : all)
+            before.insert(entry, entry->isEnabled());
+        (m_delegate.get()->*setter)(enable);
+        if (getter)
+            QCOMPARE((m_delegate.get()->*getter)(), enable);
+        for (QAction *entry : all) {
+            const bool switched =
+                entry->objectName() == name || entry->objectName() == alsoSwitched;
+            QCOMPARE(entry->isEnabled(), switched ? enable : before.value(entry));
+        }
+    }
+
+    // Off, its shortcut does nothing; on, the shortcut or the entry posts its event only.
+    QList<std::shared_ptr<QSignalSpy>> spies;
+    const QMetaObject &hub = NotificationHub::staticMetaObject;
+    for (int index = hub.methodOffset(); index < hub.methodCount(); ++index) {
+        const QByteArray each = '2' + hub.method(index).methodSignature();
+        spies << std::make_shared<QSignalSpy>(&NotificationHub::sharedInstance(), each.constData());
+    }
+    QTest::keySequence(m_controller->window(), shortcut);
+    (m_delegate.get()->*setter)(true);
+    if (shortcut.isEmpty())
+        action(name)->trigger();
+    else
+        QTest::keySequence(m_controller->window(), shortcut);
+    for (const auto &spy : std::as_const(spies))
+        QCOMPARE(spy->count(), spy->signal() == signal.mid(1) ? 1 : 0);
+    QVERIFY2(logText().contains(QStringLiteral("%1: %2\n").arg(name, logMessage)),
+             qPrintable(logText()));
+}
+
+void tst_MainWindow::menusOffWhileAnOverlayIsUp()
+{
+    m_delegate->setEnableUndoMenuItem(true);
+    m_delegate->setSaveMenuItemEnabled(true);
+    m_delegate->setReturnToFactoryMenuItemEnabled(true);
+    auto *mask = new MsgMaskView(m_controller->window()->centralWidget());
+    mask->show();
+    for (QAction *entry : m_delegate->findChildren<QAction *>())
+        QVERIFY2(!entry->isEnabled(), qPrintable(entry->objectName()));
+    QVERIFY(!m_delegate->enableSaveMenuItem()->isEnabled());
+    QVERIFY(!m_delegate->returnToFactoryMenuItem()->isEnabled());
+    // The pages' flags stay as they were set and come back with the menus.
+    m_delegate->setEnableOpenMenuItem(true);
+    QVERIFY(!action("onClickedOpenMenu")->isEnabled());
+    delete mask;
+    QVERIFY(action("onClickedOpenMenu")->isEnabled());
+    QVERIFY(action("onClickUndoMenu")->isEnabled());
+    QVERIFY(action("onClickSaveAllProfileMenu")->isEnabled());
+    QVERIFY(m_delegate->enableSaveMenuItem()->isEnabled());
+    QVERIFY(m_delegate->returnToFactoryMenuItem()->isEnabled());
 }
 
 void tst_MainWindow::windowDidLoadPreparesThePages()
@@ -326,6 +514,59 @@ void tst_MainWindow::closing()
     QCOMPARE(m_terminations, closes ? 1 : 0);
     QCOMPARE(events.contains("keymap.ask1003"), asks);
     QCOMPARE(keymapPage()->terminateFlag(), asks);
+}
+
+void tst_MainWindow::pageButtonsActOnReleaseInside_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("enabled");
+    QTest::addColumn<bool>("leftBeforeRelease");
+    QTest::addColumn<int>("acts");
+    for (const QString kind : {"navigation", "edit", "write"}) {
+        QTest::addRow("%s: click", qPrintable(kind)) << kind << true << false << 1;
+        QTest::addRow("%s: disabled", qPrintable(kind)) << kind << false << false << 0;
+        QTest::addRow("%s: released after leaving", qPrintable(kind)) << kind << true << true << 0;
+    }
+}
+
+void tst_MainWindow::pageButtonsActOnReleaseInside()
+{
+    QFETCH(QString, kind);
+    QFETCH(bool, enabled);
+    QFETCH(bool, leftBeforeRelease);
+    QFETCH(int, acts);
+    PageViewController *destination = nullptr;
+    m_controller->showKeymapPage(destination, swapAtOnce, {});
+    QWidget *page = keymapPage()->view();
+    int count = 0;
+    auto *navigation = new NavigationButton(page);
+    navigation->setSwapFunction([&](PageViewController *&, const WillSwap &willSwap,
+                                    const DidSwap &) { willSwap([&] { ++count; }); });
+    auto *edit = new EditButton(page);
+    edit->setOnClick([&] { ++count; });
+    // The write button finds its page however deep in the page's view it sits.
+    auto *holder = new QWidget(page);
+    auto *write = new WriteKeymapButton(holder);
+    holder->resize(page->size());
+    holder->show();
+    const QHash<QString, QAbstractButton *> buttons{
+        {"navigation", navigation}, {"edit", edit}, {"write", write}};
+    QAbstractButton *button = buttons.value(kind);
+    button->setGeometry(10, 10, 120, 40);
+    button->show();
+    button->setEnabled(enabled);
+    enter(button);
+    QTest::mousePress(button, Qt::LeftButton, {}, QPoint(5, 5));
+    if (leftBeforeRelease)
+        QTest::mouseMove(button, QPoint(200, 5));
+    QTest::mouseRelease(button, Qt::LeftButton, {},
+                        leftBeforeRelease ? QPoint(200, 5) : QPoint(5, 5));
+    QCOMPARE(count + keymapPage()->writes, acts);
+    // A disabled action button ignores the mouse and keeps its disabled look.
+    if (button == write && !enabled) {
+        QVERIFY(!write->isMouseOver());
+        QCOMPARE(write->look().background, ShellLook::buttons().writeButton.disabledBackground());
+    }
 }
 
 void tst_MainWindow::progressPageCoversThePage()
