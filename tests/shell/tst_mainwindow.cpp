@@ -77,9 +77,7 @@ protected:
 class FakeStartPage : public FakePage<StartPageInterface>
 {
 public:
-    FakeStartPage()
-        : FakePage(QStringLiteral("start"))
-    {}
+    using FakePage::FakePage;
     ProgressPageViewController *GetProgressPageViewController() override { return &progressPage; }
     std::shared_ptr<KeyboardDataEntity> getKeyboardData() override { return {}; }
 };
@@ -113,7 +111,7 @@ class FakePages : public PageFactory
 public:
     std::unique_ptr<StartPageInterface> makeStartPage(MainWindowController *) override
     {
-        return std::make_unique<FakeStartPage>();
+        return std::make_unique<FakeStartPage>(QStringLiteral("start"));
     }
     std::unique_ptr<KeymapPageInterface> makeKeymapPage(MainWindowController *) override
     {
@@ -127,12 +125,6 @@ public:
 };
 
 const WillSwap swapAtOnce = [](const SwapContinuation &swap) { swap(); };
-
-void enter(QWidget *widget)
-{
-    QEnterEvent event(QPointF(2, 2), QPointF(2, 2), widget->mapToGlobal(QPointF(2, 2)));
-    QCoreApplication::sendEvent(widget, &event);
-}
 
 } // namespace
 
@@ -160,8 +152,7 @@ private slots:
     void closing();
     void pageButtonsActOnReleaseInside_data();
     void pageButtonsActOnReleaseInside();
-    void progressPageCoversThePage();
-    void progressIconGoesOnTurning();
+    void progressPage();
 
 private:
     FakeKeymapPage *keymapPage() const;
@@ -540,7 +531,8 @@ void tst_MainWindow::pageButtonsActOnReleaseInside()
     button->setGeometry(10, 10, 120, 40);
     button->show();
     button->setEnabled(enabled);
-    enter(button);
+    QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), button->mapToGlobal(QPointF(2, 2)));
+    QCoreApplication::sendEvent(button, &enter);
     QTest::mousePress(button, Qt::LeftButton, {}, QPoint(5, 5));
     if (leftBeforeRelease)
         QTest::mouseMove(button, QPoint(200, 5));
@@ -554,7 +546,7 @@ void tst_MainWindow::pageButtonsActOnReleaseInside()
     }
 }
 
-void tst_MainWindow::progressPageCoversThePage()
+void tst_MainWindow::progressPage()
 {
     QWidget *page = startPage()->view();
     ProgressPageViewController &progress = startPage()->progressPage;
@@ -579,27 +571,21 @@ void tst_MainWindow::progressPageCoversThePage()
     QTest::mouseClick(progress.view(), Qt::LeftButton, {}, button->geometry().center());
     QCOMPARE(clicks, 0);
 
+    // Its icon turns endlessly in one animation, however often the page is shown.
+    progress.show("Writing", "", "43%");
+    QCOMPARE(progress.view()->percentMessageTextField()->text(), QString("43%"));
+    QTRY_VERIFY(progress.view()->progressIconView()->rotation() > 10.0);
+    const auto animations = progress.findChildren<QVariantAnimation *>();
+    QCOMPARE(animations.size(), 1);
+    QCOMPARE(animations.first()->loopCount(), -1);
+
     progress.hide();
     QVERIFY(!progress.view()->isVisible());
     QVERIFY(!OverlayTracker::sharedInstance().isAnyShown());
     QTest::mouseClick(button, Qt::LeftButton);
     QCOMPARE(clicks, 1);
-}
-
-void tst_MainWindow::progressIconGoesOnTurning()
-{
-    ProgressPageViewController &progress = startPage()->progressPage;
-    progress.show("Reading", "", "1%");
-    progress.show("Reading", "", "2%");
-    QCOMPARE(progress.view()->percentMessageTextField()->text(), QString("2%"));
-    QTRY_VERIFY(progress.view()->progressIconView()->rotation() > 10.0);
-    progress.hide();
     progress.show("Reading", "", "");
-    // One endless animation, however often the page was shown, turning again after a hide.
-    const auto animations = progress.findChildren<QVariantAnimation *>();
-    QCOMPARE(animations.size(), 1);
     QCOMPARE(animations.first()->state(), QAbstractAnimation::Running);
-    QCOMPARE(animations.first()->loopCount(), -1);
 }
 
 QTEST_MAIN(tst_MainWindow)

@@ -95,12 +95,6 @@ public:
     void respond(const QString &identifier) { emit didReceiveResponse(identifier); }
 };
 
-// Sends plain HTTP requests through the server as the desktop's proxy.
-void useAsProxy(const LoopbackServer &server)
-{
-    qputenv("http_proxy", "http://127.0.0.1:" + QByteArray::number(server.port()));
-}
-
 } // namespace
 
 // The desktop's notification service, as far as the program uses it.
@@ -185,7 +179,6 @@ private:
     // Starts a bus of the test's own; an empty address when no bus daemon is installed.
     QString startBus();
 
-    QTemporaryDir m_folder;
     std::unique_ptr<QTemporaryDir> m_logs;
     std::unique_ptr<QProcess> m_bus;
     std::unique_ptr<AppDelegate> m_delegate;
@@ -377,7 +370,7 @@ void tst_UpdateCheck::failures()
     LoopbackServer server(answer, body.toUtf8());
     const bool isProxy = answer == Answer::proxyAuthentication;
     if (isProxy)
-        useAsProxy(server);
+        qputenv("http_proxy", "http://127.0.0.1:" + QByteArray::number(server.port()));
     UpdateChecker checker(typeNumber, isProxy ? behindProxy : server.url(),
                           UpdateChecker::connectionTimeout);
 
@@ -411,8 +404,8 @@ void tst_UpdateCheck::serverCertificate()
     QFETCH(int, result);
     if (!QSslSocket::supportsSsl())
         QSKIP("This Qt has no TLS backend");
-    const QString key = m_folder.filePath("key.pem");
-    const QString certificate = m_folder.filePath("certificate.pem");
+    const QString key = m_logs->filePath("key.pem");
+    const QString certificate = m_logs->filePath("certificate.pem");
     QProcess openssl;
     openssl.start("openssl",
                   {"req", "-x509", "-newkey", "ec", "-pkeyopt", "ec_paramgen_curve:prime256v1",
@@ -578,7 +571,7 @@ void tst_UpdateCheck::checksFromTheWindow()
                           versionDocument(tool, "\"KX-QR300B\":\"" + firmware + "\""));
     UpdateChecker::setVersionDocumentUrlForTesting(server.url());
     if (answer == Answer::proxyAuthentication) {
-        useAsProxy(server);
+        qputenv("http_proxy", "http://127.0.0.1:" + QByteArray::number(server.port()));
         UpdateChecker::setVersionDocumentUrlForTesting(behindProxy);
     }
 
