@@ -57,15 +57,13 @@ Outcome check(UpdateChecker &checker)
     int calls = 0;
     QElapsedTimer clock;
     clock.start();
-    checker.getLatestVersion(
-        [&](UpdateCheckingResult result) {
-            outcome.success = result;
+    const auto into = [&](std::optional<UpdateCheckingResult> &slot) {
+        return [&](UpdateCheckingResult result) {
+            slot = result;
             ++calls;
-        },
-        [&](UpdateCheckingResult result) {
-            outcome.failure = result;
-            ++calls;
-        });
+        };
+    };
+    checker.getLatestVersion(into(outcome.success), into(outcome.failure));
     (void)QTest::qWaitFor([&] { return calls > 0; }, 10000);
     outcome.elapsedMs = clock.elapsed();
     QTest::qWait(50);
@@ -114,11 +112,7 @@ public:
     QList<Call> calls;
 
 public slots:
-    QString GetServerInformation(QString &vendor, QString &version, QString &protocolVersion)
-    {
-        vendor = version = protocolVersion = QStringLiteral("test");
-        return QStringLiteral("fake");
-    }
+    QString GetServerInformation() { return QStringLiteral("fake"); }
     uint Notify(const QString &, uint replacesId, const QString &, const QString &summary,
                 const QString &body, const QStringList &actions, const QVariantMap &, int)
     {
@@ -128,18 +122,6 @@ public slots:
 
 signals:
     void ActionInvoked(uint id, const QString &actionKey);
-};
-
-// Opens the download pages into a list instead of a browser.
-class UrlRecorder : public QObject
-{
-    Q_OBJECT
-
-public:
-    QList<QUrl> urls;
-
-public slots:
-    void open(const QUrl &url) { urls << url; }
 };
 
 // The update check against a loopback server: the request, the versions compared, every way a
@@ -169,6 +151,10 @@ private slots:
     void checksFromTheWindow();
     void resultPanel();
 
+public slots:
+    // Opens the download pages into a list instead of a browser.
+    void open(const QUrl &url) { m_openedUrls << url; }
+
 private:
     void checkManually() { NotificationHub::sharedInstance().clickCheckUpdatesMenuEvent(); }
     bool isProgressShown();
@@ -186,14 +172,14 @@ private:
     std::unique_ptr<MainWindowController> m_controller;
     FakeNotificationCenter *m_center = nullptr;
     std::unique_ptr<UserNotification> m_userNotification;
-    UrlRecorder m_browser;
+    QList<QUrl> m_openedUrls;
 };
 
 void tst_UpdateCheck::initTestCase()
 {
     LocalizedStrings::setLanguage("en");
     clearProxySettings();
-    QDesktopServices::setUrlHandler("https", &m_browser, "open");
+    QDesktopServices::setUrlHandler("https", this, "open");
 }
 
 void tst_UpdateCheck::cleanupTestCase()
@@ -214,7 +200,7 @@ void tst_UpdateCheck::init()
     m_center = center.get();
     m_userNotification = std::make_unique<UserNotification>(std::move(center));
     m_controller->setUserNotification(m_userNotification.get());
-    m_browser.urls.clear();
+    m_openedUrls.clear();
 }
 
 void tst_UpdateCheck::cleanup()
@@ -624,7 +610,7 @@ void tst_UpdateCheck::resultPanel()
     QTest::mouseClick(panel()->TAVOToolURLButton(), Qt::LeftButton);
     const QList<QUrl> expected{QUrl(LocalizedStrings::text("KeymapUpdateUrl")),
                                QUrl(LocalizedStrings::text("FirmUpdateUrl"))};
-    QCOMPARE(m_browser.urls, expected);
+    QCOMPARE(m_openedUrls, expected);
     QVERIFY(panel()->isVisible());
 
     // Shown again, it is drawn plain, its close button holding the focus.
