@@ -1,7 +1,9 @@
 #include "constants.h"
+#include "functionchecker.h"
 #include "localizedstrings.h"
 #include "resourcefixture.h"
 #include "resourceloader.h"
+#include "settingsstore.h"
 
 #include <QLocale>
 #include <QSet>
@@ -12,16 +14,21 @@
 using ListSource = QList<QList<qint32>> (*)();
 Q_DECLARE_METATYPE(ListSource)
 
-// What the resource loader reads from the catalogue and the factory keymaps, and the palettes'
-// usage lists.
+// What the resource loader reads from the catalogue and the factory keymaps, the Fn-key flag
+// that compares with the factory keymaps, and the palettes' usage lists.
 class tst_KeyboardCatalogue : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void init() { m_fixture = std::make_unique<ResourceFixture>(); }
+    void init()
+    {
+        m_fixture = std::make_unique<ResourceFixture>();
+        SettingsStore::setFileForTesting(m_fixture->root() + "settings.ini");
+    }
     void cleanup()
     {
+        SettingsStore::setFileForTesting({});
         m_fixture.reset();
         LocalizedStrings::setLanguage("en");
         QLocale::setDefault(QLocale::c());
@@ -191,6 +198,55 @@ private slots:
                  ResourceFixture::factoryUsageId(ResourceFixture::japaneseMarker, 3, 3, 119));
     }
 
+    void fnKeyFlag_data()
+    {
+        QTest::addColumn<bool>("storedBefore");
+        QTest::addColumn<QString>("typeNumber");
+        // The usage at key 10 of profile 3's Fn1 layer, 0 for the factory one.
+        QTest::addColumn<qint32>("usageId");
+        QTest::addColumn<bool>("factoryReadable");
+        QTest::addColumn<bool>("checking");
+
+        QTest::newRow("nothing stored, no Fn key") << false << "KX-QR320B" << 0 << true << false;
+        QTest::newRow("nothing stored, Fn key placed")
+            << false << "KX-QR300Y" << 0x5103 << true << true;
+        // The Japanese factory keymap is read first; the English one holds Fn2 there.
+        QTest::newRow("Fn2 where its layout's factory keymap has it")
+            << false << "KX-QR300B" << 0x5102 << true << false;
+        QTest::newRow("stored, profiles not looked at") << true << "KX-QR320B" << 0 << true << true;
+        QTest::newRow("factory keymap unreadable")
+            << false << "KX-QR300B" << 0x5103 << false << false;
+    }
+
+    void fnKeyFlag()
+    {
+        QFETCH(bool, storedBefore);
+        QFETCH(QString, typeNumber);
+        QFETCH(qint32, usageId);
+        QFETCH(bool, factoryReadable);
+        QFETCH(bool, checking);
+        SettingsStore::setBoolValue(FunctionChecker::checkFunctionKey, storedBefore);
+        QString edits;
+        for (int profile = 1; profile <= 4; ++profile)
+            edits += QString("Profile%1.WithFn1=[120x0,10:%2];").arg(profile).arg(0x5102);
+        m_fixture->writeJson("English00.json",
+                             ResourceFixture::factoryKeymap(ResourceFixture::englishMarker), edits);
+        loader().getDefaultProfilesData("KX-QR320B", QList<bool>(6));
+        const auto keyboard = this->keyboard(typeNumber, usageId);
+        if (!factoryReadable)
+            m_fixture->remove("English00.json");
+        FunctionChecker &checker = FunctionChecker::sharedInstance();
+
+        checker.getIsCheckingFunction(*keyboard);
+        QCOMPARE(checker.isCheckingFunction(), checking);
+        QFile settings(m_fixture->root() + "settings.ini");
+        QVERIFY(settings.open(QIODevice::ReadOnly));
+        QCOMPARE(settings.readAll().contains("isCheckingFunction=true"), checking);
+        // Once set, the flag stays for every later keyboard.
+        checker.getIsCheckingFunction(*this->keyboard("KX-QR320B", 0));
+        QCOMPARE(checker.isCheckingFunction(), checking);
+    }
+
     void applicationResourcesLoad()
     {
         loader().setResourceRootForTesting({});
@@ -256,6 +312,19 @@ private slots:
 
 private:
     static ResourceLoader &loader() { return ResourceLoader::sharedInstance(); }
+
+    // A keyboard holding its layout's factory profiles, with usageId at key 10 of profile 3's
+    // Fn1 layer unless it is 0.
+    static std::unique_ptr<KeyboardDataEntity> keyboard(const QString &typeNumber, qint32 usageId)
+    {
+        auto keyboard = std::make_unique<KeyboardDataEntity>();
+        keyboard->typeNumber = typeNumber;
+        keyboard->profiles->getProfilesData(
+            *loader().loadDefaultProfilesData(typeNumber, QList<bool>(6)));
+        if (usageId != 0)
+            keyboard->profiles->profile3->withFn1[10] = usageId;
+        return keyboard;
+    }
 
     // Writes object with edits to name: nothing for no edits, and edits that are no edits (such
     // as "[]") as the file's whole text.
