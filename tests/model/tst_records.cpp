@@ -1,5 +1,4 @@
 #include "enterkeydataentity.h"
-#include "exceptions.h"
 #include "historydataentity.h"
 #include "keyboarddataentity.h"
 
@@ -7,8 +6,8 @@
 
 #include <stdexcept>
 
-// The keyboard records: copies that never alias, enumerations read from raw values, the Enter
-// key's outline and the texts written into the log.
+// The keyboard records: copies that never alias and never read short layers, the Enter key's
+// outline and its arcs.
 class tst_Records : public QObject
 {
     Q_OBJECT
@@ -43,30 +42,6 @@ private slots:
                                  longer.getProfileData(ProfileDataEntity({1}, {}, {}, {})));
     }
 
-    void enumerationsFromRawValues_data()
-    {
-        QTest::addColumn<std::optional<int>>("parsed");
-        QTest::addColumn<std::optional<int>>("expected");
-        using namespace Enumerations;
-        auto raw = [](auto parsed) {
-            return parsed ? std::optional<int>(rawValue(*parsed)) : std::nullopt;
-        };
-
-        QTest::newRow("save type -1 is all")
-            << raw(fromRaw<SaveProfileType>(-1)) << std::optional(-1);
-        QTest::newRow("save type 4") << raw(fromRaw<SaveProfileType>(4)) << std::optional<int>();
-        QTest::newRow("write result 4") << raw(fromRaw<WriteToTAVOResult>(4)) << std::optional(4);
-        QTest::newRow("raw value past 32 bits")
-            << raw(fromRaw<FnMode>(0x100000000LL)) << std::optional<int>();
-    }
-
-    void enumerationsFromRawValues()
-    {
-        QFETCH(std::optional<int>, parsed);
-        QFETCH(std::optional<int>, expected);
-        QCOMPARE(parsed, expected);
-    }
-
     void enterKeyOutline()
     {
         const QList<double> values{1,  2,  3,  4,  5,   6,   7,   8,  9,  10,  11,  12,
@@ -93,21 +68,6 @@ private slots:
         QVERIFY(arc == (ArcDataEntity{QPointF(10, 20), 0, 1.5, true}));
         QVERIFY(!(arc == ArcDataEntity{QPointF(10, 20), 0, 1.5, false}));
         QVERIFY(!(arc == ArcDataEntity{QPointF(10 + 1e-12, 20), 0, 1.5, true}));
-    }
-
-    void texts()
-    {
-        KeyboardDataEntity keyboard("V1.05", "13", "KX-QR300B", "2", "S1",
-                                    RunningFirmwareState::boot);
-        keyboard.dipSwitch[4] = true;
-        QCOMPARE(keyboard.ToString(),
-                 "KeyboardData { \nFirmVersion : V1.05 \nBootFirmVersion : 13 \n"
-                 "RunningFirmware : Optional(boot) \nTypeNumber : KX-QR300B \nRevision : 2 \n"
-                 "Serial : S1 \nDipSwitch : [false, false, false, false, true, false] \n"
-                 "PointingStick : false \nGesturePadInfo : [true, true, true, true] \n}");
-        QVERIFY(KeyboardDataEntity().ToString().contains("RunningFirmware : nil \n"));
-        QCOMPARE(Exceptions::EnvironmentBrokenException("KeyboardDatalist").reportText(),
-                 "Error occured: EnvironmentBrokenException(KeyboardDatalist)");
     }
 };
 

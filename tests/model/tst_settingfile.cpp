@@ -113,7 +113,8 @@ private slots:
                                     << "PlatformError";
         QTest::newRow("not JSON") << "text:{\"ToolVersion\": "
                                   << "PlatformError";
-        QTest::newRow("KeyboardLayout 2") << "KeyboardLayout=2" << format("KeyboardLayout");
+        QTest::newRow("KeyboardLayout 2^32 is not 0")
+            << "KeyboardLayout=4294967296" << format("KeyboardLayout");
         QTest::newRow("flag as number") << "PointingStickButton=1" << format("PointingStickButton");
         QTest::newRow("pads holding a number") << "GesturePad=[true,0]" << format("GesturePad");
         QTest::newRow("SaveType wrong case") << "SaveType=\"all\"" << format("SaveType");
