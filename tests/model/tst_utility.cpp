@@ -79,7 +79,6 @@ private slots:
         QTest::newRow("setting file format version") << "1.1.0.0" << qint64(1010000);
         QTest::newRow("largest foldable") << "92233720368547758.7" << qint64(9223372036854775807);
         QTest::newRow("folding past 64 bits") << "92233720368547758.8" << invalid;
-        QTest::newRow("too many parts") << "99.99.99.99.99.99.99.99.99.99" << invalid;
         QTest::newRow("part beyond 64 bits") << "9223372036854775808" << invalid;
         QTest::newRow("empty text") << "" << invalid;
         QTest::newRow("blank before a part") << "1. 2" << invalid;
@@ -111,9 +110,6 @@ private slots:
         QTest::newRow("equal") << equal << "" << false;
         QTest::newRow("part before the dot never compared")
             << QStringList{"V2.05", "V1.12"} << "" << true;
-        QTest::newRow("third part never compared")
-            << QStringList{"V1.07.9", "V1..08.1"} << "" << true;
-        QTest::newRow("no number after the dot is 0") << QStringList{"V1.x", "V1.01"} << "" << true;
         QTest::newRow("no dot is 0") << QStringList{"V105", "V1.01"} << "" << true;
         QTest::newRow("check disabled") << equal << "--disable-version-check" << true;
         QTest::newRow("option must be whole") << equal << "--disable-version-check=1" << false;
@@ -151,13 +147,6 @@ private slots:
         QFETCH(QString, text);
         QCOMPARE(Utility::UInt8ToInt32(bytes), number);
         QCOMPARE(Utility::UInt8ToString(bytes), text);
-    }
-
-    void removeCharacters()
-    {
-        QCOMPARE(::removeCharacters("1.2.3", "."), "123");
-        // Both faces share their first UTF-16 unit; only the whole scalar may go.
-        QCOMPARE(::removeCharacters("a😀😁", "😀"), "a😁");
     }
 
     void profileComparison_data()
@@ -225,7 +214,6 @@ private slots:
         // The usage looked for is 0x29; the second list holds the factory profiles.
 
         QTest::newRow("normal key") << Edits{{0, 0, N, 0, 0x29}} << 0 << E << false << true;
-        QTest::newRow("another profile") << Edits{{0, 1, N, 0, 0x29}} << 0 << E << false << false;
         QTest::newRow("index 7 is profile 4")
             << Edits{{0, 3, N, 0, 0x29}} << 7 << E << false << true;
         QTest::newRow("Fn3 layer") << Edits{{0, 2, F3, 81, 0x29}} << 2 << J << false << true;
@@ -237,8 +225,6 @@ private slots:
             << Edits{{0, 0, N, 29, 0x29}} << 0 << E << false << false;
         QTest::newRow("English 29, DIP 5 on")
             << Edits{{0, 0, N, 29, 0x29}} << 0 << E << true << true;
-        QTest::newRow("Japanese 13, DIP 5 on")
-            << Edits{{0, 0, N, 13, 0x29}} << 0 << J << true << true;
         QTest::newRow("slide position, Fn2 layer")
             << Edits{{0, 0, F2, 117, 0x29}} << 0 << E << false << true;
         QTest::newRow("slide position's 1 is no factory usage")
@@ -320,11 +306,7 @@ private slots:
         QTest::newRow("black drawn key") << 4 << B << E << 30.0 << none << "4WES";
         QTest::newRow("black modified shortcut")
             << 4 << B << E << 30.0 << QList<bool>{true, true, false} << "4BES_SC";
-        QTest::newRow("black palette key")
-            << 4 << B << E << 30.0 << QList<bool>{false, false, true} << "4BES";
         QTest::newRow("white drawn key") << 4 << W << J << 30.0 << none << "4BJS";
-        QTest::newRow("white modified key")
-            << 4 << W << J << 30.0 << QList<bool>{true, false, false} << "4WJS";
         QTest::newRow("white wide palette Fn1 key")
             << 0x5101 << W << J << 60.0 << QList<bool>{false, false, true} << "20737WJL";
         QTest::newRow("width exactly 37 is small") << 41 << B << E << 37.0 << none << "41WES";
@@ -358,19 +340,11 @@ private slots:
         QTest::newRow("Enter, Japanese") << 40 << J << QStringList{"Enter", "Enter"};
         QTest::newRow("Enter, English") << 40 << E << QStringList{"Return", "Return"};
         QTest::newRow("53, Japanese") << 53 << J << QStringList{localized("53"), localized("53")};
-        QTest::newRow("53, English") << 53 << E << QStringList{"", "`(~)"};
-        QTest::newRow("up arrow") << 82 << J << QStringList{"", "↑"};
         QTest::newRow("application key")
             << 101 << E << QStringList{localized("118"), localized("118")};
-        QTest::newRow("yen") << 137 << J << QStringList{"", "¥(|)"};
-        QTest::newRow("139, English")
-            << 139 << E << QStringList{localized("139_Meta"), localized("139_Meta")};
         QTest::newRow("right Win") << 231 << E << QStringList{localized("231"), ""};
         QTest::newRow("desktop right") << 0x094F << J << QStringList{"Control+Win⌘+→", ""};
-        QTest::newRow("other shortcut") << 0x0304 << E << QStringList{"", ""};
         QTest::newRow("Fn1") << 0x5101 << E << QStringList{"Function1", ""};
-        QTest::newRow("pad toggle")
-            << 0x5F8B << J << QStringList{"GesturePad SideRight Toggle", ""};
         QTest::newRow("swipe") << 0x5F8F << E << QStringList{"SWIPE:Command+Tab+→(Mac)", ""};
         QTest::newRow("0x5F95") << 0x5F95 << E << QStringList{"", ""};
         QTest::newRow("speed 4") << 0x5FA7 << E << QStringList{"Pointing Stick Speed4", ""};
