@@ -42,30 +42,24 @@ private slots:
         QTest::addColumn<KeyboardColorType>("color");
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("name");
+        const auto row = [](const char *name, const char *typeNumber, const char *found,
+                            KeyboardLayoutType layout, KeyboardColorType color,
+                            const char *language, const QString &keyboardName) {
+            QTest::newRow(name) << QString(typeNumber) << QString(found) << layout << color
+                                << QString(language) << keyboardName;
+        };
         const auto J = KeyboardLayoutType::Japanese, E = KeyboardLayoutType::English;
         const auto B = KeyboardColorType::Black, W = KeyboardColorType::White;
 
-        QTest::newRow("Japanese black in Japanese") << "KX-QR320B"
-                                                    << "KX-QR320B" << J << B << "ja"
-                                                    << "TAVO Pellix 日本語配列";
-        QTest::newRow("English black") << "KX-QR300B"
-                                       << "KX-QR300B" << E << B << "en"
-                                       << "TAVO Pellix English";
-        QTest::newRow("English white, named by layoutTypeName") << "KX-QR300Y"
-                                                                << "KX-QR300Y" << E << W << "en"
-                                                                << "TAVO Pellix Japanese";
-        QTest::newRow("found under its key") << "ALIAS"
-                                             << "KX-QR999" << J << B << "en"
-                                             << "TAVO Pellix Japanese";
-        QTest::newRow("not under its typeNumber field") << "KX-QR999"
-                                                        << "" << E << B << "en"
-                                                        << "";
-        QTest::newRow("variant suffix needs its own entry") << "KX-QR320B-EM"
-                                                            << "" << E << B << "en"
-                                                            << "";
-        QTest::newRow("case matters") << "kx-qr320b"
-                                      << "" << E << B << "en"
-                                      << "";
+        row("Japanese black in Japanese", "KX-QR320B", "KX-QR320B", J, B, "ja",
+            "TAVO Pellix 日本語配列");
+        row("English black", "KX-QR300B", "KX-QR300B", E, B, "en", "TAVO Pellix English");
+        row("English white, named by layoutTypeName", "KX-QR300Y", "KX-QR300Y", E, W, "en",
+            "TAVO Pellix Japanese");
+        row("found under its key", "ALIAS", "KX-QR999", J, B, "en", "TAVO Pellix Japanese");
+        row("not under its typeNumber field", "KX-QR999", "", E, B, "en", "");
+        row("variant suffix needs its own entry", "KX-QR320B-EM", "", E, B, "en", "");
+        row("case matters", "kx-qr320b", "", E, B, "en", "");
     }
 
     void lookUp()
@@ -100,82 +94,77 @@ private slots:
                  found.isEmpty());
     }
 
-    void catalogueErrors_data()
+    void resourceErrors_data()
     {
+        QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("edits");
         QTest::addColumn<QString>("message");
-
-        // A bare field name stands for "Can't get <field> of KX-QR300Y from KeyboardDatalist.json".
-        const auto row = [](const char *name, const QString &edits, const char *message) {
-            QTest::newRow(name) << edits << QString(message);
+        const auto catalogue = [](const QString &name, const QString &edits, const char *message) {
+            QTest::newRow(qPrintable("catalogue: " + name))
+                << "KeyboardDatalist.json" << edits << QString(message);
         };
-        row("missing", "", "Can't find KeyboardDatalist.json");
-        row("an array", "[{}]", "Can't read KeyboardDatalist.json");
-        row("entry not an object", "KX-QR300B=3", "Can't read KeyboardDatalist.json");
-        row("not JSON", "{\"KX", "");
+        const auto keymap = [](const char *name, const char *edits, const char *message) {
+            QTest::newRow(name) << "English00.json" << QString(edits) << QString(message);
+        };
+        // A bare field name stands for "Can't get <field> of KX-QR300Y from KeyboardDatalist.json".
+        catalogue("missing", "", "Can't find KeyboardDatalist.json");
+        catalogue("an array", "[{}]", "Can't read KeyboardDatalist.json");
+        catalogue("entry not an object", "KX-QR300B=3", "Can't read KeyboardDatalist.json");
+        catalogue("not JSON", "{\"KX", "");
         for (const char *field :
              {"typeNumber", "layoutType", "colorType", "series", "layoutTypeName", "postfix",
               "isKeymapChangeable", "firmTypeNumber", "firmDataSize"})
-            row(field, QString("KX-QR300Y.") + field, field);
-        row("series 1", "KX-QR300Y.series=1", "series");
-        row("layoutType 2", "KX-QR300Y.layoutType=2", "layoutType");
-        row("colorType as text", "KX-QR300Y.colorType=\"0\"", "colorType");
+            catalogue(field, QString("KX-QR300Y.") + field, field);
+        catalogue("series 1", "KX-QR300Y.series=1", "series");
+        catalogue("layoutType 2", "KX-QR300Y.layoutType=2", "layoutType");
+        catalogue("colorType as text", "KX-QR300Y.colorType=\"0\"", "colorType");
+        keymap("keymap missing", "", "English00 is not found");
+        keymap("keymap an array", "[]", "Can't read English00");
+        keymap("keymap not JSON", "{", "");
+        keymap("Profile1 missing", "Profile1", "Can't get Profile1 from English00");
+        keymap("Profile4 an array", "Profile4=[]", "Can't get Profile4 from English00");
+        keymap("WithFn2 missing", "Profile2.WithFn2", "Can't get WithFn2 from English00");
+        keymap("usage beyond 32 bits", "Profile3.Normal=[120x4,5:2147483648]",
+               "Can't get Normal from English00");
+        keymap("119 normal keys", "Profile1.Normal=[119x4]",
+               "The number of normal keys is invalid in English00");
+        keymap("121 WithFn2 keys", "Profile4.WithFn2=[121x4]",
+               "The number of withfn keys is invalid in English00");
+        keymap("119 WithFn3 keys", "Profile2.WithFn3=[119x4]",
+               "The number of withfn3 keys is invalid in English00");
     }
 
-    void catalogueErrors()
+    void resourceErrors()
     {
+        QFETCH(QString, file);
         QFETCH(QString, edits);
         QFETCH(QString, message);
-        write("KeyboardDatalist.json", ResourceFixture::catalogue(), edits);
+        const bool keymap = file == "English00.json";
+        if (edits.isEmpty())
+            m_fixture->remove(file);
+        else if (edits.startsWith('[') || edits.startsWith('{'))
+            m_fixture->writeFile(file, edits.toUtf8());
+        else
+            m_fixture->writeJson(
+                file, keymap ? ResourceFixture::factoryKeymap(0) : ResourceFixture::catalogue(),
+                edits);
         if (!message.contains(' ') && !message.isEmpty())
             message = "Can't get " + message + " of KX-QR300Y from KeyboardDatalist.json";
-
-        QCOMPARE(ResourceFixture::failure([this] { loader().LoadKeyboardInformations(); }),
-                 message.isEmpty() ? "PlatformError"
-                                   : "EnvironmentBrokenException(" + message + ')');
-        QVERIFY(!loader().getKeyboardInformation("KX-QR300Y"));
-    }
-
-    void factoryKeymapErrors_data()
-    {
-        QTest::addColumn<QString>("edits");
-        QTest::addColumn<QString>("message");
-
-        const auto row = [](const char *name, const char *edits, const char *message) {
-            QTest::newRow(name) << QString(edits) << QString(message);
-        };
-        row("missing", "", "English00 is not found");
-        row("an array", "[]", "Can't read English00");
-        row("not JSON", "{", "");
-        row("Profile1 missing", "Profile1", "Can't get Profile1 from English00");
-        row("Profile4 an array", "Profile4=[]", "Can't get Profile4 from English00");
-        row("WithFn2 missing", "Profile2.WithFn2", "Can't get WithFn2 from English00");
-        row("beyond 32 bits", "Profile3.Normal=[120x4,5:2147483648]",
-            "Can't get Normal from English00");
-        row("a fraction", "Profile3.WithFn1=[120x0.5]", "Can't get WithFn1 from English00");
-        row("119 normal keys", "Profile1.Normal=[119x4]",
-            "The number of normal keys is invalid in English00");
-        row("121 WithFn2 keys", "Profile4.WithFn2=[121x4]",
-            "The number of withfn keys is invalid in English00");
-        row("119 WithFn3 keys", "Profile2.WithFn3=[119x4]",
-            "The number of withfn3 keys is invalid in English00");
-    }
-
-    void factoryKeymapErrors()
-    {
-        QFETCH(QString, edits);
-        QFETCH(QString, message);
-        write("English00.json", ResourceFixture::factoryKeymap(0), edits);
         const QString error =
             message.isEmpty() ? "PlatformError" : "EnvironmentBrokenException(" + message + ')';
-        const QList<bool> dip(6, false);
+        const QList<bool> dip(6);
 
-        QCOMPARE(
-            ResourceFixture::failure([&] { loader().loadDefaultProfilesData("KX-QR300B", dip); }),
-            error);
-        QCOMPARE(
-            ResourceFixture::failure([&] { loader().getDefaultProfilesData("KX-QR300B", dip); }),
-            error);
+        if (keymap) {
+            QCOMPARE(ResourceFixture::failure(
+                         [&] { loader().loadDefaultProfilesData("KX-QR300B", dip); }),
+                     error);
+            QCOMPARE(ResourceFixture::failure(
+                         [&] { loader().getDefaultProfilesData("KX-QR300B", dip); }),
+                     error);
+        } else {
+            QCOMPARE(ResourceFixture::failure([] { loader().LoadKeyboardInformations(); }), error);
+            QVERIFY(!loader().getKeyboardInformation("KX-QR300Y"));
+        }
     }
 
     void factoryKeymapsByLayoutCachedAndCopied()
@@ -207,15 +196,19 @@ private slots:
         QTest::addColumn<bool>("factoryReadable");
         QTest::addColumn<bool>("checking");
 
-        QTest::newRow("nothing stored, no Fn key") << false << "KX-QR320B" << 0 << true << false;
-        QTest::newRow("nothing stored, Fn key placed")
-            << false << "KX-QR300Y" << 0x5103 << true << true;
+        const auto row = [](const char *name, bool storedBefore, const char *typeNumber,
+                            qint32 usageId, bool factoryReadable, bool checking) {
+            QTest::newRow(name) << storedBefore << QString(typeNumber) << usageId << factoryReadable
+                                << checking;
+        };
+
+        row("nothing stored, no Fn key", false, "KX-QR320B", 0, true, false);
+        row("nothing stored, Fn key placed", false, "KX-QR300Y", 0x5103, true, true);
         // The Japanese factory keymap is read first; the English one holds Fn2 there.
-        QTest::newRow("Fn2 where its layout's factory keymap has it")
-            << false << "KX-QR300B" << 0x5102 << true << false;
-        QTest::newRow("stored, profiles not looked at") << true << "KX-QR320B" << 0 << true << true;
-        QTest::newRow("factory keymap unreadable")
-            << false << "KX-QR300B" << 0x5103 << false << false;
+        row("Fn2 where its layout's factory keymap has it", false, "KX-QR300B", 0x5102, true,
+            false);
+        row("stored, profiles not looked at", true, "KX-QR320B", 0, true, true);
+        row("factory keymap unreadable", false, "KX-QR300B", 0x5103, false, false);
     }
 
     void fnKeyFlag()
@@ -265,28 +258,27 @@ private slots:
         QTest::addColumn<ListSource>("source");
         QTest::addColumn<QLocale::Language>("language");
         QTest::addColumn<QList<int>>("rowSizes");
+        const auto row = [](const char *name, ListSource source, QLocale::Language language,
+                            const QList<int> &rowSizes) {
+            QTest::newRow(name) << source << language << rowSizes;
+        };
         const QList<int> alphabet{22, 22, 22, 22, 22, 22, 22};
+        const auto J = QLocale::Japanese, E = QLocale::English;
 
-        QTest::newRow("Japanese alphabet")
-            << ListSource(&ResourceLoader::getSortedJapaneseUsageIdList) << QLocale::Japanese
-            << alphabet + QList<int>{21};
-        QTest::newRow("English alphabet")
-            << ListSource(&ResourceLoader::getSortedEnglishUsageIdList) << QLocale::English
-            << alphabet + QList<int>{18};
-        QTest::newRow("English alphabet, Japanese locale")
-            << ListSource(&ResourceLoader::getSortedEnglishUsageIdList) << QLocale::Japanese
-            << alphabet + QList<int>{21};
-        QTest::newRow("Japanese shortcuts")
-            << ListSource(&ResourceLoader::getSortedShortcutJapaneseUsageIdList) << QLocale::English
-            << QList<int>{22, 22, 22, 22, 22, 22, 2, 1};
-        QTest::newRow("English shortcuts")
-            << ListSource(&ResourceLoader::getSortedShortcutEnglishUsageIdList) << QLocale::English
-            << QList<int>{22, 22, 22, 22, 22, 21, 1};
-        QTest::newRow("English shortcuts, Japanese locale")
-            << ListSource(&ResourceLoader::getSortedShortcutEnglishUsageIdList) << QLocale::Japanese
-            << QList<int>{22, 22, 22, 22, 22, 22, 2, 1};
-        QTest::newRow("device") << ListSource(&ResourceLoader::getSortedDeviceUsageIdList)
-                                << QLocale::English << QList<int>{21, 14};
+        row("Japanese alphabet", &ResourceLoader::getSortedJapaneseUsageIdList, J,
+            alphabet + QList<int>{21});
+        row("English alphabet", &ResourceLoader::getSortedEnglishUsageIdList, E,
+            alphabet + QList<int>{18});
+        row("English alphabet, Japanese locale", &ResourceLoader::getSortedEnglishUsageIdList, J,
+            alphabet + QList<int>{21});
+        row("Japanese shortcuts", &ResourceLoader::getSortedShortcutJapaneseUsageIdList, E,
+            {22, 22, 22, 22, 22, 22, 2, 1});
+        row("English shortcuts", &ResourceLoader::getSortedShortcutEnglishUsageIdList, E,
+            {22, 22, 22, 22, 22, 21, 1});
+        row("English shortcuts, Japanese locale",
+            &ResourceLoader::getSortedShortcutEnglishUsageIdList, J,
+            {22, 22, 22, 22, 22, 22, 2, 1});
+        row("device", &ResourceLoader::getSortedDeviceUsageIdList, E, {21, 14});
     }
 
     void paletteRows()
@@ -324,18 +316,6 @@ private:
         if (usageId != 0)
             keyboard->profiles->profile3->withFn1[10] = usageId;
         return keyboard;
-    }
-
-    // Writes object with edits to name: nothing for no edits, and edits that are no edits (such
-    // as "[]") as the file's whole text.
-    void write(const QString &name, const QJsonObject &object, const QString &edits) const
-    {
-        if (edits.isEmpty())
-            m_fixture->remove(name);
-        else if (edits.startsWith('[') || edits.startsWith('{'))
-            m_fixture->writeFile(name, edits.toUtf8());
-        else
-            m_fixture->writeJson(name, object, edits);
     }
 
     std::unique_ptr<ResourceFixture> m_fixture;
