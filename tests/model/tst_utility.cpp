@@ -1,7 +1,8 @@
 #include "commandline.h"
+#include "enterkeydataentity.h"
 #include "exceptions.h"
+#include "historydataentity.h"
 #include "localizedstrings.h"
-#include "profilelistdataentity.h"
 #include "utility.h"
 
 #include <QFile>
@@ -12,6 +13,7 @@
 #include <QTest>
 
 #include <limits>
+#include <stdexcept>
 
 namespace {
 
@@ -58,8 +60,9 @@ QString localized(const char *suffix)
 
 Q_DECLARE_METATYPE(Edits)
 
-// Utility: versions, reply bytes, keymap comparisons and checks, the single-instance check,
-// key-cap image names and tooltips.
+// The keyboard records and Utility: versions, reply bytes, copies and comparisons of keymaps,
+// keymap checks, the single-instance check, the Enter key's outline, key-cap image names and
+// tooltips.
 class tst_Utility : public QObject
 {
     Q_OBJECT
@@ -243,12 +246,58 @@ private slots:
                  found);
     }
 
+    void profileCopiesNeverAlias()
+    {
+        ProfileListDataEntity target, source;
+        for (int index = 0; index < 4; ++index)
+            source.profile(index).withFn2[5] = index + 1;
+        const std::shared_ptr<ProfileDataEntity> heldByAPage = target.profile1;
+
+        target.getProfilesData(source);
+        const HistoryDataEntity snapshot(target, true, {true, false, true, false});
+        source.profile4->withFn2[5] = 0;
+        target.profile3->withFn2[5] = 0;
+
+        // Copies go element-wise into the objects pages already hold.
+        QCOMPARE(target.profile1, heldByAPage);
+        QCOMPARE(target.profile4->withFn2[5], 4);
+        QCOMPARE(snapshot.profileList->profile3->withFn2[5], 3);
+    }
+
     void shortLayersAreNeverRead()
     {
-        const ProfileDataEntity whole;
-        const ProfileDataEntity shortProfile({}, {}, {}, {});
-        QVERIFY(!Utility::isSameProfile(whole, shortProfile));
-        QVERIFY(!Utility::isAssignedFnKeyInProfile(shortProfile, whole));
+        ProfileDataEntity longer(QList<qint32>(121, 9), QList<qint32>(120), QList<qint32>(120),
+                                 QList<qint32>(120));
+        const ProfileDataEntity shortProfile({1}, {}, {}, {});
+        // Only the 120 keys are copied; a short source is refused rather than read past its end.
+        longer.getProfileData(ProfileDataEntity());
+        QCOMPARE(longer.normal.mid(119), QList<qint32>({0, 9}));
+        QVERIFY_THROWS_EXCEPTION(std::length_error, longer.getProfileData(shortProfile));
+        QVERIFY(!Utility::isSameProfile(longer, shortProfile));
+        QVERIFY(!Utility::isAssignedFnKeyInProfile(shortProfile, longer));
+    }
+
+    void enterKeyOutline()
+    {
+        const QList<double> values{1,  2,  3,  4,  5,   6,   7,   8,  9,  10,  11,  12,
+                                   13, 14, 20, 21, 0.5, 1.5, 1.0, 30, 31, 0.5, 1.5, 0.5};
+
+        const auto outline = EnterKeyDataEntity::arrayToEnterKeyDataEntity(values, 4.5);
+
+        QCOMPARE(outline.frame, QRectF(1, 2, 3, 4));
+        QCOMPARE(outline.rects, QList<QRectF>({QRectF(5, 6, 7, 8), QRectF(9, 10, 11, 12)}));
+        QCOMPARE(outline.startPoint, QPointF(13, 14));
+        // 1.0 is clockwise, any other value counter-clockwise.
+        QCOMPARE(outline.arcParams, QList<ArcDataEntity>({{QPointF(20, 21), 0.5, 1.5, true},
+                                                          {QPointF(30, 31), 0.5, 1.5, false}}));
+        QCOMPARE(outline.arcRadius, 4.5);
+        // Arcs are equal only when every field is, to the last bit.
+        QVERIFY(!(outline.arcParams[0] == ArcDataEntity{QPointF(20 + 1e-12, 21), 0.5, 1.5, true}));
+        QVERIFY(!(outline.arcParams[0] == ArcDataEntity{QPointF(20, 21), 0.5, 1.5, false}));
+        QVERIFY(
+            EnterKeyDataEntity::arrayToEnterKeyDataEntity(values.first(14), 1).arcParams.isEmpty());
+        QVERIFY_THROWS_EXCEPTION(std::invalid_argument,
+                                 EnterKeyDataEntity::arrayToEnterKeyDataEntity(values.mid(1), 4.5));
     }
 
     void singleInstance_data()
