@@ -41,34 +41,33 @@ private slots:
         // "info", "error", "debug", or "dump <n>" for the bytes 0 to n - 1.
         QTest::addColumn<QString>("call");
         QTest::addColumn<QString>("text");
+        const auto row = [](const char *name, const char *argument, const char *time,
+                            const char *call, const QString &text) {
+            QTest::newRow(name) << QString(argument) << QTime::fromString(time) << QString(call)
+                                << text;
+        };
         const auto line = [](const char *time, const char *level, const QString &message) {
             return QString("20260305 %1 | [%2] driver.cpp [812] readKeyboard: %3\n")
                 .arg(time, level, message);
         };
-        const QTime afternoon(14, 5, 9);
-        const QString row16 = "00 01 02 03 04 05 06 07 08 09 0a 0b 0c 0d 0e 0f";
+        const QString debug = line("02:05:09", "DEBUG", "begin");
+        const QString dump =
+            line("02:05:09", "DEBUG", "\n00 01 02 03 04 05 06 07 08 09 0a 0b 0c 0d 0e 0f");
 
-        QTest::newRow("afternoon on a 12-hour clock")
-            << "" << afternoon << "info" << line("02:05:09", "INFO", "begin");
-        QTest::newRow("half past midnight is twelve")
-            << "" << QTime(0, 30, 0) << "error" << line("12:30:00", "ERROR", "begin");
-        QTest::newRow("noon stays twelve")
-            << "" << QTime(12, 0, 1) << "info" << line("12:00:01", "INFO", "begin");
-        QTest::newRow("debug without --verbose") << "" << afternoon << "debug"
-                                                 << "";
-        QTest::newRow("debug with --verbose")
-            << "--verbose" << afternoon << "debug" << line("02:05:09", "DEBUG", "begin");
-        QTest::newRow("--verbose=1 is not the option") << "--verbose=1" << afternoon << "debug"
-                                                       << "";
-        QTest::newRow("dump without --verbose") << "" << afternoon << "dump 1"
-                                                << "";
-        QTest::newRow("empty dump is the header alone")
-            << "--verbose" << afternoon << "dump 0" << line("02:05:09", "DEBUG", "\n");
-        QTest::newRow("sixteen bytes in one row")
-            << "--verbose" << afternoon << "dump 16" << line("02:05:09", "DEBUG", "\n" + row16);
-        QTest::newRow("seventeenth byte on a row of its own")
-            << "--verbose" << afternoon << "dump 17"
-            << line("02:05:09", "DEBUG", "\n" + row16 + "\n10");
+        row("afternoon on a 12-hour clock", "", "14:05:09", "info",
+            line("02:05:09", "INFO", "begin"));
+        row("half past midnight is twelve", "", "00:30:00", "error",
+            line("12:30:00", "ERROR", "begin"));
+        row("noon stays twelve", "", "12:00:01", "info", line("12:00:01", "INFO", "begin"));
+        row("debug without --verbose", "", "14:05:09", "debug", "");
+        row("debug with --verbose", "--verbose", "14:05:09", "debug", debug);
+        row("--verbose=1 is not the option", "--verbose=1", "14:05:09", "debug", "");
+        row("dump without --verbose", "", "14:05:09", "dump 1", "");
+        row("empty dump is the header alone", "--verbose", "14:05:09", "dump 0",
+            line("02:05:09", "DEBUG", "\n"));
+        row("sixteen bytes in one row", "--verbose", "14:05:09", "dump 16", dump);
+        row("seventeenth byte on a row of its own", "--verbose", "14:05:09", "dump 17",
+            dump.chopped(1) + "\n10\n");
     }
 
     void lines()
