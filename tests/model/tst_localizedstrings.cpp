@@ -104,9 +104,6 @@ private slots:
         QTest::newRow("another language is English") << "fr"
                                                      << "Message_Cancel"
                                                      << "Cancel";
-        QTest::newRow("a code with territory is English") << "ja_JP"
-                                                          << "Message_Cancel"
-                                                          << "Cancel";
         QTest::newRow("missing key answers itself") << "ja"
                                                     << "NoSuchKey_Text"
                                                     << "NoSuchKey_Text";
@@ -125,22 +122,6 @@ private slots:
         LocalizedStrings::setLanguage(code);
         QCOMPARE(LocalizedStrings::text(key), text);
         QCOMPARE(LocalizedStrings::language(), code == "ja" ? "ja" : "en");
-    }
-
-    void languageForLocale_data()
-    {
-        QTest::addColumn<QLocale>("locale");
-        QTest::addColumn<QString>("language");
-        QTest::newRow("Japanese in Japan") << QLocale(QLocale::Japanese, QLocale::Japan) << "ja";
-        QTest::newRow("English in Japan") << QLocale(QLocale::English, QLocale::Japan) << "en";
-        QTest::newRow("C locale") << QLocale::c() << "en";
-    }
-
-    void languageForLocale()
-    {
-        QFETCH(QLocale, locale);
-        QFETCH(QString, language);
-        QCOMPARE(LocalizedStrings::languageForLocale(locale), language);
     }
 
     // Every key the program names as a literal is listed, and so in both tables. Keys built at

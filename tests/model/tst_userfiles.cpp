@@ -127,9 +127,7 @@ private slots:
             cannotRead, "is larger than 4194304 bytes.");
         row("not an object", "text:[1]", format("Json"));
         row("empty file", "text:", "PlatformError");
-        row("not JSON", "text:{\"ToolVersion\": ", "PlatformError");
         row("KeyboardLayout 2^32 is not 0", "KeyboardLayout=4294967296", format("KeyboardLayout"));
-        row("flag as number", "PointingStickButton=1", format("PointingStickButton"));
         row("pads holding a number", "GesturePad=[true,0]", format("GesturePad"));
         row("SaveType wrong case", "SaveType=\"all\"", format("SaveType"));
         row("SaveType checked after DipSwitch", "SaveType=\"single\";DipSwitch",
