@@ -156,16 +156,31 @@ private slots:
         QTest::addColumn<Edits>("edits");
         QTest::addColumn<bool>("sameProfile1");
         QTest::addColumn<bool>("sameLists");
+        // Whether the first profile 1 has an Fn key placed against the second, the factory one.
+        QTest::addColumn<bool>("placedFnKey");
+        const auto row = [](const char *name, const Edits &edits, bool sameProfile1, bool sameLists,
+                            bool placedFnKey) {
+            QTest::newRow(name) << edits << sameProfile1 << sameLists << placedFnKey;
+        };
 
-        QTest::newRow("identical") << Edits() << true << true;
-        QTest::newRow("normal layers differ") << Edits{{0, 0, N, 7, 99}} << false << false;
-        QTest::newRow("Fn1 differs at the last key") << Edits{{1, 0, F1, 119, 5}} << false << false;
-        QTest::newRow("1 against the same normal-layer usage")
-            << Edits{{0, 0, N, 5, 0x29}, {1, 0, N, 5, 0x29}, {0, 0, F2, 5, 1}, {1, 0, F2, 5, 0x29}}
-            << true << true;
-        QTest::newRow("1 against another usage")
-            << Edits{{0, 0, F3, 5, 1}, {1, 0, F3, 5, 0x2A}} << false << false;
-        QTest::newRow("only profile 4 differs") << Edits{{1, 3, F3, 0, 4}} << true << false;
+        row("identical", {}, true, true, false);
+        row("Fn1 differs at the last key", {{1, 0, F1, 119, 5}}, false, false, false);
+        row("1 against the same normal-layer usage",
+            {{0, 0, N, 5, 0x29}, {1, 0, N, 5, 0x29}, {0, 0, F2, 5, 1}, {1, 0, F2, 5, 0x29}}, true,
+            true, false);
+        row("1 against another usage", {{0, 0, F3, 5, 1}, {1, 0, F3, 5, 0x2A}}, false, false,
+            false);
+        row("only profile 4 differs", {{1, 3, F3, 0, 4}}, true, false, false);
+        row("Fn2 key in the Fn1 layer", {{0, 0, F1, 10, 0x5102}}, false, false, true);
+        row("Fn3 key on the last key", {{0, 0, F3, 119, 0x5103}}, false, false, true);
+        row("factory has the same Fn key", {{0, 0, F1, 10, 0x5102}, {1, 0, F1, 10, 0x5102}}, true,
+            true, false);
+        row("factory has another Fn key", {{0, 0, F2, 10, 0x5102}, {1, 0, F2, 10, 0x5101}}, false,
+            false, true);
+        row("Fn key in the normal layer never counts", {{0, 0, N, 10, 0x5101}}, false, false,
+            false);
+        row("usages beside the Fn keys", {{0, 0, F1, 1, 0x5100}, {0, 0, F1, 2, 0x5104}}, false,
+            false, false);
     }
 
     void profileComparison()
@@ -173,37 +188,13 @@ private slots:
         QFETCH(Edits, edits);
         QFETCH(bool, sameProfile1);
         QFETCH(bool, sameLists);
+        QFETCH(bool, placedFnKey);
         const EditedLists lists(edits);
-        QCOMPARE(Utility::isSameProfile(*lists.first.profile1, *lists.second.profile1),
-                 sameProfile1);
-        QCOMPARE(Utility::isSameProfile(*lists.second.profile1, *lists.first.profile1),
-                 sameProfile1);
+        const ProfileDataEntity &first = *lists.first.profile1, &second = *lists.second.profile1;
+        QCOMPARE(Utility::isSameProfile(first, second), sameProfile1);
+        QCOMPARE(Utility::isSameProfile(second, first), sameProfile1);
         QCOMPARE(Utility::isSameProfiles(lists.first, lists.second), sameLists);
-    }
-
-    void placedFnKey_data()
-    {
-        QTest::addColumn<Edits>("edits");
-        QTest::addColumn<bool>("placed");
-
-        QTest::newRow("Fn2 key in the Fn1 layer") << Edits{{0, 0, F1, 10, 0x5102}} << true;
-        QTest::newRow("Fn3 key on the last key") << Edits{{0, 0, F3, 119, 0x5103}} << true;
-        QTest::newRow("factory has the same Fn key")
-            << Edits{{0, 0, F1, 10, 0x5102}, {1, 0, F1, 10, 0x5102}} << false;
-        QTest::newRow("factory has another Fn key")
-            << Edits{{0, 0, F2, 10, 0x5102}, {1, 0, F2, 10, 0x5101}} << true;
-        QTest::newRow("normal layer never counts") << Edits{{0, 0, N, 10, 0x5101}} << false;
-        QTest::newRow("usages beside the Fn keys")
-            << Edits{{0, 0, F1, 1, 0x5100}, {0, 0, F1, 2, 0x5104}} << false;
-    }
-
-    void placedFnKey()
-    {
-        QFETCH(Edits, edits);
-        QFETCH(bool, placed);
-        const EditedLists lists(edits);
-        QCOMPARE(Utility::isAssignedFnKeyInProfile(*lists.first.profile1, *lists.second.profile1),
-                 placed);
+        QCOMPARE(Utility::isAssignedFnKeyInProfile(first, second), placedFnKey);
     }
 
     void usageOnAKey_data()
