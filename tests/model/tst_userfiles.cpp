@@ -138,8 +138,6 @@ private slots:
             format("Profile.WithFn1"));
         row("layers read in order", "Keymap.Profile3.WithFn3;Keymap.Profile3.WithFn2",
             format("Profile3.WithFn2"));
-        row("beyond 32 bits", "Keymap.Profile1.WithFn3=[120x4,7:2147483648]",
-            format("Profile1.WithFn3"));
         row("a fraction", "Keymap.Profile1.Normal=[120x4,0:4.25]", format("Profile1.Normal"));
 
         // The checks of a file that was read, in their order.

@@ -379,8 +379,6 @@ private slots:
             << 101 << E << QStringList{localized("118"), localized("118")};
         QTest::newRow("right Win") << 231 << E << QStringList{localized("231"), ""};
         QTest::newRow("desktop right") << 0x094F << J << QStringList{"Control+Win⌘+→", ""};
-        QTest::newRow("Fn1") << 0x5101 << E << QStringList{"Function1", ""};
-        QTest::newRow("swipe") << 0x5F8F << E << QStringList{"SWIPE:Command+Tab+→(Mac)", ""};
         QTest::newRow("0x5F95") << 0x5F95 << E << QStringList{"", ""};
         QTest::newRow("speed 4") << 0x5FA7 << E << QStringList{"Pointing Stick Speed4", ""};
         QTest::newRow("0x5FA8") << 0x5FA8 << E << QStringList{"", ""};
