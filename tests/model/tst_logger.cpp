@@ -1,15 +1,13 @@
 #include "commandline.h"
-#include "constants.h"
 #include "localtime.h"
 #include "logger.h"
+#include "resourcefixture.h"
 
 #include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
-#include <QThread>
 
 #include <memory>
+#include <thread>
 #include <vector>
 
 // The day's log file: its line format on a 12-hour clock, debug lines and hex dumps only with
@@ -21,8 +19,7 @@ class tst_Logger : public QObject
 private slots:
     void init()
     {
-        m_folder = std::make_unique<QTemporaryDir>();
-        Constants::setLogDirectoryForTesting(m_folder->path() + "/logs/");
+        m_fixture = std::make_unique<ResourceFixture>();
         m_now = QDateTime(QDate(2026, 3, 5), QTime(14, 5, 9));
         LocalTime::setSourceForTesting([this] { return m_now; });
     }
@@ -30,8 +27,8 @@ private slots:
     void cleanup()
     {
         LocalTime::setSourceForTesting({});
-        Constants::setLogDirectoryForTesting({});
         CommandLine::setArguments({});
+        m_fixture.reset();
     }
 
     void lines_data()
@@ -93,51 +90,43 @@ private slots:
         else
             logger.debugBinaries(file, "readKeyboard", 812, bytes);
 
-        QCOMPARE(logText(), text);
+        QCOMPARE(m_fixture->logText(), text);
     }
 
     void recreatesDeletedFolder()
     {
         Logger logger;
         logger.info("a.cpp", "f", 1, "first");
-        QVERIFY(QDir(m_folder->path() + "/logs").removeRecursively());
+        QVERIFY(QDir(m_fixture->root() + "logs").removeRecursively());
 
         logger.info("a.cpp", "f", 2, "second");
 
-        QCOMPARE(logText(), "20260305 02:05:09 | [INFO] a.cpp [2] f: second\n");
+        QVERIFY(QFile::exists(m_fixture->root() + "logs/20260305.log"));
+        QCOMPARE(m_fixture->logText(), "20260305 02:05:09 | [INFO] a.cpp [2] f: second\n");
     }
 
     void linesFromManyThreadsStayWhole()
     {
-        constexpr int threadCount = 8;
-        constexpr int linesPerThread = 200;
         const QString message(300, 'x');
-        std::vector<std::unique_ptr<QThread>> threads;
-        for (int t = 0; t < threadCount; ++t) {
-            threads.emplace_back(QThread::create([&message] {
+        std::vector<std::thread> threads;
+        for (int t = 0; t < 8; ++t) {
+            threads.emplace_back([&message] {
                 Logger logger;
-                for (int i = 0; i < linesPerThread; ++i)
+                for (int i = 0; i < 200; ++i)
                     logger.info("a.cpp", "worker", i, message);
-            }));
-            threads.back()->start();
+            });
         }
-        for (auto &thread : threads)
-            QVERIFY(thread->wait(30000));
+        for (std::thread &thread : threads)
+            thread.join();
 
-        const QStringList lines = logText().split('\n', Qt::SkipEmptyParts);
-        QCOMPARE(lines.size(), threadCount * linesPerThread);
+        const QStringList lines = m_fixture->logText().split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 8 * 200);
         for (const QString &line : lines)
             QVERIFY2(line.endsWith("worker: " + message), qPrintable(line.left(60)));
     }
 
 private:
-    QString logText() const
-    {
-        QFile file(m_folder->path() + "/logs/20260305.log");
-        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-    }
-
-    std::unique_ptr<QTemporaryDir> m_folder;
+    std::unique_ptr<ResourceFixture> m_fixture;
     QDateTime m_now;
 };
 
