@@ -211,11 +211,10 @@ private slots:
         QFETCH(bool, factoryReadable);
         QFETCH(bool, checking);
         SettingsStore::setBoolValue(FunctionChecker::checkFunctionKey, storedBefore);
-        QString edits;
-        for (int profile = 1; profile <= 4; ++profile)
-            edits += QString("Profile%1.WithFn1=[120x0,10:%2];").arg(profile).arg(0x5102);
+        // Only the English factory keymap holds Fn2 (0x5102) on the key.
         m_fixture->writeJson("English00.json",
-                             ResourceFixture::factoryKeymap(ResourceFixture::englishMarker), edits);
+                             ResourceFixture::factoryKeymap(ResourceFixture::englishMarker),
+                             "Profile3.WithFn1=[120x0,10:20738]");
         loader().getDefaultProfilesData("KX-QR320B", QList<bool>(6));
         const auto keyboard = this->keyboard(typeNumber, usageId);
         if (!factoryReadable)

@@ -245,8 +245,6 @@ private slots:
             << QStringList{"213", "KX-QR300B", "01.23"};
         QTest::newRow("last version byte NUL")
             << image(parts, "KX", QByteArray("012\0", 4)) << QStringList{"304", "KX", "01.2"};
-        QTest::newRow("version all NUL")
-            << image(parts, "KX", QByteArray(4, '\0')) << QStringList{"304", "KX", ""};
         QTest::newRow("NUL inside the target")
             << image(parts, QByteArray("KX\0QR\0", 6) + "300B", "0105")
             << QStringList{"304", "KXQR300B", "01.05"};
