@@ -1,12 +1,11 @@
-#include "constants.h"
 #include "localizedstrings.h"
+#include "resourcefixture.h"
 
 #include <QDirIterator>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
 
@@ -53,12 +52,6 @@ class tst_LocalizedStrings : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        // A broken table would be logged; keep that away from the user's log folder.
-        Constants::setLogDirectoryForTesting(m_logFolder.path() + "/logs/");
-        QVERIFY(!keyList().isEmpty());
-    }
     void cleanup() { LocalizedStrings::setLanguage(QStringLiteral("en")); }
 
     void tableHoldsExactlyTheListedKeys_data()
@@ -139,7 +132,8 @@ private slots:
     }
 
 private:
-    QTemporaryDir m_logFolder;
+    // A broken table would be logged; the fixture keeps that away from the user's log folder.
+    const ResourceFixture m_fixture;
 };
 
 QTEST_GUILESS_MAIN(tst_LocalizedStrings)
