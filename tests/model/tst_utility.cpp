@@ -196,23 +196,23 @@ private slots:
         QTest::addColumn<bool>("dip5");
         QTest::addColumn<bool>("found");
         // The usage looked for is 0x29; the second list holds the factory profiles.
+        const auto row = [](const char *name, const Edits &edits, int selected,
+                            KeyboardLayoutType layout, bool dip5, bool found) {
+            QTest::newRow(name) << edits << selected << layout << dip5 << found;
+        };
 
-        QTest::newRow("normal key") << Edits{{0, 0, N, 0, 0x29}} << 0 << E << false << true;
-        QTest::newRow("index 7 is profile 4")
-            << Edits{{0, 3, N, 0, 0x29}} << 7 << E << false << true;
-        QTest::newRow("Fn3 layer") << Edits{{0, 2, F3, 81, 0x29}} << 2 << J << false << true;
-        QTest::newRow("Fn-layer 1 is the factory usage")
-            << Edits{{0, 0, F1, 5, 1}, {1, 0, N, 5, 0x29}} << 0 << E << false << true;
-        QTest::newRow("Fn-layer 1 reads the selected factory profile")
-            << Edits{{0, 0, F1, 5, 1}, {1, 1, N, 5, 0x29}} << 0 << E << false << false;
-        QTest::newRow("English 29, DIP 5 off")
-            << Edits{{0, 0, N, 29, 0x29}} << 0 << E << false << false;
-        QTest::newRow("English 29, DIP 5 on")
-            << Edits{{0, 0, N, 29, 0x29}} << 0 << E << true << true;
-        QTest::newRow("slide position, Fn2 layer")
-            << Edits{{0, 0, F2, 117, 0x29}} << 0 << E << false << true;
-        QTest::newRow("slide position's 1 is no factory usage")
-            << Edits{{0, 0, F1, 86, 1}, {1, 0, N, 86, 0x29}} << 0 << E << false << false;
+        row("normal key", {{0, 0, N, 0, 0x29}}, 0, E, false, true);
+        row("index 7 is profile 4", {{0, 3, N, 0, 0x29}}, 7, E, false, true);
+        row("Fn3 layer", {{0, 2, F3, 81, 0x29}}, 2, J, false, true);
+        row("Fn-layer 1 is the factory usage", {{0, 0, F1, 5, 1}, {1, 0, N, 5, 0x29}}, 0, E, false,
+            true);
+        row("Fn-layer 1 reads the selected factory profile", {{0, 0, F1, 5, 1}, {1, 1, N, 5, 0x29}},
+            0, E, false, false);
+        row("English 29, DIP 5 off", {{0, 0, N, 29, 0x29}}, 0, E, false, false);
+        row("English 29, DIP 5 on", {{0, 0, N, 29, 0x29}}, 0, E, true, true);
+        row("slide position, Fn2 layer", {{0, 0, F2, 117, 0x29}}, 0, E, false, true);
+        row("slide position's 1 is no factory usage", {{0, 0, F1, 86, 1}, {1, 0, N, 86, 0x29}}, 0,
+            E, false, false);
     }
 
     void usageOnAKey()
@@ -256,6 +256,9 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(std::length_error, longer.getProfileData(shortProfile));
         QVERIFY(!Utility::isSameProfile(longer, shortProfile));
         QVERIFY(!Utility::isAssignedFnKeyInProfile(shortProfile, longer));
+        ProfileListDataEntity shortList;
+        shortList.profile1->withFn3.removeLast();
+        QVERIFY(!Utility::containsUsageId(shortList, 0, 0, E, false, shortList));
     }
 
     void enterKeyOutline()
