@@ -29,11 +29,9 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 
-    QColor m_textColor;
     QPixmap m_disabledImage;
     QPixmap m_clickedImage;
     QColor m_disabledBackground;
-    QColor m_disabledBorder;
     QColor m_clickedBackground;
     QColor m_clickedBorder;
     QColor m_mouseOverBackground;
