@@ -31,24 +31,10 @@ QList<qint32> row(std::initializer_list<Span> spans)
     return usageIds;
 }
 
-// The given keys, then the gesture-pad and pointing-stick functions in the order every palette
-// shows them.
-QList<qint32> gesturePadRow(std::initializer_list<Span> before)
-{
-    return row(before) + row({0x5F80,
-                              0x5F84,
-                              0x5F88,
-                              0x5F81,
-                              0x5F85,
-                              0x5F89,
-                              0x5F82,
-                              0x5F86,
-                              0x5F8A,
-                              0x5F83,
-                              0x5F87,
-                              0x5F8B,
-                              {0x5F90, 0x5F92}});
-}
+// The gesture-pad and pointing-stick functions in the order every palette shows them.
+const QList<qint32> gesturePadFunctions{0x5F80, 0x5F84, 0x5F88, 0x5F81, 0x5F85,
+                                        0x5F89, 0x5F82, 0x5F86, 0x5F8A, 0x5F83,
+                                        0x5F87, 0x5F8B, 0x5F90, 0x5F91, 0x5F92};
 
 const QList<qint32> digitsAndFunctionKeys = row({{30, 39}, {58, 69}});
 const QList<qint32> upperFunctionKeysAndLetters = row({{104, 115}, {4, 13}});
@@ -77,7 +63,7 @@ PaletteUsageLists::Rows PaletteUsageLists::japanese()
                  {0x5F8C, 0x5F8F},
                  {0x5FA2, 0x5FA4}}),
             row({{0x5FA5, 0x5FA7}, 189, 190, {89, 99}, {240, 243}, 249, 250}),
-            gesturePadRow({251, 252, {0x5F9E, 0x5FA1}})};
+            row({251, 252, {0x5F9E, 0x5FA1}}) + gesturePadFunctions};
 }
 
 PaletteUsageLists::Rows PaletteUsageLists::english(bool japaneseLocale)
@@ -100,7 +86,7 @@ PaletteUsageLists::Rows PaletteUsageLists::english(bool japaneseLocale)
              {0x5F8C, 0x5F8F},
              {0x5FA2, 0x5FA7}}),
         row({189, 190, {89, 99}, {240, 243}, {249, 252}, 0x5F9E}),
-        gesturePadRow({{0x5F9F, 0x5FA1}})};
+        row({{0x5F9F, 0x5FA1}}) + gesturePadFunctions};
     if (japaneseLocale)
         rows.last() += row({136, 144, 145});
     return rows;
@@ -157,22 +143,9 @@ PaletteUsageLists::Rows PaletteUsageLists::shortcutEnglish(bool japaneseLocale)
 
 PaletteUsageLists::Rows PaletteUsageLists::device()
 {
-    return {row({{244, 246},
-                 {0x5FA2, 0x5FA7},
-                 {0x5F8C, 0x5F8F},
-                 {0x5101, 0x5103},
-                 {0x5F9E, 0x5FA1},
-                 0x5F80}),
-            row({0x5F84,
-                 0x5F88,
-                 0x5F81,
-                 0x5F85,
-                 0x5F89,
-                 0x5F82,
-                 0x5F86,
-                 0x5F8A,
-                 0x5F83,
-                 0x5F87,
-                 0x5F8B,
-                 {0x5F90, 0x5F92}})};
+    // The first gesture-pad function closes the first row.
+    const QList<qint32> functions =
+        row({{244, 246}, {0x5FA2, 0x5FA7}, {0x5F8C, 0x5F8F}, {0x5101, 0x5103}, {0x5F9E, 0x5FA1}}) +
+        gesturePadFunctions;
+    return {functions.first(21), functions.mid(21)};
 }

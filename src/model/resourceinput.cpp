@@ -12,6 +12,28 @@
 #include <cmath>
 #include <limits>
 
+namespace {
+
+// An array whose every element converts, or nothing.
+template<typename T, typename Convert>
+std::optional<QList<T>> listOf(const QJsonValue &value, Convert convert)
+{
+    if (!value.isArray())
+        return std::nullopt;
+    const QJsonArray array = value.toArray();
+    QList<T> elements;
+    elements.reserve(array.size());
+    for (const QJsonValue &element : array) {
+        const std::optional<T> converted = convert(element);
+        if (!converted)
+            return std::nullopt;
+        elements.append(*converted);
+    }
+    return elements;
+}
+
+} // namespace
+
 std::optional<QByteArray> ResourceInput::readFile(const QString &path, qint64 maxSize)
 {
     QFile file(path);
@@ -69,31 +91,12 @@ std::optional<qint32> ResourceInput::toInt32(const QJsonValue &value)
 
 std::optional<QList<qint32>> ResourceInput::toInt32List(const QJsonValue &value)
 {
-    if (!value.isArray())
-        return std::nullopt;
-    const QJsonArray array = value.toArray();
-    QList<qint32> numbers;
-    numbers.reserve(array.size());
-    for (const QJsonValue &element : array) {
-        const std::optional<qint32> number = toInt32(element);
-        if (!number)
-            return std::nullopt;
-        numbers.append(*number);
-    }
-    return numbers;
+    return listOf<qint32>(value, toInt32);
 }
 
 std::optional<QList<bool>> ResourceInput::toBoolList(const QJsonValue &value)
 {
-    if (!value.isArray())
-        return std::nullopt;
-    const QJsonArray array = value.toArray();
-    QList<bool> flags;
-    flags.reserve(array.size());
-    for (const QJsonValue &element : array) {
-        if (!element.isBool())
-            return std::nullopt;
-        flags.append(element.toBool());
-    }
-    return flags;
+    return listOf<bool>(value, [](const QJsonValue &element) {
+        return element.isBool() ? std::optional(element.toBool()) : std::nullopt;
+    });
 }

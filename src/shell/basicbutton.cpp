@@ -5,12 +5,10 @@
 #include <QCursor>
 #include <QEnterEvent>
 #include <QMouseEvent>
-#include <QPainter>
 
 BasicButton::BasicButton(QWidget *parent)
-    : QAbstractButton(parent)
+    : StyledButton(parent)
 {
-    setFocusPolicy(Qt::NoFocus);
     setMouseTracking(true);
     m_look.borderWidth = 2.0;
 }
@@ -33,52 +31,28 @@ void BasicButton::setClickedImage(const QPixmap &image)
     updateLayer();
 }
 
-QSize BasicButton::sizeHint() const
-{
-    const QSize title = fontMetrics().size(Qt::TextSingleLine, text());
-    return (title + QSize(32, 16)).expandedTo(m_enabledImage.deviceIndependentSize().toSize());
-}
-
 void BasicButton::updateLayer()
 {
-    const auto colors = ShellLook::basicButton();
+    const BasicButtonConfig &colors = ShellLook::buttons().basicButton;
     m_look.cornerRadius = ShellLook::basicButtonCornerRadius();
     m_look.background = m_mouseExistBackground;
-    m_look.border = colors.normalBorderColor;
-    m_look.titleColor = colors.normalTextColor;
+    m_look.border = colors.normalBorderColor();
+    m_look.titleColor = colors.normalTextColor();
     QPixmap image = m_enabledImage;
     if (!isEnabled()) {
         image = m_disabledImage;
     } else if (m_mouseIsInside && m_mouseIsDown) {
-        m_look.background = colors.selectedBackground;
-        m_look.border = colors.selectedBorderColor;
-        m_look.titleColor = colors.selectedTextColor;
+        m_look.background = colors.selectedBackground();
+        m_look.border = colors.selectedBorderColor();
+        m_look.titleColor = colors.selectedTextColor();
         image = m_clickedImage;
     } else if (m_mouseIsInside) {
-        m_look.border = colors.mouseOverBorderColor;
+        m_look.border = colors.mouseOverBorderColor();
     }
     // An image that is not set leaves the one shown in place.
     if (!image.isNull())
         m_look.image = image;
     update();
-}
-
-bool BasicButton::event(QEvent *event)
-{
-    if (event->type() == QEvent::Polish && !m_isStyled) {
-        m_isStyled = true;
-        setButtonStyle();
-        updateLayer();
-    } else if (event->type() == QEvent::EnabledChange) {
-        updateLayer();
-    }
-    return QAbstractButton::event(event);
-}
-
-void BasicButton::paintEvent(QPaintEvent *)
-{
-    QPainter painter(this);
-    m_look.paint(painter, rect(), text());
 }
 
 void BasicButton::enterEvent(QEnterEvent *)
@@ -117,13 +91,13 @@ void BasicButton::mouseReleaseEvent(QMouseEvent *event)
 
 void BasicButton::moveEvent(QMoveEvent *event)
 {
-    QAbstractButton::moveEvent(event);
+    StyledButton::moveEvent(event);
     followMouse();
 }
 
 void BasicButton::resizeEvent(QResizeEvent *event)
 {
-    QAbstractButton::resizeEvent(event);
+    StyledButton::resizeEvent(event);
     followMouse();
 }
 

@@ -1,14 +1,13 @@
 #pragma once
 
-#include "buttonlook.h"
+#include "styledbutton.h"
 
-#include <QAbstractButton>
 #include <QColor>
 #include <QPixmap>
 
 // The large image buttons of the pages: they follow the mouse themselves, show a disabled,
 // normal, hovered or pressed look, and act on release inside the button rather than by signal.
-class BasicButton : public QAbstractButton
+class BasicButton : public StyledButton
 {
     Q_OBJECT
 
@@ -26,18 +25,12 @@ public:
 
     bool mouseIsInside() const { return m_mouseIsInside; }
     bool mouseIsDown() const { return m_mouseIsDown; }
-    const ButtonLook &look() const { return m_look; }
-
-    QSize sizeHint() const override;
 
 protected:
     // Sets the background the button shows in every look but the pressed one.
-    virtual void setButtonStyle() {}
     void setMouseExistBackground(const QColor &color) { m_mouseExistBackground = color; }
-    void updateLayer();
+    void updateLayer() override;
 
-    bool event(QEvent *event) override;
-    void paintEvent(QPaintEvent *event) override;
     void enterEvent(QEnterEvent *event) override;
     void leaveEvent(QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
@@ -54,11 +47,8 @@ private:
 
     QColor m_mouseExistBackground = Qt::transparent;
     QPixmap m_disabledImage;
-    QPixmap m_enabledImage;
     QPixmap m_clickedImage;
     QPixmap m_unClickedImage;
     bool m_mouseIsInside = false;
     bool m_mouseIsDown = false;
-    bool m_isStyled = false;
-    ButtonLook m_look;
 };

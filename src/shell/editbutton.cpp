@@ -10,7 +10,7 @@ EditButton::EditButton(QWidget *parent)
 
 void EditButton::setButtonStyle()
 {
-    setMouseExistBackground(ShellLook::editButtonMouseExistBackground());
+    setMouseExistBackground(ShellLook::buttons().editButton.mouseExistBackground());
 }
 
 void EditButton::mouseReleaseEvent(QMouseEvent *event)

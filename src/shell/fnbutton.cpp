@@ -15,11 +15,12 @@ void FnButton::setButtonStyle(bool isAssign)
 {
     m_isAssignKey = isAssign;
     show();
-    const auto colors = ShellLook::fnButton();
-    m_look.titleColor = isAssign ? colors.normalTextColorInAssign : colors.normalTextColorInOther;
+    const FnButtonConfig &colors = ShellLook::buttons().fnButton;
+    m_look.titleColor =
+        isAssign ? colors.normalTextColorInAssign() : colors.normalTextColorInOther();
     m_look.background = m_backgroundColor;
     m_bottomBarColor =
-        isAssign ? colors.normalBottomColorInAssign : colors.normalBottomColorInOther;
+        isAssign ? colors.normalBottomColorInAssign() : colors.normalBottomColorInOther();
     update();
 }
 
@@ -37,17 +38,17 @@ void FnButton::setIsSelected(bool isSelected)
 
 void FnButton::updateLayer()
 {
-    const auto colors = ShellLook::fnButton();
+    const FnButtonConfig &colors = ShellLook::buttons().fnButton;
     m_look.background = m_backgroundColor;
     if (m_isSelected) {
-        m_bottomBarColor =
-            m_isAssignKey ? colors.selectedBottomColorInAssign : colors.selectedBottomColorInOther;
+        m_bottomBarColor = m_isAssignKey ? colors.selectedBottomColorInAssign()
+                                         : colors.selectedBottomColorInOther();
     } else if (m_mouseIsInside) {
-        m_bottomBarColor = colors.mouseOverBottomColor;
+        m_bottomBarColor = colors.mouseOverBottomColor();
         m_look.background =
-            m_isAssignKey ? colors.mouseOverColorInAssign : colors.mouseOverColorInOther;
+            m_isAssignKey ? colors.mouseOverColorInAssign() : colors.mouseOverColorInOther();
     } else {
-        m_bottomBarColor = colors.unSelectedBottomColor;
+        m_bottomBarColor = colors.unSelectedBottomColor();
     }
     update();
 }

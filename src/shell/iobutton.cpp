@@ -3,13 +3,11 @@
 #include "shelllook.h"
 
 #include <QMouseEvent>
-#include <QPainter>
 
 IOButton::IOButton(QWidget *parent)
-    : QAbstractButton(parent)
+    : StyledButton(parent)
 {
-    setFocusPolicy(Qt::NoFocus);
-    m_look.titleColor = ShellLook::iOButton().enable;
+    m_look.titleColor = ShellLook::buttons().iOButton.enable();
 }
 
 void IOButton::setIsEnabled(bool isEnabled)
@@ -17,20 +15,14 @@ void IOButton::setIsEnabled(bool isEnabled)
     setEnabled(isEnabled);
     if (!m_look.image.isNull())
         m_look.image = isEnabled ? m_enabledImage : m_disabledImage;
-    const auto tints = ShellLook::iOButton();
-    m_look.titleColor = isEnabled ? tints.enable : tints.unEnable;
+    const IOButtonConfig &tints = ShellLook::buttons().iOButton;
+    m_look.titleColor = isEnabled ? tints.enable() : tints.unEnable();
     update();
-}
-
-QSize IOButton::sizeHint() const
-{
-    const QSize text = fontMetrics().size(Qt::TextSingleLine, this->text());
-    return (text + QSize(32, 16)).expandedTo(m_enabledImage.deviceIndependentSize().toSize());
 }
 
 void IOButton::updateLayer()
 {
-    const auto tints = ShellLook::iOButton();
+    const IOButtonConfig &tints = ShellLook::buttons().iOButton;
     m_look.borderWidth = m_border;
     m_look.cornerRadius = 3.0;
     if (!isEnabled()) {
@@ -41,32 +33,14 @@ void IOButton::updateLayer()
         m_look.background = m_clickedBackground;
         m_look.border = m_clickedBorder;
         m_look.image = m_clickedImage;
-        m_look.titleColor = tints.click;
+        m_look.titleColor = tints.click();
     } else {
         m_look.background = m_isMouseOver ? m_mouseOverBackground : m_normalBackground;
         m_look.border = m_isMouseOver ? m_mouseOverBorder : m_normalBorder;
         m_look.image = m_enabledImage;
-        m_look.titleColor = tints.enable;
+        m_look.titleColor = tints.enable();
     }
     update();
-}
-
-bool IOButton::event(QEvent *event)
-{
-    if (event->type() == QEvent::Polish && !m_isStyled) {
-        m_isStyled = true;
-        setButtonStyle();
-        updateLayer();
-    } else if (event->type() == QEvent::EnabledChange) {
-        updateLayer();
-    }
-    return QAbstractButton::event(event);
-}
-
-void IOButton::paintEvent(QPaintEvent *)
-{
-    QPainter painter(this);
-    m_look.paint(painter, rect(), text());
 }
 
 void IOButton::enterEvent(QEnterEvent *)

@@ -1,14 +1,13 @@
 #pragma once
 
-#include "buttonlook.h"
+#include "styledbutton.h"
 
-#include <QAbstractButton>
 #include <QColor>
 #include <QPixmap>
 
 // The base of the pages' action buttons: colours and images per state, set by the subclass in
 // setButtonStyle(); while disabled it ignores the mouse and keeps its disabled look.
-class IOButton : public QAbstractButton
+class IOButton : public StyledButton
 {
     Q_OBJECT
 
@@ -20,27 +19,19 @@ public:
 
     bool isMouseOver() const { return m_isMouseOver; }
     bool isMouseDown() const { return m_isMouseDown; }
-    const ButtonLook &look() const { return m_look; }
-    QSize sizeHint() const override;
 
 protected:
-    virtual void setButtonStyle() {}
-    void updateLayer();
+    void updateLayer() override;
 
-    bool event(QEvent *event) override;
-    void paintEvent(QPaintEvent *event) override;
     void enterEvent(QEnterEvent *event) override;
     void leaveEvent(QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 
-    QColor m_textColor;
-    QPixmap m_enabledImage;
     QPixmap m_disabledImage;
     QPixmap m_clickedImage;
     QColor m_disabledBackground;
-    QColor m_disabledBorder;
     QColor m_clickedBackground;
     QColor m_clickedBorder;
     QColor m_mouseOverBackground;
@@ -53,7 +44,4 @@ protected:
 
 private:
     void setMouseOver(bool isMouseOver);
-
-    bool m_isStyled = false;
-    ButtonLook m_look;
 };

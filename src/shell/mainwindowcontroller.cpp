@@ -189,7 +189,7 @@ void MainWindowController::recieveClickCheckUpdatesMenuEvent()
     }
     if (m_progressPageViewController && m_progressPageViewController->view())
         m_progressPageViewController->view()->setBackgroundColor(
-            ShellLook::msgView().msgMaskViewColor);
+            ShellLook::msgView().msgMaskViewColor());
     page->setIsShowAlert(true);
     page->changeMenuStatusAndUpdateMenu(false);
     showProgressPageView();

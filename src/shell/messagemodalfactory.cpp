@@ -318,7 +318,7 @@ void MessageModalFactory::initMsgAlerView(MessageType type, const QString &messa
     QLabel *label = controls.labelMsg();
     label->setText(messageText);
     QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, ShellLook::msgView().txtColor);
+    palette.setColor(QPalette::WindowText, ShellLook::msgView().txtColor());
     label->setPalette(palette);
     // Text and icon geometry as laid out for a view of 450 x 150, measured from the top.
     const bool hasIcon = type != MessageType::noIcon;
@@ -339,7 +339,7 @@ void MessageModalFactory::showMsgMaskView()
         return;
     if (!m_msgMaskView)
         m_msgMaskView = new MsgMaskView;
-    m_msgMaskView->setBackgroundColor(ShellLook::msgView().msgMaskViewColor);
+    m_msgMaskView->setBackgroundColor(ShellLook::msgView().msgMaskViewColor());
     if (m_msgMaskView->parentWidget() != content)
         m_msgMaskView->setParent(content);
     m_msgMaskView->setKeyReceiver(m_messageWindowCtrl->msgViewCtrl());

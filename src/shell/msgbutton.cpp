@@ -27,18 +27,18 @@ QSize MsgButton::sizeHint() const
 
 void MsgButton::updateLayer()
 {
-    const auto colors = ShellLook::msgButton();
+    const MsgButtonConfig &colors = ShellLook::buttons().msgButton;
     m_look.cornerRadius = ShellLook::basicButtonCornerRadius();
     m_look.borderWidth = 2.0;
-    m_look.border = colors.borderColor;
-    m_look.titleColor = colors.normalTextColor;
+    m_look.border = colors.borderColor();
+    m_look.titleColor = colors.normalTextColor();
     if (m_mouseDown) {
-        m_look.background = colors.clickBackground;
-        m_look.titleColor = colors.clickedTextColor;
+        m_look.background = colors.clickBackground();
+        m_look.titleColor = colors.clickedTextColor();
     } else if (m_isFirstResponseButton || m_mouseIsInside) {
-        m_look.background = colors.mouseOverBackground;
+        m_look.background = colors.mouseOverBackground();
     } else {
-        m_look.background = colors.normalBackground;
+        m_look.background = colors.normalBackground();
     }
     update();
 }

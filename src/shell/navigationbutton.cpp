@@ -15,7 +15,7 @@ void NavigationButton::swap()
 
 void NavigationButton::setButtonStyle()
 {
-    setMouseExistBackground(ShellLook::navigationButtonSetColor());
+    setMouseExistBackground(ShellLook::buttons().navigationButton.setColor());
 }
 
 void NavigationButton::mouseReleaseEvent(QMouseEvent *event)

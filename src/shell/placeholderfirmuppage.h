@@ -1,28 +1,19 @@
 #pragma once
 
 #include "firmuppageinterface.h"
-#include "progresspageviewcontroller.h"
-
-class MainWindowController;
-class PageScrollView;
+#include "placeholderpage.h"
 
 // Stands in for the firmware-update page until the real one is built: a way back.
-class PlaceholderFirmupPage : public FirmupPageInterface
+class PlaceholderFirmupPage : public PlaceholderPage<FirmupPageInterface>
 {
     Q_OBJECT
 
 public:
-    explicit PlaceholderFirmupPage(MainWindowController *delegate);
+    using PlaceholderPage::PlaceholderPage;
 
-    void changeMenuStatusAndUpdateMenu(bool isEnable) override;
     ProgressPageViewController *progressPageViewController() override { return &m_progressPage; }
-    void viewDidAppear() override;
 
 protected:
+    void setOwnMenuItems(AppDelegate &app, bool enable) override;
     QWidget *loadView() override;
-
-private:
-    MainWindowController *m_delegate = nullptr;
-    ProgressPageViewController m_progressPage;
-    PageScrollView *m_scrollView = nullptr;
 };

@@ -1,35 +1,30 @@
 #pragma once
 
 #include "keymappageinterface.h"
-#include "progresspageviewcontroller.h"
+#include "placeholderpage.h"
 #include "stack.h"
 
-class MainWindowController;
-class PageScrollView;
 class ReturnButton;
 
 // Stands in for the keymap editing page until the real one is built: no edits, a way back.
-class PlaceholderKeymapPage : public KeymapPageInterface
+class PlaceholderKeymapPage : public PlaceholderPage<KeymapPageInterface>
 {
     Q_OBJECT
 
 public:
-    explicit PlaceholderKeymapPage(MainWindowController *delegate);
+    using PlaceholderPage::PlaceholderPage;
 
-    void changeMenuStatusAndUpdateMenu(bool isEnable) override;
     ProgressPageViewController *progressPageViewController() override { return &m_progressPage; }
     const Stack &profileHistory() const override { return m_profileHistory; }
     NavigationButton *returnButton() override;
     void writeToTAVOButtonEvent() override {}
-    void viewDidAppear() override;
 
 protected:
+    // Without edits, every editing entry stays off.
+    void setOwnMenuItems(AppDelegate &app, bool enable) override;
     QWidget *loadView() override;
 
 private:
-    MainWindowController *m_delegate = nullptr;
-    ProgressPageViewController m_progressPage;
     Stack m_profileHistory;
     ReturnButton *m_returnButton = nullptr;
-    PageScrollView *m_scrollView = nullptr;
 };

@@ -20,7 +20,7 @@ PageScrollView *PlaceholderPageView::build(const PageViewController &page, const
     heading->setFont(font);
     heading->setAlignment(Qt::AlignCenter);
     QPalette palette = heading->palette();
-    palette.setColor(QPalette::WindowText, ShellLook::msgView().txtColor);
+    palette.setColor(QPalette::WindowText, ShellLook::msgView().txtColor());
     heading->setPalette(palette);
 
     auto *row = new QHBoxLayout;

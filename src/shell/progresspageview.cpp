@@ -19,7 +19,7 @@ QLabel *makeText(qreal pointSize, bool bold, QWidget *parent)
     label->setWordWrap(true);
     label->setTextFormat(Qt::PlainText);
     QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, ShellLook::msgView().txtColor);
+    palette.setColor(QPalette::WindowText, ShellLook::msgView().txtColor());
     label->setPalette(palette);
     return label;
 }

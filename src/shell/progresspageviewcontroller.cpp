@@ -23,7 +23,7 @@ void ProgressPageViewController::attach(QWidget *pageView)
         m_view = new ProgressPageView;
     m_view->setParent(pageView);
     m_view->setGeometry(pageView->rect());
-    m_view->setBackgroundColor(ShellLook::msgView().msgMaskViewColor);
+    m_view->setBackgroundColor(ShellLook::msgView().msgMaskViewColor());
     m_view->hide();
     m_view->raise();
 }

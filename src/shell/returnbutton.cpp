@@ -8,5 +8,5 @@ ReturnButton::ReturnButton(QWidget *parent)
 
 void ReturnButton::setButtonStyle()
 {
-    setMouseExistBackground(ShellLook::returnButtonMouseExistBackground());
+    setMouseExistBackground(ShellLook::buttons().returnButton.mouseExistBackground());
 }

@@ -23,10 +23,10 @@ void TabButton::setIsSelected(bool isSelected)
 
 void TabButton::updateLayer()
 {
-    const auto colors = ShellLook::tabButton();
-    m_look.titleColor = m_isSelected ? colors.titleSelectedColor : colors.titleUnSelectedColor;
-    m_look.background = m_isSelected ? colors.selectedBackground : colors.normalBackground;
-    m_look.border = m_mouseIsInside ? colors.mouseOverBorderColor : colors.normalBorderColor;
+    const TabButtonConfig &colors = ShellLook::buttons().tabButton;
+    m_look.titleColor = m_isSelected ? colors.titleSelectedColor() : colors.titleUnSelectedColor();
+    m_look.background = m_isSelected ? colors.selectedBackground() : colors.normalBackground();
+    m_look.border = m_mouseIsInside ? colors.mouseOverBorderColor() : colors.normalBorderColor();
     update();
 }
 

@@ -73,7 +73,7 @@ void UpdateResultWindow::paintEvent(QPaintEvent *)
 void UpdateResultWindow::awakeFromNib()
 {
     qDebug() << "******************UpdateResultWindow awakeFromNib******************";
-    const QColor textColor = ShellLook::msgView().txtColor;
+    const QColor textColor = ShellLook::msgView().txtColor();
     m_closeButton->setText(text("UpdateResultWindow_ButtonLabel"));
     m_TAVOToolResultText->setText(text("UpdateResultWindow_CurrentNewestVersionLabel"));
     m_keymapToolResultText->setText(text("UpdateResultWindow_CurrentNewestVersionLabel"));

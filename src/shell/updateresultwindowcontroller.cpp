@@ -59,7 +59,7 @@ void UpdateResultWindowController::showIn(QWidget &content)
         m_maskView = new MsgMaskView;
         m_maskView->setObjectName(QStringLiteral("updateViewMask"));
     }
-    m_maskView->setBackgroundColor(ShellLook::msgView().msgMaskViewColor);
+    m_maskView->setBackgroundColor(ShellLook::msgView().msgMaskViewColor());
     UpdateResultWindow *panel = window();
     if (panel->parentWidget() != &content) {
         if (QWidget *previous = panel->parentWidget())

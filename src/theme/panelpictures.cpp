@@ -51,8 +51,9 @@ void PanelPictures::addKeyboards(PictureTable &table)
             {info.backgroundImages.image(KeyboardLayoutType::Japanese, colorType),
              info.layout.japanese.of(colorType)}};
         for (const auto &[name, frameAsset] : layouts) {
+            // An init-capture: clang 14 cannot capture a structured binding by name.
             table.insert(name, {ThemeGeometry::keyboardViewSize,
-                                [frameAsset, colorType](QPainter &p, const QRectF &b) {
+                                [frameAsset = frameAsset, colorType](QPainter &p, const QRectF &b) {
                                     keyboard(p, b, frameAsset, colorType);
                                 }});
         }

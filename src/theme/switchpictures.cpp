@@ -35,9 +35,11 @@ void SwitchPictures::addSwitches(PictureTable &table)
         {"switch_start_off", {false, grey(0.33), grey(0.65), PaintKit::grey(1.0, 0)}},
         {"switch_disable", {false, grey(0.25), grey(0.4), PaintKit::grey(1.0, 0)}},
     };
+    // Here and below the lambdas take the bindings by init-capture: clang 14 cannot capture a
+    // structured binding by name.
     for (const auto &[name, look] : looks) {
         table.insert(name, {ThemeGeometry::switchSize,
-                            [look](QPainter &p, const QRectF &b) { toggle(p, b, look); }});
+                            [look = look](QPainter &p, const QRectF &b) { toggle(p, b, look); }});
     }
 }
 
@@ -61,9 +63,10 @@ void SwitchPictures::addRadios(PictureTable &table)
         {"btn_unselected", false, false},
         {"btn_unselected_hover", false, true}};
     for (const auto &[name, selected, hover] : radios) {
-        table.insert(name, {{46, 13}, [selected, hover](QPainter &p, const QRectF &b) {
-                                radio(p, b, selected, hover);
-                            }});
+        table.insert(name,
+                     {{46, 13}, [selected = selected, hover = hover](QPainter &p, const QRectF &b) {
+                          radio(p, b, selected, hover);
+                      }});
     }
 }
 
@@ -91,7 +94,7 @@ void SwitchPictures::addModifierNames(PictureTable &table)
         for (const bool white : {false, true}) {
             const QColor ink = white ? PaintKit::enabledInk() : PaintKit::pressedInk();
             table.insert(white ? name + "_w" : name,
-                         {{72, 16}, [text, ink](QPainter &p, const QRectF &b) {
+                         {{72, 16}, [text = text, ink](QPainter &p, const QRectF &b) {
                               PaintKit::caption(p, b, text, 13, ink,
                                                 Qt::AlignLeft | Qt::AlignVCenter);
                           }});
@@ -106,9 +109,10 @@ void SwitchPictures::addSlideButtons(PictureTable &table)
         {"boton_slide-sumi_r", false, 1, {44, 22}},  {"boton_slide-blue_r", true, 1, {44, 22}},
         {"boton_sumi", false, 0, {22, 22}},          {"boton_blue", true, 0, {22, 22}}};
     for (const auto &[name, pressed, direction, size] : buttons) {
-        table.insert(name, {size, [pressed, direction](QPainter &p, const QRectF &b) {
-                                slideButton(p, b, pressed, direction);
-                            }});
+        table.insert(
+            name, {size, [pressed = pressed, direction = direction](QPainter &p, const QRectF &b) {
+                       slideButton(p, b, pressed, direction);
+                   }});
     }
 }
 

@@ -1,262 +1,398 @@
 #include "commandline.h"
+#include "enterkeydataentity.h"
 #include "exceptions.h"
-#include "profileedit.h"
-#include "settingsstore.h"
+#include "historydataentity.h"
+#include "localizedstrings.h"
 #include "utility.h"
 
 #include <QFile>
 #include <QLockFile>
-#include <QProcess>
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <array>
 #include <limits>
+#include <stdexcept>
 
+namespace {
+
+// Changes to keymaps in a test table, each {list, profile, layer, key, value}: entry key of a
+// layer of a profile of the first list (current profiles) or the second (the other side, or the
+// factory profiles) becomes value.
+using Edits = QList<std::array<int, 5>>;
+constexpr int N = 0, F1 = 1, F2 = 2, F3 = 3;
+
+// The two lists with edits applied.
+struct EditedLists
+{
+    explicit EditedLists(const Edits &edits)
+    {
+        for (const auto &[list, profile, layer, key, value] : edits)
+            (list == 0 ? first : second).profile(profile).layer(FnMode(layer))[key] = value;
+    }
+
+    ProfileListDataEntity first, second;
+};
+constexpr auto J = KeyboardLayoutType::Japanese;
+constexpr auto E = KeyboardLayoutType::English;
+constexpr qint64 invalid = std::numeric_limits<qint64>::min();
+
+// Marks a localized text so that the tests see which key was looked up.
+const Utility utility([](const QString &key) { return "<" + key + ">"; });
+
+QString localized(const char *suffix)
+{
+    return QStringLiteral("<ToolUtility_TooltipDescription_") + suffix + ">";
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Edits)
+
+// The keyboard records and Utility: versions, reply bytes, copies and comparisons of keymaps,
+// keymap checks, the single-instance check, the Enter key's outline, key-cap image names and
+// tooltips.
 class tst_Utility : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void cleanup();
-    void versionFolding_data();
-    void versionFolding();
-    void firmwareUpdatable_data();
-    void firmwareUpdatable();
-    void replyBytes_data();
-    void replyBytes();
-    void removeCharacters();
-    void profileComparison_data();
-    void profileComparison();
-    void placedFnKey_data();
-    void placedFnKey();
-    void shortLayersAreNeverRead();
-    void singleInstance_data();
-    void singleInstance();
-    void settingsAreWrittenAtOnce();
+    void cleanup()
+    {
+        CommandLine::setArguments({});
+        Utility::setInstanceLockPathForTesting({});
+    }
+
+    void versionFolding_data()
+    {
+        QTest::addColumn<QString>("version");
+        QTest::addColumn<qint64>("folded");
+
+        QTest::newRow("setting file format version") << "1.1.0.0" << qint64(1010000);
+        QTest::newRow("largest foldable") << "92233720368547758.7" << qint64(9223372036854775807);
+        QTest::newRow("folding past 64 bits") << "92233720368547758.8" << invalid;
+        QTest::newRow("part beyond 64 bits") << "9223372036854775808" << invalid;
+        QTest::newRow("empty text") << "" << invalid;
+        QTest::newRow("blank before a part") << "1. 2" << invalid;
+        QTest::newRow("non-ASCII digit") << "1.\u0663" << invalid;
+    }
+
+    void versionFolding()
+    {
+        QFETCH(QString, version);
+        QFETCH(qint64, folded);
+        try {
+            QCOMPARE(Utility::convertVersionToInt64(version), folded);
+        } catch (const Exceptions &error) {
+            QCOMPARE(folded, invalid);
+            QCOMPARE(error.reportText(), "Exceptions.FormatException: Version invalid");
+        }
+        // The update check folds the program's own version: it must never throw.
+        QVERIFY(Utility::convertVersionToInt64(Utility::getAppVersion()) > 0);
+    }
+
+    void firmwareUpdatable_data()
+    {
+        QTest::addColumn<QStringList>("fromTo");
+        QTest::addColumn<QString>("argument");
+        QTest::addColumn<bool>("updatable");
+        const QStringList equal{"V1.12", "V1.12"};
+
+        QTest::newRow("newer") << QStringList{"V1.05", "V1.12"} << "" << true;
+        QTest::newRow("equal") << equal << "" << false;
+        QTest::newRow("part before the dot never compared")
+            << QStringList{"V2.05", "V1.12"} << "" << true;
+        QTest::newRow("no dot is 0") << QStringList{"V105", "V1.01"} << "" << true;
+        QTest::newRow("check disabled") << equal << "--disable-version-check" << true;
+    }
+
+    void firmwareUpdatable()
+    {
+        QFETCH(QStringList, fromTo);
+        QFETCH(QString, argument);
+        QFETCH(bool, updatable);
+        CommandLine::setArguments({"tool", argument});
+        QCOMPARE(Utility::checkUpdatableVersion(fromTo[0], fromTo[1]), updatable);
+    }
+
+    void replyBytes_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<qint32>("number");
+        QTest::addColumn<QString>("text");
+
+        QTest::newRow("NUL removed wherever it stands")
+            << QByteArray("AB\0C\0\0", 6) << 0x41420043 << "ABC";
+        QTest::newRow("two bytes not right-aligned") << QByteArray("AB") << 0x41420000 << "AB";
+        QTest::newRow("high first byte, multi-byte text")
+            << QByteArray("\xe6\x97\xa5") << -426269440 << "日";
+        QTest::newRow("invalid byte") << QByteArray("KX\xff") << 0x4b58ff00 << "";
+        QTest::newRow("sequence cut off at the end") << QByteArray("A\xe6\x97") << 0x41e69700 << "";
+    }
+
+    void replyBytes()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(qint32, number);
+        QFETCH(QString, text);
+        QCOMPARE(Utility::UInt8ToInt32(bytes), number);
+        QCOMPARE(Utility::UInt8ToString(bytes), text);
+    }
+
+    void profileComparison_data()
+    {
+        QTest::addColumn<Edits>("edits");
+        QTest::addColumn<bool>("sameProfile1");
+        QTest::addColumn<bool>("sameLists");
+        // Whether the first profile 1 has an Fn key placed against the second, the factory one.
+        QTest::addColumn<bool>("placedFnKey");
+        const auto row = [](const char *name, const Edits &edits, bool sameProfile1, bool sameLists,
+                            bool placedFnKey) {
+            QTest::newRow(name) << edits << sameProfile1 << sameLists << placedFnKey;
+        };
+
+        row("identical", {}, true, true, false);
+        row("Fn1 differs at the last key", {{1, 0, F1, 119, 5}}, false, false, false);
+        row("1 against the same normal-layer usage",
+            {{0, 0, N, 5, 0x29}, {1, 0, N, 5, 0x29}, {0, 0, F2, 5, 1}, {1, 0, F2, 5, 0x29}}, true,
+            true, false);
+        row("1 against another usage", {{0, 0, F3, 5, 1}, {1, 0, F3, 5, 0x2A}}, false, false,
+            false);
+        row("only profile 4 differs", {{1, 3, F3, 0, 4}}, true, false, false);
+        row("Fn2 key in the Fn1 layer", {{0, 0, F1, 10, 0x5102}}, false, false, true);
+        row("Fn3 key on the last key", {{0, 0, F3, 119, 0x5103}}, false, false, true);
+        row("factory has the same Fn key", {{0, 0, F1, 10, 0x5102}, {1, 0, F1, 10, 0x5102}}, true,
+            true, false);
+        row("factory has another Fn key", {{0, 0, F2, 10, 0x5102}, {1, 0, F2, 10, 0x5101}}, false,
+            false, true);
+        row("Fn key in the normal layer never counts", {{0, 0, N, 10, 0x5101}}, false, false,
+            false);
+        row("usages beside the Fn keys", {{0, 0, F1, 1, 0x5100}, {0, 0, F1, 2, 0x5104}}, false,
+            false, false);
+    }
+
+    void profileComparison()
+    {
+        QFETCH(Edits, edits);
+        QFETCH(bool, sameProfile1);
+        QFETCH(bool, sameLists);
+        QFETCH(bool, placedFnKey);
+        const EditedLists lists(edits);
+        const ProfileDataEntity &first = *lists.first.profile1, &second = *lists.second.profile1;
+        QCOMPARE(Utility::isSameProfile(first, second), sameProfile1);
+        QCOMPARE(Utility::isSameProfile(second, first), sameProfile1);
+        QCOMPARE(Utility::isSameProfiles(lists.first, lists.second), sameLists);
+        QCOMPARE(Utility::isAssignedFnKeyInProfile(first, second), placedFnKey);
+    }
+
+    void usageOnAKey_data()
+    {
+        QTest::addColumn<Edits>("edits");
+        QTest::addColumn<int>("selected");
+        QTest::addColumn<KeyboardLayoutType>("layout");
+        QTest::addColumn<bool>("dip5");
+        QTest::addColumn<bool>("found");
+        // The usage looked for is 0x29; the second list holds the factory profiles.
+        const auto row = [](const char *name, const Edits &edits, int selected,
+                            KeyboardLayoutType layout, bool dip5, bool found) {
+            QTest::newRow(name) << edits << selected << layout << dip5 << found;
+        };
+
+        row("normal key", {{0, 0, N, 0, 0x29}}, 0, E, false, true);
+        row("index 7 is profile 4", {{0, 3, N, 0, 0x29}}, 7, E, false, true);
+        row("Fn3 layer", {{0, 2, F3, 81, 0x29}}, 2, J, false, true);
+        row("Fn-layer 1 is the factory usage", {{0, 0, F1, 5, 1}, {1, 0, N, 5, 0x29}}, 0, E, false,
+            true);
+        row("Fn-layer 1 reads the selected factory profile", {{0, 0, F1, 5, 1}, {1, 1, N, 5, 0x29}},
+            0, E, false, false);
+        row("English 29, DIP 5 off", {{0, 0, N, 29, 0x29}}, 0, E, false, false);
+        row("English 29, DIP 5 on", {{0, 0, N, 29, 0x29}}, 0, E, true, true);
+        row("slide position, Fn2 layer", {{0, 0, F2, 117, 0x29}}, 0, E, false, true);
+        row("slide position's 1 is no factory usage", {{0, 0, F1, 86, 1}, {1, 0, N, 86, 0x29}}, 0,
+            E, false, false);
+    }
+
+    void usageOnAKey()
+    {
+        QFETCH(Edits, edits);
+        QFETCH(int, selected);
+        QFETCH(KeyboardLayoutType, layout);
+        QFETCH(bool, dip5);
+        QFETCH(bool, found);
+        const EditedLists lists(edits);
+        QCOMPARE(Utility::containsUsageId(lists.first, 0x29, selected, layout, dip5, lists.second),
+                 found);
+    }
+
+    void profileCopiesNeverAlias()
+    {
+        ProfileListDataEntity target, source;
+        for (int index = 0; index < 4; ++index)
+            source.profile(index).withFn2[5] = index + 1;
+        const std::shared_ptr<ProfileDataEntity> heldByAPage = target.profile1;
+
+        target.getProfilesData(source);
+        const HistoryDataEntity snapshot(target, true, {true, false, true, false});
+        source.profile4->withFn2[5] = 0;
+        target.profile3->withFn2[5] = 0;
+
+        // Copies go element-wise into the objects pages already hold.
+        QCOMPARE(target.profile1, heldByAPage);
+        QCOMPARE(target.profile4->withFn2[5], 4);
+        QCOMPARE(snapshot.profileList->profile3->withFn2[5], 3);
+    }
+
+    void shortLayersAreNeverRead()
+    {
+        ProfileDataEntity longer(QList<qint32>(121, 9), QList<qint32>(120), QList<qint32>(120),
+                                 QList<qint32>(120));
+        const ProfileDataEntity shortProfile({1}, {}, {}, {});
+        // Only the 120 keys are copied; a short source is refused rather than read past its end.
+        longer.getProfileData(ProfileDataEntity());
+        QCOMPARE(longer.normal.mid(119), QList<qint32>({0, 9}));
+        QVERIFY_THROWS_EXCEPTION(std::length_error, longer.getProfileData(shortProfile));
+        QVERIFY(!Utility::isSameProfile(longer, shortProfile));
+        QVERIFY(!Utility::isAssignedFnKeyInProfile(shortProfile, longer));
+        ProfileListDataEntity shortList;
+        shortList.profile1->withFn3.removeLast();
+        QVERIFY(!Utility::containsUsageId(shortList, 0, 0, E, false, shortList));
+    }
+
+    void enterKeyOutline()
+    {
+        const QList<double> values{1,  2,  3,  4,  5,   6,   7,   8,  9,  10,  11,  12,
+                                   13, 14, 20, 21, 0.5, 1.5, 1.0, 30, 31, 0.5, 1.5, 0.5};
+
+        const auto outline = EnterKeyDataEntity::arrayToEnterKeyDataEntity(values, 4.5);
+
+        QCOMPARE(outline.frame, QRectF(1, 2, 3, 4));
+        QCOMPARE(outline.rects, QList<QRectF>({QRectF(5, 6, 7, 8), QRectF(9, 10, 11, 12)}));
+        QCOMPARE(outline.startPoint, QPointF(13, 14));
+        // 1.0 is clockwise, any other value counter-clockwise.
+        QCOMPARE(outline.arcParams, QList<ArcDataEntity>({{QPointF(20, 21), 0.5, 1.5, true},
+                                                          {QPointF(30, 31), 0.5, 1.5, false}}));
+        QCOMPARE(outline.arcRadius, 4.5);
+        // Arcs are equal only when every field is, to the last bit.
+        QVERIFY(!(outline.arcParams[0] == ArcDataEntity{QPointF(20 + 1e-12, 21), 0.5, 1.5, true}));
+        QVERIFY(!(outline.arcParams[0] == ArcDataEntity{QPointF(20, 21), 0.5, 1.5, false}));
+        QVERIFY(
+            EnterKeyDataEntity::arrayToEnterKeyDataEntity(values.first(14), 1).arcParams.isEmpty());
+        QVERIFY_THROWS_EXCEPTION(std::invalid_argument,
+                                 EnterKeyDataEntity::arrayToEnterKeyDataEntity(values.mid(1), 4.5));
+    }
+
+    void singleInstance_data()
+    {
+        QTest::addColumn<QString>("otherInstance");
+        QTest::addColumn<bool>("launched");
+
+        QTest::newRow("first instance") << "none" << false;
+        QTest::newRow("another instance runs") << "running" << true;
+        QTest::newRow("lock left by an instance that crashed") << "crashed" << false;
+    }
+
+    void singleInstance()
+    {
+        QFETCH(QString, otherInstance);
+        QFETCH(bool, launched);
+        QTemporaryDir folder;
+        const QString path = folder.filePath("tool.lock");
+        Utility::setInstanceLockPathForTesting(path);
+        QLockFile running(path);
+        if (otherInstance == "running")
+            QVERIFY(running.tryLock(0));
+        if (otherInstance == "crashed") {
+            // The kernel never hands out this process id: no process holds the lock.
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("2147483647\ntavo-keymap-tool\n" + QSysInfo::machineHostName().toUtf8() +
+                       "\n");
+        }
+
+        QCOMPARE(Utility::checkAlreadyLaunched(), launched);
+        // A second look from the same process does not see itself as another instance.
+        QCOMPARE(Utility::checkAlreadyLaunched(), launched);
+        QVERIFY(QFile::exists(path));
+        Utility::setInstanceLockPathForTesting({});
+    }
+
+    void imageName_data()
+    {
+        QTest::addColumn<qint32>("usage");
+        QTest::addColumn<KeyboardColorType>("colour");
+        QTest::addColumn<KeyboardLayoutType>("layout");
+        QTest::addColumn<double>("width");
+        // Modified, shortcut and palette key.
+        QTest::addColumn<QList<bool>>("flags");
+        QTest::addColumn<QString>("name");
+        const auto B = KeyboardColorType::Black;
+        const auto W = KeyboardColorType::White;
+        const QList<bool> none{false, false, false};
+
+        QTest::newRow("black drawn key") << 4 << B << E << 30.0 << none << "4WES";
+        QTest::newRow("black modified shortcut")
+            << 4 << B << E << 30.0 << QList<bool>{true, true, false} << "4BES_SC";
+        QTest::newRow("white drawn key") << 4 << W << J << 30.0 << none << "4BJS";
+        QTest::newRow("white wide palette Fn1 key")
+            << 0x5101 << W << J << 60.0 << QList<bool>{false, false, true} << "20737WJL";
+        QTest::newRow("width exactly 37 is small") << 41 << B << E << 37.0 << none << "41WES";
+        QTest::newRow("width 37.5 is large") << 41 << B << E << 37.5 << none << "41WEL";
+    }
+
+    void imageName()
+    {
+        QFETCH(qint32, usage);
+        QFETCH(KeyboardColorType, colour);
+        QFETCH(KeyboardLayoutType, layout);
+        QFETCH(double, width);
+        QFETCH(QList<bool>, flags);
+        QFETCH(QString, name);
+        QCOMPARE(
+            Utility::getKeyImagePath(usage, colour, layout, width, flags[0], flags[1], flags[2]),
+            name);
+    }
+
+    void tooltips_data()
+    {
+        QTest::addColumn<qint32>("usage");
+        QTest::addColumn<KeyboardLayoutType>("layout");
+        // The tooltip and the label as a shortcut's base key.
+        QTest::addColumn<QStringList>("texts");
+
+        QTest::newRow("unassigned") << 0 << J << QStringList{localized("0"), "(AnyKey)"};
+        QTest::newRow("letter A") << 4 << E << QStringList{"", "A"};
+        QTest::newRow("2, Japanese") << 31 << J << QStringList{"", "2(\")"};
+        QTest::newRow("2, English") << 31 << E << QStringList{"", "2(@)"};
+        QTest::newRow("Enter, Japanese") << 40 << J << QStringList{"Enter", "Enter"};
+        QTest::newRow("Enter, English") << 40 << E << QStringList{"Return", "Return"};
+        QTest::newRow("53, Japanese") << 53 << J << QStringList{localized("53"), localized("53")};
+        QTest::newRow("application key")
+            << 101 << E << QStringList{localized("118"), localized("118")};
+        QTest::newRow("right Win") << 231 << E << QStringList{localized("231"), ""};
+        QTest::newRow("desktop right") << 0x094F << J << QStringList{"Control+Win⌘+→", ""};
+        QTest::newRow("0x5F95") << 0x5F95 << E << QStringList{"", ""};
+        QTest::newRow("speed 4") << 0x5FA7 << E << QStringList{"Pointing Stick Speed4", ""};
+        QTest::newRow("0x5FA8") << 0x5FA8 << E << QStringList{"", ""};
+    }
+
+    void tooltips()
+    {
+        QFETCH(qint32, usage);
+        QFETCH(KeyboardLayoutType, layout);
+        QFETCH(QStringList, texts);
+        QCOMPARE(utility.getDescriptionForTooltip(usage, layout, 30.0), texts[0]);
+        QCOMPARE(utility.getDescriptionForTooltip(usage, layout, 80.0), texts[0]);
+        QCOMPARE(utility.getDescriptionForShortcutTooltip(usage, layout), texts[1]);
+    }
+
+    void tooltipsReadTheProgramsStrings()
+    {
+        // The key has a text in both tables (keys.txt lists it).
+        QCOMPARE(Utility().getDescriptionForTooltip(0, E, 30.0),
+                 LocalizedStrings::text("ToolUtility_TooltipDescription_0"));
+    }
 };
-
-constexpr qint64 invalid = std::numeric_limits<qint64>::min();
-
-void tst_Utility::cleanup()
-{
-    CommandLine::setArguments({});
-    Utility::setInstanceLockPathForTesting({});
-    SettingsStore::setFileForTesting({});
-}
-
-void tst_Utility::versionFolding_data()
-{
-    QTest::addColumn<QString>("version");
-    QTest::addColumn<qint64>("folded");
-
-    QTest::newRow("setting file format version") << "1.1.0.0" << qint64(1010000);
-    QTest::newRow("largest foldable") << "92233720368547758.7" << qint64(9223372036854775807);
-    QTest::newRow("folding past 64 bits") << "92233720368547758.8" << invalid;
-    QTest::newRow("too many parts") << "99.99.99.99.99.99.99.99.99.99" << invalid;
-    QTest::newRow("part beyond 64 bits") << "9223372036854775808" << invalid;
-    QTest::newRow("empty text") << "" << invalid;
-    QTest::newRow("blank before a part") << "1. 2" << invalid;
-    QTest::newRow("non-ASCII digit") << "1.\u0663" << invalid;
-}
-
-void tst_Utility::versionFolding()
-{
-    QFETCH(QString, version);
-    QFETCH(qint64, folded);
-    try {
-        QCOMPARE(Utility::convertVersionToInt64(version), folded);
-    } catch (const Exceptions &error) {
-        QCOMPARE(folded, invalid);
-        QCOMPARE(error.reportText(), "Exceptions.FormatException: Version invalid");
-    }
-    // The update check folds the program's own version: it must never throw.
-    QVERIFY(Utility::convertVersionToInt64(Utility::getAppVersion()) > 0);
-}
-
-void tst_Utility::firmwareUpdatable_data()
-{
-    QTest::addColumn<QStringList>("fromTo");
-    QTest::addColumn<QString>("argument");
-    QTest::addColumn<bool>("updatable");
-    const QStringList equal{"V1.12", "V1.12"};
-
-    QTest::newRow("newer") << QStringList{"V1.05", "V1.12"} << "" << true;
-    QTest::newRow("equal") << equal << "" << false;
-    QTest::newRow("part before the dot never compared")
-        << QStringList{"V2.05", "V1.12"} << "" << true;
-    QTest::newRow("third part never compared") << QStringList{"V1.07.9", "V1..08.1"} << "" << true;
-    QTest::newRow("no number after the dot is 0") << QStringList{"V1.x", "V1.01"} << "" << true;
-    QTest::newRow("no dot is 0") << QStringList{"V105", "V1.01"} << "" << true;
-    QTest::newRow("empty is 0") << QStringList{"", ""} << "" << false;
-    QTest::newRow("check disabled") << equal << "--disable-version-check" << true;
-    QTest::newRow("option must be whole") << equal << "--disable-version-check=1" << false;
-}
-
-void tst_Utility::firmwareUpdatable()
-{
-    QFETCH(QStringList, fromTo);
-    QFETCH(QString, argument);
-    QFETCH(bool, updatable);
-    CommandLine::setArguments({"tool", argument});
-    QCOMPARE(Utility::checkUpdatableVersion(fromTo[0], fromTo[1]), updatable);
-}
-
-void tst_Utility::replyBytes_data()
-{
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<qint32>("number");
-    QTest::addColumn<QString>("text");
-
-    QTest::newRow("NUL removed wherever it stands")
-        << QByteArray("AB\0C\0\0", 6) << 0x41420043 << "ABC";
-    QTest::newRow("two bytes not right-aligned") << QByteArray("AB") << 0x41420000 << "AB";
-    QTest::newRow("multi-byte text") << QByteArray("\xe6\x97\xa5") << -426269440 << "日";
-    QTest::newRow("invalid byte") << QByteArray("KX\xff") << 0x4b58ff00 << "";
-    QTest::newRow("sequence cut off at the end") << QByteArray("A\xe6\x97") << 0x41e69700 << "";
-    QTest::newRow("encoded surrogate") << QByteArray("\xed\xa0\x80") << -308248576 << "";
-}
-
-void tst_Utility::replyBytes()
-{
-    QFETCH(QByteArray, bytes);
-    QFETCH(qint32, number);
-    QFETCH(QString, text);
-    QCOMPARE(Utility::UInt8ToInt32(bytes), number);
-    QCOMPARE(Utility::UInt8ToString(bytes), text);
-}
-
-void tst_Utility::removeCharacters()
-{
-    QCOMPARE(::removeCharacters("1.2.3", "."), "123");
-    // Both faces share their first UTF-16 unit; only the whole scalar may go.
-    QCOMPARE(::removeCharacters("a😀😁", "😀"), "a😁");
-}
-
-namespace {
-
-using Edits = QList<ProfileEdit>;
-constexpr FnMode N = FnMode::Normal, F1 = FnMode::WithFn1, F2 = FnMode::WithFn2,
-                 F3 = FnMode::WithFn3;
-
-} // namespace
-
-void tst_Utility::profileComparison_data()
-{
-    QTest::addColumn<Edits>("edits");
-    QTest::addColumn<bool>("sameProfile1");
-    QTest::addColumn<bool>("sameLists");
-
-    QTest::newRow("identical") << Edits() << true << true;
-    QTest::newRow("normal layers differ") << Edits{{0, 0, N, 7, 99}} << false << false;
-    QTest::newRow("Fn1 differs at the last key") << Edits{{1, 0, F1, 119, 5}} << false << false;
-    QTest::newRow("1 against the same normal-layer usage")
-        << Edits{{0, 0, N, 5, 0x29}, {1, 0, N, 5, 0x29}, {0, 0, F2, 5, 1}, {1, 0, F2, 5, 0x29}}
-        << true << true;
-    QTest::newRow("1 against another usage")
-        << Edits{{0, 0, F3, 5, 1}, {1, 0, F3, 5, 0x2A}} << false << false;
-    QTest::newRow("only profile 4 differs") << Edits{{1, 3, F3, 0, 4}} << true << false;
-}
-
-void tst_Utility::profileComparison()
-{
-    QFETCH(Edits, edits);
-    QFETCH(bool, sameProfile1);
-    QFETCH(bool, sameLists);
-    ProfileListDataEntity first, second;
-    applyEdits(edits, first, second);
-
-    QCOMPARE(Utility::isSameProfile(*first.profile1, *second.profile1), sameProfile1);
-    QCOMPARE(Utility::isSameProfile(*second.profile1, *first.profile1), sameProfile1);
-    QCOMPARE(Utility::isSameProfiles(first, second), sameLists);
-}
-
-void tst_Utility::placedFnKey_data()
-{
-    QTest::addColumn<Edits>("edits");
-    QTest::addColumn<bool>("placed");
-
-    QTest::newRow("Fn2 key in the Fn1 layer") << Edits{{0, 0, F1, 10, 0x5102}} << true;
-    QTest::newRow("Fn3 key on the last key") << Edits{{0, 0, F3, 119, 0x5103}} << true;
-    QTest::newRow("factory has the same Fn key")
-        << Edits{{0, 0, F1, 10, 0x5102}, {1, 0, F1, 10, 0x5102}} << false;
-    QTest::newRow("factory has another Fn key")
-        << Edits{{0, 0, F2, 10, 0x5102}, {1, 0, F2, 10, 0x5101}} << true;
-    QTest::newRow("normal layer never counts") << Edits{{0, 0, N, 10, 0x5101}} << false;
-    QTest::newRow("usages beside the Fn keys")
-        << Edits{{0, 0, F1, 1, 0x5100}, {0, 0, F1, 2, 0x5104}} << false;
-}
-
-void tst_Utility::placedFnKey()
-{
-    QFETCH(Edits, edits);
-    QFETCH(bool, placed);
-    ProfileListDataEntity current, factory;
-    applyEdits(edits, current, factory);
-    QCOMPARE(Utility::isAssignedFnKeyInProfile(*current.profile1, *factory.profile1), placed);
-}
-
-void tst_Utility::shortLayersAreNeverRead()
-{
-    const ProfileDataEntity whole;
-    const ProfileDataEntity shortProfile({}, {}, {}, {});
-    QVERIFY(!Utility::isSameProfile(whole, shortProfile));
-    QVERIFY(!Utility::isAssignedFnKeyInProfile(shortProfile, whole));
-}
-
-void tst_Utility::singleInstance_data()
-{
-    QTest::addColumn<QString>("otherInstance");
-    QTest::addColumn<bool>("launched");
-
-    QTest::newRow("first instance") << "none" << false;
-    QTest::newRow("another instance runs") << "running" << true;
-    QTest::newRow("lock left by an instance that crashed") << "crashed" << false;
-}
-
-void tst_Utility::singleInstance()
-{
-    QFETCH(QString, otherInstance);
-    QFETCH(bool, launched);
-    QTemporaryDir folder;
-    const QString path = folder.filePath("tool.lock");
-    Utility::setInstanceLockPathForTesting(path);
-    QLockFile running(path);
-    if (otherInstance == "running")
-        QVERIFY(running.tryLock(0));
-    if (otherInstance == "crashed") {
-        QProcess ended;
-        ended.start("true");
-        QVERIFY(ended.waitForStarted());
-        const qint64 pid = ended.processId();
-        QVERIFY(ended.waitForFinished());
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(QByteArray::number(pid) + "\ntavo-keymap-tool\n" +
-                   QSysInfo::machineHostName().toUtf8() + "\n");
-    }
-
-    QCOMPARE(Utility::checkAlreadyLaunched(), launched);
-    // A second look from the same process does not see itself as another instance.
-    QCOMPARE(Utility::checkAlreadyLaunched(), launched);
-    QVERIFY(QFile::exists(path));
-    Utility::setInstanceLockPathForTesting({});
-}
-
-void tst_Utility::settingsAreWrittenAtOnce()
-{
-    QTemporaryDir folder;
-    const QString path = folder.filePath("settings.ini");
-    SettingsStore::setFileForTesting(path);
-    QVERIFY(!SettingsStore::boolValue("isCheckingFunction"));
-
-    SettingsStore::setBoolValue("isCheckingFunction", true);
-
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QVERIFY(file.readAll().contains("isCheckingFunction=true"));
-    QVERIFY(SettingsStore::boolValue("isCheckingFunction"));
-}
 
 QTEST_GUILESS_MAIN(tst_Utility)
 #include "tst_utility.moc"

@@ -46,44 +46,28 @@ private:
     {
         while (m_server->hasPendingConnections()) {
             QTcpSocket *socket = m_server->nextPendingConnection();
-            QObject::connect(socket, &QTcpSocket::readyRead, socket,
-                             [this, socket] { readRequest(socket); });
+            QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
+                m_request += socket->readAll();
+                if (m_request.contains("\r\n\r\n"))
+                    answer(socket);
+            });
         }
-    }
-
-    void readRequest(QTcpSocket *socket)
-    {
-        m_request += socket->readAll();
-        if (m_request.contains("\r\n\r\n"))
-            answer(socket);
     }
 
     void answer(QTcpSocket *socket)
     {
-        switch (m_answer) {
-        case Answer::document:
-            return reply(socket, "200 OK", m_body);
-        case Answer::notFound:
-            return reply(socket, "404 Not Found", "missing");
-        case Answer::proxyAuthentication:
-            socket->write("HTTP/1.1 407 Proxy Authentication Required\r\n"
-                          "Proxy-Authenticate: Basic realm=\"office\"\r\n"
-                          "Content-Length: 0\r\n\r\n");
-            return;
-        case Answer::closeBeforeAnswer:
-            return socket->disconnectFromHost();
-        case Answer::closeInsideBody:
-            socket->write("HTTP/1.1 200 OK\r\nContent-Length: 500\r\n\r\n{\"keymapTool\":");
-            return socket->disconnectFromHost();
-        case Answer::silence:
-            return;
-        }
-    }
-
-    static void reply(QTcpSocket *socket, const QByteArray &status, const QByteArray &body)
-    {
-        socket->write("HTTP/1.1 " + status + "\r\nContent-Type: application/json\r\n" +
-                      "Content-Length: " + QByteArray::number(body.size()) + "\r\n\r\n" + body);
+        const QHash<Answer, QByteArray> replies{
+            {Answer::document, "200 OK\r\nContent-Length: " + QByteArray::number(m_body.size()) +
+                                   "\r\n\r\n" + m_body},
+            {Answer::notFound, "404 Not Found\r\nContent-Length: 0\r\n\r\n"},
+            {Answer::proxyAuthentication, "407 Proxy Authentication Required\r\n"
+                                          "Proxy-Authenticate: Basic realm=\"office\"\r\n"
+                                          "Content-Length: 0\r\n\r\n"},
+            {Answer::closeInsideBody, "200 OK\r\nContent-Length: 500\r\n\r\n{\"keymapTool\":"}};
+        if (replies.contains(m_answer))
+            socket->write("HTTP/1.1 " + replies.value(m_answer));
+        if (m_answer == Answer::closeBeforeAnswer || m_answer == Answer::closeInsideBody)
+            socket->disconnectFromHost();
     }
 
     Answer m_answer = Answer::document;

@@ -1,23 +1,43 @@
 #include "appdelegate.h"
-#include "closeguard.h"
+#include "constants.h"
+#include "editbutton.h"
 #include "editmenuevent.h"
 #include "firmuppageinterface.h"
 #include "keymappageinterface.h"
+#include "localtime.h"
 #include "mainwindow.h"
 #include "mainwindowcontroller.h"
 #include "messagemodalfactory.h"
+#include "msgmaskview.h"
 #include "navigationbutton.h"
 #include "notificationhub.h"
+#include "overlaytracker.h"
 #include "pagefactory.h"
+#include "placeholderfirmuppage.h"
+#include "progressicon.h"
 #include "progresspageviewcontroller.h"
+#include "shelllook.h"
 #include "stack.h"
 #include "startpageinterface.h"
+#include "utility.h"
 #include "windowplacement.h"
+#include "writekeymapbutton.h"
 
+#include <QAction>
+#include <QFile>
 #include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QVariantAnimation>
 
 #include <memory>
+
+using FlagSetter = void (AppDelegate::*)(bool);
+using FlagGetter = bool (AppDelegate::*)() const;
+Q_DECLARE_METATYPE(FlagSetter)
+Q_DECLARE_METATYPE(FlagGetter)
 
 namespace {
 
@@ -31,23 +51,20 @@ class FakePage : public Interface
 public:
     explicit FakePage(QString name)
         : m_name(std::move(name))
-    {}
-
-    void changeMenuStatusAndUpdateMenu(bool isEnable) override
     {
-        events << QStringLiteral("%1.menus(%2)").arg(m_name).arg(isEnable);
+        events << "make " + m_name;
     }
+
+    void changeMenuStatusAndUpdateMenu(bool) override {}
     void viewDidAppear() override { events << m_name + ".appear"; }
     void viewDidDisappear() override { events << m_name + ".disappear"; }
 
     QString handedOver;
-    QString seenWhenLoading;
     ProgressPageViewController progressPage;
 
 protected:
     QWidget *loadView() override
     {
-        seenWhenLoading = handedOver;
         events << m_name + ".load(" + handedOver + ")";
         auto *view = new QLabel(m_name);
         progressPage.attach(view);
@@ -60,22 +77,13 @@ protected:
 class FakeStartPage : public FakePage<StartPageInterface>
 {
 public:
-    FakeStartPage()
-        : FakePage(QStringLiteral("start"))
-    {}
+    using FakePage::FakePage;
     ProgressPageViewController *GetProgressPageViewController() override { return &progressPage; }
     std::shared_ptr<KeyboardDataEntity> getKeyboardData() override { return {}; }
 };
 
-class FakeFirmupPage : public FakePage<FirmupPageInterface>
-{
-public:
-    FakeFirmupPage()
-        : FakePage(QStringLiteral("firmup"))
-    {}
-    ProgressPageViewController *progressPageViewController() override { return &progressPage; }
-};
-
+// Its return button asks (message 1003 in the real page) before it lets a swap run; it counts
+// the writes its write button asks for.
 class FakeKeymapPage : public FakePage<KeymapPageInterface>
 {
 public:
@@ -89,9 +97,10 @@ public:
     ProgressPageViewController *progressPageViewController() override { return &progressPage; }
     const Stack &profileHistory() const override { return history; }
     NavigationButton *returnButton() override { return &m_returnButton; }
-    void writeToTAVOButtonEvent() override {}
+    void writeToTAVOButtonEvent() override { ++writes; }
 
     Stack history;
+    int writes = 0;
 
 private:
     NavigationButton m_returnButton;
@@ -102,25 +111,27 @@ class FakePages : public PageFactory
 public:
     std::unique_ptr<StartPageInterface> makeStartPage(MainWindowController *) override
     {
-        events << "make start";
-        return std::make_unique<FakeStartPage>();
+        return std::make_unique<FakeStartPage>(QStringLiteral("start"));
     }
     std::unique_ptr<KeymapPageInterface> makeKeymapPage(MainWindowController *) override
     {
-        events << "make keymap";
         return std::make_unique<FakeKeymapPage>();
     }
     std::unique_ptr<FirmupPageInterface> makeFirmupPage(MainWindowController *) override
     {
         events << "make firmup";
-        return std::make_unique<FakeFirmupPage>();
+        return std::make_unique<PlaceholderFirmupPage>(nullptr);
     }
 };
 
+const WillSwap swapAtOnce = [](const SwapContinuation &swap) { swap(); };
+
 } // namespace
 
-// The main window: its placement, the page swap and the order in which a page gets its data and
-// its view, the close guard, and the progress page of the update check.
+// The main window and its application delegate: launch and the single instance, the menu entries
+// that their flags switch (shortcuts with them) and the event each posts, the placement, the page
+// swap and the order in which a page gets its data and its view, the close guard, the page
+// buttons, and the progress page a page lays over itself.
 class tst_MainWindow : public QObject
 {
     Q_OBJECT
@@ -128,21 +139,28 @@ class tst_MainWindow : public QObject
 private slots:
     void placement_data();
     void placement();
-    void closeGuard_data();
-    void closeGuard();
     void init();
     void cleanup();
+    void launch_data();
+    void launch();
+    void menuEntries_data();
+    void menuEntries();
+    void menusOffWhileAnOverlayIsUp();
     void windowDidLoadPreparesThePages();
     void swapHandsDataOverBeforeTheViewLoads();
-    void swapWaitsForTheWillSwap();
-    void swapToTheCurrentPageDoesNothing();
     void closing_data();
     void closing();
-    void progressPageOfTheCurrentPage();
+    void pageButtonsActOnReleaseInside_data();
+    void pageButtonsActOnReleaseInside();
+    void progressPage();
 
 private:
     FakeKeymapPage *keymapPage() const;
+    FakeStartPage *startPage() const;
+    QAction *action(const QString &name) const;
+    QString logText() const;
 
+    std::unique_ptr<QTemporaryDir> m_logs;
     std::unique_ptr<AppDelegate> m_delegate;
     FakePages m_pages;
     std::unique_ptr<MainWindowController> m_controller;
@@ -157,13 +175,13 @@ void tst_MainWindow::placement_data()
     QTest::addColumn<bool>("horizontal");
     QTest::addColumn<bool>("vertical");
     QTest::newRow("wide and low screen")
-        << QRect(0, 25, 1440, 900) << QSize() << QRect(40, 25, 1360, 900) << false << true;
+        << QRect(0, 25, 1440, 900) << QSize(0, 0) << QRect(40, 25, 1360, 900) << false << true;
     QTest::newRow("exactly the page")
-        << QRect(0, 0, 1360, 1000) << QSize() << QRect(0, 0, 1360, 1000) << false << false;
+        << QRect(0, 0, 1360, 1000) << QSize(0, 0) << QRect(0, 0, 1360, 1000) << false << false;
     QTest::newRow("large screen, centred")
-        << QRect(0, 0, 1920, 1200) << QSize() << QRect(280, 100, 1360, 1000) << false << false;
-    QTest::newRow("small screen") << QRect(10, 20, 1024, 768) << QSize() << QRect(10, 20, 1024, 768)
-                                  << true << true;
+        << QRect(0, 0, 1920, 1200) << QSize(0, 0) << QRect(280, 100, 1360, 1000) << false << false;
+    QTest::newRow("small screen") << QRect(10, 20, 1024, 768) << QSize(0, 0)
+                                  << QRect(10, 20, 1024, 768) << true << true;
     QTest::newRow("menu bar and title counted")
         << QRect(0, 0, 1920, 1080) << QSize(0, 60) << QRect(280, 10, 1360, 1060) << false << false;
     QTest::newRow("menu bar makes it low")
@@ -177,52 +195,26 @@ void tst_MainWindow::placement()
     QFETCH(QRect, frame);
     QFETCH(bool, horizontal);
     QFETCH(bool, vertical);
-    const auto placement =
-        WindowPlacement::place(available, chrome.isValid() ? chrome : QSize(0, 0));
+    const auto placement = WindowPlacement::place(available, chrome);
     QCOMPARE(placement.frame, frame);
     QCOMPARE(placement.isShowHorizontalScroll, horizontal);
     QCOMPARE(placement.isShowVerticalScroll, vertical);
 }
 
-void tst_MainWindow::closeGuard_data()
-{
-    QTest::addColumn<CloseGuard::State>("state");
-    QTest::addColumn<CloseGuard::Decision>("decision");
-    using Decision = CloseGuard::Decision;
-    QTest::newRow("start page") << CloseGuard::State{} << Decision::close;
-    QTest::newRow("keymap page without edits")
-        << CloseGuard::State{false, false, false, true, false} << Decision::close;
-    QTest::newRow("keymap page with edits")
-        << CloseGuard::State{false, false, false, true, true} << Decision::askToDiscardEdits;
-    QTest::newRow("edits on another page do not count")
-        << CloseGuard::State{false, false, false, false, true} << Decision::close;
-    QTest::newRow("message up") << CloseGuard::State{true, false, false, false, false}
-                                << Decision::refuse;
-    QTest::newRow("message up over edits")
-        << CloseGuard::State{true, false, false, true, true} << Decision::refuse;
-    QTest::newRow("first load not finished")
-        << CloseGuard::State{false, true, false, false, false} << Decision::refuse;
-    QTest::newRow("keyboard operation")
-        << CloseGuard::State{false, false, true, true, true} << Decision::refuse;
-}
-
-void tst_MainWindow::closeGuard()
-{
-    QFETCH(CloseGuard::State, state);
-    QFETCH(CloseGuard::Decision, decision);
-    QCOMPARE(CloseGuard::decide(state), decision);
-}
-
 void tst_MainWindow::init()
 {
+    m_logs = std::make_unique<QTemporaryDir>();
+    Constants::setLogDirectoryForTesting(m_logs->path() + "/");
+    LocalTime::setSourceForTesting([] { return QDateTime(QDate(2026, 3, 5), QTime(9, 0)); });
     events.clear();
     m_terminations = 0;
     m_delegate = std::make_unique<AppDelegate>();
     m_delegate->setTerminateHandler([this] { ++m_terminations; });
     m_controller = std::make_unique<MainWindowController>(m_pages);
+    m_delegate->installMenus(m_controller->window());
     m_controller->windowDidLoad();
     m_controller->window()->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_controller->window()));
+    QVERIFY(QTest::qWaitForWindowActive(m_controller->window()));
 }
 
 void tst_MainWindow::cleanup()
@@ -231,11 +223,164 @@ void tst_MainWindow::cleanup()
     MessageModalFactory::sharedInstance().setIsShowProgressPage(false);
     m_controller.reset();
     m_delegate.reset();
+    LocalTime::setSourceForTesting({});
+    Constants::setLogDirectoryForTesting({});
+}
+
+QAction *tst_MainWindow::action(const QString &name) const
+{
+    return m_delegate->findChild<QAction *>(name);
+}
+
+QString tst_MainWindow::logText() const
+{
+    QFile file(Utility::getLogFilePath());
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
 FakeKeymapPage *tst_MainWindow::keymapPage() const
 {
     return static_cast<FakeKeymapPage *>(m_controller->keymapPageViewController());
+}
+
+FakeStartPage *tst_MainWindow::startPage() const
+{
+    return static_cast<FakeStartPage *>(m_controller->startPageViewController());
+}
+
+void tst_MainWindow::launch_data()
+{
+    QTest::addColumn<bool>("alreadyRunning");
+    QTest::newRow("first instance") << false;
+    QTest::newRow("second instance") << true;
+}
+
+void tst_MainWindow::launch()
+{
+    QFETCH(bool, alreadyRunning);
+    AppDelegate::setCurrentWindow(nullptr);
+    m_delegate->setAlreadyLaunchedCheck([=] { return alreadyRunning; });
+    m_delegate->applicationDidFinishLaunching();
+    QVERIFY(logText().contains("[INFO] ") &&
+            logText().contains(": AppVersion: " + Utility::getAppVersion() + "\n"));
+    QCOMPARE(m_terminations, alreadyRunning ? 1 : 0);
+    QCOMPARE(m_delegate->isTerminating(), alreadyRunning);
+    // The key window is recorded when none was.
+    QCOMPARE(AppDelegate::currentWindow(), m_controller->window());
+}
+
+void tst_MainWindow::menuEntries_data()
+{
+    QTest::addColumn<bool>("initially");
+    QTest::addColumn<FlagSetter>("setter");
+    QTest::addColumn<FlagGetter>("getter");
+    QTest::addColumn<QString>("alsoSwitched");
+    QTest::addColumn<QKeySequence>("shortcut");
+    QTest::addColumn<QString>("logMessage");
+    QTest::addColumn<QByteArray>("signal");
+    using A = AppDelegate;
+    // Rows are named after the entry's action; the two save entries share one switch.
+    auto add = [](const char *name, bool initially, FlagSetter setter, FlagGetter getter,
+                  const char *alsoSwitched, QKeySequence shortcut, const char *log,
+                  const char *signal) {
+        QTest::newRow(name) << initially << setter << getter << QString(alsoSwitched) << shortcut
+                            << QString(log) << QByteArray(signal);
+    };
+    add("onClickUndoMenu", false, &A::setEnableUndoMenuItem, &A::enableUndoMenuItem, "",
+        QKeySequence::Undo, "onClickUndoMenu", SIGNAL(clickUndoMenuEvent()));
+    add("onClickedOpenMenu", false, &A::setEnableOpenMenuItem, &A::enableOpenMenuItem, "",
+        QKeySequence::Open, "onClickedOpenMenu", SIGNAL(clickOpenConfigFileMenuEvent()));
+    add("onClickSaveCurrentProfileMenu", false, &A::setSaveMenuItemEnabled, nullptr,
+        "onClickSaveAllProfileMenu", QKeySequence::Save, "onClickedSaveCurrentMenu",
+        SIGNAL(clickSaveCurrentConfigFileMenuEvent()));
+    add("onClickSaveAllProfileMenu", false, &A::setSaveMenuItemEnabled, nullptr,
+        "onClickSaveCurrentProfileMenu", QKeySequence::SaveAs, "onClickedSaveAllMenu",
+        SIGNAL(clickSaveAllConfigFileMenuEvent()));
+    add("onClickedRollbackMenu", false, &A::setEnableRollbackMenuItem, &A::enableRollbackMenuItem,
+        "", {}, "onClickedRollbackMenu", SIGNAL(clickRollbackMenuEvent()));
+    add("onClickedCurrentProfileToFactoryMenu", false, &A::setEnableCurrentProfileToFactoryMenuItem,
+        &A::enableCurrentProfileToFactoryMenuItem, "", {}, "onClickedCurrentProfileToFactoryMenu",
+        SIGNAL(clickedCurrentProfileToFactoryMenuEvent()));
+    add("onClickedAllProfilesToFactoryMenu", false, &A::setEnableAllProfilesToFactoryMenuItem,
+        &A::enableAllProfilesToFactoryMenuItem, "", {}, "onClickedAllProfilesToFactoryMenu",
+        SIGNAL(clickedAllProfilesToFactoryMenuEvent()));
+    add("onClickedCheckUpdatesMenu", true, &A::setEnableCheckUpdatesMenuItem,
+        &A::enableCheckUpdatesMenuItem, "", {}, "onClickedCheckUpdatesMenu",
+        SIGNAL(clickCheckUpdatesMenuEvent()));
+    add("onClickedCloseMenu", true, &A::setEnableCloseMenuItem, &A::enableCloseMenuItem, "",
+        QKeySequence::Close, "onClickedCloseMenu", SIGNAL(clickCloseMenuEvent()));
+    // About opens its own box and posts nothing.
+    add("onClickedAboutMenu", true, &A::setEnableAboutMenuItem, &A::enableAboutMenuItem, "", {},
+        "onClickedAboutMenu", "");
+}
+
+void tst_MainWindow::menuEntries()
+{
+    QFETCH(bool, initially);
+    QFETCH(FlagSetter, setter);
+    QFETCH(FlagGetter, getter);
+    QFETCH(QString, alsoSwitched);
+    QFETCH(QKeySequence, shortcut);
+    QFETCH(QString, logMessage);
+    QFETCH(QByteArray, signal);
+    const QString name = QTest::currentDataTag();
+    QCOMPARE(action(name)->isEnabled(), initially);
+
+    // The flag switches its entries at once and leaves every other entry as it was.
+    const QList<QAction *> all = m_delegate->findChildren<QAction *>();
+    for (const bool enable : {!initially, initially, false}) {
+        QHash<QAction *, bool> before;
+        for (QAction *entry : all)
+            before.insert(entry, entry->isEnabled());
+        (m_delegate.get()->*setter)(enable);
+        if (getter)
+            QCOMPARE((m_delegate.get()->*getter)(), enable);
+        for (QAction *entry : all) {
+            const bool switched =
+                entry->objectName() == name || entry->objectName() == alsoSwitched;
+            QCOMPARE(entry->isEnabled(), switched ? enable : before.value(entry));
+        }
+    }
+
+    // Off, its shortcut does nothing; on, the shortcut or the entry posts its event only.
+    QList<std::shared_ptr<QSignalSpy>> spies;
+    const QMetaObject &hub = NotificationHub::staticMetaObject;
+    for (int index = hub.methodOffset(); index < hub.methodCount(); ++index) {
+        const QByteArray each = '2' + hub.method(index).methodSignature();
+        spies << std::make_shared<QSignalSpy>(&NotificationHub::sharedInstance(), each.constData());
+    }
+    QTest::keySequence(m_controller->window(), shortcut);
+    (m_delegate.get()->*setter)(true);
+    if (shortcut.isEmpty())
+        action(name)->trigger();
+    else
+        QTest::keySequence(m_controller->window(), shortcut);
+    for (const auto &spy : std::as_const(spies))
+        QCOMPARE(spy->count(), spy->signal() == signal.mid(1) ? 1 : 0);
+    QVERIFY2(logText().contains(QStringLiteral("%1: %2\n").arg(name, logMessage)),
+             qPrintable(logText()));
+}
+
+void tst_MainWindow::menusOffWhileAnOverlayIsUp()
+{
+    m_delegate->setEnableUndoMenuItem(true);
+    m_delegate->setSaveMenuItemEnabled(true);
+    m_delegate->setReturnToFactoryMenuItemEnabled(true);
+    auto *mask = new MsgMaskView(m_controller->window()->centralWidget());
+    mask->show();
+    for (QAction *entry : m_delegate->findChildren<QAction *>())
+        QVERIFY2(!entry->isEnabled(), qPrintable(entry->objectName()));
+    QVERIFY(!m_delegate->enableSaveMenuItem()->isEnabled());
+    QVERIFY(!m_delegate->returnToFactoryMenuItem()->isEnabled());
+    // The pages' flags stay as they were set and come back with the menus.
+    m_delegate->setEnableOpenMenuItem(true);
+    QVERIFY(!action("onClickedOpenMenu")->isEnabled());
+    delete mask;
+    QVERIFY(action("onClickedOpenMenu")->isEnabled());
+    QVERIFY(action("onClickUndoMenu")->isEnabled());
+    QVERIFY(action("onClickSaveAllProfileMenu")->isEnabled());
+    QVERIFY(m_delegate->enableSaveMenuItem()->isEnabled());
+    QVERIFY(m_delegate->returnToFactoryMenuItem()->isEnabled());
 }
 
 void tst_MainWindow::windowDidLoadPreparesThePages()
@@ -260,57 +405,44 @@ void tst_MainWindow::windowDidLoadPreparesThePages()
 void tst_MainWindow::swapHandsDataOverBeforeTheViewLoads()
 {
     events.clear();
+    SwapContinuation later;
     NavigationButton button;
     button.setSwapFunction(
         [this](PageViewController *&destination, const WillSwap &willSwap, const DidSwap &didSwap) {
             m_controller->showKeymapPage(destination, willSwap, didSwap);
         });
+    button.setWillSwap([&](const SwapContinuation &swap) { later = swap; });
     button.setDidSwap([](PageViewController *destination) {
         events << "didSwap";
         static_cast<FakeKeymapPage *>(destination)->handedOver = "keyboard";
     });
+    // The will-swap decides when the swap runs.
     button.swap();
+    QCOMPARE(events, QStringList());
+    QCOMPARE(m_controller->currentPageViewController(), m_controller->startPageViewController());
+    later();
     const QStringList expected{"start.disappear", "didSwap", "keymap.load(keyboard)",
                                "keymap.appear"};
     QCOMPARE(events, expected);
-    QCOMPARE(keymapPage()->seenWhenLoading, QString("keyboard"));
     QCOMPARE(button.swapDestination(), keymapPage());
     QCOMPARE(m_controller->currentPageViewController(), keymapPage());
     QVERIFY(keymapPage()->isNeedScroll());
     QVERIFY(keymapPage()->view()->isVisible());
     QVERIFY(!m_controller->startPageViewController()->view()->isVisible());
 
-    // A later visit hands data over to the loaded page before it appears again.
-    PageViewController *destination = nullptr;
-    m_controller->showStartPage(destination, [](const SwapContinuation &swap) { swap(); }, {});
+    // A swap to the page shown does nothing.
     events.clear();
     button.swap();
-    QCOMPARE(events, (QStringList{"start.disappear", "didSwap", "keymap.appear"}));
-}
-
-void tst_MainWindow::swapWaitsForTheWillSwap()
-{
-    SwapContinuation later;
-    PageViewController *destination = nullptr;
-    m_controller->showFirmupPage(
-        destination, [&](const SwapContinuation &swap) { later = swap; },
-        [](PageViewController *) { events << "didSwap"; });
-    QCOMPARE(m_controller->currentPageViewController(), m_controller->startPageViewController());
-    QVERIFY(!events.contains("didSwap"));
     later();
-    QCOMPARE(m_controller->currentPageViewController(), m_controller->firmupPageViewController());
-    QVERIFY(events.contains("didSwap"));
-}
-
-void tst_MainWindow::swapToTheCurrentPageDoesNothing()
-{
-    events.clear();
-    PageViewController *destination = nullptr;
-    m_controller->showStartPage(
-        destination, [](const SwapContinuation &swap) { swap(); },
-        [](PageViewController *) { events << "didSwap"; });
     QCOMPARE(events, QStringList());
-    QVERIFY(m_controller->startPageViewController()->view()->isVisible());
+
+    // A later visit hands data over to the loaded page before it appears again.
+    PageViewController *destination = nullptr;
+    m_controller->showStartPage(destination, swapAtOnce, {});
+    events.clear();
+    button.swap();
+    later();
+    QCOMPARE(events, (QStringList{"start.disappear", "didSwap", "keymap.appear"}));
 }
 
 void tst_MainWindow::closing_data()
@@ -323,7 +455,8 @@ void tst_MainWindow::closing_data()
     QTest::newRow("start page") << false << false << "" << true << false;
     QTest::newRow("keymap page without edits") << true << false << "" << true << false;
     QTest::newRow("keymap page with edits") << true << true << "" << false << true;
-    QTest::newRow("message up") << false << false << "message" << false << false;
+    QTest::newRow("edits on another page do not count") << false << true << "" << true << false;
+    QTest::newRow("message up over edits") << true << true << "message" << false << false;
     QTest::newRow("progress page up") << true << true << "progress" << false << false;
     QTest::newRow("keyboard operation") << false << false << "keyboard" << false << false;
     QTest::newRow("first load running") << false << false << "first load" << false << false;
@@ -336,10 +469,9 @@ void tst_MainWindow::closing()
     QFETCH(QString, upMeanwhile);
     QFETCH(bool, closes);
     QFETCH(bool, asks);
-    if (onKeymapPage) {
-        PageViewController *destination = nullptr;
-        m_controller->showKeymapPage(destination, [](const SwapContinuation &swap) { swap(); }, {});
-    }
+    PageViewController *destination = nullptr;
+    if (onKeymapPage)
+        m_controller->showKeymapPage(destination, swapAtOnce, {});
     if (withEdits)
         keymapPage()->history.push({std::make_shared<HistoryDataEntity>()});
     if (upMeanwhile == "message")
@@ -360,20 +492,100 @@ void tst_MainWindow::closing()
     QCOMPARE(keymapPage()->terminateFlag(), asks);
 }
 
-void tst_MainWindow::progressPageOfTheCurrentPage()
+void tst_MainWindow::pageButtonsActOnReleaseInside_data()
 {
-    auto *start = static_cast<FakeStartPage *>(m_controller->startPageViewController());
-    m_controller->setProgressPageViewController(start->GetProgressPageViewController());
-    start->setIsShowAlert(true);
-    m_controller->showProgressPageView();
-    QVERIFY(start->progressPage.isShown());
-    QVERIFY(!m_controller->windowShouldClose());
-    events.clear();
-    m_controller->hideProgressPageView();
-    QVERIFY(!start->progressPage.isShown());
-    QVERIFY(!start->isShowAlert());
-    QCOMPARE(events, QStringList{"start.menus(1)"});
-    QVERIFY(m_controller->windowShouldClose());
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("enabled");
+    QTest::addColumn<bool>("leftBeforeRelease");
+    QTest::addColumn<int>("acts");
+    for (const QString kind : {"navigation", "edit", "write"}) {
+        QTest::addRow("%s: click", qPrintable(kind)) << kind << true << false << 1;
+        QTest::addRow("%s: disabled", qPrintable(kind)) << kind << false << false << 0;
+        QTest::addRow("%s: released after leaving", qPrintable(kind)) << kind << true << true << 0;
+    }
+}
+
+void tst_MainWindow::pageButtonsActOnReleaseInside()
+{
+    QFETCH(QString, kind);
+    QFETCH(bool, enabled);
+    QFETCH(bool, leftBeforeRelease);
+    QFETCH(int, acts);
+    PageViewController *destination = nullptr;
+    m_controller->showKeymapPage(destination, swapAtOnce, {});
+    QWidget *page = keymapPage()->view();
+    int count = 0;
+    auto *navigation = new NavigationButton(page);
+    navigation->setSwapFunction([&](PageViewController *&, const WillSwap &willSwap,
+                                    const DidSwap &) { willSwap([&] { ++count; }); });
+    auto *edit = new EditButton(page);
+    edit->setOnClick([&] { ++count; });
+    // The write button finds its page however deep in the page's view it sits.
+    auto *holder = new QWidget(page);
+    auto *write = new WriteKeymapButton(holder);
+    holder->resize(page->size());
+    holder->show();
+    const QHash<QString, QAbstractButton *> buttons{
+        {"navigation", navigation}, {"edit", edit}, {"write", write}};
+    QAbstractButton *button = buttons.value(kind);
+    button->setGeometry(10, 10, 120, 40);
+    button->show();
+    button->setEnabled(enabled);
+    QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), button->mapToGlobal(QPointF(2, 2)));
+    QCoreApplication::sendEvent(button, &enter);
+    QTest::mousePress(button, Qt::LeftButton, {}, QPoint(5, 5));
+    if (leftBeforeRelease)
+        QTest::mouseMove(button, QPoint(200, 5));
+    QTest::mouseRelease(button, Qt::LeftButton, {},
+                        leftBeforeRelease ? QPoint(200, 5) : QPoint(5, 5));
+    QCOMPARE(count + keymapPage()->writes, acts);
+    // A disabled action button ignores the mouse and keeps its disabled look.
+    if (button == write && !enabled) {
+        QVERIFY(!write->isMouseOver());
+        QCOMPARE(write->look().background, ShellLook::buttons().writeButton.disabledBackground());
+    }
+}
+
+void tst_MainWindow::progressPage()
+{
+    QWidget *page = startPage()->view();
+    ProgressPageViewController &progress = startPage()->progressPage;
+    auto *button = new QPushButton(QStringLiteral("write"), page);
+    button->show();
+    int clicks = 0;
+    connect(button, &QPushButton::clicked, this, [&] { ++clicks; });
+    QVERIFY(!progress.view()->isVisible());
+    QVERIFY(!OverlayTracker::sharedInstance().isAnyShown());
+
+    progress.show("Writing", "Do not unplug", "42%");
+    QVERIFY(progress.isShown());
+    QCOMPARE(progress.view()->mainMessageTextField()->text(), QString("Writing"));
+    QCOMPARE(progress.view()->subMessageTextField()->text(), QString("Do not unplug"));
+    QCOMPARE(progress.view()->percentMessageTextField()->text(), QString("42%"));
+    QVERIFY(OverlayTracker::sharedInstance().isAnyShown());
+    for (const QSize size : {QSize(700, 500), QSize(300, 200)}) {
+        m_controller->window()->resize(size);
+        QTRY_COMPARE(progress.view()->geometry(), page->rect());
+    }
+    QTest::mouseClick(button, Qt::LeftButton);
+    QTest::mouseClick(progress.view(), Qt::LeftButton, {}, button->geometry().center());
+    QCOMPARE(clicks, 0);
+
+    // Its icon turns endlessly in one animation, however often the page is shown.
+    progress.show("Writing", "", "43%");
+    QCOMPARE(progress.view()->percentMessageTextField()->text(), QString("43%"));
+    QTRY_VERIFY(progress.view()->progressIconView()->rotation() > 10.0);
+    const auto animations = progress.findChildren<QVariantAnimation *>();
+    QCOMPARE(animations.size(), 1);
+    QCOMPARE(animations.first()->loopCount(), -1);
+
+    progress.hide();
+    QVERIFY(!progress.view()->isVisible());
+    QVERIFY(!OverlayTracker::sharedInstance().isAnyShown());
+    QTest::mouseClick(button, Qt::LeftButton);
+    QCOMPARE(clicks, 1);
+    progress.show("Reading", "", "");
+    QCOMPARE(animations.first()->state(), QAbstractAnimation::Running);
 }
 
 QTEST_MAIN(tst_MainWindow)
