@@ -43,9 +43,6 @@ std::optional<FirmDataEntity> FirmwareImageReader::read(const QByteArray &bytes,
     if (!text(bytes, n - 16, n - 12).isEmpty())
         image.firmVersion = text(bytes, n - 16, n - 14) + '.' + text(bytes, n - 14, n - 12);
     image.appliableKeyboard = text(bytes, n - 32, n - 22);
-    LOG_INFO(QStringLiteral("\n firmSize: ") + QString::number(n) +
-             QStringLiteral(" \n firmVersion: ") + image.firmVersion +
-             QStringLiteral(" \n appliableKeyboard: ") + image.appliableKeyboard);
     image.crc = prefix;
     image.firmSize = n;
     image.firmRawDataDic = bytes;

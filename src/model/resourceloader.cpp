@@ -139,7 +139,13 @@ std::optional<FirmDataEntity> ResourceLoader::GetFirmdata(const QString &from)
 std::optional<FirmDataEntity> ResourceLoader::getFirmDataEntity(const QByteArray &from,
                                                                 const QString &path)
 {
-    return FirmwareImageReader::read(from, path);
+    std::optional<FirmDataEntity> image = FirmwareImageReader::read(from, path);
+    // Logged here so that the line names the operation the log readers know it by.
+    if (image)
+        LOG_INFO(QStringLiteral("\n firmSize: ") + QString::number(image->firmSize) +
+                 QStringLiteral(" \n firmVersion: ") + image->firmVersion +
+                 QStringLiteral(" \n appliableKeyboard: ") + image->appliableKeyboard);
+    return image;
 }
 
 void ResourceLoader::LoadKeyboardInformations()

@@ -75,6 +75,8 @@ private slots:
 
         QTest::newRow("all, Japanese") << "KX-QR320B" << SaveProfileType::all << 0;
         QTest::newRow("profile 3, English") << "KX-QR300Y" << SaveProfileType::profile3 << 1;
+        QTest::newRow("uncatalogued model written as English")
+            << "KX-QR300B-EM" << SaveProfileType::profile1 << 1;
     }
 
     void roundTrip()
@@ -287,9 +289,9 @@ private slots:
         QCOMPARE(image->crc, QList<quint8>({0x4D, 0x41, 0x49, 0x4E}));
         QCOMPARE(image->firmRawDataDic, bytes);
         QCOMPARE(image->filePath, path);
-        QVERIFY(
-            log.contains(QString("\n firmSize: %1 \n firmVersion: %3 \n appliableKeyboard: %2\n")
-                             .arg(read[0], read[1], read[2])));
+        QVERIFY(log.contains(QString("getFirmDataEntity: \n firmSize: %1 \n firmVersion: %3 \n "
+                                     "appliableKeyboard: %2\n")
+                                 .arg(read[0], read[1], read[2])));
     }
 
 private:
