@@ -19,9 +19,9 @@ using LocalizedTextLookup = std::function<QString(const QString &key)>;
 class Utility
 {
 public:
-    // The tooltip operations look their localized texts up in the program's string table,
+    // The tooltip operations look their localized texts up in the program's string table, or
+    // through localizedText.
     Utility();
-    // or through localizedText.
     explicit Utility(LocalizedTextLookup localizedText);
 
     // The full path of the day's log file: the log folder, "yyyyMMdd" and ".log".
@@ -60,6 +60,10 @@ public:
     // has a different usage.
     static bool isAssignedFnKeyInProfile(const ProfileDataEntity &currentProfile,
                                          const ProfileDataEntity &defaultProfile);
+    // Whether the user placed an Fn key in an Fn layer of any of the keyboard's profiles where
+    // the factory keymap of the keyboard's layout has another usage; false when the factory
+    // keymaps cannot be read.
+    static bool isAssignedFnKeyInProfiles(const KeyboardDataEntity &KeyboardData);
 
     // The name of the legend image of a key cap: usage ID, legend colour, layout, size and
     // "_SC" for a shortcut, such as "4WES" or "4BES_SC".
@@ -84,12 +88,6 @@ private:
                                const ProfileDataEntity &defaultProfile);
 
     LocalizedTextLookup m_localizedText;
-
-public:
-    // Whether the user placed an Fn key in an Fn layer of any of the keyboard's profiles where
-    // the factory keymap of the keyboard's layout has another usage; false when the factory
-    // keymaps cannot be read.
-    static bool isAssignedFnKeyInProfiles(const KeyboardDataEntity &KeyboardData);
 };
 
 // text without every Unicode scalar found in characters, the others kept in order.
