@@ -249,27 +249,29 @@ private slots:
         QTest::addColumn<ListSource>("source");
         QTest::addColumn<QLocale::Language>("language");
         QTest::addColumn<QList<int>>("rowSizes");
+        // The last keys of the last row, where the Japanese locale's extra keys go.
+        QTest::addColumn<QList<qint32>>("ending");
         const auto row = [](const char *name, ListSource source, QLocale::Language language,
-                            const QList<int> &rowSizes) {
-            QTest::newRow(name) << source << language << rowSizes;
+                            const QList<int> &rowSizes, const QList<qint32> &ending) {
+            QTest::newRow(name) << source << language << rowSizes << ending;
         };
         const QList<int> alphabet{22, 22, 22, 22, 22, 22, 22};
         const auto J = QLocale::Japanese, E = QLocale::English;
 
         row("Japanese alphabet", &ResourceLoader::getSortedJapaneseUsageIdList, J,
-            alphabet + QList<int>{21});
+            alphabet + QList<int>{21}, {0x5F91, 0x5F92});
         row("English alphabet", &ResourceLoader::getSortedEnglishUsageIdList, E,
-            alphabet + QList<int>{18});
+            alphabet + QList<int>{18}, {0x5F91, 0x5F92});
         row("English alphabet, Japanese locale", &ResourceLoader::getSortedEnglishUsageIdList, J,
-            alphabet + QList<int>{21});
+            alphabet + QList<int>{21}, {0x5F92, 136, 144, 145});
         row("Japanese shortcuts", &ResourceLoader::getSortedShortcutJapaneseUsageIdList, E,
-            {22, 22, 22, 22, 22, 22, 2, 1});
+            {22, 22, 22, 22, 22, 22, 2, 1}, {0});
         row("English shortcuts", &ResourceLoader::getSortedShortcutEnglishUsageIdList, E,
-            {22, 22, 22, 22, 22, 21, 1});
+            {22, 22, 22, 22, 22, 21, 1}, {0});
         row("English shortcuts, Japanese locale",
-            &ResourceLoader::getSortedShortcutEnglishUsageIdList, J,
-            {22, 22, 22, 22, 22, 22, 2, 1});
-        row("device", &ResourceLoader::getSortedDeviceUsageIdList, E, {21, 14});
+            &ResourceLoader::getSortedShortcutEnglishUsageIdList, J, {22, 22, 22, 22, 22, 22, 2, 1},
+            {0});
+        row("device", &ResourceLoader::getSortedDeviceUsageIdList, E, {21, 14}, {0x5F91, 0x5F92});
     }
 
     void paletteRows()
@@ -277,6 +279,7 @@ private slots:
         QFETCH(ListSource, source);
         QFETCH(QLocale::Language, language);
         QFETCH(QList<int>, rowSizes);
+        QFETCH(QList<qint32>, ending);
         QLocale::setDefault(QLocale(language));
 
         QList<int> sizes;
@@ -286,6 +289,7 @@ private slots:
             keys << row;
         }
         QCOMPARE(sizes, rowSizes);
+        QCOMPARE(source().last().last(ending.size()), ending);
         // Every key appears once; 0 stands for empty keys and may repeat.
         keys.removeAll(0);
         QCOMPARE(QSet<qint32>(keys.cbegin(), keys.cend()).size(), keys.size());
