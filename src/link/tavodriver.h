@@ -159,7 +159,8 @@ private:
     void readInNormalMode(const KeyboardCallback &onSuccess, const ErrorCallback &onError);
     void readInBootMode(const KeyboardCallback &onSuccess, const ErrorCallback &onError);
     std::shared_ptr<KeyboardDataEntity> bootModeRecord(int productId);
-    void writeKeymaps(WriteJob &job);
+    // The worker's part of writeAllKeymaps(), logging under its name.
+    void writeAllKeymaps(WriteJob &job);
     std::pair<WriteToTAVOResult, QString> writeToKeyboard(const WriteJob &job);
 
     Clock &m_clock;

@@ -1,6 +1,8 @@
 #include "linkfixture.h"
 #include "linktestdata.h"
+#include "logger.h"
 
+#include <QRegularExpression>
 #include <QTest>
 
 using namespace LinkTestData;
@@ -346,8 +348,14 @@ void tst_KeyboardSequences::writeSequence()
         profilesData->profile1->normal[key] = key + 1;
     fixture.keyboard.clearRecord();
 
+    Logger::sharedInstance().setLogLevel(LogLevel::debug);
     const auto outcome = fixture.write(profilesData, isInitProfiles);
+    Logger::sharedInstance().setLogLevel(LogLevel::normal);
 
+    // The write's "end" comes once the search has handed over, before the connection's work.
+    QCOMPARE(fixture.logLines().filter(QRegularExpression(": (begin|end)$")),
+             (QStringList{"[DEBUG] writeAllKeymaps: begin", "[DEBUG] writeAllKeymaps: end",
+                          "[INFO] checkSameKeyboard: begin", "[INFO] checkSameKeyboard: end"}));
     Requests expected = identityRequests();
     expected << gesturePadReads();
     for (int pad = 0; pad < 4; ++pad)
