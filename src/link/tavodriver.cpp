@@ -736,7 +736,10 @@ void TAVODriver::writeAllKeymaps(WriteJob &job)
                 return;
             }
             WriteMark::postAndWait(std::move(job.writeMark), [&] {
-                job.keyboardData->profiles = job.profilesData;
+                // A new list of the very profile objects written.
+                const ProfileListDataEntity &written = *job.profilesData;
+                job.keyboardData->profiles = std::make_shared<ProfileListDataEntity>(
+                    written.profile1, written.profile2, written.profile3, written.profile4);
                 job.onSuccess(WriteToTAVOResult::Success);
             });
         },

@@ -375,7 +375,12 @@ void tst_KeyboardSequences::writeSequence()
              hex("1300ea1b 007600770078 006c006d006e006f00700071007200730074007500 00"));
 
     QVERIFY(outcome->succeeded());
-    QCOMPARE(fixture.keyboardData->profiles, profilesData);
+    // The record gets a new list of the very profile objects written.
+    const auto &profiles = *fixture.keyboardData->profiles;
+    QVERIFY(fixture.keyboardData->profiles != profilesData);
+    QCOMPARE((QList{profiles.profile1, profiles.profile2, profiles.profile3, profiles.profile4}),
+             (QList{profilesData->profile1, profilesData->profile2, profilesData->profile3,
+                    profilesData->profile4}));
     const EmulatedKeyboardState written = fixture.keyboard.state();
     QCOMPARE(written.selectedProfile, selected);
     for (int layer = 0; layer < 16; ++layer)
