@@ -300,13 +300,11 @@ std::optional<FirmwareUpdate::Failure> FirmwareUpdate::waitForBTRecovery(int pro
         std::optional<QString> lost;
         m_usbDriver.seekDevice(
             Constants::tavoVendorId, productId, TAVODriver::bootUsage, TAVODriver::bootUsagePage,
-            [] {},
-            [&lost](const QString &message) {
-                LOG_ERROR(message);
-                lost = message;
-            });
-        if (lost)
+            [] {}, [&lost](const QString &message) { lost = message; });
+        if (lost) {
+            LOG_ERROR(*lost);
             return Failure{Result::CommunicationError, *lost};
+        }
         for (int step = 0; step < btRecoveryStepsPerSearch; ++step) {
             Dispatcher::post([callbacks = m_callbacks, figure = search * 10 + step] {
                 callbacks->onBTRecoveryProgress(figure);

@@ -185,12 +185,15 @@ void TAVODriver::communicateNormal(const std::function<void()> &onSuccess,
                                    const ErrorCallback &seekError,
                                    const ErrorCallback &communicateError)
 {
+    // The success line is written inside the connection, under this operation's name.
+    const char *const function = __func__;
     seekTAVOs(
         [&](int productId) {
             openConnection(
                 Connection::normal, productId,
                 [&] {
-                    LOG_INFO("Seek TAVO success in normal mode.");
+                    Logger::sharedInstance().info(__FILE__, function, __LINE__,
+                                                  "Seek TAVO success in normal mode.");
                     onSuccess();
                 },
                 [&](const QString &) {
@@ -204,12 +207,14 @@ void TAVODriver::communicateBoot(const std::function<void(int)> &onSuccess,
                                  const ErrorCallback &seekError,
                                  const ErrorCallback &communicateError)
 {
+    const char *const function = __func__;
     seekbootTAVOs(
         [&](int productId) {
             openConnection(
                 Connection::bootTransfer, productId,
                 [&] {
-                    LOG_INFO("Seek TAVO success in boot mode.");
+                    Logger::sharedInstance().info(__FILE__, function, __LINE__,
+                                                  "Seek TAVO success in boot mode.");
                     onSuccess(productId);
                 },
                 [&](const QString &) {
@@ -703,10 +708,10 @@ void TAVODriver::writeAllKeymaps(std::shared_ptr<ProfileListDataEntity> profiles
     auto job = std::make_shared<WriteJob>(WriteJob{profilesData, keyboardData, wanted,
                                                    copyOfProfiles(*profilesData), isInitProfiles,
                                                    std::move(onSuccess), std::move(onError)});
-    m_worker.run([this, job] { writeKeymaps(*job); });
+    m_worker.run([this, job] { writeAllKeymaps(*job); });
 }
 
-void TAVODriver::writeKeymaps(WriteJob &job)
+void TAVODriver::writeAllKeymaps(WriteJob &job)
 {
     LOG_DEBUG("begin");
     std::optional<int> productId;
@@ -731,7 +736,10 @@ void TAVODriver::writeKeymaps(WriteJob &job)
                 return;
             }
             WriteMark::postAndWait(std::move(job.writeMark), [&] {
-                job.keyboardData->profiles = job.profilesData;
+                // A new list of the very profile objects written.
+                const ProfileListDataEntity &written = *job.profilesData;
+                job.keyboardData->profiles = std::make_shared<ProfileListDataEntity>(
+                    written.profile1, written.profile2, written.profile3, written.profile4);
                 job.onSuccess(WriteToTAVOResult::Success);
             });
         },

@@ -108,8 +108,8 @@ public:
     // A keyboard in its boot loader, described from the catalogue and the factory keymaps.
     void seekTAVOInBootMode(KeyboardCallback onSuccess, ErrorCallback onError);
     // Writes the pads and the stick of keyboardData and the four profiles of profilesData,
-    // then selects again the profile selected before. On success keyboardData's profiles are
-    // profilesData's. selectedProfileId is accepted and not used.
+    // then selects again the profile selected before. On success keyboardData's profiles are a
+    // new list of profilesData's profile objects. selectedProfileId is accepted and not used.
     void writeAllKeymaps(std::shared_ptr<ProfileListDataEntity> profilesData,
                          std::shared_ptr<KeyboardDataEntity> keyboardData, int selectedProfileId,
                          bool isInitProfiles, WriteSuccessCallback onSuccess,
@@ -159,7 +159,8 @@ private:
     void readInNormalMode(const KeyboardCallback &onSuccess, const ErrorCallback &onError);
     void readInBootMode(const KeyboardCallback &onSuccess, const ErrorCallback &onError);
     std::shared_ptr<KeyboardDataEntity> bootModeRecord(int productId);
-    void writeKeymaps(WriteJob &job);
+    // The worker's part of writeAllKeymaps(), logging under its name.
+    void writeAllKeymaps(WriteJob &job);
     std::pair<WriteToTAVOResult, QString> writeToKeyboard(const WriteJob &job);
 
     Clock &m_clock;

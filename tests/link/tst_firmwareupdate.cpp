@@ -123,6 +123,11 @@ void tst_FirmwareUpdate::ordinaryPath()
     QVERIFY(climbs(outcome->progress));
     for (int milestone : {9, 60, 70, 80, 90, 99})
         QVERIFY2(outcome->progress.contains(milestone), qPrintable(QString::number(milestone)));
+    // Five connections in stage order, each logged under the operation that opened it.
+    const QString normal = "[INFO] communicateNormal: Seek TAVO success in normal mode.";
+    const QString boot = "[INFO] communicateBoot: Seek TAVO success in boot mode.";
+    QCOMPARE(fixture.logLines().filter("Seek TAVO success"),
+             (QStringList{normal, boot, normal, boot, normal}));
     QList<int> steps(btAlive ? 0 : 100);
     std::iota(steps.begin(), steps.end(), 0);
     QCOMPARE(outcome->btProgress, steps);
@@ -200,6 +205,9 @@ void tst_FirmwareUpdate::keyboardUnpluggedDuringBluetoothWait()
     QCOMPARE(outcome->result, Result::CommunicationError);
     QCOMPARE(outcome->message, "Timeout");
     QCOMPARE(outcome->btProgress.last(), 19);
+    QCOMPARE(fixture.logLines().filter("[ERROR]"),
+             (QStringList{"[ERROR] seekDevice: Seek device timeout",
+                          "[ERROR] waitForBTRecovery: Timeout"}));
     QVERIFY(fixture.keyboard.requests().last().startsWith(hex("0B02")));
 }
 

@@ -1,6 +1,8 @@
 #include "linkfixture.h"
 #include "linktestdata.h"
+#include "logger.h"
 
+#include <QRegularExpression>
 #include <QTest>
 
 using namespace LinkTestData;
@@ -346,8 +348,14 @@ void tst_KeyboardSequences::writeSequence()
         profilesData->profile1->normal[key] = key + 1;
     fixture.keyboard.clearRecord();
 
+    Logger::sharedInstance().setLogLevel(LogLevel::debug);
     const auto outcome = fixture.write(profilesData, isInitProfiles);
+    Logger::sharedInstance().setLogLevel(LogLevel::normal);
 
+    // The write's "end" comes once the search has handed over, before the connection's work.
+    QCOMPARE(fixture.logLines().filter(QRegularExpression(": (begin|end)$")),
+             (QStringList{"[DEBUG] writeAllKeymaps: begin", "[DEBUG] writeAllKeymaps: end",
+                          "[INFO] checkSameKeyboard: begin", "[INFO] checkSameKeyboard: end"}));
     Requests expected = identityRequests();
     expected << gesturePadReads();
     for (int pad = 0; pad < 4; ++pad)
@@ -367,7 +375,12 @@ void tst_KeyboardSequences::writeSequence()
              hex("1300ea1b 007600770078 006c006d006e006f00700071007200730074007500 00"));
 
     QVERIFY(outcome->succeeded());
-    QCOMPARE(fixture.keyboardData->profiles, profilesData);
+    // The record gets a new list of the very profile objects written.
+    const auto &profiles = *fixture.keyboardData->profiles;
+    QVERIFY(fixture.keyboardData->profiles != profilesData);
+    QCOMPARE((QList{profiles.profile1, profiles.profile2, profiles.profile3, profiles.profile4}),
+             (QList{profilesData->profile1, profilesData->profile2, profilesData->profile3,
+                    profilesData->profile4}));
     const EmulatedKeyboardState written = fixture.keyboard.state();
     QCOMPARE(written.selectedProfile, selected);
     for (int layer = 0; layer < 16; ++layer)
