@@ -21,8 +21,11 @@ void ButtonLook::paint(QPainter &painter, const QRectF &bounds, const QString &t
 
     QRectF textArea = bounds.adjusted(titleIndent, 0, 0, 0);
     if (!image.isNull()) {
-        const QSizeF imageSize = image.deviceIndependentSize().scaled(
-            bounds.size() - QSizeF(4, title.isEmpty() ? 4 : 24), Qt::KeepAspectRatio);
+        const QSizeF room = bounds.size() - QSizeF(4, title.isEmpty() ? 4 : 24);
+        QSizeF imageSize = image.deviceIndependentSize();
+        // As on the platform's buttons, an image is shrunk to fit but never enlarged.
+        if (imageSize.width() > room.width() || imageSize.height() > room.height())
+            imageSize.scale(room, Qt::KeepAspectRatio);
         const qreal titleHeight = title.isEmpty() ? 0.0 : painter.fontMetrics().height() + 2.0;
         const qreal top = bounds.top() + (bounds.height() - imageSize.height() - titleHeight) / 2;
         const QRectF imageArea(bounds.center().x() - imageSize.width() / 2, top, imageSize.width(),

@@ -178,14 +178,14 @@ void MainWindowController::unsubscribeMenuEvent()
 void MainWindowController::recieveClickCheckUpdatesMenuEvent()
 {
     LOG_DEBUG(QStringLiteral("begin"));
-    PageViewController *page = startPageViewController();
-    m_progressPageViewController = startPageViewController()->GetProgressPageViewController();
-    if (m_currentPageViewController == keymapPageViewController()) {
-        page = keymapPageViewController();
+    PageViewController *page = m_currentPageViewController;
+    if (page == keymapPageViewController()) {
         m_progressPageViewController = keymapPageViewController()->progressPageViewController();
-    } else if (m_currentPageViewController == firmupPageViewController()) {
-        page = firmupPageViewController();
+    } else if (page == firmupPageViewController()) {
         m_progressPageViewController = firmupPageViewController()->progressPageViewController();
+    } else {
+        page = startPageViewController();
+        m_progressPageViewController = startPageViewController()->GetProgressPageViewController();
     }
     if (m_progressPageViewController && m_progressPageViewController->view())
         m_progressPageViewController->view()->setBackgroundColor(

@@ -27,7 +27,8 @@ PageScrollView *PlaceholderPageView::build(const PageViewController &page, const
     row->addStretch();
     for (BasicButton *button : buttons) {
         button->setParent(content);
-        button->setFixedSize(240, 120);
+        // A button known by its image alone is a small square around the image.
+        button->setFixedSize(button->text().isEmpty() ? QSize(64, 64) : QSize(240, 120));
         row->addWidget(button);
     }
     row->addStretch();
@@ -49,7 +50,9 @@ PageScrollView *PlaceholderPageView::build(const PageViewController &page, const
 ReturnButton *PlaceholderPageView::makeReturnButton(MainWindowController *delegate)
 {
     auto *button = new ReturnButton;
-    button->setText(QStringLiteral("←"));
+    // The return button is known by its arrow alone, as on the real pages.
+    const DrawingInfo::ButtonImages &back = DrawingInfo::basicButton().back;
+    setImages(*button, back.enable, back.unEnable, back.click);
     if (delegate) {
         button->setSwapFunction([delegate](PageViewController *&destination,
                                            const WillSwap &willSwap, const DidSwap &didSwap) {
@@ -57,4 +60,12 @@ ReturnButton *PlaceholderPageView::makeReturnButton(MainWindowController *delega
         });
     }
     return button;
+}
+
+void PlaceholderPageView::setImages(BasicButton &button, const QString &enabled,
+                                    const QString &disabled, const QString &clicked)
+{
+    button.setEnabledImage(ShellLook::image(enabled));
+    button.setDisabledImage(ShellLook::image(disabled));
+    button.setClickedImage(ShellLook::image(clicked));
 }

@@ -19,4 +19,7 @@ public:
                                  const QList<BasicButton *> &buttons);
     // A return button that leads to the start page.
     static ReturnButton *makeReturnButton(MainWindowController *delegate);
+    // Gives button the named images of its enabled, disabled and pressed looks.
+    static void setImages(BasicButton &button, const QString &enabled, const QString &disabled,
+                          const QString &clicked);
 };

@@ -1,5 +1,6 @@
 #include "placeholderstartpage.h"
 
+#include "drawinginfo.h"
 #include "keyboarddataentity.h"
 #include "localizedstrings.h"
 #include "mainwindowcontroller.h"
@@ -14,10 +15,15 @@ PlaceholderStartPage::PlaceholderStartPage(MainWindowController *delegate)
 
 QWidget *PlaceholderStartPage::loadView()
 {
+    const DrawingInfo::BasicButton &images = DrawingInfo::basicButton();
     auto *keymap = new NavigationButton;
     keymap->setText(LocalizedStrings::text(QStringLiteral("StartPage_KeymapButtonLabel")));
+    PlaceholderPageView::setImages(*keymap, images.keymapPage, images.keymapPageInactive,
+                                   images.keymapPageClick);
     auto *firmup = new NavigationButton;
     firmup->setText(LocalizedStrings::text(QStringLiteral("StartPage_FirmupButtonLabel")));
+    PlaceholderPageView::setImages(*firmup, images.firmupPage, images.firmupPageInactive,
+                                   images.firmupPageClick);
     if (m_delegate) {
         keymap->setSwapFunction([delegate = m_delegate](PageViewController *&destination,
                                                         const WillSwap &willSwap,

@@ -130,8 +130,6 @@ void UpdateChecker::finish(QNetworkReply *reply, const Handler &onSuccess, const
     }
     LOG_DEBUG(QStringLiteral("respond: ") + describe(*reply));
 
-    if (VersionDocument::firmwareKey(m_typeNumber) != m_typeNumber)
-        LOG_DEBUG(QStringLiteral("TypeNumber:") + m_typeNumber + QStringLiteral(" has suffix."));
     const VersionDocument document =
         VersionDocument::parse(reply->read(VersionDocument::maximumSize + 1), m_typeNumber);
     m_latestToolVersion = document.latestToolVersion();

@@ -1,6 +1,7 @@
 #include "versiondocument.h"
 
 #include "constants.h"
+#include "logger.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -44,7 +45,10 @@ VersionDocument VersionDocument::parse(const QByteArray &data, const QString &ty
     const QJsonValue firmware = json.object().value(QStringLiteral("firmware"));
     if (!firmware.isObject())
         return document.failAt(QStringLiteral("firmware"));
-    const QJsonValue firmVersion = firmware.toObject().value(firmwareKey(typeNumber));
+    const QString key = firmwareKey(typeNumber);
+    if (key != typeNumber)
+        LOG_DEBUG(QStringLiteral("TypeNumber:") + typeNumber + QStringLiteral(" has suffix."));
+    const QJsonValue firmVersion = firmware.toObject().value(key);
     if (!firmVersion.isString())
         return document.failAt(typeNumber);
     document.m_latestFirmVersion = firmVersion.toString();

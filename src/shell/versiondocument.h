@@ -14,10 +14,6 @@ public:
     // Reads the document for the keyboard of typeNumber (variant suffix included).
     static VersionDocument parse(const QByteArray &data, const QString &typeNumber);
 
-    // The member of "firmware" that holds the version for typeNumber: the type number without the
-    // first of its variant suffixes that it ends with.
-    static QString firmwareKey(const QString &typeNumber);
-
     bool isValid() const { return m_failure.isEmpty(); }
     // Read as soon as "keymapTool" / "Mac" was, even when a later member fails.
     QString latestToolVersion() const { return m_latestToolVersion; }
@@ -26,6 +22,10 @@ public:
     QString failure() const { return m_failure; }
 
 private:
+    // The member of "firmware" that holds the version for typeNumber: the type number without the
+    // first of its variant suffixes that it ends with.
+    static QString firmwareKey(const QString &typeNumber);
+
     VersionDocument &failWith(const QString &failure);
     VersionDocument &failAt(const QString &member);
 

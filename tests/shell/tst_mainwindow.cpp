@@ -1,4 +1,5 @@
 #include "appdelegate.h"
+#include "buttonlook.h"
 #include "constants.h"
 #include "editbutton.h"
 #include "editmenuevent.h"
@@ -26,6 +27,7 @@
 #include <QAction>
 #include <QFile>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -152,6 +154,8 @@ private slots:
     void closing();
     void pageButtonsActOnReleaseInside_data();
     void pageButtonsActOnReleaseInside();
+    void buttonImageShrinksButNeverGrows_data();
+    void buttonImageShrinksButNeverGrows();
     void progressPage();
 
 private:
@@ -544,6 +548,42 @@ void tst_MainWindow::pageButtonsActOnReleaseInside()
         QVERIFY(!write->isMouseOver());
         QCOMPARE(write->look().background, ShellLook::buttons().writeButton.disabledBackground());
     }
+}
+
+void tst_MainWindow::buttonImageShrinksButNeverGrows_data()
+{
+    QTest::addColumn<QSize>("button");
+    QTest::addColumn<QSize>("image");
+    QTest::addColumn<QSize>("drawn");
+    QTest::newRow("small icon on a large button")
+        << QSize(240, 120) << QSize(24, 24) << QSize(24, 24);
+    QTest::newRow("large image on a small button")
+        << QSize(64, 64) << QSize(120, 120) << QSize(60, 60);
+}
+
+void tst_MainWindow::buttonImageShrinksButNeverGrows()
+{
+    QFETCH(QSize, button);
+    QFETCH(QSize, image);
+    QFETCH(QSize, drawn);
+    ButtonLook look;
+    QPixmap solid(image);
+    solid.fill(Qt::red);
+    look.image = solid;
+    QImage canvas(button, QImage::Format_ARGB32);
+    canvas.fill(Qt::transparent);
+    QPainter painter(&canvas);
+    look.paint(painter, QRectF(QPointF(), button), {});
+    painter.end();
+    QRect painted;
+    for (int y = 0; y < canvas.height(); ++y) {
+        for (int x = 0; x < canvas.width(); ++x) {
+            if (qAlpha(canvas.pixel(x, y)) == 255)
+                painted |= QRect(x, y, 1, 1);
+        }
+    }
+    QCOMPARE(painted.size(), drawn);
+    QCOMPARE(painted.center(), QRect(QPoint(), button).center());
 }
 
 void tst_MainWindow::progressPage()

@@ -1,4 +1,5 @@
 #include "appdelegate.h"
+#include "commandline.h"
 #include "constants.h"
 #include "freedesktopnotificationcenter.h"
 #include "keyboarddataentity.h"
@@ -178,6 +179,8 @@ private:
 void tst_UpdateCheck::initTestCase()
 {
     LocalizedStrings::setLanguage("en");
+    // The debug lines of the checker are read back from the log.
+    CommandLine::setArguments({"tst_updatecheck", "--verbose"});
     clearProxySettings();
     QDesktopServices::setUrlHandler("https", this, "open");
 }
@@ -304,17 +307,20 @@ void tst_UpdateCheck::failures_data()
     // What the log says of the document, and the program version read before the failure.
     QTest::addColumn<QString>("failure");
     QTest::addColumn<QString>("toolVersion");
+    // Whether the log says that the type number has a suffix: only once "firmware" was read.
+    QTest::addColumn<bool>("suffixLine");
     const auto internet = UpdateCheckingResult::internetError;
     const auto answer = [&](const char *name, Answer answer, UpdateCheckingResult result,
                             qint64 earliestMs) {
         QTest::newRow(name) << answer << QString(versionDocument("1.2.0.7", firmwareTable))
                             << "KX-QR300B" << result << earliestMs << ""
-                            << "";
+                            << "" << false;
     };
     const auto document = [&](const char *name, const QString &body, const char *typeNumber,
-                              const char *failure, const char *toolVersion) {
+                              const char *failure, const char *toolVersion,
+                              bool suffixLine = false) {
         QTest::newRow(name) << Answer::document << body << QString(typeNumber) << internet << 0ll
-                            << QString(failure) << QString(toolVersion);
+                            << QString(failure) << QString(toolVersion) << suffixLine;
     };
     answer("server closes before answering", Answer::closeBeforeAnswer, internet, 0);
     answer("server closes inside the body", Answer::closeInsideBody, internet, 0);
@@ -329,16 +335,16 @@ void tst_UpdateCheck::failures_data()
     document("not JSON", "<html>moved</html>", "KX-QR300B", "An error occurred: illegal value", "");
     document("bare value", R"("1.2.0.7")", "KX-QR300B", "Failed to load Json from TAVOVersion.json",
              "");
-    document("keymapTool a string", R"({"keymapTool":"1.2.0.7"})", "KX-QR300B",
+    document("keymapTool a string", R"({"keymapTool":"1.2.0.7"})", "KX-QR300B-PPM",
              "Failed to load keymapTool from TAVOVersion.json", "");
     document("Mac a number", R"({"keymapTool":{"Mac":1.2}})", "KX-QR300B",
              "Failed to load Mac from TAVOVersion.json", "");
     document("firmware missing, tool version kept", tool + "}", "KX-QR300B",
              "Failed to load firmware from TAVOVersion.json", "1.2.0.7");
     document("type number absent, named with its suffix", tool + firmware + "}", "KX-QR320B-PPM",
-             "Failed to load KX-QR320B-PPM from TAVOVersion.json", "1.2.0.7");
+             "Failed to load KX-QR320B-PPM from TAVOVersion.json", "1.2.0.7", true);
     document("only the first suffix removed", tool + firmware + "}", "KX-QR300B-EM-PPM",
-             "Failed to load KX-QR300B-EM-PPM from TAVOVersion.json", "1.2.0.7");
+             "Failed to load KX-QR300B-EM-PPM from TAVOVersion.json", "1.2.0.7", true);
     document("larger than the limit",
              tool + firmware + R"(,"pad":")" + QString(VersionDocument::maximumSize, 'x') + "\"}",
              "KX-QR300B", "An error occurred: the document is larger than 65536 bytes", "");
@@ -353,6 +359,7 @@ void tst_UpdateCheck::failures()
     QFETCH(qint64, earliestMs);
     QFETCH(QString, failure);
     QFETCH(QString, toolVersion);
+    QFETCH(bool, suffixLine);
     LoopbackServer server(answer, body.toUtf8());
     const bool isProxy = answer == Answer::proxyAuthentication;
     if (isProxy)
@@ -366,6 +373,7 @@ void tst_UpdateCheck::failures()
              QByteArray::number(outcome.elapsedMs).constData());
     QCOMPARE(checker.latestToolVersion(), toolVersion);
     QCOMPARE(checker.latestFirmVersion(), QString());
+    QCOMPARE(logText().contains("TypeNumber:" + typeNumber + " has suffix.\n"), suffixLine);
     if (isProxy)
         QVERIFY(server.request().startsWith("GET http://downloads.example/"));
     // A bad document fails with the reason, never a crash.
