@@ -564,8 +564,12 @@ std::optional<QString> TAVODriver::commandGetBootFirmVersion()
 void TAVODriver::getKeyboard(KeyboardCallback onSuccess, ErrorCallback onError)
 {
     // A keyboard that fails in normal mode, whatever the reason, is looked for in its boot
-    // loader.
-    seekTAVOInNormalMode(onSuccess, [this, onSuccess, onError](const QString &) {
+    // loader. That search starts from the GUI thread, where the driver may have been destroyed
+    // after the failure was posted: then there is nobody left to search for.
+    const std::weak_ptr<void> driverAlive = m_alive;
+    seekTAVOInNormalMode(onSuccess, [this, driverAlive, onSuccess, onError](const QString &) {
+        if (driverAlive.expired())
+            return;
         seekTAVOInBootMode(onSuccess, [onError](const QString &) {
             onError(QStringLiteral("Can't find any keyboard."));
         });

@@ -168,6 +168,8 @@ private:
     mutable QMutex m_connectionLock;
     USBDriver::Sender m_sender;
     USBDriver::Receiver m_receiver;
+    // Expires with the driver; callbacks that reach the GUI thread later check it.
+    const std::shared_ptr<void> m_alive = std::make_shared<char>();
     // Last, so that it stops before the rest of the driver goes.
     LinkWorker m_worker;
 };

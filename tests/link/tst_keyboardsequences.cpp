@@ -52,6 +52,7 @@ private slots:
     void sameKeyboardCheck_data();
     void sameKeyboardCheck();
     void noKeyboardToWrite();
+    void driverDestroyedBeforeTheBootSearch();
 };
 
 void tst_KeyboardSequences::fullRead_data()
@@ -446,6 +447,25 @@ void tst_KeyboardSequences::noKeyboardToWrite()
     QCOMPARE(outcome->result, WriteToTAVOResult::CommunicationError);
     QCOMPARE(outcome->message, "Can't find any keyboard.");
     QCOMPARE(outcome->elapsed, std::chrono::milliseconds(1020));
+}
+
+void tst_KeyboardSequences::driverDestroyedBeforeTheBootSearch()
+{
+    LinkFixture fixture;
+    fixture.keyboard.injectFault(0, {Fault::WrongEcho});
+    auto driver = std::make_unique<TAVODriver>(fixture.backend, fixture.clock);
+    int reports = 0;
+    driver->getKeyboard([&](const auto &) { ++reports; }, [&](const QString &) { ++reports; });
+
+    // No events are handled before the driver goes, so the failure of the normal-mode read is
+    // still waiting on the GUI thread when it is destroyed.
+    while (fixture.keyboard.requests().isEmpty())
+        QThread::msleep(1);
+    driver.reset();
+    QCoreApplication::sendPostedEvents();
+
+    QCOMPARE(reports, 0);
+    QCOMPARE(fixture.keyboard.requests().size(), 1);
 }
 
 QTEST_GUILESS_MAIN(tst_KeyboardSequences)
