@@ -287,11 +287,12 @@ bool MessageModalFactory::eventFilter(QObject *watched, QEvent *event)
 void MessageModalFactory::showMessage(int number, const QString &messageText, Completion completion)
 {
     LOG_DEBUG(QStringLiteral("Show messge %1.").arg(number));
-    // A message still waiting for its answer is answered as dismissed before it is replaced.
-    if (Completion replaced = std::exchange(m_completion, nullptr))
-        replaced(MessageCatalogue::dismissResponse(m_shown));
-    m_completion = std::move(completion);
-    m_shown = MessageCatalogue::entry(number);
+    // A message still waiting for its answer is answered as dismissed once its successor is in
+    // place, so that a message that answer shows replaces the successor in turn and no
+    // completion is ever dropped.
+    Completion replaced = std::exchange(m_completion, std::move(completion));
+    const MessageCatalogue::Entry replacedEntry =
+        std::exchange(m_shown, MessageCatalogue::entry(number));
     initMsgAlerView(m_shown.type, messageText);
     const QList<MessageCatalogue::Button> &buttons = m_shown.buttons;
     MessageWindowCtl &controls = *m_messageWindowCtrl;
@@ -302,6 +303,8 @@ void MessageModalFactory::showMessage(int number, const QString &messageText, Co
     if (buttons.size() > 2)
         controls.addButton3(text(buttons[2].labelKey), buttons[2].tag);
     showAlert();
+    if (replaced)
+        replaced(MessageCatalogue::dismissResponse(replacedEntry));
 }
 
 void MessageModalFactory::initMsgAlerView(MessageType type, const QString &messageText)

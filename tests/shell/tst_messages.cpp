@@ -77,6 +77,7 @@ private slots:
     void layoutInText();
     void replacedMessageAnswersAsDismissed_data();
     void replacedMessageAnswersAsDismissed();
+    void replacedCompletionShowsTheNextMessage();
     void completionShowsTheNextMessage();
     void tabCyclesThroughShownButtons_data();
     void tabCyclesThroughShownButtons();
@@ -296,6 +297,20 @@ void tst_Messages::replacedMessageAnswersAsDismissed()
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     m_factory->buttonClick(2);
     QCOMPARE(firstAnswers, Answers{dismissed});
+    QCOMPARE(m_answers, Answers{MessageModalResponseType::OK});
+}
+
+void tst_Messages::replacedCompletionShowsTheNextMessage()
+{
+    Answers replacing;
+    m_factory->showMessage1003(
+        [this](auto) { m_factory->showMessage1004([this](auto answer) { record(answer); }); });
+    m_factory->showMessage9001([&](auto answer) { replacing << answer; });
+
+    // 9001 is answered as dismissed when the 1003 answer puts 1004 in its place.
+    QCOMPARE(replacing, Answers{MessageModalResponseType::NG});
+    QCOMPARE(shownButtons().size(), 1);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QCOMPARE(m_answers, Answers{MessageModalResponseType::OK});
 }
 
