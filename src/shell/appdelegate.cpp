@@ -1,6 +1,7 @@
 #include "appdelegate.h"
 
 #include "editmenuevent.h"
+#include "localizedstrings.h"
 #include "logger.h"
 #include "notificationhub.h"
 #include "overlaytracker.h"
@@ -29,29 +30,39 @@ AppDelegate::AppDelegate(QObject *parent)
 {
     sharedDelegate = this;
     m_flagActions[std::size_t(Flag::undo)] =
-        makeAction("onClickUndoMenu", tr("Undo"), &AppDelegate::onClickUndoMenu);
-    m_flagActions[std::size_t(Flag::open)] =
-        makeAction("onClickedOpenMenu", tr("Open Setting File…"), &AppDelegate::onClickedOpenMenu);
+        makeAction("onClickUndoMenu", LocalizedStrings::text(QStringLiteral("Menu_Undo")),
+                   &AppDelegate::onClickUndoMenu);
+    m_flagActions[std::size_t(Flag::open)] = makeAction(
+        "onClickedOpenMenu", LocalizedStrings::text(QStringLiteral("Menu_OpenSettingFile")),
+        &AppDelegate::onClickedOpenMenu);
     m_flagActions[std::size_t(Flag::rollback)] =
-        makeAction("onClickedRollbackMenu", tr("Revert to the Keyboard's Settings"),
+        makeAction("onClickedRollbackMenu", LocalizedStrings::text(QStringLiteral("Menu_Rollback")),
                    &AppDelegate::onClickedRollbackMenu);
     m_flagActions[std::size_t(Flag::currentToFactory)] =
-        makeAction("onClickedCurrentProfileToFactoryMenu", tr("Current Profile"),
+        makeAction("onClickedCurrentProfileToFactoryMenu",
+                   LocalizedStrings::text(QStringLiteral("Menu_CurrentProfile")),
                    &AppDelegate::onClickedCurrentProfileToFactoryMenu);
     m_flagActions[std::size_t(Flag::allToFactory)] =
-        makeAction("onClickedAllProfilesToFactoryMenu", tr("All Profiles"),
+        makeAction("onClickedAllProfilesToFactoryMenu",
+                   LocalizedStrings::text(QStringLiteral("Menu_AllProfiles")),
                    &AppDelegate::onClickedAllProfilesToFactoryMenu);
-    m_flagActions[std::size_t(Flag::checkUpdates)] =
-        makeAction("onClickedCheckUpdatesMenu", tr("Check for Updates…"),
-                   &AppDelegate::onClickedCheckUpdatesMenu);
+    m_flagActions[std::size_t(Flag::checkUpdates)] = makeAction(
+        "onClickedCheckUpdatesMenu", LocalizedStrings::text(QStringLiteral("Menu_CheckForUpdates")),
+        &AppDelegate::onClickedCheckUpdatesMenu);
     m_flagActions[std::size_t(Flag::close)] =
-        makeAction("onClickedCloseMenu", tr("Close"), &AppDelegate::onClickedCloseMenu);
-    m_flagActions[std::size_t(Flag::about)] = makeAction(
-        "onClickedAboutMenu", tr("About %1").arg(QGuiApplication::applicationDisplayName()),
-        &AppDelegate::onClickedAboutMenu);
-    m_saveCurrentAction = makeAction("onClickSaveCurrentProfileMenu", tr("Current Profile…"),
-                                     &AppDelegate::onClickSaveCurrentProfileMenu);
-    m_saveAllAction = makeAction("onClickSaveAllProfileMenu", tr("All Profiles…"),
+        makeAction("onClickedCloseMenu", LocalizedStrings::text(QStringLiteral("Menu_Close")),
+                   &AppDelegate::onClickedCloseMenu);
+    m_flagActions[std::size_t(Flag::about)] =
+        makeAction("onClickedAboutMenu",
+                   LocalizedStrings::text(QStringLiteral("Menu_About"))
+                       .arg(QGuiApplication::applicationDisplayName()),
+                   &AppDelegate::onClickedAboutMenu);
+    m_saveCurrentAction =
+        makeAction("onClickSaveCurrentProfileMenu",
+                   LocalizedStrings::text(QStringLiteral("Menu_SaveCurrentProfile")),
+                   &AppDelegate::onClickSaveCurrentProfileMenu);
+    m_saveAllAction = makeAction("onClickSaveAllProfileMenu",
+                                 LocalizedStrings::text(QStringLiteral("Menu_SaveAllProfiles")),
                                  &AppDelegate::onClickSaveAllProfileMenu);
 
     m_flagActions[std::size_t(Flag::undo)]->setShortcut(QKeySequence::Undo);
@@ -60,10 +71,11 @@ AppDelegate::AppDelegate(QObject *parent)
     m_saveCurrentAction->setShortcut(QKeySequence::Save);
     m_saveAllAction->setShortcut(QKeySequence::SaveAs);
 
-    m_saveMenuPopup = new QMenu(tr("Save Setting File"));
+    m_saveMenuPopup = new QMenu(LocalizedStrings::text(QStringLiteral("Menu_SaveSettingFile")));
     m_saveMenuPopup->addActions({m_saveCurrentAction, m_saveAllAction});
     m_saveMenu = m_saveMenuPopup->menuAction();
-    m_returnToFactoryMenuPopup = new QMenu(tr("Return to Factory Settings"));
+    m_returnToFactoryMenuPopup =
+        new QMenu(LocalizedStrings::text(QStringLiteral("Menu_ReturnToFactory")));
     m_returnToFactoryMenuPopup->addActions({m_flagActions[std::size_t(Flag::currentToFactory)],
                                             m_flagActions[std::size_t(Flag::allToFactory)]});
     m_returnToFactoryMenu = m_returnToFactoryMenuPopup->menuAction();
@@ -139,16 +151,16 @@ void AppDelegate::applicationDidFinishLaunching()
 void AppDelegate::installMenus(QMainWindow *window)
 {
     QMenuBar *bar = window->menuBar();
-    QMenu *file = bar->addMenu(tr("&File"));
+    QMenu *file = bar->addMenu(LocalizedStrings::text(QStringLiteral("Menu_File")));
     file->addAction(m_flagActions[std::size_t(Flag::open)]);
     file->addMenu(m_saveMenuPopup);
     file->addSeparator();
     file->addAction(m_flagActions[std::size_t(Flag::close)]);
-    QMenu *edit = bar->addMenu(tr("&Edit"));
+    QMenu *edit = bar->addMenu(LocalizedStrings::text(QStringLiteral("Menu_Edit")));
     edit->addAction(m_flagActions[std::size_t(Flag::undo)]);
     edit->addAction(m_flagActions[std::size_t(Flag::rollback)]);
     edit->addMenu(m_returnToFactoryMenuPopup);
-    QMenu *help = bar->addMenu(tr("&Help"));
+    QMenu *help = bar->addMenu(LocalizedStrings::text(QStringLiteral("Menu_Help")));
     help->addAction(m_flagActions[std::size_t(Flag::checkUpdates)]);
     help->addAction(m_flagActions[std::size_t(Flag::about)]);
 }
@@ -205,10 +217,11 @@ void AppDelegate::onClickedAboutMenu()
 {
     LOG_INFO(QStringLiteral("onClickedAboutMenu"));
     const QString name = QGuiApplication::applicationDisplayName();
-    auto *about =
-        new QMessageBox(QMessageBox::Information, tr("About %1").arg(name),
-                        name + QLatin1Char('\n') + tr("Version %1").arg(Utility::getAppVersion()),
-                        QMessageBox::Ok, getCurrentWindow());
+    auto *about = new QMessageBox(
+        QMessageBox::Information, LocalizedStrings::text(QStringLiteral("Menu_About")).arg(name),
+        name + QLatin1Char('\n') +
+            LocalizedStrings::text(QStringLiteral("About_Version")).arg(Utility::getAppVersion()),
+        QMessageBox::Ok, getCurrentWindow());
     about->setAttribute(Qt::WA_DeleteOnClose);
     about->setWindowModality(Qt::WindowModal);
     about->open();

@@ -31,8 +31,9 @@ QJsonObject table(const QString &language)
 // Whether the text of key can be shown as it stands.
 bool usable(const QString &key, const QString &text)
 {
-    // Only this message is a format, filled with QString::arg.
-    const int placeholders = key == "Message1017_Text" ? 1 : 0;
+    // Only these texts are formats, filled with QString::arg.
+    static const QStringList formats{"Message1017_Text", "Menu_About", "About_Version"};
+    const int placeholders = formats.contains(key) ? 1 : 0;
     const QUrl link(text, QUrl::StrictMode);
     return !text.trimmed().isEmpty() &&
            text.count(QRegularExpression(QStringLiteral("%\\d+"))) == placeholders &&
