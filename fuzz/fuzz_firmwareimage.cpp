@@ -1,6 +1,7 @@
 // Feeds arbitrary bytes to the firmware-image reader. Whatever it accepts must hold its six parts
 // inside the file, so that cutting the image into parts never reads beyond its end.
 #include "constants.h"
+#include "firmwareimagelayout.h"
 #include "firmwareimagereader.h"
 #include "utility.h"
 
@@ -16,7 +17,7 @@ namespace {
 void requirePartsInside(const QByteArray &image)
 {
     qint64 header = 0;
-    for (int part = 0; part < FirmwareImageReader::partCount; ++part) {
+    for (int part = 0; part < FirmwareImageLayout::partCount; ++part) {
         if (header + 16 > image.size())
             std::abort();
         const qint64 size = Utility::UInt8ToInt32(QByteArrayView(image).sliced(header + 12, 4));

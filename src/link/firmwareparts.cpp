@@ -1,38 +1,13 @@
 #include "firmwareparts.h"
 
 #include "constants.h"
+#include "firmwareimagelayout.h"
 #include "logger.h"
-
-namespace {
-
-constexpr qint64 headerSize = 16;
-constexpr qint64 sizeFieldOffset = 12;
-
-// A part's data padded to the next multiple of 16 bytes.
-qint64 roundedSize(qint64 size)
-{
-    return (size + 15) / 16 * 16;
-}
-
-quint8 byteAt(const QByteArray &rawDic, qint64 offset)
-{
-    return offset < rawDic.size() ? quint8(rawDic[offset]) : 0;
-}
-
-} // namespace
 
 QList<qint64> FirmwareParts::getFirmDataSize(const QByteArray &rawDic)
 {
     LOG_DEBUG("begin");
-    QList<qint64> sizes;
-    qint64 header = 0;
-    for (int i = 0; i < partCount; ++i) {
-        qint64 size = 0;
-        for (int k = 0; k < 4; ++k)
-            size = size << 8 | byteAt(rawDic, header + sizeFieldOffset + k);
-        sizes.append(size);
-        header += roundedSize(size) + headerSize;
-    }
+    QList<qint64> sizes = FirmwareImageLayout::partSizes(rawDic);
     LOG_DEBUG("end");
     return sizes;
 }
@@ -40,12 +15,7 @@ QList<qint64> FirmwareParts::getFirmDataSize(const QByteArray &rawDic)
 QList<qint64> FirmwareParts::getFirmPosition(const QList<qint64> &partDataSize)
 {
     LOG_DEBUG("begin");
-    QList<qint64> positions;
-    qint64 position = headerSize;
-    for (int i = 0; i < partCount; ++i) {
-        positions.append(position);
-        position += roundedSize(partDataSize[i]) + headerSize;
-    }
+    QList<qint64> positions = FirmwareImageLayout::dataPositions(partDataSize);
     LOG_DEBUG("end");
     return positions;
 }
@@ -56,7 +26,7 @@ QList<QByteArray> FirmwareParts::getFirmData(const QByteArray &rawDic,
 {
     LOG_DEBUG("begin");
     QList<QByteArray> parts;
-    for (int i = 0; i < partCount; ++i) {
+    for (int i = 0; i < FirmwareImageLayout::partCount; ++i) {
         const qint64 begin = std::min<qint64>(position[i], rawDic.size());
         const qint64 end = std::min<qint64>(position[i] + partDataSize[i], rawDic.size());
         parts.append(rawDic.mid(begin, end - begin));
@@ -72,10 +42,10 @@ std::optional<QString> FirmwareParts::checkImage(const FirmDataEntity &firmData)
                             Constants::fwPrefixdata.size());
     if (!raw.startsWith(prefix))
         return QStringLiteral("the image does not start with its prefix");
-    const qint64 body = raw.size() - trailerSize;
+    const qint64 body = raw.size() - FirmwareImageLayout::trailerSize;
     const QList<qint64> sizes = getFirmDataSize(raw);
     const QList<qint64> positions = getFirmPosition(sizes);
-    for (int i = 0; i < partCount; ++i) {
+    for (int i = 0; i < FirmwareImageLayout::partCount; ++i) {
         if (positions[i] > body)
             return QStringLiteral("part %1 header lies past the end of the image").arg(i);
         if (sizes[i] > maxPartSize)

@@ -12,11 +12,8 @@
 // cut from the image file and checked whole before an update sends anything.
 struct FirmwareParts
 {
-    static constexpr int partCount = 6;
     // The start and data commands carry a part's size and offsets in three bytes.
     static constexpr qint64 maxPartSize = (qint64(1) << 24) - 1;
-    // The file's last 32 bytes hold the target keyboard and the version, never part data.
-    static constexpr qint64 trailerSize = 32;
     // The set-version command carries the version without its points in six bytes.
     static constexpr qsizetype maxVersionBytes = 6;
 

@@ -1,16 +1,13 @@
 #include "firmwareimagereader.h"
 
 #include "constants.h"
+#include "firmwareimagelayout.h"
 #include "logger.h"
 #include "utility.h"
 
-namespace {
+#include <limits>
 
-// The part's data rounded up to a multiple of 16, as the parts follow each other.
-qint64 paddedSize(qint64 size)
-{
-    return (size + 15) / 16 * 16;
-}
+namespace {
 
 QString text(const QByteArray &bytes, qint64 from, qint64 to)
 {
@@ -30,7 +27,7 @@ std::optional<FirmDataEntity> FirmwareImageReader::read(const QByteArray &bytes,
         if (quint8(bytes[i]) != prefix[i])
             return std::nullopt;
     }
-    if (n < trailerSize) {
+    if (n < FirmwareImageLayout::trailerSize) {
         LOG_ERROR(QStringLiteral("The firmware image is shorter than its trailer."));
         return std::nullopt;
     }
@@ -52,20 +49,14 @@ std::optional<FirmDataEntity> FirmwareImageReader::read(const QByteArray &bytes,
 
 bool FirmwareImageReader::partsFit(const QByteArray &bytes)
 {
-    const qint64 bodyEnd = bytes.size() - trailerSize;
-    qint64 header = 0;
-    for (int part = 0; part < partCount; ++part) {
-        if (header + partHeaderSize > bodyEnd)
-            return false;
-        const QByteArrayView sizeField = QByteArrayView(bytes).sliced(header + 12, 4);
+    const qint64 bodyEnd = bytes.size() - FirmwareImageLayout::trailerSize;
+    const QList<qint64> sizes = FirmwareImageLayout::partSizes(bytes);
+    const QList<qint64> positions = FirmwareImageLayout::dataPositions(sizes);
+    for (int part = 0; part < FirmwareImageLayout::partCount; ++part) {
         // A size of 2^31 or more is no size: its first byte has the top bit set.
-        if (quint8(sizeField[0]) >= 0x80)
+        if (positions[part] > bodyEnd || sizes[part] > std::numeric_limits<qint32>::max() ||
+            positions[part] + sizes[part] > bodyEnd)
             return false;
-        const qint64 size = Utility::UInt8ToInt32(sizeField);
-        const qint64 data = header + partHeaderSize;
-        if (data + size > bodyEnd)
-            return false;
-        header = data + paddedSize(size);
     }
     return true;
 }

@@ -7,17 +7,11 @@
 
 #include <optional>
 
-// Recognises a firmware image and reads its version and target keyboard. An image is the prefix
-// "MAIN", six parts (a 16-byte header whose bytes 12 to 15 give the part's size S big-endian,
-// then S bytes of data padded to a multiple of 16) and a 32-byte trailer holding the target
-// keyboard at its start and the version 16 bytes before the end.
+// Recognises a firmware image (laid out as FirmwareImageLayout says) and reads the target keyboard
+// at the start of its trailer and the version 16 bytes before its end.
 class FirmwareImageReader
 {
 public:
-    static constexpr int partCount = 6;
-    static constexpr int partHeaderSize = 16;
-    static constexpr int trailerSize = 32;
-
     FirmwareImageReader() = delete;
 
     // The image in bytes, read from path; nothing for bytes that do not start with "MAIN", that
