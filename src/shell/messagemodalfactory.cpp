@@ -20,11 +20,6 @@
 
 namespace {
 
-QString text(const QString &key)
-{
-    return LocalizedStrings::text(key);
-}
-
 // Qt's own dialogs under tests, the desktop's otherwise.
 void chooseDialogKind(QFileDialog &dialog)
 {
@@ -81,91 +76,108 @@ MessageModalFactory &MessageModalFactory::sharedInstance()
 
 void MessageModalFactory::showMessage1001(Completion completion)
 {
-    showMessage(1001, text(MessageCatalogue::textKey(1001)), std::move(completion));
+    showMessage(1001, LocalizedStrings::text(MessageCatalogue::textKey(1001)),
+                std::move(completion));
 }
 
 void MessageModalFactory::showMessage1002(Completion completion)
 {
-    showMessage(1002, text(MessageCatalogue::textKey(1002)), std::move(completion));
+    showMessage(1002, LocalizedStrings::text(MessageCatalogue::textKey(1002)),
+                std::move(completion));
 }
 
 void MessageModalFactory::showMessage1003(Completion completion)
 {
-    showMessage(1003, text(MessageCatalogue::textKey(1003)), std::move(completion));
+    showMessage(1003, LocalizedStrings::text(MessageCatalogue::textKey(1003)),
+                std::move(completion));
 }
 
 void MessageModalFactory::showMessage1004(Completion completion)
 {
-    showMessage(1004, text(MessageCatalogue::textKey(1004)), std::move(completion));
+    showMessage(1004, LocalizedStrings::text(MessageCatalogue::textKey(1004)),
+                std::move(completion));
 }
 
 void MessageModalFactory::showMessage1005(Completion completion)
 {
-    showMessage(1005, text(MessageCatalogue::textKey(1005)), std::move(completion));
+    showMessage(1005, LocalizedStrings::text(MessageCatalogue::textKey(1005)),
+                std::move(completion));
 }
 
 void MessageModalFactory::showMessage1006(Completion completion)
 {
-    showMessage(1006, text(MessageCatalogue::textKey(1006)), std::move(completion));
+    showMessage(1006, LocalizedStrings::text(MessageCatalogue::textKey(1006)),
+                std::move(completion));
 }
 
 void MessageModalFactory::showMessage1007(Completion completion)
 {
-    showMessage(1007, text(MessageCatalogue::textKey(1007)), std::move(completion));
+    showMessage(1007, LocalizedStrings::text(MessageCatalogue::textKey(1007)),
+                std::move(completion));
 }
 
 void MessageModalFactory::showMessage1008(Completion completion)
 {
-    showMessage(1008, text(MessageCatalogue::textKey(1008)), std::move(completion));
+    showMessage(1008, LocalizedStrings::text(MessageCatalogue::textKey(1008)),
+                std::move(completion));
 }
 
 void MessageModalFactory::showMessage1010(Completion completion)
 {
-    showMessage(1010, text(MessageCatalogue::textKey(1010)), std::move(completion));
+    showMessage(1010, LocalizedStrings::text(MessageCatalogue::textKey(1010)),
+                std::move(completion));
 }
 
 void MessageModalFactory::showMessage1011(Completion completion)
 {
-    showMessage(1011, text(MessageCatalogue::textKey(1011)), std::move(completion));
+    showMessage(1011, LocalizedStrings::text(MessageCatalogue::textKey(1011)),
+                std::move(completion));
 }
 
 void MessageModalFactory::showMessage1012(Completion completion)
 {
-    showMessage(1012, text(MessageCatalogue::textKey(1012)), std::move(completion));
+    showMessage(1012, LocalizedStrings::text(MessageCatalogue::textKey(1012)),
+                std::move(completion));
 }
 
 void MessageModalFactory::showMessage1014(Completion completion)
 {
-    showMessage(1014, text(MessageCatalogue::textKey(1014)), std::move(completion));
+    showMessage(1014, LocalizedStrings::text(MessageCatalogue::textKey(1014)),
+                std::move(completion));
 }
 
 void MessageModalFactory::showMessage1015(Completion completion)
 {
-    showMessage(1015, text(MessageCatalogue::textKey(1015)), std::move(completion));
+    showMessage(1015, LocalizedStrings::text(MessageCatalogue::textKey(1015)),
+                std::move(completion));
 }
 
 void MessageModalFactory::showMessage1016(Completion completion)
 {
-    showMessage(1016, text(MessageCatalogue::textKey(1016)), std::move(completion));
+    showMessage(1016, LocalizedStrings::text(MessageCatalogue::textKey(1016)),
+                std::move(completion));
 }
 
 void MessageModalFactory::showMessage1017(MessageModalResponseType responseType,
                                           Completion completion)
 {
-    const QString layout =
-        text(responseType == MessageModalResponseType::OK ? QStringLiteral("Message_US_Type")
-                                                          : QStringLiteral("Message_JP_Type"));
-    showMessage(1017, text(MessageCatalogue::textKey(1017)).arg(layout), std::move(completion));
+    const QString layout = LocalizedStrings::text(responseType == MessageModalResponseType::OK
+                                                      ? QStringLiteral("Message_US_Type")
+                                                      : QStringLiteral("Message_JP_Type"));
+    showMessage(1017, LocalizedStrings::text(MessageCatalogue::textKey(1017)).arg(layout),
+                std::move(completion));
 }
 
 void MessageModalFactory::showMessage9001(Completion completion)
 {
-    showMessage(9001, text(MessageCatalogue::textKey(9001)), std::move(completion));
+    showMessage(9001, LocalizedStrings::text(MessageCatalogue::textKey(9001)),
+                std::move(completion));
 }
 
 void MessageModalFactory::showMessage9004(Completion completion)
 {
-    showMessage(9004, text(MessageCatalogue::textKey(9004)), std::move(completion));
+    showMessage(9004, LocalizedStrings::text(MessageCatalogue::textKey(9004)),
+                std::move(completion));
 }
 
 void MessageModalFactory::showMessage9005(KeyboardLayoutType layout, Completion completion)
@@ -173,57 +185,67 @@ void MessageModalFactory::showMessage9005(KeyboardLayoutType layout, Completion 
     const QString key = layout == KeyboardLayoutType::English
                             ? QStringLiteral("Message9005_Text_ToEnglish")
                             : QStringLiteral("Message9005_Text_ToJapanese");
-    showMessage(9005, text(key), std::move(completion));
+    showMessage(9005, LocalizedStrings::text(key), std::move(completion));
 }
 
 void MessageModalFactory::showMessage9006(Completion completion)
 {
-    showMessage(9006, text(MessageCatalogue::textKey(9006)), std::move(completion));
+    showMessage(9006, LocalizedStrings::text(MessageCatalogue::textKey(9006)),
+                std::move(completion));
 }
 
 void MessageModalFactory::showMessage9007(Completion completion)
 {
-    showMessage(9007, text(MessageCatalogue::textKey(9007)), std::move(completion));
+    showMessage(9007, LocalizedStrings::text(MessageCatalogue::textKey(9007)),
+                std::move(completion));
 }
 
 void MessageModalFactory::showMessage9009(Completion completion)
 {
-    showMessage(9009, text(MessageCatalogue::textKey(9009)), std::move(completion));
+    showMessage(9009, LocalizedStrings::text(MessageCatalogue::textKey(9009)),
+                std::move(completion));
 }
 
 void MessageModalFactory::showMessage9010(Completion completion)
 {
-    showMessage(9010, text(MessageCatalogue::textKey(9010)), std::move(completion));
+    showMessage(9010, LocalizedStrings::text(MessageCatalogue::textKey(9010)),
+                std::move(completion));
 }
 
 void MessageModalFactory::showMessage9012(Completion completion)
 {
-    showMessage(9012, text(MessageCatalogue::textKey(9012)), std::move(completion));
+    showMessage(9012, LocalizedStrings::text(MessageCatalogue::textKey(9012)),
+                std::move(completion));
 }
 
 void MessageModalFactory::showMessage9014(Completion completion)
 {
-    showMessage(9014, text(MessageCatalogue::textKey(9014)), std::move(completion));
+    showMessage(9014, LocalizedStrings::text(MessageCatalogue::textKey(9014)),
+                std::move(completion));
 }
 
 void MessageModalFactory::showMessage9016(Completion completion)
 {
-    showMessage(9016, text(MessageCatalogue::textKey(9016)), std::move(completion));
+    showMessage(9016, LocalizedStrings::text(MessageCatalogue::textKey(9016)),
+                std::move(completion));
 }
 
 void MessageModalFactory::showMessage9020(Completion completion)
 {
-    showMessage(9020, text(MessageCatalogue::textKey(9020)), std::move(completion));
+    showMessage(9020, LocalizedStrings::text(MessageCatalogue::textKey(9020)),
+                std::move(completion));
 }
 
 void MessageModalFactory::showMessage9022(Completion completion)
 {
-    showMessage(9022, text(MessageCatalogue::textKey(9022)), std::move(completion));
+    showMessage(9022, LocalizedStrings::text(MessageCatalogue::textKey(9022)),
+                std::move(completion));
 }
 
 void MessageModalFactory::showMessage9023(Completion completion)
 {
-    showMessage(9023, text(MessageCatalogue::textKey(9023)), std::move(completion));
+    showMessage(9023, LocalizedStrings::text(MessageCatalogue::textKey(9023)),
+                std::move(completion));
 }
 
 void MessageModalFactory::buttonClick(int resType)
@@ -297,11 +319,11 @@ void MessageModalFactory::showMessage(int number, const QString &messageText, Co
     const QList<MessageCatalogue::Button> &buttons = m_shown.buttons;
     MessageWindowCtl &controls = *m_messageWindowCtrl;
     if (buttons.size() > 0)
-        controls.addButton1(text(buttons[0].labelKey), buttons[0].tag);
+        controls.addButton1(LocalizedStrings::text(buttons[0].labelKey), buttons[0].tag);
     if (buttons.size() > 1)
-        controls.addButton2(text(buttons[1].labelKey), buttons[1].tag);
+        controls.addButton2(LocalizedStrings::text(buttons[1].labelKey), buttons[1].tag);
     if (buttons.size() > 2)
-        controls.addButton3(text(buttons[2].labelKey), buttons[2].tag);
+        controls.addButton3(LocalizedStrings::text(buttons[2].labelKey), buttons[2].tag);
     showAlert();
     if (replaced)
         replaced(MessageCatalogue::dismissResponse(replacedEntry));

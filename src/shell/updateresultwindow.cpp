@@ -15,11 +15,6 @@
 
 namespace {
 
-QString text(const char *key)
-{
-    return LocalizedStrings::text(QLatin1String(key));
-}
-
 void setTextColor(QWidget &widget, QPalette::ColorRole role, const QColor &color)
 {
     QPalette palette = widget.palette();
@@ -74,12 +69,18 @@ void UpdateResultWindow::awakeFromNib()
 {
     qDebug() << "******************UpdateResultWindow awakeFromNib******************";
     const QColor textColor = ShellLook::msgView().txtColor();
-    m_closeButton->setText(text("UpdateResultWindow_ButtonLabel"));
-    m_TAVOToolResultText->setText(text("UpdateResultWindow_CurrentNewestVersionLabel"));
-    m_keymapToolResultText->setText(text("UpdateResultWindow_CurrentNewestVersionLabel"));
-    m_keymapLabel->setText(text("UpdateResultWindow_DetailTemplateLine2"));
-    m_TAVOLabel->setText(text("UpdateResultWindow_DetailTemplateLine3"));
-    m_upateWindowDescLabel->setText(text("UpdateResultWindow_Title"));
+    m_closeButton->setText(
+        LocalizedStrings::text(QStringLiteral("UpdateResultWindow_ButtonLabel")));
+    m_TAVOToolResultText->setText(
+        LocalizedStrings::text(QStringLiteral("UpdateResultWindow_CurrentNewestVersionLabel")));
+    m_keymapToolResultText->setText(
+        LocalizedStrings::text(QStringLiteral("UpdateResultWindow_CurrentNewestVersionLabel")));
+    m_keymapLabel->setText(
+        LocalizedStrings::text(QStringLiteral("UpdateResultWindow_DetailTemplateLine2")));
+    m_TAVOLabel->setText(
+        LocalizedStrings::text(QStringLiteral("UpdateResultWindow_DetailTemplateLine3")));
+    m_upateWindowDescLabel->setText(
+        LocalizedStrings::text(QStringLiteral("UpdateResultWindow_Title")));
     for (QLabel *label : {m_upateWindowDescLabel, m_keymapLabel, m_keymapToolResultText,
                           m_TAVOLabel, m_TAVOToolResultText})
         setTextColor(*label, QPalette::WindowText, textColor);
