@@ -90,11 +90,11 @@ void Logger::write(const char *tag, const char *file, const char *function, int 
 void Logger::writeMessage(const QString &record)
 {
     QMutexLocker locker(&fileLock);
-    const QString path = Utility::getLogFilePath();
+    const QDateTime now = LocalTime::now();
+    const QString path = Utility::getLogFilePath(now);
     QDir().mkpath(QFileInfo(path).absolutePath());
 
-    const QString line =
-        timestamp(LocalTime::now()) + QStringLiteral(" | ") + record + QLatin1Char('\n');
+    const QString line = timestamp(now) + QStringLiteral(" | ") + record + QLatin1Char('\n');
 
     QFile logFile(path);
     if (!logFile.open(QIODevice::WriteOnly | QIODevice::Append))

@@ -96,9 +96,9 @@ Utility::Utility(LocalizedTextLookup localizedText)
     : m_localizedText(std::move(localizedText))
 {}
 
-QString Utility::getLogFilePath()
+QString Utility::getLogFilePath(const QDateTime &time)
 {
-    return Constants::logDirectory() + LocalTime::now().toString(QStringLiteral("yyyyMMdd")) +
+    return Constants::logDirectory() + time.toString(QStringLiteral("yyyyMMdd")) +
            QStringLiteral(".log");
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "enumerations.h"
+#include "localtime.h"
 
 #include <QByteArrayView>
 #include <QString>
@@ -25,7 +26,9 @@ public:
     explicit Utility(LocalizedTextLookup localizedText);
 
     // The full path of the day's log file: the log folder, "yyyyMMdd" and ".log".
-    static QString getLogFilePath();
+    // The file of the day of time; a record names the file from its own time stamp, so a record
+    // written at midnight never goes to the day before.
+    static QString getLogFilePath(const QDateTime &time = LocalTime::now());
 
     // The program's version and build number, such as "1.2.0.7".
     static QString getAppVersion();
