@@ -25,9 +25,8 @@ public:
     Utility();
     explicit Utility(LocalizedTextLookup localizedText);
 
-    // The full path of the day's log file: the log folder, "yyyyMMdd" and ".log".
-    // The file of the day of time; a record names the file from its own time stamp, so a record
-    // written at midnight never goes to the day before.
+    // The full path of the log file of time's day: the log folder, "yyyyMMdd" and ".log". The
+    // logger passes each record's own time stamp, so a record never lands in the day before.
     static QString getLogFilePath(const QDateTime &time = LocalTime::now());
 
     // The program's version and build number, such as "1.2.0.7".
