@@ -30,41 +30,24 @@ auto field(const QJsonObject &fields, const QString &name, const QString &key, C
     return *value;
 }
 
-std::optional<QString> toText(const QJsonValue &value)
-{
-    if (!value.isString())
-        return std::nullopt;
-    return value.toString();
-}
-
-std::optional<bool> toFlag(const QJsonValue &value)
-{
-    if (!value.isBool())
-        return std::nullopt;
-    return value.toBool();
-}
-
-template<typename E>
-std::optional<E> toCase(const QJsonValue &value)
-{
-    const std::optional<qint64> raw = ResourceInput::toInt64(value);
-    return raw ? Enumerations::fromRaw<E>(*raw) : std::nullopt;
-}
-
 KeyboardInformationEntity readEntry(const QString &key, const QJsonValue &value)
 {
     const QJsonObject fields = value.toObject();
     KeyboardInformationEntity record;
-    record.typeNumber = field(fields, QStringLiteral("typeNumber"), key, toText);
+    record.typeNumber = field(fields, QStringLiteral("typeNumber"), key, ResourceInput::toString);
     record.layoutType =
-        field(fields, QStringLiteral("layoutType"), key, toCase<KeyboardLayoutType>);
-    record.colorType = field(fields, QStringLiteral("colorType"), key, toCase<KeyboardColorType>);
-    record.series = field(fields, QStringLiteral("series"), key, toCase<KeyboardSeriesEnum>);
-    record.layoutTypeName =
-        field(fields, QStringLiteral("layoutTypeName"), key, toCase<KeyboardLayoutTypeName>);
-    record.postfix = field(fields, QStringLiteral("postfix"), key, toText);
-    record.isKeymapChangeable = field(fields, QStringLiteral("isKeymapChangeable"), key, toFlag);
-    record.firmTypeNumber = field(fields, QStringLiteral("firmTypeNumber"), key, toText);
+        field(fields, QStringLiteral("layoutType"), key, ResourceInput::toCase<KeyboardLayoutType>);
+    record.colorType =
+        field(fields, QStringLiteral("colorType"), key, ResourceInput::toCase<KeyboardColorType>);
+    record.series =
+        field(fields, QStringLiteral("series"), key, ResourceInput::toCase<KeyboardSeriesEnum>);
+    record.layoutTypeName = field(fields, QStringLiteral("layoutTypeName"), key,
+                                  ResourceInput::toCase<KeyboardLayoutTypeName>);
+    record.postfix = field(fields, QStringLiteral("postfix"), key, ResourceInput::toString);
+    record.isKeymapChangeable =
+        field(fields, QStringLiteral("isKeymapChangeable"), key, ResourceInput::toBool);
+    record.firmTypeNumber =
+        field(fields, QStringLiteral("firmTypeNumber"), key, ResourceInput::toString);
     record.firmDataSize =
         field(fields, QStringLiteral("firmDataSize"), key, ResourceInput::toInt64);
     return record;

@@ -6,7 +6,6 @@
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QJsonObject>
 #include <QJsonParseError>
 
 #include <cmath>
@@ -66,6 +65,21 @@ QJsonValue ResourceInput::parse(const QByteArray &bytes)
     throw PlatformError::jsonParse(error);
 }
 
+std::optional<QString> ResourceInput::toString(const QJsonValue &value)
+{
+    return value.isString() ? std::optional(value.toString()) : std::nullopt;
+}
+
+std::optional<bool> ResourceInput::toBool(const QJsonValue &value)
+{
+    return value.isBool() ? std::optional(value.toBool()) : std::nullopt;
+}
+
+std::optional<QJsonObject> ResourceInput::toObject(const QJsonValue &value)
+{
+    return value.isObject() ? std::optional(value.toObject()) : std::nullopt;
+}
+
 std::optional<qint64> ResourceInput::toInt64(const QJsonValue &value)
 {
     if (!value.isDouble())
@@ -96,7 +110,5 @@ std::optional<QList<qint32>> ResourceInput::toInt32List(const QJsonValue &value)
 
 std::optional<QList<bool>> ResourceInput::toBoolList(const QJsonValue &value)
 {
-    return listOf<bool>(value, [](const QJsonValue &element) {
-        return element.isBool() ? std::optional(element.toBool()) : std::nullopt;
-    });
+    return listOf<bool>(value, toBool);
 }

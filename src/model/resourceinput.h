@@ -1,6 +1,9 @@
 #pragma once
 
+#include "enumerations.h"
+
 #include <QByteArray>
+#include <QJsonObject>
 #include <QJsonValue>
 #include <QList>
 #include <QString>
@@ -8,7 +11,8 @@
 #include <optional>
 
 // Reads the resource loader's input: files of bounded size (resources, setting files, firmware
-// images), JSON documents that may be a bare value, and JSON numbers taken as exact integers.
+// images), JSON documents that may be a bare value, and JSON values taken as the strings, flags,
+// objects, exact integers and enumeration cases the files hold.
 class ResourceInput
 {
 public:
@@ -23,6 +27,10 @@ public:
     // Text that is not JSON (an empty file included) throws PlatformError with the parser's text.
     static QJsonValue parse(const QByteArray &bytes);
 
+    // The value when it is a JSON string, boolean or object; nothing for a value of any other type.
+    static std::optional<QString> toString(const QJsonValue &value);
+    static std::optional<bool> toBool(const QJsonValue &value);
+    static std::optional<QJsonObject> toObject(const QJsonValue &value);
     // A JSON number that is a whole number within the range of the result; nothing for any other
     // value (a fraction, a number out of range, a string, a boolean).
     static std::optional<qint64> toInt64(const QJsonValue &value);
@@ -31,4 +39,11 @@ public:
     static std::optional<QList<qint32>> toInt32List(const QJsonValue &value);
     // An array whose every element is a JSON boolean, or nothing.
     static std::optional<QList<bool>> toBoolList(const QJsonValue &value);
+    // The case of E whose raw value the whole JSON number is, or nothing.
+    template<typename E>
+    static std::optional<E> toCase(const QJsonValue &value)
+    {
+        const std::optional<qint64> raw = toInt64(value);
+        return raw ? Enumerations::fromRaw<E>(*raw) : std::nullopt;
+    }
 };

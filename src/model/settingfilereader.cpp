@@ -23,30 +23,9 @@ auto require(const QJsonObject &object, const QString &key, Convert convert)
     return require(object, key, key, convert);
 }
 
-std::optional<QString> toText(const QJsonValue &value)
-{
-    return value.isString() ? std::optional(value.toString()) : std::nullopt;
-}
-
-std::optional<bool> toFlag(const QJsonValue &value)
-{
-    return value.isBool() ? std::optional(value.toBool()) : std::nullopt;
-}
-
-std::optional<QJsonObject> toObject(const QJsonValue &value)
-{
-    return value.isObject() ? std::optional(value.toObject()) : std::nullopt;
-}
-
-std::optional<KeyboardLayoutType> toLayout(const QJsonValue &value)
-{
-    const std::optional<qint64> raw = ResourceInput::toInt64(value);
-    return raw ? Enumerations::fromRaw<KeyboardLayoutType>(*raw) : std::nullopt;
-}
-
 std::shared_ptr<ProfileDataEntity> readProfile(const QJsonObject &keymap, const QString &key)
 {
-    const QJsonObject layers = require(keymap, key, toObject);
+    const QJsonObject layers = require(keymap, key, ResourceInput::toObject);
     const auto layer = [&](const char *name) {
         return require(layers, QString::fromLatin1(name), key + '.' + QString::fromLatin1(name),
                        ResourceInput::toInt32List);
@@ -86,16 +65,19 @@ ConfigDataEntity SettingFileReader::read(const QByteArray &bytes)
     const QJsonObject file = document.toObject();
 
     ConfigDataEntity configData;
-    configData.toolVersion = require(file, QStringLiteral("ToolVersion"), toText);
-    configData.keyboardLayout = require(file, QStringLiteral("KeyboardLayout"), toLayout);
-    configData.typeNumber = require(file, QStringLiteral("TypeNumber"), toText);
-    configData.pointingStickButton = require(file, QStringLiteral("PointingStickButton"), toFlag);
+    configData.toolVersion = require(file, QStringLiteral("ToolVersion"), ResourceInput::toString);
+    configData.keyboardLayout =
+        require(file, QStringLiteral("KeyboardLayout"), ResourceInput::toCase<KeyboardLayoutType>);
+    configData.typeNumber = require(file, QStringLiteral("TypeNumber"), ResourceInput::toString);
+    configData.pointingStickButton =
+        require(file, QStringLiteral("PointingStickButton"), ResourceInput::toBool);
     configData.gesturePads = require(file, QStringLiteral("GesturePad"), ResourceInput::toBoolList);
-    const QString saveType = require(file, QStringLiteral("SaveType"), toText);
+    const QString saveType = require(file, QStringLiteral("SaveType"), ResourceInput::toString);
     configData.settingFileVersion =
-        toText(file.value(QStringLiteral("SettingFileVersion"))).value_or(QStringLiteral("0"));
+        ResourceInput::toString(file.value(QStringLiteral("SettingFileVersion")))
+            .value_or(QStringLiteral("0"));
     configData.dipSwitch = require(file, QStringLiteral("DipSwitch"), ResourceInput::toBoolList);
-    const QJsonObject keymap = require(file, QStringLiteral("Keymap"), toObject);
+    const QJsonObject keymap = require(file, QStringLiteral("Keymap"), ResourceInput::toObject);
     configData.profilesData = readProfiles(keymap, saveType);
     return configData;
 }
