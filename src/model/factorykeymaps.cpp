@@ -7,8 +7,6 @@
 
 namespace {
 
-constexpr qint64 maxAssetSize = 4 * 1024 * 1024;
-
 struct LayerName
 {
     FnMode mode;
@@ -66,15 +64,14 @@ QString FactoryKeymaps::assetName(KeyboardLayoutType layout)
 std::shared_ptr<ProfileListDataEntity> FactoryKeymaps::load(KeyboardLayoutType layout) const
 {
     const QString name = assetName(layout);
-    const std::optional<QByteArray> bytes =
-        ResourceInput::readFile(m_resourceRoot + name + QStringLiteral(".json"), maxAssetSize);
-    if (!bytes)
+    const std::optional<QJsonValue> document =
+        ResourceInput::readAsset(m_resourceRoot + name + QStringLiteral(".json"));
+    if (!document)
         throw broken(name + QStringLiteral(" is not found"));
-    const QJsonValue document = ResourceInput::parse(*bytes);
-    if (!document.isObject())
+    if (!document->isObject())
         throw broken(QStringLiteral("Can't read ") + name);
 
-    const QJsonObject profiles = document.toObject();
+    const QJsonObject profiles = document->toObject();
     auto result = std::make_shared<ProfileListDataEntity>();
     for (int index = 0; index < 4; ++index) {
         const QString key = QStringLiteral("Profile%1").arg(index + 1);

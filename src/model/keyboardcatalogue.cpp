@@ -10,8 +10,6 @@
 namespace {
 
 const QString catalogueFile = QStringLiteral("KeyboardDatalist.json");
-// Resources are part of the program; the bound only keeps a broken build from reading a huge file.
-constexpr qint64 maxAssetSize = 4 * 1024 * 1024;
 
 Exceptions fieldError(const QString &field, const QString &key)
 {
@@ -64,13 +62,12 @@ void KeyboardCatalogue::LoadKeyboardInformations()
     QMutexLocker locker(&m_mutex);
     if (m_cachedKeyboardInformations)
         return;
-    const std::optional<QByteArray> bytes =
-        ResourceInput::readFile(m_resourceRoot + catalogueFile, maxAssetSize);
-    if (!bytes)
+    const std::optional<QJsonValue> document =
+        ResourceInput::readAsset(m_resourceRoot + catalogueFile);
+    if (!document)
         throw Exceptions::EnvironmentBrokenException(QStringLiteral("Can't find ") + catalogueFile);
-    const QJsonValue document = ResourceInput::parse(*bytes);
-    const QJsonObject entries = document.toObject();
-    bool objectOfObjects = document.isObject();
+    const QJsonObject entries = document->toObject();
+    bool objectOfObjects = document->isObject();
     for (auto entry = entries.begin(); entry != entries.end(); ++entry)
         objectOfObjects = objectOfObjects && entry.value().isObject();
     if (!objectOfObjects)

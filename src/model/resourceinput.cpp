@@ -13,6 +13,9 @@
 
 namespace {
 
+// Resources are part of the program; the bound only keeps a broken build from reading a huge file.
+constexpr qint64 maxAssetSize = 4 * 1024 * 1024;
+
 // An array whose every element converts, or nothing.
 template<typename T, typename Convert>
 std::optional<QList<T>> listOf(const QJsonValue &value, Convert convert)
@@ -63,6 +66,14 @@ QJsonValue ResourceInput::parse(const QByteArray &bytes)
     if (wrappedError.error == QJsonParseError::NoError && wrapped.array().size() == 1)
         return wrapped.array().first();
     throw PlatformError::jsonParse(error);
+}
+
+std::optional<QJsonValue> ResourceInput::readAsset(const QString &path)
+{
+    const std::optional<QByteArray> bytes = readFile(path, maxAssetSize);
+    if (!bytes)
+        return std::nullopt;
+    return parse(*bytes);
 }
 
 std::optional<QString> ResourceInput::toString(const QJsonValue &value)

@@ -26,6 +26,9 @@ public:
     // The document's top-level value: an object, an array or a bare scalar such as 5 or "text".
     // Text that is not JSON (an empty file included) throws PlatformError with the parser's text.
     static QJsonValue parse(const QByteArray &bytes);
+    // The parsed file of the application's resources at path (catalogue, factory keymaps), or
+    // nothing when it cannot be read. Throws like parse().
+    static std::optional<QJsonValue> readAsset(const QString &path);
 
     // The value when it is a JSON string, boolean or object; nothing for a value of any other type.
     static std::optional<QString> toString(const QJsonValue &value);
