@@ -7,24 +7,18 @@
 
 namespace {
 
-struct LayerName
+// The start of the message for a layer without exactly 120 entries.
+QString countMessage(FnMode mode)
 {
-    FnMode mode;
-    QString key;
-    // The start of the message for a layer without exactly 120 entries.
-    QString countMessage;
-};
-
-const QList<LayerName> layerNames{
-    {FnMode::Normal, QStringLiteral("Normal"),
-     QStringLiteral("The number of normal keys is invalid in ")},
-    {FnMode::WithFn1, QStringLiteral("WithFn1"),
-     QStringLiteral("The number of withfn keys is invalid in ")},
-    {FnMode::WithFn2, QStringLiteral("WithFn2"),
-     QStringLiteral("The number of withfn keys is invalid in ")},
-    {FnMode::WithFn3, QStringLiteral("WithFn3"),
-     QStringLiteral("The number of withfn3 keys is invalid in ")},
-};
+    switch (mode) {
+    case FnMode::Normal:
+        return QStringLiteral("The number of normal keys is invalid in ");
+    case FnMode::WithFn3:
+        return QStringLiteral("The number of withfn3 keys is invalid in ");
+    default:
+        return QStringLiteral("The number of withfn keys is invalid in ");
+    }
+}
 
 Exceptions broken(const QString &message)
 {
@@ -37,15 +31,14 @@ void readProfile(const QJsonValue &value, const QString &profileKey, const QStri
     if (!value.isObject())
         throw broken(QStringLiteral("Can't get ") + profileKey + QStringLiteral(" from ") + name);
     const QJsonObject layers = value.toObject();
-    for (const LayerName &layer : layerNames) {
-        const std::optional<QList<qint32>> usageIds =
-            ResourceInput::toInt32List(layers.value(layer.key));
+    for (FnMode mode : ProfileDataEntity::layerModes) {
+        const QString key = ProfileDataEntity::layerKey(mode);
+        const std::optional<QList<qint32>> usageIds = ResourceInput::toInt32List(layers.value(key));
         if (!usageIds)
-            throw broken(QStringLiteral("Can't get ") + layer.key + QStringLiteral(" from ") +
-                         name);
+            throw broken(QStringLiteral("Can't get ") + key + QStringLiteral(" from ") + name);
         if (usageIds->size() != ProfileDataEntity::keyCount)
-            throw broken(layer.countMessage + name);
-        profile.layer(layer.mode) = *usageIds;
+            throw broken(countMessage(mode) + name);
+        profile.layer(mode) = *usageIds;
     }
 }
 

@@ -45,12 +45,27 @@ bool ProfileDataEntity::hasWholeLayers() const
            withFn3.size() >= keyCount;
 }
 
+QString ProfileDataEntity::layerKey(FnMode mode)
+{
+    switch (mode) {
+    case FnMode::WithFn1:
+        return QStringLiteral("WithFn1");
+    case FnMode::WithFn2:
+        return QStringLiteral("WithFn2");
+    case FnMode::WithFn3:
+        return QStringLiteral("WithFn3");
+    case FnMode::Normal:
+        break;
+    }
+    return QStringLiteral("Normal");
+}
+
 QMap<QString, QList<qint32>> ProfileDataEntity::convertToDictionary() const
 {
-    return {{QStringLiteral("Normal"), normal},
-            {QStringLiteral("WithFn1"), withFn1},
-            {QStringLiteral("WithFn2"), withFn2},
-            {QStringLiteral("WithFn3"), withFn3}};
+    QMap<QString, QList<qint32>> dictionary;
+    for (FnMode mode : layerModes)
+        dictionary.insert(layerKey(mode), layer(mode));
+    return dictionary;
 }
 
 QList<qint32> &ProfileDataEntity::layer(FnMode mode)

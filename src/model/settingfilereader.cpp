@@ -26,16 +26,12 @@ auto require(const QJsonObject &object, const QString &key, Convert convert)
 std::shared_ptr<ProfileDataEntity> readProfile(const QJsonObject &keymap, const QString &key)
 {
     const QJsonObject layers = require(keymap, key, ResourceInput::toObject);
-    const auto layer = [&](const char *name) {
-        return require(layers, QString::fromLatin1(name), key + '.' + QString::fromLatin1(name),
-                       ResourceInput::toInt32List);
-    };
-    QList<qint32> normal = layer("Normal");
-    QList<qint32> withFn1 = layer("WithFn1");
-    QList<qint32> withFn2 = layer("WithFn2");
-    QList<qint32> withFn3 = layer("WithFn3");
-    return std::make_shared<ProfileDataEntity>(std::move(normal), std::move(withFn1),
-                                               std::move(withFn2), std::move(withFn3));
+    auto profile = std::make_shared<ProfileDataEntity>();
+    for (FnMode mode : ProfileDataEntity::layerModes) {
+        const QString name = ProfileDataEntity::layerKey(mode);
+        profile->layer(mode) = require(layers, name, key + '.' + name, ResourceInput::toInt32List);
+    }
+    return profile;
 }
 
 std::shared_ptr<ProfileListDataEntity> readProfiles(const QJsonObject &keymap,

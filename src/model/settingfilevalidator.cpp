@@ -15,7 +15,7 @@ QList<std::pair<FnMode, const QList<qint32> *>> layersInOrder(const ProfileListD
 {
     QList<std::pair<FnMode, const QList<qint32> *>> layers;
     for (int index = 0; index < 4; ++index) {
-        for (FnMode mode : {FnMode::Normal, FnMode::WithFn1, FnMode::WithFn2, FnMode::WithFn3})
+        for (FnMode mode : ProfileDataEntity::layerModes)
             layers.append({mode, &profiles.profile(index).layer(mode)});
     }
     return layers;

@@ -269,7 +269,7 @@ bool Utility::isSameKeyExist(qint32 usageId, const ProfileDataEntity &profile,
         }
     }
     for (int key : Constants::slideAndTapPositionInPhysicalKeyboard) {
-        for (FnMode layer : {FnMode::Normal, FnMode::WithFn1, FnMode::WithFn2, FnMode::WithFn3}) {
+        for (FnMode layer : ProfileDataEntity::layerModes) {
             if (profile.layer(layer)[key] == usageId)
                 return true;
         }
