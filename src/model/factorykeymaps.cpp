@@ -79,7 +79,5 @@ std::shared_ptr<ProfileListDataEntity> FactoryKeymaps::cached(KeyboardLayoutType
     auto &profiles = m_profilesDataCache[layout];
     if (!profiles)
         profiles = load(layout);
-    auto copy = std::make_shared<ProfileListDataEntity>();
-    copy->getProfilesData(*profiles);
-    return copy;
+    return profiles->copy();
 }

@@ -23,6 +23,16 @@ void ProfileListDataEntity::getProfilesData(const ProfileListDataEntity &profile
         profile(index).getProfileData(profiles.profile(index));
 }
 
+std::shared_ptr<ProfileListDataEntity> ProfileListDataEntity::copy() const
+{
+    const auto copyOf = [](const ProfileDataEntity &profile) {
+        return std::make_shared<ProfileDataEntity>(profile.normal, profile.withFn1, profile.withFn2,
+                                                   profile.withFn3);
+    };
+    return std::make_shared<ProfileListDataEntity>(copyOf(*profile1), copyOf(*profile2),
+                                                   copyOf(*profile3), copyOf(*profile4));
+}
+
 ProfileDataEntity &ProfileListDataEntity::profile(int index)
 {
     switch (index) {

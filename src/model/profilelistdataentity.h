@@ -22,6 +22,9 @@ public:
 
     // Copies profile N of profiles into profile N of this list, for N = 1 to 4.
     void getProfilesData(const ProfileListDataEntity &profiles);
+    // A list of four new profiles holding these layers as they are, whatever their length; a
+    // change to either list leaves the other as it was.
+    std::shared_ptr<ProfileListDataEntity> copy() const;
 
     // Profile index 0 is profile1, 1 profile2, 2 profile3, any other profile4.
     ProfileDataEntity &profile(int index);

@@ -24,18 +24,6 @@ bool isJapaneseLocale()
     return QLocale::languageToCode(QLocale().language()) == QStringLiteral("ja");
 }
 
-// The same layers in a list of its own: written as they are, whatever their length.
-std::shared_ptr<ProfileListDataEntity> copyOf(const ProfileListDataEntity &profiles)
-{
-    const auto copy = [](const ProfileDataEntity &profile) {
-        return std::make_shared<ProfileDataEntity>(profile.normal, profile.withFn1, profile.withFn2,
-                                                   profile.withFn3);
-    };
-    return std::make_shared<ProfileListDataEntity>(
-        copy(*profiles.profile1), copy(*profiles.profile2), copy(*profiles.profile3),
-        copy(*profiles.profile4));
-}
-
 } // namespace
 
 ResourceLoader::ResourceLoader()
@@ -87,7 +75,8 @@ void ResourceLoader::writeKeymap(const ProfileListDataEntity &profilesData,
     configData.keyboardLayout = getKeyboardLayoutType(typeNumber);
     configData.typeNumber = typeNumber;
     configData.dipSwitch = dipSwitchData;
-    configData.profilesData = copyOf(profilesData);
+    // The layers are written as they are, whatever their length.
+    configData.profilesData = profilesData.copy();
     configData.pointingStickButton = poitingStickButton;
     configData.gesturePads = gesturePads;
     configData.settingFileVersion = QString::fromLatin1(settingFileFormatVersion);
