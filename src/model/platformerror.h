@@ -16,9 +16,8 @@ public:
     static PlatformError jsonParse(const QJsonParseError &error);
     static PlatformError fileWrite(const QString &path, const QString &reason);
 
-    // The parser's or the file layer's own text, such as "illegal value at offset 3".
-    QString description() const { return m_description; }
-    // "Error occured: <description>", the line written when the error is reported.
+    // "Error occured: " and the parser's or the file layer's own text, such as "illegal value at
+    // offset 3": the line written when the error is reported.
     QString reportText() const { return QStringLiteral("Error occured: ") + m_description; }
     const char *what() const noexcept override { return m_what.constData(); }
 

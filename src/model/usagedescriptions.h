@@ -15,8 +15,6 @@ public:
     {
         QString value;
         bool isLocalizedKey = false;
-
-        friend bool operator==(const Text &, const Text &) = default;
     };
 
     UsageDescriptions() = delete;

@@ -5,7 +5,6 @@
 #include "exceptions.h"
 #include "keyboarddataentity.h"
 #include "localizedstrings.h"
-#include "localtime.h"
 #include "logger.h"
 #include "platformerror.h"
 #include "profilelistdataentity.h"

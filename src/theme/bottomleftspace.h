@@ -16,8 +16,6 @@ class BottomLeftSpace
 public:
     explicit BottomLeftSpace(double parentHeight);
 
-    double parentHeight() const { return m_parentHeight; }
-
     QPointF toQt(QPointF point) const;
     QRectF toQt(const QRectF &rect) const;
     QRectF frame(QPointF origin, QSizeF size) const;

@@ -2,7 +2,6 @@
 
 #include "imageprovider.h"
 #include "legendname.h"
-#include "legendprovider.h"
 #include "legendtexts.h"
 #include "paintkit.h"
 
