@@ -144,28 +144,28 @@ void PanelPictures::unknownKeyboard(QPainter &painter, const QRectF &bounds)
 
 void PanelPictures::addGesturePads(PictureTable &table)
 {
-    const QStringList pads{"GSL", "GSR", "GFL", "GFR"};
     for (const KeyboardColorType colorType : {KeyboardColorType::Black, KeyboardColorType::White}) {
-        const QString suffix = colorType == KeyboardColorType::White ? QStringLiteral("_white")
-                                                                     : QStringLiteral("_black");
-        for (const QString &pad : pads) {
-            table.insert(
-                "Img_touch_gesture_pad_" + pad + suffix,
-                {ThemeGeometry::gesturePadSize, [pad, colorType](QPainter &p, const QRectF &b) {
-                     gesturePad(p, b, pad, colorType);
-                 }});
+        const auto &names = DrawingInfo::virtualSlideKey().sideImage.of(colorType);
+        const std::tuple<QString, bool, bool> pads[]{{names.sideLeftImage, true, true},
+                                                     {names.sideRightImage, true, false},
+                                                     {names.frontLeftImage, false, true},
+                                                     {names.frontRightImage, false, false}};
+        for (const auto &[name, side, left] : pads) {
+            table.insert(name,
+                         {ThemeGeometry::gesturePadSize,
+                          [side = side, left = left, colorType](QPainter &p, const QRectF &b) {
+                              gesturePad(p, b, side, left, colorType);
+                          }});
         }
     }
 }
 
 // A touch surface with fine dots; side pads lean outwards, front pads are flat strips with
 // their rounded end towards the keyboard's middle.
-void PanelPictures::gesturePad(QPainter &painter, const QRectF &bounds, const QString &pad,
+void PanelPictures::gesturePad(QPainter &painter, const QRectF &bounds, bool side, bool left,
                                KeyboardColorType colorType)
 {
     const Palette colors = palette(colorType);
-    const bool side = pad.at(1) == u'S';
-    const bool left = pad.at(2) == u'L';
     QPainterPath surface;
     if (side) {
         const double lean = left ? -24 : 24;

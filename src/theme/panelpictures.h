@@ -34,7 +34,7 @@ private:
     static void enterKey(QPainter &painter, const QList<double> &frame, double height,
                          const Palette &colors);
     static void unknownKeyboard(QPainter &painter, const QRectF &bounds);
-    static void gesturePad(QPainter &painter, const QRectF &bounds, const QString &pad,
+    static void gesturePad(QPainter &painter, const QRectF &bounds, bool side, bool left,
                            KeyboardColorType colorType);
     static void dipPanel(QPainter &painter, const QRectF &bounds, bool firstOn);
     static void dipSwitch(QPainter &painter, const QRectF &bounds, bool on);

@@ -1,5 +1,6 @@
 #include "switchpictures.h"
 
+#include "drawinginfo.h"
 #include "paintkit.h"
 #include "themegeometry.h"
 
@@ -85,15 +86,19 @@ void SwitchPictures::radio(QPainter &painter, const QRectF &bounds, bool selecte
     painter.drawEllipse(circle.adjusted(3, 3, -3, -3));
 }
 
-// The modifier rows name their modifier in dark ink when chosen and in white ink ("_w") when not.
+// The modifier rows name their modifier in dark ink when chosen and in white ink when not.
 void SwitchPictures::addModifierNames(PictureTable &table)
 {
-    const std::initializer_list<std::pair<QString, QString>> names{
-        {"control", "Control"}, {"shift", "Shift"}, {"alt", "Alt/Opt"}, {"command", "Win⌘"}};
-    for (const auto &[name, text] : names) {
-        for (const bool white : {false, true}) {
-            const QColor ink = white ? PaintKit::enabledInk() : PaintKit::pressedInk();
-            table.insert(white ? name + "_w" : name,
+    const auto &page = DrawingInfo::keymapPage();
+    const std::initializer_list<std::pair<const DrawingInfo::ModifierIconImages *, QString>> names{
+        {&page.controlIcon, "Control"},
+        {&page.shiftIcon, "Shift"},
+        {&page.altIcon, "Alt/Opt"},
+        {&page.commandIcon, "Win⌘"}};
+    for (const auto &[images, text] : names) {
+        for (const bool selected : {true, false}) {
+            const QColor ink = selected ? PaintKit::pressedInk() : PaintKit::enabledInk();
+            table.insert(selected ? images->selected : images->unSelected,
                          {{72, 16}, [text = text, ink](QPainter &p, const QRectF &b) {
                               PaintKit::caption(p, b, text, 13, ink,
                                                 Qt::AlignLeft | Qt::AlignVCenter);
