@@ -218,6 +218,25 @@ bool Utility::isAssignedFnKeyInProfile(const ProfileDataEntity &currentProfile,
     return false;
 }
 
+bool Utility::isAssignedFnKeyInProfiles(const KeyboardDataEntity &KeyboardData)
+{
+    std::shared_ptr<ProfileListDataEntity> defaultProfiles;
+    try {
+        defaultProfiles = ResourceLoader::sharedInstance().getDefaultProfilesData(
+            KeyboardData.typeNumber, KeyboardData.dipSwitch);
+    } catch (const Exceptions &) {
+        return false;
+    } catch (const PlatformError &) {
+        return false;
+    }
+    for (int index = 0; index < 4; ++index) {
+        if (isAssignedFnKeyInProfile(KeyboardData.profiles->profile(index),
+                                     defaultProfiles->profile(index)))
+            return true;
+    }
+    return false;
+}
+
 QString Utility::getKeyImagePath(qint32 usageId, KeyboardColorType keyboardColorType,
                                  KeyboardLayoutType keyboardLayoutType, double width,
                                  bool isModified, bool isShortcut, bool isAssign)
@@ -285,23 +304,4 @@ QString removeCharacters(const QString &text, const QString &characters)
             kept.append(scalar);
     }
     return QString::fromUcs4(reinterpret_cast<const char32_t *>(kept.constData()), kept.size());
-}
-
-bool Utility::isAssignedFnKeyInProfiles(const KeyboardDataEntity &KeyboardData)
-{
-    std::shared_ptr<ProfileListDataEntity> defaultProfiles;
-    try {
-        defaultProfiles = ResourceLoader::sharedInstance().getDefaultProfilesData(
-            KeyboardData.typeNumber, KeyboardData.dipSwitch);
-    } catch (const Exceptions &) {
-        return false;
-    } catch (const PlatformError &) {
-        return false;
-    }
-    for (int index = 0; index < 4; ++index) {
-        if (isAssignedFnKeyInProfile(KeyboardData.profiles->profile(index),
-                                     defaultProfiles->profile(index)))
-            return true;
-    }
-    return false;
 }
