@@ -4,6 +4,7 @@
 #include "constants.h"
 #include "exceptions.h"
 #include "keyboarddataentity.h"
+#include "legendname.h"
 #include "localizedstrings.h"
 #include "logger.h"
 #include "platformerror.h"
@@ -244,10 +245,9 @@ QString Utility::getKeyImagePath(qint32 usageId, KeyboardColorType keyboardColor
     // Drawn keys carry a legend that contrasts with the key colour; palette keys and modified
     // keys carry the other one.
     const bool onBlackKey = keyboardColorType == KeyboardColorType::Black;
-    const bool blackLegend = onBlackKey == (isModified || isAssign);
-    return QString::number(usageId) + (blackLegend ? u'B' : u'W') +
-           (keyboardLayoutType == KeyboardLayoutType::English ? u'E' : u'J') +
-           (width <= 37.0 ? u'S' : u'L') + (isShortcut ? QStringLiteral("_SC") : QString());
+    const bool whiteLegend = onBlackKey != (isModified || isAssign);
+    const bool narrow = width <= 37.0;
+    return LegendName{usageId, whiteLegend, keyboardLayoutType, !narrow, isShortcut}.text();
 }
 
 QString Utility::getDescriptionForTooltip(qint32 usageId, KeyboardLayoutType keyboardLayoutType,
