@@ -34,16 +34,18 @@ FirmwareUpdate::create(TAVODriver &driver, USBDriver &usbDriver, Clock &clock,
     Dispatcher::post([onProgress = callbacks.onProgress] { onProgress(0); });
     // A part that is cut short or does not fit its field would be written half or wrongly:
     // the whole image is checked before the keyboard is touched.
-    if (const std::optional<QString> problem = FirmwareParts::checkImage(firmData)) {
-        LOG_ERROR(QStringLiteral("Firmware image refused: ") + *problem);
-        Dispatcher::post([onError = callbacks.onError, problem] {
-            onError(Result::CommunicationError,
-                    QStringLiteral("Firmware image refused: ") + *problem);
+    QString problem;
+    std::optional<FirmwareParts> parts = FirmwareParts::cut(firmData, problem);
+    if (!parts) {
+        const QString message = QStringLiteral("Firmware image refused: ") + problem;
+        LOG_ERROR(message);
+        Dispatcher::post([onError = callbacks.onError, message] {
+            onError(Result::CommunicationError, message);
         });
         return nullptr;
     }
     return std::make_shared<FirmwareUpdate>(driver, usbDriver, clock, std::move(keyboardData),
-                                            *FirmwareParts::cut(firmData), firmData.firmVersion,
+                                            std::move(*parts), firmData.firmVersion,
                                             std::move(callbacks));
 }
 
