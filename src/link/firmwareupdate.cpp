@@ -198,10 +198,7 @@ FirmwareUpdate::Stage FirmwareUpdate::returnToBootStage()
     const auto body = [this] {
         if (!commands().commandE0FirmupModeChange())
             return fail({Result::CommunicationError, QStringLiteral("Error on 0xE0")});
-        if (m_isMCUDestroy)
-            tick(5, 1s);
-        else
-            tick(10, 500ms);
+        waitForBootLoader();
         return Stage::writeBTAndMCU;
     };
     // Not found, the keyboard is taken to be in its boot loader already.
@@ -219,12 +216,10 @@ FirmwareUpdate::Stage FirmwareUpdate::writeBTAndMCUStage()
 
 FirmwareUpdate::Stage FirmwareUpdate::writeBTAndMCU(int productId)
 {
+    // The wait that returnToBootStage() skipped when it found no keyboard.
     if (m_isStageSkipped) {
         m_isStageSkipped = false;
-        if (m_isMCUDestroy)
-            tick(5, 1s);
-        else
-            tick(10, 500ms);
+        waitForBootLoader();
     }
     LOG_INFO("Write BT start.");
     FirmwareCommands firmware = commands();
@@ -379,6 +374,14 @@ void FirmwareUpdate::tick(int count, Clock::Duration each)
         m_clock.sleep(each);
         reportProgress(++m_progressCount);
     }
+}
+
+void FirmwareUpdate::waitForBootLoader()
+{
+    if (m_isMCUDestroy)
+        tick(5, 1s);
+    else
+        tick(10, 500ms);
 }
 
 void FirmwareUpdate::reportProgress(int figure)
