@@ -26,6 +26,15 @@ void appendBigEndian(QByteArray &target, qint64 value, int byteCount)
         target.append(char((value >> shift) & 0xFF));
 }
 
+// The 8-bit sum of the bytes.
+quint8 checksum(QByteArrayView bytes)
+{
+    quint8 sum = 0;
+    for (char byte : bytes)
+        sum += quint8(byte);
+    return sum;
+}
+
 bool fitsType(int firmType)
 {
     return firmType >= 0 && firmType <= 0xFF;
@@ -238,14 +247,6 @@ int FirmwareCommands::progressFigure(int firmType, qint64 sent, qint64 total, bo
     if (isMCUDestroy)
         return 39 + (firmType - 2) * 5 + share / 2;
     return (firmType - 1) * 10 + share;
-}
-
-quint8 FirmwareCommands::checksum(QByteArrayView bytes)
-{
-    quint8 sum = 0;
-    for (char byte : bytes)
-        sum += quint8(byte);
-    return sum;
 }
 
 CommandExchange FirmwareCommands::commandExchange(const char *function, int line) const
