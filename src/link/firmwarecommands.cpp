@@ -14,7 +14,8 @@ constexpr qint64 btAddress = 0x19000;
 constexpr qint64 mainAddress = 0x8008400;
 constexpr int packetSize = 64;
 constexpr qsizetype btVersionLength = 29;
-const QString sendLabel = QStringLiteral("0xF7 0x33 0xCC");
+// Made once: every data packet of a part logs under them.
+const ExchangeLabels sendLabels = ExchangeLabels::standard(QStringLiteral("0xF7 0x33 0xCC"));
 const QString versionLabel = QStringLiteral("0x03, 0x10, 0x0B");
 
 constexpr auto bytes = &CommandExchange::bytes;
@@ -23,6 +24,15 @@ void appendBigEndian(QByteArray &target, qint64 value, int byteCount)
 {
     for (int shift = (byteCount - 1) * 8; shift >= 0; shift -= 8)
         target.append(char((value >> shift) & 0xFF));
+}
+
+// The 8-bit sum of the bytes.
+quint8 checksum(QByteArrayView bytes)
+{
+    quint8 sum = 0;
+    for (char byte : bytes)
+        sum += quint8(byte);
+    return sum;
 }
 
 bool fitsType(int firmType)
@@ -182,7 +192,7 @@ bool FirmwareCommands::commandF7FirmupSend(qint64 dataNumber, const QByteArray &
         onProgress(progressFigure(firmType, offset + payload.size(), dataNumber, isMCUDestroy));
     }
     m_clock.sleep(1s);
-    exchange.info(sendLabel + QStringLiteral(" ok"));
+    exchange.info(sendLabels.ok);
     return true;
 }
 
@@ -239,14 +249,6 @@ int FirmwareCommands::progressFigure(int firmType, qint64 sent, qint64 total, bo
     return (firmType - 1) * 10 + share;
 }
 
-quint8 FirmwareCommands::checksum(QByteArrayView bytes)
-{
-    quint8 sum = 0;
-    for (char byte : bytes)
-        sum += quint8(byte);
-    return sum;
-}
-
 CommandExchange FirmwareCommands::commandExchange(const char *function, int line) const
 {
     return CommandExchange(m_sender, m_receiver, __FILE__, function, line);
@@ -277,14 +279,13 @@ bool FirmwareCommands::sendThenWait(const CommandExchange &exchange, const QByte
 bool FirmwareCommands::sendPacket(const CommandExchange &exchange, const QByteArray &packet,
                                   const QByteArray &expected, qint64 packetNumber)
 {
-    const ExchangeLabels labels = ExchangeLabels::standard(sendLabel);
-    if (!exchange.send(packet, labels.sendError))
+    if (!exchange.send(packet, sendLabels.sendError))
         return false;
-    const std::optional<QByteArray> reply = exchange.receive(labels.receiveError);
+    const std::optional<QByteArray> reply = exchange.receive(sendLabels.receiveError);
     if (!reply)
         return false;
     if (!reply->startsWith(expected)) {
-        exchange.error(labels.formatError);
+        exchange.error(sendLabels.formatError);
         exchange.error(QStringLiteral("packetNumber:") + QString::number(packetNumber));
         return false;
     }

@@ -43,8 +43,6 @@ public:
     static qint64 payloadLength(int firmType);
     // The progress figure once `sent` of `total` bytes of a part are acknowledged.
     static int progressFigure(int firmType, qint64 sent, qint64 total, bool isMCUDestroy);
-    // The 8-bit sum of the bytes.
-    static quint8 checksum(QByteArrayView bytes);
 
 private:
     CommandExchange commandExchange(const char *function, int line) const;

@@ -4,6 +4,34 @@
 #include "firmwareimagelayout.h"
 #include "logger.h"
 
+namespace {
+
+// Why the image with these part sizes and positions cannot be written, or nothing when it can.
+std::optional<QString> checkImage(const FirmDataEntity &firmData, const QList<qint64> &sizes,
+                                  const QList<qint64> &positions)
+{
+    const QByteArray &raw = firmData.firmRawDataDic;
+    const QByteArray prefix(reinterpret_cast<const char *>(Constants::fwPrefixdata.data()),
+                            Constants::fwPrefixdata.size());
+    if (!raw.startsWith(prefix))
+        return QStringLiteral("the image does not start with its prefix");
+    const qint64 body = raw.size() - FirmwareImageLayout::trailerSize;
+    for (int i = 0; i < FirmwareImageLayout::partCount; ++i) {
+        if (positions[i] > body)
+            return QStringLiteral("part %1 header lies past the end of the image").arg(i);
+        if (sizes[i] > FirmwareParts::maxPartSize)
+            return QStringLiteral("part %1 size %2 does not fit its field").arg(i).arg(sizes[i]);
+        if (positions[i] + sizes[i] > body)
+            return QStringLiteral("part %1 is truncated").arg(i);
+    }
+    const QByteArray version = FirmwareParts::versionBytes(firmData.firmVersion);
+    if (version.isEmpty() || version.size() > FirmwareParts::maxVersionBytes)
+        return QStringLiteral("version \"%1\" does not fit its field").arg(firmData.firmVersion);
+    return std::nullopt;
+}
+
+} // namespace
+
 QList<qint64> FirmwareParts::getFirmDataSize(const QByteArray &rawDic)
 {
     LOG_DEBUG("begin");
@@ -35,37 +63,17 @@ QList<QByteArray> FirmwareParts::getFirmData(const QByteArray &rawDic,
     return parts;
 }
 
-std::optional<QString> FirmwareParts::checkImage(const FirmDataEntity &firmData)
+std::optional<FirmwareParts> FirmwareParts::cut(const FirmDataEntity &firmData, QString &problem)
 {
     const QByteArray &raw = firmData.firmRawDataDic;
-    const QByteArray prefix(reinterpret_cast<const char *>(Constants::fwPrefixdata.data()),
-                            Constants::fwPrefixdata.size());
-    if (!raw.startsWith(prefix))
-        return QStringLiteral("the image does not start with its prefix");
-    const qint64 body = raw.size() - FirmwareImageLayout::trailerSize;
-    const QList<qint64> sizes = getFirmDataSize(raw);
-    const QList<qint64> positions = getFirmPosition(sizes);
-    for (int i = 0; i < FirmwareImageLayout::partCount; ++i) {
-        if (positions[i] > body)
-            return QStringLiteral("part %1 header lies past the end of the image").arg(i);
-        if (sizes[i] > maxPartSize)
-            return QStringLiteral("part %1 size %2 does not fit its field").arg(i).arg(sizes[i]);
-        if (positions[i] + sizes[i] > body)
-            return QStringLiteral("part %1 is truncated").arg(i);
-    }
-    const QByteArray version = versionBytes(firmData.firmVersion);
-    if (version.isEmpty() || version.size() > maxVersionBytes)
-        return QStringLiteral("version \"%1\" does not fit its field").arg(firmData.firmVersion);
-    return std::nullopt;
-}
-
-std::optional<FirmwareParts> FirmwareParts::cut(const FirmDataEntity &firmData)
-{
-    if (checkImage(firmData))
-        return std::nullopt;
     FirmwareParts parts;
-    parts.sizes = getFirmDataSize(firmData.firmRawDataDic);
-    parts.data = getFirmData(firmData.firmRawDataDic, getFirmPosition(parts.sizes), parts.sizes);
+    parts.sizes = getFirmDataSize(raw);
+    const QList<qint64> positions = getFirmPosition(parts.sizes);
+    if (const std::optional<QString> found = checkImage(firmData, parts.sizes, positions)) {
+        problem = *found;
+        return std::nullopt;
+    }
+    parts.data = getFirmData(raw, positions, parts.sizes);
     return parts;
 }
 

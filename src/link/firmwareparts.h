@@ -25,12 +25,11 @@ struct FirmwareParts
     static QList<QByteArray> getFirmData(const QByteArray &rawDic, const QList<qint64> &position,
                                          const QList<qint64> &partDataSize);
 
-    // Why the image cannot be written, or nothing when it can: the prefix, every header and
-    // every part inside the file before its trailer, every size inside its three-byte field and
-    // a version that fits the set-version command.
-    static std::optional<QString> checkImage(const FirmDataEntity &firmData);
-    // The parts of an image that checkImage() accepts; nothing for any other image.
-    static std::optional<FirmwareParts> cut(const FirmDataEntity &firmData);
+    // The parts of an image that can be written: one with its prefix, every header and every
+    // part inside the file before its trailer, every size inside its three-byte field and a
+    // version that fits the set-version command. Nothing for any other image, and problem says
+    // why.
+    static std::optional<FirmwareParts> cut(const FirmDataEntity &firmData, QString &problem);
 
     // The set-version command's bytes for a version: its text without points, as UTF-8.
     static QByteArray versionBytes(const QString &firmVersion);

@@ -34,16 +34,18 @@ FirmwareUpdate::create(TAVODriver &driver, USBDriver &usbDriver, Clock &clock,
     Dispatcher::post([onProgress = callbacks.onProgress] { onProgress(0); });
     // A part that is cut short or does not fit its field would be written half or wrongly:
     // the whole image is checked before the keyboard is touched.
-    if (const std::optional<QString> problem = FirmwareParts::checkImage(firmData)) {
-        LOG_ERROR(QStringLiteral("Firmware image refused: ") + *problem);
-        Dispatcher::post([onError = callbacks.onError, problem] {
-            onError(Result::CommunicationError,
-                    QStringLiteral("Firmware image refused: ") + *problem);
+    QString problem;
+    std::optional<FirmwareParts> parts = FirmwareParts::cut(firmData, problem);
+    if (!parts) {
+        const QString message = QStringLiteral("Firmware image refused: ") + problem;
+        LOG_ERROR(message);
+        Dispatcher::post([onError = callbacks.onError, message] {
+            onError(Result::CommunicationError, message);
         });
         return nullptr;
     }
     return std::make_shared<FirmwareUpdate>(driver, usbDriver, clock, std::move(keyboardData),
-                                            *FirmwareParts::cut(firmData), firmData.firmVersion,
+                                            std::move(*parts), firmData.firmVersion,
                                             std::move(callbacks));
 }
 
@@ -196,10 +198,7 @@ FirmwareUpdate::Stage FirmwareUpdate::returnToBootStage()
     const auto body = [this] {
         if (!commands().commandE0FirmupModeChange())
             return fail({Result::CommunicationError, QStringLiteral("Error on 0xE0")});
-        if (m_isMCUDestroy)
-            tick(5, 1s);
-        else
-            tick(10, 500ms);
+        waitForBootLoader();
         return Stage::writeBTAndMCU;
     };
     // Not found, the keyboard is taken to be in its boot loader already.
@@ -217,12 +216,10 @@ FirmwareUpdate::Stage FirmwareUpdate::writeBTAndMCUStage()
 
 FirmwareUpdate::Stage FirmwareUpdate::writeBTAndMCU(int productId)
 {
+    // The wait that returnToBootStage() skipped when it found no keyboard.
     if (m_isStageSkipped) {
         m_isStageSkipped = false;
-        if (m_isMCUDestroy)
-            tick(5, 1s);
-        else
-            tick(10, 500ms);
+        waitForBootLoader();
     }
     LOG_INFO("Write BT start.");
     FirmwareCommands firmware = commands();
@@ -377,6 +374,14 @@ void FirmwareUpdate::tick(int count, Clock::Duration each)
         m_clock.sleep(each);
         reportProgress(++m_progressCount);
     }
+}
+
+void FirmwareUpdate::waitForBootLoader()
+{
+    if (m_isMCUDestroy)
+        tick(5, 1s);
+    else
+        tick(10, 500ms);
 }
 
 void FirmwareUpdate::reportProgress(int figure)

@@ -98,6 +98,8 @@ private:
 
     FirmwareCommands commands();
     void tick(int count, Clock::Duration each);
+    // The ticks while the keyboard leaves its application for its boot loader again.
+    void waitForBootLoader();
     void reportProgress(int figure);
     void setRunningFirmwareState(RunningFirmwareState state);
     Stage fail(const Failure &failure);

@@ -324,11 +324,11 @@ std::optional<QList<quint8>> TAVODriver::readGesturePads(const CommandExchange &
         // Built 32 bytes long from the start, so its success line lists all 32.
         QByteArray request(USBDriver::normalReportSize, '\0');
         request.replace(0, 5, bytes({0x02, 0x11, 0x05, 0x01, quint8(pad)}));
-        const QString words = "0x02, 0x11, 0x05, 0x01, 0x0" + QString::number(pad);
-        const std::optional<QByteArray> reply = exchange.exchange(
-            request, request.left(4), 13,
-            {words + " send error", words + " receive error", words + " format error",
-             CommandExchange::requestList(request) + " ok"});
+        ExchangeLabels labels =
+            ExchangeLabels::standard("0x02, 0x11, 0x05, 0x01, 0x0" + QString::number(pad));
+        labels.ok = CommandExchange::requestList(request) + " ok";
+        const std::optional<QByteArray> reply =
+            exchange.exchange(request, request.left(4), 13, labels);
         if (!reply)
             return std::nullopt;
         values.append(quint8(reply->at(byte)));
@@ -433,9 +433,7 @@ std::optional<ProfileMode> TAVODriver::command02GetSelectedProfile()
 {
     const QByteArray request = bytes({0x02, 0x11, 0x01});
     const std::optional<QByteArray> reply =
-        COMMAND_EXCHANGE.exchange(request, request, 5,
-                                  {"0x02 0x11 0x01 send error", "0x02 0x11 0x01 receive error",
-                                   "0x02 0x11 0x01 format error", "0x02 0x11 0x01 ok"});
+        COMMAND_EXCHANGE.exchange(request, request, 5, ExchangeLabels::standard("0x02 0x11 0x01"));
     if (!reply)
         return std::nullopt;
     // Only 1 to 3 name another profile than the first.

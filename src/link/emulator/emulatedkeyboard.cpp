@@ -72,20 +72,12 @@ QList<EmulatedKeyboard::RecordedReport> EmulatedKeyboard::record() const
 
 QList<QByteArray> EmulatedKeyboard::requests() const
 {
-    QList<QByteArray> reports;
-    for (const RecordedReport &report : record())
-        if (report.fromHost)
-            reports.append(report.bytes);
-    return reports;
+    return recorded(true);
 }
 
 QList<QByteArray> EmulatedKeyboard::replies() const
 {
-    QList<QByteArray> reports;
-    for (const RecordedReport &report : record())
-        if (!report.fromHost)
-            reports.append(report.bytes);
-    return reports;
+    return recorded(false);
 }
 
 void EmulatedKeyboard::clearRecord()
@@ -166,6 +158,15 @@ EmulatedKeyboard::Answer EmulatedKeyboard::receive(quint64 generation, const QBy
     for (const QByteArray &reply : result.replies)
         m_record.append({false, reply, true});
     return result;
+}
+
+QList<QByteArray> EmulatedKeyboard::recorded(bool fromHost) const
+{
+    QList<QByteArray> reports;
+    for (const RecordedReport &report : record())
+        if (report.fromHost == fromHost)
+            reports.append(report.bytes);
+    return reports;
 }
 
 bool EmulatedKeyboard::isPresentLocked() const

@@ -108,6 +108,8 @@ private:
         Clock::Duration at{};
     };
 
+    // The bytes of the recorded reports of one direction.
+    QList<QByteArray> recorded(bool fromHost) const;
     bool isPresentLocked() const;
     void leaveBus();
     void scheduleSwitchIfAsked();

@@ -1,5 +1,7 @@
 #include "firmwareupdateresponder.h"
 
+#include "modehandler.h"
+
 #include <algorithm>
 
 namespace {
@@ -11,10 +13,7 @@ constexpr int payloadOffset = 8;
 constexpr qsizetype btVersionLength = 29;
 constexpr qsizetype maxVersionLength = 6;
 
-quint8 byteAt(const QByteArray &bytes, qsizetype index)
-{
-    return index < bytes.size() ? quint8(bytes[index]) : 0;
-}
+constexpr auto byteAt = &ModeHandler::byteAt;
 
 qint64 bigEndian(const QByteArray &bytes, qsizetype from, int count)
 {

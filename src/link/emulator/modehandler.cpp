@@ -13,3 +13,8 @@ void ModeHandler::addCommand(QByteArray prefix, Command command)
 {
     m_commands.append({std::move(prefix), command});
 }
+
+quint8 ModeHandler::byteAt(const QByteArray &request, qsizetype index)
+{
+    return index < request.size() ? quint8(request[index]) : 0;
+}

@@ -17,6 +17,10 @@ public:
 
     QList<QByteArray> respond(const QByteArray &request, EmulatedKeyboardState &state) const;
 
+    // A byte of a request, for the commands; 0 past its end, where a whole report has its
+    // padding.
+    static quint8 byteAt(const QByteArray &request, qsizetype index);
+
 protected:
     using Command = QList<QByteArray> (*)(const QByteArray &request, EmulatedKeyboardState &state);
 

@@ -11,10 +11,7 @@ constexpr int layerPacketSize = 26;
 constexpr int identityTextSize = 27;
 constexpr int padCount = 4;
 
-quint8 byteAt(const QByteArray &bytes, int index)
-{
-    return index < bytes.size() ? quint8(bytes[index]) : 0;
-}
+constexpr auto byteAt = &ModeHandler::byteAt;
 
 int layerOffset(const QByteArray &request)
 {
