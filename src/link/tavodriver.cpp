@@ -27,9 +27,6 @@ constexpr int layerSize = ProfileDataEntity::keyCount * 2;
 // An identity text reply holds its text in bytes 3 to 29.
 constexpr qsizetype identityTextReplySize = 30;
 constexpr qsizetype versionReplySize = 7;
-// The layers of a profile in the order they are read and written.
-constexpr std::array<FnMode, 4> layers{FnMode::Normal, FnMode::WithFn1, FnMode::WithFn2,
-                                       FnMode::WithFn3};
 
 constexpr auto bytes = &CommandExchange::bytes;
 
@@ -103,15 +100,6 @@ bool isSameKeyboardType(const QString &stored, const QString &current)
         if (current == stored + suffix)
             return true;
     return false;
-}
-
-std::shared_ptr<ProfileListDataEntity> copyOfProfiles(const ProfileListDataEntity &profiles)
-{
-    auto copy = std::make_shared<ProfileListDataEntity>();
-    for (int profile = 0; profile < profileCount; ++profile)
-        for (FnMode mode : layers)
-            copy->profile(profile).layer(mode) = profiles.profile(profile).layer(mode);
-    return copy;
 }
 
 } // namespace
@@ -512,7 +500,7 @@ bool TAVODriver::command13SetLayerData(const QByteArray &payload, const QList<qi
 
 bool TAVODriver::command13SetProfileData(const ProfileDataEntity &profileData)
 {
-    for (FnMode mode : layers)
+    for (FnMode mode : ProfileDataEntity::layerModes)
         if (!command13SetLayerData(layerHeader(0x13, mode), profileData.layer(mode)))
             return false;
     return true;
@@ -534,7 +522,7 @@ bool TAVODriver::getProfileData(KeyboardDataEntity &result)
     if (!selected)
         return false;
     for (int profile = 0; profile < profileCount; ++profile) {
-        for (FnMode mode : layers) {
+        for (FnMode mode : ProfileDataEntity::layerModes) {
             const std::optional<QList<qint32>> layer =
                 command12GetKeymap(ProfileMode(profile), mode);
             if (!layer)
@@ -708,7 +696,7 @@ void TAVODriver::writeAllKeymaps(std::shared_ptr<ProfileListDataEntity> profiles
     wanted->pointingStickStatus = keyboardData->pointingStickStatus;
     wanted->dipSwitch = keyboardData->dipSwitch;
     auto job = std::make_shared<WriteJob>(WriteJob{profilesData, keyboardData, wanted,
-                                                   copyOfProfiles(*profilesData), isInitProfiles,
+                                                   profilesData->copy(), isInitProfiles,
                                                    std::move(onSuccess), std::move(onError)});
     m_worker.run([this, job] { writeAllKeymaps(*job); });
 }
