@@ -90,6 +90,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // Shows the message of number with its text from the catalogue.
+    void showMessage(int number, Completion completion);
     void showMessage(int number, const QString &messageText, Completion completion);
     void initMsgAlerView(MessageType type, const QString &messageText);
     void showMsgMaskView();
