@@ -10,6 +10,8 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include <functional>
+
 PageScrollView *PlaceholderPageView::build(const PageViewController &page, const QString &title,
                                            const QList<BasicButton *> &buttons)
 {
@@ -53,13 +55,15 @@ ReturnButton *PlaceholderPageView::makeReturnButton(MainWindowController *delega
     // The return button is known by its arrow alone, as on the real pages.
     const DrawingInfo::ButtonImages &back = DrawingInfo::basicButton().back;
     setImages(*button, back.enable, back.unEnable, back.click);
-    if (delegate) {
-        button->setSwapFunction([delegate](PageViewController *&destination,
-                                           const WillSwap &willSwap, const DidSwap &didSwap) {
-            delegate->showStartPage(destination, willSwap, didSwap);
-        });
-    }
+    leadTo(*button, delegate, &MainWindowController::showStartPage);
     return button;
+}
+
+void PlaceholderPageView::leadTo(NavigationButton &button, MainWindowController *delegate,
+                                 ShowPage showPage)
+{
+    if (delegate)
+        button.setSwapFunction(std::bind_front(showPage, delegate));
 }
 
 void PlaceholderPageView::setImages(BasicButton &button, const QString &enabled,
