@@ -5,6 +5,8 @@
 
 #include <QGraphicsDropShadowEffect>
 #include <QGuiApplication>
+#include <QPainter>
+#include <QPainterPath>
 #include <QWidget>
 
 const MsgViewConfig &ShellLook::msgView()
@@ -17,10 +19,14 @@ const ButtonsConfig &ShellLook::buttons()
     return KeyBoardConfig::shared().buttons;
 }
 
-QColor ShellLook::msgViewBackground()
+void ShellLook::paintMsgViewBackground(QWidget &view)
 {
+    QPainter painter(&view);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QPainterPath outline;
+    outline.addRoundedRect(QRectF(view.rect()), 3.0, 3.0);
     // A shade lighter than the pages, so that the message stands out over its mask.
-    return QColor::fromRgbF(0.27f, 0.27f, 0.27f);
+    painter.fillPath(outline, QColor::fromRgbF(0.27f, 0.27f, 0.27f));
 }
 
 QColor ShellLook::pageBackground()

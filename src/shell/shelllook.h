@@ -21,8 +21,9 @@ public:
 
     static const MsgViewConfig &msgView();
     static const ButtonsConfig &buttons();
-    // The colour the message view itself is filled with, under its text and buttons.
-    static QColor msgViewBackground();
+    // Fills view, the message view or the update-result view, with its rounded background,
+    // under its text and buttons.
+    static void paintMsgViewBackground(QWidget &view);
     // The colour of the window behind the pages.
     static QColor pageBackground();
     // The colour of the download links of the update-result view.

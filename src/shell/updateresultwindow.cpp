@@ -8,8 +8,6 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPainter>
-#include <QPainterPath>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -58,11 +56,7 @@ UpdateResultWindow::UpdateResultWindow(QWidget *parent)
 
 void UpdateResultWindow::paintEvent(QPaintEvent *)
 {
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    QPainterPath outline;
-    outline.addRoundedRect(QRectF(rect()), 3.0, 3.0);
-    painter.fillPath(outline, ShellLook::msgViewBackground());
+    ShellLook::paintMsgViewBackground(*this);
 }
 
 void UpdateResultWindow::awakeFromNib()
