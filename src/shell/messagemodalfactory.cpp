@@ -11,7 +11,6 @@
 #include "shelllook.h"
 
 #include <QDateTime>
-#include <QEvent>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QLabel>
@@ -273,13 +272,6 @@ QString MessageModalFactory::defaultSaveFileName(SaveProfileType saveProfileType
     return prefix + now.toString(QStringLiteral("yyyyMMddHHmmss"));
 }
 
-bool MessageModalFactory::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == m_content && event->type() == QEvent::Resize)
-        placeMessageView();
-    return false;
-}
-
 void MessageModalFactory::showMessage(int number, Completion completion)
 {
     showMessage(number, LocalizedStrings::text(MessageCatalogue::textKey(number)),
@@ -347,7 +339,7 @@ void MessageModalFactory::showMsgMaskView()
     m_msgMaskView->setBackgroundColor(ShellLook::msgView().msgMaskViewColor());
     if (m_msgMaskView->parentWidget() != content)
         m_msgMaskView->setParent(content);
-    m_msgMaskView->setKeyReceiver(m_messageWindowCtrl->msgViewCtrl());
+    m_msgMaskView->setPanel(m_messageWindowCtrl->msgViewCtrl());
     m_msgMaskView->show();
     m_msgMaskView->raise();
 }
@@ -358,27 +350,13 @@ void MessageModalFactory::showAlert()
     if (!content)
         return;
     MsgViewCtrl *view = m_messageWindowCtrl->msgViewCtrl();
-    if (m_content != content) {
-        if (m_content)
-            m_content->removeEventFilter(this);
-        m_content = content;
-        m_content->installEventFilter(this);
+    if (view->parentWidget() != content)
         view->setParent(content);
-    }
-    placeMessageView();
+    m_msgMaskView->centrePanel();
     view->show();
     view->raise();
     m_isShowingMessage = true;
     m_messageWindowCtrl->btn1()->setFocus(Qt::OtherFocusReason);
-}
-
-void MessageModalFactory::placeMessageView()
-{
-    if (!m_content)
-        return;
-    MsgViewCtrl *view = m_messageWindowCtrl->msgViewCtrl();
-    view->move((m_content->width() - view->width()) / 2,
-               (m_content->height() - view->height()) / 2);
 }
 
 void MessageModalFactory::takeMessageAway()
