@@ -25,7 +25,6 @@
 
 #include <QDesktopServices>
 #include <QGuiApplication>
-#include <QMenuBar>
 #include <QScreen>
 
 MainWindowController::MainWindowController(PageFactory &pageFactory, QObject *parent)
