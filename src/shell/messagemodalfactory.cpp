@@ -314,9 +314,7 @@ void MessageModalFactory::initMsgAlerView(MessageType type, const QString &messa
     controls.removeAllBtn();
     QLabel *label = controls.labelMsg();
     label->setText(messageText);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, ShellLook::msgView().txtColor());
-    label->setPalette(palette);
+    ShellLook::setColor(*label, QPalette::WindowText, ShellLook::msgView().txtColor());
     // Text and icon geometry as laid out for a view of 450 x 150, measured from the top.
     const bool hasIcon = type != MessageType::noIcon;
     controls.imgIcon()->setVisible(hasIcon);

@@ -21,9 +21,7 @@ PageScrollView *PlaceholderPageView::build(const PageViewController &page, const
     font.setPointSize(20);
     heading->setFont(font);
     heading->setAlignment(Qt::AlignCenter);
-    QPalette palette = heading->palette();
-    palette.setColor(QPalette::WindowText, ShellLook::msgView().txtColor());
-    heading->setPalette(palette);
+    ShellLook::setColor(*heading, QPalette::WindowText, ShellLook::msgView().txtColor());
 
     auto *row = new QHBoxLayout;
     row->addStretch();
@@ -42,10 +40,8 @@ PageScrollView *PlaceholderPageView::build(const PageViewController &page, const
     column->addStretch();
 
     auto *view = new PageScrollView(page, content);
-    QPalette background = view->palette();
-    background.setColor(QPalette::Window, ShellLook::pageBackground());
-    view->setPalette(background);
-    content->setPalette(background);
+    ShellLook::setColor(*view, QPalette::Window, ShellLook::pageBackground());
+    ShellLook::setColor(*content, QPalette::Window, ShellLook::pageBackground());
     return view;
 }
 

@@ -60,6 +60,13 @@ const DrawingInfo::WriteToTAVOButtonImages &ShellLook::writeToTAVOButtonImages()
     return DrawingInfo::keymapPage().writeToTAVOButton;
 }
 
+void ShellLook::setColor(QWidget &widget, QPalette::ColorRole role, const QColor &color)
+{
+    QPalette palette = widget.palette();
+    palette.setColor(role, color);
+    widget.setPalette(palette);
+}
+
 QPixmap ShellLook::image(const QString &name)
 {
     const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;

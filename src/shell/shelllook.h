@@ -5,6 +5,7 @@
 #include "msgviewconfig.h"
 
 #include <QColor>
+#include <QPalette>
 #include <QPixmap>
 #include <QString>
 
@@ -33,6 +34,9 @@ public:
 
     static qreal basicButtonCornerRadius();
     static const DrawingInfo::WriteToTAVOButtonImages &writeToTAVOButtonImages();
+
+    // Sets one colour of widget's palette, which its children inherit.
+    static void setColor(QWidget &widget, QPalette::ColorRole role, const QColor &color);
 
     // The named image of the application's resources; a visible placeholder for an unknown name.
     static QPixmap image(const QString &name);

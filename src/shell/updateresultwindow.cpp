@@ -13,13 +13,6 @@
 
 namespace {
 
-void setTextColor(QWidget &widget, QPalette::ColorRole role, const QColor &color)
-{
-    QPalette palette = widget.palette();
-    palette.setColor(role, color);
-    widget.setPalette(palette);
-}
-
 // A result text, or a link with its icon after it, in one cell of the grid.
 QWidget *resultCell(QLabel *resultText, QPushButton *link, QLabel *icon)
 {
@@ -77,7 +70,7 @@ void UpdateResultWindow::awakeFromNib()
         LocalizedStrings::text(QStringLiteral("UpdateResultWindow_Title")));
     for (QLabel *label : {m_upateWindowDescLabel, m_keymapLabel, m_keymapToolResultText,
                           m_TAVOLabel, m_TAVOToolResultText})
-        setTextColor(*label, QPalette::WindowText, textColor);
+        ShellLook::setColor(*label, QPalette::WindowText, textColor);
     setLinkStyle(*m_keymaptoolURLButton,
                  QStringLiteral("UpdateResultWindow_FindNewerVersionLabel"));
     setLinkStyle(*m_TAVOToolURLButton, QStringLiteral("UpdateResultWindow_FindNewerVersionLabel"));
@@ -117,7 +110,7 @@ void UpdateResultWindow::setLinkStyle(QAbstractButton &button, const QString &st
     QFont font = button.font();
     font.setUnderline(true);
     button.setFont(font);
-    setTextColor(button, QPalette::ButtonText, ShellLook::updateLinkColor());
+    ShellLook::setColor(button, QPalette::ButtonText, ShellLook::updateLinkColor());
     button.setCursor(Qt::PointingHandCursor);
     if (auto *push = qobject_cast<QPushButton *>(&button))
         push->setFlat(true);
