@@ -104,7 +104,7 @@ void UpdateResultWindow::layOut()
     panel->addWidget(m_closeButton, 0, Qt::AlignRight);
 }
 
-void UpdateResultWindow::setLinkStyle(QAbstractButton &button, const QString &stringValue)
+void UpdateResultWindow::setLinkStyle(QPushButton &button, const QString &stringValue)
 {
     button.setText(LocalizedStrings::text(stringValue));
     QFont font = button.font();
@@ -112,6 +112,5 @@ void UpdateResultWindow::setLinkStyle(QAbstractButton &button, const QString &st
     button.setFont(font);
     ShellLook::setColor(button, QPalette::ButtonText, ShellLook::updateLinkColor());
     button.setCursor(Qt::PointingHandCursor);
-    if (auto *push = qobject_cast<QPushButton *>(&button))
-        push->setFlat(true);
+    button.setFlat(true);
 }
