@@ -2,11 +2,11 @@
 
 #include "imageprovider.h"
 #include "keyboardconfig.h"
+#include "paintkit.h"
 
 #include <QGraphicsDropShadowEffect>
 #include <QGuiApplication>
 #include <QPainter>
-#include <QPainterPath>
 #include <QWidget>
 
 const MsgViewConfig &ShellLook::msgView()
@@ -23,10 +23,8 @@ void ShellLook::paintMsgViewBackground(QWidget &view)
 {
     QPainter painter(&view);
     painter.setRenderHint(QPainter::Antialiasing);
-    QPainterPath outline;
-    outline.addRoundedRect(QRectF(view.rect()), 3.0, 3.0);
     // A shade lighter than the pages, so that the message stands out over its mask.
-    painter.fillPath(outline, QColor::fromRgbF(0.27f, 0.27f, 0.27f));
+    PaintKit::fillRounded(painter, QRectF(view.rect()), 3.0, QColor::fromRgbF(0.27f, 0.27f, 0.27f));
 }
 
 QColor ShellLook::pageBackground()
