@@ -66,6 +66,15 @@ void BasicButton::mouseReleaseEvent(QMouseEvent *event)
     setMouseIsDown(false);
 }
 
+bool BasicButton::releaseInside(QMouseEvent *event)
+{
+    event->accept();
+    if (!isEnabled() || !mouseIsInside())
+        return false;
+    setMouseIsDown(false);
+    return true;
+}
+
 void BasicButton::moveEvent(QMoveEvent *event)
 {
     StyledButton::moveEvent(event);

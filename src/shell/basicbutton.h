@@ -27,6 +27,9 @@ protected:
     // Sets the background the button shows in every look but the pressed one.
     void setMouseExistBackground(const QColor &color) { m_mouseExistBackground = color; }
     void updateLayer() override;
+    // For the subclasses' releases: when the button is enabled and the mouse still inside it,
+    // shows the released look and answers true (the click counts); otherwise changes nothing.
+    bool releaseInside(QMouseEvent *event);
 
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
