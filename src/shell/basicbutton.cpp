@@ -3,7 +3,6 @@
 #include "shelllook.h"
 
 #include <QCursor>
-#include <QEnterEvent>
 #include <QMouseEvent>
 
 BasicButton::BasicButton(QWidget *parent)
@@ -41,12 +40,12 @@ void BasicButton::updateLayer()
     QPixmap image = m_enabledImage;
     if (!isEnabled()) {
         image = m_disabledImage;
-    } else if (m_mouseIsInside && m_mouseIsDown) {
+    } else if (mouseIsInside() && mouseIsDown()) {
         m_look.background = colors.selectedBackground();
         m_look.border = colors.selectedBorderColor();
         m_look.titleColor = colors.selectedTextColor();
         image = m_clickedImage;
-    } else if (m_mouseIsInside) {
+    } else if (mouseIsInside()) {
         m_look.border = colors.mouseOverBorderColor();
     }
     // An image that is not set leaves the one shown in place.
@@ -55,38 +54,25 @@ void BasicButton::updateLayer()
     update();
 }
 
-void BasicButton::enterEvent(QEnterEvent *)
-{
-    mouseEntered();
-}
-
-void BasicButton::leaveEvent(QEvent *)
-{
-    mouseExited();
-}
-
 void BasicButton::mousePressEvent(QMouseEvent *event)
 {
     event->accept();
-    m_mouseIsDown = true;
-    updateLayer();
-}
-
-void BasicButton::mouseMoveEvent(QMouseEvent *event)
-{
-    event->accept();
-    const bool inside = rect().contains(event->position().toPoint());
-    if (inside && !m_mouseIsInside)
-        mouseEntered();
-    else if (!inside && m_mouseIsInside)
-        mouseExited();
+    setMouseIsDown(true);
 }
 
 void BasicButton::mouseReleaseEvent(QMouseEvent *event)
 {
     event->accept();
-    m_mouseIsDown = false;
-    updateLayer();
+    setMouseIsDown(false);
+}
+
+bool BasicButton::releaseInside(QMouseEvent *event)
+{
+    event->accept();
+    if (!isEnabled() || !mouseIsInside())
+        return false;
+    setMouseIsDown(false);
+    return true;
 }
 
 void BasicButton::moveEvent(QMoveEvent *event)
@@ -101,24 +87,11 @@ void BasicButton::resizeEvent(QResizeEvent *event)
     followMouse();
 }
 
-void BasicButton::mouseEntered()
-{
-    m_mouseIsInside = true;
-    updateLayer();
-}
-
-void BasicButton::mouseExited()
-{
-    m_mouseIsInside = false;
-    m_mouseIsDown = false;
-    updateLayer();
-}
-
 void BasicButton::followMouse()
 {
     if (!isVisible())
         return;
     const bool inside = rect().contains(mapFromGlobal(QCursor::pos()));
-    if (inside != m_mouseIsInside)
-        inside ? mouseEntered() : mouseExited();
+    if (inside != mouseIsInside())
+        setMouseIsInside(inside);
 }

@@ -23,25 +23,20 @@ public:
     QPixmap unClickedImage() const { return m_unClickedImage; }
     void setUnClickedImage(const QPixmap &image) { m_unClickedImage = image; }
 
-    bool mouseIsInside() const { return m_mouseIsInside; }
-    bool mouseIsDown() const { return m_mouseIsDown; }
-
 protected:
     // Sets the background the button shows in every look but the pressed one.
     void setMouseExistBackground(const QColor &color) { m_mouseExistBackground = color; }
     void updateLayer() override;
+    // For the subclasses' releases: when the button is enabled and the mouse still inside it,
+    // shows the released look and answers true (the click counts); otherwise changes nothing.
+    bool releaseInside(QMouseEvent *event);
 
-    void enterEvent(QEnterEvent *event) override;
-    void leaveEvent(QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void moveEvent(QMoveEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    void mouseEntered();
-    void mouseExited();
     // Matches the hover look to the mouse after the button moved or changed size under it.
     void followMouse();
 
@@ -49,6 +44,4 @@ private:
     QPixmap m_disabledImage;
     QPixmap m_clickedImage;
     QPixmap m_unClickedImage;
-    bool m_mouseIsInside = false;
-    bool m_mouseIsDown = false;
 };

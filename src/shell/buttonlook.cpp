@@ -1,15 +1,14 @@
 #include "buttonlook.h"
 
+#include "paintkit.h"
+
 #include <QPainter>
-#include <QPainterPath>
 
 void ButtonLook::paint(QPainter &painter, const QRectF &bounds, const QString &title) const
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    QPainterPath outline;
-    outline.addRoundedRect(bounds, cornerRadius, cornerRadius);
-    painter.fillPath(outline, background);
+    PaintKit::fillRounded(painter, bounds, cornerRadius, background);
     if (borderWidth > 0.0 && border.alpha() > 0) {
         const qreal inset = borderWidth / 2.0;
         const QRectF edge = bounds.adjusted(inset, inset, -inset, -inset);

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QColor>
-#include <QFont>
 #include <QPixmap>
 #include <QRectF>
 #include <QString>

@@ -2,8 +2,6 @@
 
 #include "shelllook.h"
 
-#include <QMouseEvent>
-
 EditButton::EditButton(QWidget *parent)
     : BasicButton(parent)
 {}
@@ -15,9 +13,6 @@ void EditButton::setButtonStyle()
 
 void EditButton::mouseReleaseEvent(QMouseEvent *event)
 {
-    event->accept();
-    if (!isEnabled() || !mouseIsInside())
-        return;
-    BasicButton::mouseReleaseEvent(event);
-    m_onClick();
+    if (releaseInside(event))
+        m_onClick();
 }

@@ -5,9 +5,8 @@
 #include <QPainter>
 
 FnButton::FnButton(QWidget *parent)
-    : QAbstractButton(parent)
+    : SelfDrawnButton(parent)
 {
-    setFocusPolicy(Qt::NoFocus);
     hide();
 }
 
@@ -43,7 +42,7 @@ void FnButton::updateLayer()
     if (m_isSelected) {
         m_bottomBarColor = m_isAssignKey ? colors.selectedBottomColorInAssign()
                                          : colors.selectedBottomColorInOther();
-    } else if (m_mouseIsInside) {
+    } else if (mouseIsInside()) {
         m_bottomBarColor = colors.mouseOverBottomColor();
         m_look.background =
             m_isAssignKey ? colors.mouseOverColorInAssign() : colors.mouseOverColorInOther();
@@ -53,23 +52,8 @@ void FnButton::updateLayer()
     update();
 }
 
-void FnButton::paintEvent(QPaintEvent *)
+void FnButton::paintEvent(QPaintEvent *event)
 {
-    QPainter painter(this);
-    m_look.paint(painter, rect(), text());
-    painter.fillRect(bottomBarRect(), m_bottomBarColor);
-}
-
-void FnButton::enterEvent(QEnterEvent *event)
-{
-    m_mouseIsInside = true;
-    updateLayer();
-    QAbstractButton::enterEvent(event);
-}
-
-void FnButton::leaveEvent(QEvent *event)
-{
-    m_mouseIsInside = false;
-    updateLayer();
-    QAbstractButton::leaveEvent(event);
+    SelfDrawnButton::paintEvent(event);
+    QPainter(this).fillRect(bottomBarRect(), m_bottomBarColor);
 }

@@ -1,12 +1,10 @@
 #pragma once
 
-#include "buttonlook.h"
-
-#include <QAbstractButton>
+#include "selfdrawnbutton.h"
 
 // A layer tab (Fn0 to Fn3) of the keymap page: hidden until the page styles it, then drawn with
 // a 110 x 2 bar along its lower edge that marks the selected layer.
-class FnButton : public QAbstractButton
+class FnButton : public SelfDrawnButton
 {
     Q_OBJECT
 
@@ -21,24 +19,17 @@ public:
     bool isSelected() const { return m_isSelected; }
     void setIsSelected(bool isSelected);
     bool isAssignKey() const { return m_isAssignKey; }
-    bool mouseIsInside() const { return m_mouseIsInside; }
 
-    const ButtonLook &look() const { return m_look; }
     QColor bottomBarColor() const { return m_bottomBarColor; }
     static QRectF bottomBarRect() { return {0.0, 33.0, 110.0, 2.0}; }
 
 protected:
+    void updateLayer() override;
     void paintEvent(QPaintEvent *event) override;
-    void enterEvent(QEnterEvent *event) override;
-    void leaveEvent(QEvent *event) override;
 
 private:
-    void updateLayer();
-
     QColor m_backgroundColor = Qt::transparent;
     bool m_isSelected = false;
     bool m_isAssignKey = false;
-    bool m_mouseIsInside = false;
     QColor m_bottomBarColor = Qt::transparent;
-    ButtonLook m_look;
 };

@@ -29,57 +29,34 @@ void IOButton::updateLayer()
         m_look.background = m_disabledBackground;
         m_look.border = m_normalBorder;
         m_look.image = m_disabledImage;
-    } else if (m_isMouseDown) {
+    } else if (isMouseDown()) {
         m_look.background = m_clickedBackground;
         m_look.border = m_clickedBorder;
         m_look.image = m_clickedImage;
         m_look.titleColor = tints.click();
     } else {
-        m_look.background = m_isMouseOver ? m_mouseOverBackground : m_normalBackground;
-        m_look.border = m_isMouseOver ? m_mouseOverBorder : m_normalBorder;
+        m_look.background = isMouseOver() ? m_mouseOverBackground : m_normalBackground;
+        m_look.border = isMouseOver() ? m_mouseOverBorder : m_normalBorder;
         m_look.image = m_enabledImage;
         m_look.titleColor = tints.enable();
     }
     update();
 }
 
-void IOButton::enterEvent(QEnterEvent *)
+void IOButton::setMouseIsInside(bool inside)
 {
-    setMouseOver(true);
-}
-
-void IOButton::leaveEvent(QEvent *)
-{
-    setMouseOver(false);
+    if (isEnabled() && inside != mouseIsInside())
+        StyledButton::setMouseIsInside(inside);
 }
 
 void IOButton::mousePressEvent(QMouseEvent *event)
 {
     event->accept();
-    if (!isEnabled())
-        return;
-    m_isMouseDown = true;
-    updateLayer();
-}
-
-void IOButton::mouseMoveEvent(QMouseEvent *event)
-{
-    // While a button is held the mouse is grabbed and no leave event comes.
-    event->accept();
-    setMouseOver(rect().contains(event->position().toPoint()));
+    if (isEnabled())
+        setMouseIsDown(true);
 }
 
 void IOButton::mouseReleaseEvent(QMouseEvent *event)
 {
     event->accept();
-}
-
-void IOButton::setMouseOver(bool isMouseOver)
-{
-    if (!isEnabled() || isMouseOver == m_isMouseOver)
-        return;
-    m_isMouseOver = isMouseOver;
-    if (!isMouseOver)
-        m_isMouseDown = false;
-    updateLayer();
 }

@@ -17,16 +17,15 @@ public:
     // Enables or disables the button and shows the matching image and title colour.
     void setIsEnabled(bool isEnabled);
 
-    bool isMouseOver() const { return m_isMouseOver; }
-    bool isMouseDown() const { return m_isMouseDown; }
+    bool isMouseOver() const { return mouseIsInside(); }
+    bool isMouseDown() const { return mouseIsDown(); }
 
 protected:
     void updateLayer() override;
+    // A disabled action button keeps its look whatever the mouse does.
+    void setMouseIsInside(bool inside) override;
 
-    void enterEvent(QEnterEvent *event) override;
-    void leaveEvent(QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 
     QPixmap m_disabledImage;
@@ -39,9 +38,4 @@ protected:
     QColor m_normalBackground;
     QColor m_normalBorder;
     qreal m_border = 2.0;
-    bool m_isMouseOver = false;
-    bool m_isMouseDown = false;
-
-private:
-    void setMouseOver(bool isMouseOver);
 };

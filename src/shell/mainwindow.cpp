@@ -14,9 +14,7 @@ MainWindow::MainWindow(MainWindowController &controller)
     auto *content = new QWidget(this);
     content->setObjectName(QStringLiteral("contentView"));
     content->setAutoFillBackground(true);
-    QPalette palette = content->palette();
-    palette.setColor(QPalette::Window, ShellLook::pageBackground());
-    content->setPalette(palette);
+    ShellLook::setColor(*content, QPalette::Window, ShellLook::pageBackground());
     auto *layout = new QVBoxLayout(content);
     layout->setContentsMargins(0, 0, 0, 0);
     setCentralWidget(content);

@@ -25,7 +25,6 @@
 
 #include <QDesktopServices>
 #include <QGuiApplication>
-#include <QMenuBar>
 #include <QScreen>
 
 MainWindowController::MainWindowController(PageFactory &pageFactory, QObject *parent)
@@ -251,8 +250,7 @@ void MainWindowController::hideProgressPageView()
     LOG_DEBUG(QStringLiteral("begin"));
     if (m_progressPageViewController)
         m_progressPageViewController->hide();
-    if (PageViewController *page = currentOf(
-            {keymapPageViewController(), firmupPageViewController(), startPageViewController()})) {
+    if (PageViewController *page = m_currentPageViewController) {
         page->setIsShowAlert(false);
         page->changeMenuStatusAndUpdateMenu(true);
     }
@@ -311,8 +309,7 @@ void MainWindowController::showUpdateCheckResultWindow(bool isKeymapLatest, bool
     UpdateResultWindowController &result = updateResultWindowController();
     result.setIsKeymapVersionLatest(isKeymapLatest);
     result.setIsTAVOVersionLatest(isTAVOLatest);
-    if (PageViewController *page = currentOf(
-            {keymapPageViewController(), firmupPageViewController(), startPageViewController()})) {
+    if (PageViewController *page = m_currentPageViewController) {
         page->setIsShowAlert(true);
         page->changeMenuStatusAndUpdateMenu(false);
     }
@@ -326,8 +323,7 @@ void MainWindowController::hideUpdateCheckResultWindow()
 {
     LOG_DEBUG(QStringLiteral("begin"));
     updateResultWindowController().hide();
-    if (PageViewController *page = currentOf(
-            {keymapPageViewController(), startPageViewController(), firmupPageViewController()})) {
+    if (PageViewController *page = m_currentPageViewController) {
         page->setIsShowAlert(false);
         page->changeMenuStatusAndUpdateMenu(true);
     }
@@ -425,14 +421,4 @@ void MainWindowController::placeWindow()
     }
     m_window->resize(placement.frame.size() - frameMargins);
     m_window->move(placement.frame.topLeft());
-}
-
-PageViewController *
-MainWindowController::currentOf(std::initializer_list<PageViewController *> pages) const
-{
-    for (PageViewController *page : pages) {
-        if (page == m_currentPageViewController)
-            return page;
-    }
-    return nullptr;
 }

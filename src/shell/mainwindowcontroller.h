@@ -115,8 +115,6 @@ private:
                   const WillSwap &willSwap, const DidSwap &didSwap);
     void completeSwap(PageViewController *pageController, const DidSwap &didSwap);
     void placeWindow();
-    // The first of pages that is on screen, or none.
-    PageViewController *currentOf(std::initializer_list<PageViewController *> pages) const;
 
     PageFactory &m_pageFactory;
     std::unique_ptr<MainWindow> m_window;

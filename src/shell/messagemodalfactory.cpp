@@ -11,7 +11,6 @@
 #include "shelllook.h"
 
 #include <QDateTime>
-#include <QEvent>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QLabel>
@@ -76,86 +75,72 @@ MessageModalFactory &MessageModalFactory::sharedInstance()
 
 void MessageModalFactory::showMessage1001(Completion completion)
 {
-    showMessage(1001, LocalizedStrings::text(MessageCatalogue::textKey(1001)),
-                std::move(completion));
+    showMessage(1001, std::move(completion));
 }
 
 void MessageModalFactory::showMessage1002(Completion completion)
 {
-    showMessage(1002, LocalizedStrings::text(MessageCatalogue::textKey(1002)),
-                std::move(completion));
+    showMessage(1002, std::move(completion));
 }
 
 void MessageModalFactory::showMessage1003(Completion completion)
 {
-    showMessage(1003, LocalizedStrings::text(MessageCatalogue::textKey(1003)),
-                std::move(completion));
+    showMessage(1003, std::move(completion));
 }
 
 void MessageModalFactory::showMessage1004(Completion completion)
 {
-    showMessage(1004, LocalizedStrings::text(MessageCatalogue::textKey(1004)),
-                std::move(completion));
+    showMessage(1004, std::move(completion));
 }
 
 void MessageModalFactory::showMessage1005(Completion completion)
 {
-    showMessage(1005, LocalizedStrings::text(MessageCatalogue::textKey(1005)),
-                std::move(completion));
+    showMessage(1005, std::move(completion));
 }
 
 void MessageModalFactory::showMessage1006(Completion completion)
 {
-    showMessage(1006, LocalizedStrings::text(MessageCatalogue::textKey(1006)),
-                std::move(completion));
+    showMessage(1006, std::move(completion));
 }
 
 void MessageModalFactory::showMessage1007(Completion completion)
 {
-    showMessage(1007, LocalizedStrings::text(MessageCatalogue::textKey(1007)),
-                std::move(completion));
+    showMessage(1007, std::move(completion));
 }
 
 void MessageModalFactory::showMessage1008(Completion completion)
 {
-    showMessage(1008, LocalizedStrings::text(MessageCatalogue::textKey(1008)),
-                std::move(completion));
+    showMessage(1008, std::move(completion));
 }
 
 void MessageModalFactory::showMessage1010(Completion completion)
 {
-    showMessage(1010, LocalizedStrings::text(MessageCatalogue::textKey(1010)),
-                std::move(completion));
+    showMessage(1010, std::move(completion));
 }
 
 void MessageModalFactory::showMessage1011(Completion completion)
 {
-    showMessage(1011, LocalizedStrings::text(MessageCatalogue::textKey(1011)),
-                std::move(completion));
+    showMessage(1011, std::move(completion));
 }
 
 void MessageModalFactory::showMessage1012(Completion completion)
 {
-    showMessage(1012, LocalizedStrings::text(MessageCatalogue::textKey(1012)),
-                std::move(completion));
+    showMessage(1012, std::move(completion));
 }
 
 void MessageModalFactory::showMessage1014(Completion completion)
 {
-    showMessage(1014, LocalizedStrings::text(MessageCatalogue::textKey(1014)),
-                std::move(completion));
+    showMessage(1014, std::move(completion));
 }
 
 void MessageModalFactory::showMessage1015(Completion completion)
 {
-    showMessage(1015, LocalizedStrings::text(MessageCatalogue::textKey(1015)),
-                std::move(completion));
+    showMessage(1015, std::move(completion));
 }
 
 void MessageModalFactory::showMessage1016(Completion completion)
 {
-    showMessage(1016, LocalizedStrings::text(MessageCatalogue::textKey(1016)),
-                std::move(completion));
+    showMessage(1016, std::move(completion));
 }
 
 void MessageModalFactory::showMessage1017(MessageModalResponseType responseType,
@@ -170,14 +155,12 @@ void MessageModalFactory::showMessage1017(MessageModalResponseType responseType,
 
 void MessageModalFactory::showMessage9001(Completion completion)
 {
-    showMessage(9001, LocalizedStrings::text(MessageCatalogue::textKey(9001)),
-                std::move(completion));
+    showMessage(9001, std::move(completion));
 }
 
 void MessageModalFactory::showMessage9004(Completion completion)
 {
-    showMessage(9004, LocalizedStrings::text(MessageCatalogue::textKey(9004)),
-                std::move(completion));
+    showMessage(9004, std::move(completion));
 }
 
 void MessageModalFactory::showMessage9005(KeyboardLayoutType layout, Completion completion)
@@ -190,62 +173,52 @@ void MessageModalFactory::showMessage9005(KeyboardLayoutType layout, Completion 
 
 void MessageModalFactory::showMessage9006(Completion completion)
 {
-    showMessage(9006, LocalizedStrings::text(MessageCatalogue::textKey(9006)),
-                std::move(completion));
+    showMessage(9006, std::move(completion));
 }
 
 void MessageModalFactory::showMessage9007(Completion completion)
 {
-    showMessage(9007, LocalizedStrings::text(MessageCatalogue::textKey(9007)),
-                std::move(completion));
+    showMessage(9007, std::move(completion));
 }
 
 void MessageModalFactory::showMessage9009(Completion completion)
 {
-    showMessage(9009, LocalizedStrings::text(MessageCatalogue::textKey(9009)),
-                std::move(completion));
+    showMessage(9009, std::move(completion));
 }
 
 void MessageModalFactory::showMessage9010(Completion completion)
 {
-    showMessage(9010, LocalizedStrings::text(MessageCatalogue::textKey(9010)),
-                std::move(completion));
+    showMessage(9010, std::move(completion));
 }
 
 void MessageModalFactory::showMessage9012(Completion completion)
 {
-    showMessage(9012, LocalizedStrings::text(MessageCatalogue::textKey(9012)),
-                std::move(completion));
+    showMessage(9012, std::move(completion));
 }
 
 void MessageModalFactory::showMessage9014(Completion completion)
 {
-    showMessage(9014, LocalizedStrings::text(MessageCatalogue::textKey(9014)),
-                std::move(completion));
+    showMessage(9014, std::move(completion));
 }
 
 void MessageModalFactory::showMessage9016(Completion completion)
 {
-    showMessage(9016, LocalizedStrings::text(MessageCatalogue::textKey(9016)),
-                std::move(completion));
+    showMessage(9016, std::move(completion));
 }
 
 void MessageModalFactory::showMessage9020(Completion completion)
 {
-    showMessage(9020, LocalizedStrings::text(MessageCatalogue::textKey(9020)),
-                std::move(completion));
+    showMessage(9020, std::move(completion));
 }
 
 void MessageModalFactory::showMessage9022(Completion completion)
 {
-    showMessage(9022, LocalizedStrings::text(MessageCatalogue::textKey(9022)),
-                std::move(completion));
+    showMessage(9022, std::move(completion));
 }
 
 void MessageModalFactory::showMessage9023(Completion completion)
 {
-    showMessage(9023, LocalizedStrings::text(MessageCatalogue::textKey(9023)),
-                std::move(completion));
+    showMessage(9023, std::move(completion));
 }
 
 void MessageModalFactory::buttonClick(int resType)
@@ -299,11 +272,10 @@ QString MessageModalFactory::defaultSaveFileName(SaveProfileType saveProfileType
     return prefix + now.toString(QStringLiteral("yyyyMMddHHmmss"));
 }
 
-bool MessageModalFactory::eventFilter(QObject *watched, QEvent *event)
+void MessageModalFactory::showMessage(int number, Completion completion)
 {
-    if (watched == m_content && event->type() == QEvent::Resize)
-        placeMessageView();
-    return false;
+    showMessage(number, LocalizedStrings::text(MessageCatalogue::textKey(number)),
+                std::move(completion));
 }
 
 void MessageModalFactory::showMessage(int number, const QString &messageText, Completion completion)
@@ -342,9 +314,7 @@ void MessageModalFactory::initMsgAlerView(MessageType type, const QString &messa
     controls.removeAllBtn();
     QLabel *label = controls.labelMsg();
     label->setText(messageText);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, ShellLook::msgView().txtColor());
-    label->setPalette(palette);
+    ShellLook::setColor(*label, QPalette::WindowText, ShellLook::msgView().txtColor());
     // Text and icon geometry as laid out for a view of 450 x 150, measured from the top.
     const bool hasIcon = type != MessageType::noIcon;
     controls.imgIcon()->setVisible(hasIcon);
@@ -367,7 +337,7 @@ void MessageModalFactory::showMsgMaskView()
     m_msgMaskView->setBackgroundColor(ShellLook::msgView().msgMaskViewColor());
     if (m_msgMaskView->parentWidget() != content)
         m_msgMaskView->setParent(content);
-    m_msgMaskView->setKeyReceiver(m_messageWindowCtrl->msgViewCtrl());
+    m_msgMaskView->setPanel(m_messageWindowCtrl->msgViewCtrl());
     m_msgMaskView->show();
     m_msgMaskView->raise();
 }
@@ -378,27 +348,13 @@ void MessageModalFactory::showAlert()
     if (!content)
         return;
     MsgViewCtrl *view = m_messageWindowCtrl->msgViewCtrl();
-    if (m_content != content) {
-        if (m_content)
-            m_content->removeEventFilter(this);
-        m_content = content;
-        m_content->installEventFilter(this);
+    if (view->parentWidget() != content)
         view->setParent(content);
-    }
-    placeMessageView();
+    m_msgMaskView->centrePanel();
     view->show();
     view->raise();
     m_isShowingMessage = true;
     m_messageWindowCtrl->btn1()->setFocus(Qt::OtherFocusReason);
-}
-
-void MessageModalFactory::placeMessageView()
-{
-    if (!m_content)
-        return;
-    MsgViewCtrl *view = m_messageWindowCtrl->msgViewCtrl();
-    view->move((m_content->width() - view->width()) / 2,
-               (m_content->height() - view->height()) / 2);
 }
 
 void MessageModalFactory::takeMessageAway()

@@ -86,19 +86,16 @@ public:
     // "TAVO_Pellix_Setting_All_" or "..._Single_" and the time as "yyyyMMddHHmmss".
     static QString defaultSaveFileName(SaveProfileType saveProfileType, const QDateTime &now);
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
+    // Shows the message of number with its text from the catalogue.
+    void showMessage(int number, Completion completion);
     void showMessage(int number, const QString &messageText, Completion completion);
     void initMsgAlerView(MessageType type, const QString &messageText);
     void showMsgMaskView();
     void showAlert();
-    void placeMessageView();
     void takeMessageAway();
 
     QPointer<MsgMaskView> m_msgMaskView;
-    QPointer<QWidget> m_content;
     std::unique_ptr<MessageWindowCtl> m_messageWindowCtrl;
     Completion m_completion;
     MessageCatalogue::Entry m_shown;

@@ -1,12 +1,10 @@
 #pragma once
 
-#include "buttonlook.h"
-
-#include <QAbstractButton>
+#include "selfdrawnbutton.h"
 
 // The button of the numbered messages and of the update-result view: it shows the keyboard focus
 // with the hover background, and may carry Return or Escape as its key equivalent.
-class MsgButton : public QAbstractButton
+class MsgButton : public SelfDrawnButton
 {
     Q_OBJECT
 
@@ -14,8 +12,7 @@ public:
     explicit MsgButton(QWidget *parent = nullptr);
 
     bool isFirstResponseButton() const { return m_isFirstResponseButton; }
-    bool mouseIsInside() const { return m_mouseIsInside; }
-    bool mouseDown() const { return m_mouseDown; }
+    bool mouseDown() const { return mouseIsDown(); }
     // Forgets the hover, press and focus state so that the button is drawn plain.
     void resetState();
 
@@ -27,25 +24,18 @@ public:
     int tag() const { return m_tag; }
     void setTag(int tag) { m_tag = tag; }
 
-    const ButtonLook &look() const { return m_look; }
     QSize sizeHint() const override;
 
 protected:
-    void paintEvent(QPaintEvent *event) override;
-    void enterEvent(QEnterEvent *event) override;
-    void leaveEvent(QEvent *event) override;
+    void updateLayer() override;
+
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
 
 private:
-    void updateLayer();
-
     bool m_isFirstResponseButton = false;
-    bool m_mouseIsInside = false;
-    bool m_mouseDown = false;
     QString m_keyEquivalent;
     int m_tag = 0;
-    ButtonLook m_look;
 };

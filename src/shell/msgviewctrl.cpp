@@ -4,8 +4,6 @@
 #include "shelllook.h"
 
 #include <QKeyEvent>
-#include <QPainter>
-#include <QPainterPath>
 
 MsgViewCtrl::MsgViewCtrl(QWidget *parent)
     : QWidget(parent)
@@ -37,11 +35,7 @@ int MsgViewCtrl::nextFocus(bool isBtn2Shown, bool isBtn3Shown, int focused, bool
 
 void MsgViewCtrl::paintEvent(QPaintEvent *)
 {
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    QPainterPath outline;
-    outline.addRoundedRect(QRectF(rect()), 3.0, 3.0);
-    painter.fillPath(outline, ShellLook::msgViewBackground());
+    ShellLook::paintMsgViewBackground(*this);
 }
 
 void MsgViewCtrl::keyPressEvent(QKeyEvent *event)

@@ -2,8 +2,6 @@
 
 #include "shelllook.h"
 
-#include <QMouseEvent>
-
 NavigationButton::NavigationButton(QWidget *parent)
     : BasicButton(parent)
 {}
@@ -20,9 +18,6 @@ void NavigationButton::setButtonStyle()
 
 void NavigationButton::mouseReleaseEvent(QMouseEvent *event)
 {
-    event->accept();
-    if (!isEnabled() || !mouseIsInside())
-        return;
-    BasicButton::mouseReleaseEvent(event);
-    swap();
+    if (releaseInside(event))
+        swap();
 }

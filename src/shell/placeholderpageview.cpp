@@ -10,6 +10,8 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include <functional>
+
 PageScrollView *PlaceholderPageView::build(const PageViewController &page, const QString &title,
                                            const QList<BasicButton *> &buttons)
 {
@@ -19,9 +21,7 @@ PageScrollView *PlaceholderPageView::build(const PageViewController &page, const
     font.setPointSize(20);
     heading->setFont(font);
     heading->setAlignment(Qt::AlignCenter);
-    QPalette palette = heading->palette();
-    palette.setColor(QPalette::WindowText, ShellLook::msgView().txtColor());
-    heading->setPalette(palette);
+    ShellLook::setColor(*heading, QPalette::WindowText, ShellLook::msgView().txtColor());
 
     auto *row = new QHBoxLayout;
     row->addStretch();
@@ -40,10 +40,8 @@ PageScrollView *PlaceholderPageView::build(const PageViewController &page, const
     column->addStretch();
 
     auto *view = new PageScrollView(page, content);
-    QPalette background = view->palette();
-    background.setColor(QPalette::Window, ShellLook::pageBackground());
-    view->setPalette(background);
-    content->setPalette(background);
+    ShellLook::setColor(*view, QPalette::Window, ShellLook::pageBackground());
+    ShellLook::setColor(*content, QPalette::Window, ShellLook::pageBackground());
     return view;
 }
 
@@ -53,13 +51,15 @@ ReturnButton *PlaceholderPageView::makeReturnButton(MainWindowController *delega
     // The return button is known by its arrow alone, as on the real pages.
     const DrawingInfo::ButtonImages &back = DrawingInfo::basicButton().back;
     setImages(*button, back.enable, back.unEnable, back.click);
-    if (delegate) {
-        button->setSwapFunction([delegate](PageViewController *&destination,
-                                           const WillSwap &willSwap, const DidSwap &didSwap) {
-            delegate->showStartPage(destination, willSwap, didSwap);
-        });
-    }
+    leadTo(*button, delegate, &MainWindowController::showStartPage);
     return button;
+}
+
+void PlaceholderPageView::leadTo(NavigationButton &button, MainWindowController *delegate,
+                                 ShowPage showPage)
+{
+    if (delegate)
+        button.setSwapFunction(std::bind_front(showPage, delegate));
 }
 
 void PlaceholderPageView::setImages(BasicButton &button, const QString &enabled,

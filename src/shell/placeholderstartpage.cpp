@@ -24,17 +24,7 @@ QWidget *PlaceholderStartPage::loadView()
     firmup->setText(LocalizedStrings::text(QStringLiteral("StartPage_FirmupButtonLabel")));
     PlaceholderPageView::setImages(*firmup, images.firmupPage, images.firmupPageInactive,
                                    images.firmupPageClick);
-    if (m_delegate) {
-        keymap->setSwapFunction([delegate = m_delegate](PageViewController *&destination,
-                                                        const WillSwap &willSwap,
-                                                        const DidSwap &didSwap) {
-            delegate->showKeymapPage(destination, willSwap, didSwap);
-        });
-        firmup->setSwapFunction([delegate = m_delegate](PageViewController *&destination,
-                                                        const WillSwap &willSwap,
-                                                        const DidSwap &didSwap) {
-            delegate->showFirmupPage(destination, willSwap, didSwap);
-        });
-    }
+    PlaceholderPageView::leadTo(*keymap, m_delegate, &MainWindowController::showKeymapPage);
+    PlaceholderPageView::leadTo(*firmup, m_delegate, &MainWindowController::showFirmupPage);
     return buildView(QGuiApplication::applicationDisplayName(), {keymap, firmup});
 }

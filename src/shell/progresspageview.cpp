@@ -18,9 +18,7 @@ QLabel *makeText(qreal pointSize, bool bold, QWidget *parent)
     label->setAlignment(Qt::AlignCenter);
     label->setWordWrap(true);
     label->setTextFormat(Qt::PlainText);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, ShellLook::msgView().txtColor());
-    label->setPalette(palette);
+    ShellLook::setColor(*label, QPalette::WindowText, ShellLook::msgView().txtColor());
     return label;
 }
 

@@ -60,12 +60,11 @@ bool ProgressPageViewController::isShown() const
 
 void ProgressPageViewController::rotateProgressIcon()
 {
-    if (m_isRotationInited) {
+    if (m_rotation) {
         if (m_rotation->state() == QAbstractAnimation::Paused)
             m_rotation->resume();
         return;
     }
-    m_isRotationInited = true;
     m_rotation = new QVariantAnimation(this);
     m_rotation->setStartValue(0.0);
     m_rotation->setEndValue(360.0);

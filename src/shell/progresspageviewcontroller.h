@@ -26,12 +26,12 @@ public:
     void show(const QString &mainMessage, const QString &subMessage, const QString &percentMessage);
     void hide();
     bool isShown() const;
-    bool isRotationInited() const { return m_isRotationInited; }
+    bool isRotationInited() const { return m_rotation != nullptr; }
 
 private:
     void rotateProgressIcon();
 
     QPointer<ProgressPageView> m_view;
+    // Made when the page is first shown; it turns the icon from then on.
     QVariantAnimation *m_rotation = nullptr;
-    bool m_isRotationInited = false;
 };

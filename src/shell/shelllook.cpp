@@ -2,9 +2,11 @@
 
 #include "imageprovider.h"
 #include "keyboardconfig.h"
+#include "paintkit.h"
 
 #include <QGraphicsDropShadowEffect>
 #include <QGuiApplication>
+#include <QPainter>
 #include <QWidget>
 
 const MsgViewConfig &ShellLook::msgView()
@@ -17,10 +19,12 @@ const ButtonsConfig &ShellLook::buttons()
     return KeyBoardConfig::shared().buttons;
 }
 
-QColor ShellLook::msgViewBackground()
+void ShellLook::paintMsgViewBackground(QWidget &view)
 {
+    QPainter painter(&view);
+    painter.setRenderHint(QPainter::Antialiasing);
     // A shade lighter than the pages, so that the message stands out over its mask.
-    return QColor::fromRgbF(0.27f, 0.27f, 0.27f);
+    PaintKit::fillRounded(painter, QRectF(view.rect()), 3.0, QColor::fromRgbF(0.27f, 0.27f, 0.27f));
 }
 
 QColor ShellLook::pageBackground()
@@ -52,6 +56,13 @@ qreal ShellLook::basicButtonCornerRadius()
 const DrawingInfo::WriteToTAVOButtonImages &ShellLook::writeToTAVOButtonImages()
 {
     return DrawingInfo::keymapPage().writeToTAVOButton;
+}
+
+void ShellLook::setColor(QWidget &widget, QPalette::ColorRole role, const QColor &color)
+{
+    QPalette palette = widget.palette();
+    palette.setColor(role, color);
+    widget.setPalette(palette);
 }
 
 QPixmap ShellLook::image(const QString &name)

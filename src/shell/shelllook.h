@@ -5,6 +5,7 @@
 #include "msgviewconfig.h"
 
 #include <QColor>
+#include <QPalette>
 #include <QPixmap>
 #include <QString>
 
@@ -21,8 +22,9 @@ public:
 
     static const MsgViewConfig &msgView();
     static const ButtonsConfig &buttons();
-    // The colour the message view itself is filled with, under its text and buttons.
-    static QColor msgViewBackground();
+    // Fills view, the message view or the update-result view, with its rounded background,
+    // under its text and buttons.
+    static void paintMsgViewBackground(QWidget &view);
     // The colour of the window behind the pages.
     static QColor pageBackground();
     // The colour of the download links of the update-result view.
@@ -32,6 +34,9 @@ public:
 
     static qreal basicButtonCornerRadius();
     static const DrawingInfo::WriteToTAVOButtonImages &writeToTAVOButtonImages();
+
+    // Sets one colour of widget's palette, which its children inherit.
+    static void setColor(QWidget &widget, QPalette::ColorRole role, const QColor &color);
 
     // The named image of the application's resources; a visible placeholder for an unknown name.
     static QPixmap image(const QString &name);

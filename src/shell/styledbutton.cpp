@@ -1,13 +1,7 @@
 #include "styledbutton.h"
 
 #include <QEvent>
-#include <QPainter>
-
-StyledButton::StyledButton(QWidget *parent)
-    : QAbstractButton(parent)
-{
-    setFocusPolicy(Qt::NoFocus);
-}
+#include <QMouseEvent>
 
 QSize StyledButton::sizeHint() const
 {
@@ -24,11 +18,14 @@ bool StyledButton::event(QEvent *event)
     } else if (event->type() == QEvent::EnabledChange) {
         updateLayer();
     }
-    return QAbstractButton::event(event);
+    return SelfDrawnButton::event(event);
 }
 
-void StyledButton::paintEvent(QPaintEvent *)
+void StyledButton::mouseMoveEvent(QMouseEvent *event)
 {
-    QPainter painter(this);
-    m_look.paint(painter, rect(), text());
+    // While a button is held the mouse is grabbed and no leave event comes.
+    event->accept();
+    const bool inside = rect().contains(event->position().toPoint());
+    if (inside != mouseIsInside())
+        setMouseIsInside(inside);
 }

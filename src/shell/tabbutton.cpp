@@ -2,12 +2,9 @@
 
 #include "shelllook.h"
 
-#include <QPainter>
-
 TabButton::TabButton(QWidget *parent)
-    : QAbstractButton(parent)
+    : SelfDrawnButton(parent)
 {
-    setFocusPolicy(Qt::NoFocus);
     m_look.borderWidth = 2.0;
     m_look.cornerRadius = 3.0;
     m_look.titleAlignment = Qt::AlignLeft | Qt::AlignVCenter;
@@ -26,26 +23,6 @@ void TabButton::updateLayer()
     const TabButtonConfig &colors = ShellLook::buttons().tabButton;
     m_look.titleColor = m_isSelected ? colors.titleSelectedColor() : colors.titleUnSelectedColor();
     m_look.background = m_isSelected ? colors.selectedBackground() : colors.normalBackground();
-    m_look.border = m_mouseIsInside ? colors.mouseOverBorderColor() : colors.normalBorderColor();
+    m_look.border = mouseIsInside() ? colors.mouseOverBorderColor() : colors.normalBorderColor();
     update();
-}
-
-void TabButton::paintEvent(QPaintEvent *)
-{
-    QPainter painter(this);
-    m_look.paint(painter, rect(), text());
-}
-
-void TabButton::enterEvent(QEnterEvent *event)
-{
-    m_mouseIsInside = true;
-    updateLayer();
-    QAbstractButton::enterEvent(event);
-}
-
-void TabButton::leaveEvent(QEvent *event)
-{
-    m_mouseIsInside = false;
-    updateLayer();
-    QAbstractButton::leaveEvent(event);
 }

@@ -8,19 +8,10 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPainter>
-#include <QPainterPath>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 namespace {
-
-void setTextColor(QWidget &widget, QPalette::ColorRole role, const QColor &color)
-{
-    QPalette palette = widget.palette();
-    palette.setColor(role, color);
-    widget.setPalette(palette);
-}
 
 // A result text, or a link with its icon after it, in one cell of the grid.
 QWidget *resultCell(QLabel *resultText, QPushButton *link, QLabel *icon)
@@ -58,11 +49,7 @@ UpdateResultWindow::UpdateResultWindow(QWidget *parent)
 
 void UpdateResultWindow::paintEvent(QPaintEvent *)
 {
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    QPainterPath outline;
-    outline.addRoundedRect(QRectF(rect()), 3.0, 3.0);
-    painter.fillPath(outline, ShellLook::msgViewBackground());
+    ShellLook::paintMsgViewBackground(*this);
 }
 
 void UpdateResultWindow::awakeFromNib()
@@ -83,7 +70,7 @@ void UpdateResultWindow::awakeFromNib()
         LocalizedStrings::text(QStringLiteral("UpdateResultWindow_Title")));
     for (QLabel *label : {m_upateWindowDescLabel, m_keymapLabel, m_keymapToolResultText,
                           m_TAVOLabel, m_TAVOToolResultText})
-        setTextColor(*label, QPalette::WindowText, textColor);
+        ShellLook::setColor(*label, QPalette::WindowText, textColor);
     setLinkStyle(*m_keymaptoolURLButton,
                  QStringLiteral("UpdateResultWindow_FindNewerVersionLabel"));
     setLinkStyle(*m_TAVOToolURLButton, QStringLiteral("UpdateResultWindow_FindNewerVersionLabel"));
@@ -117,14 +104,13 @@ void UpdateResultWindow::layOut()
     panel->addWidget(m_closeButton, 0, Qt::AlignRight);
 }
 
-void UpdateResultWindow::setLinkStyle(QAbstractButton &button, const QString &stringValue)
+void UpdateResultWindow::setLinkStyle(QPushButton &button, const QString &stringValue)
 {
     button.setText(LocalizedStrings::text(stringValue));
     QFont font = button.font();
     font.setUnderline(true);
     button.setFont(font);
-    setTextColor(button, QPalette::ButtonText, ShellLook::updateLinkColor());
+    ShellLook::setColor(button, QPalette::ButtonText, ShellLook::updateLinkColor());
     button.setCursor(Qt::PointingHandCursor);
-    if (auto *push = qobject_cast<QPushButton *>(&button))
-        push->setFlat(true);
+    button.setFlat(true);
 }

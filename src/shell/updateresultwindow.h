@@ -3,7 +3,6 @@
 #include <QWidget>
 
 class MsgButton;
-class QAbstractButton;
 class QLabel;
 class QPushButton;
 
@@ -35,7 +34,7 @@ private:
     void awakeFromNib();
     void layOut();
     // Shows the localized text of stringValue on button as an underlined link.
-    static void setLinkStyle(QAbstractButton &button, const QString &stringValue);
+    static void setLinkStyle(QPushButton &button, const QString &stringValue);
 
     QLabel *m_upateWindowDescLabel = nullptr;
     QLabel *m_keymapLabel = nullptr;

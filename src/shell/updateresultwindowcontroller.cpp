@@ -8,7 +8,6 @@
 #include "updateresultwindow.h"
 
 #include <QDebug>
-#include <QEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -62,16 +61,13 @@ void UpdateResultWindowController::showIn(QWidget &content)
     m_maskView->setBackgroundColor(ShellLook::msgView().msgMaskViewColor());
     UpdateResultWindow *panel = window();
     if (panel->parentWidget() != &content) {
-        if (QWidget *previous = panel->parentWidget())
-            previous->removeEventFilter(this);
         m_maskView->setParent(&content);
         panel->setParent(&content);
-        content.installEventFilter(this);
     }
-    m_maskView->setKeyReceiver(panel);
+    m_maskView->setPanel(panel);
     m_maskView->show();
     m_maskView->raise();
-    centre();
+    m_maskView->centrePanel();
     initButton();
     content.window()->raise();
     content.window()->activateWindow();
@@ -104,18 +100,4 @@ void UpdateResultWindowController::CloseUpdateCheckWindow()
 {
     qDebug() << "CloseUpdateCheckWindow";
     NotificationHub::sharedInstance().post(GeneralEvent::clickCloseUpdateCheckWindowEvent);
-}
-
-bool UpdateResultWindowController::eventFilter(QObject *watched, QEvent *event)
-{
-    if (m_window && watched == m_window->parentWidget() && event->type() == QEvent::Resize)
-        centre();
-    return false;
-}
-
-void UpdateResultWindowController::centre()
-{
-    const QWidget *content = m_window->parentWidget();
-    m_window->move((content->width() - m_window->width()) / 2,
-                   (content->height() - m_window->height()) / 2);
 }

@@ -41,12 +41,7 @@ public:
     void onClickedTAVOToolURLButton();
     void CloseUpdateCheckWindow();
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
-    void centre();
-
     bool m_isKeymapVersionLatest = false;
     bool m_isTAVOVersionLatest = false;
     QPointer<UpdateResultWindow> m_window;

@@ -35,9 +35,8 @@ void WriteKeymapButton::mouseReleaseEvent(QMouseEvent *event)
     event->accept();
     if (!isEnabled())
         return;
-    m_isMouseDown = false;
-    updateLayer();
-    if (!m_isMouseOver)
+    setMouseIsDown(false);
+    if (!isMouseOver())
         return;
     if (auto *page =
             qobject_cast<KeymapPageInterface *>(PageViewController::parentViewController(this)))
