@@ -1,6 +1,7 @@
 #include "pagescrollview.h"
 
 #include "pageviewcontroller.h"
+#include "shelllook.h"
 #include "windowplacement.h"
 
 #include <QScrollBar>
@@ -14,6 +15,7 @@ PageScrollView::PageScrollView(const PageViewController &page, QWidget *content)
                                                            : Qt::ScrollBarAlwaysOff);
     content->setMinimumSize(WindowPlacement::pageSize);
     setWidget(content);
+    ShellLook::setColor(*this, QPalette::Window, ShellLook::pageBackground());
     setWidgetResizable(true);
 }
 

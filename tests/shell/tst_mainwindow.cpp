@@ -3,8 +3,7 @@
 #include "constants.h"
 #include "editbutton.h"
 #include "editmenuevent.h"
-#include "firmuppageinterface.h"
-#include "keymappageinterface.h"
+#include "fakepages.h"
 #include "localtime.h"
 #include "mainwindow.h"
 #include "mainwindowcontroller.h"
@@ -13,13 +12,9 @@
 #include "navigationbutton.h"
 #include "notificationhub.h"
 #include "overlaytracker.h"
-#include "pagefactory.h"
-#include "placeholderfirmuppage.h"
 #include "progressicon.h"
 #include "progresspageviewcontroller.h"
 #include "shelllook.h"
-#include "stack.h"
-#include "startpageinterface.h"
 #include "utility.h"
 #include "windowplacement.h"
 #include "writekeymapbutton.h"
@@ -29,6 +24,8 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -42,89 +39,6 @@ Q_DECLARE_METATYPE(FlagSetter)
 Q_DECLARE_METATYPE(FlagGetter)
 
 namespace {
-
-// What happened to the fake pages, in order.
-QStringList events;
-
-// A page that records how the main window treats it.
-template<class Interface>
-class FakePage : public Interface
-{
-public:
-    explicit FakePage(QString name)
-        : m_name(std::move(name))
-    {
-        events << "make " + m_name;
-    }
-
-    void changeMenuStatusAndUpdateMenu(bool) override {}
-    void viewDidAppear() override { events << m_name + ".appear"; }
-    void viewDidDisappear() override { events << m_name + ".disappear"; }
-
-    QString handedOver;
-    ProgressPageViewController progressPage;
-
-protected:
-    QWidget *loadView() override
-    {
-        events << m_name + ".load(" + handedOver + ")";
-        auto *view = new QLabel(m_name);
-        progressPage.attach(view);
-        return view;
-    }
-
-    QString m_name;
-};
-
-class FakeStartPage : public FakePage<StartPageInterface>
-{
-public:
-    using FakePage::FakePage;
-    ProgressPageViewController *GetProgressPageViewController() override { return &progressPage; }
-    std::shared_ptr<KeyboardDataEntity> getKeyboardData() override { return {}; }
-};
-
-// Its return button asks (message 1003 in the real page) before it lets a swap run; it counts
-// the writes its write button asks for.
-class FakeKeymapPage : public FakePage<KeymapPageInterface>
-{
-public:
-    FakeKeymapPage()
-        : FakePage(QStringLiteral("keymap"))
-    {
-        m_returnButton.setSwapFunction([](PageViewController *&, const WillSwap &willSwap,
-                                          const DidSwap &) { willSwap([] {}); });
-        m_returnButton.setWillSwap([](const SwapContinuation &) { events << "keymap.ask1003"; });
-    }
-    ProgressPageViewController *progressPageViewController() override { return &progressPage; }
-    const Stack &profileHistory() const override { return history; }
-    NavigationButton *returnButton() override { return &m_returnButton; }
-    void writeToTAVOButtonEvent() override { ++writes; }
-
-    Stack history;
-    int writes = 0;
-
-private:
-    NavigationButton m_returnButton;
-};
-
-class FakePages : public PageFactory
-{
-public:
-    std::unique_ptr<StartPageInterface> makeStartPage(MainWindowController *) override
-    {
-        return std::make_unique<FakeStartPage>(QStringLiteral("start"));
-    }
-    std::unique_ptr<KeymapPageInterface> makeKeymapPage(MainWindowController *) override
-    {
-        return std::make_unique<FakeKeymapPage>();
-    }
-    std::unique_ptr<FirmupPageInterface> makeFirmupPage(MainWindowController *) override
-    {
-        events << "make firmup";
-        return std::make_unique<PlaceholderFirmupPage>(nullptr);
-    }
-};
 
 const WillSwap swapAtOnce = [](const SwapContinuation &swap) { swap(); };
 
@@ -210,7 +124,7 @@ void tst_MainWindow::init()
     m_logs = std::make_unique<QTemporaryDir>();
     Constants::setLogDirectoryForTesting(m_logs->path() + "/");
     LocalTime::setSourceForTesting([] { return QDateTime(QDate(2026, 3, 5), QTime(9, 0)); });
-    events.clear();
+    m_pages.events.clear();
     m_terminations = 0;
     m_delegate = std::make_unique<AppDelegate>();
     m_delegate->setTerminateHandler([this] { ++m_terminations; });
@@ -392,7 +306,7 @@ void tst_MainWindow::windowDidLoadPreparesThePages()
     // The offscreen screen is 800 x 600: both scrollers, a window as large as the screen.
     const QStringList expected{"make start", "make firmup", "make keymap", "start.load()",
                                "start.appear"};
-    QCOMPARE(events, expected);
+    QCOMPARE(m_pages.events, expected);
     for (PageViewController *page : std::initializer_list<PageViewController *>{
              m_controller->startPageViewController(), m_controller->keymapPageViewController(),
              m_controller->firmupPageViewController()}) {
@@ -402,13 +316,12 @@ void tst_MainWindow::windowDidLoadPreparesThePages()
         QVERIFY(page->isViewLoaded() == (page == m_controller->startPageViewController()));
     }
     QCOMPARE(m_controller->currentPageViewController(), m_controller->startPageViewController());
-    QVERIFY(m_controller->startPageViewController()->isNeedScroll());
     QCOMPARE(AppDelegate::currentWindow(), m_controller->window());
 }
 
 void tst_MainWindow::swapHandsDataOverBeforeTheViewLoads()
 {
-    events.clear();
+    m_pages.events.clear();
     SwapContinuation later;
     NavigationButton button;
     button.setSwapFunction(
@@ -416,37 +329,41 @@ void tst_MainWindow::swapHandsDataOverBeforeTheViewLoads()
             m_controller->showKeymapPage(destination, willSwap, didSwap);
         });
     button.setWillSwap([&](const SwapContinuation &swap) { later = swap; });
-    button.setDidSwap([](PageViewController *destination) {
-        events << "didSwap";
+    button.setDidSwap([this](PageViewController *destination) {
+        m_pages.events << "didSwap";
         static_cast<FakeKeymapPage *>(destination)->handedOver = "keyboard";
     });
     // The will-swap decides when the swap runs.
     button.swap();
-    QCOMPARE(events, QStringList());
+    QCOMPARE(m_pages.events, QStringList());
     QCOMPARE(m_controller->currentPageViewController(), m_controller->startPageViewController());
+    QVERIFY(keymapPage()->isNeedScroll());
     later();
     const QStringList expected{"start.disappear", "didSwap", "keymap.load(keyboard)",
                                "keymap.appear"};
-    QCOMPARE(events, expected);
+    QCOMPARE(m_pages.events, expected);
     QCOMPARE(button.swapDestination(), keymapPage());
     QCOMPARE(m_controller->currentPageViewController(), keymapPage());
-    QVERIFY(keymapPage()->isNeedScroll());
     QVERIFY(keymapPage()->view()->isVisible());
     QVERIFY(!m_controller->startPageViewController()->view()->isVisible());
 
     // A swap to the page shown does nothing.
-    events.clear();
+    m_pages.events.clear();
     button.swap();
     later();
-    QCOMPARE(events, QStringList());
+    QCOMPARE(m_pages.events, QStringList());
 
-    // A later visit hands data over to the loaded page before it appears again.
+    // A later visit hands data over to the loaded page before it appears again, at its top.
+    QScrollBar *scroller = static_cast<QScrollArea *>(keymapPage()->view())->verticalScrollBar();
+    scroller->setValue(scroller->maximum());
+    QVERIFY(scroller->value() > 0);
     PageViewController *destination = nullptr;
     m_controller->showStartPage(destination, swapAtOnce, {});
-    events.clear();
+    m_pages.events.clear();
     button.swap();
     later();
-    QCOMPARE(events, (QStringList{"start.disappear", "didSwap", "keymap.appear"}));
+    QCOMPARE(m_pages.events, (QStringList{"start.disappear", "didSwap", "keymap.appear"}));
+    QCOMPARE(scroller->value(), 0);
 }
 
 void tst_MainWindow::closing_data()
@@ -481,18 +398,18 @@ void tst_MainWindow::closing()
     if (upMeanwhile == "message")
         MessageModalFactory::sharedInstance().showMessage1004([](auto) {});
     if (upMeanwhile == "progress")
-        keymapPage()->progressPage.show("writing", "", "");
+        keymapPage()->progressPage().show("writing", "", "");
     if (upMeanwhile == "keyboard")
         m_controller->setKeyboardOperationProbe([] { return true; });
     if (upMeanwhile == "first load")
         MessageModalFactory::sharedInstance().setIsShowProgressPage(true);
-    events.clear();
+    m_pages.events.clear();
 
     // The Close menu command goes the same way as the window's close button.
     NotificationHub::sharedInstance().post(EditMenuEvent::clickCloseMenuEvent);
     QCOMPARE(m_controller->window()->isVisible(), !closes);
     QCOMPARE(m_terminations, closes ? 1 : 0);
-    QCOMPARE(events.contains("keymap.ask1003"), asks);
+    QCOMPARE(m_pages.events.contains("keymap.ask1003"), asks);
     QCOMPARE(keymapPage()->terminateFlag(), asks);
 }
 
@@ -589,7 +506,7 @@ void tst_MainWindow::buttonImageShrinksButNeverGrows()
 void tst_MainWindow::progressPage()
 {
     QWidget *page = startPage()->view();
-    ProgressPageViewController &progress = startPage()->progressPage;
+    ProgressPageViewController &progress = startPage()->progressPage();
     auto *button = new QPushButton(QStringLiteral("write"), page);
     button->show();
     int clicks = 0;

@@ -1,4 +1,5 @@
 #include "appdelegate.h"
+#include "fakepages.h"
 #include "localizedstrings.h"
 #include "localtime.h"
 #include "mainwindow.h"
@@ -8,7 +9,6 @@
 #include "msgbutton.h"
 #include "msgviewctrl.h"
 #include "notificationhub.h"
-#include "placeholderpagefactory.h"
 #include "shelllook.h"
 #include "startpageinterface.h"
 
@@ -95,7 +95,7 @@ private:
     void record(MessageModalResponseType answer) { m_answers << answer; }
 
     std::unique_ptr<AppDelegate> m_delegate;
-    PlaceholderPageFactory m_pages;
+    FakePages m_pages;
     std::unique_ptr<MainWindowController> m_controller;
     MainWindow *m_window = nullptr;
     std::unique_ptr<MessageModalFactory> m_factory;
