@@ -58,8 +58,10 @@ protected:
         button->setText(m_name);
         button->setFixedSize(240, 120);
         auto *column = new QVBoxLayout(content);
+        column->addStretch();
         column->addWidget(title, 0, Qt::AlignCenter);
         column->addWidget(button, 0, Qt::AlignCenter);
+        column->addStretch();
         return this->frameView(content);
     }
 

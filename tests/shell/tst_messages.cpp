@@ -11,6 +11,7 @@
 #include "notificationhub.h"
 #include "shelllook.h"
 #include "startpageinterface.h"
+#include "wrappedlabel.h"
 
 #include <QDir>
 #include <QFileDialog>

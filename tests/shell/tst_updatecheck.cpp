@@ -21,6 +21,7 @@
 #include "usernotification.h"
 #include "utility.h"
 #include "versiondocument.h"
+#include "wrappedlabel.h"
 
 #include <QDBusConnection>
 #include <QDesktopServices>
