@@ -81,7 +81,8 @@ void UpdateResultWindow::awakeFromNib()
 
 void UpdateResultWindow::layOut()
 {
-    setFixedSize(600, 170);
+    // At least 600 x 170, and as large as its texts need at the interface font.
+    setMinimumSize(600, 170);
     QFont titleFont = m_upateWindowDescLabel->font();
     titleFont.setBold(true);
     m_upateWindowDescLabel->setFont(titleFont);
