@@ -241,6 +241,13 @@ void tst_Messages::layoutInText()
     }
     m_factory->showMessage9005(KeyboardLayoutType::Japanese, [](auto) {});
     QCOMPARE(label->text(), LocalizedStrings::text("Message9005_Text_ToJapanese"));
+
+    // In Japanese the name, which ends in a full-width parenthesis, runs on without a space.
+    LocalizedStrings::setLanguage(QStringLiteral("ja"));
+    for (const auto answer : {MessageModalResponseType::OK, MessageModalResponseType::NO}) {
+        m_factory->showMessage1017(answer, [](auto) {});
+        QVERIFY2(!label->text().contains(QStringLiteral("） ")), qPrintable(label->text()));
+    }
 }
 
 void tst_Messages::replacedMessageAnswersAsDismissed_data()
