@@ -30,7 +30,7 @@ QWidget *resultCell(QLabel *resultText, QPushButton *link, QLabel *icon)
 } // namespace
 
 UpdateResultWindow::UpdateResultWindow(QWidget *parent)
-    : QWidget(parent)
+    : MsgPanel(parent)
     , m_upateWindowDescLabel(new QLabel)
     , m_keymapLabel(new QLabel)
     , m_keymapToolResultText(new QLabel)
@@ -45,11 +45,6 @@ UpdateResultWindow::UpdateResultWindow(QWidget *parent)
     setObjectName(QStringLiteral("updateView"));
     layOut();
     awakeFromNib();
-}
-
-void UpdateResultWindow::paintEvent(QPaintEvent *)
-{
-    ShellLook::paintMsgViewBackground(*this);
 }
 
 void UpdateResultWindow::awakeFromNib()

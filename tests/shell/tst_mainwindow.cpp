@@ -4,11 +4,13 @@
 #include "editbutton.h"
 #include "editmenuevent.h"
 #include "fakepages.h"
+#include "localizedstrings.h"
 #include "localtime.h"
 #include "mainwindow.h"
 #include "mainwindowcontroller.h"
 #include "messagemodalfactory.h"
 #include "msgmaskview.h"
+#include "msgpanel.h"
 #include "navigationbutton.h"
 #include "notificationhub.h"
 #include "overlaytracker.h"
@@ -17,6 +19,7 @@
 #include "shelllook.h"
 #include "utility.h"
 #include "windowplacement.h"
+#include "wrappedlabel.h"
 #include "writekeymapbutton.h"
 
 #include <QAction>
@@ -71,6 +74,7 @@ private slots:
     void buttonImageShrinksButNeverGrows_data();
     void buttonImageShrinksButNeverGrows();
     void progressPage();
+    void progressPanelReadsWholeAndHidesUnderMessages();
 
 private:
     FakeKeymapPage *keymapPage() const;
@@ -543,6 +547,30 @@ void tst_MainWindow::progressPage()
     QCOMPARE(clicks, 1);
     progress.show("Reading", "", "");
     QCOMPARE(animations.first()->state(), QAbstractAnimation::Running);
+}
+
+void tst_MainWindow::progressPanelReadsWholeAndHidesUnderMessages()
+{
+    ProgressPageViewController &progress = startPage()->progressPage();
+    ProgressPageView *view = progress.view();
+    progress.show(LocalizedStrings::text("MainView_Writing_MainMessage"),
+                  LocalizedStrings::text("MainView_Writing_SubMessage"), "42%");
+    QWidget *panel = view->panel();
+    QTRY_VERIFY(panel->isVisible());
+    QVERIFY((panel->geometry().center() - view->rect().center()).manhattanLength() <= 2);
+    for (const WrappedLabel *text : {view->mainMessageTextField(), view->subMessageTextField(),
+                                     view->percentMessageTextField()}) {
+        QVERIFY(panel->rect().contains(text->geometry()));
+        QVERIFY2(text->heightForWidth(text->width()) <= text->height(), qPrintable(text->text()));
+    }
+    QVERIFY(panel->rect().contains(view->progressIconView()->geometry()));
+
+    // A message over the progress page hides the panel, which would show around it.
+    MessageModalFactory::sharedInstance().showMessage9010([](auto) {});
+    QVERIFY(view->isVisible());
+    QVERIFY(!panel->isVisible());
+    MessageModalFactory::sharedInstance().buttonClick(1);
+    QVERIFY(panel->isVisible());
 }
 
 QTEST_MAIN(tst_MainWindow)

@@ -4,8 +4,11 @@
 #include "messagecatalogue.h"
 #include "messagemodalfactory.h"
 #include "messagewindowctl.h"
+#include "msgpanel.h"
 #include "msgviewctrl.h"
+#include "navigationbutton.h"
 #include "numberedmessages.h"
+#include "progresspageviewcontroller.h"
 #include "updateresultwindow.h"
 #include "updateresultwindowcontroller.h"
 #include "wrappedlabel.h"
@@ -46,6 +49,13 @@ QString misfit(const QWidget &widget)
     return {};
 }
 
+QString panelName(int number)
+{
+    if (number > 0)
+        return QString::number(number);
+    return number == 0 ? QStringLiteral("update") : QStringLiteral("progress");
+}
+
 QString textOf(const QWidget &widget)
 {
     if (const auto *label = qobject_cast<const QLabel *>(&widget))
@@ -57,10 +67,10 @@ QString textOf(const QWidget &widget)
 
 } // namespace
 
-// The numbered messages and the update-result panel read whole at the common desktop font sizes,
-// in English and Japanese: every text lies inside its widget and every widget inside its panel,
-// and no line of a message is left with one or two characters. CTest runs it at device pixel
-// ratios 1 and 2; it writes a picture of each panel into build/screenshots/layout.
+// The numbered messages, the update-result panel and the progress page read whole at the common
+// desktop font sizes, in English and Japanese: every text lies inside its widget and every widget
+// inside its panel, and no line of a message is left with one or two characters. CTest runs it at
+// device pixel ratios 1 and 2; it writes a picture of each panel into build/screenshots/layout.
 class tst_MessageLayout : public QObject
 {
     Q_OBJECT
@@ -93,7 +103,8 @@ void tst_MessageLayout::panels_data()
 {
     QTest::addColumn<int>("pointSize");
     QTest::addColumn<QString>("language");
-    // A message number, or 0 for the update-result panel with both links.
+    // A message number, 0 for the update-result panel with both links, -1 for the progress page
+    // of a firmware update.
     QTest::addColumn<int>("number");
     for (const int pointSize : {9, 11, 14}) {
         for (const QString language : {"en", "ja"}) {
@@ -102,6 +113,8 @@ void tst_MessageLayout::panels_data()
                     << pointSize << language << message.number;
             QTest::addRow("update result %s %dpt", qPrintable(language), pointSize)
                 << pointSize << language << 0;
+            QTest::addRow("progress %s %dpt", qPrintable(language), pointSize)
+                << pointSize << language << -1;
         }
     }
 }
@@ -120,10 +133,26 @@ void tst_MessageLayout::panels()
     m_window->show();
     AppDelegate::setCurrentWindow(m_window.get());
     const QString picture = QStringLiteral("%1_%2_%3pt_x%4.png")
-                                .arg(number ? QString::number(number) : QString("update"), language)
+                                .arg(panelName(number), language)
                                 .arg(pointSize)
                                 .arg(m_window->devicePixelRatio());
 
+    if (number < 0) {
+        // Over a page's own texts and buttons.
+        auto *title = new QLabel(QStringLiteral("TAVO Keymap Tool"), m_window.get());
+        title->setGeometry(560, 420, 300, 40);
+        auto *button = new NavigationButton(m_window.get());
+        button->setText(LocalizedStrings::text("StartPage_FirmupButtonLabel"));
+        button->setGeometry(560, 480, 240, 120);
+        ProgressPageViewController progress;
+        progress.attach(m_window.get());
+        progress.show(LocalizedStrings::text("MainView_Writing_MainMessage"),
+                      LocalizedStrings::text("MainView_Writing_SubMessage"), "42%");
+        checkPanel(*progress.view()->panel(), picture);
+        QVERIFY(m_window->grab().save(QStringLiteral(KEYMAP_SCREENSHOT_DIR "/layout/window_") +
+                                      picture));
+        return;
+    }
     if (number == 0) {
         UpdateResultWindowController result;
         result.setIsKeymapVersionLatest(false);
