@@ -46,7 +46,7 @@ protected:
     // the hidden progress page above it.
     QWidget *frameView(QWidget *content)
     {
-        m_scrollView = new PageScrollView(*this, content);
+        m_scrollView = new PageScrollView(content);
         m_progressPage.attach(m_scrollView);
         return m_scrollView;
     }

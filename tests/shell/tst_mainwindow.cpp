@@ -27,6 +27,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -66,6 +67,7 @@ private slots:
     void menuEntries();
     void menusOffWhileAnOverlayIsUp();
     void windowDidLoadPreparesThePages();
+    void pageScrollsWithTheWindowSize();
     void swapHandsDataOverBeforeTheViewLoads();
     void closing_data();
     void closing();
@@ -92,33 +94,39 @@ private:
 void tst_MainWindow::placement_data()
 {
     QTest::addColumn<QRect>("available");
-    QTest::addColumn<QSize>("chrome");
-    QTest::addColumn<QRect>("frame");
+    QTest::addColumn<QMargins>("frameMargins");
+    QTest::addColumn<int>("menuBar");
+    QTest::addColumn<QRect>("geometry");
     QTest::addColumn<bool>("horizontal");
     QTest::addColumn<bool>("vertical");
     QTest::newRow("wide and low screen")
-        << QRect(0, 25, 1440, 900) << QSize(0, 0) << QRect(40, 25, 1360, 900) << false << true;
+        << QRect(0, 25, 1440, 900) << QMargins() << 0 << QRect(40, 25, 1360, 900) << false << true;
     QTest::newRow("exactly the page")
-        << QRect(0, 0, 1360, 1000) << QSize(0, 0) << QRect(0, 0, 1360, 1000) << false << false;
-    QTest::newRow("large screen, centred")
-        << QRect(0, 0, 1920, 1200) << QSize(0, 0) << QRect(280, 100, 1360, 1000) << false << false;
-    QTest::newRow("small screen") << QRect(10, 20, 1024, 768) << QSize(0, 0)
-                                  << QRect(10, 20, 1024, 768) << true << true;
-    QTest::newRow("menu bar and title counted")
-        << QRect(0, 0, 1920, 1080) << QSize(0, 60) << QRect(280, 10, 1360, 1060) << false << false;
-    QTest::newRow("menu bar makes it low")
-        << QRect(0, 0, 1920, 1040) << QSize(0, 60) << QRect(280, 0, 1360, 1040) << false << true;
+        << QRect(0, 0, 1360, 1000) << QMargins() << 0 << QRect(0, 0, 1360, 1000) << false << false;
+    QTest::newRow("large screen, centred with frame and menu bar")
+        << QRect(0, 0, 2560, 1440) << QMargins(1, 30, 1, 1) << 25 << QRect(600, 222, 1360, 1025)
+        << false << false;
+    QTest::newRow("1366 x 768 with a title bar") << QRect(0, 0, 1366, 768) << QMargins(0, 37, 0, 0)
+                                                 << 25 << QRect(3, 37, 1360, 731) << false << true;
+    QTest::newRow("1280 x 720 with borders") << QRect(0, 0, 1280, 720) << QMargins(4, 30, 4, 4)
+                                             << 25 << QRect(4, 30, 1272, 686) << true << true;
+    QTest::newRow("1920 x 1080 under a panel") << QRect(0, 27, 1920, 1053) << QMargins(0, 37, 0, 0)
+                                               << 25 << QRect(280, 64, 1360, 1016) << false << true;
 }
 
 void tst_MainWindow::placement()
 {
     QFETCH(QRect, available);
-    QFETCH(QSize, chrome);
-    QFETCH(QRect, frame);
+    QFETCH(QMargins, frameMargins);
+    QFETCH(int, menuBar);
+    QFETCH(QRect, geometry);
     QFETCH(bool, horizontal);
     QFETCH(bool, vertical);
-    const auto placement = WindowPlacement::place(available, chrome);
-    QCOMPARE(placement.frame, frame);
+    const auto placement = WindowPlacement::place(available, frameMargins, menuBar);
+    QCOMPARE(placement.geometry, geometry);
+    QCOMPARE(placement.frame, geometry + frameMargins);
+    QVERIFY(available.contains(placement.frame));
+    QCOMPARE(placement.contentSize, geometry.size() - QSize(0, menuBar));
     QCOMPARE(placement.isShowHorizontalScroll, horizontal);
     QCOMPARE(placement.isShowVerticalScroll, vertical);
 }
@@ -307,7 +315,8 @@ void tst_MainWindow::menusOffWhileAnOverlayIsUp()
 
 void tst_MainWindow::windowDidLoadPreparesThePages()
 {
-    // The offscreen screen is 800 x 600: both scrollers, a window as large as the screen.
+    // The offscreen screen is smaller than the page: both scrollers, the window with its frame
+    // as large as the screen.
     const QStringList expected{"make start", "make firmup", "make keymap", "start.load()",
                                "start.appear"};
     QCOMPARE(m_pages.events, expected);
@@ -321,6 +330,36 @@ void tst_MainWindow::windowDidLoadPreparesThePages()
     }
     QCOMPARE(m_controller->currentPageViewController(), m_controller->startPageViewController());
     QCOMPARE(AppDelegate::currentWindow(), m_controller->window());
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QCOMPARE(m_controller->window()->frameGeometry(), screen);
+}
+
+void tst_MainWindow::pageScrollsWithTheWindowSize()
+{
+    // Placed on a screen large enough for the page.
+    keymapPage()->setIsShowHorizontalScroll(false);
+    keymapPage()->setIsShowVerticalScroll(false);
+    PageViewController *destination = nullptr;
+    m_controller->showKeymapPage(destination, swapAtOnce, {});
+    MainWindow *window = m_controller->window();
+    auto *page = static_cast<QScrollArea *>(keymapPage()->view());
+    QWidget *content = page->widget();
+    const QSize chrome = window->size() - window->centralWidget()->size();
+    window->resize(WindowPlacement::pageSize + chrome);
+    QTRY_COMPARE(page->size(), WindowPlacement::pageSize);
+    QTRY_VERIFY(!page->horizontalScrollBar()->isVisible() &&
+                !page->verticalScrollBar()->isVisible());
+
+    // Shrunk, the page shows scroll bars and every corner of it can be reached.
+    window->resize(600, 400);
+    QTRY_VERIFY(page->horizontalScrollBar()->isVisible() && page->verticalScrollBar()->isVisible());
+    const QRect shown = page->viewport()->rect();
+    for (const bool far : {true, false}) {
+        page->horizontalScrollBar()->setValue(far ? page->horizontalScrollBar()->maximum() : 0);
+        page->verticalScrollBar()->setValue(far ? page->verticalScrollBar()->maximum() : 0);
+        const QPoint corner = far ? content->rect().bottomRight() : content->rect().topLeft();
+        QVERIFY(shown.contains(content->mapTo(page->viewport(), corner)));
+    }
 }
 
 void tst_MainWindow::swapHandsDataOverBeforeTheViewLoads()
