@@ -75,6 +75,7 @@ private slots:
     void pageButtonsActOnReleaseInside();
     void buttonImageShrinksButNeverGrows_data();
     void buttonImageShrinksButNeverGrows();
+    void focusMarkStandsOut();
     void progressPage();
     void progressPanelReadsWholeAndHidesUnderMessages();
 
@@ -544,6 +545,35 @@ void tst_MainWindow::buttonImageShrinksButNeverGrows()
     }
     QCOMPARE(painted.size(), drawn);
     QCOMPARE(painted.center(), QRect(QPoint(), button).center());
+}
+
+void tst_MainWindow::focusMarkStandsOut()
+{
+    // A message button in its focus colours, with and without the mark.
+    const MsgButtonConfig &colors = ShellLook::buttons().msgButton;
+    ButtonLook look;
+    look.background = colors.mouseOverBackground();
+    look.border = colors.borderColor();
+    look.borderWidth = 2.0;
+    look.titleColor = colors.normalTextColor();
+    QList<QImage> pictures;
+    for (const bool mark : {false, true}) {
+        look.focusMark = mark;
+        QImage picture(96, 28, QImage::Format_ARGB32);
+        picture.fill(ShellLook::pageBackground());
+        QPainter painter(&picture);
+        look.paint(painter, picture.rect(), {});
+        painter.end();
+        pictures << picture;
+    }
+    int standingOut = 0;
+    for (int y = 0; y < 28; ++y) {
+        for (int x = 0; x < 96; ++x)
+            standingOut +=
+                qAbs(qGray(pictures[0].pixel(x, y)) - qGray(pictures[1].pixel(x, y))) > 80;
+    }
+    // Much of a ring around the title, not a shade.
+    QVERIFY2(standingOut > 96, qPrintable(QString::number(standingOut)));
 }
 
 void tst_MainWindow::progressPage()

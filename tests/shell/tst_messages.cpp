@@ -327,9 +327,11 @@ void tst_Messages::tabCyclesThroughShownButtons()
                         shift ? Qt::ShiftModifier : Qt::NoModifier);
         MsgButton *button = buttons[expected - 1];
         QCOMPARE(m_window->focusWidget(), button);
-        // The focused button, and only it, wears the hover look.
-        for (MsgButton *each : buttons)
+        // The focused button, and only it, wears the hover look and the focus mark.
+        for (MsgButton *each : buttons) {
             QCOMPARE(each->isFirstResponseButton(), each == button);
+            QCOMPARE(each->look().focusMark, each == button);
+        }
         QCOMPARE(button->look().background, ShellLook::buttons().msgButton.mouseOverBackground());
     }
 }
