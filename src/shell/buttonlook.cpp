@@ -18,8 +18,9 @@ void ButtonLook::paint(QPainter &painter, const QRectF &bounds, const QString &t
                                 qMax(0.0, cornerRadius - inset));
     }
     if (focusMark) {
-        const qreal inset = borderWidth + 2.0;
-        painter.setPen(QPen(titleColor, 1.0, Qt::DotLine));
+        // On pixel centres, so that the thin line stays crisp.
+        const qreal inset = borderWidth + 2.5;
+        painter.setPen(QPen(titleColor, 1.0));
         painter.setBrush(Qt::NoBrush);
         painter.drawRoundedRect(bounds.adjusted(inset, inset, -inset, -inset), 1.0, 1.0);
     }
