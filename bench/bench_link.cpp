@@ -1,10 +1,12 @@
 // Reads the emulated keyboard whole and writes all its keymaps, with a reply latency of 1 ms on
-// the real clock, and prints for each how long it took against the exchanges times the latency.
-// The driver's own cost is what the ratio shows above 1.
+// the real clock, and prints for each how long it took against the exchanges times the latency,
+// and against the machine's floor for as many waits measured beside it. The driver's own cost
+// is what the ratio to the floor shows above 1.
 
 #include "constants.h"
 #include "emulatedbackend.h"
 #include "emulatedkeyboard.h"
+#include "machinefloor.h"
 #include "realclock.h"
 #include "resourceloader.h"
 #include "tavodriver.h"
@@ -22,7 +24,7 @@
 
 namespace {
 
-constexpr std::chrono::milliseconds latency{1};
+constexpr std::chrono::microseconds latency{1000};
 constexpr int runs = 5;
 // Request-and-reply exchanges of a full read and of a write of all keymaps.
 constexpr int readExchanges = 189;
@@ -73,28 +75,26 @@ double median(QList<double> values)
     return values[values.size() / 2];
 }
 
-void report(const char *name, int exchanges, const QList<double> &times)
+// The median times of a read and a write with the keyboard answering after replyLatency, in
+// milliseconds, and the machine's floor for as many waits, measured beside each run.
+struct Figures
 {
-    const double time = median(times);
-    std::printf("%-22s exchanges %3d  time %7.1f ms  time / (exchanges x latency) %.3f\n", name,
-                exchanges, time, time / (exchanges * double(latency.count())));
-}
+    double read = 0;
+    double write = 0;
+    MachineFloor::Ratios readFloor;
+    MachineFloor::Ratios writeFloor;
+};
 
-} // namespace
-
-int main(int argc, char *argv[])
+Figures measure(std::chrono::microseconds replyLatency)
 {
-    QCoreApplication application(argc, argv);
-    QTemporaryDir folder;
-    useCatalogueIn(folder);
-
     EmulatedKeyboard keyboard(RealClock::sharedInstance());
-    keyboard.setReplyLatency(latency);
+    keyboard.setReplyLatency(replyLatency);
     EmulatedBackend backend(keyboard);
     TAVODriver driver(backend, RealClock::sharedInstance());
-
     QList<double> readTimes;
     QList<double> writeTimes;
+    QList<MachineFloor::Ratios> readFloors;
+    QList<MachineFloor::Ratios> writeFloors;
     std::shared_ptr<KeyboardDataEntity> keyboardData;
     for (int run = 0; run < runs; ++run) {
         readTimes << timed([&](const auto &done) {
@@ -111,10 +111,42 @@ int main(int argc, char *argv[])
                 [done](WriteToTAVOResult) { done(true); },
                 [done](WriteToTAVOResult, const QString &) { done(false); });
         });
+        keyboard.clearRecord();
+        if (replyLatency.count() > 0) {
+            readFloors << MachineFloor::measure(replyLatency, readExchanges);
+            writeFloors << MachineFloor::measure(replyLatency, writeExchanges);
+        }
     }
-    std::printf("median of %d runs, reply latency %lld ms on the real clock\n", runs,
+    if (replyLatency.count() == 0)
+        return {median(readTimes), median(writeTimes), {}, {}};
+    return {median(readTimes), median(writeTimes), MachineFloor::median(readFloors),
+            MachineFloor::median(writeFloors)};
+}
+
+void printOwnTime(const char *name, int exchanges, double milliseconds)
+{
+    std::printf("%-20s %4d %-9s %8.1f ms  per exchange %.1f us\n", name, exchanges, "exchanges",
+                milliseconds, milliseconds * 1000 / exchanges);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication application(argc, argv);
+    QTemporaryDir folder;
+    useCatalogueIn(folder);
+
+    const Figures figures = measure(latency);
+    // Without latency what remains is the driver's and the transport's own work per exchange.
+    const Figures own = measure(std::chrono::microseconds(0));
+    std::printf("median of %d runs, reply latency %lld us on the real clock\n", runs,
                 static_cast<long long>(latency.count()));
-    report("read keyboard", readExchanges, readTimes);
-    report("write all keymaps", writeExchanges, writeTimes);
+    MachineFloor::print("read keyboard", "exchanges", readExchanges, figures.read, latency,
+                        figures.readFloor);
+    printOwnTime("  without latency", readExchanges, own.read);
+    MachineFloor::print("write all keymaps", "exchanges", writeExchanges, figures.write, latency,
+                        figures.writeFloor);
+    printOwnTime("  without latency", writeExchanges, own.write);
     return 0;
 }
