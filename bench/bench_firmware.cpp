@@ -57,15 +57,9 @@ double timedDataPhase(TAVODriver &driver, const QByteArray &part)
     return milliseconds;
 }
 
-struct DataPhase
-{
-    double milliseconds = 0;
-    MachineFloor::Ratios floor;
-};
-
-// The median time of the data phase, with the keyboard answering after replyLatency, and the
-// machine's floor for as many waits as packets, measured beside each run.
-DataPhase medianDataPhase(std::chrono::microseconds replyLatency, int packets)
+// The runs of the data phase with the keyboard answering after replyLatency; beside each run
+// the machine's floor for as many waits as packets.
+QList<MachineFloor::Sample> measure(std::chrono::microseconds replyLatency, int packets)
 {
     EmulatedKeyboard keyboard(RealClock::sharedInstance());
     keyboard.setMode(EmulatedKeyboard::Mode::BootLoader);
@@ -73,17 +67,23 @@ DataPhase medianDataPhase(std::chrono::microseconds replyLatency, int packets)
     EmulatedBackend backend(keyboard);
     TAVODriver driver(backend, RealClock::sharedInstance());
     const QByteArray part = mainPart();
-    QList<double> times;
-    QList<MachineFloor::Ratios> floors;
+    QList<MachineFloor::Sample> runsMeasured;
     for (int run = 0; run < runs; ++run) {
-        times << timedDataPhase(driver, part);
+        const double milliseconds = timedDataPhase(driver, part);
         keyboard.clearRecord();
-        if (replyLatency.count() > 0)
-            floors << MachineFloor::measure(replyLatency, packets);
+        runsMeasured << MachineFloor::Sample{milliseconds,
+                                             MachineFloor::measure(replyLatency, packets)};
     }
+    return runsMeasured;
+}
+
+double medianTime(const QList<MachineFloor::Sample> &runsMeasured)
+{
+    QList<double> times;
+    for (const MachineFloor::Sample &run : runsMeasured)
+        times << run.milliseconds;
     std::sort(times.begin(), times.end());
-    return {times[times.size() / 2],
-            floors.isEmpty() ? MachineFloor::Ratios{} : MachineFloor::median(floors)};
+    return times[times.size() / 2];
 }
 
 } // namespace
@@ -96,14 +96,13 @@ int main(int argc, char *argv[])
 
     const qint64 length = FirmwareCommands::payloadLength(FirmwareCommands::mcuType);
     const int packets = int((partSize + length - 1) / length);
-    const DataPhase phase = medianDataPhase(latency, packets);
+    const QList<MachineFloor::Sample> measured = measure(latency, packets);
     // Without latency what remains is the driver's and the transport's own work per packet.
-    const DataPhase own = medianDataPhase(std::chrono::microseconds(0), packets);
+    const double own = medianTime(measure(std::chrono::microseconds(0), packets));
     std::printf("median of %d runs, reply latency %lld us on the real clock\n", runs,
                 static_cast<long long>(latency.count()));
-    MachineFloor::print("firmware data phase", "packets", packets, phase.milliseconds, latency,
-                        phase.floor);
-    std::printf("%-20s %4d %-9s %8.1f ms  per packet %.1f us\n", "  without latency", packets,
-                "packets", own.milliseconds, own.milliseconds * 1000 / packets);
+    MachineFloor::print("firmware data phase", "packets", packets, measured, latency);
+    std::printf("%-20s %4d %-9s %7.1f ms  per packet %.1f us\n", "  without latency", packets,
+                "packets", own, own * 1000 / packets);
     return 0;
 }

@@ -25,7 +25,7 @@
 namespace {
 
 constexpr std::chrono::microseconds latency{1000};
-constexpr int runs = 5;
+constexpr int runs = 9;
 // Request-and-reply exchanges of a full read and of a write of all keymaps.
 constexpr int readExchanges = 189;
 constexpr int writeExchanges = 181;
@@ -75,29 +75,24 @@ double median(QList<double> values)
     return values[values.size() / 2];
 }
 
-// The median times of a read and a write with the keyboard answering after replyLatency, in
-// milliseconds, and the machine's floor for as many waits, measured beside each run.
-struct Figures
+// The runs of a read and of a write with the keyboard answering after replyLatency; beside each
+// run the machine's floor for as many waits.
+struct Runs
 {
-    double read = 0;
-    double write = 0;
-    MachineFloor::Ratios readFloor;
-    MachineFloor::Ratios writeFloor;
+    QList<MachineFloor::Sample> read;
+    QList<MachineFloor::Sample> write;
 };
 
-Figures measure(std::chrono::microseconds replyLatency)
+Runs measure(std::chrono::microseconds replyLatency)
 {
     EmulatedKeyboard keyboard(RealClock::sharedInstance());
     keyboard.setReplyLatency(replyLatency);
     EmulatedBackend backend(keyboard);
     TAVODriver driver(backend, RealClock::sharedInstance());
-    QList<double> readTimes;
-    QList<double> writeTimes;
-    QList<MachineFloor::Ratios> readFloors;
-    QList<MachineFloor::Ratios> writeFloors;
+    Runs measured;
     std::shared_ptr<KeyboardDataEntity> keyboardData;
     for (int run = 0; run < runs; ++run) {
-        readTimes << timed([&](const auto &done) {
+        const double read = timed([&](const auto &done) {
             driver.seekTAVOInNormalMode(
                 [&, done](const std::shared_ptr<KeyboardDataEntity> &read) {
                     keyboardData = read;
@@ -105,28 +100,29 @@ Figures measure(std::chrono::microseconds replyLatency)
                 },
                 [done](const QString &) { done(false); });
         });
-        writeTimes << timed([&](const auto &done) {
+        measured.read << MachineFloor::Sample{read,
+                                              MachineFloor::measure(replyLatency, readExchanges)};
+        const double write = timed([&](const auto &done) {
             driver.writeAllKeymaps(
                 keyboardData->profiles, keyboardData, 0, false,
                 [done](WriteToTAVOResult) { done(true); },
                 [done](WriteToTAVOResult, const QString &) { done(false); });
         });
+        measured.write << MachineFloor::Sample{write,
+                                               MachineFloor::measure(replyLatency, writeExchanges)};
         keyboard.clearRecord();
-        if (replyLatency.count() > 0) {
-            readFloors << MachineFloor::measure(replyLatency, readExchanges);
-            writeFloors << MachineFloor::measure(replyLatency, writeExchanges);
-        }
     }
-    if (replyLatency.count() == 0)
-        return {median(readTimes), median(writeTimes), {}, {}};
-    return {median(readTimes), median(writeTimes), MachineFloor::median(readFloors),
-            MachineFloor::median(writeFloors)};
+    return measured;
 }
 
-void printOwnTime(const char *name, int exchanges, double milliseconds)
+// The median time of the runs, per exchange: with no latency, the driver's own work.
+void printOwnTime(int exchanges, const QList<MachineFloor::Sample> &runs)
 {
-    std::printf("%-20s %4d %-9s %8.1f ms  per exchange %.1f us\n", name, exchanges, "exchanges",
-                milliseconds, milliseconds * 1000 / exchanges);
+    QList<double> times;
+    for (const MachineFloor::Sample &run : runs)
+        times << run.milliseconds;
+    std::printf("%-20s %4d %-9s %7.1f ms  per exchange %.1f us\n", "  without latency", exchanges,
+                "exchanges", median(times), median(times) * 1000 / exchanges);
 }
 
 } // namespace
@@ -137,16 +133,13 @@ int main(int argc, char *argv[])
     QTemporaryDir folder;
     useCatalogueIn(folder);
 
-    const Figures figures = measure(latency);
-    // Without latency what remains is the driver's and the transport's own work per exchange.
-    const Figures own = measure(std::chrono::microseconds(0));
+    const Runs measured = measure(latency);
+    const Runs own = measure(std::chrono::microseconds(0));
     std::printf("median of %d runs, reply latency %lld us on the real clock\n", runs,
                 static_cast<long long>(latency.count()));
-    MachineFloor::print("read keyboard", "exchanges", readExchanges, figures.read, latency,
-                        figures.readFloor);
-    printOwnTime("  without latency", readExchanges, own.read);
-    MachineFloor::print("write all keymaps", "exchanges", writeExchanges, figures.write, latency,
-                        figures.writeFloor);
-    printOwnTime("  without latency", writeExchanges, own.write);
+    MachineFloor::print("read keyboard", "exchanges", readExchanges, measured.read, latency);
+    printOwnTime(readExchanges, own.read);
+    MachineFloor::print("write all keymaps", "exchanges", writeExchanges, measured.write, latency);
+    printOwnTime(writeExchanges, own.write);
     return 0;
 }

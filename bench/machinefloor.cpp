@@ -69,23 +69,26 @@ MachineFloor::Ratios MachineFloor::measure(std::chrono::microseconds latency, in
     return {sleepRatio(latency, count), handOffRatio(latency, count)};
 }
 
-MachineFloor::Ratios MachineFloor::median(const QList<Ratios> &floors)
+void MachineFloor::print(const char *name, const char *unit, int count, const QList<Sample> &runs,
+                         std::chrono::microseconds latency)
 {
+    const double waits = double(latency.count()) * count / 1000.0;
+    QList<double> times;
     QList<double> sleeps;
     QList<double> handOffs;
-    for (const Ratios &floor : floors) {
-        sleeps.append(floor.sleep);
-        handOffs.append(floor.handOff);
+    QList<double> overSleeps;
+    QList<double> overHandOffs;
+    for (const Sample &run : runs) {
+        const double ratio = run.milliseconds / waits;
+        times << run.milliseconds;
+        sleeps << run.floor.sleep;
+        handOffs << run.floor.handOff;
+        overSleeps << ratio / run.floor.sleep;
+        overHandOffs << ratio / run.floor.handOff;
     }
-    return {medianOf(sleeps), medianOf(handOffs)};
-}
-
-void MachineFloor::print(const char *name, const char *unit, int count, double milliseconds,
-                         std::chrono::microseconds latency, const Ratios &floor)
-{
-    const double ratio = milliseconds * 1000.0 / (double(latency.count()) * count);
-    std::printf("%-20s %4d %-9s %8.1f ms  x latency %.3f  (floor: sleep %.3f, hand-off %.3f)  "
-                "x sleep floor %.3f  x hand-off floor %.3f\n",
-                name, count, unit, milliseconds, ratio, floor.sleep, floor.handOff,
-                ratio / floor.sleep, ratio / floor.handOff);
+    const double time = medianOf(times);
+    std::printf("%-20s %4d %-9s %7.1f ms  x latency %.3f  floor: sleep %.3f, hand-off %.3f\n", name,
+                count, unit, time, time / waits, medianOf(sleeps), medianOf(handOffs));
+    std::printf("%-20s %-14s over the floor: x sleep %.3f, x hand-off %.3f\n", "", "",
+                medianOf(overSleeps), medianOf(overHandOffs));
 }
