@@ -37,9 +37,10 @@ QByteArray mainPart()
 double timedDataPhase(TAVODriver &driver, const QByteArray &part)
 {
     double milliseconds = -1;
-    driver.communicateBoot(
+    KeyboardConnections &connections = driver.connections();
+    connections.communicateBoot(
         [&](int) {
-            FirmwareCommands commands = driver.firmwareCommands();
+            FirmwareCommands commands = connections.firmwareCommands();
             if (!commands.commandF7FirmupStart(part.size(), FirmwareCommands::mcuType))
                 return;
             QElapsedTimer timer;

@@ -55,35 +55,11 @@ TAVODriver &TAVODriver::sharedInstance()
     return *instance;
 }
 
-// ---- Connections and commands
-
-void TAVODriver::communicateNormal(const std::function<void()> &onSuccess,
-                                   const ErrorCallback &seekError,
-                                   const ErrorCallback &communicateError)
-{
-    m_connections.communicateNormal(onSuccess, seekError, communicateError);
-}
-
-void TAVODriver::communicateBoot(const std::function<void(int)> &onSuccess,
-                                 const ErrorCallback &seekError,
-                                 const ErrorCallback &communicateError)
-{
-    m_connections.communicateBoot(onSuccess, seekError, communicateError);
-}
-
-NormalCommands TAVODriver::normalCommands() const
-{
-    return m_connections.normalCommands();
-}
-
-FirmwareCommands TAVODriver::firmwareCommands() const
-{
-    return m_connections.firmwareCommands();
-}
+// ---- Commands
 
 std::optional<QString> TAVODriver::commandGetBootFirmVersion()
 {
-    return firmwareCommands().commandGetBootFirmVersion();
+    return m_connections.firmwareCommands().commandGetBootFirmVersion();
 }
 
 // ---- Reading the keyboard
@@ -130,7 +106,8 @@ void TAVODriver::readWholeKeyboard(const KeyboardCallback &onSuccess, const Erro
 {
     QString error;
     const std::shared_ptr<KeyboardDataEntity> record =
-        normalCommands().readKeyboardData(QStringLiteral("Can't find any keyboard."), error);
+        m_connections.normalCommands().readKeyboardData(QStringLiteral("Can't find any keyboard."),
+                                                        error);
     if (!record) {
         Dispatcher::post([onError, error] { onError(error); });
         return;
@@ -244,7 +221,7 @@ void TAVODriver::writeInConnection(WriteJob &job)
 std::pair<WriteToTAVOResult, QString> TAVODriver::writeToKeyboard(const WriteJob &job)
 {
     using Result = WriteToTAVOResult;
-    NormalCommands commands = normalCommands();
+    NormalCommands commands = m_connections.normalCommands();
     const Result check = commands.checkSameKeyboard(*job.wanted);
     if (check != Result::Success)
         return {check, QStringLiteral("Connection Error or CheckSameKeyboard Error")};

@@ -3,13 +3,11 @@
 #include "clock.h"
 #include "enumerations.h"
 #include "firmdataentity.h"
-#include "firmwarecommands.h"
 #include "firmwareupdate.h"
 #include "hidbackend.h"
 #include "keyboardconnections.h"
 #include "keyboarddataentity.h"
 #include "linkworker.h"
-#include "normalcommands.h"
 #include "profilelistdataentity.h"
 
 #include <QString>
@@ -46,17 +44,9 @@ public:
     // The driver of the start and firmware-update pages; it lives as long as the process.
     static TAVODriver &sharedInstance();
 
-    // Finds the keyboard on its normal interface and runs onSuccess inside a connection to it;
-    // the connection ends when onSuccess returns. Runs, and calls back, on the calling thread.
-    void communicateNormal(const std::function<void()> &onSuccess, const ErrorCallback &seekError,
-                           const ErrorCallback &communicateError);
-    // The same on the boot loader's interface with 64-byte reports; onSuccess gets the product
-    // ID that was found.
-    void communicateBoot(const std::function<void(int)> &onSuccess, const ErrorCallback &seekError,
-                         const ErrorCallback &communicateError);
-    // The commands on the connection opened last.
-    NormalCommands normalCommands() const;
-    FirmwareCommands firmwareCommands() const;
+    // The driver's connections (communicateNormal, communicateBoot) and the commands on the
+    // connection opened last.
+    KeyboardConnections &connections() { return m_connections; }
     // The boot loader's version as two upper-case hex digits, inside a boot-loader connection
     // (a boot-mode read's success handler).
     std::optional<QString> commandGetBootFirmVersion();
