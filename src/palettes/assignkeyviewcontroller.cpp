@@ -26,9 +26,13 @@ AssignKeyViewController::AssignKeyViewController(qint32 usageId,
     view->installEventFilter(this);
 }
 
+// The view leaves the filter first: its destruction still sends events.
 AssignKeyViewController::~AssignKeyViewController()
 {
-    delete m_assignKeyView.data();
+    if (m_assignKeyView) {
+        m_assignKeyView->removeEventFilter(this);
+        delete m_assignKeyView.data();
+    }
 }
 
 void AssignKeyViewController::select()
@@ -70,7 +74,7 @@ void AssignKeyViewController::displayCharacterInKeyView(qint32 usageId, bool isA
 // placed and shown.
 bool AssignKeyViewController::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_assignKeyView && event->type() == QEvent::Polish && !m_hasLayouted)
+    if (event->type() == QEvent::Polish && !m_hasLayouted && watched == m_assignKeyView)
         displayCharacterInKeyView(m_usageId, m_isAssigned);
     return QObject::eventFilter(watched, event);
 }
