@@ -1,4 +1,5 @@
 #include "alphabetassignkeyviewcontroller.h"
+#include "assignenterkeyviewcontroller.h"
 #include "assignkeyface.h"
 #include "bottomleftspace.h"
 #include "dragdata.h"
@@ -8,8 +9,33 @@
 #include "palettefixture.h"
 #include "utility.h"
 
+#include <QDir>
 #include <QMimeData>
 #include <QTest>
+
+namespace {
+
+// One key of the review row: its usage, width, look and legend alignment.
+struct ReviewKey
+{
+    qint32 usageId;
+    double width;
+    QStringList looks;
+    KeyImageAlignment alignment = KeyImageAlignment::Center;
+};
+
+// Puts a look on a key: "not assigned", "hovered", "selected", "shortcut".
+void applyLooks(AssignKeyViewController &key, const QStringList &looks)
+{
+    key.setIsShortcut(looks.contains("shortcut"));
+    key.updateKey(!looks.contains("not assigned"));
+    if (looks.contains("selected"))
+        key.select();
+    if (looks.contains("hovered"))
+        key.assignKeyView()->mouseEntered();
+}
+
+} // namespace
 
 // Palette keys inside a palette on a keymap page, driven by mouse events: which clicks and drags
 // reach the page as which reports, the drag each key offers, where legends go, the L-shaped Enter
@@ -44,6 +70,9 @@ private slots:
     void keyFace_data();
     void keyFace();
     void legendIsDrawnAtTheFirstLayoutOnly();
+
+    void reviewImages_data();
+    void reviewImages();
 
 private:
     std::unique_ptr<PaletteFixture> m_page;
@@ -355,6 +384,73 @@ void tst_PaletteKeys::legendIsDrawnAtTheFirstLayoutOnly()
     view->hide();
     view->show();
     QCOMPARE(view->charImage(), QStringLiteral("5BES"));
+}
+
+void tst_PaletteKeys::reviewImages_data()
+{
+    QTest::addColumn<KeyboardColorType>("color");
+    QTest::addColumn<KeyboardLayoutType>("layout");
+
+    QTest::newRow("black English") << KeyboardColorType::Black << KeyboardLayoutType::English;
+    QTest::newRow("white English") << KeyboardColorType::White << KeyboardLayoutType::English;
+    QTest::newRow("black Japanese") << KeyboardColorType::Black << KeyboardLayoutType::Japanese;
+    QTest::newRow("white Japanese") << KeyboardColorType::White << KeyboardLayoutType::Japanese;
+}
+
+// A row of keys in every look and two Enter keys, on a grey ground, into the build's screenshots
+// folder for review by eye.
+void tst_PaletteKeys::reviewImages()
+{
+    QFETCH(KeyboardColorType, color);
+    QFETCH(KeyboardLayoutType, layout);
+    KeyBoardConfig::shared().assignKey.setKeyboardColorType(color);
+
+    QWidget ground;
+    ground.setAutoFillBackground(true);
+    ground.setPalette(QPalette(QColor::fromRgbF(0.5, 0.5, 0.5)));
+    ground.resize(640, 110);
+    AssignKeyboardViewController palette(&ground);
+    palette.setGeometry(10, 10, 620, 90);
+    const QList<ReviewKey> row{
+        {0x04, 34, {}},
+        {0x05, 34, {"not assigned"}},
+        {0x06, 34, {"hovered"}},
+        {0x07, 34, {"selected"}},
+        {0x08, 34, {"hovered", "selected", "not assigned"}},
+        {0x1F, 34, {"shortcut"}},
+        {0x00, 34, {"shortcut"}},
+        {0x5101, 34, {}},
+        {0xF4, 34, {}},
+        {0x2B, 54, {}, KeyImageAlignment::Left},
+        {0x2A, 54, {}, KeyImageAlignment::Right},
+        {0x87, 34, {}},
+    };
+    double x = 0;
+    for (const ReviewKey &review : row) {
+        auto *key = new QwertyAssignKeyViewController(-1, review.usageId, layout, color, true);
+        palette.addKey(key);
+        key->assignKeyView()->setAlignment(review.alignment);
+        key->assignKeyView()->drawKey(QRectF(x, 44, review.width, 34), 3.0, palette.paletteSpace());
+        applyLooks(*key, review.looks);
+        x += review.width + 2;
+    }
+    for (const QStringList &looks :
+         {QStringList{}, QStringList{"hovered", "selected", "not assigned"}}) {
+        auto *enter = new AssignEnterKeyViewController(44, 0x28, layout, color, true);
+        palette.addKey(enter);
+        enter->assignKeyView()->setAlignment(KeyImageAlignment::Right);
+        enter->assignEnterKeyView()->drawKey(PaletteFixture::enterKey(QPointF(x, 8)), 34,
+                                             palette.paletteSpace());
+        applyLooks(*enter, looks);
+        x += 54;
+    }
+
+    const QDir folder(QStringLiteral(KEYMAP_SCREENSHOT_DIR));
+    QVERIFY(folder.mkpath(QStringLiteral(".")));
+    const QString name = QStringLiteral("palette-keys-%1.png")
+                             .arg(QString::fromLatin1(QTest::currentDataTag()).replace(' ', '-'));
+    QVERIFY(ground.grab().save(folder.filePath(name.toLower())));
+    KeyBoardConfig::shared().assignKey.setKeyboardColorType(KeyboardColorType::Black);
 }
 
 QTEST_MAIN(tst_PaletteKeys)
