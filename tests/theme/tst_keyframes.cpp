@@ -65,6 +65,14 @@ QList<QRectF> areas(const QList<double> &frame)
             enter.rects.at(1).translated(enter.frame.topLeft())};
 }
 
+// An L-shaped key's outline in Qt's coordinates, relative to the top left of its box.
+QPainterPath outline(const QList<double> &frame, double radius)
+{
+    const EnterKeyDataEntity enter = EnterKeyDataEntity::arrayToEnterKeyDataEntity(frame, radius);
+    return BottomLeftSpace(enter.frame.height())
+        .outline({enter.startPoint, enter.arcParams, enter.arcRadius});
+}
+
 bool sameRow(const QRectF &a, const QRectF &b)
 {
     return a.top() < b.bottom() && b.top() < a.bottom();
@@ -228,14 +236,13 @@ void tst_KeyFrames::enterOutlineCoversItsArms()
     QFETCH(QString, asset);
     QFETCH(double, radius);
 
-    const EnterKeyDataEntity enter =
-        EnterKeyDataEntity::arrayToEnterKeyDataEntity(frames(asset).at(41), radius);
+    const QList<double> frame = frames(asset).at(41);
+    const EnterKeyDataEntity enter = EnterKeyDataEntity::arrayToEnterKeyDataEntity(frame, radius);
     const QRectF local(QPointF(), enter.frame.size());
     QCOMPARE(enter.rects.at(0).united(enter.rects.at(1)), local);
     const BottomLeftSpace space(local.height());
-    const QPainterPath outline =
-        space.outline({enter.startPoint, enter.arcParams, enter.arcRadius});
-    const QRectF bounds = outline.boundingRect();
+    const QPainterPath path = outline(frame, radius);
+    const QRectF bounds = path.boundingRect();
     QVERIFY(std::abs(bounds.width() - local.width()) < 0.01);
     QVERIFY(std::abs(bounds.height() - local.height()) < 0.01);
 
@@ -247,7 +254,7 @@ void tst_KeyFrames::enterOutlineCoversItsArms()
     for (double x = 0.25; x < local.width(); x += 0.5) {
         for (double y = 0.25; y < local.height(); y += 0.5) {
             const QPointF point(x, y);
-            const bool filled = outline.contains(space.toQt(point));
+            const bool filled = path.contains(space.toQt(point));
             if (inArms(point, radius))
                 QVERIFY2(filled, qPrintable(QStringLiteral("%1, %2").arg(x).arg(y)));
             else if (!inArms(point, -radius))
@@ -457,11 +464,13 @@ void tst_KeyFrames::reviewImages()
         QPainter painter(&image);
         painter.setRenderHint(QPainter::Antialiasing);
         const BottomLeftSpace space(image.deviceIndependentSize().height());
+        painter.setPen(PaintKit::stroke(PaintKit::accent(), 1));
         for (qsizetype index = 0; index < keys.size(); ++index) {
             const QRectF key = space.toQt(box(keys.at(index)));
-            painter.setPen(PaintKit::stroke(PaintKit::accent(), 1));
-            painter.setBrush(Qt::NoBrush);
-            painter.drawRect(key);
+            if (keys.at(index).size() > 4)
+                painter.drawPath(outline(keys.at(index), 3).translated(key.topLeft()));
+            else
+                painter.drawRect(key);
             PaintKit::caption(painter, key, QString::number(numbers.at(index)), 10,
                               PaintKit::accent());
         }
