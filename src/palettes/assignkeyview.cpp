@@ -39,9 +39,16 @@ void AssignKeyView::placeKey(const QRectF &geometry)
     painter.fillPath(outline(), KeyBoardConfig::shared().assignKey.dragKey());
     painter.end();
     m_dragImage = QPixmap::fromImage(image);
+    updateLegendFrame();
     if (parentWidget())
         parentWidget()->update();
     update();
+}
+
+void AssignKeyView::setAlignment(KeyImageAlignment alignment)
+{
+    m_alignment = alignment;
+    updateLegendFrame();
 }
 
 QRectF AssignKeyView::charLayerFrame(QSizeF imageSize) const
@@ -89,13 +96,19 @@ void AssignKeyView::beginDraggingSession(QDrag *drag, Qt::DropActions supportedA
     drag->exec(supportedActions);
 }
 
+void AssignKeyView::updateLegendFrame()
+{
+    const QSizeF imageSize =
+        charImage().isEmpty() ? QSizeF() : ImageProvider::sharedInstance().size(charImage());
+    m_legendFrame = charLayerFrame(imageSize);
+}
+
 void AssignKeyView::paintLegend(QPainter &painter) const
 {
     if (charImage().isEmpty())
         return;
-    ImageProvider &images = ImageProvider::sharedInstance();
-    const QPixmap pixmap = images.pixmap(charImage(), devicePixelRatioF());
-    painter.drawPixmap(charLayerFrame(images.size(charImage())), pixmap, QRectF(pixmap.rect()));
+    const QPixmap pixmap = ImageProvider::sharedInstance().pixmap(charImage(), devicePixelRatioF());
+    painter.drawPixmap(m_legendFrame, pixmap, QRectF(pixmap.rect()));
 }
 
 void AssignKeyView::paintNotAssignedIcon(QPainter &painter) const
@@ -120,7 +133,13 @@ bool AssignKeyView::pointerIsInside() const
 void AssignKeyView::lookChanged()
 {
     setToolTip(toolTipString());
+    updateLegendFrame();
     update();
+}
+
+void AssignKeyView::resizeEvent(QResizeEvent *)
+{
+    updateLegendFrame();
 }
 
 void AssignKeyView::enterEvent(QEnterEvent *)

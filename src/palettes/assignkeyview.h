@@ -30,7 +30,7 @@ public:
     void drawKey(const QRectF &frame, double cornerRadius, const BottomLeftSpace &parentSpace);
 
     KeyImageAlignment alignment() const { return m_alignment; }
-    void setAlignment(KeyImageAlignment alignment) { m_alignment = alignment; }
+    void setAlignment(KeyImageAlignment alignment);
     // Where a legend image of imageSize goes: as high as the key's legend band, as wide as the
     // image's aspect ratio makes it, placed by the alignment.
     QRectF charLayerFrame(QSizeF imageSize) const;
@@ -75,12 +75,16 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
+    // Lays the legend out again: measuring a legend takes longer than painting it.
+    void updateLegendFrame();
     void startDrag(QPointF pressPoint);
 
     std::optional<double> m_keyCornerRadius;
     KeyImageAlignment m_alignment = KeyImageAlignment::Center;
+    QRectF m_legendFrame;
     QPixmap m_dragImage;
     QPixmap m_shadow;
     QColor m_shadowColor;

@@ -3,8 +3,10 @@
 #include "assignkeyface.h"
 #include "bottomleftspace.h"
 #include "dragdata.h"
+#include "drawinginfo.h"
 #include "imageprovider.h"
 #include "keyboardconfig.h"
+#include "keyframeassets.h"
 #include "localizedstrings.h"
 #include "palettefixture.h"
 #include "utility.h"
@@ -434,15 +436,22 @@ void tst_PaletteKeys::reviewImages()
         applyLooks(*key, review.looks);
         x += review.width + 2;
     }
+    // The qwerty palette's L-shaped Enter key as the Japanese key frames give it.
+    const QList<QList<double>> frames = KeyFrameAssets(QStringLiteral(":/data/"))
+                                            .load(DrawingInfo::assignKeyboard().layout.japanese);
+    const qsizetype enterIndex = 41;
+    EnterKeyDataEntity enterKey = EnterKeyDataEntity::arrayToEnterKeyDataEntity(
+        frames.at(enterIndex), DrawingInfo::assignKeyboard().cornerRadius);
+    const double legendHeight = frames.at(enterIndex + 1).at(3);
     for (const QStringList &looks :
          {QStringList{}, QStringList{"hovered", "selected", "not assigned"}}) {
         auto *enter = new AssignEnterKeyViewController(44, 0x28, layout, color, true);
         palette.addKey(enter);
         enter->assignKeyView()->setAlignment(KeyImageAlignment::Right);
-        enter->assignEnterKeyView()->drawKey(PaletteFixture::enterKey(QPointF(x, 8)), 34,
-                                             palette.paletteSpace());
+        enterKey.frame.moveTo(x, 8);
+        enter->assignEnterKeyView()->drawKey(enterKey, legendHeight, palette.paletteSpace());
         applyLooks(*enter, looks);
-        x += 54;
+        x += enterKey.frame.width() + 2;
     }
 
     const QDir folder(QStringLiteral(KEYMAP_SCREENSHOT_DIR));
