@@ -1,0 +1,66 @@
+#include "pointingstickviewcontroller.h"
+
+#include "gesturepadbutton.h"
+#include "pointingsticklayer.h"
+#include "pointingstickview.h"
+
+#include <QEvent>
+
+PointingStickViewController::PointingStickViewController(bool isKeymapPage, bool pointSickEnable,
+                                                         bool pointStickState, QObject *parent)
+    : QObject(parent)
+    , m_pointingView(new PointingStickView)
+    , m_isPointStickOn(pointStickState)
+    , m_isPointSickEnable(pointSickEnable)
+    , m_isKeymapPageView(isKeymapPage)
+{
+    GesturePadButton *button = image();
+    button->setOwner(this);
+    button->setDoAfterUpdateGesturePads(
+        [this](CheckButtonType checkBtnType, GesturePadType gpType, bool isCheckedInPre) {
+            afterUpdateGesturePads(checkBtnType, gpType, isCheckedInPre);
+        });
+    button->setEnabled(m_isPointSickEnable);
+    button->setPointingStickStatus(m_isKeymapPageView, m_isPointStickOn,
+                                   CheckButtonType::PointingStick, GesturePadType::None);
+    m_pointingView->installEventFilter(this);
+}
+
+PointingStickViewController::~PointingStickViewController()
+{
+    delete m_pointingView.data();
+}
+
+PointingStickView *PointingStickViewController::pointingView() const
+{
+    return m_pointingView;
+}
+
+GesturePadButton *PointingStickViewController::image() const
+{
+    return m_pointingView->image();
+}
+
+void PointingStickViewController::updatePointingStick()
+{
+    GesturePadButton *button = image();
+    button->setIsStatusOn(m_isPointStickOn);
+    button->setEnabled(m_isPointSickEnable);
+    button->updateButtonImage();
+}
+
+void PointingStickViewController::afterUpdateGesturePads(CheckButtonType checkBtnType,
+                                                         GesturePadType gpType, bool isCheckedInPre)
+{
+    m_afterGesturePadModify(checkBtnType, gpType, isCheckedInPre);
+}
+
+// The pointer on the panel, the switch included, shows the page's leader line.
+bool PointingStickViewController::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Enter)
+        PointingStickLayer::pointerOver(m_pointingView, true);
+    else if (event->type() == QEvent::Leave)
+        PointingStickLayer::pointerOver(m_pointingView, false);
+    return QObject::eventFilter(watched, event);
+}
