@@ -70,7 +70,7 @@ void GesturePadSwitch::setSwitchEnabled(bool isEnabled)
     showImage();
 }
 
-QString GesturePadSwitch::imageName() const
+QString GesturePadSwitch::chooseImage() const
 {
     const DrawingInfo::PointingStickImages &images = DrawingInfo::PointingStickImage();
     if (!m_isSwitchEnabled)
@@ -84,7 +84,7 @@ QString GesturePadSwitch::imageName() const
 
 void GesturePadSwitch::showImage()
 {
-    m_shownImage = imageName();
+    m_shownImage = chooseImage();
     lookChanged();
 }
 

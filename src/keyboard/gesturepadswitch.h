@@ -68,7 +68,7 @@ protected:
     virtual void lookChanged() {}
 
 private:
-    QString imageName() const;
+    QString chooseImage() const;
     void showImage();
     void writeIntoOwner() const;
 

@@ -4,6 +4,7 @@
 #include "imageview.h"
 #include "keyboardconfig.h"
 #include "keyboardpageinterface.h"
+#include "legendprovider.h"
 #include "paintkit.h"
 
 #include <QLabel>
@@ -27,9 +28,7 @@ ProfileSelectedView::ProfileSelectedView(QWidget *parent)
     m_text->setAutoFillBackground(true);
     m_text->setIndent(inset);
     m_text->setGeometry(inset, inset, width() - 3 * inset - arrowSize, height() - 2 * inset);
-    QFont font = m_text->font();
-    font.setPixelSize(14);
-    m_text->setFont(font);
+    m_text->setFont(LegendProvider::font(14));
     m_image->setObjectName(QStringLiteral("image"));
     m_image->setGeometry(width() - inset - arrowSize, (height() - arrowSize) / 2, arrowSize,
                          arrowSize);
