@@ -63,8 +63,7 @@ void DipSwitchViewController::loadDipSwitch()
 
 QList<bool> DipSwitchViewController::sixSwitches(const QList<bool> &values)
 {
-    QList<bool> switches =
-        values.first(std::min<qsizetype>(values.size(), DipSwitchView::switchCount));
+    QList<bool> switches = values;
     switches.resize(DipSwitchView::switchCount, false);
     return switches;
 }

@@ -55,12 +55,21 @@ void PointingStickViewController::afterUpdateGesturePads(CheckButtonType checkBt
     m_afterGesturePadModify(checkBtnType, gpType, isCheckedInPre);
 }
 
-// The pointer on the panel, the switch included, shows the page's leader line.
+void PointingStickViewController::mouseEntered()
+{
+    PointingStickLayer::pointerOver(m_pointingView, true);
+}
+
+void PointingStickViewController::mouseExited()
+{
+    PointingStickLayer::pointerOver(m_pointingView, false);
+}
+
 bool PointingStickViewController::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::Enter)
-        PointingStickLayer::pointerOver(m_pointingView, true);
+        mouseEntered();
     else if (event->type() == QEvent::Leave)
-        PointingStickLayer::pointerOver(m_pointingView, false);
+        mouseExited();
     return QObject::eventFilter(watched, event);
 }

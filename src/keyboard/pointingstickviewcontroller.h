@@ -51,6 +51,11 @@ public:
 
     void setPointStickOn(bool isOn) override { m_isPointStickOn = isOn; }
 
+    // The pointer came onto the panel, its switch included, or left it: the page that holds the
+    // panel shows or hides its leader line.
+    void mouseEntered();
+    void mouseExited();
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
