@@ -97,7 +97,23 @@ void PanelPage::showKeyboard(KeyboardLayoutType layoutType)
 
 void PanelPage::save(const QString &fileName)
 {
+    save(*view(), fileName);
+}
+
+void PanelPage::save(QWidget &widget, const QString &fileName)
+{
     const QDir folder(QStringLiteral(KEYMAP_SCREENSHOT_DIR));
     QVERIFY(folder.mkpath(QStringLiteral(".")));
-    QVERIFY(view()->grab().save(folder.filePath(fileName)));
+    QVERIFY(widget.grab().save(folder.filePath(fileName)));
+}
+
+void PanelPage::sendHover(QWidget *widget, bool isInside)
+{
+    if (isInside) {
+        QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), widget->mapToGlobal(QPointF(1, 1)));
+        QApplication::sendEvent(widget, &enter);
+    } else {
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(widget, &leave);
+    }
 }

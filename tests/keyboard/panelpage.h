@@ -34,8 +34,11 @@ public:
     void place(QWidget *panel, QPointF origin);
     // The keyboard picture of a layout in the theme's current colour.
     void showKeyboard(KeyboardLayoutType layoutType);
-    // Writes the page into the build's screenshots folder.
+    // Writes the page, or any widget, into the build's screenshots folder.
     void save(const QString &fileName);
+    static void save(QWidget &widget, const QString &fileName);
+    // Sends widget the pointer's entry (isInside) or exit.
+    static void sendHover(QWidget *widget, bool isInside);
 
     PointingStickLayer *pointLayer() const { return m_pointLayer; }
     ImageView *stickMark() const { return m_stickMark; }

@@ -205,11 +205,9 @@ void tst_DipSwitchViewController::tooltipExplainsAllSwitches()
     DipSwitchViewController panel(Switches(6, false));
     DipSwitchView &view = *panel.view();
     QCOMPARE(view.toolTip(), QString());
-    QEnterEvent enter(QPointF(4, 4), QPointF(4, 4), QPointF(4, 4));
-    QApplication::sendEvent(&view, &enter);
+    PanelPage::sendHover(&view, true);
     QCOMPARE(view.toolTip(), expected);
-    QEvent leave(QEvent::Leave);
-    QApplication::sendEvent(&view, &leave);
+    PanelPage::sendHover(&view, false);
     QCOMPARE(view.toolTip(), QString());
 }
 

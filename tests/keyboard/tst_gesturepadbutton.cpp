@@ -6,8 +6,8 @@
 #include "keyboardconfig.h"
 #include "localizedstrings.h"
 #include "paintkit.h"
+#include "panelpage.h"
 
-#include <QDir>
 #include <QLabel>
 #include <QTest>
 
@@ -268,8 +268,7 @@ void tst_GesturePadButton::buttonTogglesOnPressAndShowsHover()
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
 
-    QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), button->mapToGlobal(QPointF(5, 5)));
-    QApplication::sendEvent(button, &enter);
+    PanelPage::sendHover(button, true);
     QCOMPARE(button->imageName(), "switch_off_hover");
     QCOMPARE(button->toolTip(), LocalizedStrings::text("GesturePadTooltip"));
 
@@ -278,8 +277,7 @@ void tst_GesturePadButton::buttonTogglesOnPressAndShowsHover()
     QCOMPARE(wasOn, QList<bool>{false});
     QCOMPARE(owner.writes.last(), "pad 3 on");
 
-    QEvent leave(QEvent::Leave);
-    QApplication::sendEvent(button, &leave);
+    PanelPage::sendHover(button, false);
     QCOMPARE(button->imageName(), "switch_on");
     QCOMPARE(button->toolTip(), QString());
 }
@@ -350,10 +348,7 @@ void tst_GesturePadButton::reviewLooks()
         name->setAlignment(Qt::AlignHCenter);
         x += 102;
     }
-    const QDir folder(QStringLiteral(KEYMAP_SCREENSHOT_DIR));
-    QVERIFY(folder.mkpath(QStringLiteral(".")));
-    QVERIFY(strip.grab().save(
-        folder.filePath(QStringLiteral("switches-%1.png").arg(QTest::currentDataTag()))));
+    PanelPage::save(strip, QStringLiteral("switches-%1.png").arg(QTest::currentDataTag()));
 }
 
 QTEST_MAIN(tst_GesturePadButton)

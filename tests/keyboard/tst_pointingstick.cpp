@@ -16,17 +16,6 @@ Q_DECLARE_METATYPE(KeyboardLayoutType)
 
 namespace {
 
-void sendHover(QWidget *widget, bool isInside)
-{
-    if (isInside) {
-        QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), widget->mapToGlobal(QPointF(1, 1)));
-        QApplication::sendEvent(widget, &enter);
-    } else {
-        QEvent leave(QEvent::Leave);
-        QApplication::sendEvent(widget, &leave);
-    }
-}
-
 // The centre of a frame given in page coordinates with y upwards, in the page's own.
 QPoint pageCentre(const QWidget &page, const QRectF &frame)
 {
@@ -160,9 +149,9 @@ void tst_PointingStick::leaderLineFollowsPointer()
     for (const QString &event : events) {
         const bool inside = event.endsWith(" in");
         if (event.startsWith("panel"))
-            sendHover(panel.pointingView(), inside);
+            PanelPage::sendHover(panel.pointingView(), inside);
         else if (event.startsWith("switch"))
-            sendHover(panel.image(), inside);
+            PanelPage::sendHover(panel.image(), inside);
         else
             PointingStickLayer::pointerOver(page.stickMark(), inside);
     }
@@ -174,12 +163,12 @@ void tst_PointingStick::panelOffEveryPageIgnoresPointer()
 {
     PanelPage page;
     PointingStickViewController loose(true, true, false);
-    sendHover(loose.pointingView(), true);
+    PanelPage::sendHover(loose.pointingView(), true);
 
     QWidget elsewhere;
     PointingStickViewController other(true, true, false);
     other.pointingView()->setParent(&elsewhere);
-    sendHover(other.pointingView(), true);
+    PanelPage::sendHover(other.pointingView(), true);
     QVERIFY(page.pointLayer()->isHidden());
 }
 
@@ -234,7 +223,7 @@ void tst_PointingStick::reviewPanel()
     PointingStickViewController panel(false, true, true);
     page.place(dipSwitches.view(), DrawingInfo::startKeymap().dipSWFrameOrigin);
     page.place(panel.pointingView(), DrawingInfo::startKeymap().pointingStickOrigin);
-    sendHover(panel.pointingView(), true);
+    PanelPage::sendHover(panel.pointingView(), true);
     QVERIFY(!page.pointLayer()->isHidden());
     page.save(QStringLiteral("pointing-stick-%1.png").arg(QTest::currentDataTag()));
 }

@@ -16,17 +16,6 @@ Q_DECLARE_METATYPE(KeyboardColorType)
 
 namespace {
 
-void sendHover(QWidget *widget, bool isInside)
-{
-    if (isInside) {
-        QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), widget->mapToGlobal(QPointF(1, 1)));
-        QApplication::sendEvent(widget, &enter);
-    } else {
-        QEvent leave(QEvent::Leave);
-        QApplication::sendEvent(widget, &leave);
-    }
-}
-
 bool listIsOpen(PanelPage &page)
 {
     ProfileListViewController *list = page.profileListViewController();
@@ -228,9 +217,9 @@ void tst_ProfilePanels::entriesRingUnderThePointer()
 {
     ProfileListViewController list;
     ProfileItem *item = list.profileListView()->profileButton(1);
-    sendHover(item, true);
+    PanelPage::sendHover(item, true);
     QVERIFY(item->isMouseOver());
-    sendHover(item, false);
+    PanelPage::sendHover(item, false);
     QVERIFY(!item->isMouseOver());
 }
 
@@ -252,7 +241,8 @@ void tst_ProfilePanels::reviewOpenList()
     page.profileViewController().updateTextValue(2);
     page.view()->show();
     QTest::mouseClick(page.profileViewController().profileview(), Qt::LeftButton);
-    sendHover(page.profileListViewController()->profileListView()->profileButton(1), true);
+    PanelPage::sendHover(page.profileListViewController()->profileListView()->profileButton(1),
+                         true);
     page.save(QStringLiteral("profile-list-%1.png").arg(QTest::currentDataTag()));
 }
 
