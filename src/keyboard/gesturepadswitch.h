@@ -42,11 +42,8 @@ public:
     void setIsStatusOn(bool isStatusOn) { m_isStatusOn = isStatusOn; }
     bool isKeymapPageView() const { return m_isKeymapPageView; }
     void setIsKeymapPageView(bool isKeymapPageView) { m_isKeymapPageView = isKeymapPageView; }
-    bool isMouseOver() const { return m_isMouseOver; }
     std::optional<GesturePadType> gpType() const { return m_gpType; }
-    void setGpType(std::optional<GesturePadType> gpType) { m_gpType = gpType; }
     std::optional<CheckButtonType> buttonType() const { return m_buttonType; }
-    void setButtonType(std::optional<CheckButtonType> buttonType) { m_buttonType = buttonType; }
     // A disabled switch shows its disabled picture, ignores clicks and writes nothing. Changing
     // it refreshes the picture only.
     bool isSwitchEnabled() const { return m_isSwitchEnabled; }

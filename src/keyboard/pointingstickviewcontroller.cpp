@@ -12,7 +12,6 @@ PointingStickViewController::PointingStickViewController(bool isKeymapPage, bool
     , m_pointingView(new PointingStickView)
     , m_isPointStickOn(pointStickState)
     , m_isPointSickEnable(pointSickEnable)
-    , m_isKeymapPageView(isKeymapPage)
 {
     GesturePadButton *button = image();
     button->setOwner(this);
@@ -21,8 +20,8 @@ PointingStickViewController::PointingStickViewController(bool isKeymapPage, bool
             afterUpdateGesturePads(checkBtnType, gpType, isCheckedInPre);
         });
     button->setEnabled(m_isPointSickEnable);
-    button->setPointingStickStatus(m_isKeymapPageView, m_isPointStickOn,
-                                   CheckButtonType::PointingStick, GesturePadType::None);
+    button->setPointingStickStatus(isKeymapPage, m_isPointStickOn, CheckButtonType::PointingStick,
+                                   GesturePadType::None);
     m_pointingView->installEventFilter(this);
 }
 

@@ -33,11 +33,8 @@ public:
     // The state shown; the pages write it and then call updatePointingStick().
     bool isPointStickOn() const { return m_isPointStickOn; }
     void setIsPointStickOn(bool isOn) { m_isPointStickOn = isOn; }
-    bool isPointSickEnable() const { return m_isPointSickEnable; }
-    void setIsPointSickEnable(bool isEnable) { m_isPointSickEnable = isEnable; }
-    bool isKeymapPageView() const { return m_isKeymapPageView; }
 
-    // Shows isPointStickOn and isPointSickEnable on the switch.
+    // Shows isPointStickOn, and whether the switch was made enabled, on the switch.
     void updatePointingStick();
 
     // A click on the switch: its kind, pad and the state before the click. Read at the time of
@@ -63,6 +60,5 @@ private:
     QPointer<PointingStickView> m_pointingView;
     bool m_isPointStickOn = false;
     bool m_isPointSickEnable = false;
-    bool m_isKeymapPageView = false;
     Modify m_afterGesturePadModify = [](CheckButtonType, GesturePadType, bool) {};
 };

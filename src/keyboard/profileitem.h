@@ -11,8 +11,6 @@ class ProfileItem : public QAbstractButton
 public:
     explicit ProfileItem(const QString &title, QWidget *parent = nullptr);
 
-    bool isMouseOver() const { return m_isMouseOver; }
-
 protected:
     void enterEvent(QEnterEvent *event) override;
     void leaveEvent(QEvent *event) override;

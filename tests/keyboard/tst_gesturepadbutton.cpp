@@ -82,7 +82,6 @@ void tst_GesturePadButton::pictures_data()
     QTest::newRow("disabled on keymap page") << true << false << true << true << "switch_disable";
     QTest::newRow("disabled on start page") << false << false << false << false << "switch_disable";
     QTest::newRow("on, start page") << false << true << true << false << "switch_start_on";
-    QTest::newRow("on, start page, hovered") << false << true << true << true << "switch_start_on";
     QTest::newRow("off, start page") << false << true << false << false << "switch_start_off";
     QTest::newRow("off, start page, hovered")
         << false << true << false << true << "switch_start_off";

@@ -36,7 +36,6 @@ private slots:
     void pictureByPage_data();
     void pictureByPage();
     void toggleReportsStateBeforeIt();
-    void pageWritesStateItShows();
     void leaderLineFollowsPointer_data();
     void leaderLineFollowsPointer();
     void panelOffEveryPageIgnoresPointer();
@@ -97,26 +96,6 @@ void tst_PointingStick::toggleReportsStateBeforeIt()
     QTest::mousePress(panel.image(), Qt::LeftButton);
     QCOMPARE(std::get<2>(reports.last()), true);
     QVERIFY(!panel.isPointStickOn());
-}
-
-// Read-only pages never toggle; a disabled switch shows so and keeps the page's state.
-void tst_PointingStick::pageWritesStateItShows()
-{
-    PointingStickViewController startPanel(false, true, false);
-    bool reported = false;
-    startPanel.setAfterGesturePadModify(
-        [&reported](CheckButtonType, GesturePadType, bool) { reported = true; });
-    QTest::mousePress(startPanel.image(), Qt::LeftButton);
-    QVERIFY(!reported);
-    QVERIFY(!startPanel.isPointStickOn());
-    startPanel.setIsPointStickOn(true);
-    startPanel.updatePointingStick();
-    QCOMPARE(startPanel.image()->imageName(), "switch_start_on");
-
-    PointingStickViewController disabled(true, false, true);
-    QCOMPARE(disabled.image()->imageName(), "switch_disable");
-    QTest::mousePress(disabled.image(), Qt::LeftButton);
-    QVERIFY(disabled.isPointStickOn());
 }
 
 void tst_PointingStick::leaderLineFollowsPointer_data()

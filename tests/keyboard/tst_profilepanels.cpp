@@ -43,7 +43,6 @@ private slots:
     void entryHandsItsIndexToThePage_data();
     void entryHandsItsIndexToThePage();
     void listOffThePageChoosesNothing();
-    void entriesRingUnderThePointer();
     void reviewOpenList_data();
     void reviewOpenList();
 };
@@ -211,16 +210,6 @@ void tst_ProfilePanels::listOffThePageChoosesNothing()
     list->profileListView()->show();
     QTest::mouseClick(list->profileListView()->profileButton(2), Qt::LeftButton);
     QCOMPARE(page.chosenProfiles(), QList<int>{});
-}
-
-void tst_ProfilePanels::entriesRingUnderThePointer()
-{
-    ProfileListViewController list;
-    ProfileItem *item = list.profileListView()->profileButton(1);
-    PanelPage::sendHover(item, true);
-    QVERIFY(item->isMouseOver());
-    PanelPage::sendHover(item, false);
-    QVERIFY(!item->isMouseOver());
 }
 
 void tst_ProfilePanels::reviewOpenList_data()
