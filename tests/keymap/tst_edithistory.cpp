@@ -315,6 +315,36 @@ private slots:
         QCOMPARE(fixture.model.menuFlags(), fixture.ports.menuFlags);
     }
 
+    // An edit sets the write button and the roll-back and factory items, and no other item.
+    void menusAfterAnEdit_data()
+    {
+        QTest::addColumn<Edits>("keyboard");
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("menus");
+
+        const EditFixture::KeyEdit offFactory{0, FnMode::Normal, 5, 0x2c};
+        QTest::newRow("edit away from factory settings") << Edits{} << "key:5 pal:0x2c"
+                                                         << "rollback undo current all factory";
+        QTest::newRow("edit back to factory settings") << Edits{offFactory} << "key:5 pal:9"
+                                                       << "rollback undo";
+        QTest::newRow("edit back to factory settings, another profile off them")
+            << Edits{offFactory, {2, FnMode::WithFn1, 5, 0x2c}} << "key:5 pal:9"
+            << "rollback undo all factory";
+        QTest::newRow("edit back to the keyboard's") << Edits{} << "key:5 pal:0x2c key:5 pal:9"
+                                                     << "undo";
+    }
+
+    void menusAfterAnEdit()
+    {
+        QFETCH(Edits, keyboard);
+        QFETCH(QString, steps);
+        EditFixture fixture(keyboard);
+
+        fixture.run(steps);
+
+        QTEST(flagsText(fixture.ports.menuFlags), "menus");
+    }
+
     void menusOff()
     {
         EditFixture fixture;

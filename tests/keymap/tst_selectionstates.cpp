@@ -293,6 +293,9 @@ private slots:
         QTest::newRow("refused change drops them") << "tab:3 key:5"
                                                    << "pal:0x04"
                                                    << "clear(reset) clear(keep)";
+        QTest::newRow("Fn key refused on an Fn layer drops them") << "layer:1 key:5"
+                                                                  << "pal:0x5102"
+                                                                  << "clear(reset)";
         QTest::newRow("background click keeps them") << "key:5"
                                                      << "background"
                                                      << "clear(keep)";
