@@ -121,22 +121,17 @@ const ProfileDataEntity &KeymapEditModel::defaultKeymapData() const
 
 void KeymapEditModel::doAfterVirtualKeySelect(std::optional<int> keyNumber)
 {
-    if (!keyNumber || !isValidKeyNumber(*keyNumber))
-        return;
-    m_virtualKeyboardKeyNumber = keyNumber;
-    m_observer.slideKeySelectionCleared();
-    switchToClickedVirtualKeyState(KeymapPageState::clickedVirtualKey);
+    pickKey(keyNumber, false);
 }
 
 void KeymapEditModel::doAfterVirtualKeyDecide(int keyNumber)
 {
-    if (m_assignKeyboardUsageId && isValidKeyNumber(keyNumber))
-        applyPicks(keyNumber, *m_assignKeyboardUsageId, false);
+    applyArmedUsage(keyNumber, false);
 }
 
 void KeymapEditModel::doAfterVirtualKeyDrag(int keyNumber)
 {
-    doAfterVirtualKeyDecide(keyNumber);
+    applyArmedUsage(keyNumber, false);
 }
 
 void KeymapEditModel::doAfterSpecialKeyClicked()
@@ -152,22 +147,17 @@ void KeymapEditModel::doAfterVirtualFnModeChange()
 
 void KeymapEditModel::doAfterVirtualSlideKeySelect(std::optional<int> keyNumber)
 {
-    if (!keyNumber || !isValidKeyNumber(*keyNumber))
-        return;
-    m_virtualSlideKeyboardKeyNumber = keyNumber;
-    m_observer.drawnKeySelectionCleared();
-    switchToClickedVirtualKeyState(KeymapPageState::clickedVirtualSlideKey);
+    pickKey(keyNumber, true);
 }
 
 void KeymapEditModel::doAfterVirtualSlideKeyDecide(int keyNumber)
 {
-    if (m_assignKeyboardUsageId && isValidKeyNumber(keyNumber))
-        applyPicks(keyNumber, *m_assignKeyboardUsageId, true);
+    applyArmedUsage(keyNumber, true);
 }
 
 void KeymapEditModel::doAfterVirtualSlideKeyDrag(int keyNumber)
 {
-    doAfterVirtualSlideKeyDecide(keyNumber);
+    applyArmedUsage(keyNumber, true);
 }
 
 void KeymapEditModel::doAfterSpecialSlideKeyClicked()
@@ -179,6 +169,28 @@ void KeymapEditModel::doAfterVirtualSlideFnModeChange()
 {
     // Like the drawn keyboard's: a picked slide key survives a layer change.
     doAfterVirtualFnModeChange();
+}
+
+void KeymapEditModel::pickKey(std::optional<int> keyNumber, bool isSlideKey)
+{
+    if (!keyNumber || !isValidKeyNumber(*keyNumber))
+        return;
+    // One key is picked at a time, on either keyboard.
+    if (isSlideKey) {
+        m_virtualSlideKeyboardKeyNumber = keyNumber;
+        m_observer.drawnKeySelectionCleared();
+    } else {
+        m_virtualKeyboardKeyNumber = keyNumber;
+        m_observer.slideKeySelectionCleared();
+    }
+    switchToClickedVirtualKeyState(isSlideKey ? KeymapPageState::clickedVirtualSlideKey
+                                              : KeymapPageState::clickedVirtualKey);
+}
+
+void KeymapEditModel::applyArmedUsage(int keyNumber, bool isSlideKey)
+{
+    if (m_assignKeyboardUsageId && isValidKeyNumber(keyNumber))
+        applyPicks(keyNumber, *m_assignKeyboardUsageId, isSlideKey);
 }
 
 void KeymapEditModel::doAfterGetsurePadChange(CheckButtonType checkBtnType, GesturePadType gpType,

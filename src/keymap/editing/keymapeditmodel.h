@@ -180,6 +180,9 @@ private:
     static void runAtOnce(const Step &closingStep) { closingStep(); }
 
     bool isValidKeyNumber(int keyNumber) const;
+    void pickKey(std::optional<int> keyNumber, bool isSlideKey);
+    // The armed palette key applied to a clicked or dropped-on key.
+    void applyArmedUsage(int keyNumber, bool isSlideKey);
     void switchToClickedVirtualKeyState(KeymapPageState keymapPageState);
     void switchToClickedAssignKeyState();
     void enterState(KeymapPageState keymapPageState);
