@@ -39,6 +39,14 @@ bool showsKeyboardState(const KeymapEditModel &model)
            model.isPointStickOn() == model.physicalPointingStick();
 }
 
+// What the page does once the keyboard has taken what is shown.
+void markWritten(KeymapEditModel &model)
+{
+    model.setPhysicalGesturePads(model.currentGesturePads());
+    model.setPhysicalPointingStick(model.isPointStickOn());
+    model.updatePhysicalProfiles(model.currentProfilesdata());
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Edits)
@@ -95,30 +103,35 @@ private slots:
         QVERIFY(fixture.ports.events.contains("replaced"));
     }
 
-    void padFlippedAndBack()
+    // The write button compares values: a control flipped and back has nothing to write, yet
+    // both flips stay undoable, each keeping the state before it.
+    void flippedAndBack_data()
     {
-        EditFixture fixture;
+        QTest::addColumn<QString>("flip");
+        QTest::addColumn<bool>("stickBefore");
 
-        fixture.run("pad:4");
+        QTest::newRow("gesture pad") << "pad:4" << false;
+        QTest::newRow("pointing stick on") << "stick" << true;
+        QTest::newRow("pointing stick off") << "stick" << false;
+    }
+
+    void flippedAndBack()
+    {
+        QFETCH(QString, flip);
+        QFETCH(bool, stickBefore);
+        EditFixture fixture({}, stickBefore);
+
+        fixture.run(flip);
         QVERIFY(fixture.model.isWriteButtonEnabled());
-        QCOMPARE(fixture.model.profileHistory().items.last()->gesturePadData, allPadsOn);
-        fixture.run("pad:4");
+        const HistoryDataEntity &before = *fixture.model.profileHistory().items.last();
+        QCOMPARE(before.gesturePadData, allPadsOn);
+        QCOMPARE(before.pointingStick, stickBefore);
+        fixture.run(flip);
 
         QVERIFY(!fixture.model.isWriteButtonEnabled());
         QCOMPARE(fixture.model.profileHistory().items.size(), 2);
         QVERIFY(fixture.model.isUndoButtonEnabled());
         QVERIFY(fixture.ports.menuFlags.undo);
-    }
-
-    void stickFlipKeepsItsStateBeforeForUndo()
-    {
-        EditFixture fixture({}, true);
-
-        fixture.run("stick");
-
-        QVERIFY(!fixture.model.isPointStickOn());
-        QVERIFY(fixture.model.profileHistory().items.last()->pointingStick);
-        QVERIFY(fixture.model.isWriteButtonEnabled());
     }
 
     void profileSwitch_data()
@@ -252,9 +265,7 @@ private slots:
         EditFixture fixture;
         fixture.run("key:5 pal:0x2c pad:1 stick");
 
-        fixture.model.setPhysicalGesturePads(fixture.model.currentGesturePads());
-        fixture.model.setPhysicalPointingStick(fixture.model.isPointStickOn());
-        fixture.model.updatePhysicalProfiles(fixture.model.currentProfilesdata());
+        markWritten(fixture.model);
 
         QCOMPARE(fixture.changedEntries(), "");
         QVERIFY(fixture.model.profileHistory().items.isEmpty());
@@ -269,9 +280,7 @@ private slots:
         EditFixture fixture({{1, FnMode::Normal, 5, 0x2c}}, true);
         fixture.model.loadDefaultProfiles();
 
-        fixture.model.setPhysicalGesturePads(fixture.model.currentGesturePads());
-        fixture.model.setPhysicalPointingStick(fixture.model.isPointStickOn());
-        fixture.model.updatePhysicalProfiles(fixture.model.currentProfilesdata());
+        markWritten(fixture.model);
         fixture.model.changeMenuStatusAndUpdateMenu(true);
 
         QCOMPARE(flagsText(fixture.ports.menuFlags), "open save updates about close");

@@ -39,6 +39,9 @@ public:
     // isCheckingFunction reads the saved Fn-key flag, which FunctionChecker holds in the program.
     KeymapEditModel(KeymapMessagePort &messages, KeymapMenuPort &menus,
                     KeymapEditObserver &observer, std::function<bool()> isCheckingFunction);
+    // Message completions hold on to the model.
+    KeymapEditModel(const KeymapEditModel &) = delete;
+    KeymapEditModel &operator=(const KeymapEditModel &) = delete;
 
     // Data entry, once, from the start page: the keyboard as read, kept as the keyboard's state
     // and as the state being edited; profile 1 is selected.
