@@ -25,7 +25,13 @@ void VirtualKeyView::drawKey(const QRectF &frame, double cornerRadius,
 {
     m_keyCornerRadius = cornerRadius;
     setGeometry(parentSpace.toQt(frame).toRect());
-    update();
+    lookChanged();
+}
+
+void VirtualKeyView::setAlignment(KeyImageAlignment alignment)
+{
+    m_alignment = alignment;
+    updateLegendFrame();
 }
 
 QRectF VirtualKeyView::adjustCharLayerFrame(const QRectF &band, QSizeF imageSize,
@@ -58,15 +64,20 @@ QRectF VirtualKeyView::shortcutFrame() const
     return BottomLeftSpace(height()).frame(mark.framOrigin, mark.size);
 }
 
+void VirtualKeyView::updateLegendFrame()
+{
+    const QString &legend = shownCharImage();
+    const QSizeF size = legend.isEmpty() ? QSizeF() : ImageProvider::sharedInstance().size(legend);
+    m_legendFrame = adjustCharLayerFrame(legendBand(), size, m_alignment);
+}
+
 void VirtualKeyView::paintLegend(QPainter &painter) const
 {
-    ImageProvider &images = ImageProvider::sharedInstance();
     const QString &legend = shownCharImage();
     if (legend.isEmpty())
         return;
-    const QRectF frame = adjustCharLayerFrame(legendBand(), images.size(legend), m_alignment);
-    const QPixmap pixmap = images.pixmap(legend, devicePixelRatioF());
-    painter.drawPixmap(frame, pixmap, QRectF(pixmap.rect()));
+    const QPixmap pixmap = ImageProvider::sharedInstance().pixmap(legend, devicePixelRatioF());
+    painter.drawPixmap(m_legendFrame, pixmap, QRectF(pixmap.rect()));
 }
 
 void VirtualKeyView::paintShortcutMark(QPainter &painter) const
@@ -89,7 +100,13 @@ bool VirtualKeyView::pointerIsInside() const
 void VirtualKeyView::lookChanged()
 {
     setToolTip(toolTipString());
+    updateLegendFrame();
     update();
+}
+
+void VirtualKeyView::resizeEvent(QResizeEvent *)
+{
+    updateLegendFrame();
 }
 
 void VirtualKeyView::enterEvent(QEnterEvent *)

@@ -28,7 +28,7 @@ public:
     bool isMouseKey() const { return m_isMouseKey; }
     void setIsMouseKey(bool isMouseKey) { m_isMouseKey = isMouseKey; }
     KeyImageAlignment alignment() const { return m_alignment; }
-    void setAlignment(KeyImageAlignment alignment) { m_alignment = alignment; }
+    void setAlignment(KeyImageAlignment alignment);
 
     // A click that began and ended on an interactive key.
     void setOnKeyClick(std::function<void()> onKeyClick) { m_onKeyClick = std::move(onKeyClick); }
@@ -63,14 +63,19 @@ protected:
     void dragLeaveEvent(QDragLeaveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
     // Reports the click, then hands the release on to the keyboard below.
     void reportClick(QMouseEvent *event);
 
 private:
+    // Lays the legend out again: measuring a legend takes longer than painting it.
+    void updateLegendFrame();
+
     std::optional<double> m_keyCornerRadius;
     bool m_isMouseKey = false;
     KeyImageAlignment m_alignment = KeyImageAlignment::Center;
+    QRectF m_legendFrame;
     std::function<void()> m_onKeyClick = [] {};
     std::function<void()> m_onDragPerform = [] {};
 };

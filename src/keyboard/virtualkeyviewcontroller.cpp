@@ -34,6 +34,8 @@ VirtualKeyViewController::VirtualKeyViewController(int keyNumber, qint32 usageId
 
 VirtualKeyViewController::~VirtualKeyViewController()
 {
+    if (m_virtualKeyView)
+        m_virtualKeyView->removeEventFilter(this);
     delete m_virtualKeyView.data();
 }
 
@@ -71,7 +73,7 @@ void VirtualKeyViewController::unselect()
 // placed; a usage shown before then is not shown again over.
 bool VirtualKeyViewController::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_virtualKeyView && event->type() == QEvent::Polish && !m_hasLayouted)
+    if (event->type() == QEvent::Polish && !m_hasLayouted && watched == m_virtualKeyView)
         displayCharacterInKeyView(ProfileMode::Profile1, FnMode::Normal);
     return QObject::eventFilter(watched, event);
 }
