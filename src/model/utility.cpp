@@ -6,6 +6,7 @@
 #include "keyboarddataentity.h"
 #include "legendname.h"
 #include "localizedstrings.h"
+#include "logfile.h"
 #include "logger.h"
 #include "platformerror.h"
 #include "profilelistdataentity.h"
@@ -98,8 +99,7 @@ Utility::Utility(LocalizedTextLookup localizedText)
 
 QString Utility::getLogFilePath(const QDateTime &time)
 {
-    return Constants::logDirectory() + time.toString(QStringLiteral("yyyyMMdd")) +
-           QStringLiteral(".log");
+    return LogFile::path(time);
 }
 
 QString Utility::getAppVersion()
