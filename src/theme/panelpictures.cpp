@@ -3,6 +3,7 @@
 #include "bottomleftspace.h"
 #include "drawinginfo.h"
 #include "enterkeydataentity.h"
+#include "exceptions.h"
 #include "logger.h"
 #include "paintkit.h"
 #include "themegeometry.h"
@@ -11,7 +12,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 
-#include <stdexcept>
+#include <tuple>
 
 namespace {
 QString &dataRoot()
@@ -129,8 +130,8 @@ void PanelPictures::enterKey(QPainter &painter, const QList<double> &frame, doub
         painter.setBrush(colors.cap);
         painter.drawPath(outline);
         painter.restore();
-    } catch (const std::invalid_argument &error) {
-        LOG_ERROR(QStringLiteral("Enter key frame invalid: ") + error.what());
+    } catch (const Exceptions &error) {
+        LOG_ERROR(QStringLiteral("Enter key frame invalid: ") + error.message());
     }
 }
 
