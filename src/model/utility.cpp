@@ -150,7 +150,8 @@ bool Utility::checkAlreadyLaunched()
     if (lock->error() == QLockFile::LockFailedError)
         return true;
     // Without a usable lock file no other instance can be seen; the program runs on.
-    LOG_ERROR(QStringLiteral("cannot create the instance lock ") + instanceLockPath());
+    LOG_ERROR(QStringLiteral("cannot create the instance lock ") +
+              Logger::escaped(instanceLockPath()));
     return false;
 }
 

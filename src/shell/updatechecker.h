@@ -22,7 +22,7 @@ class UpdateChecker final : public QObject
 public:
     using Handler = std::function<void(UpdateCheckingResult)>;
 
-    // How long a request may wait for the server before it fails.
+    // How long a request may wait for the server's next bytes before it fails.
     static constexpr double connectionTimeout = 3.0;
 
     // The address of the version document on the update server. Tests point it at a local server.
@@ -39,6 +39,9 @@ public:
     void getLatestVersion(Handler onSuccess, Handler onFailure);
 
     QString typeNumber() const { return m_typeNumber; }
+    // The longest a request may take in all, however steadily the server trickles its answer:
+    // twice the idle time-out, so 6 s for the program's checks.
+    double totalDeadline() const { return 2 * m_connectionTimeout; }
     // Empty until a request has read them.
     QString latestToolVersion() const { return m_latestToolVersion; }
     QString latestFirmVersion() const { return m_latestFirmVersion; }
@@ -52,6 +55,7 @@ public:
 
 private:
     void finish(QNetworkReply *reply, const Handler &onSuccess, const Handler &onFailure);
+    void endAtTheDeadline(QNetworkReply *reply);
     void refuseLargeDocument(QNetworkReply *reply, qint64 bytesReceived, qint64 bytesTotal);
     void recordProxyChallenge(const QNetworkProxy &proxy, QAuthenticator *authenticator);
     void logCertificateErrors(QNetworkReply *reply, const QList<QSslError> &errors);

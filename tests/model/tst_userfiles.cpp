@@ -411,6 +411,8 @@ private slots:
         QTest::newRow("NUL inside the target")
             << image(parts, QByteArray("KX\0QR\0", 6) + "300B", "0105")
             << QStringList{"304", "KXQR300B", "01.05"};
+        QTest::newRow("line break inside the target")
+            << image(parts, "KX\n[INFO]x") << QStringList{"304", "KX\n[INFO]x", "01.23"};
         QTest::newRow("not UTF-8")
             << image(parts, "KX-\xff", "\xff\xff\xff\xff") << QStringList{"304", "", ""};
         QTest::newRow("empty file") << QByteArray() << none("");
@@ -450,9 +452,10 @@ private slots:
         QCOMPARE(image->crc, QList<quint8>({0x4D, 0x41, 0x49, 0x4E}));
         QCOMPARE(image->firmRawDataDic, bytes);
         QCOMPARE(image->filePath, path);
+        // The target is the file's text: a line break in it is written escaped.
         QVERIFY(log.contains(QString("getFirmDataEntity: \n firmSize: %1 \n firmVersion: %3 \n "
                                      "appliableKeyboard: %2\n")
-                                 .arg(read[0], read[1], read[2])));
+                                 .arg(read[0], QString(read[1]).replace('\n', "\\n"), read[2])));
     }
 
 private:
