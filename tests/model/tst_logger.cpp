@@ -133,26 +133,21 @@ private slots:
     {
         QTest::addColumn<QString>("value");
         QTest::addColumn<QString>("logged");
-        QTest::newRow("type number kept") << "KX-QR320B-PPM"
-                                          << "KX-QR320B-PPM";
-        QTest::newRow("Japanese text kept") << "日本語配列 ＫＸ"
-                                            << "日本語配列 ＫＸ";
-        QTest::newRow("line break") << "KX\n20260305 02:05:09 | [ERROR] x"
-                                    << "KX\\n20260305 02:05:09 | [ERROR] x";
-        QTest::newRow("carriage return") << "a\rb"
-                                         << "a\\rb";
-        QTest::newRow("tab") << "a\tb"
-                             << "a\\tb";
-        QTest::newRow("terminal colour") << "\x1b[31mred"
-                                         << "\\x1b[31mred";
-        QTest::newRow("NUL") << QString(QChar(0)) << "\\x00";
-        QTest::newRow("DEL") << "\x7f"
-                             << "\\x7f";
-        QTest::newRow("next line of C1") << QString(QChar(0x85)) << "\\x85";
-        QTest::newRow("line separator") << "a\u2028b"
-                                        << "a\\u2028b";
-        QTest::newRow("paragraph separator") << "a\u2029b"
-                                             << "a\\u2029b";
+        const auto row = [](const char *name, const QString &value, const QString &logged) {
+            QTest::newRow(name) << value << logged;
+        };
+        row("type number kept", "KX-QR320B-PPM", "KX-QR320B-PPM");
+        row("Japanese text kept", "日本語配列 ＫＸ", "日本語配列 ＫＸ");
+        row("line break", "KX\n20260305 02:05:09 | [ERROR] x",
+            "KX\\n20260305 02:05:09 | [ERROR] x");
+        row("carriage return", "a\rb", "a\\rb");
+        row("tab", "a\tb", "a\\tb");
+        row("terminal colour", "\x1b[31mred", "\\x1b[31mred");
+        row("NUL", QString(QChar(0)), "\\x00");
+        row("DEL", "\x7f", "\\x7f");
+        row("next line of C1", QString(QChar(0x85)), "\\x85");
+        row("line separator", "a\u2028b", "a\\u2028b");
+        row("paragraph separator", "a\u2029b", "a\\u2029b");
     }
 
     void escapedValues()
