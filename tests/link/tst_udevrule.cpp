@@ -1,4 +1,5 @@
 #include "constants.h"
+#include "hidapibackend.h"
 
 #include <QFile>
 #include <QHash>
@@ -34,7 +35,7 @@ bool globMatches(const QString &pattern, const QString &value)
 
 QList<Rule> readRules()
 {
-    QFile file(QStringLiteral(KEYMAP_SOURCE_DIR "/packaging/70-tavo-keyboard.rules"));
+    QFile file(QStringLiteral(KEYMAP_SOURCE_DIR "/") + HidapiBackend::udevRuleName);
     if (!file.open(QIODevice::ReadOnly))
         return {};
     // KEY=="value", KEY{attribute}=="value", KEY+="value"
@@ -102,8 +103,9 @@ QList<SysDevice> hidrawNode(int vendorId, int productId, int subclass, int proto
 
 } // namespace
 
-// The udev rule opens the keyboard's vendor-defined interfaces to the user at the seat, under the
-// vendor ID the program looks for, and nothing else of the keyboard or of other devices.
+// The udev rule that the backend names opens the keyboard's vendor-defined interfaces to the user
+// at the seat, under the vendor ID the program looks for, and nothing else of the keyboard or of
+// other devices.
 class tst_UdevRule : public QObject
 {
     Q_OBJECT
