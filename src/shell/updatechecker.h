@@ -35,13 +35,11 @@ public:
 
     // Starts one request and returns at once. Later exactly one handler is called, on this
     // object's thread: onSuccess(success) when both versions were read, else onFailure with
-    // internetError or proxyAuthenticationError.
+    // internetError or proxyAuthenticationError. A request ends after connectionTimeout without
+    // news from the server, and after twice that time in all.
     void getLatestVersion(Handler onSuccess, Handler onFailure);
 
     QString typeNumber() const { return m_typeNumber; }
-    // The longest a request may take in all, however steadily the server trickles its answer:
-    // twice the idle time-out, so 6 s for the program's checks.
-    double totalDeadline() const { return 2 * m_connectionTimeout; }
     // Empty until a request has read them.
     QString latestToolVersion() const { return m_latestToolVersion; }
     QString latestFirmVersion() const { return m_latestFirmVersion; }
@@ -54,6 +52,9 @@ public:
     bool isFirmLatest(const QString &keyboardFirmVersion) const;
 
 private:
+    // The longest a request may take in all, however steadily the server trickles its answer:
+    // twice the idle time-out, so 6 s for the program's checks.
+    double totalDeadline() const { return 2 * m_connectionTimeout; }
     void finish(QNetworkReply *reply, const Handler &onSuccess, const Handler &onFailure);
     void endAtTheDeadline(QNetworkReply *reply);
     void refuseLargeDocument(QNetworkReply *reply, qint64 bytesReceived, qint64 bytesTotal);
