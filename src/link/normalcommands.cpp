@@ -118,8 +118,8 @@ WriteToTAVOResult NormalCommands::checkSameKeyboard(const KeyboardDataEntity &ke
         LOG_INFO("end");
         return WriteToTAVOResult::Success;
     }
-    LOG_ERROR("Different Keyboard (Initial:" + keyboardData.typeNumber +
-              ", Current:" + current->typeNumber);
+    LOG_ERROR("Different Keyboard (Initial:" + Logger::escaped(keyboardData.typeNumber) +
+              ", Current:" + Logger::escaped(current->typeNumber));
     return WriteToTAVOResult::KeyboardMismatchError;
 }
 
@@ -151,8 +151,8 @@ std::shared_ptr<KeyboardDataEntity> NormalCommands::command02GetKeyboardInformat
     // The product name of the first reply is asked for and not kept.
     const QString typeNumber = identityText(replies[2]);
     const QString serial = identityText(replies[4]);
-    exchange.info("TypeNumber: " + typeNumber);
-    exchange.info("Serial: " + serial);
+    exchange.info("TypeNumber: " + Logger::escaped(typeNumber));
+    exchange.info("Serial: " + Logger::escaped(serial));
     return std::make_shared<KeyboardDataEntity>(versionText(replies[3]), QString(), typeNumber,
                                                 identityText(replies[1]), serial,
                                                 RunningFirmwareState::app);
