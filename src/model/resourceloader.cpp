@@ -4,6 +4,7 @@
 #include "factorykeymaps.h"
 #include "firmwareimagereader.h"
 #include "keyboardcatalogue.h"
+#include "keyframeassets.h"
 #include "localizedstrings.h"
 #include "logger.h"
 #include "paletteusagelists.h"
@@ -132,8 +133,9 @@ std::optional<FirmDataEntity> ResourceLoader::getFirmDataEntity(const QByteArray
     // Logged here so that the line names the operation the log readers know it by.
     if (image)
         LOG_INFO(QStringLiteral("\n firmSize: ") + QString::number(image->firmSize) +
-                 QStringLiteral(" \n firmVersion: ") + image->firmVersion +
-                 QStringLiteral(" \n appliableKeyboard: ") + image->appliableKeyboard);
+                 QStringLiteral(" \n firmVersion: ") + Logger::escaped(image->firmVersion) +
+                 QStringLiteral(" \n appliableKeyboard: ") +
+                 Logger::escaped(image->appliableKeyboard));
     return image;
 }
 
@@ -154,6 +156,11 @@ ResourceLoader::getDefaultProfilesData(const QString &typeNumber, const QList<bo
 {
     Q_UNUSED(dipSwitch)
     return m_factoryKeymaps->cached(getKeyboardLayoutType(typeNumber));
+}
+
+QList<QList<double>> ResourceLoader::getKeyFrames(const QString &assetName) const
+{
+    return m_keyFrameAssets->load(assetName);
 }
 
 std::optional<KeyboardInformationEntity>
@@ -234,4 +241,5 @@ void ResourceLoader::resetCachesForTesting()
 {
     m_catalogue = std::make_unique<KeyboardCatalogue>(m_resourceRoot);
     m_factoryKeymaps = std::make_unique<FactoryKeymaps>(m_resourceRoot);
+    m_keyFrameAssets = std::make_unique<KeyFrameAssets>(m_resourceRoot);
 }

@@ -4,6 +4,7 @@
 #include "exceptions.h"
 #include "platformerror.h"
 #include "resourceloader.h"
+#include "settingsstore.h"
 
 #include <QDir>
 #include <QFile>
@@ -55,6 +56,15 @@ QJsonObject catalogueEntry(const QString &typeNumber, int layoutType, int colorT
 ResourceFixture::ResourceFixture()
 {
     Constants::setLogDirectoryForTesting(m_folder.path() + "/logs/");
+    SettingsStore::setFileForTesting(root() + "settings.ini");
+    // The application's key frames, which tests replace where they need others.
+    const QDir applicationData(QStringLiteral(":/data"));
+    for (const QString &name : applicationData.entryList(QDir::Files)) {
+        // Copies of resources are read-only; tests overwrite them.
+        if (!QFile::copy(applicationData.filePath(name), root() + name) ||
+            !QFile::setPermissions(root() + name, QFile::ReadOwner | QFile::WriteOwner))
+            qFatal("cannot copy the resource %s", qPrintable(name));
+    }
     writeJson("KeyboardDatalist.json", catalogue());
     writeJson("Japanese0.json", factoryKeymap(japaneseMarker));
     writeJson("English00.json", factoryKeymap(englishMarker));
@@ -66,6 +76,7 @@ ResourceFixture::~ResourceFixture()
     ResourceLoader::sharedInstance().setResourceRootForTesting({});
     ResourceLoader::sharedInstance().setKeyboardData(std::make_shared<KeyboardDataEntity>());
     Constants::setLogDirectoryForTesting({});
+    SettingsStore::setFileForTesting({});
 }
 
 void ResourceFixture::writeFile(const QString &name, const QByteArray &bytes) const

@@ -1,6 +1,7 @@
 #include "../model/resourcefixture.h"
 #include "drawinginfo.h"
 #include "imageprovider.h"
+#include "keyboardconfig.h"
 #include "legendname.h"
 #include "legendprovider.h"
 #include "legendtexts.h"
@@ -11,6 +12,8 @@
 #include <QTest>
 
 #include <memory>
+#include <thread>
+#include <vector>
 
 Q_DECLARE_METATYPE(KeyboardLayoutType)
 
@@ -120,7 +123,12 @@ private slots:
     void fontsHoldEveryLegendCharacter_data();
     void fontsHoldEveryLegendCharacter();
     void unknownNameGivesPlaceholderAndOneLogLine();
+    void pixmapsAreMadeOncePerNameAndRatio_data();
+    void pixmapsAreMadeOncePerNameAndRatio();
+    void picturesFollowTheKeyboardColour();
+    void threadsShareOneCache();
     void keyboardPictureDrawsKeyCapsFromKeyFrames();
+    void keyboardPictureWithoutKeyFramesIsItsBody();
 
 private:
     std::unique_ptr<ResourceFixture> m_fixture;
@@ -133,7 +141,6 @@ void tst_ImageProvider::init()
 
 void tst_ImageProvider::cleanup()
 {
-    PanelPictures::setDataRootForTesting({});
     m_fixture.reset();
 }
 
@@ -344,31 +351,132 @@ void tst_ImageProvider::unknownNameGivesPlaceholderAndOneLogLine()
     QVERIFY(m_fixture->logText().contains("No image named \"icn_no_such_picture\""));
 }
 
+void tst_ImageProvider::pixmapsAreMadeOncePerNameAndRatio_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<qreal>("ratio");
+    QTest::newRow("legend") << "4WES" << 1.0;
+    QTest::newRow("legend at twice the pixels") << "4BJS_SC" << 2.0;
+    QTest::newRow("painted picture") << "switch_on" << 1.0;
+    QTest::newRow("keyboard body at one and a half") << "English_black" << 1.5;
+    QTest::newRow("unknown name") << "icn_no_such_picture" << 1.0;
+}
+
+// Repaints take the pixmap made the first time; another ratio is a picture of its own.
+void tst_ImageProvider::pixmapsAreMadeOncePerNameAndRatio()
+{
+    QFETCH(QString, name);
+    QFETCH(qreal, ratio);
+    ImageProvider provider;
+
+    const QPixmap first = provider.pixmap(name, ratio);
+    QCOMPARE(provider.pixmap(name, ratio).handle(), first.handle());
+    QCOMPARE(first.devicePixelRatio(), ratio);
+
+    const QPixmap sharper = provider.pixmap(name, 2 * ratio);
+    QVERIFY(sharper.handle() != first.handle());
+    QCOMPARE(sharper.devicePixelRatio(), 2 * ratio);
+    QCOMPARE(sharper.deviceIndependentSize(), first.deviceIndependentSize());
+}
+
+// After the keyboard's colour changes, the names the theme hands out give the pictures of the
+// new colour, exactly as freshly painted.
+void tst_ImageProvider::picturesFollowTheKeyboardColour()
+{
+    ImageProvider provider;
+    KeyBoardConfig config;
+    const auto shownNames = [&config](KeyboardColorType color) {
+        return QStringList{config.slideKey.backgroundImage(), config.virtualKey.pointImage(),
+                           config.virtualKey.modifiedShortcutIcon(),
+                           Utility::getKeyImagePath(4, color, KeyboardLayoutType::English, 30,
+                                                    false, false, false)};
+    };
+    QHash<KeyboardColorType, QList<QImage>> shown;
+    for (const KeyboardColorType color :
+         {KeyboardColorType::Black, KeyboardColorType::White, KeyboardColorType::Black}) {
+        config.setConfigsKeyboardColorType(color);
+        ImageProvider fresh;
+        QList<QImage> images;
+        for (const QString &name : shownNames(color)) {
+            images << provider.pixmap(name).toImage();
+            QCOMPARE(images.last(), fresh.image(name));
+        }
+        shown[color] = images;
+    }
+    for (qsizetype i = 0; i < shown[KeyboardColorType::Black].size(); ++i)
+        QVERIFY(shown[KeyboardColorType::Black][i] != shown[KeyboardColorType::White][i]);
+}
+
+// Palettes and keys of several threads asking at once: each picture is painted once, the unknown
+// name reported once, and nothing of the cache is lost or torn.
+void tst_ImageProvider::threadsShareOneCache()
+{
+    ImageProvider provider;
+    QStringList names{"switch_on", "shortcut_b", "icn_no_such_picture"};
+    for (qint32 letter = 4; letter < 30; ++letter)
+        names << Utility::getKeyImagePath(letter, KeyboardColorType::White,
+                                          KeyboardLayoutType::Japanese, 30, false, false, false);
+    std::vector<std::thread> threads;
+    for (int thread = 0; thread < 8; ++thread) {
+        threads.emplace_back([&provider, &names, thread] {
+            for (int i = 0; i < 8 * names.size(); ++i)
+                (void)provider.pixmap(names[(thread + i) % names.size()], 1 + i % 3);
+        });
+    }
+    for (std::thread &thread : threads)
+        thread.join();
+
+    ImageProvider fresh;
+    for (const QString &name : names) {
+        for (const qreal ratio : {1.0, 2.0, 3.0})
+            QCOMPARE(provider.image(name, ratio), fresh.image(name, ratio));
+    }
+    QCOMPARE(m_fixture->logText().count("[ERROR]"), 2); // one for each provider
+}
+
 void tst_ImageProvider::keyboardPictureDrawsKeyCapsFromKeyFrames()
 {
     // One key near the bottom left, with y upwards, and an L-shaped Enter key in a box of 60 x 70
     // at (500, 100) without its lower left 20 x 35, outlined counter-clockwise from the middle of
-    // its lower edge with corners of radius 3, the inner one turning clockwise.
+    // its lower edge with corners of radius 2, the inner one turning clockwise.
     m_fixture->writeFile("English_position_white.json",
                          "[[20, 10, 40, 40],"
                          " [500, 100, 60, 70, 20, 0, 40, 35, 0, 35, 60, 35, 40, 0,"
-                         "  57, 3, -1.5707963, 0, 0,   57, 67, 0, 1.5707963, 0,"
-                         "  3, 67, 1.5707963, 3.1415927, 0,   3, 38, 3.1415927, 4.712389, 0,"
-                         "  17, 32, 1.5707963, 0, 1,   23, 3, 3.1415927, 4.712389, 0]]");
-    PanelPictures::setDataRootForTesting(m_fixture->root());
+                         "  58, 2, -1.5707963, 0, 0,   58, 68, 0, 1.5707963, 0,"
+                         "  2, 68, 1.5707963, 3.1415927, 0,   2, 37, 3.1415927, 4.712389, 0,"
+                         "  18, 33, 1.5707963, 0, 1,   22, 2, 3.1415927, 4.712389, 0]]");
     ImageProvider provider; // a fresh one, not holding pictures made before
     const QImage picture = provider.image("English_white", 1);
     const double height = provider.size("English_white").height();
-    const QColor body = picture.pixelColor(5, 5);
     const auto at = [&](double x, double yUp) {
         return picture.pixelColor(int(x), int(height - yUp));
     };
+    const QColor body = at(300, 100);
+    QVERIFY(body.alpha() == 255);
     QVERIFY(at(40, 30) != body);   // inside the key
     QVERIFY(at(70, 30) == body);   // right of it
     QVERIFY(at(540, 110) != body); // the Enter key's lower arm
     QVERIFY(at(510, 150) != body); // its upper part
     QVERIFY(at(505, 110) == body); // the cut-out corner
     QVERIFY(at(565, 150) == body); // right of the key
+    // The body reaches a little beyond the keys and no further.
+    QCOMPARE(at(5, 100).alpha(), 0);
+    QCOMPARE(at(300, 185).alpha(), 0);
+    QVERIFY(m_fixture->logText().isEmpty());
+}
+
+// Without its key frames a keyboard is still drawn, whole and without keys, and the broken asset
+// is logged.
+void tst_ImageProvider::keyboardPictureWithoutKeyFramesIsItsBody()
+{
+    m_fixture->writeFile("Japanese_position_black.json", "[[1, 2, 3]]");
+    ImageProvider provider;
+    const QImage picture = provider.image("Japanese_black", 1);
+    const QColor body = picture.pixelColor(picture.rect().center());
+    QCOMPARE(body.alpha(), 255);
+    QCOMPARE(picture.pixelColor(30, 30), body);
+    QCOMPARE(picture.pixelColor(560, 220), body);
+    QVERIFY(m_fixture->logText().contains("Can't read key frame 0 of Japanese_position_black"));
 }
 
 QTEST_MAIN(tst_ImageProvider)

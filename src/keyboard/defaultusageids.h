@@ -1,0 +1,22 @@
+#pragma once
+
+#include "enumerations.h"
+
+#include <QtGlobal>
+
+#include <array>
+
+// One key's usage IDs in the four factory profiles, four layers each (normal, Fn1, Fn2, Fn3):
+// what the key holds when the user has changed nothing.
+struct DefaultUsageIds
+{
+    using Layers = std::array<qint32, 4>;
+
+    qint32 of(ProfileMode profile, FnMode layer) const
+    {
+        return profiles[static_cast<int>(profile)][static_cast<int>(layer)];
+    }
+
+    std::array<Layers, 4> profiles{Layers{-1, -1, -1, -1}, Layers{-1, -1, -1, -1},
+                                   Layers{-1, -1, -1, -1}, Layers{-1, -1, -1, -1}};
+};
