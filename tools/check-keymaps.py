@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Checks the keyboard catalogue and the two factory keymaps in resources/data.
+"""Checks the keyboard catalogue, the two factory keymaps and the key frames in resources/data.
 
 Usage: tools/check-keymaps.py [data-folder]
 
@@ -67,6 +67,19 @@ def spans(*parts):
 KNOWN_USAGES = spans((4, 101), (104, 115), 120, 135, 136, 137, 138, 139, 144, 145, 165, 168, 169,
                      170, 176, 189, 190, (224, 231), (240, 246), (249, 252), (0x5101, 0x5103),
                      (0x5F80, 0x5F92), (0x5F9E, 0x5FA7))
+# Key-frame assets: view width and height, number of keys, drawn index of the L-shaped Enter key.
+KEYBOARD_VIEW, SLIDE_PANEL, QWERTY_PALETTE = (590, 250), (1360, 160), (648, 228)
+FRAME_ASSETS = {
+    "English_position_black": (KEYBOARD_VIEW, 63, None),
+    "English_position_white": (KEYBOARD_VIEW, 63, None),
+    "Japanese_position_black": (KEYBOARD_VIEW, 72, 41),
+    "Japanese_position_white": (KEYBOARD_VIEW, 72, 41),
+    "Slide_position": (SLIDE_PANEL, SLIDE_KEY_COUNT, None),
+    "English_assign_position": (QWERTY_PALETTE, 63 + SLIDE_KEY_COUNT, None),
+    "Japanese_assign_position": (QWERTY_PALETTE, 72 + SLIDE_KEY_COUNT, 41),
+}
+ENTER_HEADER, ENTER_CORNER = 14, 5  # box, two arms and start point; then per rounded corner
+
 SHORTCUT_KEYS = spans(0, (4, 101), (104, 115), 120, (135, 139), 144, 145, 165, (168, 170), 176,
                       189, 190, (240, 246), (249, 252))
 MODIFIER_BITS = 0x1F00
@@ -193,6 +206,45 @@ class Checker:
                 if usage == fn_key and layers[name][key] != 0:
                     self.fault(f"{where} {name} key {key}", "an Fn key must be 0 in its own layer")
 
+    def check_frames(self, path, view, count, enter_index):
+        frames = self.load(path)
+        if frames is None:
+            return
+        is_number = lambda v: isinstance(v, (int, float)) and not isinstance(v, bool)
+        if not isinstance(frames, list) or not all(
+                isinstance(f, list) and all(is_number(v) for v in f) for f in frames):
+            self.fault(path.name, "is not an array of arrays of numbers")
+            return
+        if len(frames) != count:
+            self.fault(path.name, f"holds {len(frames)} keys, not {count}")
+        areas = []
+        for index, frame in enumerate(frames):
+            where = f"{path.name} key {index}"
+            if index == enter_index:
+                corners = len(frame) - ENTER_HEADER
+                if corners < ENTER_CORNER or corners % ENTER_CORNER:
+                    self.fault(where, "is not an L-shaped outline (14 numbers, then 5 per corner)")
+                    continue
+                x, y = frame[0], frame[1]
+                areas.append((index, [(x + a, y + b, w, h) for a, b, w, h in
+                                      (frame[4:8], frame[8:12])]))
+            elif len(frame) != 4:
+                self.fault(where, f"holds {len(frame)} numbers, not x, y, width and height")
+                continue
+            else:
+                areas.append((index, [tuple(frame)]))
+            x, y, w, h = frame[:4]
+            if w <= 0 or h <= 0 or x < 0 or y < 0 or x + w > view[0] or y + h > view[1]:
+                self.fault(where, f"lies outside the {view[0]} x {view[1]} view")
+        for a, (first, first_rects) in enumerate(areas):
+            for second, second_rects in areas[:a]:
+                if any(overlap(r, s) for r in first_rects for s in second_rects):
+                    self.fault(path.name, f"keys {second} and {first} overlap")
+
+
+def overlap(a, b):
+    return a[0] < b[0] + b[2] and b[0] < a[0] + a[2] and a[1] < b[1] + b[3] and b[1] < a[1] + a[3]
+
 
 def main():
     root = pathlib.Path(__file__).resolve().parent.parent
@@ -201,12 +253,14 @@ def main():
     checker.check_catalogue(folder / "KeyboardDatalist.json")
     checker.check_keymap(folder / "Japanese0.json", JAPANESE)
     checker.check_keymap(folder / "English00.json", ENGLISH)
+    for name, (view, count, enter_index) in FRAME_ASSETS.items():
+        checker.check_frames(folder / f"{name}.json", view, count, enter_index)
     for line in checker.faults:
         print(line, file=sys.stderr)
     if checker.faults:
         print(f"{len(checker.faults)} fault(s)", file=sys.stderr)
         return 1
-    print("catalogue and factory keymaps are consistent")
+    print("catalogue, factory keymaps and key frames are consistent")
     return 0
 
 

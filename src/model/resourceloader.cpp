@@ -4,6 +4,7 @@
 #include "factorykeymaps.h"
 #include "firmwareimagereader.h"
 #include "keyboardcatalogue.h"
+#include "keyframeassets.h"
 #include "localizedstrings.h"
 #include "logger.h"
 #include "paletteusagelists.h"
@@ -156,6 +157,11 @@ ResourceLoader::getDefaultProfilesData(const QString &typeNumber, const QList<bo
     return m_factoryKeymaps->cached(getKeyboardLayoutType(typeNumber));
 }
 
+QList<QList<double>> ResourceLoader::getKeyFrames(const QString &assetName) const
+{
+    return m_keyFrameAssets->load(assetName);
+}
+
 std::optional<KeyboardInformationEntity>
 ResourceLoader::getKeyboardInformation(const QString &typeNumber)
 {
@@ -234,4 +240,5 @@ void ResourceLoader::resetCachesForTesting()
 {
     m_catalogue = std::make_unique<KeyboardCatalogue>(m_resourceRoot);
     m_factoryKeymaps = std::make_unique<FactoryKeymaps>(m_resourceRoot);
+    m_keyFrameAssets = std::make_unique<KeyFrameAssets>(m_resourceRoot);
 }

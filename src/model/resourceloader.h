@@ -18,6 +18,7 @@
 
 class FactoryKeymaps;
 class KeyboardCatalogue;
+class KeyFrameAssets;
 
 // The process-wide loader of what the application's resources and the user's files say about
 // keyboards: the keyboard catalogue and the factory keymaps, setting files, firmware images, the
@@ -82,6 +83,11 @@ public:
     // may change freely. Fails like loadDefaultProfilesData() when the first read fails.
     std::shared_ptr<ProfileListDataEntity> getDefaultProfilesData(const QString &typeNumber,
                                                                   const QList<bool> &dipSwitch);
+    // The key frames of the asset of that name (the drawn keyboard's, the slide keys' or a
+    // palette's), read anew: one list of numbers per key in drawing order, each holding at least
+    // x, y, width and height. Throws Exceptions::EnvironmentBrokenException for an asset that is
+    // missing or malformed (see KeyFrameAssets::load).
+    QList<QList<double>> getKeyFrames(const QString &assetName) const;
     // The catalogue record of the type number (exact text), or nothing; logs why not.
     std::optional<KeyboardInformationEntity> getKeyboardInformation(const QString &typeNumber);
     // The record's layout, English without a record.
@@ -103,8 +109,8 @@ public:
     static QList<QList<qint32>> getSortedShortcutEnglishUsageIdList();
     static QList<QList<qint32>> getSortedDeviceUsageIdList();
 
-    // Tests read their own catalogue and keymaps from a folder (ending in "/"); an empty root
-    // restores the application's resources ":/data/". Either way the caches start empty.
+    // Tests read their own catalogue, keymaps and key frames from a folder (ending in "/"); an
+    // empty root restores the application's resources ":/data/". Either way the caches start empty.
     void setResourceRootForTesting(const QString &root);
     void resetCachesForTesting();
 
@@ -116,6 +122,7 @@ private:
     QString m_resourceRoot;
     std::unique_ptr<KeyboardCatalogue> m_catalogue;
     std::unique_ptr<FactoryKeymaps> m_factoryKeymaps;
+    std::unique_ptr<KeyFrameAssets> m_keyFrameAssets;
     mutable QMutex m_keyboardMutex;
     std::shared_ptr<KeyboardDataEntity> m_keyboardData = std::make_shared<KeyboardDataEntity>();
     std::function<void(KeyboardColorType)> m_keyboardColorListener;

@@ -3,36 +3,23 @@
 #include "bottomleftspace.h"
 #include "drawinginfo.h"
 #include "enterkeydataentity.h"
+#include "exceptions.h"
 #include "logger.h"
 #include "paintkit.h"
+#include "resourceloader.h"
 #include "themegeometry.h"
 
-#include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
-
-#include <stdexcept>
-
 namespace {
-QString &dataRoot()
-{
-    static QString root = QStringLiteral(":/data/");
-    return root;
-}
+// How far the keyboard's body and the slide panel's plates reach beyond their keys.
+constexpr double bodyMargin = 10;
+constexpr double plateMargin = 8;
 
-QList<double> numbers(const QJsonArray &row)
+// A key's box, from the first four numbers of its frame list, origin at the bottom left.
+QRectF keyBox(const QList<double> &frame)
 {
-    QList<double> values;
-    for (const QJsonValue &value : row)
-        values.append(value.toDouble());
-    return values;
+    return {frame.at(0), frame.at(1), frame.at(2), frame.at(3)};
 }
 } // namespace
-
-void PanelPictures::setDataRootForTesting(const QString &root)
-{
-    dataRoot() = root.isEmpty() ? QStringLiteral(":/data/") : root;
-}
 
 void PanelPictures::addTo(PictureTable &table)
 {
@@ -58,9 +45,8 @@ void PanelPictures::addKeyboards(PictureTable &table)
                                 }});
         }
         table.insert(DrawingInfo::virtualSlideKey().backgroundImage.of(colorType),
-                     {ThemeGeometry::slidePanelSize, [colorType](QPainter &p, const QRectF &b) {
-                          keyboard(p, b, DrawingInfo::virtualSlideKey().position, colorType);
-                      }});
+                     {ThemeGeometry::slidePanelSize,
+                      [colorType](QPainter &p, const QRectF &b) { slidePanel(p, b, colorType); }});
     }
     table.insert(info.defalut, {ThemeGeometry::keyboardViewSize, unknownKeyboard});
 }
@@ -73,52 +59,86 @@ PanelPictures::Palette PanelPictures::palette(KeyboardColorType colorType)
     return {PaintKit::grey(0.1), PaintKit::grey(0.3), PaintKit::grey(0.17), PaintKit::grey(0.32)};
 }
 
-// The frame lists of a key-frame asset; none when it is missing or not a list of lists.
+// The asset's frame lists; none when it cannot be read, so the picture still shows its body.
 QList<QList<double>> PanelPictures::keyFrames(const QString &assetName)
 {
-    QFile file(dataRoot() + assetName + QStringLiteral(".json"));
-    if (!file.open(QIODevice::ReadOnly))
+    try {
+        return ResourceLoader::sharedInstance().getKeyFrames(assetName);
+    } catch (const Exceptions &error) {
+        LOG_ERROR(error.reportText());
         return {};
-    QList<QList<double>> frames;
-    const QJsonDocument document = QJsonDocument::fromJson(file.readAll());
-    for (const QJsonValue &row : document.array())
-        frames.append(numbers(row.toArray()));
-    return frames;
+    }
 }
 
+// The body hugs the keys, so that it sits evenly around them wherever they lie in the view.
 void PanelPictures::keyboard(QPainter &painter, const QRectF &bounds, const QString &frameAsset,
                              KeyboardColorType colorType)
 {
+    const QList<QList<double>> frames = keyFrames(frameAsset);
+    const BottomLeftSpace space(bounds.height());
+    QRectF keys;
+    for (const QList<double> &frame : frames)
+        keys |= space.toQt(keyBox(frame));
+    const QRectF body = frames.isEmpty()
+                            ? bounds
+                            : keys.adjusted(-bodyMargin, -bodyMargin, bodyMargin, bodyMargin)
+                                  .translated(bounds.topLeft())
+                                  .intersected(bounds);
     const Palette colors = palette(colorType);
-    PaintKit::fillRounded(painter, bounds, 12, colors.body, colors.edge, 1.5);
+    PaintKit::fillRounded(painter, body, 12, colors.body, colors.edge, 1.5);
     painter.save();
     painter.translate(bounds.topLeft());
-    keyCaps(painter, keyFrames(frameAsset), bounds.height(), colors);
+    keyCaps(painter, frames, bounds.height(), colorType);
+    painter.restore();
+}
+
+// One plate per gesture pad holding the pad's picture and its two slide keys (2i and 2i + 1 in
+// panel order), with the keys' caps on it; the pad pictures are laid over it.
+void PanelPictures::slidePanel(QPainter &painter, const QRectF &bounds, KeyboardColorType colorType)
+{
+    const QList<QList<double>> frames = keyFrames(DrawingInfo::virtualSlideKey().position);
+    const BottomLeftSpace space(bounds.height());
+    const Palette colors = palette(colorType);
+    painter.save();
+    painter.translate(bounds.topLeft());
+    for (int pad = 0; pad < 4; ++pad) {
+        QRectF plate = ThemeGeometry::gesturePadFrame(pad);
+        for (const qsizetype key : {2 * pad, 2 * pad + 1}) {
+            if (key < frames.size())
+                plate |= keyBox(frames.at(key));
+        }
+        PaintKit::fillRounded(
+            painter,
+            space.toQt(plate).adjusted(-plateMargin, -plateMargin, plateMargin, plateMargin), 10,
+            colors.body, colors.edge, 1.5);
+    }
+    keyCaps(painter, frames, bounds.height(), colorType);
     painter.restore();
 }
 
 void PanelPictures::keyCaps(QPainter &painter, const QList<QList<double>> &frames, double height,
-                            const Palette &colors)
+                            KeyboardColorType colorType)
 {
     const BottomLeftSpace space(height);
+    const Palette colors = palette(colorType);
+    const double radius = DrawingInfo::virtualKeyboard().cornerRadius.of(colorType);
     for (const QList<double> &frame : frames) {
-        if (frame.size() >= 5) {
-            enterKey(painter, frame, height, colors);
-        } else if (frame.size() == 4) {
-            const QRectF cap =
-                space.toQt(QRectF(frame.at(0), frame.at(1), frame.at(2), frame.at(3)));
-            PaintKit::fillRounded(painter, cap, 3, colors.cap, colors.capEdge, 1);
-        }
+        if (frame.size() > 4)
+            enterKey(painter, frame, height, colorType);
+        else
+            PaintKit::fillRounded(painter, space.toQt(keyBox(frame)), radius, colors.cap,
+                                  colors.capEdge, 1);
     }
 }
 
-// The L-shaped key from its outline; the box's corner arcs are relative to the box.
+// The L-shaped key from its outline, whose points are relative to the key's box.
 void PanelPictures::enterKey(QPainter &painter, const QList<double> &frame, double height,
-                             const Palette &colors)
+                             KeyboardColorType colorType)
 {
+    const Palette colors = palette(colorType);
     try {
         const EnterKeyDataEntity enter = EnterKeyDataEntity::arrayToEnterKeyDataEntity(
-            frame, DrawingInfo::virtualKeyboard().cornerRadius.black);
+            frame, DrawingInfo::virtualKeyboard().cornerRadius.of(colorType));
         const QRectF box = BottomLeftSpace(height).toQt(enter.frame);
         const QPainterPath outline =
             BottomLeftSpace(enter.frame.height())
@@ -129,7 +149,8 @@ void PanelPictures::enterKey(QPainter &painter, const QList<double> &frame, doub
         painter.setBrush(colors.cap);
         painter.drawPath(outline);
         painter.restore();
-    } catch (const std::invalid_argument &error) {
+    } catch (const std::exception &error) {
+        // Whatever the outline's parser refuses leaves the key out of the picture.
         LOG_ERROR(QStringLiteral("Enter key frame invalid: ") + error.what());
     }
 }

@@ -7,15 +7,13 @@
 #include <QString>
 
 // The large pictures: the drawn keyboard's body for each layout and colour with its key caps
-// taken from the key-frame data, the placeholder keyboard, the slide-key panel, the four gesture
-// pads and the DIP-switch panel with its switch parts.
+// taken from the key-frame data, the placeholder keyboard, the slide-key panel with a plate for
+// each gesture pad and its two keys, the four gesture pads and the DIP-switch panel with its
+// switch parts.
 class PanelPictures
 {
 public:
     static void addTo(PictureTable &table);
-
-    // Where the key-frame data assets are read from (":/data/" unless a test says otherwise).
-    static void setDataRootForTesting(const QString &root);
 
 private:
     struct Palette
@@ -29,10 +27,11 @@ private:
     static QList<QList<double>> keyFrames(const QString &assetName);
     static void keyboard(QPainter &painter, const QRectF &bounds, const QString &frameAsset,
                          KeyboardColorType colorType);
+    static void slidePanel(QPainter &painter, const QRectF &bounds, KeyboardColorType colorType);
     static void keyCaps(QPainter &painter, const QList<QList<double>> &frames, double height,
-                        const Palette &colors);
+                        KeyboardColorType colorType);
     static void enterKey(QPainter &painter, const QList<double> &frame, double height,
-                         const Palette &colors);
+                         KeyboardColorType colorType);
     static void unknownKeyboard(QPainter &painter, const QRectF &bounds);
     static void gesturePad(QPainter &painter, const QRectF &bounds, bool side, bool left,
                            KeyboardColorType colorType);

@@ -55,6 +55,14 @@ QJsonObject catalogueEntry(const QString &typeNumber, int layoutType, int colorT
 ResourceFixture::ResourceFixture()
 {
     Constants::setLogDirectoryForTesting(m_folder.path() + "/logs/");
+    // The application's key frames, which tests replace where they need others.
+    const QDir applicationData(QStringLiteral(":/data"));
+    for (const QString &name : applicationData.entryList(QDir::Files)) {
+        // Copies of resources are read-only; tests overwrite them.
+        if (!QFile::copy(applicationData.filePath(name), root() + name) ||
+            !QFile::setPermissions(root() + name, QFile::ReadOwner | QFile::WriteOwner))
+            qFatal("cannot copy the resource %s", qPrintable(name));
+    }
     writeJson("KeyboardDatalist.json", catalogue());
     writeJson("Japanese0.json", factoryKeymap(japaneseMarker));
     writeJson("English00.json", factoryKeymap(englishMarker));

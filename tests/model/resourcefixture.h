@@ -7,8 +7,9 @@
 
 #include <functional>
 
-// A folder of catalogue and factory-keymap files that the shared ResourceLoader reads in place of
-// the application's resources while the fixture lives; log lines go to a folder of its own. The
+// A folder of catalogue, factory-keymap and key-frame files that the shared ResourceLoader reads in
+// place of the application's resources while the fixture lives; log lines go to a folder of its
+// own. The key frames are the application's own. The
 // catalogue knows "KX-QR320B" (Japanese, Black), "KX-QR300B" (English, Black), "KX-QR320Y"
 // (Japanese, White) and "KX-QR300Y" (English, White). Every usage ID of the factory keymaps is
 // the layout's marker plus its position.

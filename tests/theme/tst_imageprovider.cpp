@@ -121,6 +121,7 @@ private slots:
     void fontsHoldEveryLegendCharacter();
     void unknownNameGivesPlaceholderAndOneLogLine();
     void keyboardPictureDrawsKeyCapsFromKeyFrames();
+    void keyboardPictureWithoutKeyFramesIsItsBody();
 
 private:
     std::unique_ptr<ResourceFixture> m_fixture;
@@ -133,7 +134,6 @@ void tst_ImageProvider::init()
 
 void tst_ImageProvider::cleanup()
 {
-    PanelPictures::setDataRootForTesting({});
     m_fixture.reset();
 }
 
@@ -348,27 +348,45 @@ void tst_ImageProvider::keyboardPictureDrawsKeyCapsFromKeyFrames()
 {
     // One key near the bottom left, with y upwards, and an L-shaped Enter key in a box of 60 x 70
     // at (500, 100) without its lower left 20 x 35, outlined counter-clockwise from the middle of
-    // its lower edge with corners of radius 3, the inner one turning clockwise.
+    // its lower edge with corners of radius 2, the inner one turning clockwise.
     m_fixture->writeFile("English_position_white.json",
                          "[[20, 10, 40, 40],"
                          " [500, 100, 60, 70, 20, 0, 40, 35, 0, 35, 60, 35, 40, 0,"
-                         "  57, 3, -1.5707963, 0, 0,   57, 67, 0, 1.5707963, 0,"
-                         "  3, 67, 1.5707963, 3.1415927, 0,   3, 38, 3.1415927, 4.712389, 0,"
-                         "  17, 32, 1.5707963, 0, 1,   23, 3, 3.1415927, 4.712389, 0]]");
-    PanelPictures::setDataRootForTesting(m_fixture->root());
+                         "  58, 2, -1.5707963, 0, 0,   58, 68, 0, 1.5707963, 0,"
+                         "  2, 68, 1.5707963, 3.1415927, 0,   2, 37, 3.1415927, 4.712389, 0,"
+                         "  18, 33, 1.5707963, 0, 1,   22, 2, 3.1415927, 4.712389, 0]]");
     ImageProvider provider; // a fresh one, not holding pictures made before
     const QImage picture = provider.image("English_white", 1);
     const double height = provider.size("English_white").height();
-    const QColor body = picture.pixelColor(5, 5);
     const auto at = [&](double x, double yUp) {
         return picture.pixelColor(int(x), int(height - yUp));
     };
+    const QColor body = at(300, 100);
+    QVERIFY(body.alpha() == 255);
     QVERIFY(at(40, 30) != body);   // inside the key
     QVERIFY(at(70, 30) == body);   // right of it
     QVERIFY(at(540, 110) != body); // the Enter key's lower arm
     QVERIFY(at(510, 150) != body); // its upper part
     QVERIFY(at(505, 110) == body); // the cut-out corner
     QVERIFY(at(565, 150) == body); // right of the key
+    // The body reaches a little beyond the keys and no further.
+    QCOMPARE(at(5, 100).alpha(), 0);
+    QCOMPARE(at(300, 185).alpha(), 0);
+    QVERIFY(m_fixture->logText().isEmpty());
+}
+
+// Without its key frames a keyboard is still drawn, whole and without keys, and the broken asset
+// is logged.
+void tst_ImageProvider::keyboardPictureWithoutKeyFramesIsItsBody()
+{
+    m_fixture->writeFile("Japanese_position_black.json", "[[1, 2, 3]]");
+    ImageProvider provider;
+    const QImage picture = provider.image("Japanese_black", 1);
+    const QColor body = picture.pixelColor(picture.rect().center());
+    QCOMPARE(body.alpha(), 255);
+    QCOMPARE(picture.pixelColor(30, 30), body);
+    QCOMPARE(picture.pixelColor(560, 220), body);
+    QVERIFY(m_fixture->logText().contains("Can't read key frame 0 of Japanese_position_black"));
 }
 
 QTEST_MAIN(tst_ImageProvider)
