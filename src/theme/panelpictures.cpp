@@ -12,7 +12,7 @@
 namespace {
 // How far the keyboard's body and the slide panel's plates reach beyond their keys.
 constexpr double bodyMargin = 10;
-constexpr double plateMargin = 8;
+constexpr double plateMargin = 6;
 
 // A key's box, from the first four numbers of its frame list, origin at the bottom left.
 QRectF keyBox(const QList<double> &frame)

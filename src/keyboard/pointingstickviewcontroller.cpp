@@ -1,0 +1,74 @@
+#include "pointingstickviewcontroller.h"
+
+#include "gesturepadbutton.h"
+#include "pointingsticklayer.h"
+#include "pointingstickview.h"
+
+#include <QEvent>
+
+PointingStickViewController::PointingStickViewController(bool isKeymapPage, bool pointSickEnable,
+                                                         bool pointStickState, QObject *parent)
+    : QObject(parent)
+    , m_pointingView(new PointingStickView)
+    , m_isPointStickOn(pointStickState)
+    , m_isPointSickEnable(pointSickEnable)
+{
+    GesturePadButton *button = image();
+    button->setOwner(this);
+    button->setDoAfterUpdateGesturePads(
+        [this](CheckButtonType checkBtnType, GesturePadType gpType, bool isCheckedInPre) {
+            afterUpdateGesturePads(checkBtnType, gpType, isCheckedInPre);
+        });
+    button->setEnabled(m_isPointSickEnable);
+    button->setPointingStickStatus(isKeymapPage, m_isPointStickOn, CheckButtonType::PointingStick,
+                                   GesturePadType::None);
+    m_pointingView->installEventFilter(this);
+}
+
+PointingStickViewController::~PointingStickViewController()
+{
+    delete m_pointingView.data();
+}
+
+PointingStickView *PointingStickViewController::pointingView() const
+{
+    return m_pointingView;
+}
+
+GesturePadButton *PointingStickViewController::image() const
+{
+    return m_pointingView->image();
+}
+
+void PointingStickViewController::updatePointingStick()
+{
+    GesturePadButton *button = image();
+    button->setIsStatusOn(m_isPointStickOn);
+    button->setEnabled(m_isPointSickEnable);
+    button->updateButtonImage();
+}
+
+void PointingStickViewController::afterUpdateGesturePads(CheckButtonType checkBtnType,
+                                                         GesturePadType gpType, bool isCheckedInPre)
+{
+    m_afterGesturePadModify(checkBtnType, gpType, isCheckedInPre);
+}
+
+void PointingStickViewController::mouseEntered()
+{
+    PointingStickLayer::pointerOver(m_pointingView, true);
+}
+
+void PointingStickViewController::mouseExited()
+{
+    PointingStickLayer::pointerOver(m_pointingView, false);
+}
+
+bool PointingStickViewController::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Enter)
+        mouseEntered();
+    else if (event->type() == QEvent::Leave)
+        mouseExited();
+    return QObject::eventFilter(watched, event);
+}

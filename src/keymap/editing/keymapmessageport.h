@@ -1,0 +1,16 @@
+#pragma once
+
+#include "enumerations.h"
+
+#include <functional>
+
+// Where the keymap editing model shows a numbered message; the page shows it through the
+// message factory. The completion runs once, with the answer, whenever the user answers.
+class KeymapMessagePort
+{
+public:
+    using Completion = std::function<void(MessageModalResponseType)>;
+
+    virtual ~KeymapMessagePort() = default;
+    virtual void showMessage(int number, Completion completion) = 0;
+};

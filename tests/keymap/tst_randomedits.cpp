@@ -1,0 +1,134 @@
+#include "editfixture.h"
+#include "utility.h"
+
+#include <QRandomGenerator>
+#include <QTest>
+
+namespace {
+
+constexpr int runs = 150;
+constexpr int editsPerRun = 40;
+
+// Usages that meet every key-change rule: plain keys, companions, Fn keys, shortcuts, mouse and
+// gesture functions, nothing.
+const QList<int> usages{0x04,   0x2c,   9,     6,     0x1d,  0xe0,   0xf4,   0x5101,
+                        0x5102, 0x5103, 0x104, 0x1e0, 0x100, 0x5f80, 0x5fa2, 0};
+const QList<int> slideKeys{86, 87, 101, 102, 108, 109, 116, 117};
+
+// One random edit of the page, as steps; every message is answered OK at once.
+QString randomEdit(QRandomGenerator &random)
+{
+    const auto pick = [&random](const QList<int> &values) {
+        return QString::number(values.at(random.bounded(int(values.size()))));
+    };
+    const QString key = QString::number(random.bounded(120));
+    const QString usage = pick(usages);
+    switch (random.bounded(12)) {
+    case 0:
+        return "key:" + key + " pal:" + usage;
+    case 1:
+        return "pal:" + usage + " key:" + key;
+    case 2:
+        return "drag:" + usage + " drop:" + key;
+    case 3:
+        return "slide:" + pick(slideKeys) + " pal:" + usage;
+    case 4:
+        return "layer:" + QString::number(random.bounded(4));
+    case 5:
+        return "tab:" + QString::number(random.bounded(4));
+    case 6:
+        return "pad:" + QString::number(1 + random.bounded(4));
+    case 7:
+        return "stick";
+    case 8:
+        return "rollback";
+    case 9:
+        return "factory";
+    case 10:
+        return "file";
+    default:
+        return "key:" + key + " special";
+    }
+}
+
+bool sameEntries(const ProfileListDataEntity &first, const ProfileListDataEntity &second)
+{
+    for (int profile = 0; profile < 4; ++profile) {
+        for (FnMode layer : ProfileDataEntity::layerModes) {
+            if (first.profile(profile).layer(layer) != second.profile(profile).layer(layer))
+                return false;
+        }
+    }
+    return true;
+}
+
+// Whether what is shown differs from what the keyboard holds, over all four profiles.
+bool differsFromKeyboard(const KeymapEditModel &model)
+{
+    return !Utility::isSameProfiles(model.currentProfilesdata(), model.physicalProfilesData()) ||
+           model.currentGesturePads() != model.physicalGesturePads() ||
+           model.isPointStickOn() != model.physicalPointingStick();
+}
+
+} // namespace
+
+// Random edits of every kind, each followed by the check that the write button tells whether
+// the page differs from the keyboard; undoing them all gives the keyboard's state back.
+class tst_RandomEdits : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void undoAllGivesTheFirstStateBack()
+    {
+        for (quint32 seed = 1; seed <= runs; ++seed) {
+            QRandomGenerator random(seed);
+            EditFixture fixture({{1, FnMode::WithFn2, 5, 0x2c}}, random.bounded(2) == 1,
+                                {true, random.bounded(2) == 1, true, false});
+            QString played;
+            for (int edit = 0; edit < editsPerRun; ++edit) {
+                const QString steps = randomEdit(random);
+                played += steps + " | ";
+                if (steps == "file")
+                    applyRandomFile(fixture, random);
+                else
+                    fixture.run(steps);
+                QVERIFY2(fixture.model.isWriteButtonEnabled() == differsFromKeyboard(fixture.model),
+                         qPrintable(QString("seed %1: %2").arg(seed).arg(played)));
+            }
+
+            undoAll(fixture, seed);
+            if (QTest::currentTestFailed())
+                return;
+        }
+    }
+
+private:
+    static void applyRandomFile(EditFixture &fixture, QRandomGenerator &random)
+    {
+        const std::shared_ptr<ProfileListDataEntity> file = EditFixture::editedProfiles(
+            {{0, FnMode(random.bounded(4)), random.bounded(120), 0x70}});
+        fixture.model.performKeymapAndTapAndGesture(file->profile(0), random.bounded(2) == 1,
+                                                    {random.bounded(2) == 1, true, true, true});
+    }
+
+    static void undoAll(EditFixture &fixture, quint32 seed)
+    {
+        const QByteArray where = QByteArray("seed ") + QByteArray::number(seed);
+        for (qsizetype left = fixture.model.profileHistory().items.size(); left > 0; --left) {
+            fixture.run("undo");
+            QVERIFY2(fixture.model.profileHistory().items.size() == left - 1, where);
+            QVERIFY2(fixture.model.isWriteButtonEnabled() == differsFromKeyboard(fixture.model),
+                     where);
+        }
+        QVERIFY2(
+            sameEntries(fixture.model.currentProfilesdata(), fixture.model.physicalProfilesData()),
+            where);
+        QVERIFY2(fixture.model.currentGesturePads() == fixture.model.physicalGesturePads(), where);
+        QVERIFY2(fixture.model.isPointStickOn() == fixture.model.physicalPointingStick(), where);
+        QVERIFY2(!fixture.model.isUndoButtonEnabled(), where);
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_RandomEdits)
+#include "tst_randomedits.moc"
