@@ -67,9 +67,10 @@ void FakeFlowPorts::showProgress(const QString &mainMessage, const QString &subM
     progressTexts = {mainMessage, subMessage, percentMessage};
 }
 
-void FakeFlowPorts::showCompareWindow(const DipSwitchComparison &comparison)
+void FakeFlowPorts::showCompareWindow(const QList<bool> &keyboardDipSwitch,
+                                      const QList<bool> &configDipSwitch)
 {
-    comparisons << comparison;
+    comparisons << std::pair(keyboardDipSwitch, configDipSwitch);
 }
 
 void FakeFlowPorts::updateData(std::shared_ptr<ProfileListDataEntity> newProfilesData,

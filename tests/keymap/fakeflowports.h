@@ -1,6 +1,5 @@
 #pragma once
 
-#include "dipswitchcomparison.h"
 #include "keymapcomparewindowport.h"
 #include "keymapdriverport.h"
 #include "keymapeventsource.h"
@@ -57,7 +56,8 @@ public:
                       const QString &percentMessage) override;
     void hideProgress() override { isProgressUp = false; }
     bool isProgressShown() const override { return isProgressUp; }
-    void showCompareWindow(const DipSwitchComparison &comparison) override;
+    void showCompareWindow(const QList<bool> &keyboardDipSwitch,
+                           const QList<bool> &configDipSwitch) override;
     void hideCompareWindow() override { ++compareWindowHides; }
     void subscribe(Receiver receiver) override { m_receivers << std::move(receiver); }
     void unsubscribe() override { m_receivers.clear(); }
@@ -74,7 +74,8 @@ public:
     QStringList panels;
     bool isProgressUp = false;
     QStringList progressTexts;
-    QList<DipSwitchComparison> comparisons;
+    // The keyboard's and the file's switches of each showing of the compare window.
+    QList<std::pair<QList<bool>, QList<bool>>> comparisons;
     int compareWindowHides = 0;
     // What the start page was handed back.
     std::shared_ptr<ProfileListDataEntity> handedBackProfiles;

@@ -78,8 +78,6 @@ private slots:
     void panelsWaitForTheProgressPage_data();
     void panelsWaitForTheProgressPage();
     void confirmedPanelFindsTheProgressPageUp();
-    void compareMarks_data();
-    void compareMarks();
     void compareWindowForOtherDipSwitches();
 };
 
@@ -287,44 +285,8 @@ void tst_SettingFiles::confirmedPanelFindsTheProgressPageUp()
     QVERIFY(fixture.messages().menuFlags.open);
 }
 
-void tst_SettingFiles::compareMarks_data()
-{
-    QTest::addColumn<QList<bool>>("keyboard");
-    QTest::addColumn<QList<bool>>("file");
-    QTest::addColumn<QList<bool>>("marks");
-    QTest::addColumn<QList<bool>>("keyboardShown");
-
-    const bool on = true;
-    const bool off = false;
-    QTest::newRow("switches 2 and 6 differ")
-        << QList<bool>{on, off, on, off, off, off} << QList<bool>{on, on, on, off, off, on}
-        << QList<bool>{off, on, off, off, off, on} << QList<bool>{on, off, on, off, off, off};
-    QTest::newRow("the same") << QList<bool>{off, on, off, on, off, on}
-                              << QList<bool>{off, on, off, on, off, on} << QList<bool>(6, off)
-                              << QList<bool>{off, on, off, on, off, on};
-    QTest::newRow("all differ") << QList<bool>(6, on) << QList<bool>(6, off) << QList<bool>(6, on)
-                                << QList<bool>(6, on);
-    QTest::newRow("a short list counts as switches off")
-        << QList<bool>{on} << QList<bool>{on, off, off, off, off, on, on}
-        << QList<bool>{off, off, off, off, off, on} << QList<bool>{on, off, off, off, off, off};
-}
-
-void tst_SettingFiles::compareMarks()
-{
-    QFETCH(QList<bool>, keyboard);
-    QFETCH(QList<bool>, file);
-    QFETCH(QList<bool>, marks);
-    QFETCH(QList<bool>, keyboardShown);
-
-    const DipSwitchComparison comparison(keyboard, file);
-
-    QCOMPARE(comparison.errorStatus(), marks);
-    QCOMPARE(comparison.keyboardDipSwitch(), keyboardShown);
-    QCOMPARE(comparison.configDipSwitch().size(), 6);
-}
-
 // Only a file whose DIP switches differ from the keyboard's opens the compare window; each
-// showing carries the file's switches, and only the window's button closes it.
+// showing carries the keyboard's and that file's switches, and only the window's button closes it.
 void tst_SettingFiles::compareWindowForOtherDipSwitches()
 {
     const QList<bool> firstFile{true, true, true, false, false, true};
@@ -338,10 +300,7 @@ void tst_SettingFiles::compareWindowForOtherDipSwitches()
 
     QVERIFY(fixture.messages().messages.isEmpty());
     QCOMPARE(fixture.ports.comparisons.size(), 1);
-    QCOMPARE(fixture.ports.comparisons[0].keyboardDipSwitch(), keyboardDipSwitch);
-    QCOMPARE(fixture.ports.comparisons[0].configDipSwitch(), firstFile);
-    QCOMPARE(fixture.ports.comparisons[0].errorStatus(),
-             (QList<bool>{false, true, false, false, false, true}));
+    QCOMPARE(fixture.ports.comparisons[0], std::pair(keyboardDipSwitch, firstFile));
     QVERIFY(fixture.model().isShowAlert());
     QCOMPARE(fixture.messages().menuFlags, KeymapMenuFlags());
     QCOMPARE(fixture.edit.changedEntries(), "N[5]=0x2c");
@@ -356,9 +315,7 @@ void tst_SettingFiles::compareWindowForOtherDipSwitches()
     fixture.readKeymap = dipSwitchMismatch(secondFile);
     fixture.flows.receive(KeymapPageEvent::clickOpenConfigFileMenuEvent);
     QCOMPARE(fixture.ports.comparisons.size(), 2);
-    QCOMPARE(fixture.ports.comparisons[1].configDipSwitch(), secondFile);
-    QCOMPARE(fixture.ports.comparisons[1].errorStatus(),
-             (QList<bool>{true, false, false, false, false, false}));
+    QCOMPARE(fixture.ports.comparisons[1], std::pair(keyboardDipSwitch, secondFile));
     fixture.flows.receive(KeymapPageEvent::clickCloseCompareWindowEvent);
 
     // A close without the window leaves the menus to the write under way.

@@ -1,6 +1,5 @@
 #include "settingfileflow.h"
 
-#include "dipswitchcomparison.h"
 #include "exceptions.h"
 #include "keymapcomparewindowport.h"
 #include "keymapeditmodel.h"
@@ -193,7 +192,7 @@ void SettingFileFlow::showCompareWindow(const QList<bool> &keyboardDipSwitch,
     LOG_DEBUG("begin");
     m_model.beginAlert();
     m_isCompareWindowShown = true;
-    m_compareWindow.showCompareWindow(DipSwitchComparison(keyboardDipSwitch, configDipSwitch));
+    m_compareWindow.showCompareWindow(keyboardDipSwitch, configDipSwitch);
     LOG_DEBUG("end");
 }
 
