@@ -70,8 +70,19 @@ RecordingView<AssignEnterKeyView> *RecordingEnterKey::view() const
 
 PaletteFixture::PaletteFixture()
 {
-    palette = new AssignKeyboardViewController(view());
-    palette->setGeometry(0, 0, 300, 100);
+    auto *empty = new AssignKeyboardViewController;
+    empty->resize(300, 100);
+    hostPalette(empty);
+}
+
+void PaletteFixture::hostPalette(AssignKeyboardViewController *newPalette)
+{
+    delete palette;
+    palette = newPalette;
+    palette->setParent(view());
+    palette->move(0, 0);
+    palette->show();
+    view()->resize(view()->size().expandedTo(palette->size()));
     palette->setAfterKeySelect(
         [this](std::optional<qint32> usage) { log << "select " + hex(usage); });
     palette->setAfterKeyDecide([this](qint32 usage) { log << "decide " + hex(usage); });

@@ -58,8 +58,8 @@ public:
     RecordingView<AssignEnterKeyView> *view() const;
 };
 
-// A keymap page holding one palette 300 x 100, that logs the palette's reports, the closing of
-// its profile list and releases that reach it.
+// A keymap page holding one palette, at first an empty one 300 x 100, that logs the palette's
+// reports, the closing of its profile list and releases that reach it.
 class PaletteFixture : public PageViewController, public KeyboardPageInterface
 {
 public:
@@ -71,6 +71,10 @@ public:
     void updateSelectProfileName(int) override {}
     void setPointLayerHidden(bool) override {}
     void changeMenuStatusAndUpdateMenu(bool) override {}
+
+    // Puts newPalette on the page in place of the palette there, at the page's top left, and
+    // logs its reports.
+    void hostPalette(AssignKeyboardViewController *newPalette);
 
     // A 34 x 34 key with its bottom left at x, y of the palette.
     RecordingKey *addKey(qint32 usageId, double x, double y);
