@@ -9,6 +9,7 @@
 #include "qwertyassignkeyviewcontroller.h"
 
 #include <QEvent>
+#include <QLocale>
 #include <QStringList>
 
 #include <memory>
@@ -64,6 +65,7 @@ class PaletteFixture : public PageViewController, public KeyboardPageInterface
 {
 public:
     PaletteFixture();
+    ~PaletteFixture() override;
 
     bool isKeymapPage() const override { return true; }
     void showProfileList() override {}
@@ -75,6 +77,10 @@ public:
     // Puts newPalette on the page in place of the palette there, at the page's top left, and
     // logs its reports.
     void hostPalette(AssignKeyboardViewController *newPalette);
+
+    // Paints the page on a grey ground into the build's screenshots folder as
+    // "<prefix>-<data tag>.png", in lower case with dashes for spaces, for review by eye.
+    bool saveReviewImage(const QString &prefix);
 
     // A 34 x 34 key with its bottom left at x, y of the palette.
     RecordingKey *addKey(qint32 usageId, double x, double y);
@@ -90,6 +96,9 @@ public:
 
 protected:
     QWidget *loadView() override;
+
+private:
+    QLocale m_locale;
 };
 
 // Sends a mouse event of the left button at pos of widget, as Qt delivers it: ignored events go

@@ -1,7 +1,6 @@
 #include "assignkeyview.h"
 #include "assignkeyviewcontroller.h"
 #include "bottomleftspace.h"
-#include "constants.h"
 #include "deviceassignkeyviewcontroller.h"
 #include "gridassignkeyboardviewcontroller.h"
 #include "keyboardconfig.h"
@@ -11,9 +10,7 @@
 #include "resourcefixture.h"
 #include "themegeometry.h"
 
-#include <QDir>
 #include <QLocale>
-#include <QTemporaryDir>
 #include <QTest>
 
 using Kind = GridAssignKeyboardViewController::Kind;
@@ -68,7 +65,6 @@ class tst_GridPalettes : public QObject
 
 private slots:
     void initTestCase();
-    void cleanupTestCase();
     void init();
     void cleanup();
 
@@ -87,33 +83,26 @@ private slots:
 private:
     GridAssignKeyboardViewController *makePalette(Kind kind, const QString &typeNumber);
 
-    QTemporaryDir m_logFolder;
+    std::unique_ptr<ResourceFixture> m_resources;
     std::unique_ptr<PaletteFixture> m_page;
-    QLocale m_locale;
 };
 
 void tst_GridPalettes::initTestCase()
 {
     LocalizedStrings::setLanguage(QStringLiteral("en"));
-    Constants::setLogDirectoryForTesting(m_logFolder.path() + '/');
-}
-
-void tst_GridPalettes::cleanupTestCase()
-{
-    Constants::setLogDirectoryForTesting({});
 }
 
 void tst_GridPalettes::init()
 {
+    m_resources = std::make_unique<ResourceFixture>();
     m_page = std::make_unique<PaletteFixture>();
     m_page->view()->show();
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
 }
 
 void tst_GridPalettes::cleanup()
 {
     m_page.reset();
-    QLocale::setDefault(m_locale);
+    m_resources.reset();
 }
 
 GridAssignKeyboardViewController *tst_GridPalettes::makePalette(Kind kind,
@@ -268,8 +257,7 @@ void tst_GridPalettes::reviewImages_data()
     QTest::newRow("device white") << Kind::Device << "KX-QR300Y";
 }
 
-// Each palette with two keys marked and one selected, on a grey ground, into the build's
-// screenshots folder for review by eye.
+// Each palette with two keys marked and one selected, for review by eye.
 void tst_GridPalettes::reviewImages()
 {
     QFETCH(Kind, kind);
@@ -277,22 +265,10 @@ void tst_GridPalettes::reviewImages()
     const KeyboardColorType color =
         typeNumber.endsWith('Y') ? KeyboardColorType::White : KeyboardColorType::Black;
     KeyBoardConfig::shared().assignKey.setKeyboardColorType(color);
-
-    QWidget ground;
-    ground.setAutoFillBackground(true);
-    ground.setPalette(QPalette(QColor::fromRgbF(0.5, 0.5, 0.5)));
-    ground.resize((ThemeGeometry::gridPaletteSize + QSizeF(20, 20)).toSize());
-    GridAssignKeyboardViewController palette(kind, typeNumber, &ground);
-    palette.move(10, 10);
-    palette.updateKeyboard({0x04, 0x5F80});
-    palette.selectKey(*palette.keyViewControllers().at(3));
-    ground.show();
-
-    const QDir folder(QStringLiteral(KEYMAP_SCREENSHOT_DIR));
-    QVERIFY(folder.mkpath(QStringLiteral(".")));
-    const QString name = QStringLiteral("palette-%1.png")
-                             .arg(QString::fromLatin1(QTest::currentDataTag()).replace(' ', '-'));
-    QVERIFY(ground.grab().save(folder.filePath(name.toLower())));
+    GridAssignKeyboardViewController *palette = makePalette(kind, typeNumber);
+    palette->updateKeyboard({0x04, 0x5F80});
+    palette->selectKey(*palette->keyViewControllers().at(3));
+    QVERIFY(m_page->saveReviewImage("palette"));
     KeyBoardConfig::shared().assignKey.setKeyboardColorType(KeyboardColorType::Black);
 }
 

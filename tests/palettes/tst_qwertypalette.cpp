@@ -14,7 +14,6 @@
 #include "resourceloader.h"
 #include "themegeometry.h"
 
-#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -456,7 +455,7 @@ void tst_QwertyPalette::reviewImages_data()
 }
 
 // The palette over the application's own catalogue and keymaps, a key selected and two usages
-// marked, on a grey ground, into the build's screenshots folder for review by eye.
+// marked, for review by eye.
 void tst_QwertyPalette::reviewImages()
 {
     QFETCH(KeyboardLayoutType, layout);
@@ -466,23 +465,12 @@ void tst_QwertyPalette::reviewImages()
     KeyBoardConfig::shared().assignKey.setKeyboardColorType(color);
     const QString type = QString(layout == Japanese ? "KX-QR320" : "KX-QR300") +
                          (color == KeyboardColorType::White ? "Y" : "B");
-
-    QWidget ground;
-    ground.setAutoFillBackground(true);
-    ground.setPalette(QPalette(QColor::fromRgbF(0.5, 0.5, 0.5)));
-    ground.resize((ThemeGeometry::qwertyPaletteSize + QSizeF(20, 20)).toSize());
-    QwertyAssignKeyboardViewController palette(type, dipSwitches(false), &ground);
-    palette.move(10, 10);
-    palette.switchFnMode(layer);
-    palette.updateKeyboard({0x04, 0x28});
-    click(palette.keyViewControllers().at(enterIndex));
-    ground.show();
-
-    const QDir folder(QStringLiteral(KEYMAP_SCREENSHOT_DIR));
-    QVERIFY(folder.mkpath(QStringLiteral(".")));
-    const QString name = QStringLiteral("qwerty-palette-%1.png")
-                             .arg(QString::fromLatin1(QTest::currentDataTag()).replace(' ', '-'));
-    QVERIFY(ground.grab().save(folder.filePath(name.toLower())));
+    auto *palette = new QwertyAssignKeyboardViewController(type, dipSwitches(false));
+    m_page->hostPalette(palette);
+    palette->switchFnMode(layer);
+    palette->updateKeyboard({0x04, 0x28});
+    click(palette->keyViewControllers().at(enterIndex));
+    QVERIFY(m_page->saveReviewImage("qwerty-palette"));
     KeyBoardConfig::shared().assignKey.setKeyboardColorType(KeyboardColorType::Black);
 }
 

@@ -1,18 +1,16 @@
 #include "assignkeyview.h"
 #include "assignkeyviewcontroller.h"
 #include "bottomleftspace.h"
-#include "constants.h"
 #include "keyboardconfig.h"
 #include "localizedstrings.h"
 #include "palettefixture.h"
 #include "radiobutton.h"
+#include "resourcefixture.h"
 #include "shortcutassignkeyboardviewcontroller.h"
 #include "shortcutradioview.h"
 #include "themegeometry.h"
 
-#include <QDir>
 #include <QLocale>
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -49,7 +47,6 @@ class tst_ShortcutPalette : public QObject
 
 private slots:
     void initTestCase();
-    void cleanupTestCase();
     void init();
     void cleanup();
 
@@ -70,26 +67,19 @@ private:
     AssignKeyViewController *baseKey(qint32 usageId) const;
     void run(const QString &step);
 
-    QTemporaryDir m_logFolder;
+    std::unique_ptr<ResourceFixture> m_resources;
     std::unique_ptr<PaletteFixture> m_page;
     ShortCutAssignKeyboardViewController *m_palette = nullptr;
-    QLocale m_locale;
 };
 
 void tst_ShortcutPalette::initTestCase()
 {
     LocalizedStrings::setLanguage(QStringLiteral("en"));
-    Constants::setLogDirectoryForTesting(m_logFolder.path() + '/');
-}
-
-void tst_ShortcutPalette::cleanupTestCase()
-{
-    Constants::setLogDirectoryForTesting({});
 }
 
 void tst_ShortcutPalette::init()
 {
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    m_resources = std::make_unique<ResourceFixture>();
     m_page = std::make_unique<PaletteFixture>();
     m_page->view()->show();
 }
@@ -98,7 +88,7 @@ void tst_ShortcutPalette::cleanup()
 {
     m_palette = nullptr;
     m_page.reset();
-    QLocale::setDefault(m_locale);
+    m_resources.reset();
 }
 
 ShortCutAssignKeyboardViewController *tst_ShortcutPalette::makePalette(const QString &typeNumber)
@@ -357,8 +347,8 @@ void tst_ShortcutPalette::reviewImages_data()
         << "ja" << QStringList{"row Control", "row Alt", "R Alt", "row Cmd", "key 28"};
 }
 
-// The palette with a combination chosen, the pointer over the last row clicked, on a grey
-// ground, into the build's screenshots folder for review by eye.
+// The palette with a combination chosen, the pointer over the last row clicked, for review by
+// eye.
 void tst_ShortcutPalette::reviewImages()
 {
     QFETCH(QString, typeNumber);
@@ -370,17 +360,10 @@ void tst_ShortcutPalette::reviewImages()
         typeNumber.endsWith('Y') ? KeyboardColorType::White : KeyboardColorType::Black;
     KeyBoardConfig::shared().assignKey.setKeyboardColorType(color);
 
-    m_page->view()->setAutoFillBackground(true);
-    m_page->view()->setPalette(QPalette(QColor::fromRgbF(0.5, 0.5, 0.5)));
     makePalette(typeNumber);
     for (const QString &step : steps)
         run(step);
-
-    const QDir folder(QStringLiteral(KEYMAP_SCREENSHOT_DIR));
-    QVERIFY(folder.mkpath(QStringLiteral(".")));
-    const QString name = QStringLiteral("shortcut-palette-%1.png")
-                             .arg(QString::fromLatin1(QTest::currentDataTag()).replace(' ', '-'));
-    QVERIFY(m_page->view()->grab().save(folder.filePath(name.toLower())));
+    QVERIFY(m_page->saveReviewImage("shortcut-palette"));
     KeyBoardConfig::shared().assignKey.setKeyboardColorType(KeyboardColorType::Black);
     LocalizedStrings::setLanguage(QStringLiteral("en"));
 }
