@@ -17,7 +17,6 @@ public:
     // Where the Enter key (key 44) stands in both layouts' order; its frame is L-shaped on the
     // Japanese palette only.
     static constexpr int enterKeyIndex = 41;
-    static constexpr int enterKeyNumber = 44;
 
     // The key numbers of the palette's keys, in drawing order; DIP switch 5 moves the Backspace
     // key to another number.

@@ -6,7 +6,6 @@
 #include "keyboardconfig.h"
 #include "localizedstrings.h"
 #include "palettefixture.h"
-#include "palettegrid.h"
 #include "resourcefixture.h"
 #include "themegeometry.h"
 
@@ -14,7 +13,6 @@
 #include <QTest>
 
 using Kind = GridAssignKeyboardViewController::Kind;
-using Rows = QList<QList<qint32>>;
 
 namespace {
 
@@ -57,7 +55,7 @@ QList<std::pair<double, int>> rowsOf(const GridAssignKeyboardViewController &pal
 
 } // namespace
 
-// The alphabet and device palettes: the grid their keys stand in, which keys each offers for the
+// The alphabet and device palettes: where their keys stand, which keys each offers for the
 // keyboard's layout and the user's language, their marks, and what a click reports.
 class tst_GridPalettes : public QObject
 {
@@ -68,12 +66,9 @@ private slots:
     void init();
     void cleanup();
 
-    void gridFrames_data();
-    void gridFrames();
     void deviceKeys();
     void alphabetKeys_data();
     void alphabetKeys();
-    void unknownTypeNumberGivesEnglishBlack();
     void marksAreReplacedNotMerged();
     void deviceKeyReportsItsUsageAlone();
 
@@ -111,38 +106,6 @@ GridAssignKeyboardViewController *tst_GridPalettes::makePalette(Kind kind,
     auto *palette = new GridAssignKeyboardViewController(kind, typeNumber);
     m_page->hostPalette(palette);
     return palette;
-}
-
-void tst_GridPalettes::gridFrames_data()
-{
-    QTest::addColumn<Rows>("rows");
-    QTest::addColumn<double>("drop");
-    QTest::addColumn<QList<QRectF>>("frames");
-
-    const QSizeF key(34, 34);
-    QTest::newRow("rows from the top down, keys from the left") << Rows{{1, 2, 3}, {4, 5}} << 0.0
-                                                                << QList<QRectF>{{{0, 286}, key},
-                                                                                 {{36, 286}, key},
-                                                                                 {{72, 286}, key},
-                                                                                 {{0, 250}, key},
-                                                                                 {{36, 250}, key}};
-    QTest::newRow("a row without keys takes its place")
-        << Rows{{1}, {}, {2}} << 0.0 << QList<QRectF>{{{0, 286}, key}, {{0, 214}, key}};
-    QTest::newRow("a row of one key stands lower, and so do the rows after it")
-        << Rows{{1, 2}, {3}, {4, 5}} << 6.0
-        << QList<QRectF>{{{0, 286}, key},
-                         {{36, 286}, key},
-                         {{0, 244}, key},
-                         {{0, 208}, key},
-                         {{36, 208}, key}};
-}
-
-void tst_GridPalettes::gridFrames()
-{
-    QFETCH(Rows, rows);
-    QFETCH(double, drop);
-    QFETCH(QList<QRectF>, frames);
-    QCOMPARE(PaletteGrid::frames(rows, DrawingInfo::assignKeyboard().alphabetOrder, drop), frames);
 }
 
 void tst_GridPalettes::deviceKeys()
@@ -203,14 +166,6 @@ void tst_GridPalettes::alphabetKeys()
         QVERIFY(bounds.contains(frameOf(key)));
         QCOMPARE(frameOf(key).x(), 36.0 * (index++ % 22));
     }
-}
-
-void tst_GridPalettes::unknownTypeNumberGivesEnglishBlack()
-{
-    GridAssignKeyboardViewController *palette = makePalette(Kind::Alphabet, "KX-UNKNOWN");
-    QCOMPARE(palette->keyboardLayoutType(), English);
-    QCOMPARE(palette->keyboardColorType(), KeyboardColorType::Black);
-    QCOMPARE(palette->keyViewControllers().size(), 172);
 }
 
 void tst_GridPalettes::marksAreReplacedNotMerged()
