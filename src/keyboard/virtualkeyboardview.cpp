@@ -3,7 +3,6 @@
 #include "bottomleftspace.h"
 #include "drawinginfo.h"
 #include "drawnkeyboardlayout.h"
-#include "imageprovider.h"
 #include "keyboardconfig.h"
 #include "logger.h"
 #include "pointimageview.h"
@@ -11,13 +10,14 @@
 #include "virtualenterkeyview.h"
 
 #include <QMouseEvent>
-#include <QPainter>
 
 VirtualKeyboardView::VirtualKeyboardView(QWidget *parent)
     : QWidget(parent)
-    , m_backgroundImage(DrawingInfo::virtualKeyboard().defalut)
+    , m_backgroundImageView(new ImageView(this))
 {
     setFixedSize(ThemeGeometry::keyboardViewSize.toSize());
+    m_backgroundImageView->setGeometry(rect());
+    m_backgroundImageView->setImageName(DrawingInfo::virtualKeyboard().defalut);
 }
 
 void VirtualKeyboardView::drawKeyboard(const QString &backgroundImage,
@@ -25,10 +25,9 @@ void VirtualKeyboardView::drawKeyboard(const QString &backgroundImage,
                                        const QList<VirtualKeyView *> &keyViews)
 {
     LOG_DEBUG(QStringLiteral("begin"));
-    m_backgroundImage = backgroundImage;
+    m_backgroundImageView->setImageName(backgroundImage);
     addAllKeys(layout, keyViews);
     addPointImage();
-    update();
     LOG_DEBUG(QStringLiteral("end"));
 }
 
@@ -75,11 +74,4 @@ void VirtualKeyboardView::mouseReleaseEvent(QMouseEvent *event)
         event->ignore();
     else
         event->accept();
-}
-
-void VirtualKeyboardView::paintEvent(QPaintEvent *)
-{
-    QPainter painter(this);
-    painter.drawImage(QRectF(rect()), ImageProvider::sharedInstance().image(m_backgroundImage,
-                                                                            devicePixelRatioF()));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "imageview.h"
 #include "pointimageview.h"
 
 #include <QList>
@@ -28,7 +29,7 @@ public:
     void drawKeyboard(const QString &backgroundImage, const DrawnKeyboardLayout &layout,
                       const QList<VirtualKeyView *> &keyViews);
 
-    const QString &backgroundImage() const { return m_backgroundImage; }
+    const QString &backgroundImage() const { return m_backgroundImageView->imageName(); }
     PointImageView *pointImageView() const { return m_pointImageView; }
 
     // A press that began on the keyboard itself.
@@ -42,13 +43,13 @@ public:
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
-    void paintEvent(QPaintEvent *event) override;
 
 private:
     void addAllKeys(const DrawnKeyboardLayout &layout, const QList<VirtualKeyView *> &keyViews);
     void addPointImage();
 
-    QString m_backgroundImage;
+    // The keyboard's picture, below everything added later.
+    ImageView *m_backgroundImageView = nullptr;
     QPointer<PointImageView> m_pointImageView;
     std::function<void()> m_onMouseDown = [] {};
     std::function<bool()> m_onMouseUp = [] { return true; };

@@ -287,7 +287,7 @@ void tst_VirtualKeyboardViewController::buildsTheLayoutOfTheType()
 
     const PointImageView *mark = controller.virtualKeyboardView()->pointImageView();
     QCOMPARE(mark->geometry(), QRect(254, 250 - 112 - 17, 17, 17));
-    QCOMPARE(mark->image(), KeyBoardConfig::shared().virtualKey.pointImage());
+    QCOMPARE(mark->imageName(), KeyBoardConfig::shared().virtualKey.pointImage());
     QCOMPARE(controller.virtualKeyboardView()->children().last(), mark);
 }
 
