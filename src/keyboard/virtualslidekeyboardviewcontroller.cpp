@@ -223,7 +223,7 @@ void VirtualSlideKeyboardViewController::updateKeyboard(
 
 void VirtualSlideKeyboardViewController::updateKeyboard(int keyNumber, qint32 newUsageId)
 {
-    if (!slideKey(keyNumber))
+    if (!SlideKeyLayout::position(keyNumber))
         return;
     setKeymapData(keyNumber, newUsageId);
     displayUsageIdOnKey(keyNumber, fnMode(), newUsageId);
@@ -232,7 +232,7 @@ void VirtualSlideKeyboardViewController::updateKeyboard(int keyNumber, qint32 ne
 void VirtualSlideKeyboardViewController::updateKeyboard(int keyNumber, qint32 newUsageId,
                                                         qint32 newWithFnUsageId)
 {
-    if (!slideKey(keyNumber))
+    if (!SlideKeyLayout::position(keyNumber))
         return;
     updateKeyboard(keyNumber, newUsageId);
     m_keymaps.setWithFnUsageId(keyNumber, newWithFnUsageId);
@@ -276,19 +276,19 @@ void VirtualSlideKeyboardViewController::setKeymapData(const ProfileDataEntity &
 
 void VirtualSlideKeyboardViewController::setKeymapData(int keyNumber, qint32 newUsageId)
 {
-    if (slideKey(keyNumber))
+    if (SlideKeyLayout::position(keyNumber))
         m_keymaps.setKeymapData(keyNumber, newUsageId);
 }
 
 void VirtualSlideKeyboardViewController::setFnInKeymapData(int keyNumber, qint32 newUsageId)
 {
-    if (slideKey(keyNumber))
+    if (SlideKeyLayout::position(keyNumber))
         m_keymaps.setFnInKeymapData(keyNumber, newUsageId);
 }
 
 void VirtualSlideKeyboardViewController::setSpecialInKeymapData(int keyNumber, qint32 newUsageId)
 {
-    if (slideKey(keyNumber))
+    if (SlideKeyLayout::position(keyNumber))
         m_keymaps.setSpecialInKeymapData(keyNumber, newUsageId);
 }
 

@@ -75,10 +75,6 @@ public:
     void updateKeyboard(int keyNumber, qint32 newUsageId);
     // The usage, then the Fn-layer entries that go with it (see KeyboardKeymaps).
     void updateKeyboard(int keyNumber, qint32 newUsageId, qint32 newWithFnUsageId);
-    // Whether the slide key may not be changed in the shown layer: the Fn key of that layer, and
-    // in the Fn1 layer every key whose normal usage keeps an Fn1 companion. The user's Fn-key
-    // setting plays no part.
-    bool checkSpecialKeyNumber(int keyNumber) const;
     // Shows the layer of keymapData that fnMode names on every slide key, with the special marks,
     // and the keys of the pads that are on.
     void displayKeymapOnKeyboard(const ProfileDataEntity &keymapData);
@@ -165,6 +161,10 @@ public:
 
 private:
     QList<VirtualSlideSqareKeyViewController *> getKeyViewControllers() const;
+    // Whether the slide key may not be changed in the shown layer: the Fn key of that layer, and
+    // in the Fn1 layer every key whose normal usage keeps an Fn1 companion. The user's Fn-key
+    // setting plays no part.
+    bool checkSpecialKeyNumber(int keyNumber) const;
     // The slide key with that number; none for any other number.
     VirtualSlideSqareKeyViewController *slideKey(int keyNumber) const;
     // Shows the two keys of each pad that is on and hides the others.
