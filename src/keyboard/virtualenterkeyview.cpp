@@ -6,7 +6,6 @@
 
 #include <QMouseEvent>
 #include <QPainter>
-#include <QRegion>
 
 VirtualEnterKeyView::VirtualEnterKeyView(QWidget *parent)
     : VirtualKeyView(parent)
@@ -23,23 +22,14 @@ void VirtualEnterKeyView::drawKey(const EnterKeyDataEntity &enterKey, double cha
     m_charLayerHeight = charLayerHeight;
 
     setGeometry(parentSpace.toQt(enterKey.frame).toRect());
-    const BottomLeftSpace box(enterKey.frame.height());
-    m_trackingRects.clear();
-    QRegion mask;
-    for (const QRectF &rect : enterKey.rects) {
-        m_trackingRects.append(box.toQt(rect));
-        mask += box.toQt(rect).toRect();
-    }
-    setMask(mask);
+    m_shape = EnterKeyShape(enterKey);
+    setMask(m_shape.region());
     lookChanged();
 }
 
 bool VirtualEnterKeyView::inTrackingRects(QPointF point) const
 {
-    return std::ranges::any_of(m_trackingRects, [point](const QRectF &rect) {
-        return rect.left() < point.x() && point.x() < rect.right() && rect.top() < point.y() &&
-               point.y() < rect.bottom();
-    });
+    return m_shape.contains(point);
 }
 
 bool VirtualEnterKeyView::hitKey(QPointF point) const

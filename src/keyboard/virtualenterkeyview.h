@@ -1,10 +1,9 @@
 #pragma once
 
 #include "enterkeydataentity.h"
+#include "enterkeyshape.h"
 #include "rectpolygonlayer.h"
 #include "virtualkeyview.h"
-
-#include <QList>
 
 // The L-shaped Enter key: the key view over the key's box, drawn as three outlines (tint, face,
 // border) and masked to the two rectangles of the L, so that the pointer, clicks and drops in
@@ -40,6 +39,6 @@ private:
     RectPolygonLayer m_fillPolygon;
     RectPolygonLayer m_borderPolygon;
     RectPolygonLayer m_modifiedPolygon;
-    QList<QRectF> m_trackingRects;
+    EnterKeyShape m_shape;
     double m_charLayerHeight = 0;
 };

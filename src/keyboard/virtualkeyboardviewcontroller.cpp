@@ -24,14 +24,6 @@ DefaultUsageIds defaultUsageIds(const ProfileListDataEntity &factoryProfiles, in
     return defaults;
 }
 
-// The key-frame asset of the layout in the theme's colour.
-QString keyFrameAssetName(KeyboardLayoutType layout)
-{
-    const VirtualKeyConfig &theme = KeyBoardConfig::shared().virtualKey;
-    return layout == KeyboardLayoutType::Japanese ? theme.JapaneseKeyViewsFrameJsonName()
-                                                  : theme.EnglishKeyViewsFrameJsonName();
-}
-
 } // namespace
 
 VirtualKeyboardViewController::VirtualKeyboardViewController(QObject *parent)
@@ -57,21 +49,17 @@ void VirtualKeyboardViewController::loadKeyboard(const QString &keyboardTypeNumb
 {
     ResourceLoader &resourceLoader = ResourceLoader::sharedInstance();
     const KeyboardLayoutType layoutType =
-        keyboardTypeNumber == m_layoutTypeNumber
-            ? keyboardLayoutType()
+        m_keyboardLayoutType && keyboardTypeNumber == m_keyboardTypeNumber
+            ? *m_keyboardLayoutType
             : resourceLoader.getKeyboardLayoutType(keyboardTypeNumber);
     if (!m_keyboardColorType)
         m_keyboardColorType = resourceLoader.getKeyboardColor(keyboardTypeNumber);
-    const KeyboardColorType themeColor = KeyBoardConfig::shared().virtualKey.keyboardColorType();
 
     std::shared_ptr<ProfileListDataEntity> factoryProfiles;
     std::optional<DrawnKeyboardLayout> layout;
     try {
         factoryProfiles = resourceLoader.getDefaultProfilesData(keyboardTypeNumber, dipSwitch);
-        const QString assetName = keyFrameAssetName(layoutType);
-        layout = DrawnKeyboardLayout::load(
-            assetName, resourceLoader.getKeyFrames(assetName), layoutType, dipSwitch,
-            DrawingInfo::virtualKeyboard().cornerRadius.of(themeColor));
+        layout = readLayout(layoutType, dipSwitch);
     } catch (const std::exception &error) {
         LOG_DEBUG(QString::fromUtf8(error.what()));
         throw;
@@ -79,18 +67,35 @@ void VirtualKeyboardViewController::loadKeyboard(const QString &keyboardTypeNumb
 
     m_keyboardTypeNumber = keyboardTypeNumber;
     m_isInteractive = isInteractive;
-    m_layoutTypeNumber = keyboardTypeNumber;
     m_keyboardLayoutType = layoutType;
     m_keymaps.load(profiles, *factoryProfiles, selectedProfileIndex);
     m_layout = std::move(layout);
+    drawKeys();
+}
 
+// The frames of the layout in the theme's colour, with the Enter key's corners for its radius.
+DrawnKeyboardLayout VirtualKeyboardViewController::readLayout(KeyboardLayoutType layoutType,
+                                                              const QList<bool> &dipSwitch) const
+{
+    const VirtualKeyConfig &theme = KeyBoardConfig::shared().virtualKey;
+    const QString assetName = layoutType == KeyboardLayoutType::Japanese
+                                  ? theme.JapaneseKeyViewsFrameJsonName()
+                                  : theme.EnglishKeyViewsFrameJsonName();
+    return DrawnKeyboardLayout::load(
+        assetName, ResourceLoader::sharedInstance().getKeyFrames(assetName), layoutType, dipSwitch,
+        DrawingInfo::virtualKeyboard().cornerRadius.of(theme.keyboardColorType()));
+}
+
+// New keys replace the old ones, which take their views and the selection with them.
+void VirtualKeyboardViewController::drawKeys()
+{
     m_selection.forgetSelectedKey();
     m_keyViewControllers = getKeyViewControllers(*m_layout);
     QList<VirtualKeyView *> keyViews;
     for (const std::unique_ptr<VirtualKeyViewController> &key : m_keyViewControllers)
         keyViews.append(key->virtualKeyView());
-    const QString backgroundImage =
-        DrawingInfo::virtualKeyboard().backgroundImages.image(layoutType, keyboardColorType());
+    const QString backgroundImage = DrawingInfo::virtualKeyboard().backgroundImages.image(
+        keyboardLayoutType(), keyboardColorType());
     m_virtualKeyboardView->drawKeyboard(backgroundImage, *m_layout, keyViews);
 }
 

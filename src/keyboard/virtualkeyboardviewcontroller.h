@@ -122,6 +122,9 @@ public:
     void setAfterSwitchFnMode(std::function<void()> report);
 
 private:
+    DrawnKeyboardLayout readLayout(KeyboardLayoutType layoutType,
+                                   const QList<bool> &dipSwitch) const;
+    void drawKeys();
     std::vector<std::unique_ptr<VirtualKeyViewController>>
     getKeyViewControllers(const DrawnKeyboardLayout &layout);
     // The key with that number; none when no drawn key has it.
@@ -134,8 +137,7 @@ private:
     KeySelection<VirtualKeyViewController> m_selection;
     QString m_keyboardTypeNumber;
     bool m_isInteractive = false;
-    // The type number whose layout is drawn; the colour stays until resetKeyboardColorType().
-    QString m_layoutTypeNumber;
+    // The layout of m_keyboardTypeNumber; the colour stays until resetKeyboardColorType().
     std::optional<KeyboardLayoutType> m_keyboardLayoutType;
     std::optional<KeyboardColorType> m_keyboardColorType;
     std::optional<DrawnKeyboardLayout> m_layout;

@@ -265,8 +265,8 @@ WriteToTAVOResult TAVODriver::checkSameKeyboard(const KeyboardDataEntity &keyboa
         LOG_INFO("end");
         return WriteToTAVOResult::Success;
     }
-    LOG_ERROR("Different Keyboard (Initial:" + keyboardData.typeNumber +
-              ", Current:" + current->typeNumber);
+    LOG_ERROR("Different Keyboard (Initial:" + Logger::escaped(keyboardData.typeNumber) +
+              ", Current:" + Logger::escaped(current->typeNumber));
     return WriteToTAVOResult::KeyboardMismatchError;
 }
 
@@ -298,8 +298,8 @@ std::shared_ptr<KeyboardDataEntity> TAVODriver::command02GetKeyboardInformation(
     // The product name of the first reply is asked for and not kept.
     const QString typeNumber = identityText(replies[2]);
     const QString serial = identityText(replies[4]);
-    exchange.info("TypeNumber: " + typeNumber);
-    exchange.info("Serial: " + serial);
+    exchange.info("TypeNumber: " + Logger::escaped(typeNumber));
+    exchange.info("Serial: " + Logger::escaped(serial));
     return std::make_shared<KeyboardDataEntity>(versionText(replies[3]), QString(), typeNumber,
                                                 identityText(replies[1]), serial,
                                                 RunningFirmwareState::app);

@@ -1,6 +1,6 @@
 #include "enterkeydataentity.h"
 
-#include <stdexcept>
+#include "exceptions.h"
 
 EnterKeyDataEntity EnterKeyDataEntity::arrayToEnterKeyDataEntity(const QList<double> &values,
                                                                  double arcRadius)
@@ -8,7 +8,8 @@ EnterKeyDataEntity EnterKeyDataEntity::arrayToEnterKeyDataEntity(const QList<dou
     constexpr qsizetype headerSize = 14;
     constexpr qsizetype arcSize = 5;
     if (values.size() < headerSize || (values.size() - headerSize) % arcSize != 0)
-        throw std::invalid_argument("Enter key outline needs 14 values and whole arcs");
+        throw Exceptions::EnvironmentBrokenException(
+            QStringLiteral("Enter key outline needs 14 values and whole arcs"));
 
     EnterKeyDataEntity entity;
     entity.frame = QRectF(values[0], values[1], values[2], values[3]);

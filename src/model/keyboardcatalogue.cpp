@@ -94,7 +94,8 @@ KeyboardCatalogue::getKeyboardInformation(const QString &typeNumber)
     const auto record = m_cachedKeyboardInformations->constFind(typeNumber);
     if (record == m_cachedKeyboardInformations->constEnd()) {
         locker.unlock();
-        LOG_ERROR(QStringLiteral("TypeNumber:") + typeNumber + QStringLiteral(" is unknown."));
+        LOG_ERROR(QStringLiteral("TypeNumber:") + Logger::escaped(typeNumber) +
+                  QStringLiteral(" is unknown."));
         return std::nullopt;
     }
     return *record;

@@ -1,5 +1,7 @@
 #include "keyboarddataentity.h"
 
+#include "logger.h"
+
 #include <QStringList>
 
 KeyboardDataEntity::KeyboardDataEntity() = default;
@@ -23,10 +25,13 @@ QString KeyboardDataEntity::ToString() const
                       ? QStringLiteral("Optional(app)")
                       : QStringLiteral("Optional(boot)");
 
-    return QStringLiteral("KeyboardData { \n") + "FirmVersion : " + firmVersion + " \n" +
-           "BootFirmVersion : " + bootFirmVersion + " \n" + "RunningFirmware : " + running + " \n" +
-           "TypeNumber : " + typeNumber + " \n" + "Revision : " + revision + " \n" +
-           "Serial : " + serial + " \n" + "DipSwitch : " + boolListText(dipSwitch) + " \n" +
+    // The texts come from the keyboard: escaped, so that each stays on its own line.
+    return QStringLiteral("KeyboardData { \n") + "FirmVersion : " + Logger::escaped(firmVersion) +
+           " \n" + "BootFirmVersion : " + Logger::escaped(bootFirmVersion) + " \n" +
+           "RunningFirmware : " + running + " \n" + "TypeNumber : " + Logger::escaped(typeNumber) +
+           " \n" + "Revision : " + Logger::escaped(revision) + " \n" +
+           "Serial : " + Logger::escaped(serial) + " \n" +
+           "DipSwitch : " + boolListText(dipSwitch) + " \n" +
            "PointingStick : " + (pointingStickStatus ? "true" : "false") + " \n" +
            "GesturePadInfo : " + boolListText(gesturePadInfo) + " \n" + "}";
 }

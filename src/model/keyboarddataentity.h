@@ -20,7 +20,7 @@ public:
     KeyboardDataEntity(const KeyboardDataEntity &) = delete;
     KeyboardDataEntity &operator=(const KeyboardDataEntity &) = delete;
 
-    // A multi-line description for the log.
+    // A multi-line description for the log; control characters in the keyboard's texts escaped.
     QString ToString() const;
 
     QString firmVersion;

@@ -2,13 +2,13 @@
 
 #include "commandline.h"
 #include "localtime.h"
-#include "utility.h"
+#include "logfile.h"
 
 #include <QDateTime>
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QMutex>
+
+#include <algorithm>
 
 namespace {
 
@@ -36,6 +36,29 @@ QString timestamp(const QDateTime &time)
            time.toString(QStringLiteral(":mm:ss"));
 }
 
+bool needsEscape(QChar character)
+{
+    return character.category() == QChar::Other_Control ||
+           character.category() == QChar::Separator_Line ||
+           character.category() == QChar::Separator_Paragraph;
+}
+
+QString escape(QChar character)
+{
+    switch (character.unicode()) {
+    case u'\n':
+        return QStringLiteral("\\n");
+    case u'\r':
+        return QStringLiteral("\\r");
+    case u'\t':
+        return QStringLiteral("\\t");
+    default:
+        return character.unicode() < 0x100
+                   ? QStringLiteral("\\x%1").arg(character.unicode(), 2, 16, QLatin1Char('0'))
+                   : QStringLiteral("\\u%1").arg(character.unicode(), 4, 16, QLatin1Char('0'));
+    }
+}
+
 } // namespace
 
 Logger::Logger()
@@ -47,6 +70,17 @@ Logger &Logger::sharedInstance()
 {
     static Logger instance;
     return instance;
+}
+
+QString Logger::escaped(const QString &value)
+{
+    if (std::none_of(value.begin(), value.end(), needsEscape))
+        return value;
+    QString text;
+    text.reserve(value.size() + 8);
+    for (const QChar character : value)
+        text += needsEscape(character) ? escape(character) : QString(character);
+    return text;
 }
 
 void Logger::error(const char *file, const char *function, int line, const QString &message)
@@ -61,14 +95,14 @@ void Logger::info(const char *file, const char *function, int line, const QStrin
 
 void Logger::debug(const char *file, const char *function, int line, const QString &message)
 {
-    if (m_logLevel == LogLevel::debug)
+    if (logLevel() == LogLevel::debug)
         write("[DEBUG] ", file, function, line, message);
 }
 
 void Logger::debugBinaries(const char *file, const char *function, int line,
                            const QByteArray &rawdata)
 {
-    if (m_logLevel != LogLevel::debug)
+    if (logLevel() != LogLevel::debug)
         return;
     QString record = header("[DEBUG] ", file, function, line) + QStringLiteral(": \n");
     for (qsizetype i = 0; i < rawdata.size(); ++i) {
@@ -91,13 +125,6 @@ void Logger::writeMessage(const QString &record)
 {
     QMutexLocker locker(&fileLock);
     const QDateTime now = LocalTime::now();
-    const QString path = Utility::getLogFilePath(now);
-    QDir().mkpath(QFileInfo(path).absolutePath());
-
     const QString line = timestamp(now) + QStringLiteral(" | ") + record + QLatin1Char('\n');
-
-    QFile logFile(path);
-    if (!logFile.open(QIODevice::WriteOnly | QIODevice::Append))
-        return;
-    logFile.write(line.toUtf8());
+    LogFile::append(LogFile::path(now), line.toUtf8());
 }

@@ -5,9 +5,12 @@
 #include <QByteArray>
 #include <QString>
 
+#include <atomic>
+
 // Writes the program's progress and failures, one line per record, into the day's log file.
 // Debug records and hex dumps are written only when the program runs with "--verbose".
-// Records from the GUI thread and from keyboard workers never interleave.
+// Records from the GUI thread and from keyboard workers never interleave, and the level may change
+// while workers log.
 class Logger
 {
 public:
@@ -17,8 +20,13 @@ public:
 
     static Logger &sharedInstance();
 
-    LogLevel logLevel() const { return m_logLevel; }
-    void setLogLevel(LogLevel level) { m_logLevel = level; }
+    LogLevel logLevel() const { return m_logLevel.load(std::memory_order_relaxed); }
+    void setLogLevel(LogLevel level) { m_logLevel.store(level, std::memory_order_relaxed); }
+
+    // value with its control characters and line separators written as escapes ("\n", "\x1b"),
+    // so that a text from outside (a type number, a serial, a file path, a server's answer)
+    // stays inside its record and cannot forge another one.
+    static QString escaped(const QString &value);
 
     void error(const char *file, const char *function, int line, const QString &message);
     void info(const char *file, const char *function, int line, const QString &message);
@@ -31,7 +39,7 @@ private:
                const QString &message);
     void writeMessage(const QString &record);
 
-    LogLevel m_logLevel = LogLevel::normal;
+    std::atomic<LogLevel> m_logLevel = LogLevel::normal;
 };
 
 #define LOG_DEBUG(message) Logger::sharedInstance().debug(__FILE__, __func__, __LINE__, (message))

@@ -1,6 +1,6 @@
 #include "profiledataentity.h"
 
-#include <stdexcept>
+#include "exceptions.h"
 
 namespace {
 
@@ -30,7 +30,8 @@ void ProfileDataEntity::getProfileData(const ProfileDataEntity &profileData)
 {
     // A short layer would be read or written out of bounds.
     if (!hasWholeLayers() || !profileData.hasWholeLayers())
-        throw std::length_error("a keymap layer holds fewer than 120 usage IDs");
+        throw Exceptions::FormatException(
+            QStringLiteral("a keymap layer holds fewer than 120 usage IDs"));
     for (int key = 0; key < keyCount; ++key) {
         normal[key] = profileData.normal[key];
         withFn1[key] = profileData.withFn1[key];

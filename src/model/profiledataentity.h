@@ -28,7 +28,8 @@ public:
     ProfileDataEntity(const ProfileDataEntity &) = delete;
     ProfileDataEntity &operator=(const ProfileDataEntity &) = delete;
 
-    // Copies entries 0 to 119 of every layer of profileData into this profile's own lists.
+    // Copies entries 0 to 119 of every layer of profileData into this profile's own lists. Throws
+    // Exceptions::FormatException, and copies nothing, when a layer of either holds fewer.
     void getProfileData(const ProfileDataEntity &profileData);
     // Whether every layer holds at least the 120 entries that copies and comparisons read.
     bool hasWholeLayers() const;

@@ -11,6 +11,14 @@
 #include <cmath>
 #include <limits>
 
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#else
+#include <QFileInfo>
+#endif
+
 namespace {
 
 // Resources are part of the program; the bound only keeps a broken build from reading a huge file.
@@ -34,17 +42,43 @@ std::optional<QList<T>> listOf(const QJsonValue &value, Convert convert)
     return elements;
 }
 
+// Opens file for reading only when path names a regular file. A FIFO, a terminal or another
+// device could block the read forever or never end; the program's own resources are always files.
+bool openRegularFile(QFile &file, const QString &path)
+{
+    file.setFileName(path);
+    if (path.startsWith(u':'))
+        return file.open(QIODevice::ReadOnly);
+#ifdef Q_OS_UNIX
+    // Without O_NONBLOCK, opening a FIFO waits for a writer; the file type is then checked on
+    // what was opened, so nothing can be swapped in between.
+    const int descriptor =
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor < 0)
+        return false;
+    struct stat status = {};
+    // O_NONBLOCK does not change how a regular file is read, so it may stay set.
+    if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode) ||
+        !file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(descriptor);
+        return false;
+    }
+    return true;
+#else
+    return QFileInfo(path).isFile() && file.open(QIODevice::ReadOnly);
+#endif
+}
+
 } // namespace
 
 std::optional<QByteArray> ResourceInput::readFile(const QString &path, qint64 maxSize)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (!openRegularFile(file, path))
         return std::nullopt;
-    // A regular file tells its size; a device or a pipe does not, so the read is bounded as well.
     QByteArray bytes = file.size() > maxSize ? QByteArray() : file.read(maxSize + 1);
     if (file.size() > maxSize || bytes.size() > maxSize) {
-        LOG_ERROR(path + QStringLiteral(" is larger than %1 bytes.").arg(maxSize));
+        LOG_ERROR(Logger::escaped(path) + QStringLiteral(" is larger than %1 bytes.").arg(maxSize));
         return std::nullopt;
     }
     if (file.error() != QFileDevice::NoError)

@@ -18,9 +18,10 @@ class ResourceInput
 public:
     ResourceInput() = delete;
 
-    // The whole file, or nothing when it cannot be opened or read to its end, or when it holds
-    // more than maxSize bytes (logged; refused without reading more than maxSize + 1 bytes, so a
-    // huge file or an endless device is never read whole).
+    // The whole file, or nothing when it cannot be opened or read to its end, when it is not a
+    // regular file (a folder, a FIFO, a device: refused before anything is read, like a file that
+    // cannot be opened) or when it holds more than maxSize bytes (logged; refused without reading
+    // more than maxSize + 1 bytes, so a file growing while it is read is never read whole).
     static std::optional<QByteArray> readFile(const QString &path, qint64 maxSize);
 
     // The document's top-level value: an object, an array or a bare scalar such as 5 or "text".

@@ -133,8 +133,9 @@ std::optional<FirmDataEntity> ResourceLoader::getFirmDataEntity(const QByteArray
     // Logged here so that the line names the operation the log readers know it by.
     if (image)
         LOG_INFO(QStringLiteral("\n firmSize: ") + QString::number(image->firmSize) +
-                 QStringLiteral(" \n firmVersion: ") + image->firmVersion +
-                 QStringLiteral(" \n appliableKeyboard: ") + image->appliableKeyboard);
+                 QStringLiteral(" \n firmVersion: ") + Logger::escaped(image->firmVersion) +
+                 QStringLiteral(" \n appliableKeyboard: ") +
+                 Logger::escaped(image->appliableKeyboard));
     return image;
 }
 

@@ -1,11 +1,14 @@
 #include "settingfilewriter.h"
 
+#include "pendingtemporaryfiles.h"
 #include "platformerror.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSaveFile>
+
+#include <optional>
 
 namespace {
 
@@ -42,6 +45,33 @@ QJsonObject keymapObject(const ProfileListDataEntity &profiles, SaveProfileType 
     return keymap;
 }
 
+// Writes until every byte is out or the file layer refuses. A disk that fills part-way takes some
+// bytes first and refuses only the next write, with its reason.
+bool writeAll(QSaveFile &file, QByteArrayView bytes)
+{
+    while (!bytes.isEmpty()) {
+        const qint64 written = file.write(bytes.data(), bytes.size());
+        if (written <= 0)
+            return false;
+        bytes = bytes.sliced(written);
+    }
+    return true;
+}
+
+// Writes and commits the file; on failure its temporary file is gone and the reason is returned.
+std::optional<QString> writeAndCommit(QSaveFile &file, QByteArrayView bytes)
+{
+    if (writeAll(file, bytes) && file.commit())
+        return std::nullopt;
+    const QString reason = file.errorString();
+    // A failed commit() has removed its temporary file already; a failed write has not.
+    if (file.isOpen()) {
+        file.cancelWriting();
+        file.commit();
+    }
+    return reason;
+}
+
 } // namespace
 
 QByteArray SettingFileWriter::encode(const ConfigDataEntity &configData,
@@ -63,7 +93,16 @@ QByteArray SettingFileWriter::encode(const ConfigDataEntity &configData,
 
 void SettingFileWriter::save(const QByteArray &bytes, const QString &path)
 {
+    PendingTemporaryFiles::removeStale();
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+    // Unbuffered, so that a short write shows at once with its reason: a buffered write hands the
+    // bytes to commit(), which may then keep a cut file and report no reason at all.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         throw PlatformError::fileWrite(path, file.errorString());
+    const QString temporary = PendingTemporaryFiles::pathOf(file);
+    PendingTemporaryFiles::add(temporary);
+    const std::optional<QString> failure = writeAndCommit(file, bytes);
+    PendingTemporaryFiles::forget(temporary);
+    if (failure)
+        throw PlatformError::fileWrite(path, *failure);
 }

@@ -16,6 +16,8 @@ public:
     // either "Profile1" to "Profile4" (all) or the one saved profile as "Profile".
     static QByteArray encode(const ConfigDataEntity &configData, SaveProfileType saveProfileType);
     // Replaces the file at path with bytes as a whole, or leaves it as it was: the bytes go to a
-    // temporary file next to it that then takes its place. Throws PlatformError on failure.
+    // temporary file next to it that then takes its place, and a temporary file that an earlier
+    // write killed halfway left is removed first. Throws PlatformError with the file layer's
+    // reason on failure ("No space left on device" for a disk that fills part-way).
     static void save(const QByteArray &bytes, const QString &path);
 };

@@ -34,6 +34,23 @@ void SettingsStore::setBoolValue(const QString &key, bool value)
     settings->sync();
 }
 
+QStringList SettingsStore::stringListValue(const QString &key)
+{
+    QMutexLocker locker(&settingsLock);
+    return openSettings()->value(key).toStringList();
+}
+
+void SettingsStore::setStringListValue(const QString &key, const QStringList &value)
+{
+    QMutexLocker locker(&settingsLock);
+    const auto settings = openSettings();
+    if (value.isEmpty())
+        settings->remove(key);
+    else
+        settings->setValue(key, value);
+    settings->sync();
+}
+
 void SettingsStore::setFileForTesting(const QString &path)
 {
     QMutexLocker locker(&settingsLock);

@@ -6,6 +6,7 @@
 #include "keyboarddataentity.h"
 #include "legendname.h"
 #include "localizedstrings.h"
+#include "logfile.h"
 #include "logger.h"
 #include "platformerror.h"
 #include "profilelistdataentity.h"
@@ -98,8 +99,7 @@ Utility::Utility(LocalizedTextLookup localizedText)
 
 QString Utility::getLogFilePath(const QDateTime &time)
 {
-    return Constants::logDirectory() + time.toString(QStringLiteral("yyyyMMdd")) +
-           QStringLiteral(".log");
+    return LogFile::path(time);
 }
 
 QString Utility::getAppVersion()
@@ -150,7 +150,8 @@ bool Utility::checkAlreadyLaunched()
     if (lock->error() == QLockFile::LockFailedError)
         return true;
     // Without a usable lock file no other instance can be seen; the program runs on.
-    LOG_ERROR(QStringLiteral("cannot create the instance lock ") + instanceLockPath());
+    LOG_ERROR(QStringLiteral("cannot create the instance lock ") +
+              Logger::escaped(instanceLockPath()));
     return false;
 }
 

@@ -25,8 +25,8 @@ public:
     Utility();
     explicit Utility(LocalizedTextLookup localizedText);
 
-    // The full path of the log file of time's day: the log folder, "yyyyMMdd" and ".log". The
-    // logger passes each record's own time stamp, so a record never lands in the day before.
+    // The full path of the log file of time's day: the log folder, "yyyyMMdd" and ".log", as the
+    // logger writes it (LogFile::path()).
     static QString getLogFilePath(const QDateTime &time = LocalTime::now());
 
     // The program's version and build number, such as "1.2.0.7".

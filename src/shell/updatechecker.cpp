@@ -11,6 +11,7 @@
 #include <QNetworkRequest>
 #include <QSslError>
 #include <QStringList>
+#include <QTimer>
 
 namespace {
 
@@ -91,6 +92,7 @@ void UpdateChecker::getLatestVersion(Handler onSuccess, Handler onFailure)
     request.setTransferTimeout(static_cast<int>(m_connectionTimeout * 1000));
 
     QNetworkReply *reply = m_manager.get(request);
+    endAtTheDeadline(reply);
     connect(reply, &QNetworkReply::downloadProgress, this,
             [this, reply](qint64 received, qint64 total) {
                 refuseLargeDocument(reply, received, total);
@@ -123,23 +125,38 @@ void UpdateChecker::finish(QNetworkReply *reply, const Handler &onSuccess, const
 {
     reply->deleteLater();
     if (reply->error() != QNetworkReply::NoError) {
-        LOG_INFO(QStringLiteral("error: ") + reply->errorString());
+        LOG_INFO(QStringLiteral("error: ") + Logger::escaped(reply->errorString()));
         onFailure(m_isProxy ? UpdateCheckingResult::proxyAuthenticationError
                             : UpdateCheckingResult::internetError);
         return;
     }
-    LOG_DEBUG(QStringLiteral("respond: ") + describe(*reply));
+    LOG_DEBUG(QStringLiteral("respond: ") + Logger::escaped(describe(*reply)));
 
     const VersionDocument document =
         VersionDocument::parse(reply->read(VersionDocument::maximumSize + 1), m_typeNumber);
     m_latestToolVersion = document.latestToolVersion();
     m_latestFirmVersion = document.latestFirmVersion();
     if (!document.isValid()) {
-        LOG_ERROR(document.failure());
+        LOG_ERROR(Logger::escaped(document.failure()));
         onFailure(UpdateCheckingResult::internetError);
         return;
     }
     onSuccess(UpdateCheckingResult::success);
+}
+
+void UpdateChecker::endAtTheDeadline(QNetworkReply *reply)
+{
+    // The transfer time-out restarts with every byte; this one does not. The reply owns the
+    // timer, so it goes with the reply.
+    auto *deadline = new QTimer(reply);
+    deadline->setSingleShot(true);
+    connect(deadline, &QTimer::timeout, reply, [reply, seconds = totalDeadline()] {
+        LOG_INFO(QStringLiteral("The update server did not send the document within %1 s.")
+                     .arg(seconds));
+        reply->abort();
+    });
+    connect(reply, &QNetworkReply::finished, deadline, &QTimer::stop);
+    deadline->start(static_cast<int>(totalDeadline() * 1000));
 }
 
 void UpdateChecker::refuseLargeDocument(QNetworkReply *reply, qint64 bytesReceived,
@@ -155,7 +172,8 @@ void UpdateChecker::refuseLargeDocument(QNetworkReply *reply, qint64 bytesReceiv
 void UpdateChecker::recordProxyChallenge(const QNetworkProxy &, QAuthenticator *authenticator)
 {
     LOG_INFO(QStringLiteral("begin"));
-    LOG_INFO(QStringLiteral("proxy authentication realm == ") + authenticator->realm());
+    LOG_INFO(QStringLiteral("proxy authentication realm == ") +
+             Logger::escaped(authenticator->realm()));
     LOG_INFO(QStringLiteral("isProxy"));
     m_isProxy = true;
     // No credentials are given, so the request fails and reports proxyAuthenticationError.
@@ -169,5 +187,6 @@ void UpdateChecker::logCertificateErrors(QNetworkReply *, const QList<QSslError>
     QStringList texts;
     for (const QSslError &error : errors)
         texts << error.errorString();
-    LOG_INFO(QStringLiteral("server certificate refused: ") + texts.join(QStringLiteral("; ")));
+    LOG_INFO(QStringLiteral("server certificate refused: ") +
+             Logger::escaped(texts.join(QStringLiteral("; "))));
 }

@@ -22,7 +22,7 @@ class UpdateChecker final : public QObject
 public:
     using Handler = std::function<void(UpdateCheckingResult)>;
 
-    // How long a request may wait for the server before it fails.
+    // How long a request may wait for the server's next bytes before it fails.
     static constexpr double connectionTimeout = 3.0;
 
     // The address of the version document on the update server. Tests point it at a local server.
@@ -35,7 +35,8 @@ public:
 
     // Starts one request and returns at once. Later exactly one handler is called, on this
     // object's thread: onSuccess(success) when both versions were read, else onFailure with
-    // internetError or proxyAuthenticationError.
+    // internetError or proxyAuthenticationError. A request ends after connectionTimeout without
+    // news from the server, and after twice that time in all.
     void getLatestVersion(Handler onSuccess, Handler onFailure);
 
     QString typeNumber() const { return m_typeNumber; }
@@ -51,7 +52,11 @@ public:
     bool isFirmLatest(const QString &keyboardFirmVersion) const;
 
 private:
+    // The longest a request may take in all, however steadily the server trickles its answer:
+    // twice the idle time-out, so 6 s for the program's checks.
+    double totalDeadline() const { return 2 * m_connectionTimeout; }
     void finish(QNetworkReply *reply, const Handler &onSuccess, const Handler &onFailure);
+    void endAtTheDeadline(QNetworkReply *reply);
     void refuseLargeDocument(QNetworkReply *reply, qint64 bytesReceived, qint64 bytesTotal);
     void recordProxyChallenge(const QNetworkProxy &proxy, QAuthenticator *authenticator);
     void logCertificateErrors(QNetworkReply *reply, const QList<QSslError> &errors);

@@ -50,20 +50,22 @@ QSizeF ImageProvider::size(const QString &name) const
     return placeholderSize;
 }
 
-QImage ImageProvider::image(const QString &name, qreal devicePixelRatio)
+QPixmap ImageProvider::pixmap(const QString &name, qreal devicePixelRatio)
 {
     const qreal ratio = devicePixelRatio > 0 ? devicePixelRatio : 1.0;
     const QString key = cacheKey(name, ratio);
-    if (const QImage *cached = m_cache.object(key))
+    QMutexLocker locker(&m_mutex);
+    if (const QPixmap *cached = m_cache.object(key))
         return *cached;
-    const QImage rendered = render(name, ratio);
-    m_cache.insert(key, new QImage(rendered), std::max<qsizetype>(1, rendered.sizeInBytes()));
+    const QPixmap rendered = QPixmap::fromImage(render(name, ratio));
+    const qsizetype bytes = qsizetype(rendered.width()) * rendered.height() * rendered.depth() / 8;
+    m_cache.insert(key, new QPixmap(rendered), std::max<qsizetype>(1, bytes));
     return rendered;
 }
 
-QPixmap ImageProvider::pixmap(const QString &name, qreal devicePixelRatio)
+QImage ImageProvider::image(const QString &name, qreal devicePixelRatio)
 {
-    return QPixmap::fromImage(image(name, devicePixelRatio));
+    return pixmap(name, devicePixelRatio).toImage();
 }
 
 QStringList ImageProvider::pictureNames() const

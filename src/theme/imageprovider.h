@@ -4,6 +4,7 @@
 
 #include <QCache>
 #include <QImage>
+#include <QMutex>
 #include <QPixmap>
 #include <QSet>
 #include <QSizeF>
@@ -13,7 +14,9 @@
 // Answers every image the screens ask for by name, at any device pixel ratio: key legends (drawn
 // by LegendProvider from the legend name) and the painted pictures (icons, switches, panels,
 // keyboards). A name it does not know gives a visible placeholder and one error line in the log.
-// GUI thread only.
+// Each image is painted once per name and device pixel ratio and then answered from a cache, from
+// any thread. A name says everything drawn (colour, layout, size), so a keyboard of the other
+// colour asks for other names and never gets the pictures of the first.
 class ImageProvider
 {
 public:
@@ -27,9 +30,10 @@ public:
     // The image's size in points; the placeholder's for an unknown name.
     QSizeF size(const QString &name) const;
     // Never null: a legend name without a text gives the blank key, an unknown name the
-    // placeholder.
-    QImage image(const QString &name, qreal devicePixelRatio = 1.0);
+    // placeholder. Repeated calls answer the same pixels without painting or converting again.
     QPixmap pixmap(const QString &name, qreal devicePixelRatio = 1.0);
+    // The pixmap's pixels, shared with the cache.
+    QImage image(const QString &name, qreal devicePixelRatio = 1.0);
 
     // The names of the painted pictures (not the legends), sorted.
     QStringList pictureNames() const;
@@ -42,6 +46,9 @@ private:
     QImage placeholder(const QString &name, qreal devicePixelRatio);
 
     PictureTable m_pictures;
-    QCache<QString, QImage> m_cache;
+    // Guards the cache and the names reported; painting happens under it too, so that a picture
+    // asked for by two threads at once is painted once.
+    QMutex m_mutex;
+    QCache<QString, QPixmap> m_cache;
     QSet<QString> m_reportedNames;
 };

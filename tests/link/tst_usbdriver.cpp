@@ -3,7 +3,6 @@
 #include "logger.h"
 #include "usbdriver.h"
 
-#include <QFile>
 #include <QTest>
 
 #include <cerrno>
@@ -85,7 +84,6 @@ private slots:
     void hidapiOpensOnlyTheKeyboardInterface();
     void hidapiExchange_data();
     void hidapiExchange();
-    void udevRuleNamesTheKeyboard();
 
 private:
     std::unique_ptr<LinkFixture> m_fixture;
@@ -233,19 +231,6 @@ void tst_USBDriver::hidapiExchange()
     }
     QCOMPARE(received.value_or(QByteArray()), reply);
     QCOMPARE(m_fixture->logLines().filter("[ERROR]"), logged);
-}
-
-void tst_USBDriver::udevRuleNamesTheKeyboard()
-{
-    QFile file(QStringLiteral(KEYMAP_SOURCE_DIR "/") + HidapiBackend::udevRuleName);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QString rules = QString::fromUtf8(file.readAll());
-
-    for (int productId : Constants::tavoProductIds)
-        QVERIFY(rules.contains(
-            QString(R"(ATTRS{idVendor}=="%1", ATTRS{idProduct}=="%2", TAG+="uaccess")")
-                .arg(vendorId, 4, 16, QChar('0'))
-                .arg(productId, 4, 16, QChar('0'))));
 }
 
 QTEST_GUILESS_MAIN(tst_USBDriver)

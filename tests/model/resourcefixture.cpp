@@ -4,6 +4,7 @@
 #include "exceptions.h"
 #include "platformerror.h"
 #include "resourceloader.h"
+#include "settingsstore.h"
 
 #include <QDir>
 #include <QFile>
@@ -55,6 +56,7 @@ QJsonObject catalogueEntry(const QString &typeNumber, int layoutType, int colorT
 ResourceFixture::ResourceFixture()
 {
     Constants::setLogDirectoryForTesting(m_folder.path() + "/logs/");
+    SettingsStore::setFileForTesting(root() + "settings.ini");
     // The application's key frames, which tests replace where they need others.
     const QDir applicationData(QStringLiteral(":/data"));
     for (const QString &name : applicationData.entryList(QDir::Files)) {
@@ -74,6 +76,7 @@ ResourceFixture::~ResourceFixture()
     ResourceLoader::sharedInstance().setResourceRootForTesting({});
     ResourceLoader::sharedInstance().setKeyboardData(std::make_shared<KeyboardDataEntity>());
     Constants::setLogDirectoryForTesting({});
+    SettingsStore::setFileForTesting({});
 }
 
 void ResourceFixture::writeFile(const QString &name, const QByteArray &bytes) const

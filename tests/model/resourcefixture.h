@@ -8,11 +8,11 @@
 #include <functional>
 
 // A folder of catalogue, factory-keymap and key-frame files that the shared ResourceLoader reads in
-// place of the application's resources while the fixture lives; log lines go to a folder of its
-// own. The key frames are the application's own. The
-// catalogue knows "KX-QR320B" (Japanese, Black), "KX-QR300B" (English, Black), "KX-QR320Y"
-// (Japanese, White) and "KX-QR300Y" (English, White). Every usage ID of the factory keymaps is
-// the layout's marker plus its position.
+// place of the application's resources while the fixture lives; log lines and settings go to files
+// of its own. The key frames are the application's own. The catalogue knows "KX-QR320B"
+// (Japanese, Black), "KX-QR300B" (English, Black), "KX-QR320Y" (Japanese, White) and "KX-QR300Y"
+// (English, White). Every usage ID of the factory keymaps is the layout's marker plus its
+// position.
 class ResourceFixture
 {
 public:

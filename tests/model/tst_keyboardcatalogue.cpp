@@ -21,14 +21,9 @@ class tst_KeyboardCatalogue : public QObject
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        m_fixture = std::make_unique<ResourceFixture>();
-        SettingsStore::setFileForTesting(m_fixture->root() + "settings.ini");
-    }
+    void init() { m_fixture = std::make_unique<ResourceFixture>(); }
     void cleanup()
     {
-        SettingsStore::setFileForTesting({});
         m_fixture.reset();
         LocalizedStrings::setLanguage("en");
         QLocale::setDefault(QLocale::c());

@@ -1,4 +1,5 @@
 #include "commandline.h"
+#include "constants.h"
 #include "localtime.h"
 #include "logger.h"
 #include "resourcefixture.h"
@@ -6,12 +7,15 @@
 #include <QDir>
 #include <QTest>
 
+#include <atomic>
 #include <memory>
+#include <sys/stat.h>
 #include <thread>
 #include <vector>
 
 // The day's log file: its line format on a 12-hour clock, debug lines and hex dumps only with
-// "--verbose", and whole lines whoever writes them.
+// "--verbose", whole lines whoever writes them, values that cannot forge a line, and a folder only
+// its user can read.
 class tst_Logger : public QObject
 {
     Q_OBJECT
@@ -123,6 +127,76 @@ private slots:
         QCOMPARE(lines.size(), 8 * 200);
         for (const QString &line : lines)
             QVERIFY2(line.endsWith("worker: " + message), qPrintable(line.left(60)));
+    }
+
+    void escapedValues_data()
+    {
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("logged");
+        const auto row = [](const char *name, const QString &value, const QString &logged) {
+            QTest::newRow(name) << value << logged;
+        };
+        row("type number kept", "KX-QR320B-PPM", "KX-QR320B-PPM");
+        row("Japanese text kept", "日本語配列 ＫＸ", "日本語配列 ＫＸ");
+        row("line break", "KX\n20260305 02:05:09 | [ERROR] x",
+            "KX\\n20260305 02:05:09 | [ERROR] x");
+        row("carriage return", "a\rb", "a\\rb");
+        row("tab", "a\tb", "a\\tb");
+        row("terminal colour", "\x1b[31mred", "\\x1b[31mred");
+        row("NUL", QString(QChar(0)), "\\x00");
+        row("DEL", "\x7f", "\\x7f");
+        row("next line of C1", QString(QChar(0x85)), "\\x85");
+        row("line separator", "a\u2028b", "a\\u2028b");
+        row("paragraph separator", "a\u2029b", "a\\u2029b");
+    }
+
+    void escapedValues()
+    {
+        QFETCH(QString, value);
+        QFETCH(QString, logged);
+        QCOMPARE(Logger::escaped(value), logged);
+    }
+
+    // Serial numbers and, with "--verbose", every report go into the log: the folders it makes
+    // and its files are the user's alone, whatever the umask.
+    void folderAndFilesAreTheUsers()
+    {
+        const mode_t umask = ::umask(022);
+        Constants::setLogDirectoryForTesting(m_fixture->root() + "data/tool/logs/");
+        Logger().info("a.cpp", "f", 1, "Serial: 0123");
+        ::umask(umask);
+
+        const auto others = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup |
+                            QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
+        const auto owner = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
+        for (const char *folder : {"data", "data/tool", "data/tool/logs"}) {
+            const QFile::Permissions permissions = QFile::permissions(m_fixture->root() + folder);
+            QCOMPARE(permissions & (owner | others), owner);
+        }
+        const QFile::Permissions file =
+            QFile::permissions(m_fixture->root() + "data/tool/logs/20260305.log");
+        QCOMPARE(file & (owner | others), QFile::ReadOwner | QFile::WriteOwner);
+    }
+
+    // "--verbose" may be switched while keyboard workers write debug lines (a data race for a
+    // ThreadSanitizer build when the level is a plain field); each line stays whole.
+    void levelChangesWhileWorkersLog()
+    {
+        Logger logger;
+        std::vector<std::thread> workers;
+        for (int t = 0; t < 4; ++t) {
+            workers.emplace_back([&logger] {
+                for (int i = 0; i < 100; ++i)
+                    logger.debug("a.cpp", "worker", i, "report");
+            });
+        }
+        for (int i = 0; i < 400; ++i)
+            logger.setLogLevel(i % 2 ? LogLevel::debug : LogLevel::normal);
+        for (std::thread &worker : workers)
+            worker.join();
+
+        for (const QString &line : m_fixture->logText().split('\n', Qt::SkipEmptyParts))
+            QVERIFY2(line.endsWith("worker: report"), qPrintable(line));
     }
 
 private:

@@ -1,13 +1,24 @@
 #include "exceptions.h"
+#include "pendingtemporaryfiles.h"
+#include "platformerror.h"
 #include "resourcefixture.h"
 #include "resourceloader.h"
+#include "settingfilewriter.h"
 #include "utility.h"
 
 #include <QDir>
 #include <QJsonArray>
 #include <QTest>
 
+#include <atomic>
+#include <fcntl.h>
 #include <memory>
+#include <sched.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -46,6 +57,55 @@ QByteArray image(const QList<int> &sizes, const QByteArray &target = "KX-QR300B"
 }
 
 const QList<int> parts{100, 20, 0, 0, 0, 32};
+
+void writeProcFile(const char *path, const QByteArray &text)
+{
+    const int file = ::open(path, O_WRONLY);
+    if (file >= 0) {
+        (void)!::write(file, text.constData(), text.size());
+        ::close(file);
+    }
+}
+
+// Makes this process the root of a user namespace of its own and mounts a file system of 16 KiB
+// at folder, seen by this process alone.
+bool enterSmallDisk(const QString &folder)
+{
+    const QByteArray user = QByteArray::number(::getuid());
+    const QByteArray group = QByteArray::number(::getgid());
+    if (::unshare(CLONE_NEWUSER | CLONE_NEWNS) != 0)
+        return false;
+    writeProcFile("/proc/self/setgroups", "deny");
+    writeProcFile("/proc/self/uid_map", "0 " + user + " 1");
+    writeProcFile("/proc/self/gid_map", "0 " + group + " 1");
+    return ::mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
+           ::mount("tmpfs", QFile::encodeName(folder).constData(), "tmpfs", 0, "size=16k") == 0;
+}
+
+// What operation answers when run in a child process that has a disk of 16 KiB at folder; nothing
+// where the system gives no user a mount namespace.
+std::optional<QByteArray> onSmallDisk(const QString &folder,
+                                      const std::function<QByteArray()> &operation)
+{
+    int channel[2];
+    if (::pipe(channel) != 0)
+        return std::nullopt;
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(channel[0]);
+        const QByteArray answer = enterSmallDisk(folder) ? operation() : "no namespace";
+        (void)!::write(channel[1], answer.constData(), answer.size());
+        ::_exit(0);
+    }
+    ::close(channel[1]);
+    QByteArray answer;
+    char buffer[4096];
+    for (ssize_t count; (count = ::read(channel[0], buffer, sizeof buffer)) > 0;)
+        answer.append(buffer, count);
+    ::close(channel[0]);
+    ::waitpid(child, nullptr, 0);
+    return answer == "no namespace" ? std::nullopt : std::optional(answer);
+}
 
 } // namespace
 
@@ -232,6 +292,107 @@ private slots:
         QCOMPARE(QDir(m_fixture->root()).entryList(QDir::Files | QDir::Hidden), before);
     }
 
+    void filesThatAreNotFiles_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("readable");
+        QTest::newRow("named pipe") << "fifo" << false;
+        QTest::newRow("link to a named pipe") << "link to fifo" << false;
+        QTest::newRow("folder") << "folder" << false;
+        QTest::newRow("endless device") << "/dev/zero" << false;
+        QTest::newRow("link to a file is read") << "link to file" << true;
+    }
+
+    // A path typed into a file panel may name anything. Only regular files are read; anything
+    // else fails at once like a file that cannot be opened, without waiting for a writer.
+    void filesThatAreNotFiles()
+    {
+        QFETCH(QString, kind);
+        QFETCH(bool, readable);
+        const QString fifo = m_fixture->root() + "pipe";
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        m_fixture->writeJson("setting.tpk", validFile());
+        QVERIFY(QDir().mkdir(m_fixture->root() + "folder.tpk"));
+        const QString link = m_fixture->root() + "link.tpk";
+        QVERIFY(QFile::link(kind == "link to file" ? path() : fifo, link));
+        const QHash<QString, QString> paths{{"fifo", fifo},
+                                            {"link to fifo", link},
+                                            {"link to file", link},
+                                            {"folder", m_fixture->root() + "folder.tpk"},
+                                            {"/dev/zero", "/dev/zero"}};
+        const QString picked = paths.value(kind);
+
+        QString settingFile;
+        std::optional<FirmDataEntity> image;
+        QVERIFY2(endsWithoutAWriter(fifo,
+                                    [&] {
+                                        settingFile = ResourceFixture::failure(
+                                            [&] { loader().loadKeymap(picked); });
+                                        image = loader().GetFirmdata(picked);
+                                    }),
+                 "the read waited for a writer");
+
+        QCOMPARE(settingFile, readable ? "none" : "CannotReadException(Can't read " + picked + ')');
+        QVERIFY(!image);
+        QVERIFY2(!m_fixture->logText().contains("[ERROR]"), qPrintable(m_fixture->logText()));
+    }
+
+    void diskFillingPartWay_data()
+    {
+        QTest::addColumn<int>("size");
+        QTest::newRow("file smaller than the write buffer") << 14000;
+        QTest::newRow("file larger than the write buffer") << 40000;
+    }
+
+    // A disk with room for less than the file: the write fails saying that the disk is full,
+    // the old file stays whole and no temporary file is left.
+    void diskFillingPartWay()
+    {
+        QFETCH(int, size);
+        const QString folder = m_fixture->root() + "small";
+        const QString target = folder + "/setting.tpk";
+        QVERIFY(QDir().mkdir(folder));
+
+        const std::optional<QByteArray> outcome = onSmallDisk(folder, [&] {
+            SettingFileWriter::save("old", target);
+            QByteArray failure = "none";
+            try {
+                SettingFileWriter::save(QByteArray(size, ' '), target);
+            } catch (const PlatformError &error) {
+                failure = error.what();
+            }
+            QFile old(target);
+            return failure + '|' + (old.open(QIODevice::ReadOnly) ? old.readAll() : "") + '|' +
+                   QDir(folder).entryList(QDir::Files | QDir::Hidden).join(',').toUtf8();
+        });
+
+        if (!outcome)
+            QSKIP("No mount namespace here for a small disk.");
+        QCOMPARE(*outcome,
+                 "Can't write " + target.toUtf8() + ": No space left on device|old|setting.tpk");
+    }
+
+    // A write killed halfway where the temporary file has a name. The next write removes it, and
+    // nothing the user named alike.
+    void temporaryFileOfAKilledWriteIsRemoved()
+    {
+        QFile temporary(path() + ".QwErTy");
+        QVERIFY(temporary.open(QIODevice::WriteOnly));
+        PendingTemporaryFiles::add(PendingTemporaryFiles::pathOf(temporary));
+        temporary.write("{\n    \"DipSwitch\": [");
+        temporary.close(); // the process ends here, without forgetting the file
+        m_fixture->writeFile("setting.tpk.backup", "the user's");
+
+        write("KX-QR320B", SaveProfileType::all, path());
+
+        QCOMPARE(QDir(m_fixture->root()).entryList({"setting.tpk*"}),
+                 QStringList({"setting.tpk", "setting.tpk.backup"}));
+        // Once removed, the file is forgotten: a file of that name made later stays.
+        m_fixture->writeFile("setting.tpk.QwErTy", "the user's");
+        write("KX-QR320B", SaveProfileType::all, path());
+        QVERIFY(QFile::exists(path() + ".QwErTy"));
+    }
+
     void firmwareImage_data()
     {
         QTest::addColumn<QByteArray>("bytes");
@@ -250,6 +411,8 @@ private slots:
         QTest::newRow("NUL inside the target")
             << image(parts, QByteArray("KX\0QR\0", 6) + "300B", "0105")
             << QStringList{"304", "KXQR300B", "01.05"};
+        QTest::newRow("line break inside the target")
+            << image(parts, "KX\n[INFO]x") << QStringList{"304", "KX\n[INFO]x", "01.23"};
         QTest::newRow("not UTF-8")
             << image(parts, "KX-\xff", "\xff\xff\xff\xff") << QStringList{"304", "", ""};
         QTest::newRow("empty file") << QByteArray() << none("");
@@ -289,13 +452,35 @@ private slots:
         QCOMPARE(image->crc, QList<quint8>({0x4D, 0x41, 0x49, 0x4E}));
         QCOMPARE(image->firmRawDataDic, bytes);
         QCOMPARE(image->filePath, path);
+        // The target is the file's text: a line break in it is written escaped.
         QVERIFY(log.contains(QString("getFirmDataEntity: \n firmSize: %1 \n firmVersion: %3 \n "
                                      "appliableKeyboard: %2\n")
-                                 .arg(read[0], read[1], read[2])));
+                                 .arg(read[0], QString(read[1]).replace('\n', "\\n"), read[2])));
     }
 
 private:
     static ResourceLoader &loader() { return ResourceLoader::sharedInstance(); }
+
+    // Runs read on a thread of its own. Reads still waiting on the named pipe after two seconds
+    // are set free by writers that close at once, and the answer is false.
+    static bool endsWithoutAWriter(const QString &fifo, const std::function<void()> &read)
+    {
+        std::atomic<bool> done = false;
+        std::thread reader([&] {
+            read();
+            done = true;
+        });
+        const bool alone = QTest::qWaitFor([&] { return done.load(); }, 2000);
+        while (!done) {
+            const int writer = ::open(QFile::encodeName(fifo).constData(), O_WRONLY | O_NONBLOCK);
+            if (writer >= 0)
+                ::close(writer);
+            QTest::qWait(20);
+        }
+        reader.join();
+        return alone;
+    }
+
     QString path() const { return m_fixture->root() + "setting.tpk"; }
 
     static void connect(const QString &typeNumber)

@@ -13,7 +13,6 @@
 
 #include <array>
 #include <limits>
-#include <stdexcept>
 
 namespace {
 
@@ -251,7 +250,7 @@ private slots:
         // Only the 120 keys are copied; a short source is refused rather than read past its end.
         longer.getProfileData(ProfileDataEntity());
         QCOMPARE(longer.normal.mid(119), QList<qint32>({0, 9}));
-        QVERIFY_THROWS_EXCEPTION(std::length_error, longer.getProfileData(shortProfile));
+        QVERIFY_THROWS_EXCEPTION(Exceptions, longer.getProfileData(shortProfile));
         QVERIFY(!Utility::isSameProfile(longer, shortProfile));
         QVERIFY(!Utility::isAssignedFnKeyInProfile(shortProfile, longer));
         ProfileListDataEntity shortList;
@@ -278,7 +277,7 @@ private slots:
         QVERIFY(!(outline.arcParams[0] == ArcDataEntity{QPointF(20, 21), 0.5, 1.5, false}));
         QVERIFY(
             EnterKeyDataEntity::arrayToEnterKeyDataEntity(values.first(14), 1).arcParams.isEmpty());
-        QVERIFY_THROWS_EXCEPTION(std::invalid_argument,
+        QVERIFY_THROWS_EXCEPTION(Exceptions,
                                  EnterKeyDataEntity::arrayToEnterKeyDataEntity(values.mid(1), 4.5));
     }
 

@@ -3,6 +3,7 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 
@@ -13,6 +14,8 @@ enum class Answer
     closeBeforeAnswer,
     closeInsideBody,
     silence,
+    // A body of 1000 bytes, one byte every 300 ms: never idle for long, never done.
+    trickle,
     notFound,
     proxyAuthentication
 };
@@ -63,11 +66,17 @@ private:
             {Answer::proxyAuthentication, "407 Proxy Authentication Required\r\n"
                                           "Proxy-Authenticate: Basic realm=\"office\"\r\n"
                                           "Content-Length: 0\r\n\r\n"},
-            {Answer::closeInsideBody, "200 OK\r\nContent-Length: 500\r\n\r\n{\"keymapTool\":"}};
+            {Answer::closeInsideBody, "200 OK\r\nContent-Length: 500\r\n\r\n{\"keymapTool\":"},
+            {Answer::trickle, "200 OK\r\nContent-Length: 1000\r\n\r\n"}};
         if (replies.contains(m_answer))
             socket->write("HTTP/1.1 " + replies.value(m_answer));
         if (m_answer == Answer::closeBeforeAnswer || m_answer == Answer::closeInsideBody)
             socket->disconnectFromHost();
+        if (m_answer == Answer::trickle) {
+            auto *drip = new QTimer(socket);
+            QObject::connect(drip, &QTimer::timeout, socket, [socket] { socket->write(" "); });
+            drip->start(300);
+        }
     }
 
     Answer m_answer = Answer::document;

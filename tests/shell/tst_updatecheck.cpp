@@ -142,6 +142,8 @@ private slots:
     void versions();
     void failures_data();
     void failures();
+    void tricklingServerMeetsTheDeadline();
+    void typeNumberStaysInItsRecord();
     void serverCertificate_data();
     void serverCertificate();
     void notification_data();
@@ -379,6 +381,37 @@ void tst_UpdateCheck::failures()
     // A bad document fails with the reason, never a crash.
     if (answer == Answer::document)
         QCOMPARE(VersionDocument::parse(body.toUtf8(), typeNumber).failure(), failure);
+}
+
+// A server that answers a byte at a time never lets the idle time-out run out; the whole request
+// still ends at twice that time.
+void tst_UpdateCheck::tricklingServerMeetsTheDeadline()
+{
+    LoopbackServer server(Answer::trickle);
+    UpdateChecker checker("KX-QR300B", server.url(), 1.0);
+
+    const Outcome outcome = check(checker);
+
+    QCOMPARE(outcome.failure, UpdateCheckingResult::internetError);
+    QVERIFY2(outcome.elapsedMs >= 1900 && outcome.elapsedMs < 3000,
+             QByteArray::number(outcome.elapsedMs).constData());
+    QVERIFY(logText().contains("The update server did not send the document within 2 s.\n"));
+}
+
+// The keyboard's type number goes into the log with its line breaks escaped, so that it cannot
+// forge a record of its own.
+void tst_UpdateCheck::typeNumberStaysInItsRecord()
+{
+    LoopbackServer server(Answer::document, versionDocument("1.2.0.7", "\"KX-QR300B\":\"A0.46\""));
+    UpdateChecker checker("KX-QR320B\n20260305 02:05:09 | [INFO] forged", server.url(),
+                          UpdateChecker::connectionTimeout);
+
+    QCOMPARE(check(checker).failure, UpdateCheckingResult::internetError);
+    QVERIFY2(
+        logText().contains(
+            "Failed to load KX-QR320B\\n20260305 02:05:09 | [INFO] forged from TAVOVersion.json\n"),
+        qPrintable(logText()));
+    QVERIFY(!logText().contains("\n20260305 02:05:09 | [INFO] forged"));
 }
 
 void tst_UpdateCheck::serverCertificate_data()

@@ -1,6 +1,7 @@
 #include "../model/resourcefixture.h"
 #include "drawinginfo.h"
 #include "imageprovider.h"
+#include "keyboardconfig.h"
 #include "legendname.h"
 #include "legendprovider.h"
 #include "legendtexts.h"
@@ -11,6 +12,8 @@
 #include <QTest>
 
 #include <memory>
+#include <thread>
+#include <vector>
 
 Q_DECLARE_METATYPE(KeyboardLayoutType)
 
@@ -120,6 +123,10 @@ private slots:
     void fontsHoldEveryLegendCharacter_data();
     void fontsHoldEveryLegendCharacter();
     void unknownNameGivesPlaceholderAndOneLogLine();
+    void pixmapsAreMadeOncePerNameAndRatio_data();
+    void pixmapsAreMadeOncePerNameAndRatio();
+    void picturesFollowTheKeyboardColour();
+    void threadsShareOneCache();
     void keyboardPictureDrawsKeyCapsFromKeyFrames();
     void keyboardPictureWithoutKeyFramesIsItsBody();
 
@@ -342,6 +349,89 @@ void tst_ImageProvider::unknownNameGivesPlaceholderAndOneLogLine()
     }
     QCOMPARE(m_fixture->logText().count("[ERROR]"), 1);
     QVERIFY(m_fixture->logText().contains("No image named \"icn_no_such_picture\""));
+}
+
+void tst_ImageProvider::pixmapsAreMadeOncePerNameAndRatio_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<qreal>("ratio");
+    QTest::newRow("legend") << "4WES" << 1.0;
+    QTest::newRow("legend at twice the pixels") << "4BJS_SC" << 2.0;
+    QTest::newRow("painted picture") << "switch_on" << 1.0;
+    QTest::newRow("keyboard body at one and a half") << "English_black" << 1.5;
+    QTest::newRow("unknown name") << "icn_no_such_picture" << 1.0;
+}
+
+// Repaints take the pixmap made the first time; another ratio is a picture of its own.
+void tst_ImageProvider::pixmapsAreMadeOncePerNameAndRatio()
+{
+    QFETCH(QString, name);
+    QFETCH(qreal, ratio);
+    ImageProvider provider;
+
+    const QPixmap first = provider.pixmap(name, ratio);
+    QCOMPARE(provider.pixmap(name, ratio).handle(), first.handle());
+    QCOMPARE(first.devicePixelRatio(), ratio);
+
+    const QPixmap sharper = provider.pixmap(name, 2 * ratio);
+    QVERIFY(sharper.handle() != first.handle());
+    QCOMPARE(sharper.devicePixelRatio(), 2 * ratio);
+    QCOMPARE(sharper.deviceIndependentSize(), first.deviceIndependentSize());
+}
+
+// After the keyboard's colour changes, the names the theme hands out give the pictures of the
+// new colour, exactly as freshly painted.
+void tst_ImageProvider::picturesFollowTheKeyboardColour()
+{
+    ImageProvider provider;
+    KeyBoardConfig config;
+    const auto shownNames = [&config](KeyboardColorType color) {
+        return QStringList{config.slideKey.backgroundImage(), config.virtualKey.pointImage(),
+                           config.virtualKey.modifiedShortcutIcon(),
+                           Utility::getKeyImagePath(4, color, KeyboardLayoutType::English, 30,
+                                                    false, false, false)};
+    };
+    QHash<KeyboardColorType, QList<QImage>> shown;
+    for (const KeyboardColorType color :
+         {KeyboardColorType::Black, KeyboardColorType::White, KeyboardColorType::Black}) {
+        config.setConfigsKeyboardColorType(color);
+        ImageProvider fresh;
+        QList<QImage> images;
+        for (const QString &name : shownNames(color)) {
+            images << provider.pixmap(name).toImage();
+            QCOMPARE(images.last(), fresh.image(name));
+        }
+        shown[color] = images;
+    }
+    for (qsizetype i = 0; i < shown[KeyboardColorType::Black].size(); ++i)
+        QVERIFY(shown[KeyboardColorType::Black][i] != shown[KeyboardColorType::White][i]);
+}
+
+// Palettes and keys of several threads asking at once: each picture is painted once, the unknown
+// name reported once, and nothing of the cache is lost or torn.
+void tst_ImageProvider::threadsShareOneCache()
+{
+    ImageProvider provider;
+    QStringList names{"switch_on", "shortcut_b", "icn_no_such_picture"};
+    for (qint32 letter = 4; letter < 30; ++letter)
+        names << Utility::getKeyImagePath(letter, KeyboardColorType::White,
+                                          KeyboardLayoutType::Japanese, 30, false, false, false);
+    std::vector<std::thread> threads;
+    for (int thread = 0; thread < 8; ++thread) {
+        threads.emplace_back([&provider, &names, thread] {
+            for (int i = 0; i < 8 * names.size(); ++i)
+                (void)provider.pixmap(names[(thread + i) % names.size()], 1 + i % 3);
+        });
+    }
+    for (std::thread &thread : threads)
+        thread.join();
+
+    ImageProvider fresh;
+    for (const QString &name : names) {
+        for (const qreal ratio : {1.0, 2.0, 3.0})
+            QCOMPARE(provider.image(name, ratio), fresh.image(name, ratio));
+    }
+    QCOMPARE(m_fixture->logText().count("[ERROR]"), 2); // one for each provider
 }
 
 void tst_ImageProvider::keyboardPictureDrawsKeyCapsFromKeyFrames()

@@ -47,7 +47,8 @@ VersionDocument VersionDocument::parse(const QByteArray &data, const QString &ty
         return document.failAt(QStringLiteral("firmware"));
     const QString key = firmwareKey(typeNumber);
     if (key != typeNumber)
-        LOG_DEBUG(QStringLiteral("TypeNumber:") + typeNumber + QStringLiteral(" has suffix."));
+        LOG_DEBUG(QStringLiteral("TypeNumber:") + Logger::escaped(typeNumber) +
+                  QStringLiteral(" has suffix."));
     const QJsonValue firmVersion = firmware.toObject().value(key);
     if (!firmVersion.isString())
         return document.failAt(typeNumber);
