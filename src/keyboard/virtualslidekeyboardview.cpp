@@ -14,7 +14,6 @@
 #include "virtualslidesqarekeyview.h"
 
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPainter>
 
 namespace {
@@ -124,20 +123,6 @@ void VirtualSlideKeyboardView::showSlideHint()
     m_hintView->show();
     m_hintView->raise();
     m_hintView->update();
-}
-
-void VirtualSlideKeyboardView::mousePressEvent(QMouseEvent *event)
-{
-    m_onMouseDown();
-    event->accept();
-}
-
-void VirtualSlideKeyboardView::mouseReleaseEvent(QMouseEvent *event)
-{
-    if (m_onMouseUp())
-        event->ignore();
-    else
-        event->accept();
 }
 
 void VirtualSlideKeyboardView::paintEvent(QPaintEvent *)

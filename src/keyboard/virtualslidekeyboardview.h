@@ -8,7 +8,6 @@
 #include <QWidget>
 
 #include <array>
-#include <functional>
 
 class GesturePadButton;
 class ImageView;
@@ -18,8 +17,7 @@ class VirtualSlideSqareKeyView;
 
 // The slide-key panel: its picture with a plate for each gesture pad, the pictures of the four
 // pads with their captions and on/off switches, the eight slide keys beside them, and the slide
-// hint over the picture of the pad it shows. Presses and releases that reach the panel, outside
-// the keys or passed on by them, go to its controller.
+// hint over the picture of the pad it shows.
 class VirtualSlideKeyboardView : public QWidget
 {
     Q_OBJECT
@@ -47,17 +45,7 @@ public:
     SlideHintAnimation &slideHint() { return m_slideHint; }
     const SlideHintAnimation &slideHint() const { return m_slideHint; }
 
-    // A press that began on the panel itself.
-    void setOnMouseDown(std::function<void()> onMouseDown)
-    {
-        m_onMouseDown = std::move(onMouseDown);
-    }
-    // A release; answers whether it goes on to the page below the panel.
-    void setOnMouseUp(std::function<bool()> onMouseUp) { m_onMouseUp = std::move(onMouseUp); }
-
 protected:
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
@@ -73,6 +61,4 @@ private:
     std::array<QLabel *, padCount> m_captions{};
     std::array<GesturePadButton *, padCount> m_padButtons{};
     SlideHintView *m_hintView = nullptr;
-    std::function<void()> m_onMouseDown = [] {};
-    std::function<bool()> m_onMouseUp = [] { return true; };
 };

@@ -12,6 +12,8 @@
 #include "virtualslidesqarekeyview.h"
 #include "virtualslidesqarekeyviewcontroller.h"
 
+#include <QEvent>
+
 #include <array>
 
 namespace {
@@ -22,18 +24,6 @@ constexpr int padCount = VirtualSlideKeyboardView::padCount;
 constexpr std::array<GesturePadType, padCount> padTypes{
     GesturePadType::SideLeft, GesturePadType::FrontLeft, GesturePadType::FrontRight,
     GesturePadType::SideRight};
-
-// One key's usages in the four factory profiles.
-DefaultUsageIds defaultUsageIds(const ProfileListDataEntity &factoryProfiles, int keyNumber)
-{
-    DefaultUsageIds defaults;
-    for (int profile = 0; profile < 4; ++profile) {
-        const ProfileDataEntity &data = factoryProfiles.profile(profile);
-        defaults.profiles[profile] = {data.normal.at(keyNumber), data.withFn1.at(keyNumber),
-                                      data.withFn2.at(keyNumber), data.withFn3.at(keyNumber)};
-    }
-    return defaults;
-}
 
 // Four pad flags; a missing one is off, and flags beyond the four are dropped.
 QList<bool> fourFlags(const QList<bool> &flags)
@@ -49,11 +39,7 @@ VirtualSlideKeyboardViewController::VirtualSlideKeyboardViewController(QObject *
     : QObject(parent)
     , m_virtualSlideKeyboardView(new VirtualSlideKeyboardView)
 {
-    m_virtualSlideKeyboardView->setOnMouseDown([this] { m_selection.mouseDown(); });
-    m_virtualSlideKeyboardView->setOnMouseUp([this] {
-        hideProfileList();
-        return m_selection.mouseUp();
-    });
+    m_virtualSlideKeyboardView->installEventFilter(this);
     for (int pad = 0; pad < padCount; ++pad)
         m_virtualSlideKeyboardView->gesturePadButton(pad)->setOwner(this);
 }
@@ -61,7 +47,7 @@ VirtualSlideKeyboardViewController::VirtualSlideKeyboardViewController(QObject *
 // The keys go first: their views sit on the panel.
 VirtualSlideKeyboardViewController::~VirtualSlideKeyboardViewController()
 {
-    m_selection.forgetSelectedKey();
+    forgetSelectedKey();
     deleteTheSameType(*this);
     delete m_virtualSlideKeyboardView.data();
 }
@@ -101,14 +87,12 @@ void VirtualSlideKeyboardViewController::loadSlideKeyboard(const QString &keyboa
     m_keymaps.load(profiles, *factoryProfiles, selectedProfileIndex);
 
     const QList<VirtualSlideSqareKeyViewController *> keys = getKeyViewControllers();
-    m_selection.forgetSelectedKey();
+    forgetSelectedKey();
     deleteTheSameType(*this);
     QList<VirtualSlideSqareKeyView *> keyViews;
     for (VirtualSlideSqareKeyViewController *key : keys) {
-        key->setAfterKeyClick(
-            [this, key](VirtualKeyViewController &) { m_selection.selectKey(*key); });
-        key->setAfterKeyDrag(
-            [this, key](VirtualKeyViewController &) { m_selection.doAfterKeyDrag(*key); });
+        key->setAfterKeyClick([this, key](VirtualKeyViewController &) { selectKey(*key); });
+        key->setAfterKeyDrag([this, key](VirtualKeyViewController &) { doAfterKeyDrag(*key); });
         key->setParent(this);
         keyViews.append(key->virtualSlideSqareKeyView());
     }
@@ -125,8 +109,8 @@ VirtualSlideKeyboardViewController::getKeyViewControllers() const
     for (const int number : SlideKeyLayout::keyNumbers()) {
         keys.append(new VirtualSlideSqareKeyViewController(
             number, keymapData()->normal.at(number),
-            defaultUsageIds(*m_keymaps.defaultProfilesData(), number), keyboardColorType(),
-            keyboardLayoutType(), m_isInteractive));
+            DefaultUsageIds::fromFactoryProfiles(*m_keymaps.defaultProfilesData(), number),
+            keyboardColorType(), keyboardLayoutType(), m_isInteractive));
     }
     return keys;
 }
@@ -198,7 +182,7 @@ bool VirtualSlideKeyboardViewController::isPadOn(int padIndex) const
 void VirtualSlideKeyboardViewController::updateKeyboardStatus(bool keymapWillChangeAtOnce,
                                                               std::optional<qint32> newUsageId)
 {
-    m_selection.setStatus(keymapWillChangeAtOnce, newUsageId);
+    setStatus(keymapWillChangeAtOnce, newUsageId);
     for (VirtualSlideSqareKeyViewController *key : m_slideSqareKeyViewControllers)
         key->updateKeyStatus(keymapWillChangeAtOnce);
 }
@@ -306,16 +290,14 @@ void VirtualSlideKeyboardViewController::resetKeyboard(const ProfileListDataEnti
     m_keymaps.resetKeyboard(profilesData);
     m_gesturePadData = fourFlags(gesturePads);
     updateGesturePad();
-    displayKeymapOnKeyboard(*keymapData());
-    clearSelectedKey();
+    showKeymapAnew();
     m_afterSwitchFnMode();
 }
 
 void VirtualSlideKeyboardViewController::updateSlideKeymapWithFn(FnMode updateToFn)
 {
     m_keymaps.setFnMode(updateToFn);
-    displayKeymapOnKeyboard(*keymapData());
-    clearSelectedKey();
+    showKeymapAnew();
     m_afterSwitchFnMode();
 }
 
@@ -323,21 +305,20 @@ void VirtualSlideKeyboardViewController::updateKeymapWithProfile(
     const ProfileDataEntity &updateToProfile, int selectedProfileIndex)
 {
     m_keymaps.updateKeymapWithProfile(updateToProfile, selectedProfileIndex);
-    displayKeymapOnKeyboard(*keymapData());
-    clearSelectedKey();
+    showKeymapAnew();
     m_afterSwitchFnMode();
 }
 
 void VirtualSlideKeyboardViewController::updateKeymapWithProfile(int selectedProfileIndex)
 {
     m_keymaps.updateKeymapWithProfile(selectedProfileIndex);
-    displayKeymapOnKeyboard(*keymapData());
-    clearSelectedKey();
+    showKeymapAnew();
 }
 
-void VirtualSlideKeyboardViewController::clearSelectedKey()
+void VirtualSlideKeyboardViewController::showKeymapAnew()
 {
-    m_selection.clearSelectedKey();
+    displayKeymapOnKeyboard(*keymapData());
+    clearSelectedKey();
 }
 
 VirtualSlideSqareKeyViewController *
@@ -403,27 +384,6 @@ GesturePadButton *VirtualSlideKeyboardViewController::gpSideRightBtn() const
     return m_virtualSlideKeyboardView->gesturePadButton(3);
 }
 
-void VirtualSlideKeyboardViewController::setAfterKeySelect(
-    std::function<void(std::optional<int>)> report)
-{
-    m_selection.setAfterKeySelect(std::move(report));
-}
-
-void VirtualSlideKeyboardViewController::setAfterKeyDecide(std::function<void(int)> report)
-{
-    m_selection.setAfterKeyDecide(std::move(report));
-}
-
-void VirtualSlideKeyboardViewController::setAfterKeyDrag(std::function<void(int)> report)
-{
-    m_selection.setAfterKeyDrag(std::move(report));
-}
-
-void VirtualSlideKeyboardViewController::setAfterSpecialKeyClicked(std::function<void()> report)
-{
-    m_selection.setAfterSpecialKeyClicked(std::move(report));
-}
-
 void VirtualSlideKeyboardViewController::setAfterSwitchFnMode(std::function<void()> report)
 {
     m_afterSwitchFnMode = std::move(report);
@@ -432,6 +392,25 @@ void VirtualSlideKeyboardViewController::setAfterSwitchFnMode(std::function<void
 void VirtualSlideKeyboardViewController::setAfterGesturePadModify(GesturePadReport report)
 {
     m_afterGesturePadModify = std::move(report);
+}
+
+// A press beside the keys is the panel's own; a release closes the page's profile list, then
+// reports a click that ended on a key, or goes on to the page after a press beside the keys.
+bool VirtualSlideKeyboardViewController::eventFilter(QObject *watched, QEvent *event)
+{
+    const bool press = event->type() == QEvent::MouseButtonPress;
+    if ((!press && event->type() != QEvent::MouseButtonRelease) ||
+        watched != m_virtualSlideKeyboardView)
+        return QObject::eventFilter(watched, event);
+    if (press) {
+        mouseDown();
+    } else {
+        hideProfileList();
+        if (mouseUp())
+            return false;
+    }
+    event->accept();
+    return true;
 }
 
 // A release anywhere on the panel closes the page's profile list.

@@ -24,7 +24,9 @@ class VirtualSlideSqareKeyViewController;
 // edits to its own copy of the four profiles and reports clicks, drops, special keys and pad
 // toggles to the page. Key numbers name the slide keys (86, 87, 101, 102, 108, 109, 116, 117);
 // any other number changes nothing.
-class VirtualSlideKeyboardViewController : public QObject, public GesturePadButtonOwner
+class VirtualSlideKeyboardViewController : public QObject,
+                                           public GesturePadButtonOwner,
+                                           private KeySelection<VirtualSlideSqareKeyViewController>
 {
     Q_OBJECT
 
@@ -102,7 +104,7 @@ public:
     void updateKeymapWithProfile(const ProfileDataEntity &updateToProfile,
                                  int selectedProfileIndex);
     void updateKeymapWithProfile(int selectedProfileIndex);
-    void clearSelectedKey();
+    using KeySelection::clearSelectedKey;
 
     // The shown profile, the four profiles as edited and the factory keymaps; records that are
     // only ever copied into.
@@ -133,9 +135,9 @@ public:
     KeyboardColorType keyboardColorType() const;
     bool isInteractive() const { return m_isInteractive; }
     bool isKeymapView() const { return m_isKeymapView; }
-    bool keymapWillChangeAtOnce() const { return m_selection.keymapWillChangeAtOnce(); }
-    std::optional<qint32> newUsageId() const { return m_selection.newUsageId(); }
-    VirtualSlideSqareKeyViewController *selectedKey() const { return m_selection.selectedKey(); }
+    using KeySelection::keymapWillChangeAtOnce;
+    using KeySelection::newUsageId;
+    using KeySelection::selectedKey;
     // The slide keys in panel order.
     const QList<VirtualSlideSqareKeyViewController *> &slideSqareKeyViewControllers() const
     {
@@ -152,12 +154,16 @@ public:
     // its target to afterKeyDrag; a click or drop on a special key calls afterSpecialKeyClicked
     // instead of selecting it; a pad switch toggled on the keymap page calls
     // afterGesturePadModify.
-    void setAfterKeySelect(std::function<void(std::optional<int>)> report);
-    void setAfterKeyDecide(std::function<void(int)> report);
-    void setAfterKeyDrag(std::function<void(int)> report);
-    void setAfterSpecialKeyClicked(std::function<void()> report);
+    using KeySelection::setAfterKeyDecide;
+    using KeySelection::setAfterKeyDrag;
+    using KeySelection::setAfterKeySelect;
+    using KeySelection::setAfterSpecialKeyClicked;
     void setAfterSwitchFnMode(std::function<void()> report);
     void setAfterGesturePadModify(GesturePadReport report);
+
+protected:
+    // Presses and releases that reach the panel, beside the keys or passed on by a key.
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     QList<VirtualSlideSqareKeyViewController *> getKeyViewControllers() const;
@@ -171,11 +177,12 @@ private:
     void updateSlideSqareKeyViewControllers();
     bool isPadOn(int padIndex) const;
     void showPadPictures();
+    // Every key shows the shown layer again, and none is selected.
+    void showKeymapAnew();
     void hideProfileList() const;
 
     QPointer<VirtualSlideKeyboardView> m_virtualSlideKeyboardView;
     KeyboardKeymaps m_keymaps;
-    KeySelection<VirtualSlideSqareKeyViewController> m_selection;
     QString m_keyboardTypeNumber;
     QList<bool> m_dipSwitchData;
     QList<bool> m_gesturePadData;
