@@ -89,13 +89,6 @@ void VirtualSlideKeyboardView::drawSlideKeyboard(const QList<QRectF> &frameRects
 void VirtualSlideKeyboardView::addAllSlideKeys(const QList<QRectF> &frameRects,
                                                const QList<VirtualSlideSqareKeyView *> &keyViews)
 {
-    for (VirtualSlideSqareKeyView *old :
-         findChildren<VirtualSlideSqareKeyView *>(Qt::FindDirectChildrenOnly)) {
-        if (!keyViews.contains(old)) {
-            old->hide();
-            old->setParent(nullptr);
-        }
-    }
     const KeyboardColorType themeColor = KeyBoardConfig::shared().slideKey.keyboardColorType();
     const double cornerRadius = DrawingInfo::virtualSlideKey().cornerRadius.of(themeColor);
     const BottomLeftSpace space(height());

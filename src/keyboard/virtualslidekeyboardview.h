@@ -30,7 +30,7 @@ public:
 
     // Shows the panel's picture in the theme's colour and places keyViews, one per frame (y
     // upwards in the panel) with that colour's corner radius, numbered 0 upwards. Slide keys of
-    // an earlier drawing leave the panel; they belong to their controllers.
+    // an earlier drawing belong to their controllers, which remove them.
     void drawSlideKeyboard(const QList<QRectF> &frameRects,
                            const QList<VirtualSlideSqareKeyView *> &keyViews);
 
