@@ -1,12 +1,14 @@
 // Sends a 64 KiB main part to the emulated keyboard's boot loader, with a reply latency of 1 ms
 // on the real clock, and prints how long the data packets took against the packets times the
-// latency. The fixed wait after the last packet is not counted; the ratio above 1 is what each
-// packet costs the driver and the transport.
+// latency, and against the machine's floor for as many waits measured beside it. The fixed wait
+// after the last packet is not counted; the ratio to the floor above 1 is what each packet costs
+// the driver and the transport.
 
 #include "constants.h"
 #include "emulatedbackend.h"
 #include "emulatedkeyboard.h"
 #include "firmwarecommands.h"
+#include "machinefloor.h"
 #include "realclock.h"
 #include "tavodriver.h"
 
@@ -19,7 +21,7 @@
 
 namespace {
 
-constexpr std::chrono::milliseconds latency{1};
+constexpr std::chrono::microseconds latency{1000};
 constexpr int runs = 5;
 constexpr qint64 partSize = 64 * 1024;
 
@@ -35,9 +37,10 @@ QByteArray mainPart()
 double timedDataPhase(TAVODriver &driver, const QByteArray &part)
 {
     double milliseconds = -1;
-    driver.communicateBoot(
+    KeyboardConnections &connections = driver.connections();
+    connections.communicateBoot(
         [&](int) {
-            FirmwareCommands commands = driver.firmwareCommands();
+            FirmwareCommands commands = connections.firmwareCommands();
             if (!commands.commandF7FirmupStart(part.size(), FirmwareCommands::mcuType))
                 return;
             QElapsedTimer timer;
@@ -55,10 +58,9 @@ double timedDataPhase(TAVODriver &driver, const QByteArray &part)
     return milliseconds;
 }
 
-} // namespace
-
-// The median time of the data phase, in milliseconds, with the keyboard answering after latency.
-double medianDataPhase(std::chrono::milliseconds replyLatency)
+// The runs of the data phase with the keyboard answering after replyLatency; beside each run
+// the machine's floor for as many waits as packets.
+QList<MachineFloor::Sample> measure(std::chrono::microseconds replyLatency, int packets)
 {
     EmulatedKeyboard keyboard(RealClock::sharedInstance());
     keyboard.setMode(EmulatedKeyboard::Mode::BootLoader);
@@ -66,14 +68,26 @@ double medianDataPhase(std::chrono::milliseconds replyLatency)
     EmulatedBackend backend(keyboard);
     TAVODriver driver(backend, RealClock::sharedInstance());
     const QByteArray part = mainPart();
-    QList<double> times;
+    QList<MachineFloor::Sample> runsMeasured;
     for (int run = 0; run < runs; ++run) {
-        times << timedDataPhase(driver, part);
+        const double milliseconds = timedDataPhase(driver, part);
         keyboard.clearRecord();
+        runsMeasured << MachineFloor::Sample{milliseconds,
+                                             MachineFloor::measure(replyLatency, packets)};
     }
+    return runsMeasured;
+}
+
+double medianTime(const QList<MachineFloor::Sample> &runsMeasured)
+{
+    QList<double> times;
+    for (const MachineFloor::Sample &run : runsMeasured)
+        times << run.milliseconds;
     std::sort(times.begin(), times.end());
     return times[times.size() / 2];
 }
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -82,16 +96,14 @@ int main(int argc, char *argv[])
     Constants::setLogDirectoryForTesting(folder.path() + "/logs/");
 
     const qint64 length = FirmwareCommands::payloadLength(FirmwareCommands::mcuType);
-    const qint64 packets = (partSize + length - 1) / length;
-    const double time = medianDataPhase(latency);
+    const int packets = int((partSize + length - 1) / length);
+    const QList<MachineFloor::Sample> measured = measure(latency, packets);
     // Without latency what remains is the driver's and the transport's own work per packet.
-    const double ownTime = medianDataPhase(std::chrono::milliseconds(0));
-    std::printf("median of %d runs, reply latency %lld ms on the real clock\n", runs,
+    const double own = medianTime(measure(std::chrono::microseconds(0), packets));
+    std::printf("median of %d runs, reply latency %lld us on the real clock\n", runs,
                 static_cast<long long>(latency.count()));
-    std::printf("%-22s packets %4lld  time %7.1f ms  time / (packets x latency) %.3f\n",
-                "firmware data phase", static_cast<long long>(packets), time,
-                time / (packets * double(latency.count())));
-    std::printf("%-22s packets %4lld  time %7.1f ms  per packet %.1f us\n", "  without latency",
-                static_cast<long long>(packets), ownTime, ownTime * 1000 / packets);
+    MachineFloor::print("firmware data phase", "packets", packets, measured, latency);
+    std::printf("%-20s %4d %-9s %7.1f ms  per packet %.1f us\n", "  without latency", packets,
+                "packets", own, own * 1000 / packets);
     return 0;
 }

@@ -1,10 +1,12 @@
 // Reads the emulated keyboard whole and writes all its keymaps, with a reply latency of 1 ms on
-// the real clock, and prints for each how long it took against the exchanges times the latency.
-// The driver's own cost is what the ratio shows above 1.
+// the real clock, and prints for each how long it took against the exchanges times the latency,
+// and against the machine's floor for as many waits measured beside it. The driver's own cost
+// is what the ratio to the floor shows above 1.
 
 #include "constants.h"
 #include "emulatedbackend.h"
 #include "emulatedkeyboard.h"
+#include "machinefloor.h"
 #include "realclock.h"
 #include "resourceloader.h"
 #include "tavodriver.h"
@@ -22,8 +24,8 @@
 
 namespace {
 
-constexpr std::chrono::milliseconds latency{1};
-constexpr int runs = 5;
+constexpr std::chrono::microseconds latency{1000};
+constexpr int runs = 9;
 // Request-and-reply exchanges of a full read and of a write of all keymaps.
 constexpr int readExchanges = 189;
 constexpr int writeExchanges = 181;
@@ -73,11 +75,54 @@ double median(QList<double> values)
     return values[values.size() / 2];
 }
 
-void report(const char *name, int exchanges, const QList<double> &times)
+// The runs of a read and of a write with the keyboard answering after replyLatency; beside each
+// run the machine's floor for as many waits.
+struct Runs
 {
-    const double time = median(times);
-    std::printf("%-22s exchanges %3d  time %7.1f ms  time / (exchanges x latency) %.3f\n", name,
-                exchanges, time, time / (exchanges * double(latency.count())));
+    QList<MachineFloor::Sample> read;
+    QList<MachineFloor::Sample> write;
+};
+
+Runs measure(std::chrono::microseconds replyLatency)
+{
+    EmulatedKeyboard keyboard(RealClock::sharedInstance());
+    keyboard.setReplyLatency(replyLatency);
+    EmulatedBackend backend(keyboard);
+    TAVODriver driver(backend, RealClock::sharedInstance());
+    Runs measured;
+    std::shared_ptr<KeyboardDataEntity> keyboardData;
+    for (int run = 0; run < runs; ++run) {
+        const double read = timed([&](const auto &done) {
+            driver.seekTAVOInNormalMode(
+                [&, done](const std::shared_ptr<KeyboardDataEntity> &read) {
+                    keyboardData = read;
+                    done(true);
+                },
+                [done](const QString &) { done(false); });
+        });
+        measured.read << MachineFloor::Sample{read,
+                                              MachineFloor::measure(replyLatency, readExchanges)};
+        const double write = timed([&](const auto &done) {
+            driver.writeAllKeymaps(
+                keyboardData->profiles, keyboardData, 0, false,
+                [done](WriteToTAVOResult) { done(true); },
+                [done](WriteToTAVOResult, const QString &) { done(false); });
+        });
+        measured.write << MachineFloor::Sample{write,
+                                               MachineFloor::measure(replyLatency, writeExchanges)};
+        keyboard.clearRecord();
+    }
+    return measured;
+}
+
+// The median time of the runs, per exchange: with no latency, the driver's own work.
+void printOwnTime(int exchanges, const QList<MachineFloor::Sample> &runs)
+{
+    QList<double> times;
+    for (const MachineFloor::Sample &run : runs)
+        times << run.milliseconds;
+    std::printf("%-20s %4d %-9s %7.1f ms  per exchange %.1f us\n", "  without latency", exchanges,
+                "exchanges", median(times), median(times) * 1000 / exchanges);
 }
 
 } // namespace
@@ -88,33 +133,13 @@ int main(int argc, char *argv[])
     QTemporaryDir folder;
     useCatalogueIn(folder);
 
-    EmulatedKeyboard keyboard(RealClock::sharedInstance());
-    keyboard.setReplyLatency(latency);
-    EmulatedBackend backend(keyboard);
-    TAVODriver driver(backend, RealClock::sharedInstance());
-
-    QList<double> readTimes;
-    QList<double> writeTimes;
-    std::shared_ptr<KeyboardDataEntity> keyboardData;
-    for (int run = 0; run < runs; ++run) {
-        readTimes << timed([&](const auto &done) {
-            driver.seekTAVOInNormalMode(
-                [&, done](const std::shared_ptr<KeyboardDataEntity> &read) {
-                    keyboardData = read;
-                    done(true);
-                },
-                [done](const QString &) { done(false); });
-        });
-        writeTimes << timed([&](const auto &done) {
-            driver.writeAllKeymaps(
-                keyboardData->profiles, keyboardData, 0, false,
-                [done](WriteToTAVOResult) { done(true); },
-                [done](WriteToTAVOResult, const QString &) { done(false); });
-        });
-    }
-    std::printf("median of %d runs, reply latency %lld ms on the real clock\n", runs,
+    const Runs measured = measure(latency);
+    const Runs own = measure(std::chrono::microseconds(0));
+    std::printf("median of %d runs, reply latency %lld us on the real clock\n", runs,
                 static_cast<long long>(latency.count()));
-    report("read keyboard", readExchanges, readTimes);
-    report("write all keymaps", writeExchanges, writeTimes);
+    MachineFloor::print("read keyboard", "exchanges", readExchanges, measured.read, latency);
+    printOwnTime(readExchanges, own.read);
+    MachineFloor::print("write all keymaps", "exchanges", writeExchanges, measured.write, latency);
+    printOwnTime(writeExchanges, own.write);
     return 0;
 }

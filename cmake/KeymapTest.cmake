@@ -1,5 +1,6 @@
 # keymap_add_test(<name> SOURCES <files...> LIBS <targets...>)
-# Builds one QtTest executable and registers it with CTest on the offscreen platform.
+# Builds one QtTest executable and registers it with CTest on the offscreen platform. In a build
+# with sanitizers a leak fails the test.
 function(keymap_add_test name)
     cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
@@ -9,6 +10,6 @@ function(keymap_add_test name)
         KEYMAP_TEST_DATA_DIR="${PROJECT_SOURCE_DIR}/tests/data")
     add_test(NAME ${name} COMMAND ${name})
     set_tests_properties(${name} PROPERTIES
-        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ASAN_OPTIONS=detect_leaks=0"
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ASAN_OPTIONS=detect_leaks=1"
         TIMEOUT 300)
 endfunction()

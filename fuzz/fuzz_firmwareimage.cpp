@@ -1,5 +1,6 @@
 // Feeds arbitrary bytes to the firmware-image reader. Whatever it accepts must hold its six parts
-// inside the file, so that cutting the image into parts never reads beyond its end.
+// inside the file, so that cutting the image into parts never reads beyond its end, and a main
+// part that is not empty.
 #include "constants.h"
 #include "firmwareimagelayout.h"
 #include "firmwareimagereader.h"
@@ -22,6 +23,9 @@ void requirePartsInside(const QByteArray &image)
             std::abort();
         const qint64 size = Utility::UInt8ToInt32(QByteArrayView(image).sliced(header + 12, 4));
         if (size < 0 || header + 16 + size > image.size())
+            std::abort();
+        // An image without a main part would leave the keyboard without its application.
+        if (part == FirmwareImageLayout::mainPart && size == 0)
             std::abort();
         header += 16 + (size + 15) / 16 * 16;
     }

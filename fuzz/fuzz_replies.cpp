@@ -93,10 +93,11 @@ public:
             return devices;
         if (m_presence & 1)
             devices.append({QStringLiteral("fuzz:normal"), vendorId, productId,
-                            TAVODriver::normalUsagePage, TAVODriver::normalUsage});
+                            KeyboardConnections::normalUsagePage,
+                            KeyboardConnections::normalUsage});
         if (m_presence & 2)
             devices.append({QStringLiteral("fuzz:boot"), vendorId, productId,
-                            TAVODriver::bootUsagePage, TAVODriver::bootUsage});
+                            KeyboardConnections::bootUsagePage, KeyboardConnections::bootUsage});
         return devices;
     }
     OpenResult open(const QString &) override

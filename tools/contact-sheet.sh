@@ -7,7 +7,8 @@ source "$(dirname "$0")/lib/common.sh"
 root=$(keymap_root)
 
 keymap_install_packages
-keymap_configure "$root/build/contact-sheet" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKEYMAP_BUILD_TESTS=OFF
+keymap_configure "$root/build/contact-sheet" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKEYMAP_BUILD_TESTS=OFF \
+    -DKEYMAP_BUILD_BENCH=OFF -DKEYMAP_CONTACT_SHEET=ON
 cmake --build "$root/build/contact-sheet" --target contact_sheet
 QT_QPA_PLATFORM=offscreen "$root/build/contact-sheet/tools/contact-sheet/contact_sheet" \
     "${1:-$root/build/contact-sheet.png}" "${2:-2}"

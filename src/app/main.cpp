@@ -1,4 +1,5 @@
 #include "appdelegate.h"
+#include "backendchoice.h"
 #include "commandline.h"
 #include "keyboardconfig.h"
 #include "mainwindow.h"
@@ -16,6 +17,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("tavo-keymap-tool"));
     QApplication::setApplicationDisplayName(QStringLiteral("TAVO Keymap Tool"));
     CommandLine::setArguments(QCoreApplication::arguments());
+    BackendChoice::install();
     // The theme follows the colour of every keyboard handed to the resource loader from now on.
     KeyBoardConfig::shared();
 

@@ -106,6 +106,18 @@ bool FirmwareCommands::commandSetAppFrimVersion(const QString &firmVersion)
         .has_value();
 }
 
+std::optional<QString> FirmwareCommands::commandGetBootFirmVersion()
+{
+    const QByteArray request = bytes({0xF7, 0x01, 0xFE, mcuType, 0x02});
+    ExchangeLabels labels = ExchangeLabels::standard(CommandExchange::requestList(request));
+    labels.ok.clear(); // the boot loader's version logs no success line
+    const std::optional<QByteArray> reply = COMMAND_EXCHANGE.exchange(
+        request, bytes({0xF6, 0x02, 0xFD, mcuType, 0x02, 0x00}), 7, labels);
+    if (!reply)
+        return std::nullopt;
+    return QStringLiteral("%1").arg(quint8(reply->at(6)), 2, 16, QLatin1Char('0')).toUpper();
+}
+
 bool FirmwareCommands::commandGetBTVersion()
 {
     const CommandExchange exchange = COMMAND_EXCHANGE;

@@ -8,12 +8,14 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 // The keyboard's firmware-update commands: three to its application over the normal interface
 // (touch-pad preparation, switch to the boot loader, new application version) and seven to its
 // boot loader over the boot interface (module versions, routing, and start, data, end and exit
-// of one part's transfer). Each runs inside an open connection, sends its request, checks the
-// whole expected reply and answers true only when the keyboard did what was asked.
+// of one part's transfer), and the boot loader's own version. Each runs inside an open connection,
+// sends its request, checks the whole expected reply and answers true only when the keyboard did
+// what was asked.
 class FirmwareCommands
 {
 public:
@@ -29,6 +31,8 @@ public:
     bool commandFirmupEnterTouchpad();
     bool commandE0FirmupModeChange();
     bool commandSetAppFrimVersion(const QString &firmVersion);
+    // The boot loader's version as two upper-case hex digits; nothing when it cannot be read.
+    std::optional<QString> commandGetBootFirmVersion();
     bool commandGetBTVersion();
     bool commandGetTPVersion(int firmType);
     bool commandFirmupForBTAndTouchPad(int firmType);

@@ -24,6 +24,9 @@ std::optional<QString> checkImage(const FirmDataEntity &firmData, const QList<qi
         if (positions[i] + sizes[i] > body)
             return QStringLiteral("part %1 is truncated").arg(i);
     }
+    // Its transfer starts by erasing the application: without data the keyboard would keep none.
+    if (sizes[FirmwareImageLayout::mainPart] == 0)
+        return QStringLiteral("the main part is empty");
     const QByteArray version = FirmwareParts::versionBytes(firmData.firmVersion);
     if (version.isEmpty() || version.size() > FirmwareParts::maxVersionBytes)
         return QStringLiteral("version \"%1\" does not fit its field").arg(firmData.firmVersion);

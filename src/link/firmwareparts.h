@@ -26,9 +26,9 @@ struct FirmwareParts
                                          const QList<qint64> &partDataSize);
 
     // The parts of an image that can be written: one with its prefix, every header and every
-    // part inside the file before its trailer, every size inside its three-byte field and a
-    // version that fits the set-version command. Nothing for any other image, and problem says
-    // why.
+    // part inside the file before its trailer, every size inside its three-byte field, a main
+    // part that is not empty and a version that fits the set-version command. Nothing for any other
+    // image, and problem says why.
     static std::optional<FirmwareParts> cut(const FirmDataEntity &firmData, QString &problem);
 
     // The set-version command's bytes for a version: its text without points, as UTF-8.

@@ -1,10 +1,8 @@
 #include "firmwareupdate.h"
 
-#include "constants.h"
 #include "dispatcher.h"
+#include "keyboardconnections.h"
 #include "logger.h"
-#include "tavodriver.h"
-#include "usbdriver.h"
 
 using namespace std::chrono_literals;
 
@@ -27,7 +25,7 @@ const QString exitError = QStringLiteral("Error on 0xF7 0x63 0x9C");
 } // namespace
 
 std::shared_ptr<FirmwareUpdate>
-FirmwareUpdate::create(TAVODriver &driver, USBDriver &usbDriver, Clock &clock,
+FirmwareUpdate::create(KeyboardConnections &connections,
                        std::shared_ptr<KeyboardDataEntity> keyboardData,
                        const FirmDataEntity &firmData, Callbacks callbacks)
 {
@@ -44,17 +42,15 @@ FirmwareUpdate::create(TAVODriver &driver, USBDriver &usbDriver, Clock &clock,
         });
         return nullptr;
     }
-    return std::make_shared<FirmwareUpdate>(driver, usbDriver, clock, std::move(keyboardData),
-                                            std::move(*parts), firmData.firmVersion,
-                                            std::move(callbacks));
+    return std::make_shared<FirmwareUpdate>(connections, std::move(keyboardData), std::move(*parts),
+                                            firmData.firmVersion, std::move(callbacks));
 }
 
-FirmwareUpdate::FirmwareUpdate(TAVODriver &driver, USBDriver &usbDriver, Clock &clock,
+FirmwareUpdate::FirmwareUpdate(KeyboardConnections &connections,
                                std::shared_ptr<KeyboardDataEntity> keyboardData,
                                FirmwareParts parts, QString firmVersion, Callbacks callbacks)
-    : m_driver(driver)
-    , m_usbDriver(usbDriver)
-    , m_clock(clock)
+    : m_connections(connections)
+    , m_clock(connections.clock())
     , m_keyboardData(std::move(keyboardData))
     , m_typeNumber(m_keyboardData->typeNumber)
     , m_parts(std::move(parts))
@@ -94,32 +90,29 @@ FirmwareUpdate::Stage FirmwareUpdate::runStage(Stage stage)
     return Stage::ended;
 }
 
-// Runs body inside a connection to the application; a keyboard not found goes to notFound when
-// given, and ends the update otherwise.
-FirmwareUpdate::Stage
-FirmwareUpdate::inNormalConnection(const std::function<Stage()> &body,
-                                   const std::function<Stage(const QString &)> &notFound)
+FirmwareUpdate::Stage FirmwareUpdate::inNormalConnection(NormalBody body, NotFound notFound)
 {
     Stage next = Stage::ended;
-    m_driver.communicateNormal(
-        [&] { next = body(); },
-        [&](const QString &message) {
-            next = notFound ? notFound(message) : fail({Result::CommunicationError, message});
-        },
-        [&](const QString &message) {
-            next = fail({Result::CommunicationError, message});
-        });
+    m_connections.communicateNormal([&] { next = (this->*body)(); },
+                                    [&](const QString &message) {
+                                        next = notFound
+                                                   ? (this->*notFound)(message)
+                                                   : fail({Result::CommunicationError, message});
+                                    },
+                                    [&](const QString &message) {
+                                        next = fail({Result::CommunicationError, message});
+                                    });
     return next;
 }
 
-FirmwareUpdate::Stage
-FirmwareUpdate::inBootConnection(const std::function<Stage(int productId)> &body)
+FirmwareUpdate::Stage FirmwareUpdate::inBootConnection(BootBody body)
 {
     Stage next = Stage::ended;
     const auto failed = [&](const QString &message) {
         next = fail({Result::CommunicationError, message});
     };
-    m_driver.communicateBoot([&](int productId) { next = body(productId); }, failed, failed);
+    m_connections.communicateBoot([&](int productId) { next = (this->*body)(productId); }, failed,
+                                  failed);
     return next;
 }
 
@@ -127,91 +120,105 @@ FirmwareUpdate::inBootConnection(const std::function<Stage(int productId)> &body
 
 FirmwareUpdate::Stage FirmwareUpdate::prepareStage()
 {
-    const auto body = [this] {
-        setRunningFirmwareState(RunningFirmwareState::app);
-        if (!m_isMCUWritten) {
-            KeyboardDataEntity wanted;
-            wanted.typeNumber = m_typeNumber;
-            const Result check = m_driver.checkSameKeyboard(wanted);
-            if (check != Result::Success)
-                return fail({check, QStringLiteral("Connection Error or CheckSameKeyboard Error")});
-        }
-        FirmwareCommands firmware = commands();
-        if (!firmware.commandFirmupEnterTouchpad())
-            return fail({Result::CommunicationError, QStringLiteral("Error on 0x03 0x11 0x05")});
-        m_clock.sleep(1s);
-        reportProgress(m_progressCount);
-        if (!firmware.commandE0FirmupModeChange())
-            return fail({Result::CommunicationError, QStringLiteral("Error on 0xE0")});
-        if (m_isMCUWritten)
-            tick(10, 1300ms);
-        else
-            tick(9, 1s);
-        return Stage::writeTouchPads;
-    };
-    // Not found at the start, the keyboard is taken to be stuck in its boot loader.
-    const auto notFound = [this](const QString &message) {
-        m_isMCUDestroy = true;
-        if (m_isMCUWritten)
-            return fail({Result::CommunicationError, message});
-        m_isStageSkipped = true;
-        return Stage::rescueMCU;
-    };
-    return inNormalConnection(body, notFound);
+    return inNormalConnection(&FirmwareUpdate::prepare, &FirmwareUpdate::rescueWhenNotFound);
+}
+
+FirmwareUpdate::Stage FirmwareUpdate::prepare()
+{
+    setRunningFirmwareState(RunningFirmwareState::app);
+    if (!m_isMCUWritten) {
+        KeyboardDataEntity wanted;
+        wanted.typeNumber = m_typeNumber;
+        const Result check = m_connections.normalCommands().checkSameKeyboard(wanted);
+        if (check != Result::Success)
+            return fail({check, QStringLiteral("Connection Error or CheckSameKeyboard Error")});
+    }
+    FirmwareCommands firmware = m_connections.firmwareCommands();
+    if (!firmware.commandFirmupEnterTouchpad())
+        return fail({Result::CommunicationError, QStringLiteral("Error on 0x03 0x11 0x05")});
+    m_clock.sleep(1s);
+    reportProgress(m_progressCount);
+    if (!firmware.commandE0FirmupModeChange())
+        return fail({Result::CommunicationError, QStringLiteral("Error on 0xE0")});
+    if (m_isMCUWritten)
+        tick(10, 1300ms);
+    else
+        tick(9, 1s);
+    return Stage::writeTouchPads;
+}
+
+// Not found at the start, the keyboard is taken to be stuck in its boot loader.
+FirmwareUpdate::Stage FirmwareUpdate::rescueWhenNotFound(const QString &message)
+{
+    m_isMCUDestroy = true;
+    if (m_isMCUWritten)
+        return fail({Result::CommunicationError, message});
+    m_isStageSkipped = true;
+    return Stage::rescueMCU;
 }
 
 FirmwareUpdate::Stage FirmwareUpdate::rescueMCUStage()
 {
-    return inBootConnection([this](int) {
-        if (m_isStageSkipped) {
-            m_isStageSkipped = false;
-            tick(9, 1s);
-        }
-        FirmwareCommands firmware = commands();
-        if (const std::optional<Failure> failure = writeMCU(firmware, -1))
-            return fail(*failure);
-        m_isMCUWritten = true;
-        tick(10, 1s);
-        return Stage::prepare;
-    });
+    return inBootConnection(&FirmwareUpdate::rescueMCU);
+}
+
+FirmwareUpdate::Stage FirmwareUpdate::rescueMCU(int)
+{
+    if (m_isStageSkipped) {
+        m_isStageSkipped = false;
+        tick(9, 1s);
+    }
+    FirmwareCommands firmware = m_connections.firmwareCommands();
+    if (const std::optional<Failure> failure = writeMCU(firmware, -1))
+        return fail(*failure);
+    m_isMCUWritten = true;
+    tick(10, 1s);
+    return Stage::prepare;
 }
 
 FirmwareUpdate::Stage FirmwareUpdate::writeTouchPadsStage()
 {
-    return inBootConnection([this](int) {
-        setRunningFirmwareState(RunningFirmwareState::boot);
-        FirmwareCommands firmware = commands();
-        for (int type = FirmwareCommands::firstTouchPadType;
-             type <= FirmwareCommands::lastTouchPadType; ++type)
-            if (const std::optional<Failure> failure = writeTouchPad(firmware, type))
-                return fail(*failure);
-        m_isBTAlive = firmware.commandGetBTVersion();
-        if (!firmware.commandExitFirmup(FirmwareCommands::mcuType))
-            return fail({Result::CommunicationError, exitError});
-        tick(m_isMCUDestroy ? 5 : 10, 1s);
-        return Stage::returnToBoot;
-    });
+    return inBootConnection(&FirmwareUpdate::writeTouchPads);
+}
+
+FirmwareUpdate::Stage FirmwareUpdate::writeTouchPads(int)
+{
+    setRunningFirmwareState(RunningFirmwareState::boot);
+    FirmwareCommands firmware = m_connections.firmwareCommands();
+    for (int type = FirmwareCommands::firstTouchPadType; type <= FirmwareCommands::lastTouchPadType;
+         ++type)
+        if (const std::optional<Failure> failure = writeTouchPad(firmware, type))
+            return fail(*failure);
+    m_isBTAlive = firmware.commandGetBTVersion();
+    if (!firmware.commandExitFirmup(FirmwareCommands::mcuType))
+        return fail({Result::CommunicationError, exitError});
+    tick(m_isMCUDestroy ? 5 : 10, 1s);
+    return Stage::returnToBoot;
 }
 
 FirmwareUpdate::Stage FirmwareUpdate::returnToBootStage()
 {
-    const auto body = [this] {
-        if (!commands().commandE0FirmupModeChange())
-            return fail({Result::CommunicationError, QStringLiteral("Error on 0xE0")});
-        waitForBootLoader();
-        return Stage::writeBTAndMCU;
-    };
-    // Not found, the keyboard is taken to be in its boot loader already.
-    const auto notFound = [this](const QString &) {
-        m_isStageSkipped = true;
-        return Stage::writeBTAndMCU;
-    };
-    return inNormalConnection(body, notFound);
+    return inNormalConnection(&FirmwareUpdate::returnToBoot, &FirmwareUpdate::skipReturnToBoot);
+}
+
+FirmwareUpdate::Stage FirmwareUpdate::returnToBoot()
+{
+    if (!m_connections.firmwareCommands().commandE0FirmupModeChange())
+        return fail({Result::CommunicationError, QStringLiteral("Error on 0xE0")});
+    waitForBootLoader();
+    return Stage::writeBTAndMCU;
+}
+
+// Not found, the keyboard is taken to be in its boot loader already.
+FirmwareUpdate::Stage FirmwareUpdate::skipReturnToBoot(const QString &)
+{
+    m_isStageSkipped = true;
+    return Stage::writeBTAndMCU;
 }
 
 FirmwareUpdate::Stage FirmwareUpdate::writeBTAndMCUStage()
 {
-    return inBootConnection([this](int productId) { return writeBTAndMCU(productId); });
+    return inBootConnection(&FirmwareUpdate::writeBTAndMCU);
 }
 
 FirmwareUpdate::Stage FirmwareUpdate::writeBTAndMCU(int productId)
@@ -222,7 +229,7 @@ FirmwareUpdate::Stage FirmwareUpdate::writeBTAndMCU(int productId)
         waitForBootLoader();
     }
     LOG_INFO("Write BT start.");
-    FirmwareCommands firmware = commands();
+    FirmwareCommands firmware = m_connections.firmwareCommands();
     if (m_isBTAlive) {
         if (!firmware.commandFirmupForBTAndTouchPad(FirmwareCommands::btType))
             return fail({Result::MCUCommunicationError, routeError});
@@ -246,12 +253,12 @@ FirmwareUpdate::Stage FirmwareUpdate::writeBTAndMCU(int productId)
 
 FirmwareUpdate::Stage FirmwareUpdate::finishStage()
 {
-    return inNormalConnection([this] { return finish(); }, {});
+    return inNormalConnection(&FirmwareUpdate::finish);
 }
 
 FirmwareUpdate::Stage FirmwareUpdate::finish()
 {
-    if (!commands().commandSetAppFrimVersion(m_firmVersion))
+    if (!m_connections.firmwareCommands().commandSetAppFrimVersion(m_firmVersion))
         return fail({Result::CommunicationError, QStringLiteral("Error on 0x03 0x10 0x0B")});
     if (!m_isMCUDestroy) {
         reportProgress(m_progressCount + 1);
@@ -294,11 +301,7 @@ std::optional<FirmwareUpdate::Failure> FirmwareUpdate::writeTouchPad(FirmwareCom
 std::optional<FirmwareUpdate::Failure> FirmwareUpdate::waitForBTRecovery(int productId)
 {
     for (int search = 0; search < btRecoverySearches; ++search) {
-        std::optional<QString> lost;
-        m_usbDriver.seekDevice(
-            Constants::tavoVendorId, productId, TAVODriver::bootUsage, TAVODriver::bootUsagePage,
-            [] {}, [&lost](const QString &message) { lost = message; });
-        if (lost) {
+        if (const std::optional<QString> lost = m_connections.seekBootLoader(productId)) {
             LOG_ERROR(*lost);
             return Failure{Result::CommunicationError, *lost};
         }
@@ -354,19 +357,14 @@ std::optional<FirmwareUpdate::Failure> FirmwareUpdate::writeMCU(FirmwareCommands
 std::shared_ptr<KeyboardDataEntity> FirmwareUpdate::getKeyboardInfoAfterPostFirmup(QString &error)
 {
     LOG_INFO("getKeyboardInfo start.");
-    std::shared_ptr<KeyboardDataEntity> keyboard =
-        m_driver.readKeyboardData(QStringLiteral("Error on Keyboard is not available"), error);
+    std::shared_ptr<KeyboardDataEntity> keyboard = m_connections.normalCommands().readKeyboardData(
+        QStringLiteral("Error on Keyboard is not available"), error);
     if (keyboard)
         LOG_INFO("getKeyboardInfo end.");
     return keyboard;
 }
 
 // ---- Reporting
-
-FirmwareCommands FirmwareUpdate::commands()
-{
-    return m_driver.firmwareCommands();
-}
 
 void FirmwareUpdate::tick(int count, Clock::Duration each)
 {

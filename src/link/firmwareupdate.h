@@ -14,14 +14,14 @@
 #include <memory>
 #include <optional>
 
-class TAVODriver;
-class USBDriver;
+class KeyboardConnections;
 
 // One firmware update: the chain of stages that writes an image's touch-pad, Bluetooth and main
 // parts into the keyboard, switching it between its application and its boot loader on the way,
 // and that first rescues a keyboard found only in its boot loader. The chain runs on the driver's
-// worker, each stage inside a connection of its own; every callback reaches the GUI thread, and
-// the first failure ends the chain before anything further is sent.
+// worker, each stage inside a connection of its own that the driver's connections open; every
+// callback reaches the GUI thread, and the first failure ends the chain before anything further
+// is sent.
 class FirmwareUpdate
 {
 public:
@@ -43,13 +43,12 @@ public:
 
     // Called on the GUI thread: reports progress 0 and cuts the image into its parts. An image
     // that is not whole is refused through onError, and nothing is made.
-    static std::shared_ptr<FirmwareUpdate> create(TAVODriver &driver, USBDriver &usbDriver,
-                                                  Clock &clock,
+    static std::shared_ptr<FirmwareUpdate> create(KeyboardConnections &connections,
                                                   std::shared_ptr<KeyboardDataEntity> keyboardData,
                                                   const FirmDataEntity &firmData,
                                                   Callbacks callbacks);
 
-    FirmwareUpdate(TAVODriver &driver, USBDriver &usbDriver, Clock &clock,
+    FirmwareUpdate(KeyboardConnections &connections,
                    std::shared_ptr<KeyboardDataEntity> keyboardData, FirmwareParts parts,
                    QString firmVersion, Callbacks callbacks);
 
@@ -73,15 +72,28 @@ private:
         QString message;
     };
 
-    Stage runStage(Stage stage);
-    Stage inNormalConnection(const std::function<Stage()> &body,
-                             const std::function<Stage(const QString &)> &notFound);
-    Stage inBootConnection(const std::function<Stage(int productId)> &body);
+    // What a stage does inside its connection: to the application, or to the boot loader of
+    // the product ID found; and what it does when the application is not found.
+    using NormalBody = Stage (FirmwareUpdate::*)();
+    using BootBody = Stage (FirmwareUpdate::*)(int productId);
+    using NotFound = Stage (FirmwareUpdate::*)(const QString &message);
 
+    Stage runStage(Stage stage);
+    // A keyboard not found goes to notFound when given, and ends the update otherwise.
+    Stage inNormalConnection(NormalBody body, NotFound notFound = nullptr);
+    Stage inBootConnection(BootBody body);
+
+    // The stages, each followed by what it does inside its connection.
     Stage prepareStage();
+    Stage prepare();
+    Stage rescueWhenNotFound(const QString &message);
     Stage rescueMCUStage();
+    Stage rescueMCU(int productId);
     Stage writeTouchPadsStage();
+    Stage writeTouchPads(int productId);
     Stage returnToBootStage();
+    Stage returnToBoot();
+    Stage skipReturnToBoot(const QString &message);
     Stage writeBTAndMCUStage();
     Stage writeBTAndMCU(int productId);
     Stage finishStage();
@@ -96,7 +108,6 @@ private:
     std::optional<Failure> writeMCU(FirmwareCommands &commands, int progressOffset);
     std::shared_ptr<KeyboardDataEntity> getKeyboardInfoAfterPostFirmup(QString &error);
 
-    FirmwareCommands commands();
     void tick(int count, Clock::Duration each);
     // The ticks while the keyboard leaves its application for its boot loader again.
     void waitForBootLoader();
@@ -105,8 +116,7 @@ private:
     Stage fail(const Failure &failure);
     Stage succeed(std::shared_ptr<KeyboardDataEntity> keyboard, bool isRescued);
 
-    TAVODriver &m_driver;
-    USBDriver &m_usbDriver;
+    KeyboardConnections &m_connections;
     Clock &m_clock;
     std::shared_ptr<KeyboardDataEntity> m_keyboardData;
     // The type number the attached keyboard must have; the worker never reads m_keyboardData.

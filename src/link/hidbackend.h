@@ -37,7 +37,8 @@ public:
     virtual QList<HidDeviceInfo> enumerate(int vendorId, int productId) = 0;
     virtual OpenResult open(const QString &path) = 0;
 
-    // The backend of this process, chosen once: the emulated keyboard when the environment
-    // variable KEYMAP_TOOL_DEVICE is "emulated", hidapi otherwise.
+    // The backend of the drivers made without one. The program chooses it and installs it once,
+    // before the first driver; it must outlive every driver.
     static HidBackend &sharedInstance();
+    static void setSharedInstance(HidBackend &backend);
 };

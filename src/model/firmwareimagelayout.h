@@ -9,6 +9,8 @@
 struct FirmwareImageLayout
 {
     static constexpr int partCount = 6;
+    // The main microcontroller's application comes first.
+    static constexpr int mainPart = 0;
     static constexpr qint64 partHeaderSize = 16;
     static constexpr qint64 trailerSize = 32;
 

@@ -35,6 +35,12 @@ std::optional<FirmDataEntity> FirmwareImageReader::read(const QByteArray &bytes,
         LOG_ERROR(QStringLiteral("The firmware image's parts do not fit in the file."));
         return std::nullopt;
     }
+    // Writing the main part starts by erasing the keyboard's application: an image without one
+    // would leave the keyboard with none.
+    if (FirmwareImageLayout::partSizes(bytes)[FirmwareImageLayout::mainPart] == 0) {
+        LOG_ERROR(QStringLiteral("The firmware image's main part is empty."));
+        return std::nullopt;
+    }
 
     FirmDataEntity image;
     if (!text(bytes, n - 16, n - 12).isEmpty())

@@ -15,8 +15,8 @@ public:
     FirmwareImageReader() = delete;
 
     // The image in bytes, read from path; nothing for bytes that do not start with "MAIN", that
-    // are too short for the trailer, or whose part headers or part data do not fit before the
-    // trailer (so nothing that uses the image reads beyond its end).
+    // are too short for the trailer, whose part headers or part data do not fit before the
+    // trailer (so nothing that uses the image reads beyond its end), or whose main part is empty.
     static std::optional<FirmDataEntity> read(const QByteArray &bytes, const QString &path);
 
 private:

@@ -66,7 +66,7 @@ void tst_FirmwareUpdate::ordinaryPath_data()
     };
     row("64 KiB main part", typicalSizes, asBuilt, 1, 0);
     row("parts of every remainder", {113, 33, 1, 55, 57, 111}, asBuilt, 1, 0);
-    row("empty parts", QList<qsizetype>(6, 0), asBuilt, 1, 0);
+    row("only the main part", {1000, 0, 0, 0, 0, 0}, asBuilt, 1, 0);
     // Twice the update waits up to 30 s for the exit to the application to be answered, as long
     // as the keyboard is on the bus.
     row("exits unanswered, keyboard restarts 5 s later", typicalSizes, silentExit(5s), 1, 2 * 4);
@@ -292,6 +292,10 @@ void tst_FirmwareUpdate::imageRefusedUnsent_data()
         "part 0 size 16777216 does not fit its field");
     row("image shorter than headers and trailer", empty.left(127), "01.23",
         "part 5 header lies past the end of the image");
+    // Its transfer would erase the keyboard's application and write none in its place.
+    row("empty main part", FirmwareImageBuilder::withSizes({0, 20, 8, 8, 8, 8}).bytes(), "01.23",
+        "the main part is empty");
+    row("six empty parts", empty, "01.23", "the main part is empty");
     row("empty version", good, "", "version \"\" does not fit its field");
     row("version longer than six bytes", good, "1.234567",
         "version \"1.234567\" does not fit its field");

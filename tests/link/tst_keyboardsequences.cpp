@@ -46,7 +46,6 @@ private slots:
     void searches();
     void bootLoader_data();
     void bootLoader();
-    void emulatedRunReadsTheEmulatedKeyboard();
     void writeSequence_data();
     void writeSequence();
     void sameKeyboardCheck_data();
@@ -288,24 +287,6 @@ void tst_KeyboardSequences::bootLoader()
              wrongEcho ? QStringList{"[ERROR] commandGetBootFirmVersion: [247, 1, 254, 0, 2] "
                                      "format error"}
                        : QStringList());
-}
-
-// A run with KEYMAP_TOOL_DEVICE=emulated: the program's own driver finds the emulated keyboard,
-// whose profiles are the factory keymaps, on the real clock.
-void tst_KeyboardSequences::emulatedRunReadsTheEmulatedKeyboard()
-{
-    qputenv("KEYMAP_TOOL_DEVICE", "emulated");
-    LinkFixture fixture;
-
-    std::shared_ptr<KeyboardDataEntity> keyboard;
-    TAVODriver::sharedInstance().getKeyboard(
-        [&keyboard](const std::shared_ptr<KeyboardDataEntity> &read) { keyboard = read; },
-        [](const QString &message) { QFAIL(qPrintable(message)); });
-
-    QTRY_VERIFY_WITH_TIMEOUT(keyboard, 20000);
-    QCOMPARE(keyboard->runningFirmwareState, RunningFirmwareState::app);
-    QCOMPARE(keyboard->profiles->profile(1).withFn2[30],
-             ResourceFixture::factoryUsageId(ResourceFixture::japaneseMarker, 1, 2, 30));
 }
 
 void tst_KeyboardSequences::writeSequence_data()

@@ -402,7 +402,8 @@ private slots:
         const auto none = [](const char *logged) { return QStringList{logged}; };
 
         QTest::newRow("typical image") << image(parts) << QStringList{"304", "KX-QR300B", "01.23"};
-        QTest::newRow("six empty parts") << empty << QStringList{"128", "KX-QR300B", "01.23"};
+        QTest::newRow("only the main part")
+            << image({16, 0, 0, 0, 0, 0}) << QStringList{"144", "KX-QR300B", "01.23"};
         QTest::newRow("no padding after the last part")
             << image({16, 16, 16, 16, 16, 5}).remove(181, 11)
             << QStringList{"213", "KX-QR300B", "01.23"};
@@ -424,6 +425,9 @@ private slots:
             << image(parts).replace(12, 1, "\x80") << none("do not fit");
         QTest::newRow("part beyond the file")
             << image(parts).replace(13, 1, "\x7f") << none("do not fit");
+        QTest::newRow("six empty parts") << empty << none("main part is empty");
+        QTest::newRow("empty main part, the others whole")
+            << image({0, 20, 16, 16, 16, 16}) << none("main part is empty");
         QTest::newRow("last part cut short")
             << image({16, 16, 16, 16, 16, 16}).remove(191, 1) << none("do not fit");
         QTest::newRow("larger than 16 MiB")

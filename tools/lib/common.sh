@@ -5,7 +5,7 @@ KEYMAP_PACKAGES=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-svg-dev libgl-dev
     libhidapi-dev
-    clang libclang-rt-14-dev
+    clang libclang-rt-14-dev clang-format
     python3 openssl dbus fonts-ipafont-gothic
 )
 
@@ -39,13 +39,27 @@ keymap_install_packages() {
     "${apt[@]}" install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-# keymap_configure <build folder> [cmake options...]: configures a build folder once.
+# keymap_configure <build folder> [cmake options...]: configures a build folder once, and again
+# whenever it is asked for other options than those it was configured with.
 keymap_configure() {
     local folder="$1"
     shift
-    if [ ! -f "$folder/build.ninja" ]; then
+    local stamp="$folder/keymap-options"
+    if [ ! -f "$folder/build.ninja" ] || [ "$(cat "$stamp" 2>/dev/null)" != "$*" ]; then
         cmake -S "$(keymap_root)" -B "$folder" -G Ninja "$@"
+        echo "$*" >"$stamp"
     fi
+}
+
+# keymap_check_format: whether every C++ file is laid out as the repository's .clang-format says;
+# names the files that are not.
+keymap_check_format() {
+    local root
+    root=$(keymap_root)
+    echo "Checking the layout of the C++ files"
+    find "$root/src" "$root/tests" "$root/bench" "$root/fuzz" "$root/tools" \
+        \( -name '*.cpp' -o -name '*.h' \) -print0 |
+        xargs -0 clang-format --dry-run --Werror
 }
 
 # keymap_build <build folder> [cmake options...]: configures once, then builds incrementally.

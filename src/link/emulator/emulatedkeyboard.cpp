@@ -133,6 +133,9 @@ EmulatedKeyboard::Answer EmulatedKeyboard::receive(quint64 generation, const QBy
     switchIfDue();
     if (generation != m_generation || !isPresentLocked())
         return {};
+    // The latency counts from the request's arrival: working out the answer is the keyboard's
+    // own time, inside it.
+    const Clock::Duration arrival = m_clock.now();
     const std::optional<FaultSpec> fault = m_faults.contains(m_requestCount)
                                                ? std::optional(m_faults.value(m_requestCount))
                                                : std::nullopt;
@@ -147,7 +150,7 @@ EmulatedKeyboard::Answer EmulatedKeyboard::receive(quint64 generation, const QBy
     if (refused)
         return {};
 
-    Answer result{true, answer(report, fault), m_clock.now() + m_latency};
+    Answer result{true, answer(report, fault), arrival + m_latency};
     if (fault && fault->fault == Fault::PowerLoss) {
         losePower();
         return {true, {}, result.due};
