@@ -1,0 +1,781 @@
+#include "bottomleftspace.h"
+#include "constants.h"
+#include "drawinginfo.h"
+#include "gesturepadbutton.h"
+#include "imageview.h"
+#include "keyboardconfig.h"
+#include "keyboardfixture.h"
+#include "keynumbering.h"
+#include "legendname.h"
+#include "localizedstrings.h"
+#include "pointimageview.h"
+#include "resourcefixture.h"
+#include "resourceloader.h"
+#include "slidehintanimation.h"
+#include "slidehintview.h"
+#include "slidekeylayout.h"
+#include "themegeometry.h"
+#include "virtualenterkeyview.h"
+#include "virtualkeyboardview.h"
+#include "virtualkeyboardviewcontroller.h"
+#include "virtualkeyview.h"
+#include "virtualslidekeyboardview.h"
+#include "virtualslidekeyboardviewcontroller.h"
+#include "virtualslidesqarekeyview.h"
+#include "virtualslidesqarekeyviewcontroller.h"
+
+#include <QTest>
+
+using Flags = QList<bool>;
+
+namespace {
+constexpr qint32 fn2Key = 0x5102;
+// Keys of the English keyboard: Q (usage 20, which keeps an Fn1 companion), E and A (usage 4).
+constexpr int keyQ = 16, keyE = 18, keyA = 31;
+const Flags allPads{true, true, true, true};
+
+bool sameProfile(const ProfileDataEntity &a, const ProfileDataEntity &b)
+{
+    return a.normal == b.normal && a.withFn1 == b.withFn1 && a.withFn2 == b.withFn2 &&
+           a.withFn3 == b.withFn3;
+}
+
+// The drawn keyboard and the slide keys on a page, where the keymap page puts them, with every
+// report logged after the page's own lines: "select 31", "decide 31", "drag 31", "special",
+// "pad 2 1 was off", and the layer switches of each, "layer switched" and "slide layer
+// switched". The slide keys' numbers (86 and up) are theirs alone.
+struct Keyboards
+{
+    explicit Keyboards(bool isKeymapPage = true)
+        : page(isKeymapPage)
+    {
+        page.place(drawn.virtualKeyboardView(), DrawingInfo::virtualKeyboard().frameOrigin);
+        page.place(slide.virtualSlideKeyboardView(), DrawingInfo::virtualSlideKey().frameOrigin);
+        logReports(drawn, QString());
+        logReports(slide, QStringLiteral("slide "));
+        slide.setAfterGesturePadModify([this](CheckButtonType type, GesturePadType pad, bool on) {
+            log << QStringLiteral("pad %1 %2 was %3")
+                       .arg(int(type))
+                       .arg(int(pad))
+                       .arg(on ? "on" : "off");
+        });
+    }
+
+    template<typename Controller>
+    void logReports(Controller &controller, const QString &name)
+    {
+        controller.setAfterKeySelect(
+            [this](std::optional<int> key) { log << QStringLiteral("select %1").arg(*key); });
+        controller.setAfterKeyDecide(
+            [this](int key) { log << QStringLiteral("decide %1").arg(key); });
+        controller.setAfterKeyDrag([this](int key) { log << QStringLiteral("drag %1").arg(key); });
+        controller.setAfterSpecialKeyClicked([this] { log << QStringLiteral("special"); });
+        controller.setAfterSwitchFnMode([this, name] { log << name + "layer switched"; });
+    }
+
+    void load(const QString &typeNumber = englishBlack, int profileIndex = 0,
+              const ProfileListDataEntity *profiles = nullptr, const Flags &pads = allPads)
+    {
+        const auto factory = factoryProfiles(typeNumber);
+        const ProfileListDataEntity &shown = profiles ? *profiles : *factory;
+        const bool keymapPage = page.isKeymapPage();
+        drawn.loadKeyboard(typeNumber, shown, dipSwitches(), keymapPage, profileIndex);
+        slide.loadSlideKeyboard(typeNumber, dipSwitches(), pads, keymapPage, shown, profileIndex,
+                                keymapPage);
+        slide.updateGesturePad();
+    }
+
+    void showLayer(FnMode layer)
+    {
+        drawn.updateKeymapWithFn(layer);
+        slide.updateSlideKeymapWithFn(layer);
+    }
+
+    VirtualKeyViewController *find(int number) const
+    {
+        for (const auto &key : drawn.keyViewControllers()) {
+            if (key->keyNumber() == number)
+                return key.get();
+        }
+        for (VirtualSlideSqareKeyViewController *key : slide.slideSqareKeyViewControllers()) {
+            if (key->keyNumber() == number)
+                return key;
+        }
+        return nullptr;
+    }
+    VirtualKeyViewController &key(int number) const { return *find(number); }
+    void click(int number) { page.click(key(number).virtualKeyView()); }
+    VirtualSlideKeyboardView &panel() const { return *slide.virtualSlideKeyboardView(); }
+
+    // The slide keys and the pad pictures on show.
+    QList<int> visibleKeys() const
+    {
+        QList<int> keys;
+        for (VirtualSlideSqareKeyViewController *key : slide.slideSqareKeyViewControllers()) {
+            if (key->virtualKeyView()->isVisibleTo(&panel()))
+                keys.append(key->keyNumber());
+        }
+        return keys;
+    }
+    Flags visiblePads() const
+    {
+        Flags pads;
+        for (int pad = 0; pad < VirtualSlideKeyboardView::padCount; ++pad)
+            pads.append(panel().gesturePadImage(pad)->isVisibleTo(&panel()));
+        return pads;
+    }
+
+    KeyboardPage page;
+    QStringList &log = page.log;
+    VirtualKeyboardViewController drawn;
+    VirtualSlideKeyboardViewController slide;
+};
+
+// The keys and marks drawn on the keyboard view, children of earlier drawings included.
+template<typename View>
+qsizetype drawnCount(const VirtualKeyboardViewController &controller)
+{
+    return controller.virtualKeyboardView()
+        ->findChildren<View *>(Qt::FindDirectChildrenOnly)
+        .size();
+}
+} // namespace
+
+// The drawn keyboard and the slide keys on a page: building both layouts and again, showing
+// layers and profiles, special keys, the reports of clicks, drops and presses beside the keys,
+// edits copied back into the profiles, the gesture pads, the slide hint, the stick's mark, and
+// review pictures of the four keyboards.
+class tst_DrawnKeyboards : public QObject
+{
+    Q_OBJECT
+
+    TestFolders m_folders;
+
+private slots:
+    void cleanup()
+    {
+        m_folders.reset();
+        SlideHintAnimation::setTimeScaleForTesting(1.0);
+    }
+
+    void builds_data()
+    {
+        QTest::addColumn<QString>("typeNumber");
+        QTest::addColumn<KeyboardLayoutType>("layout");
+        QTest::addColumn<KeyboardColorType>("color");
+        const auto English = KeyboardLayoutType::English, Japanese = KeyboardLayoutType::Japanese;
+        const auto Black = KeyboardColorType::Black, White = KeyboardColorType::White;
+        QTest::newRow("English_black") << englishBlack << English << Black;
+        QTest::newRow("Japanese_white") << japaneseWhite << Japanese << White;
+        QTest::newRow("unknown type: English_black") << "KX-QR999" << English << Black;
+    }
+
+    // Each key sits where its frame puts it, carries its number and shows its usage in the normal
+    // layer of the chosen profile; only the Japanese Enter key is L-shaped, the last three keys
+    // are mouse keys, and the stick's mark lies above the keys. The slide keys likewise.
+    void builds()
+    {
+        QFETCH(QString, typeNumber);
+        QFETCH(KeyboardLayoutType, layout);
+        QFETCH(KeyboardColorType, color);
+        KeyBoardConfig::shared().applyKeyboardColor(color);
+        const QString background = QString(QTest::currentDataTag()).section(' ', -1);
+
+        Keyboards fixture;
+        const auto profiles = factoryProfiles(typeNumber);
+        profiles->profile3->normal[keyA] = 0x0204;
+        profiles->profile3->normal[108] = 0x0204;
+        fixture.load(typeNumber, 2, profiles.get());
+        const VirtualKeyboardViewController &drawn = fixture.drawn;
+        QCOMPARE(drawn.keyboardLayoutType(), layout);
+        QCOMPARE(drawn.virtualKeyboardView()->backgroundImage(), background);
+
+        const VirtualKeyConfig &theme = KeyBoardConfig::shared().virtualKey;
+        const QList<QList<double>> frames = ResourceLoader::sharedInstance().getKeyFrames(
+            layout == KeyboardLayoutType::Japanese ? theme.JapaneseKeyViewsFrameJsonName()
+                                                   : theme.EnglishKeyViewsFrameJsonName());
+        const auto &keys = drawn.keyViewControllers();
+        QCOMPARE(qsizetype(keys.size()), frames.size());
+        const BottomLeftSpace space(drawn.virtualKeyboardView()->height());
+        for (qsizetype index = 0; index < frames.size(); ++index) {
+            const VirtualKeyViewController &key = *keys.at(index);
+            const QList<double> &frame = frames.at(index);
+            const int number = KeyNumbering::keyNumber(index, layout, false);
+            QCOMPARE(key.keyNumber(), number);
+            QCOMPARE(key.usageId(), profiles->profile3->normal.at(number));
+            QCOMPARE(key.virtualKeyView()->isMouseKey(), index >= frames.size() - 3);
+            QCOMPARE(qobject_cast<VirtualEnterKeyView *>(key.virtualKeyView()) != nullptr,
+                     frame.size() > 4);
+            QCOMPARE(QRectF(key.virtualKeyView()->geometry()),
+                     space.toQt(QRectF(frame.at(0), frame.at(1), frame.at(2), frame.at(3))));
+        }
+        QCOMPARE(keys.at(41)->virtualKeyView()->alignment(), KeyImageAlignment::Right);
+        const PointImageView *mark = drawn.virtualKeyboardView()->pointImageView();
+        QCOMPARE(mark->geometry(), QRect(254, 250 - 112 - 17, 17, 17));
+        QCOMPARE(mark->imageName(), theme.pointImage());
+        QCOMPARE(drawn.virtualKeyboardView()->children().last(), mark);
+
+        const QList<QList<double>> slideFrames =
+            ResourceLoader::sharedInstance().getKeyFrames(DrawingInfo::virtualSlideKey().position);
+        const auto &slideKeys = fixture.slide.slideSqareKeyViewControllers();
+        QCOMPARE(slideKeys.size(), 8);
+        const BottomLeftSpace panel(ThemeGeometry::slidePanelSize.height());
+        for (int position = 0; position < 8; ++position) {
+            const VirtualSlideSqareKeyViewController &key = *slideKeys.at(position);
+            const int number = Constants::slideAndTapPositionInPhysicalKeyboard.at(position);
+            const QList<double> &frame = slideFrames.at(position);
+            QCOMPARE(key.keyNumber(), number);
+            QCOMPARE(key.usageId(), profiles->profile3->normal.at(number));
+            QCOMPARE(key.virtualSlideSqareKeyView()->index(), position);
+            QCOMPARE(QRectF(key.virtualKeyView()->geometry()),
+                     panel.toQt(QRectF(frame.at(0), frame.at(1), frame.at(2), frame.at(3))));
+        }
+        const QString colorName = background.section('_', 1);
+        QCOMPARE(fixture.panel().backgroundImage(), "Touch_gesture_pad_" + colorName);
+        QCOMPARE(fixture.panel().gesturePadImage(3)->imageName(),
+                 "Img_touch_gesture_pad_GSR_" + colorName);
+    }
+
+    // Old keys, their legends and the old mark leave with a second load; the selections go with
+    // them.
+    void aSecondLoadReplacesEveryKey()
+    {
+        Keyboards fixture;
+        fixture.load(japaneseBlack);
+        QVERIFY(fixture.page.show());
+        fixture.click(keyA);
+        fixture.click(108);
+        QVERIFY(fixture.drawn.selectedKey() && fixture.slide.selectedKey());
+        const QPointer<PointImageView> firstMark =
+            fixture.drawn.virtualKeyboardView()->pointImageView();
+
+        const auto other = factoryProfiles(japaneseBlack);
+        other->profile1->normal[keyA] = 0x0005;
+        fixture.load(japaneseBlack, 0, other.get());
+        QCOMPARE(drawnCount<VirtualKeyView>(fixture.drawn), 72);
+        QCOMPARE(drawnCount<VirtualEnterKeyView>(fixture.drawn), 1);
+        QCOMPARE(drawnCount<PointImageView>(fixture.drawn), 1);
+        QVERIFY(firstMark.isNull());
+        QCOMPARE(fixture.drawn.selectedKey(), nullptr);
+        QTRY_VERIFY(fixture.key(keyA).hasLayouted());
+        QVERIFY(fixture.key(keyA).virtualKeyView()->isModified());
+        QCOMPARE(fixture.slide.findChildren<VirtualSlideSqareKeyViewController *>().size(), 8);
+        QCOMPARE(fixture.panel().findChildren<VirtualSlideSqareKeyView *>().size(), 8);
+        QCOMPARE(fixture.slide.selectedKey(), nullptr);
+    }
+
+    // Another layout's type number draws that layout with its factory keymaps and legends; the
+    // colour found first stays until it is reset.
+    void aReloadAsAnotherTypeDrawsItsLayout()
+    {
+        const ResourceFixture resources;
+        Keyboards fixture;
+        fixture.load(QStringLiteral("KX-QR300B"));
+        fixture.load(QStringLiteral("KX-QR320Y"));
+        const auto factory = [](int key) {
+            return ResourceFixture::factoryUsageId(ResourceFixture::japaneseMarker, 0, 0, key);
+        };
+        // Key 29 is the Japanese ¥ key; the English keyboard has no key of that number.
+        QCOMPARE(fixture.key(29).usageId(), factory(29));
+        QCOMPARE(fixture.key(86).usageId(), factory(86));
+        QCOMPARE(fixture.drawn.defaultProfile1Data()->normal.at(0), factory(0));
+        QCOMPARE(fixture.slide.defaultProfile1Data()->normal.at(86), factory(86));
+        QCOMPARE(fixture.drawn.virtualKeyboardView()->backgroundImage(), "Japanese_black");
+        QCOMPARE(fixture.slide.keyboardColorType(), KeyboardColorType::Black);
+        QVERIFY(fixture.page.show());
+        QTRY_VERIFY(fixture.key(86).hasLayouted());
+        const auto legend = LegendName::parse(fixture.key(86).virtualKeyView()->shownCharImage());
+        QCOMPARE(legend.value().layoutType, KeyboardLayoutType::Japanese);
+
+        fixture.drawn.resetKeyboardColorType(QStringLiteral("KX-QR320Y"));
+        fixture.slide.resetKeyboardColorType(QStringLiteral("KX-QR320Y"));
+        fixture.load(QStringLiteral("KX-QR320Y"));
+        QCOMPARE(fixture.drawn.virtualKeyboardView()->backgroundImage(), "Japanese_white");
+        QCOMPARE(fixture.slide.keyboardColorType(), KeyboardColorType::White);
+    }
+
+    // A slide-key asset without eight keys is a broken installation: the load says so and the
+    // slide keys stay as they were.
+    void aBrokenSlideAssetIsReported()
+    {
+        const ResourceFixture resources;
+        Keyboards fixture;
+        fixture.load();
+        const auto before = fixture.slide.slideSqareKeyViewControllers();
+        resources.writeFile("Slide_position.json", "[[16, 74, 36, 36], [300, 74, 36, 36]]");
+        const QString failure = ResourceFixture::failure([&] {
+            fixture.slide.loadSlideKeyboard(englishBlack, dipSwitches(), allPads, true,
+                                            *factoryProfiles(englishBlack), 1, true);
+        });
+        QVERIFY2(failure.startsWith("EnvironmentBrokenException"), qPrintable(failure));
+        QCOMPARE(fixture.slide.slideSqareKeyViewControllers(), before);
+        QCOMPARE(fixture.slide.selectedProfileIndex(), 0);
+    }
+
+    // A layer switch shows that layer on every key, an Fn-layer entry 1 showing the factory key,
+    // drops the selections and reports; a profile switch keeps the layer, and a load shows the
+    // normal layer whatever the layer. The two keyboards differ in what they report and keep.
+    void layersAndProfilesShowOnTheKeys()
+    {
+        Keyboards fixture;
+        const auto profiles = factoryProfiles(englishBlack);
+        for (const int key : {keyA, 101}) {
+            profiles->profile2->withFn2[key] = 1;
+            profiles->profile2->normal[key] = 0x0007;
+        }
+        for (const int key : {keyE, 116}) {
+            profiles->profile1->withFn2[key] = 0x0009;
+            profiles->profile2->withFn2[key] = 0x000A;
+        }
+        fixture.load(englishBlack, 1, profiles.get());
+        QVERIFY(fixture.page.show());
+        fixture.click(keyA);
+        fixture.click(101);
+        fixture.log.clear();
+
+        fixture.showLayer(FnMode::WithFn2);
+        QCOMPARE(fixture.log, (QStringList{"layer switched", "slide layer switched"}));
+        QVERIFY(!fixture.drawn.selectedKey() && !fixture.slide.selectedKey());
+        QVERIFY(!fixture.key(keyA).virtualKeyView()->isSelected());
+        const auto factory = factoryProfiles(englishBlack);
+        for (const int key : {keyA, 101})
+            QCOMPARE(fixture.key(key).usageId(), factory->profile2->normal.at(key));
+        for (const int key : {keyE, 116})
+            QCOMPARE(fixture.key(key).usageId(), profiles->profile2->withFn2.at(key));
+
+        fixture.drawn.updateKeymapWithProfile(0);
+        fixture.slide.updateKeymapWithProfile(0);
+        QVERIFY(fixture.drawn.fnMode() == FnMode::WithFn2 &&
+                fixture.slide.fnMode() == FnMode::WithFn2);
+        for (const int key : {keyE, 116})
+            QCOMPARE(fixture.key(key).usageId(), profiles->profile1->withFn2.at(key));
+
+        fixture.load(englishBlack, 1, profiles.get());
+        QCOMPARE(fixture.drawn.fnMode(), FnMode::WithFn2);
+        for (const int key : {keyA, 101})
+            QCOMPARE(fixture.key(key).usageId(), 0x0007);
+        fixture.click(keyA);
+        fixture.click(101);
+        fixture.log.clear();
+
+        // Back to the normal layer the drawn keyboard reports once and drops its selection, the
+        // slide keys neither.
+        for (int twice = 0; twice < 2; ++twice) {
+            fixture.drawn.restoreFnMode();
+            fixture.slide.restoreFnMode();
+        }
+        QCOMPARE(fixture.log, QStringList{"layer switched"});
+        QCOMPARE(fixture.drawn.selectedKey(), nullptr);
+        QCOMPARE(fixture.slide.selectedKey(), &fixture.key(101));
+
+        // A profile handed in is shown as the profile of its index, and the slide keys report.
+        fixture.drawn.updateKeymapWithProfile(*profiles->profile2, 5);
+        fixture.slide.updateKeymapWithProfile(*profiles->profile2, 5);
+        QCOMPARE(fixture.log, (QStringList{"layer switched", "slide layer switched"}));
+        QCOMPARE(fixture.slide.selectedKey(), nullptr);
+        QVERIFY(fixture.drawn.profileMode() == ProfileMode::Profile4 &&
+                fixture.slide.profileMode() == ProfileMode::Profile4);
+        QCOMPARE(fixture.drawn.currentProfilesdata()->profile4->normal.at(keyA), 0x0007);
+        QCOMPARE(fixture.slide.currentProfilesData()->profile4->normal.at(101), 0x0007);
+    }
+
+    void specialKeys_data()
+    {
+        QTest::addColumn<bool>("isCheckingFunction");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<qint32>("normalUsageId");
+        QTest::addColumn<bool>("special");
+        const auto row = [](const char *name, bool checking, int key, qint32 usage, bool special) {
+            QTest::newRow(name) << checking << key << usage << special;
+        };
+        row("checking: an Fn2 key is not special in the Fn1 layer", true, keyA, fn2Key, false);
+        row("not checking: an Fn2 key is special in the Fn1 layer", false, keyA, fn2Key, true);
+        row("slide key, not checking: an Fn2 key is not special there", false, 86, fn2Key, false);
+        row("slide key with an Fn1 companion", false, 86, 20, true);
+        row("slide key without one", false, 86, 4, false);
+    }
+
+    // A key holding the usage in its normal layer, the Fn1 layer shown, under the user's Fn-key
+    // setting, which the slide keys leave aside; a click on a special key reports so and selects
+    // nothing.
+    void specialKeys()
+    {
+        QFETCH(bool, isCheckingFunction);
+        QFETCH(int, key);
+        QFETCH(qint32, normalUsageId);
+        QFETCH(bool, special);
+        setCheckingFunction(isCheckingFunction);
+
+        Keyboards fixture;
+        const auto profiles = factoryProfiles(englishBlack);
+        profiles->profile1->normal[key] = normalUsageId;
+        fixture.load(englishBlack, 0, profiles.get());
+        fixture.showLayer(FnMode::WithFn1);
+        QCOMPARE(fixture.key(key).isSpecial(), special);
+        QCOMPARE(fixture.key(key).virtualKeyView()->isSpecial(), special);
+        QVERIFY(fixture.page.show());
+        fixture.log.clear();
+        fixture.click(key);
+        const QString selected = QStringLiteral("select %1").arg(key);
+        QCOMPARE(fixture.log, special ? QStringList({"special", "hide list"})
+                                      : QStringList({"hide list", selected}));
+    }
+
+    void reports_data()
+    {
+        QTest::addColumn<bool>("interactive");
+        QTest::addColumn<bool>("armed");
+        QTest::addColumn<QStringList>("actions");
+        QTest::addColumn<QStringList>("reports");
+        const auto row = [](const char *name, bool interactive, bool armed,
+                            const QStringList &actions, const QStringList &reports) {
+            QTest::newRow(name) << interactive << armed << actions << reports;
+        };
+        // The drawn keyboard shows its Fn1 layer, where Q keeps its Fn1 companion and is special
+        // and A is not.
+        row("a click", true, false, {"click 31"}, {"hide list", "select 31"});
+        row("a click on a slide key", true, false, {"click 87"}, {"hide list", "select 87"});
+        row("the selected key again", true, false, {"click 31", "click 31"},
+            {"hide list", "select 31", "hide list", "select 31"});
+        row("another slide key", true, false, {"click 87", "click 109"},
+            {"hide list", "select 87", "hide list", "select 109"});
+        row("while a palette key waits", true, true, {"click 31", "click 87"},
+            {"hide list", "decide 31", "hide list", "decide 87"});
+        row("a special key", true, false, {"click 16"}, {"special", "hide list"});
+        row("a special key after another key", true, false, {"click 31", "click 16"},
+            {"hide list", "select 31", "special", "hide list", "select 31"});
+        row("beside the keys", true, false, {"beside", "beside slide"},
+            {"hide list", "page release", "hide list", "page release"});
+        row("read-only keyboards", false, false, {"click 31", "drop 31", "click 87", "drop 87"},
+            {});
+        row("drops", true, false, {"drop 31", "drop 87"}, {"drag 31", "drag 87"});
+        row("a drop on the selected key", true, false, {"click 31", "drop 31"},
+            {"hide list", "select 31", "drag 31"});
+        row("a drop on a special key", true, false, {"drop 16"}, {"special"});
+    }
+
+    // What clicks, drops and presses beside the keys report, in order, and which keys stay
+    // selected.
+    void reports()
+    {
+        QFETCH(bool, interactive);
+        QFETCH(bool, armed);
+        QFETCH(QStringList, actions);
+        QFETCH(QStringList, reports);
+
+        Keyboards fixture(interactive);
+        fixture.load();
+        fixture.drawn.updateKeymapWithFn(FnMode::WithFn1);
+        const std::optional<qint32> newUsageId = armed ? std::optional<qint32>(4) : std::nullopt;
+        fixture.drawn.updateKeyboardStatus(armed, newUsageId);
+        fixture.slide.updateKeyboardStatus(armed, newUsageId);
+        QVERIFY(fixture.page.show());
+        fixture.log.clear();
+        for (const QString &action : actions) {
+            const int key = action.section(' ', 1).toInt();
+            if (action == "beside")
+                fixture.page.click(fixture.drawn.virtualKeyboardView(), {5, 5});
+            else if (action == "beside slide")
+                fixture.page.click(&fixture.panel(), {5, 5});
+            else if (action.startsWith("click"))
+                fixture.click(key);
+            else
+                KeyboardPage::dropOn(fixture.key(key).virtualKeyView());
+        }
+        QCOMPARE(fixture.log, reports);
+        int drawnSelected = 0, slideSelected = 0;
+        for (const QString &report : reports) {
+            if (const int key = report.section(' ', 1).toInt())
+                (key < 82 ? drawnSelected : slideSelected) = key;
+        }
+        const auto number = [](const VirtualKeyViewController *key) {
+            return key ? key->keyNumber() : 0;
+        };
+        QCOMPARE(number(fixture.drawn.selectedKey()), drawnSelected);
+        QCOMPARE(number(fixture.slide.selectedKey()), slideSelected);
+        QCOMPARE(fixture.key(keyA).virtualKeyView()->isSelected(), !armed && drawnSelected == keyA);
+        QCOMPARE(fixture.key(keyQ).virtualKeyView()->toShowBorderOnMouseOver(), armed);
+        QCOMPARE(fixture.key(116).virtualKeyView()->toShowBorderOnMouseOver(), armed);
+    }
+
+    void edits_data()
+    {
+        QTest::addColumn<FnMode>("layer");
+        QTest::addColumn<int>("keyNumber");
+        QTest::addColumn<qint32>("newWithFnUsageId");
+        QTest::addColumn<QList<qint32>>("entries");
+
+        // The factory entries of profile 2, the one shown: normal, then Fn1, Fn2 and Fn3.
+        const auto factory = factoryProfiles(englishBlack);
+        const auto entry = [&factory](int key, FnMode layer) {
+            return factory->profile2->layer(layer).at(key);
+        };
+        const auto row = [](const char *name, FnMode layer, int key, qint32 withFn,
+                            QList<qint32> entries) {
+            QTest::newRow(name) << layer << key << withFn << entries;
+        };
+        using enum FnMode;
+        row("an Fn1 companion", Normal, keyA, 20,
+            {9, 20, entry(keyA, WithFn2), entry(keyA, WithFn3)});
+        row("in the Fn1 layer the Fn entry comes last", WithFn1, keyA, 0,
+            {entry(keyA, Normal), 0, entry(keyA, WithFn2), entry(keyA, WithFn3)});
+        row("an Fn2 key on a slide key", Normal, 86, fn2Key,
+            {9, entry(86, WithFn1), 0, entry(86, WithFn3)});
+        row("a slide key in the Fn3 layer", WithFn3, 86, -1,
+            {entry(86, Normal), 0, entry(86, WithFn2), 9});
+        row("a number without a drawn key", Normal, 29, 20, {});
+        row("past the layers", Normal, 120, 20, {});
+        row("negative", Normal, -1, 20, {});
+    }
+
+    // updateKeyboard(keyNumber, newUsageId 9, newWithFnUsageId) on both keyboards with profile 2
+    // shown: the keyboard that has the key shows the usage, and its shown profile and profile 2
+    // of its list hold the entries; the other keyboard, and both for a number neither has, change
+    // nothing at all.
+    void edits()
+    {
+        QFETCH(FnMode, layer);
+        QFETCH(int, keyNumber);
+        QFETCH(qint32, newWithFnUsageId);
+        QFETCH(QList<qint32>, entries);
+
+        Keyboards fixture;
+        fixture.load(englishBlack, 1);
+        fixture.showLayer(layer);
+        fixture.drawn.updateKeyboard(keyNumber, 9, newWithFnUsageId);
+        fixture.slide.updateKeyboard(keyNumber, 9, newWithFnUsageId);
+
+        const auto factory = factoryProfiles(englishBlack);
+        const bool slideKey = SlideKeyLayout::position(keyNumber).has_value();
+        for (const bool slide : {false, true}) {
+            ProfileDataEntity expected;
+            expected.getProfileData(*factory->profile2);
+            if (!entries.isEmpty() && slide == slideKey) {
+                for (const FnMode entryLayer : ProfileDataEntity::layerModes)
+                    expected.layer(entryLayer)[keyNumber] = entries.at(int(entryLayer));
+                QCOMPARE(fixture.key(keyNumber).usageId(), 9);
+            }
+            const ProfileListDataEntity &list =
+                slide ? *fixture.slide.currentProfilesData() : *fixture.drawn.currentProfilesdata();
+            QVERIFY(sameProfile(slide ? *fixture.slide.keymapData() : *fixture.drawn.keymapData(),
+                                expected));
+            QVERIFY(sameProfile(*list.profile2, expected));
+            QVERIFY(sameProfile(*list.profile1, *factory->profile1));
+        }
+    }
+
+    void padFlagsShowKeysAndPictures_data()
+    {
+        QTest::addColumn<bool>("keymapPage");
+        QTest::addColumn<Flags>("flags");
+        QTest::addColumn<QList<int>>("keys");
+        QTest::addColumn<Flags>("pads");
+        const Flags none{false, false, false, false};
+        QTest::newRow("all off") << true << none << QList<int>{} << none;
+        QTest::newRow("front pads, start page")
+            << false << Flags{false, true, true, false} << QList<int>{101, 102, 108, 109}
+            << Flags{false, true, true, false};
+        QTest::newRow("missing flags are off")
+            << true << Flags{true} << QList<int>{86, 87} << Flags{true, false, false, false};
+        QTest::newRow("no flags") << false << Flags{} << QList<int>{} << none;
+    }
+
+    // The two keys and the picture of a pad show while its flag is on, and its switch shows the
+    // flag; a redisplay applies new flags.
+    void padFlagsShowKeysAndPictures()
+    {
+        QFETCH(bool, keymapPage);
+        QFETCH(Flags, flags);
+        QFETCH(QList<int>, keys);
+        QFETCH(Flags, pads);
+
+        Keyboards fixture(keymapPage);
+        fixture.load(englishBlack, 0, nullptr, flags);
+        QCOMPARE(fixture.visibleKeys(), keys);
+        QCOMPARE(fixture.visiblePads(), pads);
+        QCOMPARE(fixture.slide.gesturePadData(), pads);
+        const GesturePadButton *switches[]{
+            fixture.slide.gpSideLeftBtn(), fixture.slide.gpSideFrontLeftBtn(),
+            fixture.slide.gpSideFrontRightBtn(), fixture.slide.gpSideRightBtn()};
+        for (int pad = 0; pad < 4; ++pad) {
+            QCOMPARE(switches[pad]->isStatusOn(), pads.at(pad));
+            QCOMPARE(switches[pad]->isKeymapPageView(), keymapPage);
+        }
+        QVERIFY(fixture.log.isEmpty());
+
+        fixture.slide.updateKeyboard(*fixture.slide.currentProfilesData(), allPads);
+        QCOMPARE(fixture.visibleKeys(), Constants::slideAndTapPositionInPhysicalKeyboard);
+        QCOMPARE(fixture.visiblePads(), allPads);
+    }
+
+    void padSwitchesToggleOnTheKeymapPageOnly_data()
+    {
+        QTest::addColumn<bool>("keymapPage");
+        QTest::addColumn<QStringList>("log");
+        QTest::addColumn<QList<int>>("keysAfterFirstClick");
+        const QString hide = QStringLiteral("hide list");
+        QTest::newRow("keymap page")
+            << true << QStringList{"pad 2 1 was off", hide, "pad 2 1 was on", hide}
+            << QList<int>{86, 87, 116, 117};
+        QTest::newRow("start page") << false << QStringList{hide, hide} << QList<int>{116, 117};
+    }
+
+    // A click on the switch of the side left pad, twice: on the keymap page the pad, its picture
+    // and its keys follow each toggle, which is reported with the state before it; on every page
+    // the release closes the profile list.
+    void padSwitchesToggleOnTheKeymapPageOnly()
+    {
+        QFETCH(bool, keymapPage);
+        QFETCH(QStringList, log);
+        QFETCH(QList<int>, keysAfterFirstClick);
+
+        Keyboards fixture(keymapPage);
+        fixture.load(englishBlack, 0, nullptr, {false, false, false, true});
+        QVERIFY(fixture.page.show());
+        GesturePadButton *sideLeft = fixture.slide.gpSideLeftBtn();
+        fixture.page.click(sideLeft);
+        QCOMPARE(fixture.visibleKeys(), keysAfterFirstClick);
+        QCOMPARE(fixture.visiblePads().first(), keymapPage);
+        QCOMPARE(fixture.slide.gesturePadData().first(), keymapPage);
+        fixture.page.click(sideLeft);
+        QCOMPARE(fixture.visibleKeys(), (QList<int>{116, 117}));
+        QCOMPARE(fixture.slide.gesturePadData(), (Flags{false, false, false, true}));
+        QCOMPARE(fixture.log, log);
+
+        fixture.slide.resetKeyboard(*factoryProfiles(englishBlack), {true, false, false, false});
+        QCOMPARE(fixture.visibleKeys(), (QList<int>{86, 87}));
+        QCOMPARE(fixture.visiblePads(), (Flags{true, false, false, false}));
+    }
+
+    // The pointer resting on a slide key plays its hint over its pad's picture, also on a
+    // read-only panel where the key shows no hover; leaving the key removes it at once.
+    void restingOnASlideKeyPlaysItsHint()
+    {
+        SlideHintAnimation::setTimeScaleForTesting(0.2);
+        Keyboards fixture(false);
+        fixture.load();
+        QVERIFY(fixture.page.show());
+        QWidget *key = fixture.key(109).virtualKeyView();
+        KeyboardPage::sendHover(key, true);
+        QCOMPARE(fixture.key(109).virtualKeyView()->mouseOverColor(), QColor(Qt::transparent));
+        const SlideHintAnimation &hint = fixture.panel().slideHint();
+        QTRY_VERIFY(hint.isDrawn());
+        QCOMPARE(hint.selectedIndex(), 5);
+        const auto *drawing = fixture.panel().findChild<SlideHintView *>();
+        QCOMPARE(drawing->parentWidget(), fixture.panel().gesturePadImage(2));
+        QVERIFY(drawing->isVisible());
+
+        KeyboardPage::sendHover(key, false);
+        QVERIFY(!hint.isDrawn());
+        QCOMPARE(hint.timer(), nullptr);
+        QVERIFY(!drawing->isVisible());
+    }
+
+    void modifiedSlideKeysKeepAFrameOnWhite_data()
+    {
+        QTest::addColumn<KeyboardColorType>("color");
+        QTest::addColumn<bool>("modified");
+        QTest::addColumn<bool>("framed");
+        QTest::newRow("white, modified") << KeyboardColorType::White << true << true;
+        QTest::newRow("white, factory usage") << KeyboardColorType::White << false << false;
+        QTest::newRow("black, modified") << KeyboardColorType::Black << true << false;
+    }
+
+    // A modified slide key on a White keyboard keeps a frame of the modified hover colour when
+    // it is not selected: after its display and after a selection ends.
+    void modifiedSlideKeysKeepAFrameOnWhite()
+    {
+        QFETCH(KeyboardColorType, color);
+        QFETCH(bool, modified);
+        QFETCH(bool, framed);
+        KeyBoardConfig::shared().applyKeyboardColor(color);
+        const VirtualKeyConfig &theme = KeyBoardConfig::shared().virtualKey;
+        const QColor unselected =
+            framed ? theme.modifiedMouseOverColor() : theme.unSelectedBorderColor();
+
+        Keyboards fixture;
+        const auto profiles = factoryProfiles(japaneseWhite);
+        if (modified)
+            profiles->profile1->normal[102] = 0x0005;
+        fixture.load(japaneseWhite, 0, profiles.get());
+        fixture.slide.displayKeymapOnKeyboard(*fixture.slide.keymapData());
+        const VirtualKeyView *view = fixture.key(102).virtualKeyView();
+        QCOMPARE(view->isModified(), modified);
+        QCOMPARE(view->borderColor(), unselected);
+        QVERIFY(fixture.page.show());
+        fixture.click(102);
+        QCOMPARE(view->borderColor(), theme.selectedBorderColor());
+        fixture.slide.clearSelectedKey();
+        QCOMPARE(view->borderColor(), unselected);
+    }
+
+    // The pointer on the stick's mark shows the page's leader line, and leaving it hides it; a
+    // press on the mark is a press on the keyboard.
+    void theMarkShowsTheLeaderLine()
+    {
+        Keyboards fixture;
+        fixture.load(japaneseBlack);
+        PointImageView *mark = fixture.drawn.virtualKeyboardView()->pointImageView();
+        KeyboardPage::sendHover(mark, true);
+        KeyboardPage::sendHover(mark, false);
+        QCOMPARE(fixture.log, (QStringList{"line shown", "line hidden"}));
+        QVERIFY(fixture.page.show());
+        fixture.log.clear();
+        fixture.page.click(mark);
+        QCOMPARE(fixture.log.mid(fixture.log.size() - 2),
+                 (QStringList{"hide list", "page release"}));
+    }
+
+    void reviewImages_data()
+    {
+        QTest::addColumn<QString>("typeNumber");
+        QTest::addColumn<KeyboardColorType>("color");
+        QTest::addColumn<QString>("language");
+        QTest::newRow("English_black") << englishBlack << KeyboardColorType::Black << "en";
+        QTest::newRow("English_white") << englishWhite << KeyboardColorType::White << "en";
+        QTest::newRow("Japanese_black") << japaneseBlack << KeyboardColorType::Black << "ja";
+        QTest::newRow("Japanese_white") << japaneseWhite << KeyboardColorType::White << "ja";
+    }
+
+    // The keymap page's drawn keyboard with a selected key (A), modified keys (S, D), modified
+    // shortcuts (F, G) and the pointer over Enter, above its slide panel with the front right
+    // pad off, a modified and a selected slide key and the selected key's hint mid-slide,
+    // written into build/screenshots for review by eye.
+    void reviewImages()
+    {
+        QFETCH(QString, typeNumber);
+        QFETCH(KeyboardColorType, color);
+        QFETCH(QString, language);
+        KeyBoardConfig::shared().applyKeyboardColor(color);
+        LocalizedStrings::setLanguage(language);
+
+        Keyboards fixture;
+        const auto profiles = factoryProfiles(typeNumber);
+        profiles->profile1->normal[86] = 0x0A06;
+        fixture.load(typeNumber, 0, profiles.get(), {true, true, false, true});
+        fixture.showLayer(FnMode::WithFn1);
+        fixture.showLayer(FnMode::Normal);
+        fixture.drawn.updateKeyboard(32, 0x0039);
+        fixture.drawn.updateKeyboard(33, 0x0029);
+        fixture.drawn.updateKeyboard(34, 0x0A09);
+        fixture.drawn.updateKeyboard(35, 0x0204);
+        fixture.key(keyA).select();
+        fixture.key(44).virtualKeyView()->mouseEntered();
+        QVERIFY(fixture.page.show());
+        fixture.click(87);
+        KeyboardPage::sendHover(fixture.key(87).virtualKeyView(), true);
+        const SlideHintAnimation &hint = fixture.panel().slideHint();
+        QTRY_VERIFY(hint.drawnLine().length() > 70);
+        QCOMPARE(hint.selectedIndex(), 1);
+
+        const QString tag = QTest::currentDataTag();
+        QCOMPARE(fixture.drawn.virtualKeyboardView()->size(), QSize(590, 250));
+        KeyboardPage::save(*fixture.drawn.virtualKeyboardView(), "drawn_keyboard_" + tag + ".png");
+        const QString slideName = "slide-keyboard-" + QString(tag).replace('_', '-') + ".png";
+        fixture.page.save(slideName);
+        KeyboardPage::save(fixture.panel(), "panel-" + slideName);
+    }
+};
+
+QTEST_MAIN(tst_DrawnKeyboards)
+#include "tst_drawnkeyboards.moc"
