@@ -56,6 +56,15 @@ QStringList looksOf(const KeyState &key, const VirtualKeyConfig &theme)
     return looks;
 }
 
+// A usage on a key whose factory usage is defaultUsageId, and the legend and tooltip it gets.
+struct Face
+{
+    qint32 usageId, defaultUsageId, legendUsage;
+    bool shortcutLegend;
+    QString tooltip;
+    KeyboardLayoutType layout = KeyboardLayoutType::English;
+};
+
 DefaultUsageIds defaultsOf(qint32 usageId)
 {
     DefaultUsageIds defaults;
@@ -137,31 +146,20 @@ private slots:
 
     void faces_data()
     {
-        QTest::addColumn<KeyboardLayoutType>("layout");
-        QTest::addColumn<qint32>("usageId");
-        QTest::addColumn<qint32>("defaultUsageId");
-        QTest::addColumn<qint32>("legendUsage");
-        QTest::addColumn<bool>("shortcutLegend");
-        QTest::addColumn<QString>("tooltip");
-        const auto row = [](const char *name, qint32 usage, qint32 defaultUsage, qint32 legend,
-                            bool shortcut, const QString &tooltip,
-                            KeyboardLayoutType layout = KeyboardLayoutType::English) {
-            QTest::newRow(name) << layout << usage << defaultUsage << legend << shortcut << tooltip;
-        };
-        row("plain key", 0x0004, 0x0004, 4, false, "");
-        row("Fn1 key: a device usage, never a shortcut, modified", 0x5101, 0x0004, 0x5101, false,
-            "");
-        row("all four left-hand modifiers, in tooltip order", 0x0F04, 0x0F04, 4, true,
-            "Control+Shift+Alt/Opt+Win⌘+A");
-        row("right Control, modified", 0x1104, 0x0004, 4, true, "Control R+A");
-        row("right Shift and Cmd", 0x1A04, 0x1A04, 4, true, "Shift R+Win⌘ R+A");
-        row("right-hand mark alone: the plain key, yet modified", 0x1004, 0x0004, 4, false, "");
-        row("key named per layout", 0x021F, 0x021F, 0x1F, true, "Shift+2(\")",
-            KeyboardLayoutType::Japanese);
-        row("usage without legend: the blank key", 3, 3, 0, false, "");
-        row("shortcut on a key without legend: blank key, no shortcut legend", 0x0203, 0x0203, 0,
-            false, "Shift+");
-        row("nothing assigned, modified", 0, 0x0004, 0, false, "");
+        QTest::addColumn<Face>("face");
+        QTest::newRow("plain key") << Face{0x0004, 0x0004, 4, false, ""};
+        QTest::newRow("Fn1 key: a device usage, never a shortcut, modified")
+            << Face{0x5101, 0x0004, 0x5101, false, ""};
+        QTest::newRow("all four left-hand modifiers, in tooltip order")
+            << Face{0x0F04, 0x0F04, 4, true, "Control+Shift+Alt/Opt+Win⌘+A"};
+        QTest::newRow("right Control and Cmd, modified")
+            << Face{0x1904, 0x0004, 4, true, "Control R+Win⌘ R+A"};
+        QTest::newRow("right-hand mark alone: the plain key, yet modified")
+            << Face{0x1004, 0x0004, 4, false, ""};
+        QTest::newRow("key named per layout")
+            << Face{0x021F, 0x021F, 0x1F, true, "Shift+2(\")", KeyboardLayoutType::Japanese};
+        QTest::newRow("shortcut on a key without legend: blank key, no shortcut legend")
+            << Face{0x0203, 0x0203, 0, false, "Shift+"};
     }
 
     // The plain key under its modifiers, the tooltip that spells them out, the modified test on
@@ -169,24 +167,18 @@ private slots:
     // other ink.
     void faces()
     {
-        QFETCH(KeyboardLayoutType, layout);
-        QFETCH(qint32, usageId);
-        QFETCH(qint32, defaultUsageId);
-        QFETCH(qint32, legendUsage);
-        QFETCH(bool, shortcutLegend);
-        QFETCH(QString, tooltip);
-
-        const KeyFace::Display display =
-            KeyFace(KeyboardColorType::Black, layout).display(usageId, defaultUsageId, 40);
-        QCOMPARE(display.tooltip, tooltip);
+        QFETCH(Face, face);
+        const KeyFace::Display display = KeyFace(KeyboardColorType::Black, face.layout)
+                                             .display(face.usageId, face.defaultUsageId, 40);
+        QCOMPARE(display.tooltip, face.tooltip);
         QCOMPARE(display.isModified, QByteArray(QTest::currentDataTag()).contains("modified"));
         const std::optional<LegendName> legend = LegendName::parse(display.charImage);
         const std::optional<LegendName> unmodified = LegendName::parse(display.unmodifiedCharImage);
         QVERIFY2(legend && unmodified, qPrintable(display.charImage));
-        QCOMPARE(legend->usageId, legendUsage);
-        QCOMPARE(legend->shortcut, shortcutLegend);
-        QCOMPARE(legend->layoutType, layout);
-        QCOMPARE(unmodified->usageId, legendUsage);
+        QCOMPARE(legend->usageId, face.legendUsage);
+        QCOMPARE(legend->shortcut, face.shortcutLegend);
+        QCOMPARE(legend->layoutType, face.layout);
+        QCOMPARE(unmodified->usageId, face.legendUsage);
         QCOMPARE(legend->whiteLegend != unmodified->whiteLegend, display.isModified);
     }
 
