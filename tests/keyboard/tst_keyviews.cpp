@@ -323,7 +323,6 @@ private slots:
         QTest::newRow("palette key offering copy among others, hovered")
             << true << (Qt::CopyAction | Qt::MoveAction) << true << false << true;
         QTest::newRow("special key accepts without hover") << true << copy << true << true << true;
-        QTest::newRow("read-only key refuses") << true << copy << false << false << false;
         QTest::newRow("source without copy refused")
             << true << Qt::DropActions(Qt::MoveAction | Qt::LinkAction) << true << false << false;
         QTest::newRow("other type refused") << false << copy << true << false << false;
@@ -378,11 +377,7 @@ private slots:
                             const QStringList &expected) {
             QTest::newRow(name) << interactive << press << release << expected;
         };
-        row("click on a key: reported before the keyboard sees it", true, {30, 70}, {30, 70},
-            reported);
-        row("read-only key: nothing", false, {30, 70}, {30, 70}, {});
         row("released off the key: nothing", true, {30, 70}, {80, 70}, {});
-        row("beside the key: the keyboard's own", true, {80, 70}, {80, 70}, pages);
         row("Enter, bottom arm", true, {140, 80}, {140, 80}, reported);
         row("Enter, notch: the keyboard's own", true, {110, 80}, {110, 80}, pages);
         row("Enter, released in the notch: the keyboard sees only the release", true, {140, 80},

@@ -129,105 +129,67 @@ private slots:
         QCOMPARE(padSwitch.switchToolTip(), QString());
     }
 
-    void ownerReceives_data()
+    void writesAndClicks_data()
     {
         QTest::addColumn<bool>("keymapPage");
         QTest::addColumn<bool>("enabled");
         QTest::addColumn<bool>("on");
         QTest::addColumn<CheckButtonType>("type");
         QTest::addColumn<GesturePadType>("pad");
-        QTest::addColumn<QStringList>("writes");
+        QTest::addColumn<QStringList>("log");
         const auto row = [](const char *name, bool keymapPage, bool enabled, bool on,
-                            CheckButtonType type, GesturePadType pad, const QStringList &writes) {
-            QTest::newRow(name) << keymapPage << enabled << on << type << pad << writes;
+                            CheckButtonType type, GesturePadType pad, const QStringList &log) {
+            QTest::newRow(name) << keymapPage << enabled << on << type << pad << log;
         };
         using enum GesturePadType;
-        row("front left on, start page", false, true, true, Pad, FrontLeft, {"pad 1 on"});
-        row("front right off, keymap page", true, true, false, Pad, FrontRight, {"pad 2 off"});
-        row("side right on", true, true, true, Pad, SideRight, {"pad 3 on"});
-        row("pad None acts as side left", true, true, true, Pad, None, {"pad 0 on"});
+        // What the owner hears of the setting and of a click, then the report of the click: its
+        // kind, its pad and the state before it.
+        row("front left on, the start page ignores clicks", false, true, true, Pad, FrontLeft,
+            {"pad 1 on"});
+        row("front right off turns on", true, true, false, Pad, FrontRight,
+            {"pad 2 off", "pad 2 on", "report 2 3 was off"});
+        row("side right on turns off", true, true, true, Pad, SideRight,
+            {"pad 3 on", "pad 3 off", "report 2 4 was on"});
+        row("pad None acts as side left", true, true, true, Pad, None,
+            {"pad 0 on", "pad 0 off", "report 2 0 was on"});
         row("off outside the keymap page writes nothing", false, true, false, Pad, SideRight, {});
-        row("disabled writes nothing", true, false, true, Pad, SideRight, {});
+        row("disabled writes nothing and ignores clicks", true, false, true, Pad, SideRight, {});
         row("stick on, firmware page", false, true, true, Stick, None, {"stick on"});
-        row("stick off, keymap page", true, true, false, Stick, None, {"stick off"});
-        row("no kind writes nothing", true, true, true, CheckButtonType::None, SideLeft, {});
+        row("stick off, keymap page", true, true, false, Stick, None,
+            {"stick off", "stick on", "report 1 0 was off"});
+        row("no kind writes nothing", true, true, true, CheckButtonType::None, SideLeft,
+            {"report 0 1 was on"});
     }
 
-    // Without an owner the same update changes nothing and does not fail.
-    void ownerReceives()
+    // Without an owner the same setting changes nothing and does not fail.
+    void writesAndClicks()
     {
         QFETCH(bool, keymapPage);
         QFETCH(bool, enabled);
         QFETCH(bool, on);
         QFETCH(CheckButtonType, type);
         QFETCH(GesturePadType, pad);
-        QFETCH(QStringList, writes);
+        QFETCH(QStringList, log);
 
         Owner owner;
         GesturePadSwitch padSwitch, ownerless;
         padSwitch.setOwner(&owner);
+        padSwitch.setDoAfterUpdateGesturePads(
+            [&owner](CheckButtonType type, GesturePadType pad, bool wasOn) {
+                owner.writes << QStringLiteral("report %1 %2 was %3")
+                                    .arg(int(type))
+                                    .arg(int(pad))
+                                    .arg(wasOn ? "on" : "off");
+            });
         for (GesturePadSwitch *aSwitch : {&padSwitch, &ownerless}) {
             aSwitch->setSwitchEnabled(enabled);
             aSwitch->setPointingStickStatus(keymapPage, on, type, pad);
         }
-        QCOMPARE(owner.writes, writes);
         QCOMPARE(ownerless.isStatusOn(), on);
-    }
-
-    void clickReportsStateBeforeIt_data()
-    {
-        QTest::addColumn<bool>("keymapPage");
-        QTest::addColumn<bool>("enabled");
-        QTest::addColumn<bool>("on");
-        QTest::addColumn<bool>("setUp");
-        QTest::addColumn<bool>("toggles");
-        QTest::addColumn<QStringList>("writes");
-        const auto row = [](const char *name, bool keymapPage, bool enabled, bool on, bool setUp,
-                            bool toggles, const QStringList &writes) {
-            QTest::newRow(name) << keymapPage << enabled << on << setUp << toggles << writes;
-        };
-        row("off on the keymap page turns on", true, true, false, true, true,
-            {"pad 2 off", "pad 2 on"});
-        row("on on the keymap page turns off", true, true, true, true, true,
-            {"pad 2 on", "pad 2 off"});
-        row("the start page ignores clicks", false, true, true, true, false, {"pad 2 on"});
-        row("disabled ignores clicks", true, false, false, true, false, {});
-        row("kind and pad unset report None", true, true, false, false, true, {});
-    }
-
-    void clickReportsStateBeforeIt()
-    {
-        QFETCH(bool, keymapPage);
-        QFETCH(bool, enabled);
-        QFETCH(bool, on);
-        QFETCH(bool, setUp);
-        QFETCH(bool, toggles);
-        QFETCH(QStringList, writes);
-
-        Owner owner;
-        QStringList reports;
-        GesturePadSwitch padSwitch;
-        padSwitch.setOwner(&owner);
-        padSwitch.setDoAfterUpdateGesturePads(
-            [&](CheckButtonType type, GesturePadType pad, bool wasOn) {
-                reports << QStringLiteral("%1 %2 %3").arg(int(type)).arg(int(pad)).arg(int(wasOn));
-            });
-        padSwitch.setSwitchEnabled(enabled);
-        if (setUp) {
-            padSwitch.setPointingStickStatus(keymapPage, on, Pad, GesturePadType::FrontRight);
-        } else {
-            padSwitch.setIsKeymapPageView(keymapPage);
-            padSwitch.setIsStatusOn(on);
-        }
+        const bool toggles = keymapPage && enabled;
         QCOMPARE(padSwitch.mouseDown(), toggles);
-        QCOMPARE(owner.writes, writes);
         QCOMPARE(padSwitch.isStatusOn(), toggles != on);
-        const QString kind =
-            setUp ? QStringLiteral("%1 %2").arg(int(Pad)).arg(int(GesturePadType::FrontRight))
-                  : QStringLiteral("%1 %2")
-                        .arg(int(CheckButtonType::None))
-                        .arg(int(GesturePadType::None));
-        QCOMPARE(reports, toggles ? QStringList{kind + ' ' + QString::number(on)} : QStringList{});
+        QCOMPARE(owner.writes, log);
     }
 
     // The page sets its callback after the panel was made; a press still reaches it, a disabled

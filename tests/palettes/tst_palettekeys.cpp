@@ -10,21 +10,7 @@
 #include "palettefixture.h"
 #include "utility.h"
 
-#include <QDir>
 #include <QTest>
-
-namespace {
-// Puts looks on a key: "not assigned", "hovered", "selected", "shortcut".
-void applyLooks(AssignKeyViewController &key, const QStringList &looks)
-{
-    key.setIsShortcut(looks.contains("shortcut"));
-    key.updateKey(!looks.contains("not assigned"));
-    if (looks.contains("selected"))
-        key.select();
-    if (looks.contains("hovered"))
-        key.assignKeyView()->mouseEntered();
-}
-} // namespace
 
 // Palette keys inside a palette on a keymap page, driven by mouse events: which clicks and drags
 // reach the page as which reports, the drag each key offers, the L-shaped Enter key's hover,
@@ -105,7 +91,7 @@ private slots:
     // under the pointer as the key did; a key without its image offers none.
     void theDragAKeyOffers()
     {
-        RecordingKey *key = m_page->addKey(0x04, 10, 10);
+        auto *key = m_page->addKey(0x04, 10, 10);
         sendMouse(key->view(), QEvent::MouseButtonPress, QPointF(6, 8));
         sendMouse(key->view(), QEvent::MouseMove, QPointF(20, 8));
         QCOMPARE(key->view()->sessions.size(), 1);
@@ -117,7 +103,8 @@ private slots:
         QCOMPARE(session.hotSpot, QPoint(6, 8));
         QCOMPARE(session.pixmap.toImage().pixelColor(17, 17).alpha(), qRound(0.3 * 255));
 
-        auto *undrawn = new RecordingKey(0x05);
+        auto *undrawn = new RecordingKey<>(0x05);
+        undrawn->view()->log = &m_page->log;
         m_page->palette->addKey(undrawn);
         undrawn->view()->setGeometry(60, 10, 34, 34);
         sendMouse(undrawn->view(), QEvent::MouseButtonPress, QPointF(5, 5));
@@ -143,7 +130,7 @@ private slots:
     {
         QFETCH(QList<QPointF>, path);
         QFETCH(bool, highlight);
-        RecordingEnterKey *enter = m_page->addEnterKey(150, 10);
+        auto *enter = m_page->addEnterKey(150, 10);
         AssignEnterKeyView *view = enter->view();
         enter->displayCharacterInKeyView(0x28, true);
         sendEnter(view, path.first());
@@ -161,7 +148,7 @@ private slots:
     // of the 50-wide box.
     void theEnterKeysImageAndLegend()
     {
-        RecordingEnterKey *enter = m_page->addEnterKey(150, 10);
+        auto *enter = m_page->addEnterKey(150, 10);
         const QImage image = enter->view()->dragImage().toImage();
         QCOMPARE(enter->view()->dragImage().deviceIndependentSize(), QSizeF(50, 70));
         const int alpha = KeyBoardConfig::shared().assignKey.dragKey().alpha();
@@ -233,83 +220,58 @@ private slots:
     {
         QTest::addColumn<KeyboardColorType>("color");
         QTest::addColumn<KeyboardLayoutType>("layout");
-
         QTest::newRow("black English") << KeyboardColorType::Black << KeyboardLayoutType::English;
         QTest::newRow("white English") << KeyboardColorType::White << KeyboardLayoutType::English;
         QTest::newRow("black Japanese") << KeyboardColorType::Black << KeyboardLayoutType::Japanese;
         QTest::newRow("white Japanese") << KeyboardColorType::White << KeyboardLayoutType::Japanese;
     }
 
-    // A row of keys in every look and two Enter keys, on a grey ground, into the build's
-    // screenshots folder for review by eye.
+    // A row of keys in every look (not assigned, hovered, selected, shortcut) and two Enter keys
+    // for review by eye.
     void reviewImages()
     {
         QFETCH(KeyboardColorType, color);
         QFETCH(KeyboardLayoutType, layout);
         KeyBoardConfig::shared().assignKey.setKeyboardColorType(color);
-
-        QWidget ground;
-        ground.setAutoFillBackground(true);
-        ground.setPalette(QPalette(QColor::fromRgbF(0.5, 0.5, 0.5)));
-        ground.resize(640, 110);
-        AssignKeyboardViewController palette(&ground);
-        palette.setGeometry(10, 10, 620, 90);
-        struct ReviewKey
-        {
-            qint32 usageId;
-            double width;
-            QStringList looks;
-            KeyImageAlignment alignment = KeyImageAlignment::Center;
-        };
-        const QList<ReviewKey> row{
-            {0x04, 34, {}},
-            {0x05, 34, {"not assigned"}},
-            {0x06, 34, {"hovered"}},
-            {0x07, 34, {"selected"}},
-            {0x08, 34, {"hovered", "selected", "not assigned"}},
-            {0x1F, 34, {"shortcut"}},
-            {0x00, 34, {"shortcut"}},
-            {0x5101, 34, {}},
-            {0xF4, 34, {}},
-            {0x2B, 54, {}, KeyImageAlignment::Left},
-            {0x2A, 54, {}, KeyImageAlignment::Right},
-            {0x87, 34, {}},
-        };
-        double x = 0;
-        for (const ReviewKey &review : row) {
-            auto *key = new QwertyAssignKeyViewController(-1, review.usageId, layout, color, true);
-            palette.addKey(key);
-            key->assignKeyView()->setAlignment(review.alignment);
-            key->assignKeyView()->drawKey(QRectF(x, 44, review.width, 34), 3.0,
-                                          palette.paletteSpace());
-            applyLooks(*key, review.looks);
-            x += review.width + 2;
-        }
+        auto *palette = new AssignKeyboardViewController;
+        palette->resize(640, 110);
+        const QList<std::tuple<qint32, double, QString>> row{
+            {0x04, 34, ""},  {0x05, 34, "n"}, {0x06, 34, "h"},  {0x07, 34, "s"},  {0x08, 34, "hsn"},
+            {0x1F, 34, "c"}, {0x00, 34, "c"}, {0x5101, 34, ""}, {0xF4, 34, ""},   {0x2B, 54, "<"},
+            {0x2A, 54, ">"}, {0x87, 34, ""},  {0x28, 0, ">"},   {0x28, 0, ">hsn"}};
         // The qwerty palette's L-shaped Enter key as the Japanese key frames give it.
         const QList<QList<double>> frames =
             KeyFrameAssets(QStringLiteral(":/data/"))
                 .load(DrawingInfo::assignKeyboard().layout.japanese);
-        const qsizetype enterIndex = 41;
         EnterKeyDataEntity enterKey = EnterKeyDataEntity::arrayToEnterKeyDataEntity(
-            frames.at(enterIndex), DrawingInfo::assignKeyboard().cornerRadius);
-        const double legendHeight = frames.at(enterIndex + 1).at(3);
-        for (const QStringList &looks :
-             {QStringList{}, QStringList{"hovered", "selected", "not assigned"}}) {
-            auto *enter = new AssignEnterKeyViewController(44, 0x28, layout, color, true);
-            palette.addKey(enter);
-            enter->assignKeyView()->setAlignment(KeyImageAlignment::Right);
-            enterKey.frame.moveTo(x, 8);
-            enter->assignEnterKeyView()->drawKey(enterKey, legendHeight, palette.paletteSpace());
-            applyLooks(*enter, looks);
-            x += enterKey.frame.width() + 2;
+            frames.at(41), DrawingInfo::assignKeyboard().cornerRadius);
+        double x = 10;
+        for (const auto &[usageId, width, looks] : row) {
+            auto *key = width == 0
+                            ? new AssignEnterKeyViewController(44, usageId, layout, color, true)
+                            : new QwertyAssignKeyViewController(-1, usageId, layout, color, true);
+            palette->addKey(key);
+            key->assignKeyView()->setAlignment(looks.contains('<')   ? KeyImageAlignment::Left
+                                               : looks.contains('>') ? KeyImageAlignment::Right
+                                                                     : KeyImageAlignment::Center);
+            if (width == 0) {
+                enterKey.frame.moveTo(x, 18);
+                static_cast<AssignEnterKeyViewController *>(key)->assignEnterKeyView()->drawKey(
+                    enterKey, frames.at(42).at(3), palette->paletteSpace());
+            } else {
+                key->assignKeyView()->drawKey(QRectF(x, 54, width, 34), 3.0,
+                                              palette->paletteSpace());
+            }
+            x += key->assignKeyView()->width() + 2;
+            key->setIsShortcut(looks.contains('c'));
+            key->updateKey(!looks.contains('n'));
+            if (looks.contains('s'))
+                key->select();
+            if (looks.contains('h'))
+                key->assignKeyView()->mouseEntered();
         }
-
-        const QDir folder(QStringLiteral(KEYMAP_SCREENSHOT_DIR));
-        QVERIFY(folder.mkpath(QStringLiteral(".")));
-        const QString name =
-            QStringLiteral("palette-keys-%1.png")
-                .arg(QString::fromLatin1(QTest::currentDataTag()).replace(' ', '-'));
-        QVERIFY(ground.grab().save(folder.filePath(name.toLower())));
+        m_page->hostPalette(palette);
+        QVERIFY(m_page->saveReviewImage("palette-keys"));
         KeyBoardConfig::shared().assignKey.setKeyboardColorType(KeyboardColorType::Black);
     }
 };

@@ -8,56 +8,38 @@ using Flags = AssignKeyboard::ShortcutCombination;
 
 namespace {
 
-// A palette key that logs how the palette's rules treat it into the palette's log.
-class Key : public AssignKey
+// A palette key that logs how the palette's rules treat it into the log it is given.
+struct Key : AssignKey
 {
-public:
     Key(qint32 usageId, QStringList &log)
-        : m_usageId(usageId)
-        , m_log(log)
+        : id(usageId)
+        , log(log)
     {}
-
-    qint32 usageId() const override { return m_usageId; }
-    void select() override { m_log << "show " + QString::number(m_usageId, 16); }
-    void unselect() override { m_log << "hide " + QString::number(m_usageId, 16); }
-    bool toDisplayBorderOnMouseOver() const override { return m_border; }
-    void updateKeyStatus(bool newValue) override { m_border = newValue; }
+    qint32 usageId() const override { return id; }
+    void select() override { log << "show " + QString::number(id, 16); }
+    void unselect() override { log << "hide " + QString::number(id, 16); }
+    bool toDisplayBorderOnMouseOver() const override { return border; }
+    void updateKeyStatus(bool newValue) override { border = newValue; }
     void changeKeyViewStatus(bool preview) override { viewPreviews = preview; }
     void updateKey(bool isAssigned) override { marked = !isAssigned; }
 
-    bool viewPreviews = false;
-    bool marked = false;
-
-private:
-    qint32 m_usageId;
-    QStringList &m_log;
-    bool m_border = false;
+    qint32 id;
+    QStringList &log;
+    bool border = false, viewPreviews = false, marked = false;
 };
 
-// A palette whose reports go into its log, as "select 4", "decide 4" or "drag 4" (hex).
+// A palette whose reports go into its log, as "select 4", "decide 4" or "drag 4" (hex), and
+// "passed on" for a release that goes on to the page.
 struct Palette : AssignKeyboard
 {
     Palette()
     {
-        setAfterKeySelect([this](std::optional<qint32> usage) { report("select", usage); });
-        setAfterKeyDecide([this](qint32 usage) { report("decide", usage); });
-        setAfterKeyDrag([this](std::optional<qint32> usage) { report("drag", usage); });
-    }
-    void report(const char *what, std::optional<qint32> usage)
-    {
-        log << QString(what) + ' ' + (usage ? QString::number(*usage, 16) : "none");
-    }
-    // A click on key as the palette's widget sees it: the key's release, then the palette's; and
-    // a click on the palette itself.
-    void click(Key &key)
-    {
-        doAfterKeyClick(key);
-        release();
-    }
-    void pressBackground()
-    {
-        mouseDown();
-        release();
+        const auto report = [this](const char *what, std::optional<qint32> usage) {
+            log << QString(what) + ' ' + (usage ? QString::number(*usage, 16) : "none");
+        };
+        setAfterKeySelect([report](std::optional<qint32> usage) { report("select", usage); });
+        setAfterKeyDecide([report](qint32 usage) { report("decide", usage); });
+        setAfterKeyDrag([report](std::optional<qint32> usage) { report("drag", usage); });
     }
     void release()
     {
@@ -85,40 +67,6 @@ class tst_PaletteRules : public QObject
     Q_OBJECT
 
 private slots:
-    void composition_data()
-    {
-        QTest::addColumn<QList<int>>("modifiers");
-        QTest::addColumn<qint32>("reported");
-        using M = AssignKeyboard::Modifier;
-        QTest::newRow("no modifiers: the key itself") << QList<int>{} << 0x04;
-        QTest::newRow("Control and Shift left")
-            << QList<int>{M::ControlLeft, M::ShiftLeft} << 0x304;
-        QTest::newRow("all four right")
-            << QList<int>{M::ControlRight, M::ShiftRight, M::AltRight, M::CmdRight} << 0x1F04;
-        QTest::newRow("Cmd left") << QList<int>{M::CmdLeft} << 0x804;
-        QTest::newRow("both hands of Control stay Control")
-            << QList<int>{M::ControlLeft, M::ControlRight} << 0x1104;
-        QTest::newRow("both hands of Shift and of Alt")
-            << QList<int>{M::ShiftLeft, M::ShiftRight, M::AltLeft, M::AltRight} << 0x1604;
-    }
-
-    // A click and a drag report the key's usage with the modifiers' bits.
-    void composition()
-    {
-        QFETCH(QList<int>, modifiers);
-        QFETCH(qint32, reported);
-        Palette palette;
-        Key key(0x04, palette.log);
-        Flags flags{};
-        for (const int modifier : modifiers)
-            flags[modifier] = true;
-        palette.setShortcutCombinArray(flags);
-        palette.click(key);
-        palette.keyDragStarted(key);
-        const QString hex = QString::number(reported, 16);
-        QCOMPARE(palette.log, QStringList({"show 4", "select " + hex, "drag " + hex}));
-    }
-
     void sequences_data()
     {
         QTest::addColumn<QStringList>("steps");
@@ -142,10 +90,22 @@ private slots:
             << QStringList{"release", "report drag"} << QStringList{};
         QTest::newRow("clearing") << QStringList{"click 4", "clear", "release"}
                                   << QStringList{"show 4", "select 4", "hide 4"};
+        // Modifiers by their flags: 0 Control left, 1 Control right, 2 Shift left and so on.
+        QTest::newRow("Control and Shift left: their bits")
+            << QStringList{"modifiers 0 2", "click 4", "drag 4"}
+            << QStringList{"show 4", "select 304", "drag 304"};
+        QTest::newRow("all four right: the right-hand bit once")
+            << QStringList{"modifiers 1 3 5 7", "click 4"} << QStringList{"show 4", "select 1f04"};
+        QTest::newRow("Cmd left") << QStringList{"modifiers 6", "click 4"}
+                                  << QStringList{"show 4", "select 804"};
+        QTest::newRow("both hands of Control stay Control")
+            << QStringList{"modifiers 0 1", "click 4"} << QStringList{"show 4", "select 1104"};
+        QTest::newRow("both hands of Shift and of Alt")
+            << QStringList{"modifiers 2 3 4 5", "drag 4"} << QStringList{"show 4", "drag 1604"};
     }
 
     // What clicks (the key's release, then the palette's), drags, presses on the background and
-    // the page's calls report and show, in order.
+    // the page's calls report and show, in order; the usage reported carries the modifiers' bits.
     void sequences()
     {
         QFETCH(QStringList, steps);
@@ -155,23 +115,29 @@ private slots:
         for (const qint32 usage : {0x04, 0x05, 0x2C, 0x5101})
             keys.try_emplace(usage, usage, palette.log);
         for (const QString &step : steps) {
-            const auto key = [&] {
-                return std::ref(keys.at(step.section(' ', 1).toInt(nullptr, 16)));
+            const auto key = [&]() -> Key & {
+                return keys.at(step.section(' ', 1).toInt(nullptr, 16));
             };
             if (step.startsWith("click"))
-                palette.click(key());
+                palette.doAfterKeyClick(key());
             else if (step.startsWith("drag"))
                 palette.keyDragStarted(key());
             else if (step == "wait")
                 palette.updateKeyboardStatus(false, 12);
             else if (step == "background")
-                palette.pressBackground();
-            else if (step == "release")
-                palette.release();
+                palette.mouseDown();
             else if (step == "report drag")
                 palette.notifyCallerAfterKeyDrag();
-            else
+            else if (step == "clear")
                 palette.clearSelectedKey();
+            else if (step.startsWith("modifiers")) {
+                Flags flags{};
+                for (const QString &flag : step.split(' ').mid(1))
+                    flags[flag.toInt()] = true;
+                palette.setShortcutCombinArray(flags);
+            }
+            if (step.startsWith("click") || step == "background" || step == "release")
+                palette.release();
         }
         QCOMPARE(palette.log, log);
     }
