@@ -21,6 +21,8 @@
 #include <QMimeData>
 #include <QTest>
 
+#include <numbers>
+
 QList<bool> dipSwitches(bool dip5)
 {
     return {false, false, false, false, dip5, false};
@@ -29,6 +31,20 @@ QList<bool> dipSwitches(bool dip5)
 std::shared_ptr<ProfileListDataEntity> factoryProfiles(const QString &typeNumber)
 {
     return ResourceLoader::sharedInstance().getDefaultProfilesData(typeNumber, dipSwitches());
+}
+
+EnterKeyDataEntity lShapedEnterKey()
+{
+    constexpr double pi = std::numbers::pi;
+    EnterKeyDataEntity key;
+    key.frame = {100, 10, 60, 50};
+    key.rects = {{20, 0, 40, 25}, {0, 25, 60, 25}};
+    key.startPoint = {40, 0};
+    key.arcParams = {{{56, 4}, -pi / 2, 0, false}, {{56, 46}, 0, pi / 2, false},
+                     {{4, 46}, pi / 2, pi, false}, {{4, 29}, pi, 3 * pi / 2, false},
+                     {{16, 21}, pi / 2, 0, true},  {{24, 4}, pi, 3 * pi / 2, false}};
+    key.arcRadius = 4;
+    return key;
 }
 
 void setCheckingFunction(bool isCheckingFunction)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "enterkeydataentity.h"
 #include "enumerations.h"
 #include "keyboardpageinterface.h"
 #include "pageviewcontroller.h"
@@ -27,6 +28,12 @@ QList<bool> dipSwitches(bool dip5 = false);
 std::shared_ptr<ProfileListDataEntity> factoryProfiles(const QString &typeNumber);
 // The user's setting that Fn keys are checked in their own layer only.
 void setCheckingFunction(bool isCheckingFunction);
+
+// An L-shaped Enter key with its box at (100, 10), y up, 60 wide and 50 high: a top arm over the
+// whole width and a bottom arm from x 20, so that the notch lies at the lower left, drawn
+// counter-clockwise from the middle of its bottom edge with corners of radius 4; the inner corner
+// is the one clockwise arc.
+EnterKeyDataEntity lShapedEnterKey();
 
 // Sends log lines and settings into a folder of its own while it lives.
 class TestFolders

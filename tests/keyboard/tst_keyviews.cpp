@@ -13,11 +13,7 @@
 #include <QMimeData>
 #include <QTest>
 
-#include <numbers>
-
 namespace {
-constexpr double pi = std::numbers::pi;
-
 // A key whose pointer position the test sets.
 class Key : public KeyState
 {
@@ -73,21 +69,6 @@ DefaultUsageIds defaultsOf(qint32 usageId)
     return defaults;
 }
 
-// An L-shaped Enter key with its box at (100, 10), y up, 60 wide and 50 high: a top arm over the
-// whole width and a bottom arm from x 20, so that the notch lies at the lower left.
-EnterKeyDataEntity enterKey()
-{
-    EnterKeyDataEntity key;
-    key.frame = {100, 10, 60, 50};
-    key.rects = {{20, 0, 40, 25}, {0, 25, 60, 25}};
-    key.startPoint = {40, 0};
-    key.arcParams = {{{56, 4}, -pi / 2, 0, false}, {{56, 46}, 0, pi / 2, false},
-                     {{4, 46}, pi / 2, pi, false}, {{4, 29}, pi, 3 * pi / 2, false},
-                     {{16, 21}, pi / 2, 0, true},  {{24, 4}, pi, 3 * pi / 2, false}};
-    key.arcRadius = 4;
-    return key;
-}
-
 // What the key paints over the keyboard's picture.
 QImage paintedKey(QWidget &key)
 {
@@ -122,7 +103,8 @@ struct Keys
             40, usageId, defaultsOf(usageId), KeyboardColorType::Black,
             KeyboardLayoutType::Japanese, interactive);
         key->virtualKeyView()->setParent(keyboard);
-        key->virtualEnterKeyView()->drawKey(enterKey(), 20, BottomLeftSpace(keyboard->height()));
+        key->virtualEnterKeyView()->drawKey(lShapedEnterKey(), 20,
+                                            BottomLeftSpace(keyboard->height()));
         return key;
     }
 
@@ -543,7 +525,7 @@ private slots:
         }
         VirtualEnterKeyViewController enter(40, 0x0028, defaultsOf(0x0004), color, layout, true);
         enter.virtualKeyView()->setParent(&keyboard);
-        EnterKeyDataEntity box = enterKey();
+        EnterKeyDataEntity box = lShapedEnterKey();
         box.frame.moveTo(465, 10);
         enter.virtualEnterKeyView()->drawKey(box, 20, space);
         enter.updateKey(0x0028, ProfileMode::Profile1, FnMode::Normal);
