@@ -183,6 +183,12 @@ private slots:
         Frames noHeight = good;
         noHeight[10] = {50, 0, 4};
         row("a key without its height", noHeight, "key 10 has no whole box");
+        // Slide-key assets, eight keys.
+        row("slide keys: none", {}, "0 keys, not 8");
+        row("slide keys: nine", rowOfFrames(9, false), "9 keys, not 8");
+        Frames shortBox = rowOfFrames(8, false);
+        shortBox[5] = {10, 10, 36};
+        row("slide keys: a key without its height", shortBox, "key 5 has no whole box");
     }
 
     // A broken installation is reported as such (the pages show message 9012), never drawn.
@@ -193,7 +199,10 @@ private slots:
         QFETCH(QString, failure);
         QString caught;
         try {
-            DrawnKeyboardLayout::load("Test_position", frames, Japanese, dipSwitch, 3.0);
+            if (QByteArray(QTest::currentDataTag()).startsWith("slide"))
+                SlideKeyLayout::load("Test_position", frames);
+            else
+                DrawnKeyboardLayout::load("Test_position", frames, Japanese, dipSwitch, 3.0);
         } catch (const Exceptions &error) {
             QCOMPARE(error.kind(), Exceptions::Case::EnvironmentBrokenException);
             caught = QString::fromUtf8(error.what());
@@ -213,31 +222,6 @@ private slots:
         QCOMPARE(SlideKeyLayout::position(85), std::nullopt);
         QCOMPARE(SlideKeyLayout::padIndex(3), 1);
         QCOMPARE(SlideKeyLayout::padIndex(7), 3);
-    }
-
-    void slideKeysRefuseWhatCannotBeDrawn_data()
-    {
-        QTest::addColumn<Frames>("frames");
-        QTest::addColumn<QString>("fault");
-        QTest::newRow("no keys") << Frames() << "0 keys, not 8";
-        QTest::newRow("nine keys") << rowOfFrames(9, false) << "9 keys, not 8";
-        Frames shortBox = rowOfFrames(8, false);
-        shortBox[5] = {10, 10, 36};
-        QTest::newRow("a key without its height") << shortBox << "key 5 has no whole box";
-    }
-
-    void slideKeysRefuseWhatCannotBeDrawn()
-    {
-        QFETCH(Frames, frames);
-        QFETCH(QString, fault);
-        try {
-            SlideKeyLayout::load("Test_position", frames);
-            QFAIL("the frames were taken");
-        } catch (const Exceptions &error) {
-            QCOMPARE(error.kind(), Exceptions::Case::EnvironmentBrokenException);
-            QVERIFY2(QString::fromUtf8(error.what()).contains("Test_position: " + fault),
-                     error.what());
-        }
     }
 
     void enterKeyShape_data()
