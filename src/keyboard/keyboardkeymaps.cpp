@@ -102,6 +102,11 @@ void KeyboardKeymaps::setProfilesData(const ProfileListDataEntity &newProfilesDa
     m_keymapData->getProfileData(editedProfile());
 }
 
+void KeyboardKeymaps::takeEditedProfileMode()
+{
+    m_profileMode = static_cast<ProfileMode>(editedIndex());
+}
+
 void KeyboardKeymaps::resetKeyboard(const ProfileListDataEntity &profilesData)
 {
     m_fnMode = FnMode::Normal;
@@ -141,7 +146,7 @@ int KeyboardKeymaps::editedIndex() const
 
 void KeyboardKeymaps::showEditedProfile()
 {
-    m_profileMode = static_cast<ProfileMode>(editedIndex());
+    takeEditedProfileMode();
     m_defaultKeymapData->getProfileData(m_defaultProfilesData->profile(editedIndex()));
 }
 

@@ -39,6 +39,9 @@ public:
 
     void setKeymapData(const ProfileDataEntity &newKeymapData);
     void setProfilesData(const ProfileListDataEntity &newProfilesData);
+    // Compares the shown keys with the edited profile's factory usages from now on, as the slide
+    // keys do after a replacement; the factory keymap shown stays.
+    void takeEditedProfileMode();
 
     // Profile 1, normal layer, with new profiles.
     void resetKeyboard(const ProfileListDataEntity &profilesData);

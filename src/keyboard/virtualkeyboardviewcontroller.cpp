@@ -10,22 +10,6 @@
 #include "virtualkeyboardview.h"
 #include "virtualkeyview.h"
 
-namespace {
-
-// One key's usages in the four factory profiles.
-DefaultUsageIds defaultUsageIds(const ProfileListDataEntity &factoryProfiles, int keyNumber)
-{
-    DefaultUsageIds defaults;
-    for (int profile = 0; profile < 4; ++profile) {
-        const ProfileDataEntity &data = factoryProfiles.profile(profile);
-        defaults.profiles[profile] = {data.normal.at(keyNumber), data.withFn1.at(keyNumber),
-                                      data.withFn2.at(keyNumber), data.withFn3.at(keyNumber)};
-    }
-    return defaults;
-}
-
-} // namespace
-
 VirtualKeyboardViewController::VirtualKeyboardViewController(QObject *parent)
     : QObject(parent)
     , m_virtualKeyboardView(new VirtualKeyboardView)
@@ -106,7 +90,8 @@ VirtualKeyboardViewController::getKeyViewControllers(const DrawnKeyboardLayout &
     for (const DrawnKeyboardLayout::Key &drawn : layout.keys()) {
         const int number = drawn.keyNumber;
         const qint32 usageId = keymapData()->normal.at(number);
-        const DefaultUsageIds defaults = defaultUsageIds(*m_keymaps.defaultProfilesData(), number);
+        const DefaultUsageIds defaults =
+            DefaultUsageIds::fromFactoryProfiles(*m_keymaps.defaultProfilesData(), number);
         if (drawn.enterKey) {
             keys.push_back(std::make_unique<VirtualEnterKeyViewController>(
                 number, usageId, defaults, keyboardColorType(), keyboardLayoutType(),
