@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 class DipSwitchViewController;
@@ -68,8 +69,12 @@ public:
     // Shows the tabs in the drawn keyboard's look, the normal layer's titled, with Fn0 selected.
     void styleFnButtons();
     // A tap on the tab of mode: a tab not yet selected becomes selected and both keyboards show
-    // its layer; every other tab is deselected; the profile list closes.
+    // its layer; every other tab is deselected; the profile list closes. What a tap does unless
+    // the page decides it with setOnFnButtonTap().
     void tapFnButton(FnMode mode);
+    void setOnFnButtonTap(std::function<void(FnMode)> onTap) { m_onFnButtonTap = std::move(onTap); }
+    // Both keyboards show the layer of mode, and only its tab is selected.
+    void showFnLayer(FnMode mode);
     // Selects the Fn0 tab and deselects the others, leaving the keyboards as they are.
     void initFnLayer();
 
@@ -97,4 +102,5 @@ private:
     // The list shown last; it stays after it has been closed, since it closes from its own
     // click handler.
     std::unique_ptr<ProfileListViewController> m_profileList;
+    std::function<void(FnMode)> m_onFnButtonTap = [this](FnMode mode) { tapFnButton(mode); };
 };

@@ -2,7 +2,6 @@
 
 #include "appdelegate.h"
 #include "bootkeyboardtype.h"
-#include "exceptions.h"
 #include "firmuppageinterface.h"
 #include "functionchecker.h"
 #include "keyboarddataentity.h"
@@ -13,40 +12,15 @@
 #include "messagemodalfactory.h"
 #include "navigationbutton.h"
 #include "pagebuttons.h"
-#include "platformerror.h"
 #include "profilelistdataentity.h"
 #include "progresspageview.h"
 #include "resourceloader.h"
+#include "seriouserror.h"
 #include "startpageview.h"
 #include "tavodriver.h"
 
 #include <QLabel>
 #include <QPointer>
-
-namespace {
-
-// Runs work and answers the log line of the error it threw, or nothing when it went well.
-std::optional<QString> failureOf(const std::function<void()> &work)
-{
-    try {
-        work();
-    } catch (const Exceptions &error) {
-        const bool isBroken = error.kind() == Exceptions::Case::EnvironmentBrokenException;
-        return QStringLiteral("Error occured: ") +
-               (isBroken ? error.message() : QString::fromUtf8(error.what()));
-    } catch (const PlatformError &error) {
-        return error.reportText();
-    }
-    return std::nullopt;
-}
-
-void terminateApplication()
-{
-    if (AppDelegate *app = AppDelegate::shared())
-        app->terminate();
-}
-
-} // namespace
 
 StartPageViewController::StartPageViewController(MainWindowController *delegate,
                                                  TAVODriver &keyboardDriver)
@@ -67,7 +41,7 @@ StartDecision::Reactions StartPageViewController::reactions()
 {
     return {[this] { onSuccessWhenChangleable(); },
             [this] { onSuccessWhenFirmwareUpdatable(); },
-            [] { terminateApplication(); },
+            [] { SeriousError::terminateApplication(); },
             [this](const StartDecision::Handler &handler) { whenUSBFailedUI(handler); },
             [this](const StartDecision::Handler &handler) { whenFirmwareIsBootUI(handler); },
             [this] { then(); }};
@@ -151,7 +125,7 @@ void StartPageViewController::SelectKeyboardType(const StartDecision::Handler &c
 {
     m_messageModalFactory.showMessage1016(
         guarded([this, completion](MessageModalResponseType type) {
-            if (failureOf([&] {
+            if (SeriousError::failureOf([&] {
                     BootKeyboardType::apply(*m_physicalKeyboardData,
                                             BootKeyboardType::chosenTypeNumber(type));
                 })) {
@@ -217,7 +191,7 @@ bool StartPageViewController::refreshStartPage()
     LOG_DEBUG(QStringLiteral("begin"));
     ResourceLoader &resourceLoader = ResourceLoader::sharedInstance();
     resourceLoader.setKeyboardData(m_physicalKeyboardData);
-    const std::optional<QString> failure = failureOf([this] {
+    const std::optional<QString> failure = SeriousError::failureOf([this] {
         panels().loadKeyboards(*m_keyboardTypeNumber, *m_physicalProfilesData, *m_dipSwitchData,
                                *m_gesturePadData, *m_selectedProfileIndex);
     });
@@ -245,8 +219,7 @@ void StartPageViewController::enableButtons()
 
 void StartPageViewController::showSeriousError()
 {
-    setIsShowAlert(true);
-    m_messageModalFactory.showMessage9012([](MessageModalResponseType) { terminateApplication(); });
+    SeriousError::show(*this);
 }
 
 // ---- Handing the keyboard over and taking it back
