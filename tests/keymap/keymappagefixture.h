@@ -64,6 +64,7 @@ public:
     KeymapPageViewController &page() const { return *m_page; }
     const KeymapEditModel &model() const { return m_page->model(); }
     HandBackStartPage &startPage() const { return *m_startPage; }
+    EmulatedKeyboard &keyboard() { return m_keyboard; }
 
     // The drawn key that shows usageId in the normal layer of profile 1 as read, and the slide
     // key of keyNumber.

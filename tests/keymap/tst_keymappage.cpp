@@ -2,6 +2,7 @@
 #include "assignkeyviewcontroller.h"
 #include "dragdata.h"
 #include "editbutton.h"
+#include "editmenuevent.h"
 #include "fnbutton.h"
 #include "gesturepadbutton.h"
 #include "keyboardconfig.h"
@@ -10,10 +11,12 @@
 #include "keymappageview.h"
 #include "keymappalettes.h"
 #include "localizedstrings.h"
+#include "notificationhub.h"
 #include "pleaseclickgrid.h"
 #include "profilelistdataentity.h"
 #include "profilelistviewcontroller.h"
 #include "profileselectedviewcontroller.h"
+#include "progresspageviewcontroller.h"
 #include "qwertyassignkeyboardviewcontroller.h"
 #include "resourcefixture.h"
 #include "resourceloader.h"
@@ -101,6 +104,8 @@ private slots:
     void layerTabs();
     void paletteTabs_data();
     void paletteTabs();
+    void menuCommandsReachTheShownPage();
+    void theWriteButtonWritesToTheKeyboard();
     void leavingResetsThePage_data();
     void leavingResetsThePage();
     void dataThatCannotBeEdited_data();
@@ -364,6 +369,59 @@ void tst_KeymapPage::paletteTabs()
     QVERIFY(view.fnButtonInQwerty(qwertyLayer)->isSelected());
     QCOMPARE(page.palettes()->shortcut().shortcutModel().isChosen(ShortCutType::Control),
              controlChosen);
+}
+
+// The menus' commands reach the page while it is shown, and only then.
+void tst_KeymapPage::menuCommandsReachTheShownPage()
+{
+    KeymapPageFixture fixture;
+    fixture.enter();
+    const int keyNumber = fixture.drawnKeyNumber(usageQ);
+    const auto change = [&] {
+        KeymapPageFixture::click(fixture.drawnKey(usageQ));
+        KeymapPageFixture::click(fixture.paletteKey(PaletteTab::qwerty, usageW)->assignKeyView());
+        QCOMPARE(fixture.shownUsage(keyNumber), usageW);
+    };
+    change();
+    QVERIFY(AppDelegate::shared()->enableUndoMenuItem());
+
+    NotificationHub::sharedInstance().post(EditMenuEvent::clickUndoMenuEvent);
+    QCOMPARE(fixture.shownUsage(keyNumber), usageQ);
+    QVERIFY(!AppDelegate::shared()->enableUndoMenuItem());
+
+    change();
+    NotificationHub::sharedInstance().post(EditMenuEvent::clickRollbackMenuEvent);
+    QCOMPARE(fixture.shownUsage(keyNumber), usageQ);
+    QCOMPARE(fixture.model().profileHistory().items.size(), 2);
+
+    fixture.leave();
+    QCOMPARE(KeymapPageFixture::shownMessage(), 1003);
+    KeymapPageFixture::answer(MessageModalResponseType::OK);
+    QVERIFY(!fixture.page().view()->isVisible());
+    NotificationHub::sharedInstance().post(EditMenuEvent::clickOpenConfigFileMenuEvent);
+    QCOMPARE(KeymapPageFixture::shownMessage(), 0);
+    QVERIFY(!AppDelegate::shared()->enableOpenMenuItem());
+}
+
+// A change written: the keyboard holds it, and it is the keyboard's state from then on.
+void tst_KeymapPage::theWriteButtonWritesToTheKeyboard()
+{
+    KeymapPageFixture fixture;
+    fixture.enter();
+    const int keyNumber = fixture.drawnKeyNumber(usageQ);
+    KeymapPageView &view = *fixture.page().keymapPageView();
+    KeymapPageFixture::click(fixture.drawnKey(usageQ));
+    KeymapPageFixture::click(fixture.paletteKey(PaletteTab::qwerty, usageW)->assignKeyView());
+
+    KeymapPageFixture::click(view.writeToTAVOButton());
+    QTRY_COMPARE_WITH_TIMEOUT(KeymapPageFixture::shownMessage(), 1004, 20000);
+    KeymapPageFixture::answer(MessageModalResponseType::OK);
+
+    QCOMPARE(fixture.keyboard().state().layer(0, FnMode::Normal)[keyNumber], usageW);
+    QCOMPARE(fixture.model().physicalKeymapData().normal[keyNumber], usageW);
+    QVERIFY(!view.writeToTAVOButton()->isEnabled());
+    QVERIFY(!view.undoButton()->isEnabled());
+    QVERIFY(!fixture.page().progressPageViewController()->isShown());
 }
 
 void tst_KeymapPage::leavingResetsThePage_data()
