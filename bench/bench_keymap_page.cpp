@@ -1,8 +1,8 @@
 // Opens the keymap page on the emulated keyboard's data, building the page and painting it once,
-// and prints the milliseconds against the goal of 0.5 s. Then changes one key as the user does,
-// from the click on a palette key to the drawn keyboard and the palettes repainted with the new
-// key and marks, against the goal of 16 ms. The floor beside them is painting an empty page of
-// the same size.
+// and prints the milliseconds of the first opening against the goal of 0.5 s. Then changes one key
+// as the user does, from the click on a palette key to the drawn keyboard and the palettes
+// repainted with the new key and marks, against the goal of 16 ms. The floor beside them is
+// painting an empty page of the same size.
 
 #include "assignkeyboardviewcontroller.h"
 #include "assignkeyview.h"
@@ -147,13 +147,14 @@ void firstOpen(EmulatedRead &read, QImage &image, double floor)
             render(*page->keymapPageView(), image);
         }));
     }
-    std::printf("%-40s %8.2f ms  (first run, legends drawn)\n",
-                "Keymap page: build and first paint", times.first());
-    print("Keymap page: build and first paint", medianOf(times), openGoalMilliseconds, floor);
+    // The first open also draws every legend the page shows; later ones find them drawn.
+    print("Keymap page: first open", times.first(), openGoalMilliseconds, floor);
+    std::printf("%-40s %8.2f ms  (median of later opens)\n", "Keymap page: open again",
+                medianOf(times.mid(1)));
 }
 
-// The drawn key is picked before each run; the run is the palette click and the repaint of
-// everything it changes: the drawn keyboard and the palettes with their marks.
+// The drawn key is picked before each run; the run is the palette click and the repaint of the
+// page with the changed key and the palettes' marks.
 void keyChange(EmulatedRead &read, QImage &image, double floor)
 {
     std::unique_ptr<KeymapPageViewController> page = openPage(read);

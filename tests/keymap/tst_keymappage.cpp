@@ -15,6 +15,7 @@
 #include "pleaseclickgrid.h"
 #include "profilelistdataentity.h"
 #include "profilelistviewcontroller.h"
+#include "profileselectedview.h"
 #include "profileselectedviewcontroller.h"
 #include "progresspageviewcontroller.h"
 #include "qwertyassignkeyboardviewcontroller.h"
@@ -102,6 +103,7 @@ private slots:
     void aDropsMessageWaitsForTheDragToEnd();
     void layerTabs_data();
     void layerTabs();
+    void clicksBesideTheKeys();
     void paletteTabs_data();
     void paletteTabs();
     void menuCommandsReachTheShownPage();
@@ -309,6 +311,30 @@ void tst_KeymapPage::layerTabs()
     KeymapPageFixture::click(fixture.paletteKey(PaletteTab::qwerty, usageW)->assignKeyView());
     QCOMPARE(fixture.model().keymapPageState(), KeymapPageState::clickedAssignKey);
     QVERIFY(fixture.model().profileHistory().items.isEmpty());
+}
+
+// A click on the page beside every key drops the picks; its press closes the profile list that a
+// click on the profile tile opened.
+void tst_KeymapPage::clicksBesideTheKeys()
+{
+    KeymapPageFixture fixture;
+    fixture.enter();
+    KeymapPageViewController &page = fixture.page();
+    KeymapPageView &view = *page.keymapPageView();
+    const QPoint beside(680, 520);
+    KeymapPageFixture::click(page.panels().profile().profileview());
+    QVERIFY(page.panels().profileList());
+    QTest::mousePress(&view, Qt::LeftButton, {}, beside);
+    QVERIFY(!page.panels().profileList());
+    QTest::mouseRelease(&view, Qt::LeftButton, {}, beside);
+
+    KeymapPageFixture::click(fixture.drawnKey(usageQ));
+    QTest::mousePress(&view, Qt::LeftButton, {}, beside);
+    QCOMPARE(fixture.model().keymapPageState(), KeymapPageState::clickedVirtualKey);
+    QTest::mouseRelease(&view, Qt::LeftButton, {}, beside);
+    QCOMPARE(fixture.model().keymapPageState(), KeymapPageState::normal);
+    QVERIFY(nothingSelected(fixture));
+    QVERIFY(hintShown(fixture, PleaseClickHint::none));
 }
 
 void tst_KeymapPage::paletteTabs_data()
