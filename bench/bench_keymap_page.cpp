@@ -15,6 +15,7 @@
 #include "keymappageviewcontroller.h"
 #include "keymappalettes.h"
 #include "keymapwritedriver.h"
+#include "painttiming.h"
 #include "profilelistdataentity.h"
 #include "qwertyassignkeyboardviewcontroller.h"
 #include "settingsstore.h"
@@ -25,14 +26,11 @@
 #include "virtualkeyviewcontroller.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QImage>
 #include <QMouseEvent>
 #include <QTemporaryDir>
 
-#include <algorithm>
 #include <cstdio>
-#include <functional>
 
 namespace {
 
@@ -61,20 +59,6 @@ struct EmulatedRead
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     }
 };
-
-double millisecondsOf(const std::function<void()> &work)
-{
-    QElapsedTimer timer;
-    timer.start();
-    work();
-    return timer.nsecsElapsed() / 1e6;
-}
-
-double medianOf(QList<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 void render(QWidget &view, QImage &image)
 {
@@ -134,15 +118,15 @@ double emptyPageFloor(QImage &image)
     empty.resize(image.size());
     QList<double> times;
     for (int run = 0; run < runs; ++run)
-        times.append(millisecondsOf([&] { render(empty, image); }));
-    return medianOf(times);
+        times.append(PaintTiming::milliseconds([&] { render(empty, image); }));
+    return PaintTiming::median(times);
 }
 
 void firstOpen(EmulatedRead &read, QImage &image, double floor)
 {
     QList<double> times;
     for (int run = 0; run < runs; ++run) {
-        times.append(millisecondsOf([&] {
+        times.append(PaintTiming::milliseconds([&] {
             std::unique_ptr<KeymapPageViewController> page = openPage(read);
             render(*page->keymapPageView(), image);
         }));
@@ -150,7 +134,7 @@ void firstOpen(EmulatedRead &read, QImage &image, double floor)
     // The first open also draws every legend the page shows; later ones find them drawn.
     print("Keymap page: first open", times.first(), openGoalMilliseconds, floor);
     std::printf("%-40s %8.2f ms  (median of later opens)\n", "Keymap page: open again",
-                medianOf(times.mid(1)));
+                PaintTiming::median(times.mid(1)));
 }
 
 // The drawn key is picked before each run; the run is the palette click and the repaint of the
@@ -165,15 +149,15 @@ void keyChange(EmulatedRead &read, QImage &image, double floor)
     for (int run = 0; run < runs; ++run) {
         click(drawnKey(*page, keyNumber));
         QWidget &paletteKey = qwertyKey(*page, newUsages[run % 2]);
-        times.append(millisecondsOf([&] {
+        times.append(PaintTiming::milliseconds([&] {
             click(paletteKey);
             render(view, image);
         }));
         if (page->model().currentKeymapData().normal[keyNumber] != newUsages[run % 2])
             qFatal("the key did not change");
     }
-    print("Keymap page: one key change and repaint", medianOf(times), keyChangeGoalMilliseconds,
-          floor);
+    print("Keymap page: one key change and repaint", PaintTiming::median(times),
+          keyChangeGoalMilliseconds, floor);
 }
 
 } // namespace
