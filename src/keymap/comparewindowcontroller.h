@@ -1,38 +1,61 @@
 #pragma once
 
 #include "keymapcomparewindowport.h"
-#include "msgmaskview.h"
-#include "msgpanel.h"
 
 #include <QList>
+#include <QObject>
+#include <QPointF>
 #include <QPointer>
 
 #include <memory>
 
+class CompareWindow;
 class DipSwitchViewController;
 
-// The window over the main window that shows the connected keyboard's six DIP switches, each one
-// that differs from a setting file's marked, beside the file's six. Its close button announces
-// "clickCloseCompareWindowEvent"; the keymap page then hides it.
-class CompareWindowController final : public KeymapCompareWindowPort
+// Shows the compare window over the current window, window-modal: the connected keyboard's six
+// DIP switches, each marked where it differs from the setting file's, beside the file's. Its
+// close button posts the close command, which the keymap page answers by hiding it.
+class CompareWindowController final : public QObject, public KeymapCompareWindowPort
 {
+    Q_OBJECT
+
 public:
-    CompareWindowController();
+    explicit CompareWindowController(QObject *parent = nullptr);
     ~CompareWindowController() override;
 
+    // Stores both lists and the switches in which they differ.
+    void setDatas(const QList<bool> &keyboardDipSwitch, const QList<bool> &configDipSwitch);
+    const QList<bool> &keyboardDipSwitch() const { return m_keyboardDipSwitch; }
+    const QList<bool> &configDipSwitch() const { return m_configDipSwitch; }
+    const QList<bool> &errorStatus() const { return m_errorStatus; }
+
+    // The window, made on first use.
+    CompareWindow *window();
+    DipSwitchViewController *keyboardDipSwitchViewController() const
+    {
+        return m_keyboardDipSwitchViewController.get();
+    }
+    DipSwitchViewController *configFileDipSwitchViewController() const
+    {
+        return m_configFileDipSwitchViewController.get();
+    }
+
+    // Both panels are made anew from the lists of each showing.
     void showCompareWindow(const QList<bool> &keyboardDipSwitch,
                            const QList<bool> &configDipSwitch) override;
     void hideCompareWindow() override;
-
-    // The window while it is made; none before the first showing.
-    MsgPanel *window() const { return m_window; }
+    void onClickedCloseCompareWindow();
 
 private:
-    void makeWindow();
-    void loadDipSwitches(const QList<bool> &keyboardDipSwitch, const QList<bool> &configDipSwitch);
+    void loadDipSwitchKeyboard();
+    void loadDipSwitchConfigFile();
+    void placePanel(const DipSwitchViewController &panel, QPointF origin);
 
-    QPointer<MsgMaskView> m_maskView;
-    QPointer<MsgPanel> m_window;
+    QList<bool> m_keyboardDipSwitch;
+    QList<bool> m_configDipSwitch;
+    QList<bool> m_errorStatus;
+    // Declared before the panels, which go first and take their views along.
+    QPointer<CompareWindow> m_window;
     std::unique_ptr<DipSwitchViewController> m_keyboardDipSwitchViewController;
     std::unique_ptr<DipSwitchViewController> m_configFileDipSwitchViewController;
 };

@@ -3,7 +3,6 @@
 #include "comparewindowcontroller.h"
 #include "editbutton.h"
 #include "functionchecker.h"
-#include "hubeventsource.h"
 #include "keyboarddataentity.h"
 #include "keymaphandbackport.h"
 #include "keymaphandover.h"
@@ -13,7 +12,7 @@
 #include "keymapwritedriver.h"
 #include "logger.h"
 #include "messagemodalfactory.h"
-#include "notificationhub.h"
+#include "notificationhubeventsource.h"
 #include "pleaseclickgrid.h"
 #include "pointingstickviewcontroller.h"
 #include "profilelistdataentity.h"
@@ -59,7 +58,7 @@ KeymapPageViewController::KeymapPageViewController(MainWindowController *delegat
     , m_model(m_messages, *this, *this,
               [] { return FunctionChecker::sharedInstance().isCheckingFunction(); })
     , m_driver(driver ? std::move(driver) : std::make_unique<KeymapWriteDriver>())
-    , m_events(std::make_unique<HubEventSource>(NotificationHub::sharedInstance()))
+    , m_events(std::make_unique<NotificationHubEventSource>())
     , m_compareWindow(std::make_unique<CompareWindowController>())
     , m_flows(std::make_unique<KeymapPageFlows>(
           m_model,

@@ -13,7 +13,7 @@
 #include <memory>
 
 class CompareWindowController;
-class HubEventSource;
+class NotificationHubEventSource;
 class KeymapPageFlows;
 class KeymapPageView;
 class KeymapPalettes;
@@ -102,7 +102,7 @@ private:
     KeymapEditModel m_model;
     EchoGuard m_echoes;
     std::unique_ptr<KeymapDriverPort> m_driver;
-    std::unique_ptr<HubEventSource> m_events;
+    std::unique_ptr<NotificationHubEventSource> m_events;
     std::unique_ptr<CompareWindowController> m_compareWindow;
     std::unique_ptr<KeymapPageFlows> m_flows;
     bool m_dataIsInited = false;

@@ -1,20 +1,16 @@
 #include "assignkeyview.h"
 #include "assignkeyviewcontroller.h"
-#include "comparewindowcontroller.h"
-#include "dipswitchview.h"
 #include "dragdata.h"
 #include "editbutton.h"
 #include "editmenuevent.h"
 #include "fnbutton.h"
 #include "gesturepadbutton.h"
-#include "imageview.h"
 #include "keyboardconfig.h"
 #include "keyboarddataentity.h"
 #include "keymappagefixture.h"
 #include "keymappageview.h"
 #include "keymappalettes.h"
 #include "localizedstrings.h"
-#include "msgbutton.h"
 #include "notificationhub.h"
 #include "pleaseclickgrid.h"
 #include "profilelistdataentity.h"
@@ -37,7 +33,6 @@
 #include <QDropEvent>
 #include <QLabel>
 #include <QMimeData>
-#include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTest>
 
@@ -113,7 +108,6 @@ private slots:
     void paletteTabs();
     void menuCommandsReachTheShownPage();
     void theWriteButtonWritesToTheKeyboard();
-    void compareWindow();
     void leavingResetsThePage_data();
     void leavingResetsThePage();
     void dataThatCannotBeEdited_data();
@@ -454,37 +448,6 @@ void tst_KeymapPage::theWriteButtonWritesToTheKeyboard()
     QVERIFY(!view.writeToTAVOButton()->isEnabled());
     QVERIFY(!view.undoButton()->isEnabled());
     QVERIFY(!fixture.page().progressPageViewController()->isShown());
-}
-
-// The compare window over the main window: the keyboard's switches with those that differ from
-// the file's marked, beside the file's; its close button announces itself.
-void tst_KeymapPage::compareWindow()
-{
-    KeymapPageFixture fixture;
-    fixture.enter();
-    const QList<bool> keyboard{false, false, false, false, true, false};
-    const QList<bool> file{true, false, false, false, true, true};
-    CompareWindowController controller;
-    QSignalSpy closed(&NotificationHub::sharedInstance(),
-                      &NotificationHub::clickCloseCompareWindowEvent);
-
-    controller.showCompareWindow(keyboard, file);
-    QWidget &window = *controller.window();
-    QVERIFY(window.isVisible());
-    const QList<DipSwitchView *> panels = window.findChildren<DipSwitchView *>();
-    QCOMPARE(panels.size(), 2);
-    DipSwitchView &keyboardPanel =
-        *(panels[0]->caption()->text() == LocalizedStrings::text("CompareWindow_CurrentSetting")
-              ? panels[0]
-              : panels[1]);
-    for (int index = 0; index < 6; ++index)
-        QCOMPARE(keyboardPanel.switchErrorIcon(index)->isVisibleTo(&window),
-                 keyboard[index] != file[index]);
-    KeymapPageFixture::click(window.findChild<MsgButton *>());
-    QCOMPARE(closed.count(), 1);
-
-    controller.hideCompareWindow();
-    QVERIFY(!window.isVisible());
 }
 
 void tst_KeymapPage::leavingResetsThePage_data()
