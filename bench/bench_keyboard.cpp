@@ -1,11 +1,15 @@
 // Builds the drawn keyboard of each layout and paints it once, then switches its layer and
-// repaints it whole, repaints the slide panel with every slide key shown, and prints the
-// milliseconds of each against the goal of 4 ms per repaint. The floor beside them is painting
-// the keyboard's picture alone into an image of its size.
+// repaints it whole, and prints the milliseconds of each against the goal of 4 ms per repaint.
+// Then repaints the slide panel with every slide key shown and each key palette whole against the
+// same goal. The floor beside them is painting the keyboard's picture alone into an image of its
+// size.
 
 #include "constants.h"
+#include "gridassignkeyboardviewcontroller.h"
 #include "profilelistdataentity.h"
+#include "qwertyassignkeyboardviewcontroller.h"
 #include "resourceloader.h"
+#include "shortcutassignkeyboardviewcontroller.h"
 #include "virtualkeyboardview.h"
 #include "virtualkeyboardviewcontroller.h"
 #include "virtualslidekeyboardview.h"
@@ -90,8 +94,38 @@ void switchLayers(const QString &typeNumber, const char *name, QImage &image, do
     report(name, median(times), floor);
 }
 
+// A whole repaint of a panel, once its legends are drawn by the first painting.
+void repaintWhole(QWidget &panel, const QByteArray &name, double floor)
+{
+    QImage image(panel.size(), QImage::Format_ARGB32_Premultiplied);
+    paint(panel, image);
+    QList<double> times;
+    for (int run = 0; run < runs; ++run)
+        times.append(timed([&] { paint(panel, image); }));
+    report(name.constData(), median(times), floor);
+}
+
+void repaintPalettes(double floor)
+{
+    for (const auto &[typeNumber, layout] :
+         {std::pair{"KX-QR300B", "English"}, std::pair{"KX-QR320B", "Japanese"}}) {
+        const QString type = QString::fromLatin1(typeNumber);
+        const QByteArray prefix = QByteArray(layout) + ": ";
+        QwertyAssignKeyboardViewController qwerty(type, dipSwitches);
+        repaintWhole(qwerty, prefix + "qwerty palette repaint", floor);
+        GridAssignKeyboardViewController alphabet(GridAssignKeyboardViewController::Kind::Alphabet,
+                                                  type);
+        repaintWhole(alphabet, prefix + "alphabet palette repaint", floor);
+        GridAssignKeyboardViewController device(GridAssignKeyboardViewController::Kind::Device,
+                                                type);
+        repaintWhole(device, prefix + "device palette repaint", floor);
+        ShortCutAssignKeyboardViewController shortcut(type);
+        repaintWhole(shortcut, prefix + "shortcut palette repaint", floor);
+    }
+}
+
 // A repaint of the slide panel with all four pads on: its picture, the pads and the eight keys.
-void repaintSlidePanel(const QString &typeNumber, const char *name, double floor)
+void repaintSlidePanel(const QString &typeNumber, const QByteArray &name, double floor)
 {
     const auto profiles =
         ResourceLoader::sharedInstance().getDefaultProfilesData(typeNumber, dipSwitches);
@@ -99,13 +133,7 @@ void repaintSlidePanel(const QString &typeNumber, const char *name, double floor
     controller.loadSlideKeyboard(typeNumber, dipSwitches, {true, true, true, true}, true, *profiles,
                                  0, true);
     controller.updateGesturePad();
-    VirtualSlideKeyboardView &panel = *controller.virtualSlideKeyboardView();
-    QImage image(panel.size(), QImage::Format_ARGB32_Premultiplied);
-    paint(panel, image);
-    QList<double> times;
-    for (int run = 0; run < runs; ++run)
-        times.append(timed([&] { paint(panel, image); }));
-    report(name, median(times), floor);
+    repaintWhole(*controller.virtualSlideKeyboardView(), name, floor);
 }
 
 double pictureFloor(QImage &image)
@@ -138,5 +166,6 @@ int main(int argc, char *argv[])
     switchLayers(QStringLiteral("KX-QR300B"), "English: layer switch and repaint", image, floor);
     switchLayers(QStringLiteral("KX-QR320B"), "Japanese: layer switch and repaint", image, floor);
     repaintSlidePanel(QStringLiteral("KX-QR300B"), "Slide panel: repaint", floor);
+    repaintPalettes(floor);
     return 0;
 }

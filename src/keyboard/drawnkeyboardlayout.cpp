@@ -4,6 +4,8 @@
 #include "exceptions.h"
 #include "keynumbering.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr qsizetype boxSize = 4;
@@ -33,20 +35,30 @@ DrawnKeyboardLayout DrawnKeyboardLayout::load(const QString &assetName,
 {
     if (dipSwitch.size() != dipSwitchCount)
         throw cannotDraw(assetName, QStringLiteral("%1 DIP switches, not 6").arg(dipSwitch.size()));
-    DrawnKeyboardLayout result;
-    result.m_layout = layout;
-    result.m_dip5 = dipSwitch.at(dipSwitch5);
-    const int count = KeyNumbering::drawnKeyCount(layout, result.m_dip5);
+    const bool dip5 = dipSwitch.at(dipSwitch5);
+    QList<int> keyNumbers;
+    for (int index = 0; index < KeyNumbering::drawnKeyCount(layout, dip5); ++index)
+        keyNumbers.append(KeyNumbering::keyNumber(index, layout, dip5));
+    return load(assetName, frames, keyNumbers, layout, arcRadius);
+}
+
+DrawnKeyboardLayout DrawnKeyboardLayout::load(const QString &assetName,
+                                              const QList<QList<double>> &frames,
+                                              const QList<int> &keyNumbers,
+                                              KeyboardLayoutType layout, double arcRadius)
+{
+    const qsizetype count = keyNumbers.size();
     if (frames.size() != count)
         throw cannotDraw(assetName,
                          QStringLiteral("%1 keys, not %2").arg(frames.size()).arg(count));
 
+    DrawnKeyboardLayout result;
     for (int index = 0; index < count; ++index) {
         const QList<double> &frame = frames.at(index);
         if (frame.size() < boxSize)
             throw cannotDraw(assetName, QStringLiteral("key %1 has no whole box").arg(index));
         Key key;
-        key.keyNumber = KeyNumbering::keyNumber(index, layout, result.m_dip5);
+        key.keyNumber = keyNumbers.at(index);
         key.frame = QRectF(frame.at(0), frame.at(1), frame.at(2), frame.at(3));
         key.alignment = alignment(layout, index);
         key.isMouseKey = KeyNumbering::isMouseKey(key.keyNumber);
@@ -71,7 +83,10 @@ DrawnKeyboardLayout DrawnKeyboardLayout::load(const QString &assetName,
 
 std::optional<int> DrawnKeyboardLayout::drawnIndex(int keyNumber) const
 {
-    return KeyNumbering::drawnIndex(keyNumber, m_layout, m_dip5);
+    const auto key = std::ranges::find(m_keys, keyNumber, &Key::keyNumber);
+    if (key == m_keys.end())
+        return std::nullopt;
+    return static_cast<int>(key - m_keys.begin());
 }
 
 bool DrawnKeyboardLayout::hasEnterKey() const

@@ -36,6 +36,12 @@ public:
     static DrawnKeyboardLayout load(const QString &assetName, const QList<QList<double>> &frames,
                                     KeyboardLayoutType layout, const QList<bool> &dipSwitch,
                                     double arcRadius);
+    // Builds the layout of frames that picture the keys keyNumbers names, in the same order: the
+    // drawn keyboard, or another picture of its keys such as a palette's. Throws as above for
+    // the frames.
+    static DrawnKeyboardLayout load(const QString &assetName, const QList<QList<double>> &frames,
+                                    const QList<int> &keyNumbers, KeyboardLayoutType layout,
+                                    double arcRadius);
 
     const QList<Key> &keys() const { return m_keys; }
 
@@ -46,7 +52,5 @@ public:
 private:
     static KeyImageAlignment alignment(KeyboardLayoutType layout, int drawnIndex);
 
-    KeyboardLayoutType m_layout = KeyboardLayoutType::English;
-    bool m_dip5 = false;
     QList<Key> m_keys;
 };

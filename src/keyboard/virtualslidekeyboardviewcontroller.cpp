@@ -44,11 +44,9 @@ VirtualSlideKeyboardViewController::VirtualSlideKeyboardViewController(QObject *
         m_virtualSlideKeyboardView->gesturePadButton(pad)->setOwner(this);
 }
 
-// The keys go first: their views sit on the panel.
+// The panel goes with its switches, whose owner this is.
 VirtualSlideKeyboardViewController::~VirtualSlideKeyboardViewController()
 {
-    forgetSelectedKey();
-    deleteTheSameType(*this);
     delete m_virtualSlideKeyboardView.data();
 }
 
@@ -160,10 +158,13 @@ void VirtualSlideKeyboardViewController::setGesturePadOn(int padIndex, bool isOn
     m_virtualSlideKeyboardView->gesturePadImage(padIndex)->setHidden(!isOn);
     m_gesturePadData = fourFlags(m_gesturePadData);
     m_gesturePadData[padIndex] = isOn;
-    for (int position = 0; position < m_slideSqareKeyViewControllers.size(); ++position) {
-        if (SlideKeyLayout::padIndex(position) == padIndex)
-            m_slideSqareKeyViewControllers.at(position)->virtualKeyView()->setHidden(!isOn);
-    }
+    updateSlideSqareKeyViewControllers();
+}
+
+void VirtualSlideKeyboardViewController::takeGesturePads(const QList<bool> &gesturePads)
+{
+    m_gesturePadData = fourFlags(gesturePads);
+    updateGesturePad();
 }
 
 void VirtualSlideKeyboardViewController::updateSlideSqareKeyViewControllers()
@@ -190,8 +191,7 @@ void VirtualSlideKeyboardViewController::updateKeyboardStatus(bool keymapWillCha
 void VirtualSlideKeyboardViewController::updateKeyboard(const ProfileDataEntity &newKeymapData,
                                                         const QList<bool> &newGesturePads)
 {
-    m_gesturePadData = fourFlags(newGesturePads);
-    updateGesturePad();
+    takeGesturePads(newGesturePads);
     setKeymapData(newKeymapData);
     displayKeymapOnKeyboard(*keymapData());
 }
@@ -199,8 +199,7 @@ void VirtualSlideKeyboardViewController::updateKeyboard(const ProfileDataEntity 
 void VirtualSlideKeyboardViewController::updateKeyboard(
     const ProfileListDataEntity &newProfilesData, const QList<bool> &newGesturePads)
 {
-    m_gesturePadData = fourFlags(newGesturePads);
-    updateGesturePad();
+    takeGesturePads(newGesturePads);
     setProfilesData(newProfilesData);
     displayKeymapOnKeyboard(*keymapData());
 }
@@ -288,8 +287,7 @@ void VirtualSlideKeyboardViewController::resetKeyboard(const ProfileListDataEnti
                                                        const QList<bool> &gesturePads)
 {
     m_keymaps.resetKeyboard(profilesData);
-    m_gesturePadData = fourFlags(gesturePads);
-    updateGesturePad();
+    takeGesturePads(gesturePads);
     showKeymapAnew();
     m_afterSwitchFnMode();
 }

@@ -176,6 +176,8 @@ private:
     // Shows the two keys of each pad that is on and hides the others.
     void updateSlideSqareKeyViewControllers();
     bool isPadOn(int padIndex) const;
+    // New pad flags for the switches, the pictures and the keys.
+    void takeGesturePads(const QList<bool> &gesturePads);
     void showPadPictures();
     // Every key shows the shown layer again, and none is selected.
     void showKeymapAnew();

@@ -3,8 +3,6 @@
 #include <QElapsedTimer>
 #include <QTest>
 
-Q_DECLARE_METATYPE(SlideHintAnimation::Path)
-
 namespace {
 // Real time: the hover delay is 300 ms.
 constexpr double realTime = 1.0;
@@ -64,47 +62,33 @@ void tst_SlideHintAnimation::cleanup()
 
 void tst_SlideHintAnimation::pathOfEachKey_data()
 {
-    using Path = SlideHintAnimation::Path;
     QTest::addColumn<int>("index");
-    QTest::addColumn<Path>("path");
-    const Path sideLeftBack{0, {195, 65}, {210, 80}, {50, 97}, {-160, 16}};
-    QTest::newRow("0: side left, backwards") << 0 << sideLeftBack;
-    QTest::newRow("1: side left, forwards")
-        << 1 << Path{0, {35, 82}, {50, 97}, {210, 80}, {160, -16}};
-    QTest::newRow("2: front left, to the left")
-        << 2 << Path{1, {140, 65}, {155, 78}, {35, 78}, {-120, 0}};
-    QTest::newRow("3: front left, to the right")
-        << 3 << Path{1, {20, 65}, {35, 78}, {155, 78}, {120, 0}};
-    QTest::newRow("4: front right, to the left")
-        << 4 << Path{2, {200, 65}, {215, 78}, {35, 78}, {-180, 0}};
-    QTest::newRow("5: front right, to the right")
-        << 5 << Path{2, {20, 65}, {35, 78}, {215, 78}, {180, 0}};
-    QTest::newRow("6: side right, backwards")
-        << 6 << Path{3, {25, 66}, {35, 79}, {200, 99}, {160, 20}};
-    QTest::newRow("7: side right, forwards")
-        << 7 << Path{3, {185, 86}, {200, 99}, {35, 79}, {-160, -20}};
-    QTest::newRow("-1 as 0") << -1 << sideLeftBack;
-    QTest::newRow("9 as 0") << 9 << sideLeftBack;
+    QTest::addColumn<int>("pad");
+    QTest::addColumn<QPointF>("circleStart");
+    QTest::addColumn<QPointF>("lineFrom");
+    QTest::newRow("0: side left, backwards") << 0 << 0 << QPointF(195, 65) << QPointF(210, 80);
+    QTest::newRow("1: side left, forwards") << 1 << 0 << QPointF(35, 82) << QPointF(50, 97);
+    QTest::newRow("4: front right, to the left") << 4 << 2 << QPointF(200, 65) << QPointF(215, 78);
+    QTest::newRow("7: side right, forwards") << 7 << 3 << QPointF(185, 86) << QPointF(200, 99);
+    QTest::newRow("-1 as 0") << -1 << 0 << QPointF(195, 65) << QPointF(210, 80);
+    QTest::newRow("9 as 0") << 9 << 0 << QPointF(195, 65) << QPointF(210, 80);
 }
 
 // Each slide starts with the circle at its start and no line yet, on its pad's picture.
 void tst_SlideHintAnimation::pathOfEachKey()
 {
     QFETCH(int, index);
-    QFETCH(SlideHintAnimation::Path, path);
-    const SlideHintAnimation::Path &found = SlideHintAnimation::path(index);
-    QCOMPARE(found.padIndex, path.padIndex);
-    QCOMPARE(found.lineFrom, path.lineFrom);
-    QCOMPARE(found.lineTo, path.lineTo);
-    QCOMPARE(found.circleMovesBy, path.circleMovesBy);
+    QFETCH(int, pad);
+    QFETCH(QPointF, circleStart);
+    QFETCH(QPointF, lineFrom);
 
     SlideHintAnimation hint;
     QVERIFY(!hint.isDrawn());
     hint.showSlideAnimation1(index);
     QVERIFY(hint.isDrawn());
-    QCOMPARE(hint.padIndex(), path.padIndex);
-    QCOMPARE(hint.circleFrame(), QRectF(path.circleStart, QSizeF(30, 30)));
-    QCOMPARE(hint.drawnLine(), QLineF(path.lineFrom, path.lineFrom));
+    QCOMPARE(hint.padIndex(), pad);
+    QCOMPARE(hint.circleFrame(), QRectF(circleStart, QSizeF(30, 30)));
+    QCOMPARE(hint.drawnLine(), QLineF(lineFrom, lineFrom));
 }
 
 // After its second the circle has moved by its offset and the whole line is drawn; both stay a

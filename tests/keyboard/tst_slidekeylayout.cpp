@@ -1,7 +1,5 @@
 #include "constants.h"
-#include "drawinginfo.h"
 #include "exceptions.h"
-#include "resourceloader.h"
 #include "slidekeylayout.h"
 
 #include <QTemporaryDir>
@@ -28,7 +26,6 @@ private slots:
     void initTestCase();
     void cleanupTestCase();
     void theWalkMeetsThePositionTable();
-    void applicationAsset();
     void positions_data();
     void positions();
     void refusesWhatCannotBeDrawn_data();
@@ -55,16 +52,6 @@ void tst_SlideKeyLayout::theWalkMeetsThePositionTable()
     QCOMPARE(SlideKeyLayout::keyNumbers(), Constants::slideAndTapPositionInPhysicalKeyboard);
 }
 
-void tst_SlideKeyLayout::applicationAsset()
-{
-    const QString &asset = DrawingInfo::virtualSlideKey().position;
-    const SlideKeyLayout layout =
-        SlideKeyLayout::load(asset, ResourceLoader::sharedInstance().getKeyFrames(asset));
-    QCOMPARE(layout.keys().size(), SlideKeyLayout::keyCount);
-    QCOMPARE(layout.keys().at(7).keyNumber, 117);
-    QCOMPARE(layout.frames().at(0), QRectF(16, 74, 36, 36));
-}
-
 void tst_SlideKeyLayout::positions_data()
 {
     QTest::addColumn<int>("keyNumber");
@@ -72,10 +59,8 @@ void tst_SlideKeyLayout::positions_data()
     QTest::addColumn<int>("pad");
     QTest::newRow("first key of side left") << 86 << 0 << 0;
     QTest::newRow("second key of front left") << 102 << 3 << 1;
-    QTest::newRow("first key of front right") << 108 << 4 << 2;
     QTest::newRow("last key of side right") << 117 << 7 << 3;
     QTest::newRow("a number without a key") << 85 << -1 << -1;
-    QTest::newRow("a drawn key") << 20 << -1 << -1;
 }
 
 void tst_SlideKeyLayout::positions()

@@ -10,6 +10,7 @@
 #include "msgviewctrl.h"
 #include "notificationhub.h"
 #include "numberedmessages.h"
+#include "progresspageviewcontroller.h"
 #include "shelllook.h"
 #include "startpageinterface.h"
 #include "wrappedlabel.h"
@@ -33,8 +34,8 @@ using Answers = QList<MessageModalResponseType>;
 
 // The numbered messages as overlays over the main window: their contents, answers, keys and
 // focus, the completion that is always called once, and the page beneath that gets nothing while
-// one is up. Writes a picture of the main window and of every message in English and Japanese
-// into build/screenshots, for review by eye.
+// one is up. Writes a picture of the main window, of its progress page and of every message in
+// English and Japanese into build/screenshots, for review by eye.
 class tst_Messages : public QObject
 {
     Q_OBJECT
@@ -181,8 +182,15 @@ void tst_Messages::messageTable()
     QFETCH(QStringList, keyEquivalents);
     openWindow(language);
     // The first message of each language pictures the main window too, before it shows.
-    if (number == 1001)
+    if (number == 1001) {
         save(QStringLiteral("mainwindow_%1.png").arg(language));
+        ProgressPageViewController *progress =
+            m_controller->startPageViewController()->GetProgressPageViewController();
+        progress->show(LocalizedStrings::text("UpdateCheck_Processing_DetailUpLabel"),
+                       LocalizedStrings::text("UpdateCheck_Processing_DetailDownLabel"), {});
+        save(QStringLiteral("progress_%1.png").arg(language));
+        progress->hide();
+    }
     const auto record = [this](MessageModalResponseType answer) { this->record(answer); };
     MessageWindowCtl &controls = m_factory->messageWindowCtrl();
 
