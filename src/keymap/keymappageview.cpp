@@ -59,7 +59,6 @@ KeymapPageView::KeymapPageView(MainWindowController *delegate, QWidget *parent)
         place(hint, DrawingInfo::keymapPage().pleaseClickGrid.origin);
         hint->raise();
     }
-    pointLayer()->raise();
 }
 
 void KeymapPageView::buildButtons(MainWindowController *delegate)

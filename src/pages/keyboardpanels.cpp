@@ -7,7 +7,6 @@
 #include "keyboardpageinterface.h"
 #include "keyboardpageview.h"
 #include "localizedstrings.h"
-#include "pointingsticklayer.h"
 #include "pointingstickview.h"
 #include "pointingstickviewcontroller.h"
 #include "profiledataentity.h"
@@ -52,8 +51,6 @@ KeyboardPanels::KeyboardPanels(KeyboardPageInterface &page, KeyboardPageView &vi
     for (FnMode mode : fnModes)
         connect(m_view.fnButton(mode), &FnButton::clicked, this,
                 [this, mode] { m_onFnButtonTap(mode); });
-    // The leader line lies above every panel.
-    m_view.pointLayer()->raise();
 }
 
 KeyboardPanels::~KeyboardPanels() = default;
