@@ -95,7 +95,6 @@ QWidget *KeymapPageViewController::loadView()
                           : QStringLiteral("Error occured: the keyboard's data cannot be edited.");
     if (failure) {
         LOG_ERROR(*failure);
-        m_palettes.reset();
         SeriousError::show(*this);
     }
     LOG_DEBUG("end");
