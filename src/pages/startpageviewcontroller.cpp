@@ -2,7 +2,6 @@
 
 #include "appdelegate.h"
 #include "bootkeyboardtype.h"
-#include "exceptions.h"
 #include "firmuppageinterface.h"
 #include "functionchecker.h"
 #include "keyboarddataentity.h"
@@ -13,7 +12,6 @@
 #include "messagemodalfactory.h"
 #include "navigationbutton.h"
 #include "pagebuttons.h"
-#include "platformerror.h"
 #include "profilelistdataentity.h"
 #include "progresspageview.h"
 #include "resourceloader.h"
@@ -24,21 +22,6 @@
 #include <QPointer>
 
 namespace {
-
-// Runs work and answers the log line of the error it threw, or nothing when it went well.
-std::optional<QString> failureOf(const std::function<void()> &work)
-{
-    try {
-        work();
-    } catch (const Exceptions &error) {
-        const bool isBroken = error.kind() == Exceptions::Case::EnvironmentBrokenException;
-        return QStringLiteral("Error occured: ") +
-               (isBroken ? error.message() : QString::fromUtf8(error.what()));
-    } catch (const PlatformError &error) {
-        return error.reportText();
-    }
-    return std::nullopt;
-}
 
 void terminateApplication()
 {
@@ -151,7 +134,7 @@ void StartPageViewController::SelectKeyboardType(const StartDecision::Handler &c
 {
     m_messageModalFactory.showMessage1016(
         guarded([this, completion](MessageModalResponseType type) {
-            if (failureOf([&] {
+            if (KeyboardPanels::failureOf([&] {
                     BootKeyboardType::apply(*m_physicalKeyboardData,
                                             BootKeyboardType::chosenTypeNumber(type));
                 })) {
@@ -217,7 +200,7 @@ bool StartPageViewController::refreshStartPage()
     LOG_DEBUG(QStringLiteral("begin"));
     ResourceLoader &resourceLoader = ResourceLoader::sharedInstance();
     resourceLoader.setKeyboardData(m_physicalKeyboardData);
-    const std::optional<QString> failure = failureOf([this] {
+    const std::optional<QString> failure = KeyboardPanels::failureOf([this] {
         panels().loadKeyboards(*m_keyboardTypeNumber, *m_physicalProfilesData, *m_dipSwitchData,
                                *m_gesturePadData, *m_selectedProfileIndex);
     });
