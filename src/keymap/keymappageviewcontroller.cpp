@@ -91,7 +91,7 @@ QWidget *KeymapPageViewController::loadView()
     buildPanels(m_keymapPageView, m_model.dipSwitchData(), m_model.physicalPointingStick());
     QWidget *view = frameView(m_keymapPageView);
     const std::optional<QString> failure =
-        m_isHandOverValid ? SeriousError::failureOf([this] { buildPage(); })
+        m_isHandOverValid ? KeyboardPanels::failureOf([this] { buildPage(); })
                           : QStringLiteral("Error occured: the keyboard's data cannot be edited.");
     if (failure) {
         LOG_ERROR(*failure);

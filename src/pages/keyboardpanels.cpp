@@ -3,10 +3,12 @@
 #include "dipswitchview.h"
 #include "dipswitchviewcontroller.h"
 #include "drawinginfo.h"
+#include "exceptions.h"
 #include "fnbutton.h"
 #include "keyboardpageinterface.h"
 #include "keyboardpageview.h"
 #include "localizedstrings.h"
+#include "platformerror.h"
 #include "pointingstickview.h"
 #include "pointingstickviewcontroller.h"
 #include "profiledataentity.h"
@@ -178,4 +180,18 @@ void KeyboardPanels::showProfileName(int index)
 int KeyboardPanels::profileIndex(int index)
 {
     return index >= 1 && index <= 3 ? index : 0;
+}
+
+std::optional<QString> KeyboardPanels::failureOf(const std::function<void()> &work)
+{
+    try {
+        work();
+    } catch (const Exceptions &error) {
+        const bool isBroken = error.kind() == Exceptions::Case::EnvironmentBrokenException;
+        return QStringLiteral("Error occured: ") +
+               (isBroken ? error.message() : QString::fromUtf8(error.what()));
+    } catch (const PlatformError &error) {
+        return error.reportText();
+    }
+    return std::nullopt;
 }

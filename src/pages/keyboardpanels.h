@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class DipSwitchViewController;
 class KeyboardPageInterface;
@@ -88,6 +89,10 @@ public:
 
     // The profile that profile index (0 to 3) names, index 0 for any other index.
     static int profileIndex(int index);
+    // Runs work, which reads the keyboard's resources (loadKeyboards(), the factory keymaps),
+    // and answers the line to log for what it threw: "Error occured: " and the detail of a
+    // broken environment, the error's own text otherwise. Nothing when it went well.
+    static std::optional<QString> failureOf(const std::function<void()> &work);
 
 private:
     void selectOnlyFnButton(FnMode mode);

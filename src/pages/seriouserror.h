@@ -1,21 +1,14 @@
 #pragma once
 
-#include <QString>
-
-#include <functional>
-#include <optional>
-
 class PageViewController;
 
 // What a page does when the keyboard's resources cannot be read or its data cannot be shown:
-// the failure is logged, message 9012 comes up, and the program ends whatever the answer.
+// message 9012 comes up, and the program ends whatever the answer.
 class SeriousError
 {
 public:
     SeriousError() = delete;
 
-    // Runs work; answers the log line of the error it threw, or nothing when it went well.
-    static std::optional<QString> failureOf(const std::function<void()> &work);
     // Message 9012 over page, whose alert flag stays set; then the program ends.
     static void show(PageViewController &page);
     // Ends the program through the application delegate, when there is one.

@@ -125,7 +125,7 @@ void StartPageViewController::SelectKeyboardType(const StartDecision::Handler &c
 {
     m_messageModalFactory.showMessage1016(
         guarded([this, completion](MessageModalResponseType type) {
-            if (SeriousError::failureOf([&] {
+            if (KeyboardPanels::failureOf([&] {
                     BootKeyboardType::apply(*m_physicalKeyboardData,
                                             BootKeyboardType::chosenTypeNumber(type));
                 })) {
@@ -191,7 +191,7 @@ bool StartPageViewController::refreshStartPage()
     LOG_DEBUG(QStringLiteral("begin"));
     ResourceLoader &resourceLoader = ResourceLoader::sharedInstance();
     resourceLoader.setKeyboardData(m_physicalKeyboardData);
-    const std::optional<QString> failure = SeriousError::failureOf([this] {
+    const std::optional<QString> failure = KeyboardPanels::failureOf([this] {
         panels().loadKeyboards(*m_keyboardTypeNumber, *m_physicalProfilesData, *m_dipSwitchData,
                                *m_gesturePadData, *m_selectedProfileIndex);
     });
