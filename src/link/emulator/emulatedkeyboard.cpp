@@ -67,7 +67,9 @@ void EmulatedKeyboard::plugIn()
 QList<EmulatedKeyboard::RecordedReport> EmulatedKeyboard::record() const
 {
     QMutexLocker locker(&m_lock);
-    return m_record;
+    // Copied whole under the lock: a list sharing its elements with m_record would be read
+    // outside it while a worker moves them.
+    return QList<RecordedReport>(m_record.begin(), m_record.end());
 }
 
 QList<QByteArray> EmulatedKeyboard::requests() const
