@@ -111,9 +111,11 @@ LinkFixture::OutcomePointer LinkFixture::bootVersion()
     connections.open(
         KeyboardConnections::Kind::bootIdentification, keyboard.state().productId,
         [&] {
-            const std::optional<QString> version =
-                connections.firmwareCommands().commandGetBootFirmVersion();
-            version ? result(outcome, true)(*version) : onError(QString());
+            if (const std::optional<QString> version =
+                    connections.firmwareCommands().commandGetBootFirmVersion())
+                result(outcome, true)(*version);
+            else
+                onError(QString());
         },
         onError);
     return finish(outcome);

@@ -282,9 +282,11 @@ void tst_LinkFaults::everyRequestUnderEveryFault()
 
         const auto outcome = operation.start(fixture);
 
-        const QByteArray where = "request " + QByteArray::number(index) + " (" +
-                                 sequence[index].left(5).toHex(' ') + ") cut to " +
-                                 QByteArray::number(spec->shortLength) + ": ";
+        const QByteArray where =
+            "request " + QByteArray::number(index) + " (" + sequence[index].left(5).toHex(' ') +
+            (spec->fault == Fault::ShortReply ? ") cut to " + QByteArray::number(spec->shortLength)
+                                              : QByteArray(")")) +
+            ": ";
         checkOutcome(operation, spec->fault, index, sequence[index], fixture, *outcome, where);
         if (QTest::currentTestFailed())
             return;
