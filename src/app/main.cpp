@@ -1,10 +1,10 @@
 #include "appdelegate.h"
+#include "apppagefactory.h"
 #include "backendchoice.h"
 #include "commandline.h"
 #include "keyboardconfig.h"
 #include "mainwindow.h"
 #include "mainwindowcontroller.h"
-#include "placeholderpagefactory.h"
 #include "tavodriver.h"
 
 #include <QApplication>
@@ -23,7 +23,7 @@ int main(int argc, char *argv[])
 
     AppDelegate delegate;
     delegate.applicationWillFinishLaunching();
-    PlaceholderPageFactory pages;
+    AppPageFactory pages;
     MainWindowController controller(pages);
     // Quitting in the middle of a firmware update or a keymap write could leave the keyboard
     // half written.

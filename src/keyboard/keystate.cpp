@@ -116,6 +116,11 @@ QColor KeyState::faceColor() const
     return Qt::transparent;
 }
 
+QColor KeyState::unselectedBorderColor() const
+{
+    return m_theme.unSelectedBorderColor();
+}
+
 // Every display, changed or not, clears the selection and hover marks.
 void KeyState::setIsModified(bool isModified)
 {
@@ -137,7 +142,7 @@ void KeyState::setCharImage(const QString &charImage)
 // A modified key shows the mark of an unmodified key while selected, as it shows its legend.
 void KeyState::setSelectedBorder(bool selected)
 {
-    m_borderColor = selected ? m_theme.selectedBorderColor() : m_theme.unSelectedBorderColor();
+    m_borderColor = selected ? m_theme.selectedBorderColor() : unselectedBorderColor();
     if (m_isModified)
         m_shownShortcutImage =
             selected ? m_theme.unModifiedShortcutIcon() : m_theme.modifiedShortcutIcon();

@@ -64,6 +64,9 @@ protected:
     virtual void lookChanged() {}
     // The face colour without hover: clear for a key drawn over the keyboard's picture.
     virtual QColor faceColor() const;
+    // The border of a key that is not selected: none on a drawn key.
+    virtual QColor unselectedBorderColor() const;
+    const VirtualKeyConfig &theme() const { return m_theme; }
 
 private:
     void setIsModified(bool isModified);

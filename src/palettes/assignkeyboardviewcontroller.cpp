@@ -26,6 +26,13 @@ BottomLeftSpace AssignKeyboardViewController::paletteSpace() const
     return BottomLeftSpace(height());
 }
 
+void AssignKeyboardViewController::hideProfileList()
+{
+    KeyboardPageInterface *page = KeyboardPageInterface::of(this);
+    if (page && page->isKeymapPage())
+        page->hideProfileList();
+}
+
 // A press on the palette itself; a press on a key stays with the key.
 void AssignKeyboardViewController::mousePressEvent(QMouseEvent *event)
 {
@@ -45,9 +52,7 @@ void AssignKeyboardViewController::mouseReleaseEvent(QMouseEvent *event)
         event->ignore();
         return;
     }
-    KeyboardPageInterface *page = KeyboardPageInterface::of(this);
-    if (page && page->isKeymapPage())
-        page->hideProfileList();
+    hideProfileList();
     if (mouseUp())
         event->ignore();
     else

@@ -26,6 +26,10 @@ public:
     BottomLeftSpace paletteSpace() const;
 
 protected:
+    // Closes the profile list of the keymap page that holds the palette, as every click on the
+    // palette does.
+    void hideProfileList();
+
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;

@@ -1,6 +1,7 @@
 #include "appdelegate.h"
 
 #include "editmenuevent.h"
+#include "interfacefont.h"
 #include "localizedstrings.h"
 #include "logger.h"
 #include "notificationhub.h"
@@ -137,6 +138,7 @@ void AppDelegate::setReturnToFactoryMenuItemEnabled(bool enable)
 
 void AppDelegate::applicationWillFinishLaunching()
 {
+    InterfaceFont::apply();
     UserNotification::sharedInstance().registerNotificationCategories();
 }
 

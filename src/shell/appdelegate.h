@@ -59,7 +59,7 @@ public:
     const QAction *returnToFactoryMenuItem() const { return m_returnToFactoryMenu; }
     void setReturnToFactoryMenuItemEnabled(bool enable);
 
-    // Asks for leave to post local notifications.
+    // Sets the interface font and asks for leave to post local notifications.
     void applicationWillFinishLaunching();
     // Logs the version, records the current window, and ends a second instance.
     void applicationDidFinishLaunching();

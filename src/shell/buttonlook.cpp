@@ -17,6 +17,13 @@ void ButtonLook::paint(QPainter &painter, const QRectF &bounds, const QString &t
         painter.drawRoundedRect(edge, qMax(0.0, cornerRadius - inset),
                                 qMax(0.0, cornerRadius - inset));
     }
+    if (focusMark) {
+        // On pixel centres, so that the thin line stays crisp.
+        const qreal inset = borderWidth + 2.5;
+        painter.setPen(QPen(titleColor, 1.0));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRoundedRect(bounds.adjusted(inset, inset, -inset, -inset), 1.0, 1.0);
+    }
 
     QRectF textArea = bounds.adjusted(titleIndent, 0, 0, 0);
     if (!image.isNull()) {

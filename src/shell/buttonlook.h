@@ -19,6 +19,8 @@ struct ButtonLook
     QPixmap image;
     Qt::Alignment titleAlignment = Qt::AlignCenter;
     qreal titleIndent = 0.0;
+    // A ring inside the border, in the title's colour, that shows the keyboard focus.
+    bool focusMark = false;
 
     void paint(QPainter &painter, const QRectF &bounds, const QString &title) const;
 };

@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QVBoxLayout>
+#include <QWindow>
 
 MainWindow::MainWindow(MainWindowController &controller)
     : m_controller(controller)
@@ -42,4 +43,26 @@ void MainWindow::closeEvent(QCloseEvent *event)
     }
     event->accept();
     m_controller.windowWillClose();
+}
+
+void MainWindow::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    placeForKnownFrame();
+}
+
+void MainWindow::moveEvent(QMoveEvent *event)
+{
+    QMainWindow::moveEvent(event);
+    placeForKnownFrame();
+}
+
+void MainWindow::placeForKnownFrame()
+{
+    // The frame arrives after the window is shown, with the window manager's first move of it.
+    if (m_isPlacedForKnownFrame || !windowHandle() || windowHandle()->frameMargins().isNull())
+        return;
+    m_isPlacedForKnownFrame = true;
+    if (windowHandle()->frameMargins() != m_controller.placedFrameMargins())
+        m_controller.placeWindow();
 }

@@ -20,7 +20,14 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
 
 private:
+    // Once the window manager's frame is known, places the window again if it was placed for
+    // another frame, so that the frame too fits the screen.
+    void placeForKnownFrame();
+
     MainWindowController &m_controller;
+    bool m_isPlacedForKnownFrame = false;
 };

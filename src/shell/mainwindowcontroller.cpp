@@ -26,6 +26,7 @@
 #include <QDesktopServices>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QWindow>
 
 MainWindowController::MainWindowController(PageFactory &pageFactory, QObject *parent)
     : QObject(parent)
@@ -410,15 +411,18 @@ void MainWindowController::placeWindow()
             page->setContentViewSize(m_window->centralWidget()->size());
         return;
     }
-    const QSize frameMargins = m_window->frameGeometry().size() - m_window->geometry().size();
+    m_window->winId();
+    const QMargins known = m_window->windowHandle()->frameMargins();
+    m_placedFrameMargins = known.isNull() ? WindowPlacement::assumedFrameMargins : known;
     const int menuHeight = m_window->menuWidget() ? m_window->menuWidget()->sizeHint().height() : 0;
     const auto placement =
-        WindowPlacement::place(screen->availableGeometry(), frameMargins + QSize(0, menuHeight));
+        WindowPlacement::place(screen->availableGeometry(), m_placedFrameMargins, menuHeight);
     for (PageViewController *page : pages) {
         page->setIsShowHorizontalScroll(placement.isShowHorizontalScroll);
         page->setIsShowVerticalScroll(placement.isShowVerticalScroll);
         page->setContentViewSize(placement.contentSize);
     }
-    m_window->resize(placement.frame.size() - frameMargins);
+    m_window->resize(placement.geometry.size());
+    // A window's position is that of its frame.
     m_window->move(placement.frame.topLeft());
 }

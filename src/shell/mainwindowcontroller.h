@@ -4,6 +4,7 @@
 #include "progresspageviewcontroller.h"
 
 #include <QList>
+#include <QMargins>
 #include <QMetaObject>
 #include <QObject>
 #include <QPointer>
@@ -37,6 +38,10 @@ public:
 
     // Places the window, prepares the pages, shows the start page and listens to the menus.
     void windowDidLoad();
+    // Sizes and centres the window on the screen with its frame: the window manager's frame when
+    // it is known, a common one until then.
+    void placeWindow();
+    QMargins placedFrameMargins() const { return m_placedFrameMargins; }
 
     StartPageInterface *startPageViewController();
     KeymapPageInterface *keymapPageViewController();
@@ -114,7 +119,6 @@ private:
     void showPage(PageViewController *page, PageViewController *&swapDestination,
                   const WillSwap &willSwap, const DidSwap &didSwap);
     void completeSwap(PageViewController *pageController, const DidSwap &didSwap);
-    void placeWindow();
 
     PageFactory &m_pageFactory;
     std::unique_ptr<MainWindow> m_window;
@@ -128,4 +132,5 @@ private:
     std::unique_ptr<UpdateResultWindowController> m_updateResultWindowController;
     UserNotification *m_userNotification = nullptr;
     std::function<bool()> m_isKeyboardOperationRunning = [] { return false; };
+    QMargins m_placedFrameMargins;
 };

@@ -9,6 +9,7 @@
 #include "msgmaskview.h"
 #include "msgviewctrl.h"
 #include "shelllook.h"
+#include "wrappedlabel.h"
 
 #include <QDateTime>
 #include <QFileDialog>
@@ -315,7 +316,6 @@ void MessageModalFactory::initMsgAlerView(MessageType type, const QString &messa
     QLabel *label = controls.labelMsg();
     label->setText(messageText);
     ShellLook::setColor(*label, QPalette::WindowText, ShellLook::msgView().txtColor());
-    // Text and icon geometry as laid out for a view of 450 x 150, measured from the top.
     const bool hasIcon = type != MessageType::noIcon;
     controls.imgIcon()->setVisible(hasIcon);
     if (hasIcon) {
@@ -323,8 +323,7 @@ void MessageModalFactory::initMsgAlerView(MessageType type, const QString &messa
                                                            ? QStringLiteral("icn_error_48")
                                                            : QStringLiteral("icn_alert_48")));
     }
-    label->setGeometry(hasIcon ? 86 : 20, MessageWindowCtl::viewHeight - 70 - 60,
-                       hasIcon ? 346 : 410, 60);
+    controls.layoutView();
 }
 
 void MessageModalFactory::showMsgMaskView()

@@ -4,6 +4,7 @@
 #include "msgbutton.h"
 #include "msgbuttonclickdelegate.h"
 #include "msgviewctrl.h"
+#include "wrappedlabel.h"
 
 #include <QLabel>
 
@@ -23,7 +24,7 @@ MsgViewCtrl *MessageWindowCtl::msgViewCtrl()
     return m_msgViewCtrl;
 }
 
-QLabel *MessageWindowCtl::labelMsg()
+WrappedLabel *MessageWindowCtl::labelMsg()
 {
     msgViewCtrl();
     return m_labelMsg;
@@ -57,10 +58,8 @@ void MessageWindowCtl::loadView()
 {
     m_msgViewCtrl = new MsgViewCtrl;
     m_msgViewCtrl->resize(viewWidth, viewHeight);
-    m_labelMsg = new QLabel(m_msgViewCtrl);
-    m_labelMsg->setWordWrap(true);
+    m_labelMsg = new WrappedLabel(m_msgViewCtrl);
     m_labelMsg->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    m_labelMsg->setTextFormat(Qt::PlainText);
     m_imgIcon = new QLabel(m_msgViewCtrl);
     m_imgIcon->setGeometry(22, 26, 48, 48);
     m_btn1 = new MsgButton(m_msgViewCtrl);
@@ -117,20 +116,39 @@ void MessageWindowCtl::addButton(MsgButton *btn, const QString &strBtn, int resT
     btn->setText(strBtn);
     btn->setTag(resType);
     setKeyEquivalent(btn, resType);
-    layoutButtons();
+    layoutView();
 }
 
-void MessageWindowCtl::layoutButtons()
+void MessageWindowCtl::layoutView()
 {
+    // Laid out for the smallest view of 450 x 150: the text 20 from the top in a box at least
+    // 60 high, 86 from the left beside an icon (20 without), the buttons 26 below the text and
+    // 16 above the bottom, right-aligned 20 from the right. A longer text or a larger font makes
+    // the view higher, wider buttons make it wider.
     constexpr int margin = 20;
     constexpr int spacing = 10;
-    int right = viewWidth - margin;
+    QList<MsgButton *> shown;
+    int buttonsWidth = -spacing;
+    int buttonHeight = 0;
     for (MsgButton *btn : {m_btn1, m_btn2, m_btn3}) {
         if (btn->isHidden())
             continue;
-        const QSize size = btn->sizeHint();
-        btn->setGeometry(right - size.width(), viewHeight - 16 - size.height(), size.width(),
-                         size.height());
-        right -= size.width() + spacing;
+        shown << btn;
+        buttonsWidth += btn->sizeHint().width() + spacing;
+        buttonHeight = qMax(buttonHeight, btn->sizeHint().height());
     }
+    const int width = qMax(viewWidth, buttonsWidth + 2 * margin);
+    const bool hasIcon = !m_imgIcon->isHidden();
+    const int textLeft = hasIcon ? 86 : margin;
+    const int textWidth = width - textLeft - (hasIcon ? 18 : margin);
+    const int textHeight = qMax(60, m_labelMsg->heightForWidth(textWidth));
+    m_labelMsg->setGeometry(textLeft, margin, textWidth, textHeight);
+    const int buttonTop = margin + textHeight + 26;
+    int right = width - margin;
+    for (MsgButton *btn : std::as_const(shown)) {
+        const int buttonWidth = btn->sizeHint().width();
+        btn->setGeometry(right - buttonWidth, buttonTop, buttonWidth, buttonHeight);
+        right -= buttonWidth + spacing;
+    }
+    m_msgViewCtrl->resize(width, qMax(viewHeight, buttonTop + buttonHeight + 16));
 }

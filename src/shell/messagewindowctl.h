@@ -7,6 +7,7 @@ class MsgButton;
 class MsgButtonClickDelegate;
 class MsgViewCtrl;
 class QLabel;
+class WrappedLabel;
 
 // Builds the message view (text, icon and three buttons) and fills its buttons anew for every
 // message; a pressed button's tag goes to the delegate.
@@ -15,6 +16,7 @@ class MessageWindowCtl : public QObject
     Q_OBJECT
 
 public:
+    // The smallest size of the message view.
     static constexpr int viewWidth = 450;
     static constexpr int viewHeight = 150;
 
@@ -23,7 +25,7 @@ public:
 
     // The message view, built on first use and again if its window took it down with it.
     MsgViewCtrl *msgViewCtrl();
-    QLabel *labelMsg();
+    WrappedLabel *labelMsg();
     QLabel *imgIcon();
     MsgButton *btn1();
     MsgButton *btn2();
@@ -39,15 +41,15 @@ public:
     static void setKeyEquivalent(MsgButton *btn, int resType);
     // Forwards the tag of sender (1 for anything but a message button) to the delegate.
     void btnClick(QObject *sender);
+    // Sizes the view to its text, icon and shown buttons, the first button on the right.
+    void layoutView();
 
 private:
     void loadView();
     void addButton(MsgButton *btn, const QString &strBtn, int resType);
-    // Right-aligns the shown buttons along the bottom, the first on the right.
-    void layoutButtons();
 
     QPointer<MsgViewCtrl> m_msgViewCtrl;
-    QLabel *m_labelMsg = nullptr;
+    WrappedLabel *m_labelMsg = nullptr;
     QLabel *m_imgIcon = nullptr;
     MsgButton *m_btn1 = nullptr;
     MsgButton *m_btn2 = nullptr;

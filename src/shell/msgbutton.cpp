@@ -16,7 +16,8 @@ void MsgButton::resetState()
 
 QSize MsgButton::sizeHint() const
 {
-    return QSize(qMax(96, fontMetrics().horizontalAdvance(text()) + 24), 28);
+    return QSize(qMax(96, fontMetrics().horizontalAdvance(text()) + 24),
+                 qMax(28, fontMetrics().height() + 10));
 }
 
 void MsgButton::updateLayer()
@@ -26,6 +27,8 @@ void MsgButton::updateLayer()
     m_look.borderWidth = 2.0;
     m_look.border = colors.borderColor();
     m_look.titleColor = colors.normalTextColor();
+    // The focus background differs too little from the normal one to be seen.
+    m_look.focusMark = m_isFirstResponseButton;
     if (mouseIsDown()) {
         m_look.background = colors.clickBackground();
         m_look.titleColor = colors.clickedTextColor();

@@ -1,12 +1,11 @@
 #include "msgviewctrl.h"
 
 #include "msgbutton.h"
-#include "shelllook.h"
 
 #include <QKeyEvent>
 
 MsgViewCtrl::MsgViewCtrl(QWidget *parent)
-    : QWidget(parent)
+    : MsgPanel(parent)
 {}
 
 void MsgViewCtrl::setButtons(MsgButton *btn1, MsgButton *btn2, MsgButton *btn3)
@@ -31,11 +30,6 @@ int MsgViewCtrl::nextFocus(bool isBtn2Shown, bool isBtn3Shown, int focused, bool
     static constexpr int forward[] = {0, 3, 1, 2};
     static constexpr int backward[] = {0, 2, 3, 1};
     return shift ? backward[focused] : forward[focused];
-}
-
-void MsgViewCtrl::paintEvent(QPaintEvent *)
-{
-    ShellLook::paintMsgViewBackground(*this);
 }
 
 void MsgViewCtrl::keyPressEvent(QKeyEvent *event)

@@ -1,12 +1,12 @@
 #pragma once
 
-#include <QWidget>
+#include "msgpanel.h"
 
 class MsgButton;
 
 // The message view: Return and Escape press the shown button that carries them, Tab and
 // Shift-Tab move the focus among the shown buttons.
-class MsgViewCtrl : public QWidget
+class MsgViewCtrl : public MsgPanel
 {
     Q_OBJECT
 
@@ -20,7 +20,6 @@ public:
     static int nextFocus(bool isBtn2Shown, bool isBtn3Shown, int focused, bool shift);
 
 protected:
-    void paintEvent(QPaintEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     bool focusNextPrevChild(bool next) override;
 

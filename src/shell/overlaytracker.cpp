@@ -1,5 +1,7 @@
 #include "overlaytracker.h"
 
+#include "overlayview.h"
+
 OverlayTracker &OverlayTracker::sharedInstance()
 {
     static OverlayTracker tracker;
@@ -19,4 +21,14 @@ void OverlayTracker::setShown(const QObject *overlay, bool shown)
         disconnect(overlay, &QObject::destroyed, this, nullptr);
     }
     emit changed();
+}
+
+bool OverlayTracker::isCovered(const QWidget *widget) const
+{
+    for (const QObject *overlay : m_shown) {
+        const auto *view = qobject_cast<const OverlayView *>(overlay);
+        if (view && view != widget && view->covers(widget))
+            return true;
+    }
+    return false;
 }

@@ -1,19 +1,20 @@
 #include "pagescrollview.h"
 
 #include "pageviewcontroller.h"
+#include "shelllook.h"
 #include "windowplacement.h"
 
 #include <QScrollBar>
 
-PageScrollView::PageScrollView(const PageViewController &page, QWidget *content)
+PageScrollView::PageScrollView(QWidget *content)
 {
     setFrameShape(QFrame::NoFrame);
-    setHorizontalScrollBarPolicy(page.isShowHorizontalScroll() ? Qt::ScrollBarAsNeeded
-                                                               : Qt::ScrollBarAlwaysOff);
-    setVerticalScrollBarPolicy(page.isShowVerticalScroll() ? Qt::ScrollBarAsNeeded
-                                                           : Qt::ScrollBarAlwaysOff);
+    // The scrollers follow the window's size, which the user may change at any time.
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     content->setMinimumSize(WindowPlacement::pageSize);
     setWidget(content);
+    ShellLook::setColor(*this, QPalette::Window, ShellLook::pageBackground());
     setWidgetResizable(true);
 }
 

@@ -15,7 +15,8 @@ public:
     explicit PageViewController(QObject *parent = nullptr);
     ~PageViewController() override;
 
-    // True when the screen is narrower (lower) than the page: the page then shows that scroller.
+    // True when the screen is narrower (lower) than the page, as the window was placed; the
+    // page's scrollers themselves follow the window's size.
     bool isShowHorizontalScroll() const { return m_isShowHorizontalScroll; }
     void setIsShowHorizontalScroll(bool isShow) { m_isShowHorizontalScroll = isShow; }
     bool isShowVerticalScroll() const { return m_isShowVerticalScroll; }

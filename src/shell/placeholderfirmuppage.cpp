@@ -1,6 +1,8 @@
 #include "placeholderfirmuppage.h"
 
 #include "localizedstrings.h"
+#include "pagebuttons.h"
+#include "placeholderpageview.h"
 #include "returnbutton.h"
 
 void PlaceholderFirmupPage::setOwnMenuItems(AppDelegate &app, bool enable)
@@ -10,6 +12,7 @@ void PlaceholderFirmupPage::setOwnMenuItems(AppDelegate &app, bool enable)
 
 QWidget *PlaceholderFirmupPage::loadView()
 {
-    return buildView(LocalizedStrings::text(QStringLiteral("StartPage_FirmupButtonLabel")),
-                     {PlaceholderPageView::makeReturnButton(m_delegate)});
+    return frameView(PlaceholderPageView::build(
+        LocalizedStrings::text(QStringLiteral("StartPage_FirmupButtonLabel")),
+        {PageButtons::makeReturnButton(delegate())}));
 }

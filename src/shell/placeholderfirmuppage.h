@@ -1,17 +1,17 @@
 #pragma once
 
 #include "firmuppageinterface.h"
-#include "placeholderpage.h"
+#include "mainwindowpage.h"
 
 // Stands in for the firmware-update page until the real one is built: a way back.
-class PlaceholderFirmupPage : public PlaceholderPage<FirmupPageInterface>
+class PlaceholderFirmupPage : public MainWindowPage<FirmupPageInterface>
 {
     Q_OBJECT
 
 public:
-    using PlaceholderPage::PlaceholderPage;
+    using MainWindowPage::MainWindowPage;
 
-    ProgressPageViewController *progressPageViewController() override { return &m_progressPage; }
+    ProgressPageViewController *progressPageViewController() override { return &progressPage(); }
 
 protected:
     void setOwnMenuItems(AppDelegate &app, bool enable) override;

@@ -1,6 +1,8 @@
 #include "placeholderkeymappage.h"
 
 #include "localizedstrings.h"
+#include "pagebuttons.h"
+#include "placeholderpageview.h"
 #include "returnbutton.h"
 
 void PlaceholderKeymapPage::setOwnMenuItems(AppDelegate &app, bool)
@@ -22,7 +24,7 @@ NavigationButton *PlaceholderKeymapPage::returnButton()
 
 QWidget *PlaceholderKeymapPage::loadView()
 {
-    m_returnButton = PlaceholderPageView::makeReturnButton(m_delegate);
-    return buildView(LocalizedStrings::text(QStringLiteral("StartPage_KeymapButtonLabel")),
-                     {m_returnButton});
+    m_returnButton = PageButtons::makeReturnButton(delegate());
+    return frameView(PlaceholderPageView::build(
+        LocalizedStrings::text(QStringLiteral("StartPage_KeymapButtonLabel")), {m_returnButton}));
 }

@@ -1,20 +1,20 @@
 #pragma once
 
 #include "keymappageinterface.h"
-#include "placeholderpage.h"
+#include "mainwindowpage.h"
 #include "stack.h"
 
 class ReturnButton;
 
 // Stands in for the keymap editing page until the real one is built: no edits, a way back.
-class PlaceholderKeymapPage : public PlaceholderPage<KeymapPageInterface>
+class PlaceholderKeymapPage : public MainWindowPage<KeymapPageInterface>
 {
     Q_OBJECT
 
 public:
-    using PlaceholderPage::PlaceholderPage;
+    using MainWindowPage::MainWindowPage;
 
-    ProgressPageViewController *progressPageViewController() override { return &m_progressPage; }
+    ProgressPageViewController *progressPageViewController() override { return &progressPage(); }
     const Stack &profileHistory() const override { return m_profileHistory; }
     NavigationButton *returnButton() override;
     void writeToTAVOButtonEvent() override {}

@@ -5,11 +5,13 @@
 #include "localizedstrings.h"
 #include "mainwindowcontroller.h"
 #include "navigationbutton.h"
+#include "pagebuttons.h"
+#include "placeholderpageview.h"
 
 #include <QGuiApplication>
 
 PlaceholderStartPage::PlaceholderStartPage(MainWindowController *delegate)
-    : PlaceholderPage(delegate)
+    : MainWindowPage(delegate)
     , m_keyboardData(std::make_shared<KeyboardDataEntity>())
 {}
 
@@ -18,13 +20,14 @@ QWidget *PlaceholderStartPage::loadView()
     const DrawingInfo::BasicButton &images = DrawingInfo::basicButton();
     auto *keymap = new NavigationButton;
     keymap->setText(LocalizedStrings::text(QStringLiteral("StartPage_KeymapButtonLabel")));
-    PlaceholderPageView::setImages(*keymap, images.keymapPage, images.keymapPageInactive,
-                                   images.keymapPageClick);
+    PageButtons::setImages(*keymap, images.keymapPage, images.keymapPageInactive,
+                           images.keymapPageClick);
     auto *firmup = new NavigationButton;
     firmup->setText(LocalizedStrings::text(QStringLiteral("StartPage_FirmupButtonLabel")));
-    PlaceholderPageView::setImages(*firmup, images.firmupPage, images.firmupPageInactive,
-                                   images.firmupPageClick);
-    PlaceholderPageView::leadTo(*keymap, m_delegate, &MainWindowController::showKeymapPage);
-    PlaceholderPageView::leadTo(*firmup, m_delegate, &MainWindowController::showFirmupPage);
-    return buildView(QGuiApplication::applicationDisplayName(), {keymap, firmup});
+    PageButtons::setImages(*firmup, images.firmupPage, images.firmupPageInactive,
+                           images.firmupPageClick);
+    PageButtons::leadTo(*keymap, delegate(), &MainWindowController::showKeymapPage);
+    PageButtons::leadTo(*firmup, delegate(), &MainWindowController::showFirmupPage);
+    return frameView(
+        PlaceholderPageView::build(QGuiApplication::applicationDisplayName(), {keymap, firmup}));
 }

@@ -1,17 +1,17 @@
 #pragma once
 
-#include "placeholderpage.h"
+#include "mainwindowpage.h"
 #include "startpageinterface.h"
 
 // Stands in for the start page until the real one is built: it leads to the other two pages.
-class PlaceholderStartPage : public PlaceholderPage<StartPageInterface>
+class PlaceholderStartPage : public MainWindowPage<StartPageInterface>
 {
     Q_OBJECT
 
 public:
     explicit PlaceholderStartPage(MainWindowController *delegate);
 
-    ProgressPageViewController *GetProgressPageViewController() override { return &m_progressPage; }
+    ProgressPageViewController *GetProgressPageViewController() override { return &progressPage(); }
     std::shared_ptr<KeyboardDataEntity> getKeyboardData() override { return m_keyboardData; }
 
 protected:

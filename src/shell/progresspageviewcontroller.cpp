@@ -5,7 +5,6 @@
 #include "progresspageview.h"
 #include "shelllook.h"
 
-#include <QLabel>
 #include <QVariantAnimation>
 
 ProgressPageViewController::ProgressPageViewController(QObject *parent)
@@ -36,9 +35,7 @@ void ProgressPageViewController::show(const QString &mainMessage, const QString 
     LOG_DEBUG(QStringLiteral("Showing a progress page."));
     m_view->show();
     m_view->raise();
-    m_view->mainMessageTextField()->setText(mainMessage);
-    m_view->subMessageTextField()->setText(subMessage);
-    m_view->percentMessageTextField()->setText(percentMessage);
+    m_view->setTexts(mainMessage, subMessage, percentMessage);
     rotateProgressIcon();
 }
 

@@ -30,7 +30,7 @@ QWidget *resultCell(QLabel *resultText, QPushButton *link, QLabel *icon)
 } // namespace
 
 UpdateResultWindow::UpdateResultWindow(QWidget *parent)
-    : QWidget(parent)
+    : MsgPanel(parent)
     , m_upateWindowDescLabel(new QLabel)
     , m_keymapLabel(new QLabel)
     , m_keymapToolResultText(new QLabel)
@@ -45,11 +45,6 @@ UpdateResultWindow::UpdateResultWindow(QWidget *parent)
     setObjectName(QStringLiteral("updateView"));
     layOut();
     awakeFromNib();
-}
-
-void UpdateResultWindow::paintEvent(QPaintEvent *)
-{
-    ShellLook::paintMsgViewBackground(*this);
 }
 
 void UpdateResultWindow::awakeFromNib()
@@ -81,7 +76,8 @@ void UpdateResultWindow::awakeFromNib()
 
 void UpdateResultWindow::layOut()
 {
-    setFixedSize(600, 170);
+    // At least 600 x 170, and as large as its texts need at the interface font.
+    setMinimumSize(600, 170);
     QFont titleFont = m_upateWindowDescLabel->font();
     titleFont.setBold(true);
     m_upateWindowDescLabel->setFont(titleFont);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include "msgpanel.h"
 
 class MsgButton;
 class QLabel;
@@ -9,7 +9,7 @@ class QPushButton;
 // The panel that tells the result of a manual update check: a line for this program and one for
 // the keyboard's firmware, each saying that the newest version is installed or offering a link
 // to its download page. It is shown inside the main window, never as a window of its own.
-class UpdateResultWindow : public QWidget
+class UpdateResultWindow : public MsgPanel
 {
     Q_OBJECT
 
@@ -26,9 +26,6 @@ public:
     MsgButton *closeButton() const { return m_closeButton; }
     QLabel *TAVOToolImageLink() const { return m_TAVOToolImageLink; }
     QLabel *keymapImageLink() const { return m_keymapImageLink; }
-
-protected:
-    void paintEvent(QPaintEvent *event) override;
 
 private:
     void awakeFromNib();

@@ -67,8 +67,10 @@ void UpdateResultWindowController::showIn(QWidget &content)
     m_maskView->setPanel(panel);
     m_maskView->show();
     m_maskView->raise();
-    m_maskView->centrePanel();
     initButton();
+    // Sized to the lines the check left shown before it is centred.
+    panel->adjustSize();
+    m_maskView->centrePanel();
     content.window()->raise();
     content.window()->activateWindow();
     panel->show();

@@ -2,9 +2,12 @@
 
 #include <algorithm>
 
-WindowPlacement::Result WindowPlacement::place(const QRect &available, const QSize &chrome)
+WindowPlacement::Result WindowPlacement::place(const QRect &available, const QMargins &frameMargins,
+                                               int menuBarHeight)
 {
     Result result;
+    const QSize chrome(frameMargins.left() + frameMargins.right(),
+                       frameMargins.top() + frameMargins.bottom() + menuBarHeight);
     const QSize room = available.size() - chrome;
     result.isShowHorizontalScroll = room.width() < pageSize.width();
     result.isShowVerticalScroll = room.height() < pageSize.height();
@@ -13,5 +16,6 @@ WindowPlacement::Result WindowPlacement::place(const QRect &available, const QSi
     const int left = available.x() + std::max(0, (available.width() - frameSize.width()) / 2);
     const int top = available.y() + std::max(0, (available.height() - frameSize.height()) / 2);
     result.frame = QRect(QPoint(left, top), frameSize);
+    result.geometry = result.frame - frameMargins;
     return result;
 }

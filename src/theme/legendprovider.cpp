@@ -1,5 +1,6 @@
 #include "legendprovider.h"
 
+#include "legendlayout.h"
 #include "legendtexts.h"
 #include "logger.h"
 
@@ -11,12 +12,14 @@
 #include <algorithm>
 
 namespace {
-constexpr double padding = 3.0;
+// The text keeps clear of the key cap's edges.
+constexpr double padding = 2.0;
+// A wide legend is as wide as its text at the preferred size with this much room on each side.
+constexpr double wideMargin = 3.0;
 // Wide keys are at least 1.25 key units; a wider legend would spill over the narrowest of them.
 constexpr double maximumWideWidth = LegendProvider::legendHeight * 1.2;
-// The shortcut mark takes the lower left corner of the key.
-constexpr double shortcutMarkClearance = 10.0;
-constexpr int smallestPixelSize = 6;
+// The shortcut mark covers 11 points from 2 points off the key's lower left corner.
+constexpr double shortcutMarkTop = LegendProvider::legendHeight - 13.0;
 
 const QColor whiteInk(255, 255, 255);
 const QColor blackInk(51, 51, 51);
@@ -24,18 +27,6 @@ const QColor blackInk(51, 51, 51);
 QStringList linesOf(const LegendName &legend)
 {
     return LegendTexts::text(legend.usageId, legend.layoutType).split(u'\n', Qt::SkipEmptyParts);
-}
-
-// Single characters are printed large as on real key caps, words smaller.
-int preferredPixelSize(const QStringList &lines)
-{
-    const bool shortLines = std::all_of(lines.cbegin(), lines.cend(),
-                                        [](const QString &line) { return line.size() <= 2; });
-    if (lines.size() == 1) {
-        const qsizetype length = lines.constFirst().size();
-        return length == 1 ? 16 : length <= 3 ? 13 : 11;
-    }
-    return shortLines ? 12 : 9;
 }
 
 double widestLine(const QStringList &lines, const QFontMetricsF &metrics)
@@ -46,31 +37,6 @@ double widestLine(const QStringList &lines, const QFontMetricsF &metrics)
     return widest;
 }
 
-// The largest size, from the preferred one down, at which every line fits the area.
-int fittingPixelSize(const QStringList &lines, const QSizeF &area)
-{
-    for (int pixelSize = preferredPixelSize(lines); pixelSize > smallestPixelSize; --pixelSize) {
-        const QFontMetricsF metrics(LegendProvider::font(pixelSize));
-        if (widestLine(lines, metrics) <= area.width() &&
-            metrics.height() * lines.size() <= area.height())
-            return pixelSize;
-    }
-    return smallestPixelSize;
-}
-
-void drawLines(QPainter &painter, const QStringList &lines, const QRectF &area)
-{
-    const QFont font = LegendProvider::font(fittingPixelSize(lines, area.size()));
-    const QFontMetricsF metrics(font);
-    painter.setFont(font);
-    const double blockHeight = metrics.height() * lines.size();
-    double top = area.top() + (area.height() - blockHeight) / 2;
-    for (const QString &line : lines) {
-        const QRectF lineRect(area.left(), top, area.width(), metrics.height());
-        painter.drawText(lineRect, Qt::AlignCenter, line);
-        top += metrics.height();
-    }
-}
 } // namespace
 
 QFont LegendProvider::font(int pixelSize)
@@ -104,8 +70,8 @@ QSizeF LegendProvider::size(const LegendName &legend)
     const QStringList lines = linesOf(legend);
     if (!legend.wide || lines.isEmpty())
         return {legendHeight, legendHeight};
-    const QFontMetricsF metrics(font(preferredPixelSize(lines)));
-    const double width = widestLine(lines, metrics) + 2 * padding;
+    const QFontMetricsF metrics(font(LegendLayout::preferredPixelSize(lines)));
+    const double width = widestLine(lines, metrics) + 2 * wideMargin;
     return {std::clamp(width, legendHeight, maximumWideWidth), legendHeight};
 }
 
@@ -114,8 +80,13 @@ QRectF LegendProvider::textArea(QSizeF size, bool shortcut)
     QRectF area(QPointF(0, 0), size);
     area.adjust(padding, padding, -padding, -padding);
     if (shortcut)
-        area.setBottom(area.bottom() - shortcutMarkClearance);
+        area.setBottom(std::min(area.bottom(), shortcutMarkTop));
     return area;
+}
+
+LegendLayout LegendProvider::layout(const LegendName &legend)
+{
+    return LegendLayout::fit(linesOf(legend), textArea(size(legend), legend.shortcut).size());
 }
 
 QImage LegendProvider::image(const LegendName &legend, qreal devicePixelRatio)
@@ -124,12 +95,19 @@ QImage LegendProvider::image(const LegendName &legend, qreal devicePixelRatio)
     QImage image((logicalSize * devicePixelRatio).toSize(), QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(devicePixelRatio);
     image.fill(Qt::transparent);
-    const QStringList lines = linesOf(legend);
-    if (lines.isEmpty())
+    if (linesOf(legend).isEmpty())
         return image;
+    const LegendLayout text = layout(legend);
+    const QRectF area = textArea(logicalSize, legend.shortcut);
     QPainter painter(&image);
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
     painter.setPen(legend.whiteLegend ? whiteInk : blackInk);
-    drawLines(painter, lines, textArea(logicalSize, legend.shortcut));
+    painter.setFont(text.font());
+    const QFontMetricsF metrics(painter.font());
+    for (qsizetype index = 0; index < text.lines.size(); ++index) {
+        const QString &line = text.lines[index];
+        const double left = area.center().x() - metrics.horizontalAdvance(line) / 2;
+        painter.drawText(QPointF(left, area.top() + text.baselines[index]), line);
+    }
     return image;
 }

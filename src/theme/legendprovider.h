@@ -1,5 +1,6 @@
 #pragma once
 
+#include "legendlayout.h"
 #include "legendname.h"
 
 #include <QFont>
@@ -25,9 +26,11 @@ public:
     // blank key and for usages without a legend.
     static QImage image(const LegendName &legend, qreal devicePixelRatio);
 
+    // How the legend's text is set in its image: lines, size and baselines within textArea.
+    static LegendLayout layout(const LegendName &legend);
+    // Where a legend's text goes in its image: inside a padding, and above the shortcut mark.
+    static QRectF textArea(QSizeF size, bool shortcut);
+
     // The legend font at a pixel size: the bundled legend fonts, loaded on first use.
     static QFont font(int pixelSize);
-
-private:
-    static QRectF textArea(QSizeF size, bool shortcut);
 };

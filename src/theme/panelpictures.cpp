@@ -199,13 +199,15 @@ void PanelPictures::gesturePad(QPainter &painter, const QRectF &bounds, bool sid
     } else {
         surface.addRoundedRect(bounds.adjusted(8, 30, -8, -30), 22, 22);
     }
+    // The slide hint draws in white on either keyboard, so the white keyboard's pads are grey.
+    const bool white = colorType == KeyboardColorType::White;
     painter.save();
     painter.setPen(PaintKit::stroke(colors.capEdge, 2));
-    painter.setBrush(colors.cap);
+    painter.setBrush(white ? PaintKit::grey(0.62) : colors.cap);
     painter.drawPath(surface);
     painter.setClipPath(surface);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(colors.capEdge);
+    painter.setBrush(white ? PaintKit::grey(0.52) : colors.capEdge);
     for (double y = bounds.top() + 6; y < bounds.bottom(); y += 8) {
         for (double x = bounds.left() + 6; x < bounds.right(); x += 8)
             painter.drawEllipse(QPointF(x, y), 0.9, 0.9);

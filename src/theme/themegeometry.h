@@ -16,6 +16,13 @@ public:
     static constexpr QSizeF gesturePadSize{240, 120};
     // The qwerty palette's view; its key frames lie in this space.
     static constexpr QSizeF qwertyPaletteSize{648, 228};
+    // The alphabet and device palettes: rows of up to 22 keys 34 wide and 2 apart, the first row
+    // at y 286.
+    static constexpr QSizeF gridPaletteSize{790, 320};
+    // The shortcut palette: the four modifier rows at its left, the first one at y 319, and the
+    // base keys from x 170, rows of up to 22 keys.
+    static constexpr QSizeF shortcutPaletteSize{960, 344};
+    static constexpr QSizeF shortcutRadioViewSize{164, 25};
     static constexpr QSizeF dipPanelSize{150, 70};
     static constexpr QSizeF dipSwitchSize{14, 28};
     static constexpr QSizeF switchSize{44, 22};

@@ -3,9 +3,11 @@
 #include "bottomleftspace.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QDrag>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QTest>
 
 #include <numbers>
 
@@ -70,8 +72,25 @@ RecordingView<AssignEnterKeyView> *RecordingEnterKey::view() const
 
 PaletteFixture::PaletteFixture()
 {
-    palette = new AssignKeyboardViewController(view());
-    palette->setGeometry(0, 0, 300, 100);
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    auto *empty = new AssignKeyboardViewController;
+    empty->resize(300, 100);
+    hostPalette(empty);
+}
+
+PaletteFixture::~PaletteFixture()
+{
+    QLocale::setDefault(m_locale);
+}
+
+void PaletteFixture::hostPalette(AssignKeyboardViewController *newPalette)
+{
+    delete palette;
+    palette = newPalette;
+    palette->setParent(view());
+    palette->move(0, 0);
+    palette->show();
+    view()->resize(view()->size().expandedTo(palette->size()));
     palette->setAfterKeySelect(
         [this](std::optional<qint32> usage) { log << "select " + hex(usage); });
     palette->setAfterKeyDecide([this](qint32 usage) { log << "decide " + hex(usage); });
@@ -83,6 +102,17 @@ QWidget *PaletteFixture::loadView()
     auto *pageView = new PageView(log);
     pageView->resize(400, 200);
     return pageView;
+}
+
+bool PaletteFixture::saveReviewImage(const QString &prefix)
+{
+    view()->setAutoFillBackground(true);
+    view()->setPalette(QPalette(QColor::fromRgbF(0.5, 0.5, 0.5)));
+    const QDir folder(QStringLiteral(KEYMAP_SCREENSHOT_DIR));
+    const QString name =
+        prefix + '-' + QString::fromLatin1(QTest::currentDataTag()).replace(' ', '-') + ".png";
+    return folder.mkpath(QStringLiteral(".")) &&
+           view()->grab().save(folder.filePath(name.toLower()));
 }
 
 RecordingKey *PaletteFixture::addKey(qint32 usageId, double x, double y)

@@ -9,6 +9,7 @@
 #include "qwertyassignkeyviewcontroller.h"
 
 #include <QEvent>
+#include <QLocale>
 #include <QStringList>
 
 #include <memory>
@@ -58,12 +59,13 @@ public:
     RecordingView<AssignEnterKeyView> *view() const;
 };
 
-// A keymap page holding one palette 300 x 100, that logs the palette's reports, the closing of
-// its profile list and releases that reach it.
+// A keymap page holding one palette, at first an empty one 300 x 100, that logs the palette's
+// reports, the closing of its profile list and releases that reach it.
 class PaletteFixture : public PageViewController, public KeyboardPageInterface
 {
 public:
     PaletteFixture();
+    ~PaletteFixture() override;
 
     bool isKeymapPage() const override { return true; }
     void showProfileList() override {}
@@ -71,6 +73,14 @@ public:
     void updateSelectProfileName(int) override {}
     void setPointLayerHidden(bool) override {}
     void changeMenuStatusAndUpdateMenu(bool) override {}
+
+    // Puts newPalette on the page in place of the palette there, at the page's top left, and
+    // logs its reports.
+    void hostPalette(AssignKeyboardViewController *newPalette);
+
+    // Paints the page on a grey ground into the build's screenshots folder as
+    // "<prefix>-<data tag>.png", in lower case with dashes for spaces, for review by eye.
+    bool saveReviewImage(const QString &prefix);
 
     // A 34 x 34 key with its bottom left at x, y of the palette.
     RecordingKey *addKey(qint32 usageId, double x, double y);
@@ -86,6 +96,9 @@ public:
 
 protected:
     QWidget *loadView() override;
+
+private:
+    QLocale m_locale;
 };
 
 // Sends a mouse event of the left button at pos of widget, as Qt delivers it: ignored events go

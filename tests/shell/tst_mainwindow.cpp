@@ -3,25 +3,23 @@
 #include "constants.h"
 #include "editbutton.h"
 #include "editmenuevent.h"
-#include "firmuppageinterface.h"
-#include "keymappageinterface.h"
+#include "fakepages.h"
+#include "localizedstrings.h"
 #include "localtime.h"
 #include "mainwindow.h"
 #include "mainwindowcontroller.h"
 #include "messagemodalfactory.h"
 #include "msgmaskview.h"
+#include "msgpanel.h"
 #include "navigationbutton.h"
 #include "notificationhub.h"
 #include "overlaytracker.h"
-#include "pagefactory.h"
-#include "placeholderfirmuppage.h"
 #include "progressicon.h"
 #include "progresspageviewcontroller.h"
 #include "shelllook.h"
-#include "stack.h"
-#include "startpageinterface.h"
 #include "utility.h"
 #include "windowplacement.h"
+#include "wrappedlabel.h"
 #include "writekeymapbutton.h"
 
 #include <QAction>
@@ -29,6 +27,9 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -42,89 +43,6 @@ Q_DECLARE_METATYPE(FlagSetter)
 Q_DECLARE_METATYPE(FlagGetter)
 
 namespace {
-
-// What happened to the fake pages, in order.
-QStringList events;
-
-// A page that records how the main window treats it.
-template<class Interface>
-class FakePage : public Interface
-{
-public:
-    explicit FakePage(QString name)
-        : m_name(std::move(name))
-    {
-        events << "make " + m_name;
-    }
-
-    void changeMenuStatusAndUpdateMenu(bool) override {}
-    void viewDidAppear() override { events << m_name + ".appear"; }
-    void viewDidDisappear() override { events << m_name + ".disappear"; }
-
-    QString handedOver;
-    ProgressPageViewController progressPage;
-
-protected:
-    QWidget *loadView() override
-    {
-        events << m_name + ".load(" + handedOver + ")";
-        auto *view = new QLabel(m_name);
-        progressPage.attach(view);
-        return view;
-    }
-
-    QString m_name;
-};
-
-class FakeStartPage : public FakePage<StartPageInterface>
-{
-public:
-    using FakePage::FakePage;
-    ProgressPageViewController *GetProgressPageViewController() override { return &progressPage; }
-    std::shared_ptr<KeyboardDataEntity> getKeyboardData() override { return {}; }
-};
-
-// Its return button asks (message 1003 in the real page) before it lets a swap run; it counts
-// the writes its write button asks for.
-class FakeKeymapPage : public FakePage<KeymapPageInterface>
-{
-public:
-    FakeKeymapPage()
-        : FakePage(QStringLiteral("keymap"))
-    {
-        m_returnButton.setSwapFunction([](PageViewController *&, const WillSwap &willSwap,
-                                          const DidSwap &) { willSwap([] {}); });
-        m_returnButton.setWillSwap([](const SwapContinuation &) { events << "keymap.ask1003"; });
-    }
-    ProgressPageViewController *progressPageViewController() override { return &progressPage; }
-    const Stack &profileHistory() const override { return history; }
-    NavigationButton *returnButton() override { return &m_returnButton; }
-    void writeToTAVOButtonEvent() override { ++writes; }
-
-    Stack history;
-    int writes = 0;
-
-private:
-    NavigationButton m_returnButton;
-};
-
-class FakePages : public PageFactory
-{
-public:
-    std::unique_ptr<StartPageInterface> makeStartPage(MainWindowController *) override
-    {
-        return std::make_unique<FakeStartPage>(QStringLiteral("start"));
-    }
-    std::unique_ptr<KeymapPageInterface> makeKeymapPage(MainWindowController *) override
-    {
-        return std::make_unique<FakeKeymapPage>();
-    }
-    std::unique_ptr<FirmupPageInterface> makeFirmupPage(MainWindowController *) override
-    {
-        events << "make firmup";
-        return std::make_unique<PlaceholderFirmupPage>(nullptr);
-    }
-};
 
 const WillSwap swapAtOnce = [](const SwapContinuation &swap) { swap(); };
 
@@ -149,6 +67,7 @@ private slots:
     void menuEntries();
     void menusOffWhileAnOverlayIsUp();
     void windowDidLoadPreparesThePages();
+    void pageScrollsWithTheWindowSize();
     void swapHandsDataOverBeforeTheViewLoads();
     void closing_data();
     void closing();
@@ -156,7 +75,9 @@ private slots:
     void pageButtonsActOnReleaseInside();
     void buttonImageShrinksButNeverGrows_data();
     void buttonImageShrinksButNeverGrows();
+    void focusMarkStandsOut();
     void progressPage();
+    void progressPanelReadsWholeAndHidesUnderMessages();
 
 private:
     FakeKeymapPage *keymapPage() const;
@@ -174,33 +95,39 @@ private:
 void tst_MainWindow::placement_data()
 {
     QTest::addColumn<QRect>("available");
-    QTest::addColumn<QSize>("chrome");
-    QTest::addColumn<QRect>("frame");
+    QTest::addColumn<QMargins>("frameMargins");
+    QTest::addColumn<int>("menuBar");
+    QTest::addColumn<QRect>("geometry");
     QTest::addColumn<bool>("horizontal");
     QTest::addColumn<bool>("vertical");
     QTest::newRow("wide and low screen")
-        << QRect(0, 25, 1440, 900) << QSize(0, 0) << QRect(40, 25, 1360, 900) << false << true;
+        << QRect(0, 25, 1440, 900) << QMargins() << 0 << QRect(40, 25, 1360, 900) << false << true;
     QTest::newRow("exactly the page")
-        << QRect(0, 0, 1360, 1000) << QSize(0, 0) << QRect(0, 0, 1360, 1000) << false << false;
-    QTest::newRow("large screen, centred")
-        << QRect(0, 0, 1920, 1200) << QSize(0, 0) << QRect(280, 100, 1360, 1000) << false << false;
-    QTest::newRow("small screen") << QRect(10, 20, 1024, 768) << QSize(0, 0)
-                                  << QRect(10, 20, 1024, 768) << true << true;
-    QTest::newRow("menu bar and title counted")
-        << QRect(0, 0, 1920, 1080) << QSize(0, 60) << QRect(280, 10, 1360, 1060) << false << false;
-    QTest::newRow("menu bar makes it low")
-        << QRect(0, 0, 1920, 1040) << QSize(0, 60) << QRect(280, 0, 1360, 1040) << false << true;
+        << QRect(0, 0, 1360, 1000) << QMargins() << 0 << QRect(0, 0, 1360, 1000) << false << false;
+    QTest::newRow("large screen, centred with frame and menu bar")
+        << QRect(0, 0, 2560, 1440) << QMargins(1, 30, 1, 1) << 25 << QRect(600, 222, 1360, 1025)
+        << false << false;
+    QTest::newRow("1366 x 768 with a title bar") << QRect(0, 0, 1366, 768) << QMargins(0, 37, 0, 0)
+                                                 << 25 << QRect(3, 37, 1360, 731) << false << true;
+    QTest::newRow("1280 x 720 with borders") << QRect(0, 0, 1280, 720) << QMargins(4, 30, 4, 4)
+                                             << 25 << QRect(4, 30, 1272, 686) << true << true;
+    QTest::newRow("1920 x 1080 under a panel") << QRect(0, 27, 1920, 1053) << QMargins(0, 37, 0, 0)
+                                               << 25 << QRect(280, 64, 1360, 1016) << false << true;
 }
 
 void tst_MainWindow::placement()
 {
     QFETCH(QRect, available);
-    QFETCH(QSize, chrome);
-    QFETCH(QRect, frame);
+    QFETCH(QMargins, frameMargins);
+    QFETCH(int, menuBar);
+    QFETCH(QRect, geometry);
     QFETCH(bool, horizontal);
     QFETCH(bool, vertical);
-    const auto placement = WindowPlacement::place(available, chrome);
-    QCOMPARE(placement.frame, frame);
+    const auto placement = WindowPlacement::place(available, frameMargins, menuBar);
+    QCOMPARE(placement.geometry, geometry);
+    QCOMPARE(placement.frame, geometry + frameMargins);
+    QVERIFY(available.contains(placement.frame));
+    QCOMPARE(placement.contentSize, geometry.size() - QSize(0, menuBar));
     QCOMPARE(placement.isShowHorizontalScroll, horizontal);
     QCOMPARE(placement.isShowVerticalScroll, vertical);
 }
@@ -210,7 +137,7 @@ void tst_MainWindow::init()
     m_logs = std::make_unique<QTemporaryDir>();
     Constants::setLogDirectoryForTesting(m_logs->path() + "/");
     LocalTime::setSourceForTesting([] { return QDateTime(QDate(2026, 3, 5), QTime(9, 0)); });
-    events.clear();
+    m_pages.events.clear();
     m_terminations = 0;
     m_delegate = std::make_unique<AppDelegate>();
     m_delegate->setTerminateHandler([this] { ++m_terminations; });
@@ -389,10 +316,11 @@ void tst_MainWindow::menusOffWhileAnOverlayIsUp()
 
 void tst_MainWindow::windowDidLoadPreparesThePages()
 {
-    // The offscreen screen is 800 x 600: both scrollers, a window as large as the screen.
+    // The offscreen screen is smaller than the page: both scrollers, the window with its frame
+    // as large as the screen.
     const QStringList expected{"make start", "make firmup", "make keymap", "start.load()",
                                "start.appear"};
-    QCOMPARE(events, expected);
+    QCOMPARE(m_pages.events, expected);
     for (PageViewController *page : std::initializer_list<PageViewController *>{
              m_controller->startPageViewController(), m_controller->keymapPageViewController(),
              m_controller->firmupPageViewController()}) {
@@ -402,13 +330,42 @@ void tst_MainWindow::windowDidLoadPreparesThePages()
         QVERIFY(page->isViewLoaded() == (page == m_controller->startPageViewController()));
     }
     QCOMPARE(m_controller->currentPageViewController(), m_controller->startPageViewController());
-    QVERIFY(m_controller->startPageViewController()->isNeedScroll());
     QCOMPARE(AppDelegate::currentWindow(), m_controller->window());
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QCOMPARE(m_controller->window()->frameGeometry(), screen);
+}
+
+void tst_MainWindow::pageScrollsWithTheWindowSize()
+{
+    // Placed on a screen large enough for the page.
+    keymapPage()->setIsShowHorizontalScroll(false);
+    keymapPage()->setIsShowVerticalScroll(false);
+    PageViewController *destination = nullptr;
+    m_controller->showKeymapPage(destination, swapAtOnce, {});
+    MainWindow *window = m_controller->window();
+    auto *page = static_cast<QScrollArea *>(keymapPage()->view());
+    QWidget *content = page->widget();
+    const QSize chrome = window->size() - window->centralWidget()->size();
+    window->resize(WindowPlacement::pageSize + chrome);
+    QTRY_COMPARE(page->size(), WindowPlacement::pageSize);
+    QTRY_VERIFY(!page->horizontalScrollBar()->isVisible() &&
+                !page->verticalScrollBar()->isVisible());
+
+    // Shrunk, the page shows scroll bars and every corner of it can be reached.
+    window->resize(600, 400);
+    QTRY_VERIFY(page->horizontalScrollBar()->isVisible() && page->verticalScrollBar()->isVisible());
+    const QRect shown = page->viewport()->rect();
+    for (const bool far : {true, false}) {
+        page->horizontalScrollBar()->setValue(far ? page->horizontalScrollBar()->maximum() : 0);
+        page->verticalScrollBar()->setValue(far ? page->verticalScrollBar()->maximum() : 0);
+        const QPoint corner = far ? content->rect().bottomRight() : content->rect().topLeft();
+        QVERIFY(shown.contains(content->mapTo(page->viewport(), corner)));
+    }
 }
 
 void tst_MainWindow::swapHandsDataOverBeforeTheViewLoads()
 {
-    events.clear();
+    m_pages.events.clear();
     SwapContinuation later;
     NavigationButton button;
     button.setSwapFunction(
@@ -416,37 +373,41 @@ void tst_MainWindow::swapHandsDataOverBeforeTheViewLoads()
             m_controller->showKeymapPage(destination, willSwap, didSwap);
         });
     button.setWillSwap([&](const SwapContinuation &swap) { later = swap; });
-    button.setDidSwap([](PageViewController *destination) {
-        events << "didSwap";
+    button.setDidSwap([this](PageViewController *destination) {
+        m_pages.events << "didSwap";
         static_cast<FakeKeymapPage *>(destination)->handedOver = "keyboard";
     });
     // The will-swap decides when the swap runs.
     button.swap();
-    QCOMPARE(events, QStringList());
+    QCOMPARE(m_pages.events, QStringList());
     QCOMPARE(m_controller->currentPageViewController(), m_controller->startPageViewController());
+    QVERIFY(keymapPage()->isNeedScroll());
     later();
     const QStringList expected{"start.disappear", "didSwap", "keymap.load(keyboard)",
                                "keymap.appear"};
-    QCOMPARE(events, expected);
+    QCOMPARE(m_pages.events, expected);
     QCOMPARE(button.swapDestination(), keymapPage());
     QCOMPARE(m_controller->currentPageViewController(), keymapPage());
-    QVERIFY(keymapPage()->isNeedScroll());
     QVERIFY(keymapPage()->view()->isVisible());
     QVERIFY(!m_controller->startPageViewController()->view()->isVisible());
 
     // A swap to the page shown does nothing.
-    events.clear();
+    m_pages.events.clear();
     button.swap();
     later();
-    QCOMPARE(events, QStringList());
+    QCOMPARE(m_pages.events, QStringList());
 
-    // A later visit hands data over to the loaded page before it appears again.
+    // A later visit hands data over to the loaded page before it appears again, at its top.
+    QScrollBar *scroller = static_cast<QScrollArea *>(keymapPage()->view())->verticalScrollBar();
+    scroller->setValue(scroller->maximum());
+    QVERIFY(scroller->value() > 0);
     PageViewController *destination = nullptr;
     m_controller->showStartPage(destination, swapAtOnce, {});
-    events.clear();
+    m_pages.events.clear();
     button.swap();
     later();
-    QCOMPARE(events, (QStringList{"start.disappear", "didSwap", "keymap.appear"}));
+    QCOMPARE(m_pages.events, (QStringList{"start.disappear", "didSwap", "keymap.appear"}));
+    QCOMPARE(scroller->value(), 0);
 }
 
 void tst_MainWindow::closing_data()
@@ -481,18 +442,18 @@ void tst_MainWindow::closing()
     if (upMeanwhile == "message")
         MessageModalFactory::sharedInstance().showMessage1004([](auto) {});
     if (upMeanwhile == "progress")
-        keymapPage()->progressPage.show("writing", "", "");
+        keymapPage()->progressPage().show("writing", "", "");
     if (upMeanwhile == "keyboard")
         m_controller->setKeyboardOperationProbe([] { return true; });
     if (upMeanwhile == "first load")
         MessageModalFactory::sharedInstance().setIsShowProgressPage(true);
-    events.clear();
+    m_pages.events.clear();
 
     // The Close menu command goes the same way as the window's close button.
     NotificationHub::sharedInstance().post(EditMenuEvent::clickCloseMenuEvent);
     QCOMPARE(m_controller->window()->isVisible(), !closes);
     QCOMPARE(m_terminations, closes ? 1 : 0);
-    QCOMPARE(events.contains("keymap.ask1003"), asks);
+    QCOMPARE(m_pages.events.contains("keymap.ask1003"), asks);
     QCOMPARE(keymapPage()->terminateFlag(), asks);
 }
 
@@ -586,10 +547,39 @@ void tst_MainWindow::buttonImageShrinksButNeverGrows()
     QCOMPARE(painted.center(), QRect(QPoint(), button).center());
 }
 
+void tst_MainWindow::focusMarkStandsOut()
+{
+    // A message button in its focus colours, with and without the mark.
+    const MsgButtonConfig &colors = ShellLook::buttons().msgButton;
+    ButtonLook look;
+    look.background = colors.mouseOverBackground();
+    look.border = colors.borderColor();
+    look.borderWidth = 2.0;
+    look.titleColor = colors.normalTextColor();
+    QList<QImage> pictures;
+    for (const bool mark : {false, true}) {
+        look.focusMark = mark;
+        QImage picture(96, 28, QImage::Format_ARGB32);
+        picture.fill(ShellLook::pageBackground());
+        QPainter painter(&picture);
+        look.paint(painter, picture.rect(), {});
+        painter.end();
+        pictures << picture;
+    }
+    int standingOut = 0;
+    for (int y = 0; y < 28; ++y) {
+        for (int x = 0; x < 96; ++x)
+            standingOut +=
+                qAbs(qGray(pictures[0].pixel(x, y)) - qGray(pictures[1].pixel(x, y))) > 80;
+    }
+    // A ring around the title, not a shade.
+    QVERIFY2(standingOut > 96 + 28, qPrintable(QString::number(standingOut)));
+}
+
 void tst_MainWindow::progressPage()
 {
     QWidget *page = startPage()->view();
-    ProgressPageViewController &progress = startPage()->progressPage;
+    ProgressPageViewController &progress = startPage()->progressPage();
     auto *button = new QPushButton(QStringLiteral("write"), page);
     button->show();
     int clicks = 0;
@@ -626,6 +616,30 @@ void tst_MainWindow::progressPage()
     QCOMPARE(clicks, 1);
     progress.show("Reading", "", "");
     QCOMPARE(animations.first()->state(), QAbstractAnimation::Running);
+}
+
+void tst_MainWindow::progressPanelReadsWholeAndHidesUnderMessages()
+{
+    ProgressPageViewController &progress = startPage()->progressPage();
+    ProgressPageView *view = progress.view();
+    progress.show(LocalizedStrings::text("MainView_Writing_MainMessage"),
+                  LocalizedStrings::text("MainView_Writing_SubMessage"), "42%");
+    QWidget *panel = view->panel();
+    QTRY_VERIFY(panel->isVisible());
+    QVERIFY((panel->geometry().center() - view->rect().center()).manhattanLength() <= 2);
+    for (const WrappedLabel *text : {view->mainMessageTextField(), view->subMessageTextField(),
+                                     view->percentMessageTextField()}) {
+        QVERIFY(panel->rect().contains(text->geometry()));
+        QVERIFY2(text->heightForWidth(text->width()) <= text->height(), qPrintable(text->text()));
+    }
+    QVERIFY(panel->rect().contains(view->progressIconView()->geometry()));
+
+    // A message over the progress page hides the panel, which would show around it.
+    MessageModalFactory::sharedInstance().showMessage9010([](auto) {});
+    QVERIFY(view->isVisible());
+    QVERIFY(!panel->isVisible());
+    MessageModalFactory::sharedInstance().buttonClick(1);
+    QVERIFY(panel->isVisible());
 }
 
 QTEST_MAIN(tst_MainWindow)

@@ -1,4 +1,5 @@
 #include "appdelegate.h"
+#include "fakepages.h"
 #include "localizedstrings.h"
 #include "localtime.h"
 #include "mainwindow.h"
@@ -8,9 +9,11 @@
 #include "msgbutton.h"
 #include "msgviewctrl.h"
 #include "notificationhub.h"
-#include "placeholderpagefactory.h"
+#include "numberedmessages.h"
+#include "progresspageviewcontroller.h"
 #include "shelllook.h"
 #include "startpageinterface.h"
+#include "wrappedlabel.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -29,42 +32,10 @@ Q_DECLARE_METATYPE(MessageModalResponseType)
 
 using Answers = QList<MessageModalResponseType>;
 
-namespace {
-
-// Shows the numbered message of a number through its own operation; 1017 names the US layout and
-// 9005 the English one. False for a number without a message.
-bool showNumberedMessage(MessageModalFactory &factory, int number,
-                         MessageModalFactory::Completion completion)
-{
-    using Show = void (MessageModalFactory::*)(MessageModalFactory::Completion);
-    using F = MessageModalFactory;
-    static const QHash<int, Show> operations{
-        {1001, &F::showMessage1001}, {1002, &F::showMessage1002}, {1003, &F::showMessage1003},
-        {1004, &F::showMessage1004}, {1005, &F::showMessage1005}, {1006, &F::showMessage1006},
-        {1007, &F::showMessage1007}, {1008, &F::showMessage1008}, {1010, &F::showMessage1010},
-        {1011, &F::showMessage1011}, {1012, &F::showMessage1012}, {1014, &F::showMessage1014},
-        {1015, &F::showMessage1015}, {1016, &F::showMessage1016}, {9001, &F::showMessage9001},
-        {9004, &F::showMessage9004}, {9006, &F::showMessage9006}, {9007, &F::showMessage9007},
-        {9009, &F::showMessage9009}, {9010, &F::showMessage9010}, {9012, &F::showMessage9012},
-        {9014, &F::showMessage9014}, {9016, &F::showMessage9016}, {9020, &F::showMessage9020},
-        {9022, &F::showMessage9022}, {9023, &F::showMessage9023}};
-    if (number == 1017)
-        factory.showMessage1017(MessageModalResponseType::OK, std::move(completion));
-    else if (number == 9005)
-        factory.showMessage9005(KeyboardLayoutType::English, std::move(completion));
-    else if (const Show show = operations.value(number))
-        (factory.*show)(std::move(completion));
-    else
-        return false;
-    return true;
-}
-
-} // namespace
-
 // The numbered messages as overlays over the main window: their contents, answers, keys and
 // focus, the completion that is always called once, and the page beneath that gets nothing while
-// one is up. Writes a picture of the main window and of every message in English and Japanese
-// into build/screenshots, for review by eye.
+// one is up. Writes a picture of the main window, of its progress page and of every message in
+// English and Japanese into build/screenshots, for review by eye.
 class tst_Messages : public QObject
 {
     Q_OBJECT
@@ -95,7 +66,7 @@ private:
     void record(MessageModalResponseType answer) { m_answers << answer; }
 
     std::unique_ptr<AppDelegate> m_delegate;
-    PlaceholderPageFactory m_pages;
+    FakePages m_pages;
     std::unique_ptr<MainWindowController> m_controller;
     MainWindow *m_window = nullptr;
     std::unique_ptr<MessageModalFactory> m_factory;
@@ -211,12 +182,19 @@ void tst_Messages::messageTable()
     QFETCH(QStringList, keyEquivalents);
     openWindow(language);
     // The first message of each language pictures the main window too, before it shows.
-    if (number == 1001)
+    if (number == 1001) {
         save(QStringLiteral("mainwindow_%1.png").arg(language));
+        ProgressPageViewController *progress =
+            m_controller->startPageViewController()->GetProgressPageViewController();
+        progress->show(LocalizedStrings::text("UpdateCheck_Processing_DetailUpLabel"),
+                       LocalizedStrings::text("UpdateCheck_Processing_DetailDownLabel"), {});
+        save(QStringLiteral("progress_%1.png").arg(language));
+        progress->hide();
+    }
     const auto record = [this](MessageModalResponseType answer) { this->record(answer); };
     MessageWindowCtl &controls = m_factory->messageWindowCtrl();
 
-    QVERIFY(showNumberedMessage(*m_factory, number, record));
+    QVERIFY(NumberedMessages::show(*m_factory, number, record));
     QString expectedText = LocalizedStrings::text(textKey);
     if (number == 1017)
         expectedText = expectedText.arg(LocalizedStrings::text("Message_US_Type"));
@@ -237,7 +215,7 @@ void tst_Messages::messageTable()
 
     // Each button answers its own answer and takes the message away.
     for (int index = 0; index < answers.size(); ++index) {
-        showNumberedMessage(*m_factory, number, record);
+        NumberedMessages::show(*m_factory, number, record);
         m_answers.clear();
         QTest::mouseClick(shownButtons()[index], Qt::LeftButton);
         QCOMPARE(m_answers, Answers{answers[index]});
@@ -247,11 +225,11 @@ void tst_Messages::messageTable()
     }
 
     // Return answers OK; Escape answers NG where a button carries it, else nothing happens.
-    showNumberedMessage(*m_factory, number, record);
+    NumberedMessages::show(*m_factory, number, record);
     m_answers.clear();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QCOMPARE(m_answers, Answers{MessageModalResponseType::OK});
-    showNumberedMessage(*m_factory, number, record);
+    NumberedMessages::show(*m_factory, number, record);
     m_answers.clear();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     const bool hasEscape = keyEquivalents.contains("\x1b");
@@ -271,6 +249,13 @@ void tst_Messages::layoutInText()
     }
     m_factory->showMessage9005(KeyboardLayoutType::Japanese, [](auto) {});
     QCOMPARE(label->text(), LocalizedStrings::text("Message9005_Text_ToJapanese"));
+
+    // In Japanese the name, which ends in a full-width parenthesis, runs on without a space.
+    LocalizedStrings::setLanguage(QStringLiteral("ja"));
+    for (const auto answer : {MessageModalResponseType::OK, MessageModalResponseType::NO}) {
+        m_factory->showMessage1017(answer, [](auto) {});
+        QVERIFY2(!label->text().contains(QStringLiteral("） ")), qPrintable(label->text()));
+    }
 }
 
 void tst_Messages::replacedMessageAnswersAsDismissed_data()
@@ -287,7 +272,7 @@ void tst_Messages::replacedMessageAnswersAsDismissed()
     QFETCH(int, first);
     QFETCH(MessageModalResponseType, dismissed);
     Answers firstAnswers;
-    showNumberedMessage(*m_factory, first, [&](auto answer) { firstAnswers << answer; });
+    NumberedMessages::show(*m_factory, first, [&](auto answer) { firstAnswers << answer; });
     m_factory->showMessage1004([this](auto answer) { record(answer); });
     QCOMPARE(firstAnswers, Answers{dismissed});
     QVERIFY(m_factory->isShowingMessage());
@@ -342,7 +327,7 @@ void tst_Messages::tabCyclesThroughShownButtons()
     QFETCH(int, number);
     QFETCH(bool, shift);
     QFETCH(QList<int>, focused);
-    showNumberedMessage(*m_factory, number, [](auto) {});
+    NumberedMessages::show(*m_factory, number, [](auto) {});
     MessageWindowCtl &controls = m_factory->messageWindowCtrl();
     const QList<MsgButton *> buttons{controls.btn1(), controls.btn2(), controls.btn3()};
     for (const int expected : focused) {
@@ -350,9 +335,11 @@ void tst_Messages::tabCyclesThroughShownButtons()
                         shift ? Qt::ShiftModifier : Qt::NoModifier);
         MsgButton *button = buttons[expected - 1];
         QCOMPARE(m_window->focusWidget(), button);
-        // The focused button, and only it, wears the hover look.
-        for (MsgButton *each : buttons)
+        // The focused button, and only it, wears the hover look and the focus mark.
+        for (MsgButton *each : buttons) {
             QCOMPARE(each->isFirstResponseButton(), each == button);
+            QCOMPARE(each->look().focusMark, each == button);
+        }
         QCOMPARE(button->look().background, ShellLook::buttons().msgButton.mouseOverBackground());
     }
 }

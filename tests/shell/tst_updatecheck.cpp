@@ -1,6 +1,7 @@
 #include "appdelegate.h"
 #include "commandline.h"
 #include "constants.h"
+#include "fakepages.h"
 #include "freedesktopnotificationcenter.h"
 #include "keyboarddataentity.h"
 #include "localizedstrings.h"
@@ -12,7 +13,6 @@
 #include "msgbutton.h"
 #include "msgmaskview.h"
 #include "notificationhub.h"
-#include "placeholderpagefactory.h"
 #include "progresspageviewcontroller.h"
 #include "startpageinterface.h"
 #include "updatechecker.h"
@@ -21,6 +21,7 @@
 #include "usernotification.h"
 #include "utility.h"
 #include "versiondocument.h"
+#include "wrappedlabel.h"
 
 #include <QDBusConnection>
 #include <QDesktopServices>
@@ -171,7 +172,7 @@ private:
     std::unique_ptr<QTemporaryDir> m_logs;
     std::unique_ptr<QProcess> m_bus;
     std::unique_ptr<AppDelegate> m_delegate;
-    PlaceholderPageFactory m_pages;
+    FakePages m_pages;
     std::unique_ptr<MainWindowController> m_controller;
     FakeNotificationCenter *m_center = nullptr;
     std::unique_ptr<UserNotification> m_userNotification;

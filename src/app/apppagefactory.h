@@ -2,8 +2,9 @@
 
 #include "pagefactory.h"
 
-// Makes the stand-in pages that the program shows until the real pages are built.
-class PlaceholderPageFactory : public PageFactory
+// Makes the program's three pages for the main window. The start, keymap and firmware-update
+// pages are not built yet: stand-ins that talk to no keyboard take their places.
+class AppPageFactory : public PageFactory
 {
 public:
     std::unique_ptr<StartPageInterface> makeStartPage(MainWindowController *delegate) override;

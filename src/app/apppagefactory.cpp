@@ -1,0 +1,20 @@
+#include "apppagefactory.h"
+
+#include "placeholderfirmuppage.h"
+#include "placeholderkeymappage.h"
+#include "placeholderstartpage.h"
+
+std::unique_ptr<StartPageInterface> AppPageFactory::makeStartPage(MainWindowController *delegate)
+{
+    return std::make_unique<PlaceholderStartPage>(delegate);
+}
+
+std::unique_ptr<KeymapPageInterface> AppPageFactory::makeKeymapPage(MainWindowController *delegate)
+{
+    return std::make_unique<PlaceholderKeymapPage>(delegate);
+}
+
+std::unique_ptr<FirmupPageInterface> AppPageFactory::makeFirmupPage(MainWindowController *delegate)
+{
+    return std::make_unique<PlaceholderFirmupPage>(delegate);
+}

@@ -1,0 +1,77 @@
+#include "virtualkeyboardview.h"
+
+#include "bottomleftspace.h"
+#include "drawinginfo.h"
+#include "drawnkeyboardlayout.h"
+#include "keyboardconfig.h"
+#include "logger.h"
+#include "pointimageview.h"
+#include "themegeometry.h"
+#include "virtualenterkeyview.h"
+
+#include <QMouseEvent>
+
+VirtualKeyboardView::VirtualKeyboardView(QWidget *parent)
+    : QWidget(parent)
+    , m_backgroundImageView(new ImageView(this))
+{
+    setFixedSize(ThemeGeometry::keyboardViewSize.toSize());
+    m_backgroundImageView->setGeometry(rect());
+    m_backgroundImageView->setImageName(DrawingInfo::virtualKeyboard().defalut);
+}
+
+void VirtualKeyboardView::drawKeyboard(const QString &backgroundImage,
+                                       const DrawnKeyboardLayout &layout,
+                                       const QList<VirtualKeyView *> &keyViews)
+{
+    LOG_DEBUG(QStringLiteral("begin"));
+    m_backgroundImageView->setImageName(backgroundImage);
+    addAllKeys(layout, keyViews);
+    addPointImage();
+    LOG_DEBUG(QStringLiteral("end"));
+}
+
+// Keys are added in drawn order, so later keys lie above earlier ones.
+void VirtualKeyboardView::addAllKeys(const DrawnKeyboardLayout &layout,
+                                     const QList<VirtualKeyView *> &keyViews)
+{
+    const KeyboardColorType themeColor = KeyBoardConfig::shared().virtualKey.keyboardColorType();
+    const double cornerRadius = DrawingInfo::virtualKeyboard().cornerRadius.of(themeColor);
+    const BottomLeftSpace space(height());
+    for (qsizetype index = 0; index < keyViews.size(); ++index) {
+        const DrawnKeyboardLayout::Key &key = layout.keys().at(index);
+        VirtualKeyView *view = keyViews.at(index);
+        view->setParent(this);
+        view->setAlignment(key.alignment);
+        auto *enterView = qobject_cast<VirtualEnterKeyView *>(view);
+        if (enterView && key.enterKey)
+            enterView->drawKey(*key.enterKey, key.charLayerHeight, space);
+        else
+            view->drawKey(key.frame, cornerRadius, space);
+        view->show();
+    }
+}
+
+void VirtualKeyboardView::addPointImage()
+{
+    delete m_pointImageView;
+    const DrawingInfo::PointImage &point = DrawingInfo::virtualKeyboard().pointImage;
+    m_pointImageView = new PointImageView(KeyBoardConfig::shared().virtualKey.pointImage(), this);
+    m_pointImageView->setGeometry(
+        BottomLeftSpace(height()).frame(point.frameOrigin, point.size).toRect());
+    m_pointImageView->show();
+}
+
+void VirtualKeyboardView::mousePressEvent(QMouseEvent *event)
+{
+    m_onMouseDown();
+    event->accept();
+}
+
+void VirtualKeyboardView::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (m_onMouseUp())
+        event->ignore();
+    else
+        event->accept();
+}

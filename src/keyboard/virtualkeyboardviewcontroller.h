@@ -1,0 +1,146 @@
+#pragma once
+
+#include "drawnkeyboardlayout.h"
+#include "enumerations.h"
+#include "keyboardkeymaps.h"
+#include "keyselection.h"
+
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+class VirtualKeyboardView;
+class VirtualKeyViewController;
+
+// The drawn main keyboard: builds one key per drawn key of the connected keyboard's layout over
+// the keyboard's picture, shows one layer of one profile on the keys, keeps the selected key,
+// applies the page's edits to its own copy of the four profiles and reports clicks, drops and
+// special keys to the page. Keyboard numbers name keys throughout; a number without a drawn key
+// changes nothing.
+class VirtualKeyboardViewController : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit VirtualKeyboardViewController(QObject *parent = nullptr);
+    ~VirtualKeyboardViewController() override;
+
+    // The drawing surface; the page places it.
+    VirtualKeyboardView *virtualKeyboardView() const { return m_virtualKeyboardView; }
+
+    // Builds and draws the keyboard of the type number with its six DIP switches, showing the
+    // normal layer of the profile that selectedProfileIndex names (1 to 3 profiles 2 to 4, any
+    // other profile 1). Every key and the pointing stick's mark are made anew; a type number of
+    // another layout than the last one draws that layout. Throws Exceptions or PlatformError when
+    // the factory keymaps or the key frames cannot be read, and leaves the keyboard as it was.
+    void loadKeyboard(const QString &keyboardTypeNumber, const ProfileListDataEntity &profiles,
+                      const QList<bool> &dipSwitch, bool isInteractive, int selectedProfileIndex);
+    // The catalogue colour of the type number (Black when unknown) for the next load's picture
+    // and legends.
+    void resetKeyboardColorType(const QString &keyboardTypeNumber);
+
+    // While keymapWillChangeAtOnce is set, a palette key waits for its target key: hovering a
+    // key marks it, and a click decides the change.
+    void updateKeyboardStatus(bool keymapWillChangeAtOnce, std::optional<qint32> newUsageId);
+    void updateKeyboard(const ProfileDataEntity &newKeymapData);
+    void updateKeyboard(const ProfileListDataEntity &newProfilesData);
+    void updateKeyboard(int keyNumber, qint32 newUsageId);
+    // The usage, then the Fn-layer entries that go with it (see KeyboardKeymaps).
+    void updateKeyboard(int keyNumber, qint32 newUsageId, qint32 newWithFnUsageId);
+    // Shows another layer, drops the selection and reports afterSwitchFnMode.
+    void updateKeymapWithFn(FnMode updateToFn);
+    // Back to the normal layer as updateKeymapWithFn does; nothing in the normal layer.
+    void restoreFnMode();
+    // Profile 1, normal layer, new profiles; drops the selection and reports afterSwitchFnMode.
+    void resetKeyboard(const ProfileListDataEntity &profilesData);
+    // Shows another profile (0 to 2 profiles 1 to 3, any other profile 4) in the same layer and
+    // drops the selection.
+    void updateKeymapWithProfile(const ProfileDataEntity &updateToProfile,
+                                 int selectedProfileIndex);
+    void updateKeymapWithProfile(int selectedProfileIndex);
+    void clearSelectedKey();
+
+    // The steps of the edits above, which the keymap page also takes one by one.
+    void setKeymapData(int keyNumber, qint32 newUsageId);
+    void setFnInKeymapData(int keyNumber, qint32 newUsageId);
+    void setSpecialInKeymapData(int keyNumber, qint32 newUsageId);
+    void setKeymapData(const ProfileDataEntity &newKeymapData);
+    void setProfilesData(const ProfileListDataEntity &newProfilesData);
+    // Shows the layer of keymapData that fnMode names on every key, with the special marks.
+    void displayKeymapOnKeyboard(const ProfileDataEntity &keymapData);
+    // Shows newUsageId on the key in layer fnMode; its special mark stays.
+    void displayUsageIdOnKey(int keyNumber, FnMode fnMode, qint32 newUsageId);
+
+    // The shown profile, the four profiles as edited and the factory keymaps; records that are
+    // only ever copied into.
+    const std::shared_ptr<ProfileDataEntity> &keymapData() const { return m_keymaps.keymapData(); }
+    const std::shared_ptr<ProfileListDataEntity> &currentProfilesdata() const
+    {
+        return m_keymaps.currentProfilesdata();
+    }
+    const std::shared_ptr<ProfileDataEntity> &defaultKeymapData() const
+    {
+        return m_keymaps.defaultKeymapData();
+    }
+    const std::shared_ptr<ProfileDataEntity> &defaultProfile1Data() const;
+    const std::shared_ptr<ProfileDataEntity> &defaultProfile2Data() const;
+    const std::shared_ptr<ProfileDataEntity> &defaultProfile3Data() const;
+    const std::shared_ptr<ProfileDataEntity> &defaultProfile4Data() const;
+    std::optional<int> selectedProfileIndex() const { return m_keymaps.selectedProfileIndex(); }
+    ProfileMode profileMode() const { return m_keymaps.profileMode(); }
+    FnMode fnMode() const { return m_keymaps.fnMode(); }
+    void setFnMode(FnMode fnMode) { m_keymaps.setFnMode(fnMode); }
+
+    const QString &keyboardTypeNumber() const { return m_keyboardTypeNumber; }
+    // Found in the catalogue on the first load: English and Black for an unknown type number.
+    KeyboardLayoutType keyboardLayoutType() const;
+    KeyboardColorType keyboardColorType() const;
+    bool isInteractive() const { return m_isInteractive; }
+    bool keymapWillChangeAtOnce() const { return m_selection.keymapWillChangeAtOnce(); }
+    std::optional<qint32> newUsageId() const { return m_selection.newUsageId(); }
+    VirtualKeyViewController *selectedKey() const { return m_selection.selectedKey(); }
+    // The keys in drawn order.
+    const std::vector<std::unique_ptr<VirtualKeyViewController>> &keyViewControllers() const
+    {
+        return m_keyViewControllers;
+    }
+
+    // Reports to the page; each does nothing until the page sets it. A click names the clicked
+    // key to afterKeySelect, or while a palette key waits to afterKeyDecide; a drop names its
+    // target to afterKeyDrag; a click or drop on a special key calls afterSpecialKeyClicked
+    // instead of selecting it.
+    void setAfterKeySelect(std::function<void(std::optional<int>)> report);
+    void setAfterKeyDecide(std::function<void(int)> report);
+    void setAfterKeyDrag(std::function<void(int)> report);
+    void setAfterSpecialKeyClicked(std::function<void()> report);
+    void setAfterSwitchFnMode(std::function<void()> report);
+
+private:
+    DrawnKeyboardLayout readLayout(KeyboardLayoutType layoutType,
+                                   const QList<bool> &dipSwitch) const;
+    void drawKeys();
+    std::vector<std::unique_ptr<VirtualKeyViewController>>
+    getKeyViewControllers(const DrawnKeyboardLayout &layout);
+    // The key with that number; none when no drawn key has it.
+    VirtualKeyViewController *keyViewController(int keyNumber) const;
+    void showLayer(FnMode fnMode);
+    void hideProfileList() const;
+
+    QPointer<VirtualKeyboardView> m_virtualKeyboardView;
+    KeyboardKeymaps m_keymaps;
+    KeySelection<VirtualKeyViewController> m_selection;
+    QString m_keyboardTypeNumber;
+    bool m_isInteractive = false;
+    // The layout of m_keyboardTypeNumber; the colour stays until resetKeyboardColorType().
+    std::optional<KeyboardLayoutType> m_keyboardLayoutType;
+    std::optional<KeyboardColorType> m_keyboardColorType;
+    std::optional<DrawnKeyboardLayout> m_layout;
+    std::vector<std::unique_ptr<VirtualKeyViewController>> m_keyViewControllers;
+    std::function<void()> m_afterSwitchFnMode = [] {};
+};

@@ -1,0 +1,198 @@
+#pragma once
+
+#include "enumerations.h"
+#include "gesturepadbuttonowner.h"
+#include "keyboardkeymaps.h"
+#include "keyselection.h"
+
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+class GesturePadButton;
+class VirtualSlideKeyboardView;
+class VirtualSlideSqareKeyViewController;
+
+// The keyboard's slide-and-tap area: the eight slide keys beside the four gesture pads, each pad
+// with its picture and on/off switch. Shows one layer of one profile on the slide keys, and the
+// two keys of a pad only while the pad is on; keeps the selected slide key, applies the page's
+// edits to its own copy of the four profiles and reports clicks, drops, special keys and pad
+// toggles to the page. Key numbers name the slide keys (86, 87, 101, 102, 108, 109, 116, 117);
+// any other number changes nothing.
+class VirtualSlideKeyboardViewController : public QObject,
+                                           public GesturePadButtonOwner,
+                                           private KeySelection<VirtualSlideSqareKeyViewController>
+{
+    Q_OBJECT
+
+public:
+    // A pad switch was toggled: the switch's kind, its pad and its on state before the click.
+    using GesturePadReport = std::function<void(CheckButtonType checkBtnType, GesturePadType gpType,
+                                                bool isCheckedInPre)>;
+
+    explicit VirtualSlideKeyboardViewController(QObject *parent = nullptr);
+    ~VirtualSlideKeyboardViewController() override;
+
+    // The panel; the page places it.
+    VirtualSlideKeyboardView *virtualSlideKeyboardView() const
+    {
+        return m_virtualSlideKeyboardView;
+    }
+
+    // The catalogue colour of the type number (Black when unknown) for the next load's legends.
+    void resetKeyboardColorType(const QString &keyboardTypeNumber);
+    // Builds the eight slide keys of the type number, showing the normal layer of the profile
+    // that selectedProfileIndex names (1 to 3 profiles 2 to 4, any other profile 1) and the keys
+    // of the pads that gesturePadData (SideLeft, FrontLeft, FrontRight, SideRight; a missing flag
+    // is off) turns on. isKeymap: the panel sits on the keymap page, where the pad switches
+    // toggle. The switches follow the flags only after updateGesturePad(). Throws Exceptions or
+    // PlatformError when the factory keymaps or the slide keys' frames cannot be read, and leaves
+    // the keyboard as it was.
+    void loadSlideKeyboard(const QString &keyboardTypeNumber, const QList<bool> &dipSwitch,
+                           const QList<bool> &gesturePadData, bool isInteractive,
+                           const ProfileListDataEntity &profiles, int selectedProfileIndex,
+                           bool isKeymap);
+    // Deletes every slide key that is a child of mainController.
+    static void deleteTheSameType(QObject &mainController);
+    // The four switches and pad pictures follow gesturePadData; a toggle reaches
+    // afterUpdateGesturePads().
+    void updateGesturePad();
+    void afterUpdateGesturePads(CheckButtonType checkBtnType, GesturePadType gpType,
+                                bool isCheckedInPre);
+    // Pad padIndex shows on or off: its flag, its picture and its two slide keys.
+    void setGesturePadOn(int padIndex, bool isOn) override;
+
+    // While keymapWillChangeAtOnce is set, a palette key waits for its target key: hovering a
+    // slide key marks it, and a click decides the change.
+    void updateKeyboardStatus(bool keymapWillChangeAtOnce, std::optional<qint32> newUsageId);
+    // New pad flags and a new keymap for the shown profile, or new profiles; every key redrawn.
+    void updateKeyboard(const ProfileDataEntity &newKeymapData, const QList<bool> &newGesturePads);
+    void updateKeyboard(const ProfileListDataEntity &newProfilesData,
+                        const QList<bool> &newGesturePads);
+    void updateKeyboard(int keyNumber, qint32 newUsageId);
+    // The usage, then the Fn-layer entries that go with it (see KeyboardKeymaps).
+    void updateKeyboard(int keyNumber, qint32 newUsageId, qint32 newWithFnUsageId);
+    // Shows the layer of keymapData that fnMode names on every slide key, with the special marks,
+    // and the keys of the pads that are on.
+    void displayKeymapOnKeyboard(const ProfileDataEntity &keymapData);
+    // Shows newUsageId on the slide key in layer fnMode; its special mark stays.
+    void displayUsageIdOnKey(int keyNumber, FnMode fnMode, qint32 newUsageId);
+
+    // The steps of the edits above, which the keymap page also takes one by one. Replacing the
+    // keymap or the profiles compares the keys with the edited profile's factory usages.
+    void setProfilesData(const ProfileListDataEntity &newProfilesData);
+    void setKeymapData(const ProfileDataEntity &newKeymapData);
+    void setKeymapData(int keyNumber, qint32 newUsageId);
+    void setFnInKeymapData(int keyNumber, qint32 newUsageId);
+    void setSpecialInKeymapData(int keyNumber, qint32 newUsageId);
+
+    // Back to the normal layer; the selection stays and nothing is reported.
+    void restoreFnMode();
+    // Profile 1, normal layer, new profiles and pad flags; drops the selection and reports
+    // afterSwitchFnMode.
+    void resetKeyboard(const ProfileListDataEntity &profilesData, const QList<bool> &gesturePads);
+    // Shows another layer, drops the selection and reports afterSwitchFnMode.
+    void updateSlideKeymapWithFn(FnMode updateToFn);
+    // Shows another profile (0 to 2 profiles 1 to 3, any other profile 4) in the same layer and
+    // drops the selection; the first form takes updateToProfile as that profile and reports
+    // afterSwitchFnMode.
+    void updateKeymapWithProfile(const ProfileDataEntity &updateToProfile,
+                                 int selectedProfileIndex);
+    void updateKeymapWithProfile(int selectedProfileIndex);
+    using KeySelection::clearSelectedKey;
+
+    // The shown profile, the four profiles as edited and the factory keymaps; records that are
+    // only ever copied into.
+    const std::shared_ptr<ProfileDataEntity> &keymapData() const { return m_keymaps.keymapData(); }
+    const std::shared_ptr<ProfileListDataEntity> &currentProfilesData() const
+    {
+        return m_keymaps.currentProfilesdata();
+    }
+    const std::shared_ptr<ProfileDataEntity> &defaultKeymapData() const
+    {
+        return m_keymaps.defaultKeymapData();
+    }
+    const std::shared_ptr<ProfileDataEntity> &defaultProfile1Data() const;
+    const std::shared_ptr<ProfileDataEntity> &defaultProfile2Data() const;
+    const std::shared_ptr<ProfileDataEntity> &defaultProfile3Data() const;
+    const std::shared_ptr<ProfileDataEntity> &defaultProfile4Data() const;
+    std::optional<int> selectedProfileIndex() const { return m_keymaps.selectedProfileIndex(); }
+    ProfileMode profileMode() const { return m_keymaps.profileMode(); }
+    FnMode fnMode() const { return m_keymaps.fnMode(); }
+    // Empty until the first load, then four flags.
+    const QList<bool> &gesturePadData() const { return m_gesturePadData; }
+    const QList<bool> &dipSwitchData() const { return m_dipSwitchData; }
+
+    const QString &keyboardTypeNumber() const { return m_keyboardTypeNumber; }
+    // Found in the catalogue on load: English and Black for an unknown type number. The colour
+    // found first stays until resetKeyboardColorType().
+    KeyboardLayoutType keyboardLayoutType() const;
+    KeyboardColorType keyboardColorType() const;
+    bool isInteractive() const { return m_isInteractive; }
+    bool isKeymapView() const { return m_isKeymapView; }
+    using KeySelection::keymapWillChangeAtOnce;
+    using KeySelection::newUsageId;
+    using KeySelection::selectedKey;
+    // The slide keys in panel order.
+    const QList<VirtualSlideSqareKeyViewController *> &slideSqareKeyViewControllers() const
+    {
+        return m_slideSqareKeyViewControllers;
+    }
+    // The pads' switches, whose on state the keymap page reads.
+    GesturePadButton *gpSideLeftBtn() const;
+    GesturePadButton *gpSideFrontLeftBtn() const;
+    GesturePadButton *gpSideFrontRightBtn() const;
+    GesturePadButton *gpSideRightBtn() const;
+
+    // Reports to the page; each does nothing until the page sets it. A click names the clicked
+    // slide key to afterKeySelect, or while a palette key waits to afterKeyDecide; a drop names
+    // its target to afterKeyDrag; a click or drop on a special key calls afterSpecialKeyClicked
+    // instead of selecting it; a pad switch toggled on the keymap page calls
+    // afterGesturePadModify.
+    using KeySelection::setAfterKeyDecide;
+    using KeySelection::setAfterKeyDrag;
+    using KeySelection::setAfterKeySelect;
+    using KeySelection::setAfterSpecialKeyClicked;
+    void setAfterSwitchFnMode(std::function<void()> report);
+    void setAfterGesturePadModify(GesturePadReport report);
+
+protected:
+    // Presses and releases that reach the panel, beside the keys or passed on by a key.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QList<VirtualSlideSqareKeyViewController *> getKeyViewControllers() const;
+    // Whether the slide key may not be changed in the shown layer: the Fn key of that layer, and
+    // in the Fn1 layer every key whose normal usage keeps an Fn1 companion. The user's Fn-key
+    // setting plays no part.
+    bool checkSpecialKeyNumber(int keyNumber) const;
+    // The slide key with that number; none for any other number.
+    VirtualSlideSqareKeyViewController *slideKey(int keyNumber) const;
+    // Shows the two keys of each pad that is on and hides the others.
+    void updateSlideSqareKeyViewControllers();
+    bool isPadOn(int padIndex) const;
+    // New pad flags for the switches, the pictures and the keys.
+    void takeGesturePads(const QList<bool> &gesturePads);
+    void showPadPictures();
+    // Every key shows the shown layer again, and none is selected.
+    void showKeymapAnew();
+    void hideProfileList() const;
+
+    QPointer<VirtualSlideKeyboardView> m_virtualSlideKeyboardView;
+    KeyboardKeymaps m_keymaps;
+    QString m_keyboardTypeNumber;
+    QList<bool> m_dipSwitchData;
+    QList<bool> m_gesturePadData;
+    bool m_isInteractive = false;
+    bool m_isKeymapView = false;
+    std::optional<KeyboardLayoutType> m_keyboardLayoutType;
+    std::optional<KeyboardColorType> m_keyboardColorType;
+    QList<VirtualSlideSqareKeyViewController *> m_slideSqareKeyViewControllers;
+    std::function<void()> m_afterSwitchFnMode = [] {};
+    GesturePadReport m_afterGesturePadModify = [](CheckButtonType, GesturePadType, bool) {};
+};

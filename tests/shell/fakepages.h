@@ -1,0 +1,127 @@
+#pragma once
+
+#include "firmuppageinterface.h"
+#include "keymappageinterface.h"
+#include "mainwindowpage.h"
+#include "navigationbutton.h"
+#include "pagefactory.h"
+#include "shelllook.h"
+#include "stack.h"
+#include "startpageinterface.h"
+
+#include <QLabel>
+#include <QStringList>
+#include <QVBoxLayout>
+
+#include <memory>
+
+class KeyboardDataEntity;
+
+// The pages that the tests put into the main window, built on the pieces the real pages share:
+// each shows its name and a page button, records in the shared event list how the main window
+// treats it ("make start", "start.load(handed over)", "start.appear", "start.disappear"), and
+// governs the menus as a real page does.
+template<class Interface>
+class FakePage : public MainWindowPage<Interface>
+{
+public:
+    FakePage(const QString &name, QStringList &events)
+        : MainWindowPage<Interface>(nullptr)
+        , m_name(name)
+        , m_events(events)
+    {
+        m_events << "make " + m_name;
+    }
+
+    void viewDidAppear() override
+    {
+        m_events << m_name + ".appear";
+        MainWindowPage<Interface>::viewDidAppear();
+    }
+    void viewDidDisappear() override { m_events << m_name + ".disappear"; }
+
+    // What a did-swap handed over before the view loaded.
+    QString handedOver;
+    using MainWindowPage<Interface>::progressPage;
+
+protected:
+    QWidget *loadView() override
+    {
+        m_events << m_name + ".load(" + handedOver + ")";
+        auto *content = new QWidget;
+        auto *title = new QLabel(m_name, content);
+        QFont font = title->font();
+        font.setPointSizeF(font.pointSizeF() * 2);
+        title->setFont(font);
+        ShellLook::setColor(*title, QPalette::WindowText, ShellLook::msgView().txtColor());
+        auto *button = new NavigationButton(content);
+        button->setText(m_name);
+        button->setFixedSize(240, 120);
+        auto *column = new QVBoxLayout(content);
+        column->addStretch();
+        column->addWidget(title, 0, Qt::AlignCenter);
+        column->addWidget(button, 0, Qt::AlignCenter);
+        column->addStretch();
+        return this->frameView(content);
+    }
+
+    QString m_name;
+    QStringList &m_events;
+};
+
+// The start page: a keyboard record the update check compares its firmware with.
+class FakeStartPage : public FakePage<StartPageInterface>
+{
+    Q_OBJECT
+
+public:
+    explicit FakeStartPage(QStringList &events);
+
+    ProgressPageViewController *GetProgressPageViewController() override { return &progressPage(); }
+    std::shared_ptr<KeyboardDataEntity> getKeyboardData() override { return m_keyboardData; }
+
+private:
+    std::shared_ptr<KeyboardDataEntity> m_keyboardData;
+};
+
+// The keymap page: its return button asks (message 1003 on the real page, "keymap.ask1003"
+// here) before it would let a swap run, and it counts the writes its write button asks for.
+class FakeKeymapPage : public FakePage<KeymapPageInterface>
+{
+    Q_OBJECT
+
+public:
+    explicit FakeKeymapPage(QStringList &events);
+
+    ProgressPageViewController *progressPageViewController() override { return &progressPage(); }
+    const Stack &profileHistory() const override { return history; }
+    NavigationButton *returnButton() override { return &m_returnButton; }
+    void writeToTAVOButtonEvent() override { ++writes; }
+
+    Stack history;
+    int writes = 0;
+
+private:
+    NavigationButton m_returnButton;
+};
+
+class FakeFirmupPage : public FakePage<FirmupPageInterface>
+{
+    Q_OBJECT
+
+public:
+    explicit FakeFirmupPage(QStringList &events);
+
+    ProgressPageViewController *progressPageViewController() override { return &progressPage(); }
+};
+
+// Makes the fake pages; what happens to them is written to events.
+class FakePages : public PageFactory
+{
+public:
+    std::unique_ptr<StartPageInterface> makeStartPage(MainWindowController *) override;
+    std::unique_ptr<KeymapPageInterface> makeKeymapPage(MainWindowController *) override;
+    std::unique_ptr<FirmupPageInterface> makeFirmupPage(MainWindowController *) override;
+
+    QStringList events;
+};
