@@ -1,17 +1,18 @@
 #include "apppagefactory.h"
 
+#include "keymappageviewcontroller.h"
 #include "placeholderfirmuppage.h"
-#include "placeholderkeymappage.h"
-#include "placeholderstartpage.h"
+#include "startpageviewcontroller.h"
+#include "tavodriver.h"
 
 std::unique_ptr<StartPageInterface> AppPageFactory::makeStartPage(MainWindowController *delegate)
 {
-    return std::make_unique<PlaceholderStartPage>(delegate);
+    return std::make_unique<StartPageViewController>(delegate, TAVODriver::sharedInstance());
 }
 
 std::unique_ptr<KeymapPageInterface> AppPageFactory::makeKeymapPage(MainWindowController *delegate)
 {
-    return std::make_unique<PlaceholderKeymapPage>(delegate);
+    return std::make_unique<KeymapPageViewController>(delegate);
 }
 
 std::unique_ptr<FirmupPageInterface> AppPageFactory::makeFirmupPage(MainWindowController *delegate)

@@ -2,8 +2,9 @@
 
 #include "pagefactory.h"
 
-// Makes the program's three pages for the main window. The start, keymap and firmware-update
-// pages are not built yet: stand-ins that talk to no keyboard take their places.
+// Makes the program's three pages for the main window: the start page on the shared driver and the
+// keymap page with a driver of its own. The firmware-update page is not built yet: a stand-in
+// that talks to no keyboard takes its place and hands the keyboard back as it got it.
 class AppPageFactory : public PageFactory
 {
 public:

@@ -67,6 +67,8 @@ public:
     void buttonClick(int resType) override;
 
     bool isShowingMessage() const { return m_isShowingMessage; }
+    // The number of the message shown; 0 while none is.
+    int shownMessageNumber() const { return m_isShowingMessage ? m_shown.number : 0; }
     // While true, the window keeps refusing to close after a message has been answered.
     bool isShowProgressPage() const { return m_isShowProgressPage; }
     void setIsShowProgressPage(bool isShow) { m_isShowProgressPage = isShow; }
@@ -86,9 +88,11 @@ public:
     // "TAVO_Pellix_Setting_All_" or "..._Single_" and the time as "yyyyMMddHHmmss".
     static QString defaultSaveFileName(SaveProfileType saveProfileType, const QDateTime &now);
 
-private:
-    // Shows the message of number with its text from the catalogue.
+    // Shows the message of number with its text from the catalogue, for callers that name their
+    // messages by number.
     void showMessage(int number, Completion completion);
+
+private:
     void showMessage(int number, const QString &messageText, Completion completion);
     void initMsgAlerView(MessageType type, const QString &messageText);
     void showMsgMaskView();

@@ -70,17 +70,10 @@ LinkFixture::OutcomePointer LinkFixture::start()
     return outcome;
 }
 
-LinkFixture::OutcomePointer LinkFixture::read(ReadSequence sequence,
-                                              const TAVODriver::KeyboardCallback &inside)
+LinkFixture::OutcomePointer LinkFixture::read(ReadSequence sequence)
 {
     const OutcomePointer outcome = start();
-    (driver.get()->*sequence)(
-        [onSuccess = result(outcome, true), inside](const auto &keyboard) {
-            onSuccess(keyboard);
-            if (inside)
-                inside(keyboard);
-        },
-        result(outcome, false));
+    (driver.get()->*sequence)(result(outcome, true), result(outcome, false));
     return finish(outcome);
 }
 
@@ -101,6 +94,24 @@ LinkFixture::OutcomePointer LinkFixture::firmup(const FirmDataEntity &firmData, 
                    figures(outcome, &Outcome::progress), figures(outcome, &Outcome::btProgress),
                    result(outcome, false));
     return waiting ? finish(outcome) : outcome;
+}
+
+LinkFixture::OutcomePointer LinkFixture::bootVersion()
+{
+    const OutcomePointer outcome = start();
+    KeyboardConnections &connections = driver->connections();
+    const auto onError = result(outcome, false);
+    connections.open(
+        KeyboardConnections::Kind::bootIdentification, keyboard.state().productId,
+        [&] {
+            if (const std::optional<QString> version =
+                    connections.firmwareCommands().commandGetBootFirmVersion())
+                result(outcome, true)(*version);
+            else
+                onError(QString());
+        },
+        onError);
+    return finish(outcome);
 }
 
 LinkFixture::OutcomePointer LinkFixture::finish(const OutcomePointer &outcome)

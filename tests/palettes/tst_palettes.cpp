@@ -292,6 +292,29 @@ private slots:
         QCOMPARE(qwerty(English)->defaultKeymapData().normal.at(4), factoryUsage(English, 0, 4));
     }
 
+    // The keymap page shows the factory keymap of the profile it edits: a copy, in the layer
+    // shown, with the selection kept and nothing reported.
+    void anotherProfileShowsInTheSameLayer()
+    {
+        QwertyAssignKeyboardViewController *palette = qwerty(Japanese);
+        const auto factory = ResourceLoader::sharedInstance().getDefaultProfilesData(
+            typeNumber(Japanese), dipSwitches());
+        palette->switchFnMode(FnMode::WithFn2);
+        const auto &keys = palette->keyViewControllers();
+        click(keys.at(20)->assignKeyView(), QPointF(8, 8));
+        m_switches = 0;
+
+        palette->setDefaultKeymapData(*factory->profile3);
+        factory->profile3->withFn2.fill(0);
+        QCOMPARE(palette->fnMode(), FnMode::WithFn2);
+        for (QwertyAssignKeyViewController *key : keys) {
+            QCOMPARE(key->usageId(), ResourceFixture::factoryUsageId(
+                                         ResourceFixture::japaneseMarker, 2, 2, key->keyNumber()));
+        }
+        QCOMPARE(palette->selectedKey(), keys.at(20));
+        QCOMPARE(m_switches, 0);
+    }
+
     // A mark goes with the usage, not the key: switching layers moves it to wherever the usage
     // is shown, and a new set of usages replaces the old one.
     void marksFollowTheShownLayer()
