@@ -216,6 +216,23 @@ private slots:
         QCOMPARE(reports.size(), 2);
     }
 
+    // The pointer rests on the panel when the panel goes, or when its page goes first: the view
+    // on its way out is no longer watched as the panel's.
+    void thePanelGoesWithThePointerOnIt()
+    {
+        for (const bool pageFirst : {false, true}) {
+            auto page = std::make_unique<KeyboardPage>();
+            auto panel = std::make_unique<PointingStickViewController>(true, true, false);
+            page->place(panel->pointingView(), DrawingInfo::startKeymap().pointingStickOrigin);
+            QVERIFY(page->show());
+            QTest::mouseMove(panel->pointingView());
+            QTRY_VERIFY(panel->pointingView()->underMouse());
+            if (pageFirst)
+                page.reset();
+            panel.reset();
+        }
+    }
+
     void leaderLineFollowsPointer_data()
     {
         QTest::addColumn<QStringList>("events");
