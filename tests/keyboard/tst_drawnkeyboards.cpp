@@ -500,6 +500,26 @@ private slots:
         }
     }
 
+    // Slide-key edits go to profile 4 while no profile index is set, and while the index names
+    // none of the first three; replacing the keymap then compares the keys with profile 4's
+    // factory usages, while the factory keymap shown stays.
+    void slideEditsOutsideTheFirstThreeProfilesGoToProfileFour()
+    {
+        VirtualSlideKeyboardViewController unloaded;
+        unloaded.setKeymapData(86, 4);
+        QCOMPARE(unloaded.currentProfilesData()->profile4->normal.at(86), 4);
+
+        Keyboards fixture;
+        fixture.load(englishBlack, 4);
+        QCOMPARE(fixture.slide.profileMode(), ProfileMode::Profile1);
+        fixture.slide.updateKeyboard(87, 5);
+        QCOMPARE(fixture.slide.currentProfilesData()->profile4->normal.at(87), 5);
+        fixture.slide.setKeymapData(*fixture.slide.keymapData());
+        QCOMPARE(fixture.slide.profileMode(), ProfileMode::Profile4);
+        QCOMPARE(fixture.slide.defaultKeymapData()->withFn1,
+                 fixture.slide.defaultProfile1Data()->withFn1);
+    }
+
     void padSwitches_data()
     {
         QTest::addColumn<bool>("keymapPage");
