@@ -207,7 +207,7 @@ private slots:
         QVERIFY(view->charImage().isEmpty());
         view->show();
         QCOMPARE(view->charImage(), QStringLiteral("4BES"));
-        QVERIFY(view->showsNotAssignedIcon());
+        QVERIFY(view->showsNotAssignedIcon() && key->hasLayouted());
         key->updateKey(true);
         QVERIFY(!view->showsNotAssignedIcon());
         view->displayCharacter(QStringLiteral("5BES"), true, QString());

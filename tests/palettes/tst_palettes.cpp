@@ -483,9 +483,12 @@ private slots:
         QTest::newRow("the any-key entry reports the modifiers alone")
             << QStringList{"row Control", "key 0"} << "Control+(AnyKey)"
             << "10000000" << QStringList{"select 100"};
-        QTest::newRow("a new modifier joins the side in use; the left button moves them back")
-            << QStringList{"row Shift", "R Shift", "row Control", "L Shift"} << "Control+Shift+"
-            << "10100000" << QStringList{};
+        QTest::newRow("a new modifier joins the side in use")
+            << QStringList{"row Shift", "R Shift", "row Control"} << "Control R+Shift R+"
+            << "01010000" << QStringList{};
+        QTest::newRow("the left button moves them back")
+            << QStringList{"row Shift", "R Shift", "row Cmd", "L Cmd"} << "Shift+Win\u2318+"
+            << "00100010" << QStringList{};
         QTest::newRow("the chosen side's button changes nothing")
             << QStringList{"key 4", "row Shift", "L Shift"} << "Shift+A"
             << "00100000" << QStringList{"select 4", "select 204"};
