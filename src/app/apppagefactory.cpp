@@ -2,11 +2,12 @@
 
 #include "placeholderfirmuppage.h"
 #include "placeholderkeymappage.h"
-#include "placeholderstartpage.h"
+#include "startpageviewcontroller.h"
+#include "tavodriver.h"
 
 std::unique_ptr<StartPageInterface> AppPageFactory::makeStartPage(MainWindowController *delegate)
 {
-    return std::make_unique<PlaceholderStartPage>(delegate);
+    return std::make_unique<StartPageViewController>(delegate, TAVODriver::sharedInstance());
 }
 
 std::unique_ptr<KeymapPageInterface> AppPageFactory::makeKeymapPage(MainWindowController *delegate)

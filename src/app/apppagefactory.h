@@ -2,8 +2,9 @@
 
 #include "pagefactory.h"
 
-// Makes the program's three pages for the main window. The start, keymap and firmware-update
-// pages are not built yet: stand-ins that talk to no keyboard take their places.
+// Makes the program's three pages for the main window: the start page on the shared driver. The
+// keymap and firmware-update pages are not built yet: stand-ins that talk to no keyboard take
+// their places and hand the keyboard back as they got it.
 class AppPageFactory : public PageFactory
 {
 public:

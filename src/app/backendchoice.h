@@ -11,11 +11,17 @@ class HidapiCalls;
 
 // The keyboards a run of the program talks to: those on the USB bus through hidapi, or the
 // emulated keyboard in memory when the environment variable KEYMAP_TOOL_DEVICE is "emulated".
+// The emulated keyboard runs its application as a "KX-QR320B" unless KEYMAP_TOOL_EMULATED
+// names a scenario for trying the program's other roads by hand:
+//   boot                the keyboard is in its boot loader;
+//   boot13              it is in the boot loader of version "13", which cannot tell the layout;
+//   absent              no keyboard is on the bus;
+//   type=<type number>  it runs its application as a keyboard of that type number.
 class BackendChoice final
 {
 public:
-    // The backend that this value of KEYMAP_TOOL_DEVICE asks for.
-    explicit BackendChoice(const QByteArray &device);
+    // The backend that these values of KEYMAP_TOOL_DEVICE and KEYMAP_TOOL_EMULATED ask for.
+    explicit BackendChoice(const QByteArray &device, const QByteArray &scenario = {});
     ~BackendChoice();
     BackendChoice(const BackendChoice &) = delete;
     BackendChoice &operator=(const BackendChoice &) = delete;

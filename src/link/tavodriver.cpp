@@ -55,13 +55,6 @@ TAVODriver &TAVODriver::sharedInstance()
     return *instance;
 }
 
-// ---- Commands
-
-std::optional<QString> TAVODriver::commandGetBootFirmVersion()
-{
-    return m_connections.firmwareCommands().commandGetBootFirmVersion();
-}
-
 // ---- Reading the keyboard
 
 void TAVODriver::getKeyboard(KeyboardCallback onSuccess, ErrorCallback onError)
@@ -132,12 +125,16 @@ void TAVODriver::readInBootMode(const KeyboardCallback &onSuccess, const ErrorCa
 void TAVODriver::describeBootLoader(int productId, const KeyboardCallback &onSuccess,
                                     const ErrorCallback &onError)
 {
-    // No request is sent: the record comes from the catalogue and the factory keymaps.
+    // The record comes from the catalogue and the factory keymaps.
     const std::shared_ptr<KeyboardDataEntity> record = bootModeRecord(productId);
     if (!record) {
         reportNow(onError, QStringLiteral("Can't find special keyboard."));
         return;
     }
+    // The boot loader's version is the one thing asked of it, here on the worker, so that the
+    // GUI never waits for the keyboard; it stays empty when the boot loader does not tell it.
+    record->bootFirmVersion =
+        m_connections.firmwareCommands().commandGetBootFirmVersion().value_or(QString());
     Dispatcher::postAndWait([&] { onSuccess(record); });
 }
 std::shared_ptr<KeyboardDataEntity> TAVODriver::bootModeRecord(int productId)

@@ -14,7 +14,6 @@
 
 #include <functional>
 #include <memory>
-#include <optional>
 #include <utility>
 
 // The keyboard's driver: the sequences that read the whole keyboard, write all its keymaps and
@@ -47,15 +46,13 @@ public:
     // The driver's connections (communicateNormal, communicateBoot) and the commands on the
     // connection opened last.
     KeyboardConnections &connections() { return m_connections; }
-    // The boot loader's version as two upper-case hex digits, inside a boot-loader connection
-    // (a boot-mode read's success handler).
-    std::optional<QString> commandGetBootFirmVersion();
 
     // Reads the keyboard in normal mode, and when that fails in its boot loader; the error is
     // "Can't find any keyboard.".
     void getKeyboard(KeyboardCallback onSuccess, ErrorCallback onError);
     void seekTAVOInNormalMode(KeyboardCallback onSuccess, ErrorCallback onError);
-    // A keyboard in its boot loader, described from the catalogue and the factory keymaps.
+    // A keyboard in its boot loader, described from the catalogue and the factory keymaps, with
+    // the boot loader's version (two upper-case hex digits, empty when it does not answer).
     void seekTAVOInBootMode(KeyboardCallback onSuccess, ErrorCallback onError);
     // Writes the pads and the stick of keyboardData and the four profiles of profilesData,
     // then selects again the profile selected before. On success keyboardData's profiles are a

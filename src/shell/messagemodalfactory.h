@@ -67,6 +67,8 @@ public:
     void buttonClick(int resType) override;
 
     bool isShowingMessage() const { return m_isShowingMessage; }
+    // The number of the message shown; 0 while none is.
+    int shownMessageNumber() const { return m_isShowingMessage ? m_shown.number : 0; }
     // While true, the window keeps refusing to close after a message has been answered.
     bool isShowProgressPage() const { return m_isShowProgressPage; }
     void setIsShowProgressPage(bool isShow) { m_isShowProgressPage = isShow; }

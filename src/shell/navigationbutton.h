@@ -20,6 +20,9 @@ public:
 
     // Hands the destination and both callbacks to the swap function.
     void swap();
+    // Forgets the pointer and any press on the button: its page is no longer shown, so the
+    // button must not look hovered when the page comes back.
+    void resetMouseState() { setMouseIsInside(false); }
 
 protected:
     void setButtonStyle() override;

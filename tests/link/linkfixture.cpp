@@ -70,17 +70,10 @@ LinkFixture::OutcomePointer LinkFixture::start()
     return outcome;
 }
 
-LinkFixture::OutcomePointer LinkFixture::read(ReadSequence sequence,
-                                              const TAVODriver::KeyboardCallback &inside)
+LinkFixture::OutcomePointer LinkFixture::read(ReadSequence sequence)
 {
     const OutcomePointer outcome = start();
-    (driver.get()->*sequence)(
-        [onSuccess = result(outcome, true), inside](const auto &keyboard) {
-            onSuccess(keyboard);
-            if (inside)
-                inside(keyboard);
-        },
-        result(outcome, false));
+    (driver.get()->*sequence)(result(outcome, true), result(outcome, false));
     return finish(outcome);
 }
 

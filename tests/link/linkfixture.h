@@ -72,10 +72,9 @@ public:
 
     // Each runs an operation and answers how it ended once the driver's worker has ended and
     // delivered whatever it posted, so that every callback is counted and every request
-    // recorded; with waiting false, as soon as it has started. inside runs in a read's success
-    // handler, while its connection is open. Writes and updates go to the keyboard keyboardData
-    // describes.
-    OutcomePointer read(ReadSequence sequence, const TAVODriver::KeyboardCallback &inside = {});
+    // recorded; with waiting false, as soon as it has started. Writes and updates go to the
+    // keyboard keyboardData describes.
+    OutcomePointer read(ReadSequence sequence);
     OutcomePointer write(const std::shared_ptr<ProfileListDataEntity> &profilesData,
                          bool isInitProfiles = false, bool waiting = true);
     OutcomePointer firmup(const FirmDataEntity &firmData, bool waiting = true);

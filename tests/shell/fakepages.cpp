@@ -16,9 +16,32 @@ FakeKeymapPage::FakeKeymapPage(QStringList &events)
         [this](const SwapContinuation &) { m_events << QStringLiteral("keymap.ask1003"); });
 }
 
+void FakeKeymapPage::initData(std::shared_ptr<KeyboardDataEntity> keyboardData,
+                              const QString &keyboardTypeNumber, const QList<bool> &dipSwitchData,
+                              bool pointingStickState, const QList<bool> &gesturePadData,
+                              std::shared_ptr<ProfileListDataEntity> physicalProfilesData)
+{
+    m_events << QStringLiteral("keymap.initData");
+    handedOverKeyboard = {std::move(keyboardData), keyboardTypeNumber,
+                          dipSwitchData,           pointingStickState,
+                          gesturePadData,          std::move(physicalProfilesData)};
+    m_dataIsInited = true;
+}
+
 FakeFirmupPage::FakeFirmupPage(QStringList &events)
     : FakePage(QStringLiteral("firmup"), events)
 {}
+
+void FakeFirmupPage::initData(std::shared_ptr<KeyboardDataEntity> keyboardData,
+                              const QString &keyboardTypeNumber, const QList<bool> &dipSwitchData,
+                              bool pointingStickState, const QList<bool> &gesturePadData,
+                              std::shared_ptr<ProfileListDataEntity> physicalProfilesData)
+{
+    m_events << QStringLiteral("firmup.initData");
+    handedOverKeyboard = {std::move(keyboardData), keyboardTypeNumber,
+                          dipSwitchData,           pointingStickState,
+                          gesturePadData,          std::move(physicalProfilesData)};
+}
 
 std::unique_ptr<StartPageInterface> FakePages::makeStartPage(MainWindowController *)
 {

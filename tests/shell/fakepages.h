@@ -16,6 +16,7 @@
 #include <memory>
 
 class KeyboardDataEntity;
+class ProfileListDataEntity;
 
 // The pages that the tests put into the main window, built on the pieces the real pages share:
 // each shows its name and a page button, records in the shared event list how the main window
@@ -79,13 +80,28 @@ public:
 
     ProgressPageViewController *GetProgressPageViewController() override { return &progressPage(); }
     std::shared_ptr<KeyboardDataEntity> getKeyboardData() override { return m_keyboardData; }
+    void updateData(std::shared_ptr<ProfileListDataEntity>, const QList<bool> &) override {}
+    void updatePointingStick(bool) override {}
+    void firmwareBootUpdateSuccessed(std::shared_ptr<KeyboardDataEntity>) override {}
 
 private:
     std::shared_ptr<KeyboardDataEntity> m_keyboardData;
 };
 
+// What the start page handed over to a fake keymap or firmware page, last time.
+struct HandedOverKeyboard
+{
+    std::shared_ptr<KeyboardDataEntity> keyboardData;
+    QString keyboardTypeNumber;
+    QList<bool> dipSwitchData;
+    bool pointingStickState = false;
+    QList<bool> gesturePadData;
+    std::shared_ptr<ProfileListDataEntity> physicalProfilesData;
+};
+
 // The keymap page: its return button asks (message 1003 on the real page, "keymap.ask1003"
-// here) before it would let a swap run, and it counts the writes its write button asks for.
+// here) before it would let a swap run, and it counts the writes its write button asks for. It
+// records the keyboard handed over ("keymap.initData").
 class FakeKeymapPage : public FakePage<KeymapPageInterface>
 {
     Q_OBJECT
@@ -97,14 +113,23 @@ public:
     const Stack &profileHistory() const override { return history; }
     NavigationButton *returnButton() override { return &m_returnButton; }
     void writeToTAVOButtonEvent() override { ++writes; }
+    bool dataIsInited() const override { return m_dataIsInited; }
+    void initData(std::shared_ptr<KeyboardDataEntity> keyboardData,
+                  const QString &keyboardTypeNumber, const QList<bool> &dipSwitchData,
+                  bool pointingStickState, const QList<bool> &gesturePadData,
+                  std::shared_ptr<ProfileListDataEntity> physicalProfilesData) override;
 
     Stack history;
     int writes = 0;
+    HandedOverKeyboard handedOverKeyboard;
 
 private:
     NavigationButton m_returnButton;
+    bool m_dataIsInited = false;
 };
 
+// The firmware page: records the keyboard handed over and the calls that follow
+// ("firmup.initData", "firmup.updatePointingStick", "firmup.updateVirtualKeyboard").
 class FakeFirmupPage : public FakePage<FirmupPageInterface>
 {
     Q_OBJECT
@@ -113,6 +138,20 @@ public:
     explicit FakeFirmupPage(QStringList &events);
 
     ProgressPageViewController *progressPageViewController() override { return &progressPage(); }
+    void initData(std::shared_ptr<KeyboardDataEntity> keyboardData,
+                  const QString &keyboardTypeNumber, const QList<bool> &dipSwitchData,
+                  bool pointingStickState, const QList<bool> &gesturePadData,
+                  std::shared_ptr<ProfileListDataEntity> physicalProfilesData) override;
+    void updatePointingStick() override
+    {
+        m_events << QStringLiteral("firmup.updatePointingStick");
+    }
+    void updateVirtualKeyboard(const ProfileListDataEntity &) override
+    {
+        m_events << QStringLiteral("firmup.updateVirtualKeyboard");
+    }
+
+    HandedOverKeyboard handedOverKeyboard;
 };
 
 // Makes the fake pages; what happens to them is written to events.

@@ -10,9 +10,10 @@ constexpr int layerSize = ProfileDataEntity::keyCount * 2;
 
 } // namespace
 
-EmulatedKeyboardState EmulatedKeyboardState::plausible()
+EmulatedKeyboardState EmulatedKeyboardState::plausible(const QString &typeNumber)
 {
     EmulatedKeyboardState state;
+    state.typeNumber = typeNumber;
     try {
         const auto factory = ResourceLoader::sharedInstance().getDefaultProfilesData(
             state.typeNumber, QList<bool>(6, false));

@@ -19,9 +19,9 @@ struct EmulatedKeyboardState
     // One profile: four layers of 120 usage IDs of two bytes, high byte first.
     static constexpr int profileSize = 960;
 
-    // A keyboard whose profiles are the factory keymaps of its type number when the resources
-    // hold them, and all zero otherwise.
-    static EmulatedKeyboardState plausible();
+    // A keyboard of the type number whose profiles are the factory keymaps of its layout when
+    // the resources hold them, and all zero otherwise.
+    static EmulatedKeyboardState plausible(const QString &typeNumber = QStringLiteral("KX-QR320B"));
 
     void setProfiles(const ProfileListDataEntity &profileList);
     QList<qint32> layer(int profile, FnMode mode) const;

@@ -1,0 +1,177 @@
+#include "keyboardpanels.h"
+
+#include "dipswitchview.h"
+#include "dipswitchviewcontroller.h"
+#include "drawinginfo.h"
+#include "fnbutton.h"
+#include "keyboardpageinterface.h"
+#include "keyboardpageview.h"
+#include "localizedstrings.h"
+#include "pointingsticklayer.h"
+#include "pointingstickview.h"
+#include "pointingstickviewcontroller.h"
+#include "profiledataentity.h"
+#include "profilelistdataentity.h"
+#include "profilelistview.h"
+#include "profilelistviewcontroller.h"
+#include "profileselectedview.h"
+#include "profileselectedviewcontroller.h"
+#include "virtualkeyboardview.h"
+#include "virtualkeyboardviewcontroller.h"
+#include "virtualslidekeyboardview.h"
+#include "virtualslidekeyboardviewcontroller.h"
+
+namespace {
+
+constexpr FnMode fnModes[] = {FnMode::Normal, FnMode::WithFn1, FnMode::WithFn2, FnMode::WithFn3};
+
+} // namespace
+
+KeyboardPanels::KeyboardPanels(KeyboardPageInterface &page, KeyboardPageView &view,
+                               const QList<bool> &dipSwitch, bool pointingStickState)
+    : m_page(page)
+    , m_view(view)
+    , m_virtualKeyboard(std::make_unique<VirtualKeyboardViewController>())
+    , m_slideKeyboard(std::make_unique<VirtualSlideKeyboardViewController>())
+    , m_dipSwitch(std::make_unique<DipSwitchViewController>(dipSwitch))
+    // The stick is shown, never switched, on these pages.
+    , m_pointingStick(
+          std::make_unique<PointingStickViewController>(false, true, pointingStickState))
+    , m_profile(std::make_unique<ProfileSelectedViewController>())
+{
+    const DrawingInfo::StartKeymap &origins = DrawingInfo::startKeymap();
+    m_view.place(m_virtualKeyboard->virtualKeyboardView(),
+                 DrawingInfo::virtualKeyboard().frameOrigin);
+    m_view.place(m_slideKeyboard->virtualSlideKeyboardView(),
+                 DrawingInfo::virtualSlideKey().frameOrigin);
+    m_view.place(m_dipSwitch->view(), origins.dipSWFrameOrigin);
+    m_view.place(m_pointingStick->pointingView(), origins.pointingStickOrigin);
+    m_view.place(m_profile->profileview(), origins.profileSelectedViewFrameOrigin);
+    m_virtualKeyboard->virtualKeyboardView()->show();
+    setSidePanelsHidden(false);
+    for (FnMode mode : fnModes)
+        connect(m_view.fnButton(mode), &FnButton::clicked, this,
+                [this, mode] { tapFnButton(mode); });
+    // The leader line lies above every panel.
+    m_view.pointLayer()->raise();
+}
+
+KeyboardPanels::~KeyboardPanels() = default;
+
+ProfileListViewController *KeyboardPanels::profileList() const
+{
+    const bool isOpen = m_profileList && m_profileList->profileListView()->parentWidget();
+    return isOpen ? m_profileList.get() : nullptr;
+}
+
+void KeyboardPanels::setSidePanelsHidden(bool hidden)
+{
+    m_dipSwitch->view()->setHidden(hidden);
+    m_pointingStick->pointingView()->setHidden(hidden);
+    m_profile->profileview()->setHidden(hidden);
+    m_slideKeyboard->virtualSlideKeyboardView()->setHidden(hidden);
+}
+
+void KeyboardPanels::loadKeyboards(const QString &keyboardTypeNumber,
+                                   const ProfileListDataEntity &profiles,
+                                   const QList<bool> &dipSwitch, const QList<bool> &gesturePads,
+                                   int selectedProfileIndex)
+{
+    m_virtualKeyboard->loadKeyboard(keyboardTypeNumber, profiles, dipSwitch, false,
+                                    selectedProfileIndex);
+    m_slideKeyboard->loadSlideKeyboard(keyboardTypeNumber, dipSwitch, gesturePads, false, profiles,
+                                       selectedProfileIndex, false);
+    m_slideKeyboard->updateGesturePad();
+}
+
+void KeyboardPanels::showDipSwitch(const QList<bool> &dipSwitch)
+{
+    m_dipSwitch->setDipSwitch(dipSwitch);
+    m_dipSwitch->loadDipSwitch();
+}
+
+void KeyboardPanels::showPointingStick(bool isOn)
+{
+    m_pointingStick->setIsPointStickOn(isOn);
+    m_pointingStick->updatePointingStick();
+}
+
+void KeyboardPanels::resetKeyboards(const ProfileListDataEntity &profiles,
+                                    const QList<bool> &gesturePads)
+{
+    m_virtualKeyboard->resetKeyboard(profiles);
+    m_slideKeyboard->resetKeyboard(profiles, gesturePads);
+}
+
+void KeyboardPanels::resetKeyboardColorType(const QString &keyboardTypeNumber)
+{
+    m_virtualKeyboard->resetKeyboardColorType(keyboardTypeNumber);
+    m_slideKeyboard->resetKeyboardColorType(keyboardTypeNumber);
+}
+
+void KeyboardPanels::showProfile(const ProfileDataEntity &profile, int profileIndex)
+{
+    m_virtualKeyboard->updateKeymapWithProfile(profile, profileIndex);
+    m_slideKeyboard->updateKeymapWithProfile(profile, profileIndex);
+}
+
+void KeyboardPanels::styleFnButtons()
+{
+    m_view.fnButton(FnMode::Normal)
+        ->setText(LocalizedStrings::text(QStringLiteral("StandardLayer")));
+    for (FnButton *tab : m_view.fnButtons())
+        tab->setButtonStyle(false);
+    m_view.fnButton(FnMode::Normal)->setIsSelected(true);
+}
+
+void KeyboardPanels::tapFnButton(FnMode mode)
+{
+    if (!m_view.fnButton(mode)->isSelected()) {
+        m_virtualKeyboard->updateKeymapWithFn(mode);
+        m_slideKeyboard->updateSlideKeymapWithFn(mode);
+    }
+    selectOnlyFnButton(mode);
+    m_page.hideProfileList();
+}
+
+void KeyboardPanels::initFnLayer()
+{
+    selectOnlyFnButton(FnMode::Normal);
+}
+
+void KeyboardPanels::selectOnlyFnButton(FnMode mode)
+{
+    for (FnMode each : fnModes)
+        m_view.fnButton(each)->setIsSelected(each == mode);
+}
+
+void KeyboardPanels::showProfileList()
+{
+    m_profileList = std::make_unique<ProfileListViewController>();
+    m_profileList->placeOn(&m_view, DrawingInfo::startKeymap().profileListFrameOrigin);
+}
+
+void KeyboardPanels::hideProfileList()
+{
+    if (m_profileList)
+        m_profileList->removeFromPage();
+    m_page.setIsProfileMouseDown(false);
+    m_profile->updateBackground();
+}
+
+void KeyboardPanels::mouseDown()
+{
+    if (m_page.isProfileMouseDown())
+        hideProfileList();
+}
+
+void KeyboardPanels::showProfileName(int index)
+{
+    m_profile->updateTextValue(index);
+    hideProfileList();
+}
+
+int KeyboardPanels::profileIndex(int index)
+{
+    return index >= 1 && index <= 3 ? index : 0;
+}
