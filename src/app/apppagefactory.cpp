@@ -1,6 +1,6 @@
 #include "apppagefactory.h"
 
-#include "placeholderfirmuppage.h"
+#include "firmuppageviewcontroller.h"
 #include "placeholderkeymappage.h"
 #include "startpageviewcontroller.h"
 #include "tavodriver.h"
@@ -17,5 +17,5 @@ std::unique_ptr<KeymapPageInterface> AppPageFactory::makeKeymapPage(MainWindowCo
 
 std::unique_ptr<FirmupPageInterface> AppPageFactory::makeFirmupPage(MainWindowController *delegate)
 {
-    return std::make_unique<PlaceholderFirmupPage>(delegate);
+    return std::make_unique<FirmupPageViewController>(delegate, TAVODriver::sharedInstance());
 }

@@ -2,9 +2,9 @@
 
 #include "pagefactory.h"
 
-// Makes the program's three pages for the main window: the start page on the shared driver. The
-// keymap and firmware-update pages are not built yet: stand-ins that talk to no keyboard take
-// their places and hand the keyboard back as they got it.
+// Makes the program's three pages for the main window: the start and firmware-update pages on the
+// shared driver. The keymap page is not built yet: a stand-in that talks to no keyboard takes its
+// place and hands the keyboard back as it got it.
 class AppPageFactory : public PageFactory
 {
 public:

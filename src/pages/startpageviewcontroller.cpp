@@ -2,10 +2,10 @@
 
 #include "appdelegate.h"
 #include "bootkeyboardtype.h"
-#include "exceptions.h"
 #include "firmuppageinterface.h"
 #include "functionchecker.h"
 #include "keyboarddataentity.h"
+#include "keyboardloadfailure.h"
 #include "keymappageinterface.h"
 #include "localizedstrings.h"
 #include "logger.h"
@@ -13,7 +13,6 @@
 #include "messagemodalfactory.h"
 #include "navigationbutton.h"
 #include "pagebuttons.h"
-#include "platformerror.h"
 #include "profilelistdataentity.h"
 #include "progresspageview.h"
 #include "resourceloader.h"
@@ -21,24 +20,8 @@
 #include "tavodriver.h"
 
 #include <QLabel>
-#include <QPointer>
 
 namespace {
-
-// Runs work and answers the log line of the error it threw, or nothing when it went well.
-std::optional<QString> failureOf(const std::function<void()> &work)
-{
-    try {
-        work();
-    } catch (const Exceptions &error) {
-        const bool isBroken = error.kind() == Exceptions::Case::EnvironmentBrokenException;
-        return QStringLiteral("Error occured: ") +
-               (isBroken ? error.message() : QString::fromUtf8(error.what()));
-    } catch (const PlatformError &error) {
-        return error.reportText();
-    }
-    return std::nullopt;
-}
 
 void terminateApplication()
 {
@@ -151,7 +134,7 @@ void StartPageViewController::SelectKeyboardType(const StartDecision::Handler &c
 {
     m_messageModalFactory.showMessage1016(
         guarded([this, completion](MessageModalResponseType type) {
-            if (failureOf([&] {
+            if (KeyboardLoadFailure::logLineOf([&] {
                     BootKeyboardType::apply(*m_physicalKeyboardData,
                                             BootKeyboardType::chosenTypeNumber(type));
                 })) {
@@ -217,7 +200,7 @@ bool StartPageViewController::refreshStartPage()
     LOG_DEBUG(QStringLiteral("begin"));
     ResourceLoader &resourceLoader = ResourceLoader::sharedInstance();
     resourceLoader.setKeyboardData(m_physicalKeyboardData);
-    const std::optional<QString> failure = failureOf([this] {
+    const std::optional<QString> failure = KeyboardLoadFailure::logLineOf([this] {
         panels().loadKeyboards(*m_keyboardTypeNumber, *m_physicalProfilesData, *m_dipSwitchData,
                                *m_gesturePadData, *m_selectedProfileIndex);
     });
@@ -245,8 +228,7 @@ void StartPageViewController::enableButtons()
 
 void StartPageViewController::showSeriousError()
 {
-    setIsShowAlert(true);
-    m_messageModalFactory.showMessage9012([](MessageModalResponseType) { terminateApplication(); });
+    KeyboardLoadFailure::showAndQuit(*this);
 }
 
 // ---- Handing the keyboard over and taking it back
@@ -339,14 +321,4 @@ void StartPageViewController::updateSelectProfileName(int index)
     m_selectedProfileIndex = profileIndex;
     // The profiles the page holds now: after a keymap write those the keymap page handed back.
     panels().showProfile(m_physicalProfilesData->profile(profileIndex), profileIndex);
-}
-
-StartDecision::Handler
-StartPageViewController::guarded(std::function<void(MessageModalResponseType)> completion)
-{
-    return [page = QPointer<StartPageViewController>(this),
-            completion = std::move(completion)](MessageModalResponseType response) {
-        if (page)
-            completion(response);
-    };
 }
