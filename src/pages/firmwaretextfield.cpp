@@ -1,6 +1,7 @@
 #include "firmwaretextfield.h"
 
 #include "keyboardconfig.h"
+#include "paintkit.h"
 
 #include <QPainter>
 
@@ -28,11 +29,8 @@ void FirmwareTextField::paintEvent(QPaintEvent *)
     const FirmwareConfig &colors = KeyBoardConfig::shared().firmware;
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(colors.textFieldBorderColor(), borderWidth));
-    painter.setBrush(colors.textFieldBackgroundColor());
-    const qreal inset = borderWidth / 2;
-    painter.drawRoundedRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset), cornerRadius,
-                            cornerRadius);
+    PaintKit::fillRounded(painter, rect(), cornerRadius, colors.textFieldBackgroundColor(),
+                          colors.textFieldBorderColor(), borderWidth);
     const QRect textRect = rect().adjusted(textMargin, 0, -textMargin, 0);
     painter.setPen(Qt::white);
     painter.drawText(textRect, Qt::AlignVCenter | Qt::AlignLeft,
