@@ -128,6 +128,7 @@ void FirmupPageViewController::updateSelectProfileName(int index)
 void FirmupPageViewController::registerReturnButton()
 {
     ReturnButton &button = *m_firmupPageView->returnButton();
+    button.resetButtonStyle();
     button.setWillSwap([this](const SwapContinuation &swap) {
         resetBeforeReturn();
         swap();

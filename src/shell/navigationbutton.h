@@ -23,6 +23,9 @@ public:
     // Forgets the pointer and any press on the button: its page is no longer shown, so the
     // button must not look hovered when the page comes back.
     void resetMouseState() { setMouseIsInside(false); }
+    // Gives the button the navigation buttons' reset colour as its background, as the firmware
+    // page's return button has it; it stays after the button's own style has been applied.
+    void resetButtonStyle();
 
 protected:
     void setButtonStyle() override;

@@ -1,5 +1,6 @@
 #include "backendchoice.h"
 #include "constants.h"
+#include "realclock.h"
 #include "resourcefixture.h"
 #include "tavodriver.h"
 
@@ -14,6 +15,8 @@ private slots:
     void emulatedOnlyWhenAsked_data();
     void emulatedOnlyWhenAsked();
     void emulatedRunReadsTheEmulatedKeyboard();
+    void emulatedScenarios_data();
+    void emulatedScenarios();
 };
 
 void tst_BackendChoice::emulatedOnlyWhenAsked_data()
@@ -58,6 +61,42 @@ void tst_BackendChoice::emulatedRunReadsTheEmulatedKeyboard()
     QCOMPARE(keyboard->runningFirmwareState, RunningFirmwareState::app);
     QCOMPARE(keyboard->profiles->profile(1).withFn2[30],
              ResourceFixture::factoryUsageId(ResourceFixture::japaneseMarker, 1, 2, 30));
+}
+
+void tst_BackendChoice::emulatedScenarios_data()
+{
+    QTest::addColumn<QByteArray>("scenario");
+    QTest::addColumn<QString>("found");
+
+    QTest::newRow("none") << QByteArray() << "KX-QR320B app boot loader ";
+    QTest::newRow("unknown") << QByteArray("bot") << "KX-QR320B app boot loader ";
+    QTest::newRow("boot") << QByteArray("boot") << "KX-QR320B boot boot loader 07";
+    QTest::newRow("boot13") << QByteArray("boot13") << "KX-QR320B boot boot loader 13";
+    QTest::newRow("absent") << QByteArray("absent") << "Can't find any keyboard.";
+    QTest::newRow("type") << QByteArray("type=KX-QR300Y") << "KX-QR300Y app boot loader ";
+}
+
+// What the program finds on the emulated keyboard of each scenario: the type number, the
+// firmware it runs and the boot loader's version, or the error.
+void tst_BackendChoice::emulatedScenarios()
+{
+    QFETCH(QByteArray, scenario);
+    QFETCH(QString, found);
+    ResourceFixture resources;
+    const BackendChoice choice("emulated", scenario);
+    TAVODriver driver(choice.backend(), RealClock::sharedInstance());
+
+    QString read;
+    driver.getKeyboard(
+        [&read](const std::shared_ptr<KeyboardDataEntity> &keyboard) {
+            const bool isBoot = keyboard->runningFirmwareState == RunningFirmwareState::boot;
+            read = keyboard->typeNumber + (isBoot ? " boot" : " app") + " boot loader " +
+                   keyboard->bootFirmVersion;
+        },
+        [&read](const QString &message) { read = message; });
+
+    QTRY_VERIFY_WITH_TIMEOUT(!read.isEmpty(), 20000);
+    QCOMPARE(read, found);
 }
 
 QTEST_GUILESS_MAIN(tst_BackendChoice)

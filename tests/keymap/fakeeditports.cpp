@@ -28,6 +28,12 @@ void FakeEditPorts::showMessage(int number, Completion completion)
         m_open << std::move(completion);
 }
 
+void FakeEditPorts::showMessage9005(KeyboardLayoutType layout, Completion completion)
+{
+    messageLayouts << layout;
+    showMessage(9005, std::move(completion));
+}
+
 QString FakeEditPorts::hintName(PleaseClickHint hint)
 {
     static const char *const names[] = {"none", "virtualKey", "assignKey"};

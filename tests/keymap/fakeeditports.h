@@ -25,6 +25,7 @@ public:
     int openMessages() const { return m_open.size(); }
 
     void showMessage(int number, Completion completion) override;
+    void showMessage9005(KeyboardLayoutType layout, Completion completion) override;
     void setMenuFlags(const KeymapMenuFlags &flags) override { menuFlags = flags; }
 
     void keyboardStatusChanged() override { events << "status"; }
@@ -45,6 +46,8 @@ public:
 
     // Every message shown, in order.
     QList<int> messages;
+    // The layout of each message 9005 shown.
+    QList<KeyboardLayoutType> messageLayouts;
     KeymapMenuFlags menuFlags;
     // The redraws asked for, in order, such as "clear(reset)" or "write(on)".
     QStringList events;

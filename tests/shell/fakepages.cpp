@@ -21,10 +21,8 @@ void FakeKeymapPage::initData(std::shared_ptr<KeyboardDataEntity> keyboardData,
                               bool pointingStickState, const QList<bool> &gesturePadData,
                               std::shared_ptr<ProfileListDataEntity> physicalProfilesData)
 {
-    m_events << QStringLiteral("keymap.initData");
-    handedOverKeyboard = {std::move(keyboardData), keyboardTypeNumber,
-                          dipSwitchData,           pointingStickState,
-                          gesturePadData,          std::move(physicalProfilesData)};
+    recordInitData(std::move(keyboardData), keyboardTypeNumber, dipSwitchData, pointingStickState,
+                   gesturePadData, std::move(physicalProfilesData));
     m_dataIsInited = true;
 }
 
@@ -37,10 +35,8 @@ void FakeFirmupPage::initData(std::shared_ptr<KeyboardDataEntity> keyboardData,
                               bool pointingStickState, const QList<bool> &gesturePadData,
                               std::shared_ptr<ProfileListDataEntity> physicalProfilesData)
 {
-    m_events << QStringLiteral("firmup.initData");
-    handedOverKeyboard = {std::move(keyboardData), keyboardTypeNumber,
-                          dipSwitchData,           pointingStickState,
-                          gesturePadData,          std::move(physicalProfilesData)};
+    recordInitData(std::move(keyboardData), keyboardTypeNumber, dipSwitchData, pointingStickState,
+                   gesturePadData, std::move(physicalProfilesData));
 }
 
 std::unique_ptr<StartPageInterface> FakePages::makeStartPage(MainWindowController *)

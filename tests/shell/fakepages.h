@@ -18,6 +18,17 @@
 class KeyboardDataEntity;
 class ProfileListDataEntity;
 
+// What the start page handed over to a fake keymap or firmware page, last time.
+struct HandedOverKeyboard
+{
+    std::shared_ptr<KeyboardDataEntity> keyboardData;
+    QString keyboardTypeNumber;
+    QList<bool> dipSwitchData;
+    bool pointingStickState = false;
+    QList<bool> gesturePadData;
+    std::shared_ptr<ProfileListDataEntity> physicalProfilesData;
+};
+
 // The pages that the tests put into the main window, built on the pieces the real pages share:
 // each shows its name and a page button, records in the shared event list how the main window
 // treats it ("make start", "start.load(handed over)", "start.appear", "start.disappear"), and
@@ -43,9 +54,22 @@ public:
 
     // What a did-swap handed over before the view loaded.
     QString handedOver;
+    // The keyboard the start page handed over last ("<name>.initData").
+    HandedOverKeyboard handedOverKeyboard;
     using MainWindowPage<Interface>::progressPage;
 
 protected:
+    void recordInitData(std::shared_ptr<KeyboardDataEntity> keyboardData,
+                        const QString &keyboardTypeNumber, const QList<bool> &dipSwitchData,
+                        bool pointingStickState, const QList<bool> &gesturePadData,
+                        std::shared_ptr<ProfileListDataEntity> physicalProfilesData)
+    {
+        m_events << m_name + ".initData";
+        handedOverKeyboard = {std::move(keyboardData), keyboardTypeNumber,
+                              dipSwitchData,           pointingStickState,
+                              gesturePadData,          std::move(physicalProfilesData)};
+    }
+
     QWidget *loadView() override
     {
         m_events << m_name + ".load(" + handedOver + ")";
@@ -88,17 +112,6 @@ private:
     std::shared_ptr<KeyboardDataEntity> m_keyboardData;
 };
 
-// What the start page handed over to a fake keymap or firmware page, last time.
-struct HandedOverKeyboard
-{
-    std::shared_ptr<KeyboardDataEntity> keyboardData;
-    QString keyboardTypeNumber;
-    QList<bool> dipSwitchData;
-    bool pointingStickState = false;
-    QList<bool> gesturePadData;
-    std::shared_ptr<ProfileListDataEntity> physicalProfilesData;
-};
-
 // The keymap page: its return button asks (message 1003 on the real page, "keymap.ask1003"
 // here) before it would let a swap run, and it counts the writes its write button asks for. It
 // records the keyboard handed over ("keymap.initData").
@@ -121,7 +134,6 @@ public:
 
     Stack history;
     int writes = 0;
-    HandedOverKeyboard handedOverKeyboard;
 
 private:
     NavigationButton m_returnButton;
@@ -150,8 +162,6 @@ public:
     {
         m_events << QStringLiteral("firmup.updateVirtualKeyboard");
     }
-
-    HandedOverKeyboard handedOverKeyboard;
 };
 
 // Makes the fake pages; what happens to them is written to events.

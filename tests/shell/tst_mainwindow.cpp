@@ -16,6 +16,7 @@
 #include "overlaytracker.h"
 #include "progressicon.h"
 #include "progresspageviewcontroller.h"
+#include "returnbutton.h"
 #include "shelllook.h"
 #include "utility.h"
 #include "windowplacement.h"
@@ -73,6 +74,8 @@ private slots:
     void closing();
     void pageButtonsActOnReleaseInside_data();
     void pageButtonsActOnReleaseInside();
+    void navigationButtonBackground_data();
+    void navigationButtonBackground();
     void buttonImageShrinksButNeverGrows_data();
     void buttonImageShrinksButNeverGrows();
     void focusMarkStandsOut();
@@ -455,6 +458,34 @@ void tst_MainWindow::closing()
     QCOMPARE(m_terminations, closes ? 1 : 0);
     QCOMPARE(m_pages.events.contains("keymap.ask1003"), asks);
     QCOMPARE(keymapPage()->terminateFlag(), asks);
+}
+
+void tst_MainWindow::navigationButtonBackground_data()
+{
+    QTest::addColumn<bool>("returnButton");
+    QTest::addColumn<bool>("reset");
+    QTest::addColumn<QColor>("background");
+
+    const ButtonsConfig &buttons = ShellLook::buttons();
+    QTest::newRow("navigation button") << false << false << buttons.navigationButton.setColor();
+    QTest::newRow("return button") << true << false << buttons.returnButton.mouseExistBackground();
+    QTest::newRow("reset navigation button")
+        << false << true << buttons.navigationButton.resetColor();
+    QTest::newRow("reset return button") << true << true << buttons.navigationButton.resetColor();
+}
+
+// The reset colour, set before the button is first shown, outlasts the button's own style.
+void tst_MainWindow::navigationButtonBackground()
+{
+    QFETCH(bool, returnButton);
+    QFETCH(bool, reset);
+    QFETCH(QColor, background);
+    std::unique_ptr<NavigationButton> button =
+        returnButton ? std::make_unique<ReturnButton>() : std::make_unique<NavigationButton>();
+    if (reset)
+        button->resetButtonStyle();
+    button->show();
+    QCOMPARE(button->look().background, background);
 }
 
 void tst_MainWindow::pageButtonsActOnReleaseInside_data()

@@ -16,12 +16,6 @@ constexpr int specialKeyMessage = 1008;
 // The index of DIP switch 5 in the list of six.
 constexpr int dipSwitch5 = 4;
 
-// The menu receivers name themselves on standard output.
-void announceReceiver(const char *name)
-{
-    std::printf("\"%s\"\n", name);
-}
-
 } // namespace
 
 KeymapEditModel::KeymapEditModel(KeymapMessagePort &messages, KeymapMenuPort &menus,
@@ -348,7 +342,7 @@ void KeymapEditModel::hideProfileList()
 void KeymapEditModel::showSpecialKeyMessage()
 {
     switchToNormalState();
-    showAlertMessage(specialKeyMessage, [](MessageModalResponseType) {});
+    showAlertMessage(specialKeyMessage);
 }
 
 QSet<qint32>
@@ -424,17 +418,50 @@ void KeymapEditModel::writeKey(int keyNumber, const QList<KeyChangeRules::LayerW
     changeWriteButton();
 }
 
-void KeymapEditModel::showAlertMessage(int number,
-                                       std::function<void(MessageModalResponseType)> afterAnswer)
+void KeymapEditModel::showAlertMessage(int number, AfterAnswer afterAnswer)
+{
+    showAlert(
+        [this, number](KeymapMessagePort::Completion completion) {
+            m_messages.showMessage(number, std::move(completion));
+        },
+        std::move(afterAnswer));
+}
+
+void KeymapEditModel::showMessage9005(KeyboardLayoutType layout, AfterAnswer afterAnswer)
+{
+    showAlert(
+        [this, layout](KeymapMessagePort::Completion completion) {
+            m_messages.showMessage9005(layout, std::move(completion));
+        },
+        std::move(afterAnswer));
+}
+
+void KeymapEditModel::showAlert(const std::function<void(AfterAnswer completion)> &show,
+                                AfterAnswer afterAnswer)
+{
+    beginAlert();
+    show([this, afterAnswer = std::move(afterAnswer)](MessageModalResponseType response) {
+        endAlert();
+        if (afterAnswer)
+            afterAnswer(response);
+    });
+}
+
+void KeymapEditModel::beginAlert()
 {
     m_isShowAlert = true;
     changeMenuStatusAndUpdateMenu(false);
-    m_messages.showMessage(
-        number, [this, afterAnswer = std::move(afterAnswer)](MessageModalResponseType response) {
-            m_isShowAlert = false;
-            changeMenuStatusAndUpdateMenu(true);
-            afterAnswer(response);
-        });
+}
+
+void KeymapEditModel::endAlert()
+{
+    m_isShowAlert = false;
+    changeMenuStatusAndUpdateMenu(true);
+}
+
+void KeymapEditModel::announceReceiver(const char *name)
+{
+    std::printf("\"%s\"\n", name);
 }
 
 // Layers and palettes
@@ -590,8 +617,7 @@ void KeymapEditModel::recieveClickRollbackMenuEvent()
     LOG_DEBUG("begin");
     hideProfileList();
     rollbackToPhysical();
-    m_isShowAlert = false;
-    changeMenuStatusAndUpdateMenu(true);
+    endAlert();
     LOG_DEBUG("end");
 }
 
@@ -601,8 +627,7 @@ void KeymapEditModel::recieveClickReturnToCurrentProfileInitialMenuEvent()
     LOG_DEBUG("begin");
     hideProfileList();
     loadDefaultProfile();
-    m_isShowAlert = false;
-    changeMenuStatusAndUpdateMenu(true);
+    endAlert();
     LOG_DEBUG("end");
 }
 

@@ -77,7 +77,8 @@ public:
     // After a successful write, the pads and stick written become the keyboard's.
     void setPhysicalGesturePads(const QList<bool> &gesturePads);
     void setPhysicalPointingStick(bool pointingStick);
-    // The factory keymap of profile index (0 to 3), and that of the selected profile.
+    // The factory keymaps of the four profiles, of profile index (0 to 3), of the selected one.
+    const ProfileListDataEntity &defaultProfilesData() const { return *m_default.profiles; }
     const ProfileDataEntity &defaultProfileData(int index) const;
     const ProfileDataEntity &defaultKeymapData() const;
 
@@ -178,6 +179,17 @@ public:
     bool isShowAlert() const { return m_isShowAlert; }
     void setShowAlert(bool isShowAlert) { m_isShowAlert = isShowAlert; }
     void changeMenuStatusAndUpdateMenu(bool isEnable);
+    // A message, panel or sheet comes up: the menus go off until endAlert().
+    void beginAlert();
+    void endAlert();
+    // Shows a message with the menus off until it is answered; afterAnswer runs after that.
+    using AfterAnswer = std::function<void(MessageModalResponseType)>;
+    void showAlertMessage(int number, AfterAnswer afterAnswer = {});
+    void showMessage9005(KeyboardLayoutType layout, AfterAnswer afterAnswer = {});
+
+    void hideProfileList();
+    // The menu receivers name themselves on standard output.
+    static void announceReceiver(const char *name);
 
 private:
     static void runAtOnce(const Step &closingStep) { closingStep(); }
@@ -193,15 +205,15 @@ private:
     void clearAllKeyboardSelection();
     void changePleaseClickGrid(KeymapPageState keymapPageState);
     void refreshAllAssignKeyboard();
-    void hideProfileList();
     // Both picks made: the change of the picked or dropped-on key to usageId.
     void applyPicks(int keyNumber, qint32 usageId, bool isSlideKey);
     void performKeymapChange(int keyNumber, qint32 usageId, bool isSlideKey,
                              const Step &closingStep);
     void writeKey(int keyNumber, const QList<KeyChangeRules::LayerWrite> &writes,
                   const Step &closingStep);
-    // Shows a message with the menus off until it is answered.
-    void showAlertMessage(int number, std::function<void(MessageModalResponseType)> afterAnswer);
+    // show puts the message up with the completion it is given.
+    void showAlert(const std::function<void(AfterAnswer completion)> &show,
+                   AfterAnswer afterAnswer);
     void showSpecialKeyMessage();
 
     void pushCurrentProfileToHistory(const QList<bool> &preGesturePads, bool prePointingStickState);

@@ -13,4 +13,6 @@ public:
 
     virtual ~KeymapMessagePort() = default;
     virtual void showMessage(int number, Completion completion) = 0;
+    // Message 9005, whose text names the layout a refused setting file was made for.
+    virtual void showMessage9005(KeyboardLayoutType layout, Completion completion) = 0;
 };
