@@ -223,7 +223,8 @@ void FirmupPageViewController::showOpenDialog()
 
 void FirmupPageViewController::ReadFirmware(const QUrl &url)
 {
-    if (isBusy())
+    // A drop is read after it has ended: by then the page may have handed the keyboard back.
+    if (isBusy() || !m_keyboardData)
         return;
     const QString path = url.toLocalFile();
     std::optional<FirmDataEntity> image = FirmwareImageCheck::check(path, *m_keyboardData);

@@ -54,7 +54,8 @@ public:
     // The update button: asks before it writes the chosen image into the keyboard.
     void firmupButtonEvent();
     // Takes the firmware image in the file at url when it fits the keyboard; otherwise message
-    // 9014 tells the user and the image chosen before stays. Nothing while an update runs.
+    // 9014 tells the user and the image chosen before stays. Nothing while an update runs, nor
+    // without a keyboard.
     void ReadFirmware(const QUrl &url);
 
     // The page's view; only once it has loaded.

@@ -58,7 +58,7 @@ FirmwareImageBuilder image(const QByteArray &target, const QByteArray &version =
 
 // The page takes the drop of these data at the middle of the window, as the window would hand
 // it to the widget under the pointer; whatever is read then has been read.
-void dropOnWindow(FirmupPageFixture &fixture, QMimeData &data)
+void dropOnWindow(FirmupPageFixture &fixture, QMimeData &data, bool isReadAtOnce = true)
 {
     QWidget *window = fixture.controller->window();
     const QPoint middle = window->rect().center();
@@ -74,7 +74,8 @@ void dropOnWindow(FirmupPageFixture &fixture, QMimeData &data)
         QDropEvent drop(where, Qt::CopyAction, &data, Qt::LeftButton, {});
         QCoreApplication::sendEvent(target, &drop);
     }
-    QCoreApplication::sendPostedEvents();
+    if (isReadAtOnce)
+        QCoreApplication::sendPostedEvents();
 }
 
 QString pathShown(FirmupPageFixture &fixture)
@@ -125,6 +126,7 @@ private slots:
     void declinedUpdateSendsNothing();
     void openMenuReachesThePageOnlyWhileShown();
     void dropReadsTheFirstFileOnly();
+    void dropReadAfterReturnIsIgnored();
     void nothingGetsThroughAMessage();
     void nothingStartsDuringAnUpdate();
     void noCloseOrQuitDuringAnUpdate();
@@ -511,6 +513,23 @@ void tst_FirmupPage::dropReadsTheFirstFileOnly()
 
     QCOMPARE(fixture.waitForRest(), 0);
     QCOMPARE(fixture.firmupPage().firmData()->filePath, first);
+}
+
+// The page reads a dropped file once the drop has ended; by then the user may have gone back.
+void tst_FirmupPage::dropReadAfterReturnIsIgnored()
+{
+    FirmupPageFixture fixture;
+    QVERIFY(fixture.openFirmupPage());
+    QMimeData files;
+    files.setUrls({QUrl::fromLocalFile(fixture.writeFile(image("KX-QR320B").bytes()))});
+
+    dropOnWindow(fixture, files, false);
+    fixture.clickReturnButton();
+    QCoreApplication::sendPostedEvents();
+
+    QCOMPARE(fixture.currentPage(), fixture.controller->startPageViewController());
+    QCOMPARE(MessageModalFactory::sharedInstance().shownMessageNumber(), 0);
+    QVERIFY(!fixture.firmupPage().firmData());
 }
 
 // A message lies over the page: neither a drop nor a click reaches it.
