@@ -131,6 +131,7 @@ private slots:
     void nothingStartsDuringAnUpdate();
     void noCloseOrQuitDuringAnUpdate();
     void updateEndToEnd();
+    void rescueFromTheBootLoader_data();
     void rescueFromTheBootLoader();
     void sampleImagesFitTheirLayouts();
     void reviewImages_data();
@@ -634,11 +635,24 @@ void tst_FirmupPage::updateEndToEnd()
 // A keyboard found in its boot loader lands on the firmware page with the way back closed; the
 // update rescues it, the keyboard as read again replaces the boot loader's placeholder with its
 // own settings, and the start page takes it over.
+void tst_FirmupPage::rescueFromTheBootLoader_data()
+{
+    QTest::addColumn<QString>("typeNumber");
+    QTest::addColumn<KeyboardLayoutType>("layout");
+
+    // The boot loader of product 0x0015 stands for a "KX-QR320B".
+    QTest::newRow("same type number as the placeholder")
+        << "KX-QR320B" << KeyboardLayoutType::Japanese;
+    QTest::newRow("another type and layout") << "KX-QR300Y" << KeyboardLayoutType::English;
+}
+
 void tst_FirmupPage::rescueFromTheBootLoader()
 {
+    QFETCH(QString, typeNumber);
+    QFETCH(KeyboardLayoutType, layout);
     FirmupPageFixture fixture;
-    fixture.link.changeKeyboard([](EmulatedKeyboardState &state) {
-        state.typeNumber = QStringLiteral("KX-QR300Y");
+    fixture.link.changeKeyboard([&](EmulatedKeyboardState &state) {
+        state.typeNumber = typeNumber;
         state.dipSwitch = {true, false, true, false, false, false};
         state.pointingStick[4] = 0x00;
         state.gesturePads[1][0] = 0x00;
@@ -661,9 +675,9 @@ void tst_FirmupPage::rescueFromTheBootLoader()
     QCOMPARE(fixture.answer(0), 0);
     const std::shared_ptr<KeyboardDataEntity> rescued = page.keyboardData();
     QVERIFY(rescued != placeholder);
-    QCOMPARE(rescued->typeNumber, "KX-QR300Y");
+    QCOMPARE(rescued->typeNumber, typeNumber);
     QCOMPARE(rescued->runningFirmwareState, RunningFirmwareState::app);
-    QCOMPARE(page.keyboardTypeNumber(), "KX-QR300Y");
+    QCOMPARE(page.keyboardTypeNumber(), typeNumber);
     const QList<bool> dipSwitch{true, false, true, false, false, false};
     const QList<bool> gesturePads{true, false, true, true};
     QCOMPARE(page.dipSwitchData(), dipSwitch);
@@ -673,7 +687,7 @@ void tst_FirmupPage::rescueFromTheBootLoader()
     QCOMPARE(panels.dipSwitch().dipSwitch(), dipSwitch);
     QCOMPARE(panels.virtualSlideKeyboard().gesturePadData(), gesturePads);
     QVERIFY(!panels.pointingStick().isPointStickOn());
-    QCOMPARE(panels.virtualKeyboard().keyboardLayoutType(), KeyboardLayoutType::English);
+    QCOMPARE(panels.virtualKeyboard().keyboardLayoutType(), layout);
     QCOMPARE(panels.virtualKeyboard().keymapData()->layer(FnMode::Normal),
              rescued->profiles->profile(0).layer(FnMode::Normal));
     QVERIFY(fixture.view().returnButton()->isEnabled());
@@ -683,10 +697,10 @@ void tst_FirmupPage::rescueFromTheBootLoader()
     QCOMPARE(fixture.currentPage(), fixture.controller->startPageViewController());
     StartPageViewController &start = fixture.startPage();
     QCOMPARE(start.getKeyboardData(), rescued);
-    QCOMPARE(start.keyboardTypeNumber(), "KX-QR300Y");
+    QCOMPARE(start.keyboardTypeNumber(), typeNumber);
     QCOMPARE(start.dipSwitchData(), dipSwitch);
     QCOMPARE(start.startPageView()->keyboardLabel()->text(),
-             ResourceLoader::sharedInstance().getKeyboardName("KX-QR300Y"));
+             ResourceLoader::sharedInstance().getKeyboardName(typeNumber));
 }
 
 // The images of tools/make-sample-firmware.py are accepted for a keyboard of their layout.
