@@ -6,6 +6,7 @@
 
 #include "constants.h"
 #include "gridassignkeyboardviewcontroller.h"
+#include "painttiming.h"
 #include "profilelistdataentity.h"
 #include "qwertyassignkeyboardviewcontroller.h"
 #include "resourceloader.h"
@@ -16,12 +17,10 @@
 #include "virtualslidekeyboardviewcontroller.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QImage>
 #include <QPainter>
 #include <QTemporaryDir>
 
-#include <algorithm>
 #include <cstdio>
 #include <functional>
 
@@ -30,20 +29,6 @@ namespace {
 constexpr int runs = 21;
 constexpr double goalMilliseconds = 4.0;
 const QList<bool> dipSwitches{false, false, false, false, false, false};
-
-double timed(const std::function<void()> &work)
-{
-    QElapsedTimer timer;
-    timer.start();
-    work();
-    return timer.nsecsElapsed() / 1e6;
-}
-
-double median(QList<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 // Paints the keyboard view and every key on it, as a repaint of the window does.
 void paint(QWidget &view, QImage &image)
@@ -65,14 +50,14 @@ void buildAndPaint(const QString &typeNumber, const char *name, QImage &image, d
         ResourceLoader::sharedInstance().getDefaultProfilesData(typeNumber, dipSwitches);
     QList<double> times;
     for (int run = 0; run < runs; ++run) {
-        times.append(timed([&] {
+        times.append(PaintTiming::milliseconds([&] {
             VirtualKeyboardViewController controller;
             controller.loadKeyboard(typeNumber, *profiles, dipSwitches, true, 0);
             paint(*controller.virtualKeyboardView(), image);
         }));
     }
     std::printf("%-36s %7.2f ms  (first run, legends drawn)\n", name, times.first());
-    report(name, median(times), floor);
+    report(name, PaintTiming::median(times), floor);
 }
 
 // A layer switch, which shows another usage on every key, and the repaint that follows.
@@ -86,12 +71,12 @@ void switchLayers(const QString &typeNumber, const char *name, QImage &image, do
     QList<double> times;
     for (int run = 0; run < runs; ++run) {
         const FnMode layer = run % 2 ? FnMode::Normal : FnMode::WithFn1;
-        times.append(timed([&] {
+        times.append(PaintTiming::milliseconds([&] {
             controller.updateKeymapWithFn(layer);
             paint(*controller.virtualKeyboardView(), image);
         }));
     }
-    report(name, median(times), floor);
+    report(name, PaintTiming::median(times), floor);
 }
 
 // A whole repaint of a panel, once its legends are drawn by the first painting.
@@ -101,8 +86,8 @@ void repaintWhole(QWidget &panel, const QByteArray &name, double floor)
     paint(panel, image);
     QList<double> times;
     for (int run = 0; run < runs; ++run)
-        times.append(timed([&] { paint(panel, image); }));
-    report(name.constData(), median(times), floor);
+        times.append(PaintTiming::milliseconds([&] { paint(panel, image); }));
+    report(name.constData(), PaintTiming::median(times), floor);
 }
 
 void repaintPalettes(double floor)
@@ -141,12 +126,12 @@ double pictureFloor(QImage &image)
     VirtualKeyboardView view;
     QList<double> times;
     for (int run = 0; run < runs; ++run) {
-        times.append(timed([&] {
+        times.append(PaintTiming::milliseconds([&] {
             image.fill(Qt::transparent);
             view.render(&image, {}, {}, QWidget::DrawWindowBackground);
         }));
     }
-    return median(times);
+    return PaintTiming::median(times);
 }
 
 } // namespace

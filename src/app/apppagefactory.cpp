@@ -1,7 +1,7 @@
 #include "apppagefactory.h"
 
 #include "firmuppageviewcontroller.h"
-#include "placeholderkeymappage.h"
+#include "keymappageviewcontroller.h"
 #include "startpageviewcontroller.h"
 #include "tavodriver.h"
 
@@ -12,7 +12,7 @@ std::unique_ptr<StartPageInterface> AppPageFactory::makeStartPage(MainWindowCont
 
 std::unique_ptr<KeymapPageInterface> AppPageFactory::makeKeymapPage(MainWindowController *delegate)
 {
-    return std::make_unique<PlaceholderKeymapPage>(delegate);
+    return std::make_unique<KeymapPageViewController>(delegate);
 }
 
 std::unique_ptr<FirmupPageInterface> AppPageFactory::makeFirmupPage(MainWindowController *delegate)

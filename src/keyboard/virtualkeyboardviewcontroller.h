@@ -4,6 +4,7 @@
 #include "enumerations.h"
 #include "keyboardkeymaps.h"
 #include "keyselection.h"
+#include "virtualkeyboardview.h"
 
 #include <QList>
 #include <QObject>
@@ -15,7 +16,6 @@
 #include <optional>
 #include <vector>
 
-class VirtualKeyboardView;
 class VirtualKeyViewController;
 
 // The drawn main keyboard: builds one key per drawn key of the connected keyboard's layout over

@@ -3,13 +3,12 @@
 #include "defaultusageids.h"
 #include "enumerations.h"
 #include "keyface.h"
+#include "virtualkeyview.h"
 
 #include <QObject>
 #include <QPointer>
 
 #include <functional>
-
-class VirtualKeyView;
 
 // Owns one key of the drawn keyboard: its number, its usage and its factory usages decide what
 // its view shows, and it turns the view's clicks and drops into reports to the keyboard.

@@ -4,6 +4,7 @@
 #include "gesturepadbuttonowner.h"
 #include "keyboardkeymaps.h"
 #include "keyselection.h"
+#include "virtualslidekeyboardview.h"
 
 #include <QList>
 #include <QObject>
@@ -15,7 +16,6 @@
 #include <optional>
 
 class GesturePadButton;
-class VirtualSlideKeyboardView;
 class VirtualSlideSqareKeyViewController;
 
 // The keyboard's slide-and-tap area: the eight slide keys beside the four gesture pads, each pad

@@ -7,7 +7,6 @@
 #include "firmwareiobutton.h"
 #include "firmwaretextfield.h"
 #include "keyboarddataentity.h"
-#include "keyboardloadfailure.h"
 #include "localizedstrings.h"
 #include "logger.h"
 #include "mainwindowcontroller.h"
@@ -16,6 +15,7 @@
 #include "pagebuttons.h"
 #include "resourceloader.h"
 #include "returnbutton.h"
+#include "seriouserror.h"
 #include "startpageinterface.h"
 #include "tavodriver.h"
 
@@ -85,14 +85,14 @@ QWidget *FirmupPageViewController::loadView()
 
 bool FirmupPageViewController::loadKeyboards()
 {
-    const std::optional<QString> failure = KeyboardLoadFailure::logLineOf([this] {
+    const std::optional<QString> failure = KeyboardPanels::failureOf([this] {
         panels().loadKeyboards(*m_keyboardTypeNumber, *m_physicalProfilesData, *m_dipSwitchData,
                                *m_gesturePadData, *m_selectedProfileIndex);
     });
     if (!failure)
         return true;
     LOG_ERROR(*failure);
-    KeyboardLoadFailure::showAndQuit(*this);
+    SeriousError::show(*this);
     return false;
 }
 

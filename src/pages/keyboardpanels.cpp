@@ -3,11 +3,12 @@
 #include "dipswitchview.h"
 #include "dipswitchviewcontroller.h"
 #include "drawinginfo.h"
+#include "exceptions.h"
 #include "fnbutton.h"
 #include "keyboardpageinterface.h"
 #include "keyboardpageview.h"
 #include "localizedstrings.h"
-#include "pointingsticklayer.h"
+#include "platformerror.h"
 #include "pointingstickview.h"
 #include "pointingstickviewcontroller.h"
 #include "profiledataentity.h"
@@ -34,9 +35,9 @@ KeyboardPanels::KeyboardPanels(KeyboardPageInterface &page, KeyboardPageView &vi
     , m_virtualKeyboard(std::make_unique<VirtualKeyboardViewController>())
     , m_slideKeyboard(std::make_unique<VirtualSlideKeyboardViewController>())
     , m_dipSwitch(std::make_unique<DipSwitchViewController>(dipSwitch))
-    // The stick is shown, never switched, on these pages.
-    , m_pointingStick(
-          std::make_unique<PointingStickViewController>(false, true, pointingStickState))
+    // The stick is switched on the keymap page only, and shown on the others.
+    , m_pointingStick(std::make_unique<PointingStickViewController>(page.isKeymapPage(), true,
+                                                                    pointingStickState))
     , m_profile(std::make_unique<ProfileSelectedViewController>())
 {
     const DrawingInfo::StartKeymap &origins = DrawingInfo::startKeymap();
@@ -51,9 +52,7 @@ KeyboardPanels::KeyboardPanels(KeyboardPageInterface &page, KeyboardPageView &vi
     setSidePanelsHidden(false);
     for (FnMode mode : fnModes)
         connect(m_view.fnButton(mode), &FnButton::clicked, this,
-                [this, mode] { tapFnButton(mode); });
-    // The leader line lies above every panel.
-    m_view.pointLayer()->raise();
+                [this, mode] { m_onFnButtonTap(mode); });
 }
 
 KeyboardPanels::~KeyboardPanels() = default;
@@ -77,10 +76,12 @@ void KeyboardPanels::loadKeyboards(const QString &keyboardTypeNumber,
                                    const QList<bool> &dipSwitch, const QList<bool> &gesturePads,
                                    int selectedProfileIndex)
 {
-    m_virtualKeyboard->loadKeyboard(keyboardTypeNumber, profiles, dipSwitch, false,
+    // Keys, pads and stick change on the keymap page only.
+    const bool isKeymapPage = m_page.isKeymapPage();
+    m_virtualKeyboard->loadKeyboard(keyboardTypeNumber, profiles, dipSwitch, isKeymapPage,
                                     selectedProfileIndex);
-    m_slideKeyboard->loadSlideKeyboard(keyboardTypeNumber, dipSwitch, gesturePads, false, profiles,
-                                       selectedProfileIndex, false);
+    m_slideKeyboard->loadSlideKeyboard(keyboardTypeNumber, dipSwitch, gesturePads, isKeymapPage,
+                                       profiles, selectedProfileIndex, isKeymapPage);
     m_slideKeyboard->updateGesturePad();
 }
 
@@ -133,12 +134,17 @@ void KeyboardPanels::styleFnButtons()
 
 void KeyboardPanels::tapFnButton(FnMode mode)
 {
-    if (!m_view.fnButton(mode)->isSelected()) {
-        m_virtualKeyboard->updateKeymapWithFn(mode);
-        m_slideKeyboard->updateSlideKeymapWithFn(mode);
-    }
+    if (!m_view.fnButton(mode)->isSelected())
+        showFnLayer(mode);
     selectOnlyFnButton(mode);
     m_page.hideProfileList();
+}
+
+void KeyboardPanels::showFnLayer(FnMode mode)
+{
+    m_virtualKeyboard->updateKeymapWithFn(mode);
+    m_slideKeyboard->updateSlideKeymapWithFn(mode);
+    selectOnlyFnButton(mode);
 }
 
 void KeyboardPanels::initFnLayer()
@@ -181,4 +187,18 @@ void KeyboardPanels::showProfileName(int index)
 int KeyboardPanels::profileIndex(int index)
 {
     return index >= 1 && index <= 3 ? index : 0;
+}
+
+std::optional<QString> KeyboardPanels::failureOf(const std::function<void()> &work)
+{
+    try {
+        work();
+    } catch (const Exceptions &error) {
+        const bool isBroken = error.kind() == Exceptions::Case::EnvironmentBrokenException;
+        return QStringLiteral("Error occured: ") +
+               (isBroken ? error.message() : QString::fromUtf8(error.what()));
+    } catch (const PlatformError &error) {
+        return error.reportText();
+    }
+    return std::nullopt;
 }

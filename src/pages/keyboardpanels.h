@@ -6,7 +6,9 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
 #include <memory>
+#include <optional>
 
 class DipSwitchViewController;
 class KeyboardPageInterface;
@@ -71,8 +73,12 @@ public:
     // Shows the tabs in the drawn keyboard's look, the normal layer's titled, with Fn0 selected.
     void styleFnButtons();
     // A tap on the tab of mode: a tab not yet selected becomes selected and both keyboards show
-    // its layer; every other tab is deselected; the profile list closes.
+    // its layer; every other tab is deselected; the profile list closes. What a tap does unless
+    // the page decides it with setOnFnButtonTap().
     void tapFnButton(FnMode mode);
+    void setOnFnButtonTap(std::function<void(FnMode)> onTap) { m_onFnButtonTap = std::move(onTap); }
+    // Both keyboards show the layer of mode, and only its tab is selected.
+    void showFnLayer(FnMode mode);
     // Selects the Fn0 tab and deselects the others, leaving the keyboards as they are.
     void initFnLayer();
 
@@ -86,6 +92,10 @@ public:
 
     // The profile that profile index (0 to 3) names, index 0 for any other index.
     static int profileIndex(int index);
+    // Runs work, which reads the keyboard's resources (loadKeyboards(), the factory keymaps),
+    // and answers the line to log for what it threw: "Error occured: " and the detail of a
+    // broken environment, the error's own text otherwise. Nothing when it went well.
+    static std::optional<QString> failureOf(const std::function<void()> &work);
 
 private:
     void selectOnlyFnButton(FnMode mode);
@@ -100,4 +110,5 @@ private:
     // The list shown last; it stays after it has been closed, since it closes from its own
     // click handler.
     std::unique_ptr<ProfileListViewController> m_profileList;
+    std::function<void(FnMode)> m_onFnButtonTap = [this](FnMode mode) { tapFnButton(mode); };
 };

@@ -3,7 +3,6 @@
 #include "drawinginfo.h"
 #include "localizedstrings.h"
 #include "navigationbutton.h"
-#include "pointingsticklayer.h"
 #include "shelllook.h"
 
 #include <QLabel>
@@ -44,7 +43,6 @@ StartPageView::StartPageView(QWidget *parent)
     ShellLook::setColor(*m_keyboardLabel, QPalette::WindowText, ShellLook::msgView().txtColor());
     place(m_keyboardLabel, keyboardLabelFrame.topLeft());
     m_keyboardLabel->show();
-    pointLayer()->raise();
 }
 
 void StartPageView::loadView()

@@ -5,7 +5,6 @@
 #include "firmuppageinterface.h"
 #include "functionchecker.h"
 #include "keyboarddataentity.h"
-#include "keyboardloadfailure.h"
 #include "keymappageinterface.h"
 #include "localizedstrings.h"
 #include "logger.h"
@@ -16,20 +15,11 @@
 #include "profilelistdataentity.h"
 #include "progresspageview.h"
 #include "resourceloader.h"
+#include "seriouserror.h"
 #include "startpageview.h"
 #include "tavodriver.h"
 
 #include <QLabel>
-
-namespace {
-
-void terminateApplication()
-{
-    if (AppDelegate *app = AppDelegate::shared())
-        app->terminate();
-}
-
-} // namespace
 
 StartPageViewController::StartPageViewController(MainWindowController *delegate,
                                                  TAVODriver &keyboardDriver)
@@ -50,7 +40,7 @@ StartDecision::Reactions StartPageViewController::reactions()
 {
     return {[this] { onSuccessWhenChangleable(); },
             [this] { onSuccessWhenFirmwareUpdatable(); },
-            [] { terminateApplication(); },
+            [] { SeriousError::terminateApplication(); },
             [this](const StartDecision::Handler &handler) { whenUSBFailedUI(handler); },
             [this](const StartDecision::Handler &handler) { whenFirmwareIsBootUI(handler); },
             [this] { then(); }};
@@ -134,7 +124,7 @@ void StartPageViewController::SelectKeyboardType(const StartDecision::Handler &c
 {
     m_messageModalFactory.showMessage1016(
         guarded([this, completion](MessageModalResponseType type) {
-            if (KeyboardLoadFailure::logLineOf([&] {
+            if (KeyboardPanels::failureOf([&] {
                     BootKeyboardType::apply(*m_physicalKeyboardData,
                                             BootKeyboardType::chosenTypeNumber(type));
                 })) {
@@ -200,7 +190,7 @@ bool StartPageViewController::refreshStartPage()
     LOG_DEBUG(QStringLiteral("begin"));
     ResourceLoader &resourceLoader = ResourceLoader::sharedInstance();
     resourceLoader.setKeyboardData(m_physicalKeyboardData);
-    const std::optional<QString> failure = KeyboardLoadFailure::logLineOf([this] {
+    const std::optional<QString> failure = KeyboardPanels::failureOf([this] {
         panels().loadKeyboards(*m_keyboardTypeNumber, *m_physicalProfilesData, *m_dipSwitchData,
                                *m_gesturePadData, *m_selectedProfileIndex);
     });
@@ -228,7 +218,7 @@ void StartPageViewController::enableButtons()
 
 void StartPageViewController::showSeriousError()
 {
-    KeyboardLoadFailure::showAndQuit(*this);
+    SeriousError::show(*this);
 }
 
 // ---- Handing the keyboard over and taking it back

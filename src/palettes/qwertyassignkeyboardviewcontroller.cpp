@@ -89,6 +89,12 @@ void QwertyAssignKeyboardViewController::resetKeyboard(const ProfileDataEntity &
     switchFnMode(FnMode::Normal);
 }
 
+void QwertyAssignKeyboardViewController::setDefaultKeymapData(const ProfileDataEntity &profileData)
+{
+    m_defaultProfiles->profile1->getProfileData(profileData);
+    displayKeymapOnKeyboard(defaultKeymapData(), notAssignedUsageIds());
+}
+
 void QwertyAssignKeyboardViewController::displayKeymapOnKeyboard(
     const ProfileDataEntity &keymapData, const QSet<qint32> &notAssignedUsageIds)
 {

@@ -56,6 +56,10 @@ public:
     // Takes a copy of profileData as the keys' profile and shows its normal layer as
     // switchFnMode() does, also when the normal layer is shown already.
     void resetKeyboard(const ProfileDataEntity &profileData);
+    // Takes a copy of profileData as the keys' profile and shows it in the layer shown; the
+    // selected key stays and nothing is reported. The keymap page shows the factory keymap of
+    // the profile it edits so.
+    void setDefaultKeymapData(const ProfileDataEntity &profileData);
     // Shows the layer of keymapData that fnMode() names on every key, marking the usages of
     // notAssignedUsageIds.
     void displayKeymapOnKeyboard(const ProfileDataEntity &keymapData,

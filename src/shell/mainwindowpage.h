@@ -53,6 +53,7 @@ protected:
 
     MainWindowController *delegate() const { return m_delegate; }
     ProgressPageViewController &progressPage() { return m_progressPage; }
+    const ProgressPageViewController &progressPage() const { return m_progressPage; }
 
 private:
     MainWindowController *m_delegate = nullptr;

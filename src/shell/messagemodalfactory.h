@@ -88,9 +88,11 @@ public:
     // "TAVO_Pellix_Setting_All_" or "..._Single_" and the time as "yyyyMMddHHmmss".
     static QString defaultSaveFileName(SaveProfileType saveProfileType, const QDateTime &now);
 
-private:
-    // Shows the message of number with its text from the catalogue.
+    // Shows the message of number with its text from the catalogue, for callers that name their
+    // messages by number.
     void showMessage(int number, Completion completion);
+
+private:
     void showMessage(int number, const QString &messageText, Completion completion);
     void initMsgAlerView(MessageType type, const QString &messageText);
     void showMsgMaskView();

@@ -82,6 +82,14 @@ const QHash<QString, Step> &steps()
         {"qlayer", [](EditFixture &f, int layer) { f.model.selectQwertyFnLayer(FnMode(layer)); }},
         {"tab", [](EditFixture &f, int tab) { f.model.selectPaletteTab(PaletteTab(tab)); }},
         {"seg", [](EditFixture &f, int segment) { f.model.switchAssignKeyboardTabViews(segment); }},
+        {"tabview",
+         [](EditFixture &f, int tab) {
+             const std::function<void(KeymapEditModel &)> actions[] = {
+                 &KeymapEditModel::switchQwertyAssignKeyboardTabView,
+                 &KeymapEditModel::switchAlphabetAssignKeyboardTabView,
+                 &KeymapEditModel::switchDeviceAssignKeyboardTabView};
+             actions[tab](f.model);
+         }},
         {"profile", [](EditFixture &f, int index) { f.model.updateSelectProfileName(index); }},
         {"background", [](EditFixture &f, int) { f.model.switchToNormalState(); }},
         {"undo", [](EditFixture &f, int) { f.model.undoKeymap(); }},

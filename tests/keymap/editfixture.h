@@ -22,9 +22,10 @@
 //   special specialslide       a click on a key that may not change on the shown layer
 //   fnback fnbackslide palfn   the layer callbacks of the drawn keyboard, slide keys, palette
 //   pad:1..4 stick             flip a gesture pad (SideLeft to SideRight) or the pointing stick
-//   layer:L qlayer:L tab:T seg:S profile:I background
+//   layer:L qlayer:L tab:T seg:S tabview:T profile:I background
 //                              the page's layer, palette layer and tab buttons, the segmented
-//                              control, the profile list, a click on the page's background
+//                              control, the tab-view actions of the qwerty, alphabet and device
+//                              palettes, the profile list, a click on the page's background
 //   undo rollback factory factoryall
 //                              undo, roll back, selected profile or all profiles to factory
 //   later ok cancel            hold messages from now on; answer the oldest OK or Cancel

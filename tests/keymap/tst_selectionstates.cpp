@@ -406,6 +406,15 @@ private slots:
         QTest::newRow("no segment shows the shortcut palette")
             << "seg:-1" << 0 << 0 << 0 << 3 << "normal"
             << "";
+        QTest::newRow("qwerty tab-view action drops a drawn pick, shows nothing else")
+            << "tab:2 key:5 tabview:0" << 0 << 0 << 2 << 2 << "normal"
+            << "";
+        QTest::newRow("alphabet tab-view action drops an armed key")
+            << "pal:0x2c tabview:1" << 0 << 0 << 0 << 0 << "normal"
+            << "";
+        QTest::newRow("device tab-view action drops a slide pick")
+            << "qlayer:3 slide:86 tabview:2" << 0 << 3 << 0 << 0 << "normal"
+            << "paletteLayer(3)";
     }
 
     void layerAndPaletteControls()

@@ -102,19 +102,20 @@ void tst_StartDecision::startRoads_data()
     QTest::newRow("drawing fails")
         << "application"
         << "Japanese_position_black.json" << Script{fatal} << "start"
-        << "" << false << false << 1 << QStringList{read, "[ERROR] Error occured: "};
+        << "" << false << false << 1
+        << QStringList{read, "[ERROR] Error occured: Japanese_position_black is not found"};
     QTest::newRow("drawing fails in the boot loader")
         << "boot loader"
         << "Japanese_position_black.json" << Script{ok, fatal} << "start"
         << "" << false << false << 1
         << QStringList{read, R"([INFO] BootFirmVersion : Optional("07"))",
-                       "[ERROR] Error occured: "};
+                       "[ERROR] Error occured: Japanese_position_black is not found"};
     QTest::newRow("drawing fails after the type question")
         << "boot loader 13"
         << "English_position_black.json" << Script{ok, us, yes, fatal} << "start"
         << "" << false << false << 1
         << QStringList{read, R"([INFO] BootFirmVersion : Optional("13"))",
-                       "[ERROR] Error occured: "};
+                       "[ERROR] Error occured: English_position_black is not found"};
     QTest::newRow("factory keymaps missing at the type question")
         << "boot loader 13"
         << "English00.json" << Script{ok, us, fatal} << "start"

@@ -5,6 +5,8 @@
 #include "mainwindow.h"
 #include "messagemodalfactory.h"
 #include "navigationbutton.h"
+#include "pointingsticklayer.h"
+#include "pointingstickview.h"
 #include "pointingstickviewcontroller.h"
 #include "profiledataentity.h"
 #include "profilelistdataentity.h"
@@ -69,6 +71,7 @@ private slots:
     void layerTabs();
     void profileChoice_data();
     void profileChoice();
+    void leaderLineFollowsThePointer();
     void navigationButtonTitles_data();
     void navigationButtonTitles();
     void reviewImages_data();
@@ -324,6 +327,26 @@ void tst_StartPage::profileChoice()
     const ProfileDataEntity &expected = page.physicalProfilesData()->profile(profile);
     QCOMPARE(panels.virtualKeyboard().keymapData()->withFn1, expected.withFn1);
     QCOMPARE(panels.virtualSlideKeyboard().keymapData()->withFn1, expected.withFn1);
+}
+
+// The line from the stick panel to the stick's mark shows while the pointer rests on either.
+void tst_StartPage::leaderLineFollowsThePointer()
+{
+    StartPageFixture fixture;
+    openOnReadKeyboard(fixture);
+    StartPageViewController &page = fixture.startPage();
+    QWidget *panel = page.panels().pointingStick().pointingView();
+    QWidget *mark = page.panels().virtualKeyboard().virtualKeyboardView()->pointImageView();
+    const PointingStickLayer &line = *page.startPageView()->pointLayer();
+
+    for (QWidget *source : {panel, mark}) {
+        QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), source->mapToGlobal(QPointF(1, 1)));
+        QCoreApplication::sendEvent(source, &enter);
+        QVERIFY(line.isVisible());
+        QEvent leave(QEvent::Leave);
+        QCoreApplication::sendEvent(source, &leave);
+        QVERIFY(line.isHidden());
+    }
 }
 
 void tst_StartPage::navigationButtonTitles_data()

@@ -122,6 +122,7 @@ private slots:
     void layerCalls_data();
     void layerCalls();
     void resetTakesACopyOfItsOwn();
+    void anotherProfileShowsInTheSameLayer();
     void marksFollowTheShownLayer();
     void refusesFramesItCannotDraw_data();
     void refusesFramesItCannotDraw();
@@ -309,6 +310,29 @@ void tst_QwertyPalette::resetTakesACopyOfItsOwn()
     auto *next = new QwertyAssignKeyboardViewController(typeNumber(English), dipSwitches(false));
     m_page->hostPalette(next);
     QCOMPARE(next->defaultKeymapData().normal.at(4), factoryUsage(English, 0, 4));
+}
+
+// The keymap page shows the factory keymap of the profile it edits: a copy, in the layer shown,
+// with the selection kept and nothing reported.
+void tst_QwertyPalette::anotherProfileShowsInTheSameLayer()
+{
+    QwertyAssignKeyboardViewController *palette = makePalette(Japanese);
+    const auto factory = ResourceLoader::sharedInstance().getDefaultProfilesData(
+        typeNumber(Japanese), dipSwitches(false));
+    palette->switchFnMode(FnMode::WithFn2);
+    click(palette->keyViewControllers().at(20));
+    m_switches = 0;
+
+    palette->setDefaultKeymapData(*factory->profile3);
+    factory->profile3->withFn2.fill(0);
+
+    QCOMPARE(palette->fnMode(), FnMode::WithFn2);
+    for (QwertyAssignKeyViewController *key : palette->keyViewControllers()) {
+        QCOMPARE(key->usageId(), ResourceFixture::factoryUsageId(ResourceFixture::japaneseMarker, 2,
+                                                                 2, key->keyNumber()));
+    }
+    QCOMPARE(selectedIndex(*palette), 20);
+    QCOMPARE(m_switches, 0);
 }
 
 // A mark goes with the usage, not the key: switching layers moves it to wherever the usage is

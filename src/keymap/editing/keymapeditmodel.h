@@ -144,6 +144,11 @@ public:
     void selectQwertyFnLayer(FnMode layer);
     void selectPaletteTab(PaletteTab tab);
     void switchAssignKeyboardTabViews(int selectedSegment);
+    // The tab-view actions offered to an interface resource: each drops every pick, whatever the
+    // state, and changes neither the palette shown nor a button.
+    void switchQwertyAssignKeyboardTabView() { switchToNormalState(); }
+    void switchAlphabetAssignKeyboardTabView() { switchToNormalState(); }
+    void switchDeviceAssignKeyboardTabView() { switchToNormalState(); }
 
     // Undo history: a non-empty history means edits not yet written.
     const Stack &profileHistory() const { return m_profileHistory; }

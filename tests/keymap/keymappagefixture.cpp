@@ -1,0 +1,201 @@
+#include "keymappagefixture.h"
+
+#include "assignkeyboardviewcontroller.h"
+#include "assignkeyview.h"
+#include "assignkeyviewcontroller.h"
+#include "constants.h"
+#include "keyboarddataentity.h"
+#include "keymappageview.h"
+#include "keymappalettes.h"
+#include "keymapwritedriver.h"
+#include "mainwindow.h"
+#include "messagemodalfactory.h"
+#include "profilelistdataentity.h"
+#include "resourceloader.h"
+#include "settingsstore.h"
+#include "tavodriver.h"
+#include "themegeometry.h"
+#include "virtualkeyboardviewcontroller.h"
+#include "virtualkeyview.h"
+#include "virtualslidekeyboardviewcontroller.h"
+#include "virtualslidesqarekeyview.h"
+#include "virtualslidesqarekeyviewcontroller.h"
+
+#include <QDir>
+#include <QTest>
+
+void HandBackStartPage::updateData(std::shared_ptr<ProfileListDataEntity> newProfilesData,
+                                   const QList<bool> &gesturePads)
+{
+    handedBackProfiles = std::move(newProfilesData);
+    handedBackPads = gesturePads;
+}
+
+KeymapPageFixture::KeymapPageFixture(const QString &typeNumber)
+    : m_keyboard(m_clock, EmulatedKeyboardState::plausible(typeNumber))
+    , m_backend(m_keyboard)
+{
+    Constants::setLogDirectoryForTesting(m_folder.path() + "/logs/");
+    SettingsStore::setFileForTesting(m_folder.filePath(QStringLiteral("settings.ini")));
+    m_delegate.setTerminateHandler([this] { ++terminations; });
+    m_controller = std::make_unique<MainWindowController>(*this);
+    m_delegate.installMenus(m_controller->window());
+    m_controller->windowDidLoad();
+    // The whole page in sight, whatever the screen: clicks land where the page's controls are.
+    m_controller->window()->resize(ThemeGeometry::windowContentSize.toSize() + QSize(40, 80));
+    m_controller->window()->show();
+    if (!QTest::qWaitForWindowExposed(m_controller->window()))
+        qFatal("the main window does not show");
+}
+
+KeymapPageFixture::~KeymapPageFixture()
+{
+    MessageModalFactory &messages = MessageModalFactory::sharedInstance();
+    while (messages.isShowingMessage())
+        answer(MessageModalResponseType::NG);
+    m_controller.reset();
+    Constants::setLogDirectoryForTesting({});
+    SettingsStore::setFileForTesting({});
+}
+
+std::unique_ptr<StartPageInterface> KeymapPageFixture::makeStartPage(MainWindowController *)
+{
+    auto page = std::make_unique<HandBackStartPage>(m_events);
+    m_startPage = page.get();
+    return page;
+}
+
+std::unique_ptr<KeymapPageInterface>
+KeymapPageFixture::makeKeymapPage(MainWindowController *delegate)
+{
+    auto page = std::make_unique<KeymapPageViewController>(
+        delegate, std::make_unique<KeymapWriteDriver>(m_backend, m_clock));
+    m_page = page.get();
+    return page;
+}
+
+std::unique_ptr<FirmupPageInterface> KeymapPageFixture::makeFirmupPage(MainWindowController *)
+{
+    return std::make_unique<FakeFirmupPage>(m_events);
+}
+
+std::shared_ptr<KeyboardDataEntity> KeymapPageFixture::readKeyboard()
+{
+    if (m_record)
+        return m_record;
+    TAVODriver driver(m_backend, m_clock);
+    bool failed = false;
+    driver.seekTAVOInNormalMode(
+        [this](const std::shared_ptr<KeyboardDataEntity> &record) { m_record = record; },
+        [&failed](const QString &) { failed = true; });
+    if (!QTest::qWaitFor([&] { return m_record || failed; }, 20000) || failed)
+        qFatal("the emulated keyboard cannot be read");
+    ResourceLoader::sharedInstance().setKeyboardData(m_record);
+    return m_record;
+}
+
+void KeymapPageFixture::enter()
+{
+    const std::shared_ptr<KeyboardDataEntity> record = readKeyboard();
+    enter([record](KeymapPageViewController &page) {
+        page.initData(record, record->typeNumber, record->dipSwitch, record->pointingStickStatus,
+                      record->gesturePadInfo, record->profiles);
+    });
+}
+
+void KeymapPageFixture::enter(const HandOver &handOver)
+{
+    PageViewController *destination = nullptr;
+    m_controller->showKeymapPage(
+        destination, [](const SwapContinuation &swap) { swap(); },
+        [&](PageViewController *) {
+            if (!m_page->dataIsInited())
+                handOver(*m_page);
+        });
+}
+
+void KeymapPageFixture::leave()
+{
+    click(m_page->returnButton());
+}
+
+VirtualKeyView *KeymapPageFixture::drawnKey(qint32 usageId) const
+{
+    const int keyNumber = drawnKeyNumber(usageId);
+    for (const auto &key : m_page->panels().virtualKeyboard().keyViewControllers()) {
+        if (key->keyNumber() == keyNumber)
+            return key->virtualKeyView();
+    }
+    qFatal("no drawn key shows 0x%x", usageId);
+}
+
+int KeymapPageFixture::drawnKeyNumber(qint32 usageId) const
+{
+    const int keyNumber = m_record->profiles->profile1->normal.indexOf(usageId);
+    if (keyNumber < 0)
+        qFatal("no key holds 0x%x", usageId);
+    return keyNumber;
+}
+
+VirtualKeyView *KeymapPageFixture::slideKey(int keyNumber) const
+{
+    for (VirtualSlideSqareKeyViewController *key :
+         m_page->panels().virtualSlideKeyboard().slideSqareKeyViewControllers()) {
+        if (key->keyNumber() == keyNumber)
+            return key->virtualSlideSqareKeyView();
+    }
+    qFatal("no slide key %d", keyNumber);
+}
+
+qint32 KeymapPageFixture::shownUsage(int keyNumber) const
+{
+    for (const auto &key : m_page->panels().virtualKeyboard().keyViewControllers()) {
+        if (key->keyNumber() == keyNumber)
+            return key->usageId();
+    }
+    for (VirtualSlideSqareKeyViewController *key :
+         m_page->panels().virtualSlideKeyboard().slideSqareKeyViewControllers()) {
+        if (key->keyNumber() == keyNumber)
+            return key->usageId();
+    }
+    qFatal("no key %d", keyNumber);
+}
+
+AssignKeyboardViewController &KeymapPageFixture::palette(PaletteTab tab) const
+{
+    return *m_page->palettes()->palettes()[static_cast<int>(tab)];
+}
+
+AssignKeyViewController *KeymapPageFixture::paletteKey(PaletteTab tab, qint32 usageId) const
+{
+    for (AssignKey *key : palette(tab).keys()) {
+        if (key->usageId() == usageId)
+            return static_cast<AssignKeyViewController *>(key);
+    }
+    qFatal("no palette key offers 0x%x", usageId);
+}
+
+void KeymapPageFixture::click(QWidget *widget)
+{
+    // The pointer comes onto the widget first, as buttons that act on a release inside need.
+    QTest::mouseMove(widget, widget->rect().center());
+    QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
+}
+
+int KeymapPageFixture::shownMessage()
+{
+    return MessageModalFactory::sharedInstance().shownMessageNumber();
+}
+
+void KeymapPageFixture::answer(MessageModalResponseType response)
+{
+    // The buttons of tags 1, 2 and 3 answer OK, NG and NO.
+    MessageModalFactory::sharedInstance().buttonClick(1 + static_cast<int>(response));
+}
+
+bool KeymapPageFixture::saveReviewImage(const QString &name) const
+{
+    const QDir folder(QStringLiteral(KEYMAP_SCREENSHOT_DIR));
+    return folder.mkpath(QStringLiteral(".")) &&
+           m_page->keymapPageView()->grab().save(folder.filePath(name + ".png"));
+}

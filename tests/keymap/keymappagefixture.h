@@ -1,0 +1,101 @@
+#pragma once
+
+#include "appdelegate.h"
+#include "emulatedbackend.h"
+#include "emulatedkeyboard.h"
+#include "fakepages.h"
+#include "keymappageviewcontroller.h"
+#include "mainwindowcontroller.h"
+#include "virtualclock.h"
+
+#include <QTemporaryDir>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+class AssignKeyViewController;
+class AssignKeyboardViewController;
+class QWidget;
+class VirtualKeyView;
+
+// A start page that keeps what the keymap page hands back when it returns.
+class HandBackStartPage : public FakeStartPage
+{
+    Q_OBJECT
+
+public:
+    using FakeStartPage::FakeStartPage;
+
+    void updateData(std::shared_ptr<ProfileListDataEntity> newProfilesData,
+                    const QList<bool> &gesturePads) override;
+    void updatePointingStick(bool pointingStick) override { handedBackStick = pointingStick; }
+
+    std::shared_ptr<ProfileListDataEntity> handedBackProfiles;
+    QList<bool> handedBackPads;
+    std::optional<bool> handedBackStick;
+};
+
+// The program's keymap page in the main window beside stand-in start and firmware pages, on the
+// application's own resources. Its keyboard is the emulated keyboard of a type number as the
+// driver reads it (the type's factory keymaps); the page writes to that keyboard. Logs and
+// settings go to a folder of the fixture's own; the end of the program is counted.
+class KeymapPageFixture : public PageFactory
+{
+public:
+    explicit KeymapPageFixture(const QString &typeNumber = QStringLiteral("KX-QR320B"));
+    ~KeymapPageFixture() override;
+
+    std::unique_ptr<StartPageInterface> makeStartPage(MainWindowController *delegate) override;
+    std::unique_ptr<KeymapPageInterface> makeKeymapPage(MainWindowController *delegate) override;
+    std::unique_ptr<FirmupPageInterface> makeFirmupPage(MainWindowController *delegate) override;
+
+    // The keyboard record as the start page read it.
+    std::shared_ptr<KeyboardDataEntity> readKeyboard();
+    // Opens the keymap page as the start page's keymap button does: on the first visit the
+    // keyboard as read is handed over, or handOver hands something over, before the page's
+    // view loads.
+    using HandOver = std::function<void(KeymapPageViewController &page)>;
+    void enter();
+    void enter(const HandOver &handOver);
+    // The page's return button, clicked.
+    void leave();
+
+    KeymapPageViewController &page() const { return *m_page; }
+    const KeymapEditModel &model() const { return m_page->model(); }
+    HandBackStartPage &startPage() const { return *m_startPage; }
+    EmulatedKeyboard &keyboard() { return m_keyboard; }
+
+    // The drawn key that shows usageId in the normal layer of profile 1 as read, and the slide
+    // key of keyNumber.
+    VirtualKeyView *drawnKey(qint32 usageId) const;
+    int drawnKeyNumber(qint32 usageId) const;
+    VirtualKeyView *slideKey(int keyNumber) const;
+    // The usage a drawn or slide key shows now.
+    qint32 shownUsage(int keyNumber) const;
+    // The key of a palette that offers usageId.
+    AssignKeyViewController *paletteKey(PaletteTab tab, qint32 usageId) const;
+    AssignKeyboardViewController &palette(PaletteTab tab) const;
+
+    // A click of the left button in the middle of widget, delivered as the window delivers it.
+    static void click(QWidget *widget);
+    // The numbered message shown, 0 while none is; answers it with the button of the answer.
+    static int shownMessage();
+    static void answer(MessageModalResponseType response);
+    // Saves the page as "<name>.png" into the build's screenshots folder, for review by eye.
+    bool saveReviewImage(const QString &name) const;
+
+    int terminations = 0;
+
+private:
+    QTemporaryDir m_folder;
+    VirtualClock m_clock;
+    EmulatedKeyboard m_keyboard;
+    EmulatedBackend m_backend;
+    QStringList m_events;
+    AppDelegate m_delegate;
+    HandBackStartPage *m_startPage = nullptr;
+    KeymapPageViewController *m_page = nullptr;
+    std::unique_ptr<MainWindowController> m_controller;
+    std::shared_ptr<KeyboardDataEntity> m_record;
+};
