@@ -3,8 +3,9 @@
 #include <functional>
 
 // Hands work from keyboard workers to the GUI thread, where every result of the link arrives.
-// "Synchronously on the main queue" is postAndWait(): a blocking queued call from a worker, or a
-// direct call when already on the GUI thread (waiting for itself would never end).
+// "Synchronously on the main queue" is postAndWait(): work queued to the GUI thread while the
+// worker waits for it, or a direct call when already on the GUI thread (waiting for itself would
+// never end). The hand-over is one ThreadSanitizer sees, although Qt's event queue is not.
 class Dispatcher
 {
 public:

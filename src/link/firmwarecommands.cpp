@@ -118,32 +118,35 @@ std::optional<QString> FirmwareCommands::commandGetBootFirmVersion()
     return QStringLiteral("%1").arg(quint8(reply->at(6)), 2, 16, QLatin1Char('0')).toUpper();
 }
 
-bool FirmwareCommands::commandGetBTVersion()
+std::optional<QString> FirmwareCommands::commandGetBTVersion()
 {
     const CommandExchange exchange = COMMAND_EXCHANGE;
     const QByteArray request = bytes({0xF7, 0x01, 0xFE, btType, 0x02});
     const ExchangeLabels labels = ExchangeLabels::standard(CommandExchange::requestList(request));
     if (!sendThenWait(exchange, request, labels.sendError))
-        return false;
+        return std::nullopt;
     const QByteArray prefix = bytes({0xF6, 0x02, 0xFD, btType, 0x02, 0x00});
     const std::optional<QByteArray> reply = exchange.receive(
         prefix, prefix.size() + btVersionLength, labels.receiveError, labels.formatError);
     if (!reply)
-        return false;
+        return std::nullopt;
+    const QString version =
+        trimmedOfNul(QString::fromLatin1(reply->mid(prefix.size(), btVersionLength)));
     // A module that is not running has no version: no failure of the exchange, so no log line.
-    if (trimmedOfNul(QString::fromLatin1(reply->mid(prefix.size(), btVersionLength))).isEmpty())
-        return false;
-    exchange.info(labels.ok);
-    return true;
+    if (!version.isEmpty())
+        exchange.info(labels.ok);
+    return version;
 }
 
-bool FirmwareCommands::commandGetTPVersion(int firmType)
+std::optional<bool> FirmwareCommands::commandGetTPVersion(int firmType)
 {
     const CommandExchange exchange = COMMAND_EXCHANGE;
-    if (!fitsType(firmType))
-        return refuse(exchange, QStringLiteral("type %1").arg(firmType));
-    return request(exchange, bytes({0xF7, 0x01, 0xFE, firmType, 0x02}),
-                   bytes({0xF6, 0x02, 0xFD, firmType, 0x02, 0x00, 0x01}), 1s);
+    if (!fitsType(firmType)) {
+        refuse(exchange, QStringLiteral("type %1").arg(firmType));
+        return std::nullopt;
+    }
+    return ask(exchange, bytes({0xF7, 0x01, 0xFE, firmType, 0x02}),
+               bytes({0xF6, 0x02, 0xFD, firmType, 0x02, 0x00, 0x01}), 1s);
 }
 
 bool FirmwareCommands::commandFirmupForBTAndTouchPad(int firmType)
@@ -269,9 +272,16 @@ CommandExchange FirmwareCommands::commandExchange(const char *function, int line
 bool FirmwareCommands::request(const CommandExchange &exchange, const QByteArray &request,
                                const QByteArray &expected, Clock::Duration wait)
 {
+    return ask(exchange, request, expected, wait).value_or(false);
+}
+
+std::optional<bool> FirmwareCommands::ask(const CommandExchange &exchange,
+                                          const QByteArray &request, const QByteArray &expected,
+                                          Clock::Duration wait)
+{
     const ExchangeLabels labels = ExchangeLabels::standard(CommandExchange::requestList(request));
     if (!exchange.send(request, labels.sendError))
-        return false;
+        return std::nullopt;
     m_clock.sleep(wait);
     if (!exchange.receive(expected, expected.size(), labels.receiveError, labels.formatError))
         return false;

@@ -33,8 +33,12 @@ public:
     bool commandSetAppFrimVersion(const QString &firmVersion);
     // The boot loader's version as two upper-case hex digits; nothing when it cannot be read.
     std::optional<QString> commandGetBootFirmVersion();
-    bool commandGetBTVersion();
-    bool commandGetTPVersion(int firmType);
+    // The Bluetooth module's version: empty for a module that is not running, nothing when the
+    // query fails (not sent, no reply, a short or wrong one).
+    std::optional<QString> commandGetBTVersion();
+    // Whether a touch pad is ready for its part: false also for a missing or wrong answer, as a
+    // busy pad gives; nothing when the query could not be sent.
+    std::optional<bool> commandGetTPVersion(int firmType);
     bool commandFirmupForBTAndTouchPad(int firmType);
     bool commandF7FirmupStart(qint64 firmSize, int firmType);
     // onProgress receives the figure of every acknowledged packet, on the connection's thread.
@@ -54,6 +58,10 @@ private:
     // request's decimal list.
     bool request(const CommandExchange &exchange, const QByteArray &request,
                  const QByteArray &expected, Clock::Duration wait);
+    // The same, telling a request that could not be sent (nothing) from a missing or wrong
+    // reply (false).
+    std::optional<bool> ask(const CommandExchange &exchange, const QByteArray &request,
+                            const QByteArray &expected, Clock::Duration wait);
     // Sends a request that has no reply, or whose reply comes late, and waits the second the
     // keyboard needs.
     bool sendThenWait(const CommandExchange &exchange, const QByteArray &request,

@@ -16,6 +16,7 @@ constexpr int btRecoveryStepsPerSearch = 10;
 constexpr Clock::Duration btRecoveryStep = 1200ms;
 constexpr Clock::Duration moduleSettle = 300us;
 
+const QString versionError = QStringLiteral("Error on 0xF7 0x01 0xFE");
 const QString routeError = QStringLiteral("Error on 0xF7 0x61 0x9E");
 const QString startError = QStringLiteral("Error on 0xF7 0x31 0xCE");
 const QString sendError = QStringLiteral("Error on 0xF7 0x33 0xCC");
@@ -189,7 +190,12 @@ FirmwareUpdate::Stage FirmwareUpdate::writeTouchPads(int)
          ++type)
         if (const std::optional<Failure> failure = writeTouchPad(firmware, type))
             return fail(*failure);
-    m_isBTAlive = firmware.commandGetBTVersion();
+    // Only a module that answers without a version is silent; any other failure of the query
+    // leaves the keyboard's state unknown, and nothing more is sent.
+    const std::optional<QString> btVersion = firmware.commandGetBTVersion();
+    if (!btVersion)
+        return fail({Result::MCUCommunicationError, versionError});
+    m_isBTAlive = !btVersion->isEmpty();
     if (!firmware.commandExitFirmup(FirmwareCommands::mcuType))
         return fail({Result::CommunicationError, exitError});
     tick(m_isMCUDestroy ? 5 : 10, 1s);
@@ -278,12 +284,8 @@ std::optional<FirmwareUpdate::Failure> FirmwareUpdate::writeTouchPad(FirmwareCom
                                                                      int firmType)
 {
     LOG_INFO(QStringLiteral("Write TP%1 start.").arg(firmType));
-    // A touch pad needs a while after its preparation before it takes its part.
-    bool ready = false;
-    for (int query = 0; query < touchPadReadyQueries && !ready; ++query)
-        ready = commands.commandGetTPVersion(firmType);
-    if (!ready)
-        return Failure{Result::MCUCommunicationError, routeError};
+    if (const std::optional<Failure> failure = waitForTouchPad(commands, firmType))
+        return failure;
     m_clock.sleep(moduleSettle);
     if (!commands.commandFirmupForBTAndTouchPad(firmType))
         return Failure{Result::CommunicationError, routeError};
@@ -294,6 +296,22 @@ std::optional<FirmwareUpdate::Failure> FirmwareUpdate::writeTouchPad(FirmwareCom
     m_clock.sleep(1s);
     LOG_INFO(QStringLiteral("Write TP%1 end.").arg(firmType));
     return std::nullopt;
+}
+
+// A touch pad needs a while after its preparation before it takes its part: it is asked again
+// while it answers that it is not ready, or does not answer. A query that cannot be sent means
+// the keyboard is gone, and ends the wait.
+std::optional<FirmwareUpdate::Failure> FirmwareUpdate::waitForTouchPad(FirmwareCommands &commands,
+                                                                       int firmType)
+{
+    for (int query = 0; query < touchPadReadyQueries; ++query) {
+        const std::optional<bool> ready = commands.commandGetTPVersion(firmType);
+        if (!ready)
+            return Failure{Result::MCUCommunicationError, versionError};
+        if (*ready)
+            return std::nullopt;
+    }
+    return Failure{Result::MCUCommunicationError, routeError};
 }
 
 // A silent Bluetooth module comes back by itself after a while, waiting in its own loader for

@@ -100,6 +100,7 @@ private:
     Stage finish();
 
     std::optional<Failure> writeTouchPad(FirmwareCommands &commands, int firmType);
+    std::optional<Failure> waitForTouchPad(FirmwareCommands &commands, int firmType);
     std::optional<Failure> waitForBTRecovery(int productId);
     // Start, data, end and exit of one part; figures are reported moved by progressOffset.
     std::optional<Failure> transferPart(FirmwareCommands &commands, int firmType,

@@ -169,8 +169,9 @@ std::optional<QList<quint8>> NormalCommands::readGesturePads(const CommandExchan
         ExchangeLabels labels =
             ExchangeLabels::standard("0x02, 0x11, 0x05, 0x01, 0x0" + QString::number(pad));
         labels.ok = CommandExchange::requestList(request) + " ok";
+        // The echo holds the pad number, so a stale reply of another pad is refused.
         const std::optional<QByteArray> reply =
-            exchange.exchange(request, request.left(4), 13, labels);
+            exchange.exchange(request, request.left(5), 13, labels);
         if (!reply)
             return std::nullopt;
         values.append(quint8(reply->at(byte)));

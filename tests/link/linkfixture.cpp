@@ -96,6 +96,24 @@ LinkFixture::OutcomePointer LinkFixture::firmup(const FirmDataEntity &firmData, 
     return waiting ? finish(outcome) : outcome;
 }
 
+LinkFixture::OutcomePointer LinkFixture::bootVersion()
+{
+    const OutcomePointer outcome = start();
+    KeyboardConnections &connections = driver->connections();
+    const auto onError = result(outcome, false);
+    connections.open(
+        KeyboardConnections::Kind::bootIdentification, keyboard.state().productId,
+        [&] {
+            if (const std::optional<QString> version =
+                    connections.firmwareCommands().commandGetBootFirmVersion())
+                result(outcome, true)(*version);
+            else
+                onError(QString());
+        },
+        onError);
+    return finish(outcome);
+}
+
 LinkFixture::OutcomePointer LinkFixture::finish(const OutcomePointer &outcome)
 {
     // Woken by the callback's own event rather than by polling, so that tables of thousands of

@@ -78,6 +78,9 @@ public:
     OutcomePointer write(const std::shared_ptr<ProfileListDataEntity> &profilesData,
                          bool isInitProfiles = false, bool waiting = true);
     OutcomePointer firmup(const FirmDataEntity &firmData, bool waiting = true);
+    // Asks the boot loader's version inside a boot-loader connection of its own, on the calling
+    // thread; a success carries the version as its message.
+    OutcomePointer bootVersion();
 
     // The keyboard's state after change has run on it.
     void changeKeyboard(const std::function<void(EmulatedKeyboardState &)> &change);

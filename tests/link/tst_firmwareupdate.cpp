@@ -232,8 +232,21 @@ void tst_FirmwareUpdate::failureAtEachStep_data()
 
     row("identity unanswered", "0210050200", 0, {Fault::NoReply}, communication,
         "Connection Error or CheckSameKeyboard Error");
+    // A touch pad is asked again only when it answers "not ready" or nothing.
+    row("keyboard gone at the first touch-pad query", "F701FE0202", 0, {Fault::DeviceGone}, mcu,
+        "Error on 0xF7 0x01 0xFE");
+    row("touch-pad query refused", "F701FE0402", 0, {Fault::WriteRefused}, mcu,
+        "Error on 0xF7 0x01 0xFE");
     row("touch-pad start echoes another size", "F731CE03", 0, echo(10), communication,
         "Error on 0xF7 0x31 0xCE");
+    // Only a well-formed answer without a version means a silent Bluetooth module.
+    row("BT version query refused", "F701FE0102", 0, {Fault::WriteRefused}, mcu,
+        "Error on 0xF7 0x01 0xFE");
+    row("BT version unanswered", "F701FE0102", 0, {Fault::NoReply}, mcu, "Error on 0xF7 0x01 0xFE");
+    row("BT version cut short", "F701FE0102", 0, {Fault::ShortReply, 34}, mcu,
+        "Error on 0xF7 0x01 0xFE");
+    row("BT version echoes another module", "F701FE0102", 0, echo(3), mcu,
+        "Error on 0xF7 0x01 0xFE");
     row("second switch to the boot loader refused", "0B02", 1, {Fault::WriteRefused}, communication,
         "Error on 0xE0");
     row("BT routing refused", "F7619E01", 0, {Fault::WriteRefused}, mcu, "Error on 0xF7 0x61 0x9E");

@@ -154,6 +154,9 @@ void tst_KeyboardSequences::failureLog_data()
         {"[ERROR] commandSetProfile: [3, 17, 1, 0, 0] receiver2 error", profilesData});
     row("last layer packet too short for its three codes", 22, {Fault::ShortReply, 9},
         {"[ERROR] command12GetKeymap: 0x12 format errror", profilesData});
+    // Not taken for the second pad's answer.
+    row("first gesture pad's reply left twice in the queue", 6, {Fault::DuplicatedReply},
+        {"[ERROR] command02GetGesturePadInformation: 0x02, 0x11, 0x05, 0x01, 0x01 format error"});
 }
 
 void tst_KeyboardSequences::failureLog()

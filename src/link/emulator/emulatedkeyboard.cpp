@@ -67,7 +67,9 @@ void EmulatedKeyboard::plugIn()
 QList<EmulatedKeyboard::RecordedReport> EmulatedKeyboard::record() const
 {
     QMutexLocker locker(&m_lock);
-    return m_record;
+    // Copied whole under the lock: a list sharing its elements with m_record would be read
+    // outside it while a worker moves them.
+    return QList<RecordedReport>(m_record.begin(), m_record.end());
 }
 
 QList<QByteArray> EmulatedKeyboard::requests() const
@@ -131,15 +133,19 @@ EmulatedKeyboard::Answer EmulatedKeyboard::receive(quint64 generation, const QBy
 {
     QMutexLocker locker(&m_lock);
     switchIfDue();
-    if (generation != m_generation || !isPresentLocked())
-        return {};
-    // The latency counts from the request's arrival: working out the answer is the keyboard's
-    // own time, inside it.
-    const Clock::Duration arrival = m_clock.now();
+    // A report sent to a keyboard that has left the bus is recorded too, so that tests see
+    // whatever the host tried after the keyboard went.
     const std::optional<FaultSpec> fault = m_faults.contains(m_requestCount)
                                                ? std::optional(m_faults.value(m_requestCount))
                                                : std::nullopt;
     ++m_requestCount;
+    if (generation != m_generation || !isPresentLocked()) {
+        m_record.append({true, report, false});
+        return {};
+    }
+    // The latency counts from the request's arrival: working out the answer is the keyboard's
+    // own time, inside it.
+    const Clock::Duration arrival = m_clock.now();
     const bool refused =
         fault && (fault->fault == Fault::WriteRefused || fault->fault == Fault::DeviceGone);
     m_record.append({true, report, !refused});
@@ -232,6 +238,8 @@ QList<QByteArray> EmulatedKeyboard::answer(const QByteArray &report,
             reply.truncate(fault->shortLength);
         if (hit && fault->fault == Fault::WrongEcho && reply.size() > fault->echoByte)
             reply[fault->echoByte] = char(quint8(reply[fault->echoByte]) + 1);
+        if (hit && fault->fault == Fault::DuplicatedReply)
+            replies.append(reply);
         replies.append(reply);
     }
     return replies;

@@ -30,18 +30,19 @@ public:
     enum class Fault
     {
         NoReply,
-        ShortReply, // each reply is cut to a given length
-        WrongEcho,  // one byte of each reply's echo is off by one
-        LateReply,  // the replies come after the host's 30 s receive time-out
-        DeviceGone, // the keyboard leaves the bus instead of taking the request
+        ShortReply,      // each reply is cut to a given length, 0 included
+        WrongEcho,       // one byte of each reply's echo is off by one
+        LateReply,       // the replies come after the host's 30 s receive time-out
+        DuplicatedReply, // each reply is sent twice, leaving a stale copy for the next request
+        DeviceGone,      // the keyboard leaves the bus instead of taking the request
         WriteRefused,
         // The keyboard takes the request, then loses power before it answers: it leaves the bus
         // and, plugged in again, starts in its boot loader when its application is broken.
         PowerLoss
     };
     // A fault of one request: which, the length of a short reply, which reply (by index) a
-    // missing, short or wrong reply hits (-1 hits every reply), and the byte a wrong echo
-    // changes. A late reply delays them all.
+    // missing, short, wrong or duplicated reply hits (-1 hits every reply), and the byte a wrong
+    // echo changes. A late reply delays them all.
     struct FaultSpec
     {
         Fault fault = Fault::NoReply;
@@ -53,7 +54,7 @@ public:
     {
         bool fromHost = true;
         QByteArray bytes;
-        // False for a request the keyboard did not take.
+        // False for a request the keyboard did not take, also one sent after it left the bus.
         bool accepted = true;
     };
     // What one output report gets: whether it was taken, and the replies with their due time.
@@ -77,8 +78,8 @@ public:
     EmulatedKeyboardState state() const;
     void setState(const EmulatedKeyboardState &state);
     void setReplyLatency(Clock::Duration latency);
-    // Fails the request with this index (counted from 0 over every output report received
-    // since the record was last cleared).
+    // Fails the request with this index (counted from 0 over every output report sent to it
+    // since the record was last cleared, also those sent after it left the bus).
     void injectFault(int requestIndex, FaultSpec fault);
 
     // Leaves the bus, killing every open handle, and shows up in mode after appearAfter.
