@@ -536,7 +536,7 @@ void tst_KeymapPage::writeResults()
     const bool written = messages.last() == 1004;
     QList<QList<qint32>> keymaps = KeymapPageFixture::keymaps(before);
     if (written)
-        keymaps[0][keyNumber] = usageF13;
+        keymaps[KeymapPageFixture::keymapIndex(0, FnMode::Normal)][keyNumber] = usageF13;
     const EmulatedKeyboardState after = fixture.keyboard().state();
     QCOMPARE(KeymapPageFixture::keymaps(after), keymaps);
     QCOMPARE(int(after.gesturePads[0][0]), written ? 0 : 1);
