@@ -1,7 +1,7 @@
 #include "apppagefactory.h"
 
+#include "firmuppageviewcontroller.h"
 #include "keymappageviewcontroller.h"
-#include "placeholderfirmuppage.h"
 #include "startpageviewcontroller.h"
 #include "tavodriver.h"
 
@@ -17,5 +17,5 @@ std::unique_ptr<KeymapPageInterface> AppPageFactory::makeKeymapPage(MainWindowCo
 
 std::unique_ptr<FirmupPageInterface> AppPageFactory::makeFirmupPage(MainWindowController *delegate)
 {
-    return std::make_unique<PlaceholderFirmupPage>(delegate);
+    return std::make_unique<FirmupPageViewController>(delegate, TAVODriver::sharedInstance());
 }

@@ -2,9 +2,8 @@
 
 #include "pagefactory.h"
 
-// Makes the program's three pages for the main window: the start page on the shared driver and the
-// keymap page with a driver of its own. The firmware-update page is not built yet: a stand-in
-// that talks to no keyboard takes its place and hands the keyboard back as it got it.
+// Makes the program's three pages for the main window: the start and firmware-update pages on the
+// shared driver, and the keymap page with a driver of its own.
 class AppPageFactory : public PageFactory
 {
 public:

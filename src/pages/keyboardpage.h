@@ -6,7 +6,10 @@
 #include "mainwindowpage.h"
 #include "pointingsticklayer.h"
 
+#include <QPointer>
+
 #include <memory>
+#include <utility>
 
 // The page pattern of the pages that show the connected keyboard read-only, the start page and
 // the firmware-update page: a page of the main window (scrolling frame, progress page, menus)
@@ -41,6 +44,18 @@ public:
     bool hasPanels() const { return m_panels != nullptr; }
 
 protected:
+    // Wraps a completion of a message or of the driver, which may answer later, so that it does
+    // nothing once the page is gone.
+    template<class Function>
+    auto guarded(Function completion)
+    {
+        return [page = QPointer<PageViewController>(this),
+                completion = std::move(completion)](auto &&...arguments) {
+            if (page)
+                completion(std::forward<decltype(arguments)>(arguments)...);
+        };
+    }
+
     // Builds the panels on pageView, showing the given DIP switches and pointing-stick state,
     // and lets a press on the page close the profile list.
     void buildPanels(KeyboardPageView *pageView, const QList<bool> &dipSwitch,

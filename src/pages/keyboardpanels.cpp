@@ -97,6 +97,13 @@ void KeyboardPanels::showPointingStick(bool isOn)
     m_pointingStick->updatePointingStick();
 }
 
+void KeyboardPanels::updateKeyboards(const ProfileListDataEntity &profiles,
+                                     const QList<bool> &gesturePads)
+{
+    m_virtualKeyboard->updateKeyboard(profiles);
+    m_slideKeyboard->updateKeyboard(profiles, gesturePads);
+}
+
 void KeyboardPanels::resetKeyboards(const ProfileListDataEntity &profiles,
                                     const QList<bool> &gesturePads)
 {

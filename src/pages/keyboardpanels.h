@@ -59,6 +59,9 @@ public:
                        int selectedProfileIndex);
     void showDipSwitch(const QList<bool> &dipSwitch);
     void showPointingStick(bool isOn);
+    // Both keyboards take profiles in place of theirs and show them with the gesture pads, in
+    // the profile and layer shown.
+    void updateKeyboards(const ProfileListDataEntity &profiles, const QList<bool> &gesturePads);
     // Both keyboards show profile 1 of profiles in the normal layer, with the gesture pads.
     void resetKeyboards(const ProfileListDataEntity &profiles, const QList<bool> &gesturePads);
     // The keyboards take the catalogue colour of the type number at their next load.

@@ -20,7 +20,6 @@
 #include "tavodriver.h"
 
 #include <QLabel>
-#include <QPointer>
 
 StartPageViewController::StartPageViewController(MainWindowController *delegate,
                                                  TAVODriver &keyboardDriver)
@@ -312,14 +311,4 @@ void StartPageViewController::updateSelectProfileName(int index)
     m_selectedProfileIndex = profileIndex;
     // The profiles the page holds now: after a keymap write those the keymap page handed back.
     panels().showProfile(m_physicalProfilesData->profile(profileIndex), profileIndex);
-}
-
-StartDecision::Handler
-StartPageViewController::guarded(std::function<void(MessageModalResponseType)> completion)
-{
-    return [page = QPointer<StartPageViewController>(this),
-            completion = std::move(completion)](MessageModalResponseType response) {
-        if (page)
-            completion(response);
-    };
 }

@@ -89,8 +89,6 @@ private:
     void handOverToFirmupPage(PageViewController *destination);
     // After a hand-over: Fn0 and profile 1 chosen, the list closed, the button not hovered.
     void returnToFirstProfile(NavigationButton &button);
-    // Wraps a message's completion so that it does nothing once the page is gone.
-    StartDecision::Handler guarded(std::function<void(MessageModalResponseType)> completion);
 
     MessageModalFactory &m_messageModalFactory;
     std::unique_ptr<StartDecision> m_startDecision;

@@ -49,6 +49,14 @@ void IOButton::setMouseIsInside(bool inside)
         StyledButton::setMouseIsInside(inside);
 }
 
+bool IOButton::releaseInside()
+{
+    if (!isEnabled())
+        return false;
+    setMouseIsDown(false);
+    return isMouseOver();
+}
+
 void IOButton::mousePressEvent(QMouseEvent *event)
 {
     event->accept();

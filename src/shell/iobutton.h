@@ -25,6 +25,10 @@ protected:
     // A disabled action button keeps its look whatever the mouse does.
     void setMouseIsInside(bool inside) override;
 
+    // For the subclasses' releases: an enabled button takes its released look and answers
+    // whether the pointer is still over it, that is whether the click counts.
+    bool releaseInside();
+
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 

@@ -33,10 +33,7 @@ void WriteKeymapButton::setButtonStyle()
 void WriteKeymapButton::mouseReleaseEvent(QMouseEvent *event)
 {
     event->accept();
-    if (!isEnabled())
-        return;
-    setMouseIsDown(false);
-    if (!isMouseOver())
+    if (!releaseInside())
         return;
     if (auto *page =
             qobject_cast<KeymapPageInterface *>(PageViewController::parentViewController(this)))

@@ -22,12 +22,14 @@ QByteArray FirmwareImageBuilder::bytes() const
         file += header + parts[i] + QByteArray((16 - parts[i].size() % 16) % 16, '\0');
     }
     QByteArray trailer(32, '\0');
-    trailer.replace(0, 9, "KX-QR300B");
-    return file + trailer.replace(16, 4, "0123");
+    trailer.replace(0, target.size(), target);
+    return file + trailer.replace(16, version.size(), version);
 }
 
 FirmDataEntity FirmwareImageBuilder::entity() const
 {
     const QByteArray raw = bytes();
-    return {"01.23", {0x4D, 0x41, 0x49, 0x4E}, raw.size(), raw, {}, "KX-QR300B"};
+    const QString text = QString::fromLatin1(version);
+    return {text.left(2) + '.' + text.mid(2), {0x4D, 0x41, 0x49, 0x4E}, raw.size(), raw, {},
+            QString::fromLatin1(target)};
 }

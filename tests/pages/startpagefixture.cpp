@@ -1,6 +1,7 @@
 #include "startpagefixture.h"
 
 #include "commandline.h"
+#include "firmuppageviewcontroller.h"
 #include "mainwindow.h"
 #include "messagemodalfactory.h"
 #include "messagewindowctl.h"
@@ -22,13 +23,17 @@ std::unique_ptr<KeymapPageInterface> StartPageFixture::Pages::makeKeymapPage(Mai
     return std::make_unique<FakeKeymapPage>(events);
 }
 
-std::unique_ptr<FirmupPageInterface> StartPageFixture::Pages::makeFirmupPage(MainWindowController *)
+std::unique_ptr<FirmupPageInterface>
+StartPageFixture::Pages::makeFirmupPage(MainWindowController *delegate)
 {
+    if (makesFirmupPage)
+        return std::make_unique<FirmupPageViewController>(delegate, m_driver);
     return std::make_unique<FakeFirmupPage>(events);
 }
 
-StartPageFixture::StartPageFixture()
+StartPageFixture::StartPageFixture(bool withFirmupPage)
 {
+    pages.makesFirmupPage = withFirmupPage;
     // The flow's debug lines are part of what it must write.
     CommandLine::setArguments({QStringLiteral("tst_startpage"), QStringLiteral("--verbose")});
     // Nothing listens on the discard port: the automatic update check fails at once, quietly.
@@ -64,8 +69,11 @@ int StartPageFixture::waitForRest()
 {
     MessageModalFactory &factory = MessageModalFactory::sharedInstance();
     ProgressPageViewController *progress = startPage().GetProgressPageViewController();
+    ProgressPageViewController *update =
+        controller->firmupPageViewController()->progressPageViewController();
     const auto isAtRest = [&] {
-        return factory.isShowingMessage() || !progress->isShown() || delegate.isTerminating();
+        return factory.isShowingMessage() || (!progress->isShown() && !update->isShown()) ||
+               delegate.isTerminating();
     };
     if (!QTest::qWaitFor(isAtRest, 20000))
         qWarning("The start flow never came to rest.");

@@ -14,7 +14,8 @@
 class MsgButton;
 
 // The main window with the real start page on a driver that talks to the emulated keyboard on a
-// virtual clock, and fake keymap and firmware pages that record what is handed over to them.
+// virtual clock, and fake keymap and firmware pages that record what is handed over to them (or
+// the real firmware page, for FirmupPageFixture).
 // Messages are answered through their buttons; the update check goes to an address where no
 // server answers, and the program's end is only counted.
 class StartPageFixture
@@ -30,21 +31,25 @@ public:
 
         std::unique_ptr<StartPageInterface> makeStartPage(MainWindowController *delegate) override;
         std::unique_ptr<KeymapPageInterface> makeKeymapPage(MainWindowController *) override;
-        std::unique_ptr<FirmupPageInterface> makeFirmupPage(MainWindowController *) override;
+        std::unique_ptr<FirmupPageInterface>
+        makeFirmupPage(MainWindowController *delegate) override;
 
         QStringList events;
+        // The real firmware page on the driver in place of the fake one.
+        bool makesFirmupPage = false;
 
     private:
         TAVODriver &m_driver;
     };
 
-    StartPageFixture();
+    explicit StartPageFixture(bool withFirmupPage = false);
     ~StartPageFixture();
 
     // Opens the main window, whose start page begins its read at once.
     void open();
-    // Waits until the start flow rests: a message waits for an answer, the progress page is
-    // gone, or the program ends. The number of the message shown, 0 when none is.
+    // Waits until the start flow rests: a message waits for an answer, neither the start page's
+    // nor the firmware page's progress page is up, or the program ends. The number of the message
+    // shown, 0 when none is.
     int waitForRest();
     // Clicks the message's button of that index (0 the first shown) and waits for the next rest.
     int answer(int buttonIndex);
