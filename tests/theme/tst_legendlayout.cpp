@@ -72,15 +72,6 @@ void tst_LegendLayout::everyNarrowLegendReadsAndFits()
         const LegendLayout layout = LegendProvider::layout(legend);
         const QFontMetricsF metrics(layout.font());
         const QString name = legend.text() + ": " + layout.lines.join(u'|');
-        if (legend.usageId == 42) {
-            for (int px : {9, 10}) {
-                QFont f = LegendProvider::font(px);
-                QFontMetricsF m(f);
-                qDebug() << px << m.tightBoundingRect("Back") << m.tightBoundingRect("Space")
-                         << m.capHeight()
-                         << LegendProvider::textArea(LegendProvider::size(legend), shortcut);
-            }
-        }
         const QStringList own = LegendTexts::text(usageId, layoutType).split(u'\n');
         const bool isShiftedPair = own.size() == 2 && own.first().size() <= 2;
         QVERIFY2(isShiftedPair || metrics.capHeight() >= LegendLayout::legibleCapHeight,
