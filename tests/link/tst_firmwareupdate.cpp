@@ -293,14 +293,10 @@ void tst_FirmwareUpdate::imageRefusedUnsent_data()
                         const QString &problem) {
         QTest::newRow(name) << raw << version << problem;
     };
-    const QString partFive = "part 5 is truncated";
 
     row("other prefix", QByteArray(good).replace(3, 1, "X"), "01.23",
         "the image does not start with its prefix");
-    row("last part truncated", withSize(good, 272, "00000011"), "01.23", partFive);
-    row("part runs into the trailer", withSize(good, 272, "00000028"), "01.23", partFive);
-    row("size byte of 0x80 or more", withSize(empty, 0, "80000000"), "01.23",
-        "part 0 size 2147483648 does not fit its field");
+    row("last part truncated", withSize(good, 272, "00000011"), "01.23", "part 5 is truncated");
     row("size beyond three bytes", withSize(empty, 0, "01000000"), "01.23",
         "part 0 size 16777216 does not fit its field");
     row("image shorter than headers and trailer", empty.left(127), "01.23",
@@ -308,10 +304,7 @@ void tst_FirmwareUpdate::imageRefusedUnsent_data()
     // Its transfer would erase the keyboard's application and write none in its place.
     row("empty main part", FirmwareImageBuilder::withSizes({0, 20, 8, 8, 8, 8}).bytes(), "01.23",
         "the main part is empty");
-    row("six empty parts", empty, "01.23", "the main part is empty");
     row("empty version", good, "", "version \"\" does not fit its field");
-    row("version longer than six bytes", good, "1.234567",
-        "version \"1.234567\" does not fit its field");
     row("four letters in eight bytes of UTF-8", good, "\u00e9\u00e9.\u00e9\u00e9",
         "version \"\u00e9\u00e9.\u00e9\u00e9\" does not fit its field");
 }

@@ -376,18 +376,15 @@ void tst_KeyboardSequences::sameKeyboardCheck_data()
     QTest::addColumn<QString>("attached");
     QTest::addColumn<bool>("same");
 
-    QTest::newRow("same keyboard") << "KX-QR320B"
-                                   << "KX-QR320B" << true;
-    QTest::newRow("attached one has a variant suffix") << "KX-QR320B"
-                                                       << "KX-QR320B-EM" << true;
-    QTest::newRow("another model swapped in after the read") << "KX-QR320B"
-                                                             << "KX-QR300B" << false;
-    QTest::newRow("stored one has a suffix the attached lacks") << "KX-QR320B-PPM"
-                                                                << "KX-QR320B" << false;
-    QTest::newRow("empty stored type number") << ""
-                                              << "KX-QR320B" << false;
-    QTest::newRow("stored one only inside the attached") << "QR320"
-                                                         << "KX-QR320B" << false;
+    const auto row = [](const char *name, const char *stored, const char *attached, bool same) {
+        QTest::newRow(name) << QString(stored) << QString(attached) << same;
+    };
+    row("same keyboard", "KX-QR320B", "KX-QR320B", true);
+    row("attached one has a variant suffix", "KX-QR320B", "KX-QR320B-EM", true);
+    row("another model swapped in after the read", "KX-QR320B", "KX-QR300B", false);
+    row("stored one has a suffix the attached lacks", "KX-QR320B-PPM", "KX-QR320B", false);
+    row("empty stored type number", "", "KX-QR320B", false);
+    row("stored one only inside the attached", "QR320", "KX-QR320B", false);
 }
 
 void tst_KeyboardSequences::sameKeyboardCheck()
