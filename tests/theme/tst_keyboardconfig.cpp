@@ -19,105 +19,99 @@ class tst_KeyBoardConfig : public QObject
     Q_OBJECT
 
 private slots:
-    void looksFollowTheKeyboardColor_data();
-    void looksFollowTheKeyboardColor();
-    void childrenSwitchWithoutTheRoot();
-    void handOverOfAConnectedKeyboard_data();
-    void handOverOfAConnectedKeyboard();
-    void layoutNamesAreLocalized();
-};
-
-void tst_KeyBoardConfig::looksFollowTheKeyboardColor_data()
-{
-    QTest::addColumn<Look>("look");
-    QTest::addColumn<QString>("black");
-    QTest::addColumn<QString>("white");
-    const auto color = [](QColor value) { return value.name(QColor::HexArgb); };
-    // A colour or picture of each child that differs between the keyboards.
-    QTest::newRow("selected key border")
-        << Look([=](auto &c) { return color(c.virtualKey.selectedBorderColor()); }) << "#ffcccccc"
-        << "#ffffffff";
-    QTest::newRow("palette key background")
-        << Look([=](auto &c) { return color(c.assignKey.backgroundColor()); }) << "#ffcccccc"
-        << "#ff333333";
-    // The mark is drawn light on a black keyboard's modified key, dark on a white one's.
-    QTest::newRow("shortcut mark of a modified key swaps")
-        << Look([](auto &c) { return c.virtualKey.modifiedShortcutIcon(); }) << "shortcut_b"
-        << "shortcut";
-    QTest::newRow("Japanese key frames")
-        << Look([](auto &c) { return c.virtualKey.JapaneseKeyViewsFrameJsonName(); })
-        << "Japanese_position_black"
-        << "Japanese_position_white";
-    QTest::newRow("front left pad") << Look([](auto &c) { return c.slideKey.frontLeftImage(); })
-                                    << "Img_touch_gesture_pad_GFL_black"
-                                    << "Img_touch_gesture_pad_GFL_white";
-}
-
-void tst_KeyBoardConfig::looksFollowTheKeyboardColor()
-{
-    QFETCH(Look, look);
-    QFETCH(QString, black);
-    QFETCH(QString, white);
-    KeyBoardConfig config;
-    QCOMPARE(look(config), black);
-    config.applyKeyboardColor(KeyboardColorType::White);
-    QCOMPARE(look(config), white);
-    config.applyKeyboardColor(KeyboardColorType::Black);
-    QCOMPARE(look(config), black);
-}
-
-// Every child starts black; switching them leaves the root without a colour of its own.
-void tst_KeyBoardConfig::childrenSwitchWithoutTheRoot()
-{
-    KeyBoardConfig config;
-    const QList<const KeyboardColorHolder *> children{&config.slideKey,          &config.virtualKey,
-                                                      &config.assignKey,         &config.buttons,
-                                                      &config.buttons.tabButton, &config.profile};
-    for (const KeyboardColorType color : {KeyboardColorType::Black, KeyboardColorType::White}) {
-        if (color == KeyboardColorType::White)
-            config.setConfigsKeyboardColorType(color);
-        QVERIFY(!config.keyboardColorType().has_value());
-        for (const KeyboardColorHolder *child : children)
-            QCOMPARE(child->keyboardColorType(), color);
+    void looksFollowTheKeyboardColor_data()
+    {
+        QTest::addColumn<Look>("look");
+        QTest::addColumn<QString>("black");
+        QTest::addColumn<QString>("white");
+        const auto color = [](QColor value) { return value.name(QColor::HexArgb); };
+        // A colour or picture of each child that differs between the keyboards.
+        QTest::newRow("selected key border")
+            << Look([=](auto &c) { return color(c.virtualKey.selectedBorderColor()); })
+            << "#ffcccccc"
+            << "#ffffffff";
+        QTest::newRow("palette key background")
+            << Look([=](auto &c) { return color(c.assignKey.backgroundColor()); }) << "#ffcccccc"
+            << "#ff333333";
+        // The mark is drawn light on a black keyboard's modified key, dark on a white one's.
+        QTest::newRow("shortcut mark of a modified key swaps")
+            << Look([](auto &c) { return c.virtualKey.modifiedShortcutIcon(); }) << "shortcut_b"
+            << "shortcut";
+        QTest::newRow("Japanese key frames")
+            << Look([](auto &c) { return c.virtualKey.JapaneseKeyViewsFrameJsonName(); })
+            << "Japanese_position_black"
+            << "Japanese_position_white";
+        QTest::newRow("front left pad") << Look([](auto &c) { return c.slideKey.frontLeftImage(); })
+                                        << "Img_touch_gesture_pad_GFL_black"
+                                        << "Img_touch_gesture_pad_GFL_white";
     }
-}
 
-void tst_KeyBoardConfig::handOverOfAConnectedKeyboard_data()
-{
-    QTest::addColumn<QString>("typeNumber");
-    QTest::addColumn<KeyboardColorType>("expected");
-    QTest::newRow("white English keyboard") << "KX-QR320Y" << KeyboardColorType::White;
-    QTest::newRow("black Japanese keyboard") << "KX-QR300B" << KeyboardColorType::Black;
-    QTest::newRow("type number missing from the catalogue is Black")
-        << "KX-NOPE" << KeyboardColorType::Black;
-}
+    void looksFollowTheKeyboardColor()
+    {
+        QFETCH(Look, look);
+        QFETCH(QString, black);
+        QFETCH(QString, white);
+        KeyBoardConfig config;
+        QCOMPARE(look(config), black);
+        config.applyKeyboardColor(KeyboardColorType::White);
+        QCOMPARE(look(config), white);
+        config.applyKeyboardColor(KeyboardColorType::Black);
+        QCOMPARE(look(config), black);
+    }
 
-void tst_KeyBoardConfig::handOverOfAConnectedKeyboard()
-{
-    QFETCH(QString, typeNumber);
-    QFETCH(KeyboardColorType, expected);
-    const ResourceFixture fixture;
-    KeyBoardConfig &theme = KeyBoardConfig::shared();
-    // Start from the other colour, so that the hand-over has to change every child.
-    theme.applyKeyboardColor(expected == KeyboardColorType::White ? KeyboardColorType::Black
-                                                                  : KeyboardColorType::White);
-    auto keyboard = std::make_shared<KeyboardDataEntity>();
-    keyboard->typeNumber = typeNumber;
-    ResourceLoader::sharedInstance().setKeyboardData(keyboard);
+    // Every child starts black; switching them leaves the root without a colour of its own.
+    void childrenSwitchWithoutTheRoot()
+    {
+        KeyBoardConfig config;
+        const QList<const KeyboardColorHolder *> children{
+            &config.slideKey, &config.virtualKey,        &config.assignKey,
+            &config.buttons,  &config.buttons.tabButton, &config.profile};
+        for (const KeyboardColorType color : {KeyboardColorType::Black, KeyboardColorType::White}) {
+            if (color == KeyboardColorType::White)
+                config.setConfigsKeyboardColorType(color);
+            QVERIFY(!config.keyboardColorType().has_value());
+            for (const KeyboardColorHolder *child : children)
+                QCOMPARE(child->keyboardColorType(), color);
+        }
+    }
 
-    QCOMPARE(theme.keyboardColorType(), std::optional(expected));
-    QCOMPARE(theme.virtualKey.keyboardColorType(), expected);
-    QCOMPARE(theme.buttons.tabButton.keyboardColorType(), expected);
-}
+    void handOverOfAConnectedKeyboard_data()
+    {
+        QTest::addColumn<QString>("typeNumber");
+        QTest::addColumn<KeyboardColorType>("expected");
+        QTest::newRow("white English keyboard") << "KX-QR320Y" << KeyboardColorType::White;
+        QTest::newRow("black Japanese keyboard") << "KX-QR300B" << KeyboardColorType::Black;
+        QTest::newRow("type number missing from the catalogue is Black")
+            << "KX-NOPE" << KeyboardColorType::Black;
+    }
 
-void tst_KeyBoardConfig::layoutNamesAreLocalized()
-{
-    LocalizedStrings::setLanguage("ja");
-    const KeyBoardConfig config;
-    QCOMPARE(config.keyboardLayoutNameForJapanese(), "日本語配列");
-    QCOMPARE(config.keyboardLayoutNameForEnglish(), "英語配列");
-    LocalizedStrings::setLanguage({});
-}
+    void handOverOfAConnectedKeyboard()
+    {
+        QFETCH(QString, typeNumber);
+        QFETCH(KeyboardColorType, expected);
+        const ResourceFixture fixture;
+        KeyBoardConfig &theme = KeyBoardConfig::shared();
+        // Start from the other colour, so that the hand-over has to change every child.
+        theme.applyKeyboardColor(expected == KeyboardColorType::White ? KeyboardColorType::Black
+                                                                      : KeyboardColorType::White);
+        auto keyboard = std::make_shared<KeyboardDataEntity>();
+        keyboard->typeNumber = typeNumber;
+        ResourceLoader::sharedInstance().setKeyboardData(keyboard);
+
+        QCOMPARE(theme.keyboardColorType(), std::optional(expected));
+        QCOMPARE(theme.virtualKey.keyboardColorType(), expected);
+        QCOMPARE(theme.buttons.tabButton.keyboardColorType(), expected);
+    }
+
+    void layoutNamesAreLocalized()
+    {
+        LocalizedStrings::setLanguage("ja");
+        const KeyBoardConfig config;
+        QCOMPARE(config.keyboardLayoutNameForJapanese(), "日本語配列");
+        QCOMPARE(config.keyboardLayoutNameForEnglish(), "英語配列");
+        LocalizedStrings::setLanguage({});
+    }
+};
 
 QTEST_MAIN(tst_KeyBoardConfig)
 #include "tst_keyboardconfig.moc"
