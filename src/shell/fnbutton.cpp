@@ -17,10 +17,8 @@ void FnButton::setButtonStyle(bool isAssign)
     const FnButtonConfig &colors = ShellLook::buttons().fnButton;
     m_look.titleColor =
         isAssign ? colors.normalTextColorInAssign() : colors.normalTextColorInOther();
-    m_look.background = m_backgroundColor;
-    m_bottomBarColor =
-        isAssign ? colors.normalBottomColorInAssign() : colors.normalBottomColorInOther();
-    update();
+    // The first drawing already follows the tab's state: only the selected tab shows its bar.
+    updateLayer();
 }
 
 void FnButton::setBackgroundColor(const QColor &color)

@@ -4,12 +4,15 @@
 #include "assignkeyview.h"
 #include "assignkeyviewcontroller.h"
 #include "constants.h"
+#include "dragdata.h"
 #include "keyboarddataentity.h"
 #include "keymappageview.h"
 #include "keymappalettes.h"
 #include "keymapwritedriver.h"
 #include "mainwindow.h"
 #include "messagemodalfactory.h"
+#include "messagewindowctl.h"
+#include "msgbutton.h"
 #include "profilelistdataentity.h"
 #include "resourceloader.h"
 #include "settingsstore.h"
@@ -21,7 +24,10 @@
 #include "virtualslidesqarekeyview.h"
 #include "virtualslidesqarekeyviewcontroller.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QTest>
 
 void HandBackStartPage::updateData(std::shared_ptr<ProfileListDataEntity> newProfilesData,
@@ -31,9 +37,11 @@ void HandBackStartPage::updateData(std::shared_ptr<ProfileListDataEntity> newPro
     handedBackPads = gesturePads;
 }
 
-KeymapPageFixture::KeymapPageFixture(const QString &typeNumber)
+KeymapPageFixture::KeymapPageFixture(const QString &typeNumber,
+                                     std::unique_ptr<KeymapDriverPort> driver)
     : m_keyboard(m_clock, EmulatedKeyboardState::plausible(typeNumber))
     , m_backend(m_keyboard)
+    , m_driver(driver ? std::move(driver) : std::make_unique<KeymapWriteDriver>(m_backend, m_clock))
 {
     Constants::setLogDirectoryForTesting(m_folder.path() + "/logs/");
     SettingsStore::setFileForTesting(m_folder.filePath(QStringLiteral("settings.ini")));
@@ -52,7 +60,7 @@ KeymapPageFixture::~KeymapPageFixture()
 {
     MessageModalFactory &messages = MessageModalFactory::sharedInstance();
     while (messages.isShowingMessage())
-        answer(MessageModalResponseType::NG);
+        messages.buttonClick(2);
     m_controller.reset();
     Constants::setLogDirectoryForTesting({});
     SettingsStore::setFileForTesting({});
@@ -68,8 +76,7 @@ std::unique_ptr<StartPageInterface> KeymapPageFixture::makeStartPage(MainWindowC
 std::unique_ptr<KeymapPageInterface>
 KeymapPageFixture::makeKeymapPage(MainWindowController *delegate)
 {
-    auto page = std::make_unique<KeymapPageViewController>(
-        delegate, std::make_unique<KeymapWriteDriver>(m_backend, m_clock));
+    auto page = std::make_unique<KeymapPageViewController>(delegate, std::move(m_driver));
     m_page = page.get();
     return page;
 }
@@ -121,12 +128,16 @@ void KeymapPageFixture::leave()
 
 VirtualKeyView *KeymapPageFixture::drawnKey(qint32 usageId) const
 {
-    const int keyNumber = drawnKeyNumber(usageId);
-    for (const auto &key : m_page->panels().virtualKeyboard().keyViewControllers()) {
+    return drawnKeyAt(*m_page, drawnKeyNumber(usageId));
+}
+
+VirtualKeyView *KeymapPageFixture::drawnKeyAt(const KeymapPageViewController &page, int keyNumber)
+{
+    for (const auto &key : page.panels().virtualKeyboard().keyViewControllers()) {
         if (key->keyNumber() == keyNumber)
             return key->virtualKeyView();
     }
-    qFatal("no drawn key shows 0x%x", usageId);
+    qFatal("no drawn key %d", keyNumber);
 }
 
 int KeymapPageFixture::drawnKeyNumber(qint32 usageId) const
@@ -145,6 +156,16 @@ VirtualKeyView *KeymapPageFixture::slideKey(int keyNumber) const
             return key->virtualSlideSqareKeyView();
     }
     qFatal("no slide key %d", keyNumber);
+}
+
+QList<QList<qint32>> KeymapPageFixture::keymaps(const EmulatedKeyboardState &state)
+{
+    QList<QList<qint32>> layers;
+    for (int profile = 0; profile < 4; ++profile) {
+        for (FnMode layer : {FnMode::Normal, FnMode::WithFn1, FnMode::WithFn2, FnMode::WithFn3})
+            layers << state.layer(profile, layer);
+    }
+    return layers;
 }
 
 qint32 KeymapPageFixture::shownUsage(int keyNumber) const
@@ -168,11 +189,39 @@ AssignKeyboardViewController &KeymapPageFixture::palette(PaletteTab tab) const
 
 AssignKeyViewController *KeymapPageFixture::paletteKey(PaletteTab tab, qint32 usageId) const
 {
-    for (AssignKey *key : palette(tab).keys()) {
+    return paletteKey(*m_page, tab, usageId);
+}
+
+AssignKeyViewController *KeymapPageFixture::paletteKey(const KeymapPageViewController &page,
+                                                       PaletteTab tab, qint32 usageId)
+{
+    for (AssignKey *key : page.palettes()->palettes()[static_cast<int>(tab)]->keys()) {
         if (key->usageId() == usageId)
             return static_cast<AssignKeyViewController *>(key);
     }
     qFatal("no palette key offers 0x%x", usageId);
+}
+
+bool KeymapPageFixture::dragAndDrop(const KeymapPageViewController &page, PaletteTab tab,
+                                    qint32 usageId, QWidget *target)
+{
+    page.palettes()->palettes()[static_cast<int>(tab)]->keyDragStarted(
+        *paletteKey(page, tab, usageId));
+    return drop(target, DragData::mimeType(), Qt::CopyAction);
+}
+
+bool KeymapPageFixture::drop(QWidget *target, const QString &mimeType, Qt::DropActions actions)
+{
+    QMimeData data;
+    data.setData(mimeType, QByteArray());
+    const QPointF at = QRectF(target->rect()).center();
+    QDragEnterEvent enter(at.toPoint(), actions, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    if (!enter.isAccepted())
+        return false;
+    QDropEvent drop(at, actions, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &drop);
+    return drop.isAccepted();
 }
 
 void KeymapPageFixture::click(QWidget *widget)
@@ -190,12 +239,20 @@ int KeymapPageFixture::shownMessage()
 void KeymapPageFixture::answer(MessageModalResponseType response)
 {
     // The buttons of tags 1, 2 and 3 answer OK, NG and NO.
-    MessageModalFactory::sharedInstance().buttonClick(1 + static_cast<int>(response));
+    const int tag = 1 + static_cast<int>(response);
+    MessageWindowCtl &controls = MessageModalFactory::sharedInstance().messageWindowCtrl();
+    for (MsgButton *button : {controls.btn1(), controls.btn2(), controls.btn3()}) {
+        if (!button->isHidden() && button->tag() == tag) {
+            QTest::mouseClick(button, Qt::LeftButton);
+            return;
+        }
+    }
+    qFatal("message %d has no button of tag %d", shownMessage(), tag);
 }
 
 bool KeymapPageFixture::saveReviewImage(const QString &name) const
 {
     const QDir folder(QStringLiteral(KEYMAP_SCREENSHOT_DIR));
     return folder.mkpath(QStringLiteral(".")) &&
-           m_page->keymapPageView()->grab().save(folder.filePath(name + ".png"));
+           window()->centralWidget()->grab().save(folder.filePath(name + ".png"));
 }

@@ -43,7 +43,9 @@ public:
 class KeymapPageFixture : public PageFactory
 {
 public:
-    explicit KeymapPageFixture(const QString &typeNumber = QStringLiteral("KX-QR320B"));
+    // The page writes through driver when one is given.
+    explicit KeymapPageFixture(const QString &typeNumber = QStringLiteral("KX-QR320B"),
+                               std::unique_ptr<KeymapDriverPort> driver = {});
     ~KeymapPageFixture() override;
 
     std::unique_ptr<StartPageInterface> makeStartPage(MainWindowController *delegate) override;
@@ -61,6 +63,7 @@ public:
     // The page's return button, clicked.
     void leave();
 
+    MainWindow *window() const { return m_controller->window(); }
     KeymapPageViewController &page() const { return *m_page; }
     const KeymapEditModel &model() const { return m_page->model(); }
     HandBackStartPage &startPage() const { return *m_startPage; }
@@ -71,18 +74,37 @@ public:
     VirtualKeyView *drawnKey(qint32 usageId) const;
     int drawnKeyNumber(qint32 usageId) const;
     VirtualKeyView *slideKey(int keyNumber) const;
+    // Every layer a keyboard holds: profile 1's four layers, Normal first, then profile 2's...
+    static QList<QList<qint32>> keymaps(const EmulatedKeyboardState &state);
+    static int keymapIndex(int profile, FnMode layer) { return profile * 4 + int(layer); }
+
     // The usage a drawn or slide key shows now.
     qint32 shownUsage(int keyNumber) const;
     // The key of a palette that offers usageId.
     AssignKeyViewController *paletteKey(PaletteTab tab, qint32 usageId) const;
     AssignKeyboardViewController &palette(PaletteTab tab) const;
 
+    // The same on any keymap page: the drawn key of keyNumber, the palette key of usageId.
+    static VirtualKeyView *drawnKeyAt(const KeymapPageViewController &page, int keyNumber);
+    static AssignKeyViewController *paletteKey(const KeymapPageViewController &page, PaletteTab tab,
+                                               qint32 usageId);
+    // Drags the palette key of usageId to target: the palette reports the drag's start, as a
+    // drag that begins does, then the drag enters target and is dropped there. Whether target
+    // took it.
+    static bool dragAndDrop(const KeymapPageViewController &page, PaletteTab tab, qint32 usageId,
+                            QWidget *target);
+    // Offers a drag of one data type with the given actions to target, as a drag over it does,
+    // then drops it there; answers whether target took the drop.
+    static bool drop(QWidget *target, const QString &mimeType, Qt::DropActions actions);
+
     // A click of the left button in the middle of widget, delivered as the window delivers it.
     static void click(QWidget *widget);
-    // The numbered message shown, 0 while none is; answers it with the button of the answer.
+    // The numbered message shown, 0 while none is; answers it with a click on its button of
+    // that answer, which must be shown.
     static int shownMessage();
     static void answer(MessageModalResponseType response);
-    // Saves the page as "<name>.png" into the build's screenshots folder, for review by eye.
+    // Saves the window's content, the page with what is shown over it, as "<name>.png" into the
+    // build's screenshots folder, for review by eye.
     bool saveReviewImage(const QString &name) const;
 
     int terminations = 0;
@@ -96,6 +118,7 @@ private:
     AppDelegate m_delegate;
     HandBackStartPage *m_startPage = nullptr;
     KeymapPageViewController *m_page = nullptr;
+    std::unique_ptr<KeymapDriverPort> m_driver;
     std::unique_ptr<MainWindowController> m_controller;
     std::shared_ptr<KeyboardDataEntity> m_record;
 };

@@ -11,6 +11,7 @@
 #include "keymappageview.h"
 #include "keymappalettes.h"
 #include "localizedstrings.h"
+#include "mainwindow.h"
 #include "notificationhub.h"
 #include "pleaseclickgrid.h"
 #include "profilelistdataentity.h"
@@ -30,11 +31,13 @@
 #include "writekeymapbutton.h"
 
 #include <QApplication>
-#include <QDropEvent>
+#include <QFile>
+#include <QFileDialog>
 #include <QLabel>
-#include <QMimeData>
 #include <QStackedWidget>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -47,21 +50,19 @@ constexpr qint32 gesturePadFunction = 0x5F80;
 constexpr qint32 fn1Key = 0x5101;
 constexpr int slideKey86 = 86;
 
-// Offers a drag of one data type with the given actions to target, as a drag over it does, then
-// drops it there; answers whether target took the drop.
-bool dragAndDrop(QWidget *target, const QString &mimeType, Qt::DropActions actions)
+// A keyboard that has left the mode it was read in by the time it is written to.
+class OtherModeDriver final : public KeymapDriverPort
 {
-    QMimeData data;
-    data.setData(mimeType, QByteArray());
-    const QPointF at = QRectF(target->rect()).center();
-    QDragEnterEvent enter(at.toPoint(), actions, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(target, &enter);
-    if (!enter.isAccepted())
-        return false;
-    QDropEvent drop(at, actions, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(target, &drop);
-    return drop.isAccepted();
-}
+public:
+    void writeAllKeymaps(std::shared_ptr<ProfileListDataEntity>,
+                         std::shared_ptr<KeyboardDataEntity>, int, bool, WriteSuccessCallback,
+                         WriteErrorCallback onError) override
+    {
+        QTimer::singleShot(0, qApp, [onError] {
+            onError(WriteToTAVOResult::ModeMismatchError, QStringLiteral("Mode mismatch"));
+        });
+    }
+};
 
 // Whether no key of the keyboards or palettes is selected.
 bool nothingSelected(const KeymapPageFixture &fixture)
@@ -83,12 +84,22 @@ bool hintShown(const KeymapPageFixture &fixture, PleaseClickHint hint)
                (hint == PleaseClickHint::assignKeyGrid);
 }
 
+// The interface in language with its font at pointSize, as review pictures show it.
+void useInterface(const QString &language, int pointSize)
+{
+    LocalizedStrings::setLanguage(language);
+    QFont font = QApplication::font();
+    font.setPointSize(pointSize);
+    QApplication::setFont(font);
+}
+
 } // namespace
 
 // The keymap page on the emulated keyboard: keys changed by clicks in either order and by drops,
 // undone; drops that the page refuses and messages that wait for the end of the drag; the layer
-// and palette tabs; what the page shows when it is left and entered again; data and resources it
-// cannot show; the hints; and review pictures of the whole page.
+// and palette tabs; the menu commands; writes with their messages and panels; what the page
+// shows when it is left and entered again; data and resources it cannot show; the hints; and
+// review pictures of the whole page.
 class tst_KeymapPage : public QObject
 {
     Q_OBJECT
@@ -107,7 +118,8 @@ private slots:
     void paletteTabs_data();
     void paletteTabs();
     void menuCommandsReachTheShownPage();
-    void theWriteButtonWritesToTheKeyboard();
+    void writeResults_data();
+    void writeResults();
     void leavingResetsThePage_data();
     void leavingResetsThePage();
     void dataThatCannotBeEdited_data();
@@ -116,6 +128,8 @@ private slots:
     void resourcesThatCannotBeRead();
     void hints_data();
     void hints();
+    void reviewImagesOfTheWrite_data();
+    void reviewImagesOfTheWrite();
     void reviewImages_data();
     void reviewImages();
 };
@@ -229,7 +243,7 @@ void tst_KeymapPage::drops()
     fixture.palette(PaletteTab::qwerty)
         .keyDragStarted(*fixture.paletteKey(PaletteTab::qwerty, usageW));
     QCOMPARE(fixture.model().keymapPageState(), KeymapPageState::clickedAssignKey);
-    QCOMPARE(dragAndDrop(dropTarget, mimeType, actions), taken);
+    QCOMPARE(KeymapPageFixture::drop(dropTarget, mimeType, actions), taken);
     QCoreApplication::processEvents();
 
     QCOMPARE(fixture.model().keymapPageState(), state);
@@ -248,10 +262,9 @@ void tst_KeymapPage::aDropsMessageWaitsForTheDragToEnd()
     KeymapPageFixture fixture;
     fixture.enter();
     const int keyNumber = fixture.drawnKeyNumber(usageQ);
-    fixture.palette(PaletteTab::qwerty)
-        .keyDragStarted(*fixture.paletteKey(PaletteTab::qwerty, usageZ));
 
-    QVERIFY(dragAndDrop(fixture.drawnKey(usageQ), DragData::mimeType(), Qt::CopyAction));
+    QVERIFY(KeymapPageFixture::dragAndDrop(fixture.page(), PaletteTab::qwerty, usageZ,
+                                           fixture.drawnKey(usageQ)));
     QCOMPARE(KeymapPageFixture::shownMessage(), 0);
     QTRY_COMPARE(KeymapPageFixture::shownMessage(), 1007);
     QCOMPARE(fixture.model().currentKeymapData().normal[keyNumber], usageQ);
@@ -397,7 +410,7 @@ void tst_KeymapPage::paletteTabs()
              controlChosen);
 }
 
-// The menus' commands reach the page while it is shown, and only then.
+// The menus' commands reach the page while it is shown, and only then, once each.
 void tst_KeymapPage::menuCommandsReachTheShownPage()
 {
     KeymapPageFixture fixture;
@@ -427,27 +440,114 @@ void tst_KeymapPage::menuCommandsReachTheShownPage()
     NotificationHub::sharedInstance().post(EditMenuEvent::clickOpenConfigFileMenuEvent);
     QCOMPARE(KeymapPageFixture::shownMessage(), 0);
     QVERIFY(!AppDelegate::shared()->enableOpenMenuItem());
+
+    // Shown again, the page takes each command once.
+    fixture.enter();
+    change();
+    KeymapPageFixture::click(fixture.drawnKey(usageZ));
+    KeymapPageFixture::click(fixture.paletteKey(PaletteTab::qwerty, usageW)->assignKeyView());
+    NotificationHub::sharedInstance().post(EditMenuEvent::clickUndoMenuEvent);
+    QCOMPARE(fixture.model().profileHistory().items.size(), 1);
+    QCOMPARE(fixture.shownUsage(keyNumber), usageW);
 }
 
-// A change written: the keyboard holds it, and it is the keyboard's state from then on.
-void tst_KeymapPage::theWriteButtonWritesToTheKeyboard()
+void tst_KeymapPage::writeResults_data()
 {
-    KeymapPageFixture fixture;
+    QTest::addColumn<bool>("fn1KeyKept");
+    // "read", "unplugged", "another" or "other mode": the keyboard when the write begins.
+    QTest::addColumn<QString>("keyboard");
+    QTest::addColumn<QList<MessageModalResponseType>>("answers");
+    QTest::addColumn<QList<int>>("messages");
+    QTest::addColumn<bool>("saved");
+
+    using Answers = QList<MessageModalResponseType>;
+    const auto OK = MessageModalResponseType::OK, NO = MessageModalResponseType::NO;
+    QTest::newRow("Fn1 key kept: written at once")
+        << true << "read" << Answers{OK} << QList<int>{1004} << false;
+    QTest::newRow("no Fn1 key: 1010, 1001 write without saving")
+        << false << "read" << Answers{OK, NO, OK} << QList<int>{1010, 1001, 1004} << false;
+    QTest::newRow("no Fn1 key: 1010, 1001 save first")
+        << false << "read" << Answers{OK, OK, OK} << QList<int>{1010, 1001, 1004} << true;
+    QTest::newRow("unplugged meanwhile: 9009")
+        << true << "unplugged" << Answers{OK} << QList<int>{9009} << false;
+    QTest::newRow("another keyboard plugged in: 9009")
+        << true << "another" << Answers{OK} << QList<int>{9009} << false;
+    QTest::newRow("a keyboard in another mode: 9020")
+        << true << "other mode" << Answers{OK} << QList<int>{9020} << false;
+}
+
+// A key change and a pad switched off, written with the write button: the messages the page
+// shows on the way and for the result, answered by their buttons, a setting file saved through
+// the save panel when asked for, and the window kept open while the write runs. A written state
+// is the keyboard's from then on; after a failure the keyboard, its record and the edits stay as
+// they were.
+void tst_KeymapPage::writeResults()
+{
+    QFETCH(bool, fn1KeyKept);
+    QFETCH(QString, keyboard);
+    QFETCH(QList<MessageModalResponseType>, answers);
+    QFETCH(QList<int>, messages);
+    QFETCH(bool, saved);
+    KeymapPageFixture fixture(QStringLiteral("KX-QR320B"), keyboard == "other mode"
+                                                               ? std::make_unique<OtherModeDriver>()
+                                                               : nullptr);
     fixture.enter();
-    const int keyNumber = fixture.drawnKeyNumber(usageQ);
     KeymapPageView &view = *fixture.page().keymapPageView();
-    KeymapPageFixture::click(fixture.drawnKey(usageQ));
-    KeymapPageFixture::click(fixture.paletteKey(PaletteTab::qwerty, usageW)->assignKeyView());
+    const std::shared_ptr<KeyboardDataEntity> record = fixture.readKeyboard();
+    const EmulatedKeyboardState before = fixture.keyboard().state();
+    const int keyNumber = fixture.drawnKeyNumber(fn1KeyKept ? usageQ : fn1Key);
+    KeymapPageFixture::click(view.tabButton(PaletteTab::alphabet));
+    KeymapPageFixture::click(fixture.drawnKey(fn1KeyKept ? usageQ : fn1Key));
+    KeymapPageFixture::click(fixture.paletteKey(PaletteTab::alphabet, usageF13)->assignKeyView());
+    KeymapPageFixture::click(fixture.page().panels().virtualSlideKeyboard().gpSideLeftBtn());
+    if (keyboard == "unplugged")
+        fixture.keyboard().unplug();
+    if (keyboard == "another") {
+        EmulatedKeyboardState other = before;
+        other.typeNumber = QStringLiteral("KX-QR300B");
+        fixture.keyboard().setState(other);
+    }
+    const QTemporaryDir folder;
+    const QString file = folder.filePath(QStringLiteral("before writing.tpk"));
+    int refusedCloses = 0;
+    // The window stays open while the write runs.
+    const auto closeWhileWriting = [&] {
+        if (fixture.page().progressPageViewController()->isShown())
+            refusedCloses += fixture.window()->close() ? 0 : 1;
+    };
 
     KeymapPageFixture::click(view.writeToTAVOButton());
-    QTRY_COMPARE_WITH_TIMEOUT(KeymapPageFixture::shownMessage(), 1004, 20000);
-    KeymapPageFixture::answer(MessageModalResponseType::OK);
+    closeWhileWriting();
+    QList<int> shown;
+    for (MessageModalResponseType answer : answers) {
+        QTRY_VERIFY_WITH_TIMEOUT(KeymapPageFixture::shownMessage() != 0, 20000);
+        shown << KeymapPageFixture::shownMessage();
+        KeymapPageFixture::answer(answer);
+        auto *panel = fixture.window()->findChild<QFileDialog *>();
+        if (panel && panel->isVisible()) {
+            panel->selectFile(file);
+            static_cast<QDialog *>(panel)->accept();
+        }
+        closeWhileWriting();
+    }
 
-    QCOMPARE(fixture.keyboard().state().layer(0, FnMode::Normal)[keyNumber], usageW);
-    QCOMPARE(fixture.model().physicalKeymapData().normal[keyNumber], usageW);
-    QVERIFY(!view.writeToTAVOButton()->isEnabled());
-    QVERIFY(!view.undoButton()->isEnabled());
+    QCOMPARE(shown, messages);
+    QCOMPARE(refusedCloses, 1);
+    const bool written = messages.last() == 1004;
+    QList<QList<qint32>> keymaps = KeymapPageFixture::keymaps(before);
+    if (written)
+        keymaps[KeymapPageFixture::keymapIndex(0, FnMode::Normal)][keyNumber] = usageF13;
+    const EmulatedKeyboardState after = fixture.keyboard().state();
+    QCOMPARE(KeymapPageFixture::keymaps(after), keymaps);
+    QCOMPARE(int(after.gesturePads[0][0]), written ? 0 : 1);
+    QCOMPARE(record->gesturePadInfo.first(), !written);
+    QCOMPARE(QFile::exists(file), saved);
+    QVERIFY(fixture.window()->isVisible());
     QVERIFY(!fixture.page().progressPageViewController()->isShown());
+    QCOMPARE(fixture.model().currentKeymapData().normal[keyNumber], usageF13);
+    QCOMPARE(view.writeToTAVOButton()->isEnabled(), !written);
+    QCOMPARE(view.undoButton()->isEnabled(), !written);
+    QVERIFY(AppDelegate::shared()->enableOpenMenuItem());
 }
 
 void tst_KeymapPage::leavingResetsThePage_data()
@@ -621,6 +721,39 @@ void tst_KeymapPage::hints()
     }
 }
 
+void tst_KeymapPage::reviewImagesOfTheWrite_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<int>("pointSize");
+
+    QTest::newRow("en") << "en" << 11;
+    QTest::newRow("ja") << "ja" << 9;
+}
+
+// Message 1001 over the page, and the progress page while the write runs, written into
+// build/screenshots for review by eye.
+void tst_KeymapPage::reviewImagesOfTheWrite()
+{
+    QFETCH(QString, language);
+    QFETCH(int, pointSize);
+    useInterface(language, pointSize);
+    KeymapPageFixture fixture;
+    fixture.enter();
+    KeymapPageView &view = *fixture.page().keymapPageView();
+    KeymapPageFixture::click(view.tabButton(PaletteTab::alphabet));
+    KeymapPageFixture::click(fixture.drawnKey(fn1Key));
+    KeymapPageFixture::click(fixture.paletteKey(PaletteTab::alphabet, usageF13)->assignKeyView());
+    KeymapPageFixture::click(view.writeToTAVOButton());
+    KeymapPageFixture::answer(MessageModalResponseType::OK);
+
+    QCOMPARE(KeymapPageFixture::shownMessage(), 1001);
+    QVERIFY(fixture.saveReviewImage("keymap-message-1001-" + language));
+    KeymapPageFixture::answer(MessageModalResponseType::NO);
+    QVERIFY(fixture.page().progressPageViewController()->isShown());
+    QVERIFY(fixture.saveReviewImage("keymap-writing-" + language));
+    QTRY_COMPARE_WITH_TIMEOUT(KeymapPageFixture::shownMessage(), 1004, 20000);
+}
+
 void tst_KeymapPage::reviewImages_data()
 {
     QTest::addColumn<QString>("typeNumber");
@@ -654,10 +787,7 @@ void tst_KeymapPage::reviewImages()
     QFETCH(QString, language);
     QFETCH(int, pointSize);
     QFETCH(PaletteTab, tab);
-    LocalizedStrings::setLanguage(language);
-    QFont font = QApplication::font();
-    font.setPointSize(pointSize);
-    QApplication::setFont(font);
+    useInterface(language, pointSize);
     KeymapPageFixture fixture(typeNumber);
     fixture.enter();
     KeymapPageView &view = *fixture.page().keymapPageView();

@@ -42,6 +42,15 @@ QList<bool> selectedTabs(const StartPageViewController &page)
     return selected;
 }
 
+// The tabs that draw the bar under them: only the selected one should.
+QList<bool> markedTabs(const StartPageViewController &page)
+{
+    QList<bool> marked;
+    for (const FnButton *tab : page.startPageView()->fnButtons())
+        marked << (tab->bottomBarColor().alpha() > 0);
+    return marked;
+}
+
 void saveReviewImage(QWidget &window, const QString &name)
 {
     // The layout follows a resize once its events have been seen to.
@@ -259,6 +268,8 @@ void tst_StartPage::layerTabs_data()
     QTest::addColumn<FnMode>("shown");
     QTest::addColumn<QList<bool>>("selected");
 
+    QTest::newRow("no tap yet") << QList<FnMode>{} << FnMode::Normal
+                                << QList<bool>{true, false, false, false};
     QTest::newRow("another tab") << QList<FnMode>{FnMode::WithFn1} << FnMode::WithFn1
                                  << QList<bool>{false, true, false, false};
     QTest::newRow("the third tab") << QList<FnMode>{FnMode::WithFn1, FnMode::WithFn3}
@@ -291,6 +302,7 @@ void tst_StartPage::layerTabs()
     QCOMPARE(page.panels().virtualKeyboard().fnMode(), shown);
     QCOMPARE(page.panels().virtualSlideKeyboard().fnMode(), shown);
     QCOMPARE(selectedTabs(page), selected);
+    QCOMPARE(markedTabs(page), selected);
 }
 
 void tst_StartPage::profileChoice_data()

@@ -1,0 +1,219 @@
+#include "appdelegate.h"
+#include "apppagefactory.h"
+#include "assignkeyview.h"
+#include "assignkeyviewcontroller.h"
+#include "constants.h"
+#include "emulatedbackend.h"
+#include "emulatedkeyboard.h"
+#include "keyboardpanels.h"
+#include "keymappagefixture.h"
+#include "keymappageview.h"
+#include "keymappageviewcontroller.h"
+#include "mainwindow.h"
+#include "mainwindowcontroller.h"
+#include "navigationbutton.h"
+#include "profileitem.h"
+#include "profilelistview.h"
+#include "profilelistviewcontroller.h"
+#include "profileselectedview.h"
+#include "profileselectedviewcontroller.h"
+#include "realclock.h"
+#include "returnbutton.h"
+#include "settingsstore.h"
+#include "startpageview.h"
+#include "startpageviewcontroller.h"
+#include "tabbutton.h"
+#include "tavodriver.h"
+#include "updatechecker.h"
+#include "virtualkeyboardviewcontroller.h"
+#include "virtualkeyview.h"
+#include "writekeymapbutton.h"
+
+#include <QAction>
+#include <QFile>
+#include <QFileDialog>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+constexpr qint32 usageQ = 0x14;
+constexpr qint32 usageW = 0x1A;
+constexpr qint32 usageE = 0x08;
+// No key of the factory keymaps holds F13 or F14.
+constexpr qint32 usageF13 = 0x68;
+constexpr qint32 usageF14 = 0x69;
+constexpr int profile2 = 1;
+
+// The keyboard every driver of the program finds, emulated on the machine's clock. It lives as
+// long as the program's shared driver, which is never destroyed.
+EmulatedKeyboard &emulatedKeyboard()
+{
+    static auto *const keyboard = new EmulatedKeyboard(RealClock::sharedInstance());
+    return *keyboard;
+}
+
+// Chooses a page's profile from its profile tile's list, as the user does.
+template<typename Page>
+void choose(Page &page, int profile)
+{
+    KeymapPageFixture::click(page.panels().profile().profileview());
+    KeymapPageFixture::click(
+        page.panels().profileList()->profileListView()->profileButton(profile));
+}
+
+// Changes a drawn key of the keymap page to a key of the alphabet palette: the palette's tab,
+// then the drawn key, then the palette key.
+void change(KeymapPageViewController &page, int keyNumber, qint32 usageId)
+{
+    KeymapPageFixture::click(page.keymapPageView()->tabButton(PaletteTab::alphabet));
+    KeymapPageFixture::click(KeymapPageFixture::drawnKeyAt(page, keyNumber));
+    KeymapPageFixture::click(
+        KeymapPageFixture::paletteKey(page, PaletteTab::alphabet, usageId)->assignKeyView());
+}
+
+// Names path in the file panel shown over window and confirms it; false when none is shown.
+bool answerPanel(QWidget *window, const QString &path)
+{
+    for (QFileDialog *panel : window->findChildren<QFileDialog *>()) {
+        if (panel->isVisible()) {
+            panel->selectFile(path);
+            static_cast<QDialog *>(panel)->accept();
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+// The tool's main use, in the program's own pages on the program's own drivers and widgets, on
+// an emulated keyboard: read at start, keys changed on the keymap page by clicks and by a drop,
+// written to the keyboard, all profiles saved into a setting file and opened again after another
+// change, back to the start page, and the end of the program.
+class tst_MainRoad : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void editWriteSaveOpenAndQuit();
+
+private:
+    QTemporaryDir m_folder;
+};
+
+void tst_MainRoad::initTestCase()
+{
+    static EmulatedBackend *const backend = new EmulatedBackend(emulatedKeyboard());
+    HidBackend::setSharedInstance(*backend);
+    Constants::setLogDirectoryForTesting(m_folder.filePath(QStringLiteral("logs")) + '/');
+    SettingsStore::setFileForTesting(m_folder.filePath(QStringLiteral("settings.ini")));
+    // Nothing listens on the discard port: the update check after the read fails at once.
+    UpdateChecker::setVersionDocumentUrlForTesting(
+        QStringLiteral("http://127.0.0.1:9/downloads/daravivuza/TAVOVersion.json"));
+}
+
+void tst_MainRoad::cleanupTestCase()
+{
+    UpdateChecker::setVersionDocumentUrlForTesting({});
+    SettingsStore::setFileForTesting({});
+    Constants::setLogDirectoryForTesting({});
+}
+
+void tst_MainRoad::editWriteSaveOpenAndQuit()
+{
+    const EmulatedKeyboardState read = emulatedKeyboard().state();
+    const QList<qint32> readLayer = read.layer(profile2, FnMode::Normal);
+    const int clickedKey = readLayer.indexOf(usageQ);
+    const int droppedKey = readLayer.indexOf(usageE);
+    AppDelegate delegate;
+    int terminations = 0;
+    delegate.setTerminateHandler([&terminations] { ++terminations; });
+    AppPageFactory pages;
+    MainWindowController controller(pages);
+    // The window as the program puts it together.
+    controller.setKeyboardOperationProbe([] { return TAVODriver::isWriteRunning(); });
+    delegate.installMenus(controller.window());
+    controller.windowDidLoad();
+    MainWindow &window = *controller.window();
+    window.resize(1400, 1080);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    // The start page reads the keyboard; its keymap button leads on.
+    auto &start = static_cast<StartPageViewController &>(*controller.startPageViewController());
+    NavigationButton *keymapButton = start.startPageView()->keymapPageButton();
+    QTRY_VERIFY_WITH_TIMEOUT(keymapButton->isEnabled(), 20000);
+    KeymapPageFixture::click(keymapButton);
+    auto &page = static_cast<KeymapPageViewController &>(*controller.keymapPageViewController());
+    QCOMPARE(controller.currentPageViewController(), &page);
+    KeymapPageView &view = *page.keymapPageView();
+
+    // In profile 2, a drawn key then a palette key, and a palette key dropped on another key.
+    choose(page, profile2);
+    change(page, clickedKey, usageF13);
+    KeymapPageFixture::click(view.tabButton(PaletteTab::qwerty));
+    QVERIFY(KeymapPageFixture::dragAndDrop(page, PaletteTab::qwerty, usageW,
+                                           KeymapPageFixture::drawnKeyAt(page, droppedKey)));
+    QTRY_COMPARE(page.model().currentKeymapData().normal[droppedKey], usageW);
+    QCOMPARE(page.model().currentKeymapData().normal[clickedKey], usageF13);
+
+    // Neither a close nor a quit cuts the write short.
+    KeymapPageFixture::click(view.writeToTAVOButton());
+    QVERIFY(!window.close());
+    QEvent quit(QEvent::Quit);
+    QCoreApplication::sendEvent(qApp, &quit);
+    QVERIFY(window.isVisible());
+    QTRY_COMPARE_WITH_TIMEOUT(KeymapPageFixture::shownMessage(), 1004, 20000);
+    KeymapPageFixture::answer(MessageModalResponseType::OK);
+
+    // The keyboard holds the two new keys in profile 2 and nothing else new.
+    const EmulatedKeyboardState written = emulatedKeyboard().state();
+    QList<QList<qint32>> keymaps = KeymapPageFixture::keymaps(read);
+    QList<qint32> &changedLayer = keymaps[KeymapPageFixture::keymapIndex(profile2, FnMode::Normal)];
+    changedLayer[clickedKey] = usageF13;
+    changedLayer[droppedKey] = usageW;
+    QCOMPARE(KeymapPageFixture::keymaps(written), keymaps);
+    QVERIFY(written.gesturePads == read.gesturePads);
+    QVERIFY(written.pointingStick == read.pointingStick);
+    QCOMPARE(written.selectedProfile, read.selectedProfile);
+    QVERIFY(!view.writeToTAVOButton()->isEnabled());
+
+    // Saved under a name typed without its extension, changed, and opened again.
+    QAction *saveAll = delegate.findChild<QAction *>(QStringLiteral("onClickSaveAllProfileMenu"));
+    QVERIFY(saveAll->isEnabled());
+    saveAll->trigger();
+    QVERIFY(answerPanel(&window, m_folder.filePath(QStringLiteral("my keymaps"))));
+    QCOMPARE(KeymapPageFixture::shownMessage(), 1006);
+    KeymapPageFixture::answer(MessageModalResponseType::OK);
+    const QString file = m_folder.filePath(QStringLiteral("my keymaps.tpk"));
+    QVERIFY(QFile::exists(file));
+    change(page, clickedKey, usageF14);
+    QCOMPARE(page.model().currentKeymapData().normal[clickedKey], usageF14);
+    QAction *open = delegate.findChild<QAction *>(QStringLiteral("onClickedOpenMenu"));
+    QVERIFY(open->isEnabled());
+    open->trigger();
+    QVERIFY(answerPanel(&window, file));
+    QCOMPARE(KeymapPageFixture::shownMessage(), 1005);
+    KeymapPageFixture::answer(MessageModalResponseType::OK);
+    QCOMPARE(page.model().currentKeymapData().normal, changedLayer);
+
+    // Back on the start page, which shows the keyboard as written, the program ends.
+    KeymapPageFixture::click(view.returnButton());
+    QCOMPARE(KeymapPageFixture::shownMessage(), 1003);
+    KeymapPageFixture::answer(MessageModalResponseType::OK);
+    QCOMPARE(controller.currentPageViewController(), &start);
+    choose(start, profile2);
+    QCOMPARE(start.panels().virtualKeyboard().keymapData()->normal, changedLayer);
+    QCOMPARE(terminations, 0);
+    QAction *close = delegate.findChild<QAction *>(QStringLiteral("onClickedCloseMenu"));
+    QVERIFY(close->isEnabled());
+    close->trigger();
+    QVERIFY(!window.isVisible());
+    QCOMPARE(terminations, 1);
+}
+
+QTEST_MAIN(tst_MainRoad)
+#include "tst_mainroad.moc"
