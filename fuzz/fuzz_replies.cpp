@@ -136,14 +136,8 @@ void start(TAVODriver &driver, int operation, const std::shared_ptr<int> &result
     const auto count = [results](const auto &...) { ++*results; };
     switch (operation) {
     case 0:
-        driver.getKeyboard(
-            [&driver, results](const std::shared_ptr<KeyboardDataEntity> &read) {
-                ++*results;
-                // What the start page does with a keyboard found in its boot loader.
-                if (read->runningFirmwareState == RunningFirmwareState::boot)
-                    driver.commandGetBootFirmVersion();
-            },
-            count);
+        // A keyboard found in its boot loader is also asked its boot loader's version.
+        driver.getKeyboard(count, count);
         break;
     case 1:
         driver.writeAllKeymaps(keyboard->profiles, keyboard, 0, false, count, count);
