@@ -1,4 +1,4 @@
-#include "editfixture.h"
+#include "keymapfixture.h"
 #include "utility.h"
 
 #include <QRandomGenerator>
@@ -83,50 +83,40 @@ private slots:
     {
         for (quint32 seed = 1; seed <= runs; ++seed) {
             QRandomGenerator random(seed);
-            EditFixture fixture({{1, FnMode::WithFn2, 5, 0x2c}}, random.bounded(2) == 1,
-                                {true, random.bounded(2) == 1, true, false});
+            KeymapFixture fixture(
+                QString("1:F2[5]=0x2c pads=1%1 %2")
+                    .arg(random.bounded(2) ? "110" : "010", random.bounded(2) ? "stick" : ""));
+            const QByteArray where = "seed " + QByteArray::number(seed);
             QString played;
             for (int edit = 0; edit < editsPerRun; ++edit) {
                 const QString steps = randomEdit(random);
                 played += steps + " | ";
-                if (steps == "file")
-                    applyRandomFile(fixture, random);
-                else
+                if (steps == "file") {
+                    const auto file = KeymapFixture::profiles(
+                        QString("%1[%2]=0x70")
+                            .arg(QStringList{"N", "F1", "F2", "F3"}[random.bounded(4)])
+                            .arg(random.bounded(120)));
+                    fixture.model.performKeymapAndTapAndGesture(
+                        file->profile(0), random.bounded(2) == 1,
+                        {random.bounded(2) == 1, true, true, true});
+                } else {
                     fixture.run(steps);
+                }
                 QVERIFY2(fixture.model.isWriteButtonEnabled() == differsFromKeyboard(fixture.model),
-                         qPrintable(QString("seed %1: %2").arg(seed).arg(played)));
+                         where + ": " + played.toUtf8());
             }
 
-            undoAll(fixture, seed);
-            if (QTest::currentTestFailed())
-                return;
+            const KeymapEditModel &model = fixture.model;
+            for (qsizetype left = model.profileHistory().items.size(); left > 0; --left) {
+                fixture.run("undo");
+                QVERIFY2(model.profileHistory().items.size() == left - 1, where);
+                QVERIFY2(model.isWriteButtonEnabled() == differsFromKeyboard(model), where);
+            }
+            QVERIFY2(sameEntries(model.currentProfilesdata(), model.physicalProfilesData()), where);
+            QVERIFY2(model.currentGesturePads() == model.physicalGesturePads(), where);
+            QVERIFY2(model.isPointStickOn() == model.physicalPointingStick(), where);
+            QVERIFY2(!model.isUndoButtonEnabled(), where);
         }
-    }
-
-private:
-    static void applyRandomFile(EditFixture &fixture, QRandomGenerator &random)
-    {
-        const std::shared_ptr<ProfileListDataEntity> file = EditFixture::editedProfiles(
-            {{0, FnMode(random.bounded(4)), random.bounded(120), 0x70}});
-        fixture.model.performKeymapAndTapAndGesture(file->profile(0), random.bounded(2) == 1,
-                                                    {random.bounded(2) == 1, true, true, true});
-    }
-
-    static void undoAll(EditFixture &fixture, quint32 seed)
-    {
-        const QByteArray where = QByteArray("seed ") + QByteArray::number(seed);
-        for (qsizetype left = fixture.model.profileHistory().items.size(); left > 0; --left) {
-            fixture.run("undo");
-            QVERIFY2(fixture.model.profileHistory().items.size() == left - 1, where);
-            QVERIFY2(fixture.model.isWriteButtonEnabled() == differsFromKeyboard(fixture.model),
-                     where);
-        }
-        QVERIFY2(
-            sameEntries(fixture.model.currentProfilesdata(), fixture.model.physicalProfilesData()),
-            where);
-        QVERIFY2(fixture.model.currentGesturePads() == fixture.model.physicalGesturePads(), where);
-        QVERIFY2(fixture.model.isPointStickOn() == fixture.model.physicalPointingStick(), where);
-        QVERIFY2(!fixture.model.isUndoButtonEnabled(), where);
     }
 };
 
