@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QHash>
 #include <QRegularExpression>
+#include <QTest>
 
 namespace {
 
@@ -53,11 +54,6 @@ QString stateName(KeymapPageState state)
 {
     return QStringList{"normal", "clickedVirtualKey", "clickedAssignKey",
                        "clickedVirtualSlideKey"}[int(state)];
-}
-
-QString keyboardMode(const KeyboardStatus &status)
-{
-    return status.keymapWillChangeAtOnce ? optionalText(status.newUsageId, 16) : "pick";
 }
 
 // A flip of a gesture pad (1 to 4) or of the stick: the button's state before the click.
@@ -122,6 +118,31 @@ KeymapFixture::KeymapFixture(const QString &keyboard)
     model.loadFactorySettings(*profiles(), words.contains("english")
                                                ? KeyboardLayoutType::English
                                                : KeyboardLayoutType::Japanese);
+}
+
+void KeymapFixture::addColumns()
+{
+    QTest::addColumn<QString>("keyboard");
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<QString>("facts");
+}
+
+void KeymapFixture::addRow(const char *name, const QString &keyboard, const QString &steps,
+                           const QString &facts)
+{
+    QTest::newRow(name) << keyboard << steps << facts;
+}
+
+void KeymapFixture::runRow()
+{
+    QFETCH(QString, keyboard);
+    QFETCH(QString, steps);
+    QFETCH(QString, facts);
+    KeymapFixture fixture(keyboard);
+
+    fixture.run(steps);
+
+    QCOMPARE(fixture.facts(facts), facts);
 }
 
 ResourceFixture &KeymapFixture::resources()
@@ -214,6 +235,7 @@ void KeymapFixture::runStep(const QString &name, const QString &argument)
         {"mismatch", [&] { finishWrite(WriteToTAVOResult::ModeMismatchError); }},
         {"path", [&] { m_panelAnswer = std::optional<QString>(m_chosenPath = path(argument)); }},
         {"nopath", [&] { m_panelAnswer = std::optional<QString>(); }},
+        {"emptypath", [&] { m_panelAnswer = std::optional<QString>(QString()); }},
         {"nopanel", [&] { m_panelAnswer.reset(); }},
         {"dipfile",
          [&] {
@@ -302,13 +324,6 @@ QString KeymapFixture::facts(const QString &expected) const
         {"hint",
          [&] {
              return QStringList{"none", "virtualKey", "assignKey"}[int(m.pleaseClickHint())];
-         }},
-        {"modes",
-         [&] {
-             const PaletteStatus &palettes = m.paletteStatus();
-             return keyboardMode(m.drawnKeyboardStatus()) + ',' +
-                    keyboardMode(m.slideKeyboardStatus()) + ',' +
-                    (palettes.keyWillBeSelected ? "pick" : optionalText(palettes.newKeyNumber));
          }},
         {"changed", changed},
         {"messages", [&] { return listText(m_messages); }},

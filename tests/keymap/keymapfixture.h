@@ -52,8 +52,9 @@
 //                              keyboard in another mode
 //   open saveall savecurrent allfactory closecompare
 //                              the menu commands, received while the page is shown
-//   path:NAME nopath nopanel   file panels from now on choose NAME in the folder, confirm without
-//                              a path, are cancelled
+//   path:NAME nopath emptypath nopanel
+//                              file panels from now on choose NAME in the folder, confirm without
+//                              a path or with an empty one, are cancelled
 //   dipfile:101000             files are read from now on as made for these DIP switches
 //   busy                       a write begins while the next panel is up
 //   appear disappear           the page's view is shown or taken away
@@ -88,11 +89,17 @@ public:
 
     explicit KeymapFixture(const QString &keyboard = {});
 
+    // A table of rows that each run steps on a keyboard and name the facts expected after them.
+    static void addColumns();
+    static void addRow(const char *name, const QString &keyboard, const QString &steps,
+                       const QString &facts);
+    // Runs the current row of such a table.
+    static void runRow();
+
     void run(const QString &steps);
     // The facts that expected names ("history=1 write=on"), each with the value it has now:
-    //   state (state<-state before) drawn slide usage hint modes (drawn keyboard, slide keys,
-    //   palettes: "pick" or what a click applies) changed (entries of the selected profile that
-    //   differ from the keyboard's: "N[5]=0x2c,F1[5]=0x6") messages history write undo menus
+    //   state (state<-state before) drawn slide usage hint changed (entries of the selected profile
+    //   that differ from the keyboard's: "N[5]=0x2c,F1[5]=0x6") messages history write undo menus
     //   layer qlayer tab palette profile pads stick alert keyboard (whether the page shows the
     //   keyboard's profiles, pads and stick) factory (whether it shows the factory profiles)
     //   cleared redrawn hidden (selections cleared, layers redrawn, profile list hidden, since

@@ -21,12 +21,10 @@ class tst_EditHistory : public QObject
 private slots:
     void edits_data()
     {
-        QTest::addColumn<QString>("keyboard");
-        QTest::addColumn<QString>("steps");
-        QTest::addColumn<QString>("facts");
+        KeymapFixture::addColumns();
         const auto row = [](const char *name, const char *keyboard, const char *steps,
                             const QString &facts) {
-            QTest::newRow(name) << keyboard << steps << facts;
+            KeymapFixture::addRow(name, keyboard, steps, facts);
         };
 
         row("undo walks back one change at a time", "", "key:5 pal:0x2c key:6 pal:0x2d undo",
@@ -83,17 +81,7 @@ private slots:
         row("edit under a sheet of the window", "", "alert key:5 pal:0x2c", "write=on menus=undo");
     }
 
-    void edits()
-    {
-        QFETCH(QString, keyboard);
-        QFETCH(QString, steps);
-        QFETCH(QString, facts);
-        KeymapFixture fixture(keyboard);
-
-        fixture.run(steps);
-
-        QCOMPARE(fixture.facts(facts), facts);
-    }
+    void edits() { KeymapFixture::runRow(); }
 
     // The keyboard as read stays the start page's: the model edits copies of its own.
     void dataEntryKeepsOwnCopies()

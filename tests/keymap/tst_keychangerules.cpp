@@ -70,38 +70,23 @@ private slots:
     // in the history and enabling the write button; a refusal drops the picks.
     void appliedChanges_data()
     {
-        QTest::addColumn<QString>("steps");
-        QTest::addColumn<QString>("facts");
-        const QString picksDropped = " hint=none";
+        KeymapFixture::addColumns();
+        const auto row = [](const char *name, const char *steps, const QString &facts) {
+            KeymapFixture::addRow(name, {}, steps, facts + " hint=none");
+        };
 
-        QTest::newRow("accepted") << "key:5 pal:0x2c"
-                                  << "messages=- changed=N[5]=0x2c history=1 write=on" +
-                                         picksDropped;
-        QTest::newRow("usage the key already holds") << "key:5 pal:9"
-                                                     << "changed=- history=1 write=off";
-        QTest::newRow("refused") << "tab:3 key:5 pal:0x04"
-                                 << "messages=9022 changed=- history=0 write=off" + picksDropped;
-        QTest::newRow("Fn key on an Fn layer refused")
-            << "layer:1 key:5 pal:0x5102"
-            << "messages=1012 changed=- history=0" + picksDropped;
-        QTest::newRow("Fn key on an Fn layer with the Fn-key flag")
-            << "fnflag layer:1 key:5 pal:0x5102"
-            << "messages=1012 changed=F1[5]=0x5102 history=1 write=on" + picksDropped;
-        QTest::newRow("companion written after its notice")
-            << "key:5 pal:6"
-            << "messages=1007 changed=N[5]=0x6,F1[5]=0x6 history=1" + picksDropped;
+        row("accepted", "key:5 pal:0x2c", "messages=- changed=N[5]=0x2c history=1 write=on");
+        row("usage the key already holds", "key:5 pal:9", "changed=- history=1 write=off");
+        row("refused", "tab:3 key:5 pal:0x04", "messages=9022 changed=- history=0 write=off");
+        row("Fn key on an Fn layer refused", "layer:1 key:5 pal:0x5102",
+            "messages=1012 changed=- history=0");
+        row("Fn key on an Fn layer with the Fn-key flag", "fnflag layer:1 key:5 pal:0x5102",
+            "messages=1012 changed=F1[5]=0x5102 history=1 write=on");
+        row("companion written after its notice", "key:5 pal:6",
+            "messages=1007 changed=N[5]=0x6,F1[5]=0x6 history=1");
     }
 
-    void appliedChanges()
-    {
-        QFETCH(QString, steps);
-        QFETCH(QString, facts);
-        KeymapFixture fixture;
-
-        fixture.run(steps);
-
-        QCOMPARE(fixture.facts(facts), facts);
-    }
+    void appliedChanges() { KeymapFixture::runRow(); }
 };
 
 QTEST_GUILESS_MAIN(tst_KeyChangeRules)

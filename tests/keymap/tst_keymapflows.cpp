@@ -49,12 +49,10 @@ private slots:
 
 void tst_KeymapFlows::commands_data()
 {
-    QTest::addColumn<QString>("keyboard");
-    QTest::addColumn<QString>("steps");
-    QTest::addColumn<QString>("facts");
+    KeymapFixture::addColumns();
     const auto row = [](const char *name, const char *keyboard, const QString &steps,
                         const QString &facts) {
-        QTest::newRow(name) << keyboard << steps << facts;
+        KeymapFixture::addRow(name, keyboard, steps, facts);
     };
     // A key changed, the second pad off and the stick on.
     const QString edits = QStringLiteral("key:5 pal:0x2c pad:2 stick ");
@@ -78,6 +76,8 @@ void tst_KeymapFlows::commands_data()
     row("no Fn1 key, save panel cancelled", noFn1, "nopanel later write ok ok",
         "panels=save(tpk/all) writes=0 alert=off");
     row("no Fn1 key, save panel confirmed without a file", noFn1, "nopath later write ok ok",
+        "panels=save(tpk/all) writes=0 alert=off");
+    row("no Fn1 key, save panel confirmed with an empty path", noFn1, "emptypath later write ok ok",
         "panels=save(tpk/all) writes=0 alert=off");
     row("no Fn1 key, file not writable", noFn1, "path:missing/setting.tpk later write ok ok ok",
         "messages=1010,1001,9007 file=no writes=0 alert=off");
@@ -166,14 +166,7 @@ void tst_KeymapFlows::commands_data()
 
 void tst_KeymapFlows::commands()
 {
-    QFETCH(QString, keyboard);
-    QFETCH(QString, steps);
-    QFETCH(QString, facts);
-    KeymapFixture fixture(keyboard);
-
-    fixture.run(steps);
-
-    QCOMPARE(fixture.facts(facts), facts);
+    KeymapFixture::runRow();
 }
 
 // The driver gets what the page shows, in a record of its own; a return to factory settings

@@ -207,39 +207,23 @@ private slots:
         QCOMPARE(fixture.shownUsage(keyNumber), usageZ);
     }
 
-    void layerTabs_data()
-    {
-        QTest::addColumn<bool>("slidePicked");
-        QTest::addColumn<FnMode>("first");
-        QTest::addColumn<FnMode>("tapped");
-
-        QTest::newRow("Fn2 with a drawn key picked") << false << FnMode::Normal << FnMode::WithFn2;
-        QTest::newRow("Normal with a slide key picked")
-            << true << FnMode::WithFn2 << FnMode::Normal;
-    }
-
     // A layer tab shows its layer on both keyboards, drops the pick and closes the profile list.
     void layerTabs()
     {
-        QFETCH(bool, slidePicked);
-        QFETCH(FnMode, first);
-        QFETCH(FnMode, tapped);
         KeymapPageFixture fixture;
         fixture.enter();
         KeymapPageViewController &page = fixture.page();
         KeymapPageView &view = *page.keymapPageView();
-        KeymapPageFixture::click(view.fnButton(first));
-        KeymapPageFixture::click(slidePicked ? fixture.slideKey(slideKey86)
-                                             : fixture.drawnKey(usageQ));
+        KeymapPageFixture::click(fixture.drawnKey(usageQ));
         page.showProfileList();
         QVERIFY(page.panels().profileList());
 
-        KeymapPageFixture::click(view.fnButton(tapped));
+        KeymapPageFixture::click(view.fnButton(FnMode::WithFn2));
 
-        QCOMPARE(page.panels().virtualKeyboard().fnMode(), tapped);
-        QCOMPARE(page.panels().virtualSlideKeyboard().fnMode(), tapped);
+        QCOMPARE(page.panels().virtualKeyboard().fnMode(), FnMode::WithFn2);
+        QCOMPARE(page.panels().virtualSlideKeyboard().fnMode(), FnMode::WithFn2);
         for (FnButton *tab : view.fnButtons())
-            QCOMPARE(tab->isSelected(), tab == view.fnButton(tapped));
+            QCOMPARE(tab->isSelected(), tab == view.fnButton(FnMode::WithFn2));
         QVERIFY(atRest(fixture));
         QVERIFY(!page.panels().profileList());
         // The next palette click picks a new key instead of changing the old pick.
@@ -268,65 +252,46 @@ private slots:
         QVERIFY(atRest(fixture));
     }
 
-    void paletteTabs_data()
+    void shortcutModifiers_data()
     {
-        QTest::addColumn<QStringList>("taps");
-        QTest::addColumn<PaletteTab>("shown");
-        QTest::addColumn<FnMode>("qwertyLayer");
-        QTest::addColumn<bool>("controlChosen");
+        QTest::addColumn<bool>("otherTab");
 
-        QTest::newRow("qwerty in Fn3, alphabet, back: Normal")
-            << QStringList{"qwertyFn3", "alphabet", "qwerty"} << PaletteTab::qwerty
-            << FnMode::Normal << false;
-        QTest::newRow("Control, then the alphabet: cleared")
-            << QStringList{"shortcut", "control", "alphabet"} << PaletteTab::alphabet
-            << FnMode::Normal << false;
-        QTest::newRow("Control, then a click beside the keys: kept")
-            << QStringList{"shortcut", "control", "background"} << PaletteTab::shortcut
-            << FnMode::Normal << true;
+        QTest::newRow("dropped when another palette is chosen") << true;
+        QTest::newRow("kept after a click beside the keys") << false;
     }
 
-    void paletteTabs()
+    // The shortcut palette's Control stays chosen until another palette's tab is tapped.
+    void shortcutModifiers()
     {
-        QFETCH(QStringList, taps);
-        QFETCH(PaletteTab, shown);
-        QFETCH(FnMode, qwertyLayer);
-        QFETCH(bool, controlChosen);
+        QFETCH(bool, otherTab);
         KeymapPageFixture fixture;
         fixture.enter();
         KeymapPalettes &palettes = *fixture.page().palettes();
         KeymapPageView &view = *fixture.page().keymapPageView();
-        const QHash<QString, std::function<void()>> steps{
-            {"qwerty", [&] { KeymapPageFixture::click(view.tabButton(PaletteTab::qwerty)); }},
-            {"alphabet", [&] { KeymapPageFixture::click(view.tabButton(PaletteTab::alphabet)); }},
-            {"shortcut", [&] { KeymapPageFixture::click(view.tabButton(PaletteTab::shortcut)); }},
-            {"qwertyFn3",
-             [&] { KeymapPageFixture::click(view.fnButtonInQwerty(FnMode::WithFn3)); }},
-            {"control",
-             [&] {
-                 QTest::mouseClick(palettes.shortcut().radioView(ShortCutType::Control),
-                                   Qt::LeftButton, {}, QPoint(10, 12));
-             }},
-            {"background", [&] { QTest::mouseClick(&view, Qt::LeftButton, {}, besideTheKeys); }},
-        };
-        for (const QString &tap : taps)
-            steps.value(tap)();
+        KeymapPageFixture::click(view.tabButton(PaletteTab::shortcut));
+        QTest::mouseClick(palettes.shortcut().radioView(ShortCutType::Control), Qt::LeftButton, {},
+                          QPoint(10, 12));
 
+        if (otherTab)
+            KeymapPageFixture::click(view.tabButton(PaletteTab::alphabet));
+        else
+            QTest::mouseClick(&view, Qt::LeftButton, {}, besideTheKeys);
+
+        const PaletteTab shown = otherTab ? PaletteTab::alphabet : PaletteTab::shortcut;
         QCOMPARE(view.assignKeyboardTabView()->currentIndex(), static_cast<int>(shown));
-        for (PaletteTab tab :
-             {PaletteTab::qwerty, PaletteTab::alphabet, PaletteTab::device, PaletteTab::shortcut})
-            QCOMPARE(view.tabButton(tab)->isSelected(), tab == shown);
-        QCOMPARE(palettes.qwerty().fnMode(), qwertyLayer);
-        QVERIFY(view.fnButtonInQwerty(qwertyLayer)->isSelected());
-        QCOMPARE(palettes.shortcut().shortcutModel().isChosen(ShortCutType::Control),
-                 controlChosen);
+        QCOMPARE(palettes.shortcut().shortcutModel().isChosen(ShortCutType::Control), !otherTab);
     }
 
-    // The menus' commands reach the page while it is shown, and only then, once each.
-    void menuCommandsReachTheShownPage()
+    // The menus' commands reach the page while it is shown, and only then, once each. The page
+    // left after edits discarded in message 1003 and entered again shows the keyboard's own state
+    // on profile 1, the normal layer and the qwerty palette, nothing picked.
+    void leavingAndEnteringAgain()
     {
         KeymapPageFixture fixture;
         fixture.enter();
+        KeymapPageViewController &page = fixture.page();
+        KeymapPageView &view = *page.keymapPageView();
+        const std::shared_ptr<KeyboardDataEntity> record = fixture.readKeyboard();
         const int keyNumber = fixture.drawnKeyNumber(usageQ);
         const auto change = [&](qint32 shown) {
             KeymapPageFixture::click(fixture.drawnKey(shown));
@@ -334,19 +299,38 @@ private slots:
                 fixture.paletteKey(PaletteTab::qwerty, usageW)->assignKeyView());
         };
         change(usageQ);
-        QVERIFY(AppDelegate::shared()->enableUndoMenuItem());
-
         NotificationHub::sharedInstance().post(EditMenuEvent::clickUndoMenuEvent);
         QCOMPARE(fixture.shownUsage(keyNumber), usageQ);
         QVERIFY(!AppDelegate::shared()->enableUndoMenuItem());
+        page.updateSelectProfileName(1);
+        KeymapPageFixture::click(view.fnButton(FnMode::WithFn2));
+        KeymapPageFixture::click(view.fnButtonInQwerty(FnMode::WithFn3));
+        KeymapPageFixture::click(view.tabButton(PaletteTab::device));
+        KeymapPageFixture::click(page.panels().virtualSlideKeyboard().gpSideLeftBtn());
+        KeymapPageFixture::click(fixture.drawnKey(usageW));
 
         fixture.leave();
+        QCOMPARE(KeymapPageFixture::shownMessage(), 1003);
+        KeymapPageFixture::answer(MessageModalResponseType::OK);
+        QCOMPARE(fixture.startPage().handedBackPads, record->gesturePadInfo);
         NotificationHub::sharedInstance().post(EditMenuEvent::clickOpenConfigFileMenuEvent);
         QCOMPARE(KeymapPageFixture::shownMessage(), 0);
         QVERIFY(!AppDelegate::shared()->enableOpenMenuItem());
-
-        // Shown again, the page takes each command once.
         fixture.enter();
+
+        QCOMPARE(page.panels().profile().text()->text(), QStringLiteral("Profile1"));
+        QCOMPARE(page.panels().virtualKeyboard().fnMode(), FnMode::Normal);
+        QCOMPARE(page.panels().virtualSlideKeyboard().fnMode(), FnMode::Normal);
+        QVERIFY(view.fnButton(FnMode::Normal)->isSelected());
+        QCOMPARE(view.assignKeyboardTabView()->currentIndex(), 0);
+        QVERIFY(view.tabButton(PaletteTab::qwerty)->isSelected());
+        QVERIFY(!view.tabButton(PaletteTab::device)->isSelected());
+        QCOMPARE(page.palettes()->qwerty().fnMode(), FnMode::Normal);
+        QVERIFY(view.fnButtonInQwerty(FnMode::Normal)->isSelected());
+        QVERIFY(atRest(fixture));
+        QCOMPARE(page.panels().virtualSlideKeyboard().gesturePadData(), record->gesturePadInfo);
+        QVERIFY(!view.writeToTAVOButton()->isEnabled());
+        // Shown again, the page takes each command once.
         change(usageQ);
         change(usageZ);
         NotificationHub::sharedInstance().post(EditMenuEvent::clickUndoMenuEvent);
@@ -424,46 +408,6 @@ private slots:
         QCOMPARE(fixture.shownUsage(keyNumber), usageF13);
         QCOMPARE(view.writeToTAVOButton()->isEnabled(), unplugged);
         QVERIFY(AppDelegate::shared()->enableOpenMenuItem());
-    }
-
-    // The page left after edits discarded in message 1003 and entered again shows the keyboard's
-    // own state on profile 1, the normal layer and the qwerty palette, nothing picked.
-    void leavingResetsThePage()
-    {
-        KeymapPageFixture fixture;
-        fixture.enter();
-        KeymapPageViewController &page = fixture.page();
-        KeymapPageView &view = *page.keymapPageView();
-        const std::shared_ptr<KeyboardDataEntity> record = fixture.readKeyboard();
-        page.updateSelectProfileName(1);
-        KeymapPageFixture::click(view.fnButton(FnMode::WithFn2));
-        KeymapPageFixture::click(view.fnButtonInQwerty(FnMode::WithFn3));
-        KeymapPageFixture::click(view.tabButton(PaletteTab::device));
-        KeymapPageFixture::click(page.panels().virtualSlideKeyboard().gpSideLeftBtn());
-        KeymapPageFixture::click(fixture.drawnKey(usageQ));
-        KeymapPageFixture::click(
-            fixture.paletteKey(PaletteTab::device, gesturePadFunction)->assignKeyView());
-        KeymapPageFixture::click(fixture.drawnKey(usageW));
-
-        fixture.leave();
-        QCOMPARE(KeymapPageFixture::shownMessage(), 1003);
-        KeymapPageFixture::answer(MessageModalResponseType::OK);
-        QCOMPARE(fixture.startPage().handedBackPads, record->gesturePadInfo);
-        fixture.enter();
-
-        QCOMPARE(page.panels().profile().text()->text(), QStringLiteral("Profile1"));
-        QCOMPARE(page.panels().virtualKeyboard().fnMode(), FnMode::Normal);
-        QCOMPARE(page.panels().virtualSlideKeyboard().fnMode(), FnMode::Normal);
-        QVERIFY(view.fnButton(FnMode::Normal)->isSelected());
-        QCOMPARE(view.assignKeyboardTabView()->currentIndex(), 0);
-        QVERIFY(view.tabButton(PaletteTab::qwerty)->isSelected());
-        QVERIFY(!view.tabButton(PaletteTab::device)->isSelected());
-        QCOMPARE(page.palettes()->qwerty().fnMode(), FnMode::Normal);
-        QVERIFY(view.fnButtonInQwerty(FnMode::Normal)->isSelected());
-        QVERIFY(atRest(fixture));
-        QCOMPARE(fixture.shownUsage(fixture.drawnKeyNumber(usageQ)), usageQ);
-        QCOMPARE(page.panels().virtualSlideKeyboard().gesturePadData(), record->gesturePadInfo);
-        QVERIFY(!view.writeToTAVOButton()->isEnabled());
     }
 
     void pageThatCannotBeBuilt_data()

@@ -18,37 +18,17 @@ const QList<int> slideKeys{86, 87, 101, 102, 108, 109, 116, 117};
 // One random edit of the page, as steps; every message is answered OK at once.
 QString randomEdit(QRandomGenerator &random)
 {
-    const auto pick = [&random](const QList<int> &values) {
-        return QString::number(values.at(random.bounded(int(values.size()))));
-    };
-    const QString key = QString::number(random.bounded(120));
-    const QString usage = pick(usages);
-    switch (random.bounded(12)) {
-    case 0:
-        return "key:" + key + " pal:" + usage;
-    case 1:
-        return "pal:" + usage + " key:" + key;
-    case 2:
-        return "drag:" + usage + " drop:" + key;
-    case 3:
-        return "slide:" + pick(slideKeys) + " pal:" + usage;
-    case 4:
-        return "layer:" + QString::number(random.bounded(4));
-    case 5:
-        return "tab:" + QString::number(random.bounded(4));
-    case 6:
-        return "pad:" + QString::number(1 + random.bounded(4));
-    case 7:
-        return "stick";
-    case 8:
-        return "rollback";
-    case 9:
-        return "factory";
-    case 10:
-        return "file";
-    default:
-        return "key:" + key + " special";
-    }
+    static const QStringList edits{"key:%k pal:%u",   "pal:%u key:%k", "drag:%u drop:%k",
+                                   "slide:%s pal:%u", "layer:%l",      "tab:%l",
+                                   "pad:%p",          "stick",         "rollback",
+                                   "factory",         "file",          "key:%k special"};
+    QString edit = edits.at(random.bounded(int(edits.size())));
+    edit.replace("%k", QString::number(random.bounded(120)))
+        .replace("%u", QString::number(usages.at(random.bounded(int(usages.size())))))
+        .replace("%s", QString::number(slideKeys.at(random.bounded(int(slideKeys.size())))))
+        .replace("%l", QString::number(random.bounded(4)))
+        .replace("%p", QString::number(1 + random.bounded(4)));
+    return edit;
 }
 
 bool sameEntries(const ProfileListDataEntity &first, const ProfileListDataEntity &second)

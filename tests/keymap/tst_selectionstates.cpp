@@ -3,7 +3,7 @@
 #include <QTest>
 
 // The two picks of a key change, in either order or by dragging: the page's state, the picks
-// kept, the modes of the keyboards and palettes, the hints, the selections dropped, and the
+// kept, the hints, the selections dropped, and the
 // layer and palette controls that return the page to the normal state.
 class tst_SelectionStates : public QObject
 {
@@ -12,24 +12,21 @@ class tst_SelectionStates : public QObject
 private slots:
     void transitions_data()
     {
-        QTest::addColumn<QString>("steps");
-        QTest::addColumn<QString>("facts");
+        KeymapFixture::addColumns();
         const auto row = [](const char *name, const char *steps, const char *facts) {
-            QTest::newRow(name) << steps << facts;
+            KeymapFixture::addRow(name, {}, steps, facts);
         };
 
-        row("drawn key picked", "key:5",
-            "state=clickedVirtualKey<-normal drawn=5 hint=assignKey modes=pick,pick,5");
+        row("drawn key picked", "key:5", "state=clickedVirtualKey<-normal drawn=5 hint=assignKey");
         row("palette key changes the second drawn key only", "key:5 key:6 pal:0x2c",
-            "state=normal<-clickedVirtualKey drawn=6 hint=none modes=pick,pick,pick "
+            "state=normal<-clickedVirtualKey drawn=6 hint=none "
             "changed=N[6]=0x2c");
         row("slide key picked while a drawn key is", "key:5 slide:86",
-            "state=clickedVirtualSlideKey<-clickedVirtualKey drawn=5 slide=86 hint=assignKey "
-            "modes=pick,pick,86");
+            "state=clickedVirtualSlideKey<-clickedVirtualKey drawn=5 slide=86 hint=assignKey");
         row("palette key changes the picked slide key", "slide:86 pal:0x2c",
             "state=normal<-clickedVirtualSlideKey changed=N[86]=0x2c");
         row("palette key armed", "pal:0x2c",
-            "state=clickedAssignKey<-normal usage=0x2c hint=virtualKey modes=0x2c,0x2c,pick");
+            "state=clickedAssignKey<-normal usage=0x2c hint=virtualKey");
         row("second palette key replaces the first", "pal:0x2c pal:0x2d key:5",
             "state=normal<-clickedAssignKey usage=0x2d changed=N[5]=0x2d");
         row("armed palette key applied to a slide key", "pal:0x2c slide:87", "changed=N[87]=0x2c");
@@ -119,16 +116,7 @@ private slots:
             "alert=off menus=open,save,updates,about,close");
     }
 
-    void transitions()
-    {
-        QFETCH(QString, steps);
-        QFETCH(QString, facts);
-        KeymapFixture fixture;
-
-        fixture.run(steps);
-
-        QCOMPARE(fixture.facts(facts), facts);
-    }
+    void transitions() { KeymapFixture::runRow(); }
 
     // The usages a palette offers that no key of the selected profile holds, with the layout and
     // DIP switch 5 of the keyboard.
