@@ -25,9 +25,13 @@ PointingStickViewController::PointingStickViewController(bool isKeymapPage, bool
     m_pointingView->installEventFilter(this);
 }
 
+// The view leaves the filter first: its destruction still sends events.
 PointingStickViewController::~PointingStickViewController()
 {
-    delete m_pointingView.data();
+    if (m_pointingView) {
+        m_pointingView->removeEventFilter(this);
+        delete m_pointingView.data();
+    }
 }
 
 PointingStickView *PointingStickViewController::pointingView() const

@@ -1,10 +1,7 @@
-#include "constants.h"
+#include "keyboardfixture.h"
 #include "keyboardkeymaps.h"
 
-#include <QTemporaryDir>
 #include <QTest>
-
-#include <memory>
 
 namespace {
 constexpr int key = 20;
@@ -17,25 +14,21 @@ std::shared_ptr<ProfileListDataEntity> numberedProfiles(qint32 base)
     auto profiles = std::make_shared<ProfileListDataEntity>();
     for (int profile = 0; profile < 4; ++profile) {
         for (const FnMode layer : ProfileDataEntity::layerModes) {
-            QList<qint32> &entries = profiles->profile(profile).layer(layer);
             for (int number = 0; number < ProfileDataEntity::keyCount; ++number)
-                entries[number] = base + profile * 1000 + static_cast<int>(layer) * 200 + number;
+                profiles->profile(profile).layer(layer)[number] =
+                    base + profile * 1000 + int(layer) * 200 + number;
         }
     }
     return profiles;
-}
-
-bool sameProfile(const ProfileDataEntity &a, const ProfileDataEntity &b)
-{
-    return a.normal == b.normal && a.withFn1 == b.withFn1 && a.withFn2 == b.withFn2 &&
-           a.withFn3 == b.withFn3;
 }
 
 // The profile of the list that equals profile, -1 for none.
 int slotHolding(const ProfileListDataEntity &list, const ProfileDataEntity &profile)
 {
     for (int index = 0; index < 4; ++index) {
-        if (sameProfile(list.profile(index), profile))
+        const ProfileDataEntity &slot = list.profile(index);
+        if (slot.normal == profile.normal && slot.withFn1 == profile.withFn1 &&
+            slot.withFn2 == profile.withFn2 && slot.withFn3 == profile.withFn3)
             return index;
     }
     return -1;
@@ -48,241 +41,182 @@ class tst_KeyboardKeymaps : public QObject
 {
     Q_OBJECT
 
-private slots:
-    void initTestCase();
-    void cleanupTestCase();
-    void init();
-    void loadAndEditMapIndexesApart_data();
-    void loadAndEditMapIndexesApart();
-    void fnLayerEntryOneShowsTheFactoryKey_data();
-    void fnLayerEntryOneShowsTheFactoryKey();
-    void specialKeys_data();
-    void specialKeys();
-    void fnEntriesThatGoWithAUsage_data();
-    void fnEntriesThatGoWithAUsage();
-    void keyNumbersOutsideTheLayersChangeNothing();
-    void profileSwitches();
-    void recordsAreOnlyCopiedInto();
-
-private:
-    QTemporaryDir m_logFolder;
+    TestFolders m_folders;
     std::shared_ptr<ProfileListDataEntity> m_profiles;
-    std::shared_ptr<ProfileListDataEntity> m_factory;
-    std::unique_ptr<KeyboardKeymaps> m_keymaps;
+    const std::shared_ptr<ProfileListDataEntity> m_factory = numberedProfiles(30000);
+    KeyboardKeymaps m_keymaps;
+
+    // Which profile of the list (0 to 3, -1 for none) holds the shown keymap and the factory
+    // keymap compared with.
+    int shown() const { return slotHolding(*m_profiles, *m_keymaps.keymapData()); }
+    int shownFactory() const { return slotHolding(*m_factory, *m_keymaps.defaultKeymapData()); }
+
+private slots:
+    void init()
+    {
+        m_profiles = numberedProfiles(10000);
+        m_keymaps = KeyboardKeymaps();
+    }
+
+    void loadAndEditMapIndexesApart_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<int>("shown");
+        QTest::addColumn<int>("edited");
+        for (int index = 0; index < 4; ++index)
+            QTest::addRow("%d", index) << index << index << index;
+        QTest::newRow("4: shows profile 1, edits go to profile 4") << 4 << 0 << 3;
+        QTest::newRow("-1: shows profile 1, edits go to profile 4") << -1 << 0 << 3;
+    }
+
+    // A load shows profiles 2 to 4 for indexes 1 to 3 and profile 1 for any other; an edit of the
+    // shown keymap goes to profiles 1 to 3 for indexes 0 to 2 and to profile 4 for any other,
+    // and nowhere else.
+    void loadAndEditMapIndexesApart()
+    {
+        QFETCH(int, index);
+        QFETCH(int, shown);
+        QFETCH(int, edited);
+        m_keymaps.load(*m_profiles, *m_factory, index);
+        QCOMPARE(int(m_keymaps.profileMode()), shown);
+        QVERIFY(this->shown() == shown && shownFactory() == shown);
+        m_keymaps.setKeymapData(key, 7);
+        QCOMPARE(m_keymaps.keymapData()->normal.at(key), 7);
+        m_profiles->profile(edited).getProfileData(*m_keymaps.keymapData());
+        for (int other = 0; other < 4; ++other)
+            QCOMPARE(slotHolding(*m_keymaps.currentProfilesdata(), m_profiles->profile(other)),
+                     other);
+    }
+
+    void shownAndSpecialKeys_data()
+    {
+        QTest::addColumn<FnMode>("layer");
+        QTest::addColumn<qint32>("normal");
+        QTest::addColumn<qint32>("entry");
+        QTest::addColumn<bool>("checking");
+        QTest::addColumn<QString>("shown");
+        // The key's factory normal entry in profile 1, shown, is 30000 + key.
+        const auto row = [](const char *name, FnMode layer, qint32 normal, qint32 entry,
+                            bool checking, const char *shown) {
+            QTest::newRow(name) << layer << normal << entry << checking << QString(shown);
+        };
+        using enum FnMode;
+        row("Fn layer entry 1: the factory key", WithFn3, 4, 1, false, "30020");
+        row("Fn layer entry 0", WithFn2, 4, 0, false, "0");
+        row("normal layer, 1", Normal, 1, 1, false, "1");
+        row("normal layer: an Fn key is not special", Normal, fn2Key, fn2Key, false, "20738");
+        row("normal layer: an Fn1 companion is not", Normal, 20, 20, true, "20");
+        row("checking: Fn2 key in its layer", WithFn2, fn2Key, 5, true, "5 special");
+        row("checking: Fn2 key in the Fn1 layer", WithFn1, fn2Key, 5, true, "5");
+        row("checking: Fn2 key in the Fn3 layer", WithFn3, fn2Key, 5, true, "5");
+        row("not checking: Fn3 key in the Fn2 layer", WithFn2, fn3Key, 5, false, "5 special");
+        row("Fn1 companion in the Fn1 layer", WithFn1, 20, 5, true, "5 special");
+        row("Left Ctrl in the Fn1 layer", WithFn1, 224, 5, true, "5 special");
+        row("Fn1 companion in the Fn2 layer", WithFn2, 20, 5, false, "5");
+        row("a plain key in the Fn1 layer", WithFn1, 4, 5, false, "5");
+    }
+
+    // In an Fn layer an entry 1 stands for the key's factory usage; a key is special in an Fn
+    // layer when its normal usage is that layer's Fn key (any Fn key while not checking), and
+    // in the Fn1 layer when it keeps an Fn1 companion.
+    void shownAndSpecialKeys()
+    {
+        QFETCH(FnMode, layer);
+        QFETCH(qint32, normal);
+        QFETCH(qint32, entry);
+        QFETCH(bool, checking);
+        QFETCH(QString, shown);
+        m_profiles->profile1->normal[key] = normal;
+        m_profiles->profile1->layer(layer)[key] = entry;
+        m_keymaps.load(*m_profiles, *m_factory, 0);
+        m_keymaps.setFnMode(layer);
+        QString actual = QString::number(m_keymaps.shownUsageId(*m_keymaps.keymapData(), key));
+        if (m_keymaps.checkSpecialKeyNumber(key, checking))
+            actual += " special";
+        QCOMPARE(actual, shown);
+        QVERIFY(!m_keymaps.checkSpecialKeyNumber(key + 1, checking));
+    }
+
+    void fnEntriesThatGoWithAUsage_data()
+    {
+        QTest::addColumn<qint32>("withFnUsageId");
+        QTest::addColumn<QList<qint32>>("fnEntries");
+        const qint32 fn1 = 10200 + key, fn2 = 10400 + key, fn3 = 10600 + key;
+        QTest::newRow("Fn2 key: clears its own layer") << fn2Key << QList<qint32>{fn1, 0, fn3};
+        QTest::newRow("Fn3 key: clears its own layer") << fn3Key << QList<qint32>{fn1, fn2, 0};
+        QTest::newRow("257, not an Fn key: nothing") << 257 << QList<qint32>{fn1, fn2, fn3};
+        QTest::newRow("256: the Fn1 companion") << 256 << QList<qint32>{256, fn2, fn3};
+        QTest::newRow("-1: no companion") << -1 << QList<qint32>{0, fn2, fn3};
+    }
+
+    // Each write lands in the shown profile and in profile 1 of the list.
+    void fnEntriesThatGoWithAUsage()
+    {
+        QFETCH(qint32, withFnUsageId);
+        QFETCH(QList<qint32>, fnEntries);
+        m_keymaps.load(*m_profiles, *m_factory, 0);
+        m_keymaps.setWithFnUsageId(key, withFnUsageId);
+        const ProfileDataEntity &shown = *m_keymaps.keymapData();
+        QCOMPARE(
+            (QList<qint32>{shown.withFn1.at(key), shown.withFn2.at(key), shown.withFn3.at(key)}),
+            fnEntries);
+        QCOMPARE(slotHolding(*m_keymaps.currentProfilesdata(), shown), 0);
+    }
+
+    void keyNumbersOutsideTheLayersChangeNothing()
+    {
+        m_keymaps.load(*m_profiles, *m_factory, 0);
+        for (const int number : {-1, ProfileDataEntity::keyCount}) {
+            m_keymaps.setKeymapData(number, 7);
+            m_keymaps.setFnInKeymapData(number, fn1Key);
+            m_keymaps.setSpecialInKeymapData(number, 7);
+            m_keymaps.setWithFnUsageId(number, 7);
+        }
+        QCOMPARE(shown(), 0);
+        QCOMPARE(slotHolding(*m_keymaps.currentProfilesdata(), *m_profiles->profile4), 3);
+    }
+
+    // Switching the profile keeps the layer; a reset goes back to profile 1 and the normal layer.
+    void profileSwitches()
+    {
+        m_keymaps.load(*m_profiles, *m_factory, 0);
+        m_keymaps.setFnMode(FnMode::WithFn2);
+        m_keymaps.updateKeymapWithProfile(2);
+        QCOMPARE(m_keymaps.fnMode(), FnMode::WithFn2);
+        QVERIFY(m_keymaps.profileMode() == ProfileMode::Profile3 && shown() == 2 &&
+                shownFactory() == 2);
+
+        // The profile handed in becomes the shown one and that slot's, here profile 4's.
+        m_keymaps.updateKeymapWithProfile(*m_profiles->profile2, 7);
+        QCOMPARE(m_keymaps.profileMode(), ProfileMode::Profile4);
+        QVERIFY(shown() == 1 && shownFactory() == 3);
+        QCOMPARE(slotHolding(*m_profiles, *m_keymaps.currentProfilesdata()->profile4), 1);
+
+        // New profiles replace the list and the shown profile but not which one is shown.
+        m_keymaps.setProfilesData(*m_profiles);
+        QVERIFY(m_keymaps.profileMode() == ProfileMode::Profile4 && shown() == 3);
+
+        m_keymaps.resetKeyboard(*m_profiles);
+        QCOMPARE(m_keymaps.fnMode(), FnMode::Normal);
+        QCOMPARE(m_keymaps.selectedProfileIndex(), std::optional<int>(0));
+        QVERIFY(m_keymaps.profileMode() == ProfileMode::Profile1 && shown() == 0 &&
+                shownFactory() == 0);
+    }
+
+    // Whoever holds a record sees every later change, and no record is shared with a caller's.
+    void recordsAreOnlyCopiedInto()
+    {
+        const std::shared_ptr<ProfileDataEntity> shown = m_keymaps.keymapData();
+        const std::shared_ptr<ProfileListDataEntity> list = m_keymaps.currentProfilesdata();
+        m_keymaps.load(*m_profiles, *m_factory, 0);
+        m_keymaps.setKeymapData(*m_profiles->profile2);
+        m_keymaps.setProfilesData(*m_profiles);
+        QVERIFY(m_keymaps.keymapData() == shown && m_keymaps.currentProfilesdata() == list);
+        m_keymaps.setKeymapData(key, 7);
+        QCOMPARE(m_profiles->profile1->normal.at(key), 10000 + key);
+        QCOMPARE(list->profile1->normal.at(key), 7);
+    }
 };
-
-void tst_KeyboardKeymaps::initTestCase()
-{
-    Constants::setLogDirectoryForTesting(m_logFolder.path() + '/');
-}
-
-void tst_KeyboardKeymaps::cleanupTestCase()
-{
-    Constants::setLogDirectoryForTesting({});
-}
-
-void tst_KeyboardKeymaps::init()
-{
-    m_profiles = numberedProfiles(10000);
-    m_factory = numberedProfiles(30000);
-    m_keymaps = std::make_unique<KeyboardKeymaps>();
-}
-
-void tst_KeyboardKeymaps::loadAndEditMapIndexesApart_data()
-{
-    QTest::addColumn<int>("index");
-    QTest::addColumn<int>("shown");
-    QTest::addColumn<int>("edited");
-    QTest::newRow("0") << 0 << 0 << 0;
-    QTest::newRow("1") << 1 << 1 << 1;
-    QTest::newRow("2") << 2 << 2 << 2;
-    QTest::newRow("3") << 3 << 3 << 3;
-    QTest::newRow("4: shows profile 1, edits go to profile 4") << 4 << 0 << 3;
-    QTest::newRow("-1: shows profile 1, edits go to profile 4") << -1 << 0 << 3;
-}
-
-// A load shows profiles 2 to 4 for indexes 1 to 3 and profile 1 for any other; an edit goes to
-// profiles 1 to 3 for indexes 0 to 2 and to profile 4 for any other.
-void tst_KeyboardKeymaps::loadAndEditMapIndexesApart()
-{
-    QFETCH(int, index);
-    QFETCH(int, shown);
-    QFETCH(int, edited);
-
-    m_keymaps->load(*m_profiles, *m_factory, index);
-    QCOMPARE(static_cast<int>(m_keymaps->profileMode()), shown);
-    QVERIFY(sameProfile(*m_keymaps->keymapData(), m_profiles->profile(shown)));
-    QVERIFY(sameProfile(*m_keymaps->defaultKeymapData(), m_factory->profile(shown)));
-
-    m_keymaps->setKeymapData(key, 7);
-    QCOMPARE(m_keymaps->keymapData()->normal.at(key), 7);
-    QCOMPARE(slotHolding(*m_keymaps->currentProfilesdata(), *m_keymaps->keymapData()), edited);
-    for (int other = 0; other < 4; ++other) {
-        if (other != edited)
-            QVERIFY(sameProfile(m_keymaps->currentProfilesdata()->profile(other),
-                                m_profiles->profile(other)));
-    }
-}
-
-void tst_KeyboardKeymaps::fnLayerEntryOneShowsTheFactoryKey_data()
-{
-    QTest::addColumn<FnMode>("layer");
-    QTest::addColumn<qint32>("entry");
-    QTest::addColumn<qint32>("shown");
-    // Profile 2 is shown: its factory normal entry of the key is 30000 + 1000 + key.
-    QTest::newRow("Fn1, 1") << FnMode::WithFn1 << 1 << 31000 + key;
-    QTest::newRow("Fn3, 1") << FnMode::WithFn3 << 1 << 31000 + key;
-    QTest::newRow("Fn2, 0") << FnMode::WithFn2 << 0 << 0;
-    QTest::newRow("Fn2, a usage") << FnMode::WithFn2 << 4 << 4;
-    QTest::newRow("normal layer, 1") << FnMode::Normal << 1 << 1;
-}
-
-void tst_KeyboardKeymaps::fnLayerEntryOneShowsTheFactoryKey()
-{
-    QFETCH(FnMode, layer);
-    QFETCH(qint32, entry);
-    QFETCH(qint32, shown);
-    m_profiles->profile2->layer(layer)[key] = entry;
-    m_keymaps->load(*m_profiles, *m_factory, 1);
-    m_keymaps->setFnMode(layer);
-    QCOMPARE(m_keymaps->shownUsageId(*m_keymaps->keymapData(), key), shown);
-}
-
-void tst_KeyboardKeymaps::specialKeys_data()
-{
-    QTest::addColumn<FnMode>("layer");
-    QTest::addColumn<qint32>("normalUsage");
-    QTest::addColumn<bool>("isCheckingFunction");
-    QTest::addColumn<bool>("special");
-
-    const auto row = [](const char *name, FnMode layer, qint32 usage, bool checking, bool special) {
-        QTest::newRow(name) << layer << usage << checking << special;
-    };
-    row("normal layer: an Fn key is not", FnMode::Normal, fn2Key, false, false);
-    row("normal layer: an Fn1 companion is not", FnMode::Normal, 20, true, false);
-    row("checking: Fn2 key in its layer", FnMode::WithFn2, fn2Key, true, true);
-    row("checking: Fn2 key in the Fn1 layer", FnMode::WithFn1, fn2Key, true, false);
-    row("checking: Fn2 key in the Fn3 layer", FnMode::WithFn3, fn2Key, true, false);
-    row("checking: Fn1 key in its layer", FnMode::WithFn1, fn1Key, true, true);
-    row("not checking: Fn2 key in the Fn1 layer", FnMode::WithFn1, fn2Key, false, true);
-    row("not checking: Fn2 key in the Fn3 layer", FnMode::WithFn3, fn2Key, false, true);
-    row("not checking: Fn3 key in the Fn2 layer", FnMode::WithFn2, fn3Key, false, true);
-    row("Fn1 companion in the Fn1 layer, checking", FnMode::WithFn1, 20, true, true);
-    row("Fn1 companion in the Fn1 layer, not checking", FnMode::WithFn1, 20, false, true);
-    row("Left Ctrl in the Fn1 layer", FnMode::WithFn1, 224, true, true);
-    row("Fn1 companion in the Fn2 layer", FnMode::WithFn2, 20, false, false);
-    row("a plain key in the Fn1 layer", FnMode::WithFn1, 4, false, false);
-}
-
-void tst_KeyboardKeymaps::specialKeys()
-{
-    QFETCH(FnMode, layer);
-    QFETCH(qint32, normalUsage);
-    QFETCH(bool, isCheckingFunction);
-    QFETCH(bool, special);
-    m_profiles->profile1->normal[key] = normalUsage;
-    m_keymaps->load(*m_profiles, *m_factory, 0);
-    m_keymaps->setFnMode(layer);
-    QCOMPARE(m_keymaps->checkSpecialKeyNumber(key, isCheckingFunction), special);
-    QVERIFY(!m_keymaps->checkSpecialKeyNumber(key + 1, isCheckingFunction));
-}
-
-void tst_KeyboardKeymaps::fnEntriesThatGoWithAUsage_data()
-{
-    QTest::addColumn<qint32>("withFnUsageId");
-    QTest::addColumn<FnMode>("clearedLayer");
-    QTest::addColumn<qint32>("fn1Entry");
-
-    const qint32 untouched = 10000 + 200 + key;
-    QTest::newRow("Fn2 key: clears its own layer") << fn2Key << FnMode::WithFn2 << untouched;
-    QTest::newRow("Fn3 key: clears its own layer") << fn3Key << FnMode::WithFn3 << untouched;
-    QTest::newRow("above 256, not an Fn key: nothing") << 300 << FnMode::Normal << untouched;
-    QTest::newRow("257: nothing") << 257 << FnMode::Normal << untouched;
-    QTest::newRow("256: the Fn1 companion") << 256 << FnMode::Normal << 256;
-    QTest::newRow("20: the Fn1 companion") << 20 << FnMode::Normal << 20;
-    QTest::newRow("0: no companion") << 0 << FnMode::Normal << 0;
-    QTest::newRow("-1: no companion") << -1 << FnMode::Normal << 0;
-}
-
-// Each write lands in the shown profile and in profile 1 of the list.
-void tst_KeyboardKeymaps::fnEntriesThatGoWithAUsage()
-{
-    QFETCH(qint32, withFnUsageId);
-    QFETCH(FnMode, clearedLayer);
-    QFETCH(qint32, fn1Entry);
-
-    m_keymaps->load(*m_profiles, *m_factory, 0);
-    m_keymaps->setWithFnUsageId(key, withFnUsageId);
-    const ProfileDataEntity &shown = *m_keymaps->keymapData();
-    QCOMPARE(shown.withFn1.at(key), fn1Entry);
-    for (const FnMode layer : {FnMode::WithFn2, FnMode::WithFn3}) {
-        const qint32 original = m_profiles->profile1->layer(layer).at(key);
-        QCOMPARE(shown.layer(layer).at(key), layer == clearedLayer ? 0 : original);
-    }
-    QVERIFY(sameProfile(*m_keymaps->currentProfilesdata()->profile1, shown));
-}
-
-void tst_KeyboardKeymaps::keyNumbersOutsideTheLayersChangeNothing()
-{
-    m_keymaps->load(*m_profiles, *m_factory, 0);
-    for (const int number : {-1, ProfileDataEntity::keyCount}) {
-        m_keymaps->setKeymapData(number, 7);
-        m_keymaps->setFnInKeymapData(number, fn1Key);
-        m_keymaps->setSpecialInKeymapData(number, 7);
-        m_keymaps->setWithFnUsageId(number, 7);
-    }
-    QVERIFY(sameProfile(*m_keymaps->keymapData(), *m_profiles->profile1));
-    QCOMPARE(slotHolding(*m_keymaps->currentProfilesdata(), *m_profiles->profile4), 3);
-}
-
-// Switching the profile keeps the layer; a reset goes back to profile 1 and the normal layer.
-void tst_KeyboardKeymaps::profileSwitches()
-{
-    m_keymaps->load(*m_profiles, *m_factory, 0);
-    m_keymaps->setFnMode(FnMode::WithFn2);
-
-    m_keymaps->updateKeymapWithProfile(2);
-    QCOMPARE(m_keymaps->profileMode(), ProfileMode::Profile3);
-    QCOMPARE(m_keymaps->fnMode(), FnMode::WithFn2);
-    QVERIFY(sameProfile(*m_keymaps->keymapData(), *m_profiles->profile3));
-    QVERIFY(sameProfile(*m_keymaps->defaultKeymapData(), *m_factory->profile3));
-
-    // The profile handed in becomes the shown one and that slot's, here profile 4's.
-    const auto other = numberedProfiles(20000);
-    m_keymaps->updateKeymapWithProfile(*other->profile2, 7);
-    QCOMPARE(m_keymaps->profileMode(), ProfileMode::Profile4);
-    QVERIFY(sameProfile(*m_keymaps->keymapData(), *other->profile2));
-    QVERIFY(sameProfile(*m_keymaps->currentProfilesdata()->profile4, *other->profile2));
-    QVERIFY(sameProfile(*m_keymaps->defaultKeymapData(), *m_factory->profile4));
-
-    // New profiles replace the list and the shown profile but not which one is shown.
-    m_keymaps->setProfilesData(*other);
-    QCOMPARE(m_keymaps->profileMode(), ProfileMode::Profile4);
-    QVERIFY(sameProfile(*m_keymaps->keymapData(), *other->profile4));
-
-    m_keymaps->resetKeyboard(*m_profiles);
-    QCOMPARE(m_keymaps->fnMode(), FnMode::Normal);
-    QCOMPARE(m_keymaps->selectedProfileIndex(), std::optional<int>(0));
-    QCOMPARE(m_keymaps->profileMode(), ProfileMode::Profile1);
-    QVERIFY(sameProfile(*m_keymaps->keymapData(), *m_profiles->profile1));
-    QVERIFY(sameProfile(*m_keymaps->defaultKeymapData(), *m_factory->profile1));
-    QCOMPARE(slotHolding(*m_keymaps->currentProfilesdata(), *m_profiles->profile3), 2);
-}
-
-// Whoever holds a record sees every later change, and no record is shared with a caller's.
-void tst_KeyboardKeymaps::recordsAreOnlyCopiedInto()
-{
-    const std::shared_ptr<ProfileDataEntity> shown = m_keymaps->keymapData();
-    const std::shared_ptr<ProfileListDataEntity> list = m_keymaps->currentProfilesdata();
-    m_keymaps->load(*m_profiles, *m_factory, 0);
-    m_keymaps->setKeymapData(*m_profiles->profile2);
-    m_keymaps->setProfilesData(*m_profiles);
-    QCOMPARE(m_keymaps->keymapData(), shown);
-    QCOMPARE(m_keymaps->currentProfilesdata(), list);
-    m_keymaps->setKeymapData(key, 7);
-    QCOMPARE(m_profiles->profile1->normal.at(key), 10000 + key);
-    QCOMPARE(list->profile1->normal.at(key), 7);
-}
 
 QTEST_GUILESS_MAIN(tst_KeyboardKeymaps)
 #include "tst_keyboardkeymaps.moc"

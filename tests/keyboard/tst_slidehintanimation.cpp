@@ -4,29 +4,20 @@
 #include <QTest>
 
 namespace {
-// Real time: the hover delay is 300 ms.
-constexpr double realTime = 1.0;
-
 // Counts the slides that begin: each first shows its circle at the start of a line not yet drawn.
-class SlideCounter
+struct SlideCounter
 {
-public:
     explicit SlideCounter(const SlideHintAnimation &hint)
     {
-        QObject::connect(&hint, &SlideHintAnimation::drawingChanged, &m_context, [this, &hint] {
+        QObject::connect(&hint, &SlideHintAnimation::drawingChanged, &context, [this, &hint] {
             const bool atStart = hint.isDrawn() && hint.drawnLine().length() == 0;
-            if (atStart && !m_wasAtStart)
-                ++m_slides;
-            m_wasAtStart = atStart;
+            slides += atStart && !wasAtStart;
+            wasAtStart = atStart;
         });
     }
-
-    int slides() const { return m_slides; }
-
-private:
-    QObject m_context;
-    bool m_wasAtStart = false;
-    int m_slides = 0;
+    QObject context;
+    bool wasAtStart = false;
+    int slides = 0;
 };
 
 bool slideHasEnded(const SlideHintAnimation &hint)
@@ -37,175 +28,155 @@ bool slideHasEnded(const SlideHintAnimation &hint)
 } // namespace
 
 // The slide hint: its path for each slide key, one slide and its removal, the repeats, and the
-// pointer's rest that starts it and its leaving that stops it, on a clock running faster.
+// pointer's rest that starts it and its leaving that stops it, on a clock running faster (the
+// hover delay is 300 ms of real time, a slide 1 s, its removal 0.3 s later, a repeat every 2.1 s).
 class tst_SlideHintAnimation : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void cleanup();
-    void pathOfEachKey_data();
-    void pathOfEachKey();
-    void aSlideEndsWhereItsPathDoesAndGoesLater();
-    void twoStartsLeaveOneRepeat();
-    void leavingMidSlideRemovesAllAtOnce();
-    void aLateRemovalSparesTheNextSlide();
-    void reEnteringWithinTheDelayStartsItAgain();
-    void enteringAnotherKeyWhileRepeatingStartsNothing();
-    void theRepeatsEndWithTheirOwner();
+    void cleanup() { SlideHintAnimation::setTimeScaleForTesting(1.0); }
+
+    void pathOfEachKey_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<int>("pad");
+        QTest::addColumn<QPointF>("circleStart");
+        QTest::addColumn<QPointF>("lineFrom");
+        QTest::newRow("7: side right, forwards") << 7 << 3 << QPointF(185, 86) << QPointF(200, 99);
+        QTest::newRow("-1 as 0") << -1 << 0 << QPointF(195, 65) << QPointF(210, 80);
+        QTest::newRow("8 as 0") << 8 << 0 << QPointF(195, 65) << QPointF(210, 80);
+    }
+
+    // Each slide starts with the circle at its start and no line yet, on its pad's picture.
+    void pathOfEachKey()
+    {
+        QFETCH(int, index);
+        QFETCH(int, pad);
+        QFETCH(QPointF, circleStart);
+        QFETCH(QPointF, lineFrom);
+        SlideHintAnimation hint;
+        QVERIFY(!hint.isDrawn());
+        hint.showSlideAnimation1(index);
+        QCOMPARE(hint.padIndex(), pad);
+        QCOMPARE(hint.circleFrame(), QRectF(circleStart, QSizeF(30, 30)));
+        QCOMPARE(hint.drawnLine(), QLineF(lineFrom, lineFrom));
+    }
+
+    // After its second the circle has moved by its offset and the whole line is drawn; both stay
+    // a little longer, then go.
+    void aSlideEndsWhereItsPathDoesAndGoesLater()
+    {
+        constexpr double scale = 0.2;
+        SlideHintAnimation::setTimeScaleForTesting(scale);
+        SlideHintAnimation hint;
+        QElapsedTimer clock;
+        qint64 endedAt = -1, removedAt = -1;
+        connect(&hint, &SlideHintAnimation::drawingChanged, this, [&] {
+            if (endedAt < 0 && slideHasEnded(hint))
+                endedAt = clock.elapsed();
+            if (endedAt >= 0 && removedAt < 0 && !hint.isDrawn())
+                removedAt = clock.elapsed();
+        });
+        clock.start();
+        hint.showSlideAnimation(0);
+        QTRY_VERIFY(endedAt >= 0);
+        QVERIFY(endedAt >= 1000 * scale);
+        QCOMPARE(hint.circleFrame().topLeft(), QPointF(195 - 160, 65 + 16));
+        QCOMPARE(hint.drawnLine(), QLineF(210, 80, 50, 97));
+        QTRY_VERIFY(removedAt >= 0);
+        QVERIFY(removedAt - endedAt >= 300 * scale);
+        QVERIFY(hint.timer());
+    }
+
+    // A second start replaces the first one's repeats: the slides keep the pace of one timer.
+    void twoStartsLeaveOneRepeat()
+    {
+        constexpr double scale = 0.1;
+        SlideHintAnimation::setTimeScaleForTesting(scale);
+        SlideHintAnimation hint;
+        SlideCounter counter(hint);
+        hint.showSlideAnimation(0);
+        hint.showSlideAnimation(2);
+        QCOMPARE(counter.slides, 1);
+        QTest::qWait(5 * 2100 * scale + 50);
+        // Five repeats at most; two timers would have made ten.
+        QVERIFY2(counter.slides >= 2 && counter.slides <= 6,
+                 qPrintable(QString::number(counter.slides)));
+        QCOMPARE(hint.selectedIndex(), 2);
+    }
+
+    void leavingMidSlideRemovesAllAtOnce()
+    {
+        constexpr double scale = 0.2;
+        SlideHintAnimation::setTimeScaleForTesting(scale);
+        SlideHintAnimation hint;
+        SlideCounter counter(hint);
+        hint.pointerEntered(1);
+        QTRY_VERIFY(hint.isDrawn() && hint.drawnLine().length() > 0);
+        QVERIFY(!slideHasEnded(hint));
+        hint.pointerExited(1);
+        QVERIFY(!hint.isDrawn());
+        QCOMPARE(hint.timer(), nullptr);
+        QTest::qWait((2100 + 300) * scale);
+        QVERIFY(!hint.isDrawn());
+        QCOMPARE(counter.slides, 1);
+    }
+
+    // The removal that a slide's end schedules leaves a slide that has begun since alone.
+    void aLateRemovalSparesTheNextSlide()
+    {
+        constexpr double scale = 0.5;
+        SlideHintAnimation::setTimeScaleForTesting(scale);
+        SlideHintAnimation hint;
+        hint.showSlideAnimation1(0);
+        QTRY_VERIFY(slideHasEnded(hint));
+        hint.showSlideAnimation1(2);
+        QTest::qWait(2 * 300 * scale);
+        QVERIFY(hint.isDrawn());
+        QCOMPARE(hint.padIndex(), 1);
+    }
+
+    // The pointer must rest 0.3 s without leaving: a leave and a return start the wait again.
+    void reEnteringWithinTheDelayStartsItAgain()
+    {
+        SlideHintAnimation hint;
+        hint.pointerEntered(3);
+        QTest::qWait(100);
+        hint.pointerExited(3);
+        QElapsedTimer sinceReturn;
+        sinceReturn.start();
+        hint.pointerEntered(3);
+        QTRY_VERIFY(hint.isDrawn());
+        QVERIFY2(sinceReturn.elapsed() >= 300, qPrintable(QString::number(sinceReturn.elapsed())));
+        QCOMPARE(hint.selectedIndex(), 3);
+        QVERIFY(hint.timer());
+    }
+
+    void enteringAnotherKeyWhileRepeatingStartsNothing()
+    {
+        constexpr double scale = 0.1;
+        SlideHintAnimation::setTimeScaleForTesting(scale);
+        SlideHintAnimation hint;
+        hint.showSlideAnimation(0);
+        hint.pointerEntered(4);
+        QTest::qWait(2 * 300 * scale);
+        QVERIFY(hint.selectedIndex() == 0 && hint.padIndex() == 0);
+    }
+
+    // Nothing the hint scheduled runs once it is gone.
+    void theRepeatsEndWithTheirOwner()
+    {
+        constexpr double scale = 0.05;
+        SlideHintAnimation::setTimeScaleForTesting(scale);
+        auto *hint = new SlideHintAnimation;
+        hint->pointerEntered(0);
+        QTRY_VERIFY(hint->timer());
+        QTRY_VERIFY(slideHasEnded(*hint));
+        delete hint;
+        QTest::qWait(2 * 2100 * scale);
+    }
 };
-
-void tst_SlideHintAnimation::cleanup()
-{
-    SlideHintAnimation::setTimeScaleForTesting(realTime);
-}
-
-void tst_SlideHintAnimation::pathOfEachKey_data()
-{
-    QTest::addColumn<int>("index");
-    QTest::addColumn<int>("pad");
-    QTest::addColumn<QPointF>("circleStart");
-    QTest::addColumn<QPointF>("lineFrom");
-    QTest::newRow("0: side left, backwards") << 0 << 0 << QPointF(195, 65) << QPointF(210, 80);
-    QTest::newRow("1: side left, forwards") << 1 << 0 << QPointF(35, 82) << QPointF(50, 97);
-    QTest::newRow("4: front right, to the left") << 4 << 2 << QPointF(200, 65) << QPointF(215, 78);
-    QTest::newRow("7: side right, forwards") << 7 << 3 << QPointF(185, 86) << QPointF(200, 99);
-    QTest::newRow("-1 as 0") << -1 << 0 << QPointF(195, 65) << QPointF(210, 80);
-    QTest::newRow("9 as 0") << 9 << 0 << QPointF(195, 65) << QPointF(210, 80);
-}
-
-// Each slide starts with the circle at its start and no line yet, on its pad's picture.
-void tst_SlideHintAnimation::pathOfEachKey()
-{
-    QFETCH(int, index);
-    QFETCH(int, pad);
-    QFETCH(QPointF, circleStart);
-    QFETCH(QPointF, lineFrom);
-
-    SlideHintAnimation hint;
-    QVERIFY(!hint.isDrawn());
-    hint.showSlideAnimation1(index);
-    QVERIFY(hint.isDrawn());
-    QCOMPARE(hint.padIndex(), pad);
-    QCOMPARE(hint.circleFrame(), QRectF(circleStart, QSizeF(30, 30)));
-    QCOMPARE(hint.drawnLine(), QLineF(lineFrom, lineFrom));
-}
-
-// After its second the circle has moved by its offset and the whole line is drawn; both stay a
-// little longer, then go.
-void tst_SlideHintAnimation::aSlideEndsWhereItsPathDoesAndGoesLater()
-{
-    constexpr double scale = 0.2;
-    SlideHintAnimation::setTimeScaleForTesting(scale);
-    SlideHintAnimation hint;
-    QElapsedTimer clock;
-    qint64 endedAt = -1, removedAt = -1;
-    connect(&hint, &SlideHintAnimation::drawingChanged, this, [&] {
-        if (endedAt < 0 && slideHasEnded(hint))
-            endedAt = clock.elapsed();
-        if (endedAt >= 0 && removedAt < 0 && !hint.isDrawn())
-            removedAt = clock.elapsed();
-    });
-    clock.start();
-    hint.showSlideAnimation(0);
-    QTRY_VERIFY(endedAt >= 0);
-    QVERIFY(endedAt >= 1000 * scale);
-    QCOMPARE(hint.circleFrame().topLeft(), QPointF(195 - 160, 65 + 16));
-    QCOMPARE(hint.drawnLine(), QLineF(210, 80, 50, 97));
-    QTRY_VERIFY(removedAt >= 0);
-    QVERIFY(removedAt - endedAt >= 300 * scale);
-    QVERIFY(hint.timer());
-}
-
-// A second start replaces the first one's repeats: the slides keep the pace of one timer.
-void tst_SlideHintAnimation::twoStartsLeaveOneRepeat()
-{
-    constexpr double scale = 0.1;
-    SlideHintAnimation::setTimeScaleForTesting(scale);
-    SlideHintAnimation hint;
-    SlideCounter counter(hint);
-    hint.showSlideAnimation(0);
-    hint.showSlideAnimation(2);
-    QCOMPARE(counter.slides(), 1);
-    QTest::qWait(5 * 2100 * scale + 50);
-    // Five repeats at most; two timers would have made ten.
-    QVERIFY2(counter.slides() <= 6, qPrintable(QString::number(counter.slides())));
-    QVERIFY(counter.slides() >= 2);
-    QCOMPARE(hint.selectedIndex(), 2);
-}
-
-void tst_SlideHintAnimation::leavingMidSlideRemovesAllAtOnce()
-{
-    constexpr double scale = 0.2;
-    SlideHintAnimation::setTimeScaleForTesting(scale);
-    SlideHintAnimation hint;
-    SlideCounter counter(hint);
-    hint.pointerEntered(1);
-    QTRY_VERIFY(hint.isDrawn() && hint.drawnLine().length() > 0);
-    QVERIFY(!slideHasEnded(hint));
-
-    hint.pointerExited(1);
-    QVERIFY(!hint.isDrawn());
-    QCOMPARE(hint.timer(), nullptr);
-    QTest::qWait((2100 + 300) * scale);
-    QVERIFY(!hint.isDrawn());
-    QCOMPARE(counter.slides(), 1);
-}
-
-// The removal that a slide's end schedules leaves a slide that has begun since alone.
-void tst_SlideHintAnimation::aLateRemovalSparesTheNextSlide()
-{
-    constexpr double scale = 0.5;
-    SlideHintAnimation::setTimeScaleForTesting(scale);
-    SlideHintAnimation hint;
-    hint.showSlideAnimation1(0);
-    QTRY_VERIFY(slideHasEnded(hint));
-    hint.showSlideAnimation1(2);
-    QTest::qWait(2 * 300 * scale);
-    QVERIFY(hint.isDrawn());
-    QCOMPARE(hint.padIndex(), 1);
-}
-
-// The pointer must rest 0.3 s without leaving: a leave and a return start the wait again.
-void tst_SlideHintAnimation::reEnteringWithinTheDelayStartsItAgain()
-{
-    SlideHintAnimation hint;
-    hint.pointerEntered(3);
-    QTest::qWait(100);
-    hint.pointerExited(3);
-    QElapsedTimer sinceReturn;
-    sinceReturn.start();
-    hint.pointerEntered(3);
-    QTRY_VERIFY(hint.isDrawn());
-    QVERIFY2(sinceReturn.elapsed() >= 300, qPrintable(QString::number(sinceReturn.elapsed())));
-    QCOMPARE(hint.selectedIndex(), 3);
-    QVERIFY(hint.timer());
-}
-
-void tst_SlideHintAnimation::enteringAnotherKeyWhileRepeatingStartsNothing()
-{
-    constexpr double scale = 0.1;
-    SlideHintAnimation::setTimeScaleForTesting(scale);
-    SlideHintAnimation hint;
-    hint.showSlideAnimation(0);
-    hint.pointerEntered(4);
-    QTest::qWait(2 * 300 * scale);
-    QCOMPARE(hint.selectedIndex(), 0);
-    QCOMPARE(hint.padIndex(), 0);
-}
-
-// Nothing the hint scheduled runs once it is gone.
-void tst_SlideHintAnimation::theRepeatsEndWithTheirOwner()
-{
-    constexpr double scale = 0.05;
-    SlideHintAnimation::setTimeScaleForTesting(scale);
-    auto *hint = new SlideHintAnimation;
-    hint->pointerEntered(0);
-    QTRY_VERIFY(hint->timer());
-    QTRY_VERIFY(slideHasEnded(*hint));
-    delete hint;
-    QTest::qWait(2 * 2100 * scale);
-}
 
 QTEST_GUILESS_MAIN(tst_SlideHintAnimation)
 #include "tst_slidehintanimation.moc"

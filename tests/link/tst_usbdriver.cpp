@@ -3,6 +3,7 @@
 #include "logger.h"
 #include "usbdriver.h"
 
+#include <QRegularExpression>
 #include <QTest>
 
 #include <cerrno>
@@ -78,160 +79,144 @@ class tst_USBDriver : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
-    void connectionWaitsForTheDevice();
-    void logOfOneExchange();
-    void hidapiOpensOnlyTheKeyboardInterface();
-    void hidapiExchange_data();
-    void hidapiExchange();
+    void init()
+    {
+        m_fixture.reset(); // the fixture of the row before gives up the log folder first
+        m_fixture = std::make_unique<LinkFixture>();
+        m_calls = FakeHidapiCalls();
+    }
+
+    // Both kinds of connection wait 30 s for the keyboard to appear.
+    void connectionWaitsForTheDevice()
+    {
+        m_fixture->keyboard.unplug();
+
+        for (bool boot : {false, true}) {
+            bool exchanged = false;
+            QCOMPARE(exchangeOver(
+                         m_fixture->backend, m_fixture->clock,
+                         [&exchanged](const auto &, const auto &) { exchanged = true; }, boot),
+                     "Timeout");
+            QVERIFY(!exchanged);
+        }
+
+        QCOMPARE(m_fixture->clock.now(), 2 * milliseconds(30010));
+        QCOMPARE(m_fixture->logLines().filter("[ERROR]"),
+                 (QStringList{"[ERROR] connect: communicate timeout",
+                              "[ERROR] connect: communicateInBoot timeout"}));
+    }
+
+    void logOfOneExchange()
+    {
+        Logger::sharedInstance().setLogLevel(LogLevel::debug);
+        exchangeOver(m_fixture->backend, m_fixture->clock,
+                     [](const USBDriver::Sender &sender, const USBDriver::Receiver &receiver) {
+                         sender(QByteArray::fromHex("021101"));
+                         receiver();
+                     });
+        Logger::sharedInstance().setLogLevel(LogLevel::normal);
+
+        // Each report sent and received is dumped whole.
+        const QString dump =
+            "\n02 11 01" + QString(" 00").repeated(13) + '\n' + QString("00 ").repeated(15) + "00";
+        QCOMPARE(m_fixture->logLines().filter(QRegularExpression("Report|USB Found")),
+                 (QStringList{"[INFO] communicate: USB Found (VID:4660 PID:21 UsagePage:97 "
+                              "UsagePageKey:65376)",
+                              "[DEBUG] sendReport: ==== Sender ====", "[DEBUG] sendReport: " + dump,
+                              "[DEBUG] receiveReport: ==== Received ====",
+                              "[DEBUG] receiveReport: " + dump}));
+    }
+
+    // hid_enumerate() may list other devices and every interface of the keyboard.
+    void hidapiOpensOnlyTheKeyboardInterface()
+    {
+        m_calls.devices = {{"/dev/hidraw1", 0x9999, 0x15, 0xFF60, 0x61},
+                           {"/dev/hidraw2", vendorId, 0x16, 0xFF60, 0x61},
+                           {"/dev/hidraw3", vendorId, 0x15, 0xFF00, 0x01},
+                           {"/dev/hidraw4", vendorId, 0x15, 0x01, 0x06},
+                           {"/dev/hidraw5", vendorId, 0x15, 0xFF60, 0x61}};
+
+        const QString error =
+            exchangeOver(m_hidapi, m_fixture->clock, [](const auto &, const auto &) {});
+
+        QCOMPARE(error, "");
+        QCOMPARE(m_calls.openedPath, "/dev/hidraw5");
+        QCOMPARE(m_calls.closed, 1);
+    }
+
+    void hidapiExchange_data()
+    {
+        QTest::addColumn<int>("accessErrno"); // -1: the node opens
+        QTest::addColumn<int>("writeResult");
+        QTest::addColumn<int>("readResult");
+        QTest::addColumn<QByteArray>("reply");
+        QTest::addColumn<QString>("error");
+        QTest::addColumn<QStringList>("logged");
+
+        const QByteArray report = QByteArray::fromHex("021103").leftJustified(32, '\x01');
+        const QString permission =
+            "No permission to open the keyboard at /dev/hidraw2. Install the udev rule "
+            "packaging/70-tavo-keyboard.rules into /etc/udev/rules.d/ and plug the keyboard in "
+            "again.";
+        const QString notOpened = "[ERROR] connect: Can't Open a hid manager.";
+        QTest::newRow("report ID and report written, reply read as sent")
+            << -1 << 33 << 32 << report << "" << QStringList();
+        QTest::newRow("one byte short is a failed send; read time-out")
+            << -1 << 32 << 0 << QByteArray() << "" << QStringList();
+        QTest::newRow("write and read errors")
+            << -1 << -1 << -1 << QByteArray() << ""
+            << QStringList{"[ERROR] receiveReport: ===== Received error ==== broken pipe"};
+        QTest::newRow("no permission") << EACCES << 0 << 0 << QByteArray() << permission
+                                       << QStringList{"[ERROR] open: " + permission, notOpened};
+        QTest::newRow("operation not permitted")
+            << EPERM << 0 << 0 << QByteArray() << permission
+            << QStringList{"[ERROR] open: " + permission, notOpened};
+        QTest::newRow("another failure to open")
+            << 0 << 0 << 0 << QByteArray() << "Can't Open a hid manager."
+            << QStringList{"[ERROR] open: Can't open /dev/hidraw2: broken pipe", notOpened};
+    }
+
+    // Each report goes out behind a report ID of 0 and must be written whole; a node the user may
+    // not open is named, with the udev rule that allows it.
+    void hidapiExchange()
+    {
+        QFETCH(int, accessErrno);
+        QFETCH(int, writeResult);
+        QFETCH(int, readResult);
+        QFETCH(QByteArray, reply);
+        QFETCH(QString, error);
+        QFETCH(QStringList, logged);
+        m_calls.openRefused = accessErrno >= 0;
+        m_calls.accessErrno = accessErrno;
+        m_calls.writeResult = writeResult;
+        m_calls.readResult = readResult;
+        m_calls.input = reply;
+
+        std::optional<bool> sent;
+        std::optional<QByteArray> received;
+        QCOMPARE(
+            exchangeOver(m_hidapi, m_fixture->clock,
+                         [&](const USBDriver::Sender &sender, const USBDriver::Receiver &receiver) {
+                             sent = sender(QByteArray::fromHex("021103"));
+                             received = receiver();
+                         }),
+            error);
+
+        QCOMPARE(sent.has_value(), accessErrno < 0);
+        if (sent) {
+            QCOMPARE(*sent, writeResult == 33);
+            QCOMPARE(m_calls.written, QByteArray::fromHex("00021103").leftJustified(33, '\0'));
+            QCOMPARE(m_calls.timeoutAsked, 30000);
+        }
+        QCOMPARE(received.value_or(QByteArray()), reply);
+        QCOMPARE(m_fixture->logLines().filter("[ERROR]"), logged);
+    }
 
 private:
     std::unique_ptr<LinkFixture> m_fixture;
     FakeHidapiCalls m_calls;
     HidapiBackend m_hidapi{m_calls};
 };
-
-void tst_USBDriver::init()
-{
-    m_fixture.reset(); // the fixture of the row before gives up the log folder first
-    m_fixture = std::make_unique<LinkFixture>();
-    m_calls = FakeHidapiCalls();
-}
-
-// Both kinds of connection wait 30 s for the keyboard to appear.
-void tst_USBDriver::connectionWaitsForTheDevice()
-{
-    m_fixture->keyboard.unplug();
-
-    for (bool boot : {false, true}) {
-        bool exchanged = false;
-        QCOMPARE(exchangeOver(
-                     m_fixture->backend, m_fixture->clock,
-                     [&exchanged](const auto &, const auto &) { exchanged = true; }, boot),
-                 "Timeout");
-        QVERIFY(!exchanged);
-    }
-
-    QCOMPARE(m_fixture->clock.now(), 2 * milliseconds(30010));
-    QCOMPARE(m_fixture->logLines().filter("[ERROR]"),
-             (QStringList{"[ERROR] connect: communicate timeout",
-                          "[ERROR] connect: communicateInBoot timeout"}));
-}
-
-void tst_USBDriver::logOfOneExchange()
-{
-    Logger::sharedInstance().setLogLevel(LogLevel::debug);
-    USBDriver(m_fixture->backend, m_fixture->clock)
-        .seekDevice(
-            vendorId, 0x15, 0x61, 0xFF60, [] {}, [](const QString &) {});
-    exchangeOver(m_fixture->backend, m_fixture->clock,
-                 [](const USBDriver::Sender &sender, const USBDriver::Receiver &receiver) {
-                     sender(QByteArray::fromHex("021101"));
-                     receiver();
-                 });
-    Logger::sharedInstance().setLogLevel(LogLevel::normal);
-
-    const QString dump =
-        "\n02 11 01" + QString(" 00").repeated(13) + '\n' + QString("00 ").repeated(15) + "00";
-    QCOMPARE(
-        m_fixture->logLines(),
-        (QStringList{"[DEBUG] seekDevice: Start seekKeyboard's main thread.",
-                     "[DEBUG] seekDevice: Start seekKeyboard's sub thread.",
-                     "[DEBUG] seekDevice: End seekKeyboard's sub thread.",
-                     "[DEBUG] seekDevice: End seekKeyboard's main thread.",
-                     "[DEBUG] communicate: Start communicate's main thread.",
-                     "[INFO] communicate: USB Found (VID:4660 PID:21 UsagePage:97 "
-                     "UsagePageKey:65376)",
-                     "[DEBUG] connect: Start communicate's sub thread.",
-                     "[DEBUG] sendReport: ==== Sender ====", "[DEBUG] sendReport: " + dump,
-                     "[DEBUG] receiveReport: ==== Received ====", "[DEBUG] receiveReport: " + dump,
-                     "[DEBUG] connect: End communicate's sub thread.",
-                     "[DEBUG] connect: End communicate's main thread."}));
-}
-
-// hid_enumerate() may list other devices and every interface of the keyboard.
-void tst_USBDriver::hidapiOpensOnlyTheKeyboardInterface()
-{
-    m_calls.devices = {{"/dev/hidraw1", 0x9999, 0x15, 0xFF60, 0x61},
-                       {"/dev/hidraw2", vendorId, 0x16, 0xFF60, 0x61},
-                       {"/dev/hidraw3", vendorId, 0x15, 0xFF00, 0x01},
-                       {"/dev/hidraw4", vendorId, 0x15, 0x01, 0x06},
-                       {"/dev/hidraw5", vendorId, 0x15, 0xFF60, 0x61}};
-
-    const QString error =
-        exchangeOver(m_hidapi, m_fixture->clock, [](const auto &, const auto &) {});
-
-    QCOMPARE(error, "");
-    QCOMPARE(m_calls.openedPath, "/dev/hidraw5");
-    QCOMPARE(m_calls.closed, 1);
-}
-
-void tst_USBDriver::hidapiExchange_data()
-{
-    QTest::addColumn<int>("accessErrno"); // -1: the node opens
-    QTest::addColumn<int>("writeResult");
-    QTest::addColumn<int>("readResult");
-    QTest::addColumn<QByteArray>("reply");
-    QTest::addColumn<QString>("error");
-    QTest::addColumn<QStringList>("logged");
-
-    const QByteArray report = QByteArray::fromHex("021103").leftJustified(32, '\x01');
-    const QString permission =
-        "No permission to open the keyboard at /dev/hidraw2. Install the udev rule "
-        "packaging/70-tavo-keyboard.rules into /etc/udev/rules.d/ and plug the keyboard in again.";
-    const QString notOpened = "[ERROR] connect: Can't Open a hid manager.";
-    QTest::newRow("report ID and report written, reply read as sent")
-        << -1 << 33 << 32 << report << "" << QStringList();
-    QTest::newRow("one byte short is a failed send; read time-out")
-        << -1 << 32 << 0 << QByteArray() << "" << QStringList();
-    QTest::newRow("write and read errors")
-        << -1 << -1 << -1 << QByteArray() << ""
-        << QStringList{"[ERROR] receiveReport: ===== Received error ==== broken pipe"};
-    QTest::newRow("no permission") << EACCES << 0 << 0 << QByteArray() << permission
-                                   << QStringList{"[ERROR] open: " + permission, notOpened};
-    QTest::newRow("operation not permitted")
-        << EPERM << 0 << 0 << QByteArray() << permission
-        << QStringList{"[ERROR] open: " + permission, notOpened};
-    QTest::newRow("another failure to open")
-        << 0 << 0 << 0 << QByteArray() << "Can't Open a hid manager."
-        << QStringList{"[ERROR] open: Can't open /dev/hidraw2: broken pipe", notOpened};
-}
-
-// Each report goes out behind a report ID of 0 and must be written whole; a node the user may
-// not open is named, with the udev rule that allows it.
-void tst_USBDriver::hidapiExchange()
-{
-    QFETCH(int, accessErrno);
-    QFETCH(int, writeResult);
-    QFETCH(int, readResult);
-    QFETCH(QByteArray, reply);
-    QFETCH(QString, error);
-    QFETCH(QStringList, logged);
-    m_calls.openRefused = accessErrno >= 0;
-    m_calls.accessErrno = accessErrno;
-    m_calls.writeResult = writeResult;
-    m_calls.readResult = readResult;
-    m_calls.input = reply;
-
-    std::optional<bool> sent;
-    std::optional<QByteArray> received;
-    QCOMPARE(
-        exchangeOver(m_hidapi, m_fixture->clock,
-                     [&](const USBDriver::Sender &sender, const USBDriver::Receiver &receiver) {
-                         sent = sender(QByteArray::fromHex("021103"));
-                         received = receiver();
-                     }),
-        error);
-
-    QCOMPARE(sent.has_value(), accessErrno < 0);
-    if (sent) {
-        QCOMPARE(*sent, writeResult == 33);
-        QCOMPARE(m_calls.written, QByteArray::fromHex("00021103").leftJustified(33, '\0'));
-        QCOMPARE(m_calls.timeoutAsked, 30000);
-    }
-    QCOMPARE(received.value_or(QByteArray()), reply);
-    QCOMPARE(m_fixture->logLines().filter("[ERROR]"), logged);
-}
 
 QTEST_GUILESS_MAIN(tst_USBDriver)
 #include "tst_usbdriver.moc"

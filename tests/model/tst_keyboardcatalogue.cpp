@@ -12,10 +12,11 @@
 #include <memory>
 
 using ListSource = QList<QList<qint32>> (*)();
+using Frames = QList<QList<double>>;
 Q_DECLARE_METATYPE(ListSource)
 
-// What the resource loader reads from the catalogue and the factory keymaps, the Fn-key flag
-// that compares with the factory keymaps, and the palettes' usage lists.
+// What the resource loader reads from the catalogue, the factory keymaps and the key-frame assets,
+// the Fn-key flag that compares with the factory keymaps, and the palettes' usage lists.
 class tst_KeyboardCatalogue : public QObject
 {
     Q_OBJECT
@@ -75,7 +76,6 @@ private slots:
         loader().setKeyboardData(keyboard);
         loader().setKeyboardColorListener({});
 
-        QCOMPARE(loader().keyboardData(), keyboard);
         QCOMPARE(told, QList<KeyboardColorType>{color});
         QCOMPARE(loader().GetTAVOTypeNumber(*keyboard), found);
         QCOMPARE(loader().checkKeyboardIsAvailable(typeNumber), !found.isEmpty());
@@ -153,6 +153,46 @@ private slots:
                  error);
         // A broken entry is never kept.
         QVERIFY(keymap || !loader().getKeyboardInformation("KX-QR300Y"));
+    }
+
+    void keyFrames_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QString>("failure");
+        QTest::addColumn<Frames>("frames");
+        const auto row = [](const char *name, const QByteArray &text, const QString &failure,
+                            const Frames &frames = {}) {
+            QTest::newRow(name) << text << failure << frames;
+        };
+        const QString unreadable = "EnvironmentBrokenException(Can't read Test_position)";
+        row("fractions and negative numbers", "[[1.5, -2, 30, 40.25], [0, 0, 1e2, 7]]", "none",
+            {{1.5, -2, 30, 40.25}, {0, 0, 100, 7}});
+        row("an outline after the box keeps its length",
+            "[[1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15], [1, 2, 3, 4]]", "none",
+            {{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15}, {1, 2, 3, 4}});
+        row("missing", QByteArray(), "EnvironmentBrokenException(Test_position is not found)");
+        // Spaces are valid JSON around the list, so only the size refuses it.
+        row("larger than a resource may be", QByteArray(4 * 1024 * 1024, ' ') + "[[1, 2, 3, 4]]",
+            "EnvironmentBrokenException(Test_position is not found)");
+        row("not JSON", "[[1, 2, 3, 4]", unreadable);
+        row("an object", R"({"frames": [[1, 2, 3, 4]]})", unreadable);
+        row("a flat list", "[1, 2, 3, 4]", unreadable);
+        row("a number as text", R"([[1, 2, 3, "4"]])", unreadable);
+        row("a frame without its height", "[[1, 2, 3, 4], [1, 2, 3]]",
+            "EnvironmentBrokenException(Can't read key frame 1 of Test_position)");
+    }
+
+    void keyFrames()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(QString, failure);
+        QFETCH(Frames, frames);
+        if (!text.isNull())
+            m_fixture->writeFile("Test_position.json", text);
+        Frames read;
+        QCOMPARE(ResourceFixture::failure([&] { read = loader().getKeyFrames("Test_position"); }),
+                 failure);
+        QCOMPARE(read, frames);
     }
 
     void factoryKeymapsByLayoutCachedAndCopied()

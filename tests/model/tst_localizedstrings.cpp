@@ -81,20 +81,12 @@ private slots:
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("text");
 
-        QTest::newRow("Japanese") << "ja"
-                                  << "Message_Cancel" << QString::fromUtf8("キャンセル");
-        QTest::newRow("English") << "en"
-                                 << "Message_Cancel"
-                                 << "Cancel";
-        QTest::newRow("another language is English") << "fr"
-                                                     << "Message_Cancel"
-                                                     << "Cancel";
-        QTest::newRow("missing key answers itself") << "ja"
-                                                    << "NoSuchKey_Text"
-                                                    << "NoSuchKey_Text";
-        QTest::newRow("keys are case-sensitive") << "ja"
-                                                 << "message_cancel"
-                                                 << "message_cancel";
+        const auto row = [](const char *name, const char *code, const char *key,
+                            const QString &text) { QTest::newRow(name) << code << key << text; };
+        row("Japanese", "ja", "Message_Cancel", "キャンセル");
+        row("another language is English", "fr", "Message_Cancel", "Cancel");
+        row("missing key answers itself", "ja", "NoSuchKey_Text", "NoSuchKey_Text");
+        row("keys are case-sensitive", "ja", "message_cancel", "message_cancel");
     }
 
     void text()

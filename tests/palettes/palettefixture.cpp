@@ -11,64 +11,18 @@
 
 #include <numbers>
 
-namespace {
-
-// The page's view: releases that the palette passes on end here.
-class PageView : public QWidget
-{
-public:
-    explicit PageView(EventLog &log)
-        : m_log(log)
-    {}
-
-protected:
-    void mouseReleaseEvent(QMouseEvent *) override { m_log << QStringLiteral("page release"); }
-
-private:
-    EventLog &m_log;
-};
-
-QString hex(std::optional<qint32> usage)
-{
-    return usage ? QString::number(*usage, 16) : QStringLiteral("none");
-}
-
-} // namespace
-
 template<typename View>
 void RecordingView<View>::beginDraggingSession(QDrag *drag, Qt::DropActions supportedActions)
 {
     const QMimeData *data = drag->mimeData();
     sessions.append({data->formats(), data->data(data->formats().value(0)), supportedActions,
                      drag->pixmap(), drag->hotSpot()});
-    if (log)
-        *log << QStringLiteral("drag runs");
+    *log << QStringLiteral("drag runs");
     delete drag;
 }
 
 template class RecordingView<AssignKeyView>;
 template class RecordingView<AssignEnterKeyView>;
-
-RecordingKey::RecordingKey(qint32 usageId, KeyboardColorType colorType,
-                           KeyboardLayoutType layoutType)
-    : QwertyAssignKeyViewController(-1, usageId, layoutType, colorType, true,
-                                    new RecordingView<AssignKeyView>)
-{}
-
-RecordingView<AssignKeyView> *RecordingKey::view() const
-{
-    return static_cast<RecordingView<AssignKeyView> *>(assignKeyView());
-}
-
-RecordingEnterKey::RecordingEnterKey(KeyboardColorType colorType, KeyboardLayoutType layoutType)
-    : QwertyAssignKeyViewController(44, 0x28, layoutType, colorType, true,
-                                    new RecordingView<AssignEnterKeyView>)
-{}
-
-RecordingView<AssignEnterKeyView> *RecordingEnterKey::view() const
-{
-    return static_cast<RecordingView<AssignEnterKeyView> *>(assignKeyView());
-}
 
 PaletteFixture::PaletteFixture()
 {
@@ -76,6 +30,7 @@ PaletteFixture::PaletteFixture()
     auto *empty = new AssignKeyboardViewController;
     empty->resize(300, 100);
     hostPalette(empty);
+    view()->installEventFilter(this);
 }
 
 PaletteFixture::~PaletteFixture()
@@ -91,17 +46,26 @@ void PaletteFixture::hostPalette(AssignKeyboardViewController *newPalette)
     palette->move(0, 0);
     palette->show();
     view()->resize(view()->size().expandedTo(palette->size()));
-    palette->setAfterKeySelect(
-        [this](std::optional<qint32> usage) { log << "select " + hex(usage); });
-    palette->setAfterKeyDecide([this](qint32 usage) { log << "decide " + hex(usage); });
-    palette->setAfterKeyDrag([this](std::optional<qint32> usage) { log << "drag " + hex(usage); });
+    const auto report = [this](const char *what, std::optional<qint32> usage) {
+        log << QString(what) + ' ' + (usage ? QString::number(*usage, 16) : "none");
+    };
+    palette->setAfterKeySelect([report](std::optional<qint32> usage) { report("select", usage); });
+    palette->setAfterKeyDecide([report](qint32 usage) { report("decide", usage); });
+    palette->setAfterKeyDrag([report](std::optional<qint32> usage) { report("drag", usage); });
 }
 
 QWidget *PaletteFixture::loadView()
 {
-    auto *pageView = new PageView(log);
+    auto *pageView = new QWidget;
     pageView->resize(400, 200);
     return pageView;
+}
+
+bool PaletteFixture::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonRelease)
+        log << QStringLiteral("page release");
+    return PageViewController::eventFilter(watched, event);
 }
 
 bool PaletteFixture::saveReviewImage(const QString &prefix)
@@ -115,37 +79,32 @@ bool PaletteFixture::saveReviewImage(const QString &prefix)
            view()->grab().save(folder.filePath(name.toLower()));
 }
 
-RecordingKey *PaletteFixture::addKey(qint32 usageId, double x, double y)
+RecordingKey<> *PaletteFixture::addKey(qint32 usageId, double x, double y)
 {
-    auto *key = new RecordingKey(usageId);
+    auto *key = new RecordingKey<>(usageId);
     key->view()->log = &log;
     palette->addKey(key);
     key->assignKeyView()->drawKey(QRectF(x, y, 34, 34), 3.0, palette->paletteSpace());
     return key;
 }
 
-RecordingEnterKey *PaletteFixture::addEnterKey(double x, double y)
-{
-    auto *key = new RecordingEnterKey;
-    key->view()->log = &log;
-    palette->addKey(key);
-    key->view()->drawKey(enterKey(QPointF(x, y)), 34, palette->paletteSpace());
-    return key;
-}
-
 // The outline runs counter-clockwise with y upwards from the middle of the bottom edge; the
 // inner corner of the notch turns clockwise.
-EnterKeyDataEntity PaletteFixture::enterKey(QPointF origin)
+RecordingKey<AssignEnterKeyView> *PaletteFixture::addEnterKey(double x, double y)
 {
     constexpr double pi = std::numbers::pi;
-    EnterKeyDataEntity key;
-    key.frame = QRectF(origin, QSizeF(50, 70));
-    key.rects = {QRectF(0, 36, 50, 34), QRectF(8, 0, 42, 40)};
-    key.startPoint = QPointF(29, 0);
-    key.arcParams = {{QPointF(47, 3), -pi / 2, 0, false}, {QPointF(47, 67), 0, pi / 2, false},
-                     {QPointF(3, 67), pi / 2, pi, false}, {QPointF(3, 39), pi, 3 * pi / 2, false},
-                     {QPointF(5, 33), pi / 2, 0, true},   {QPointF(11, 3), pi, 3 * pi / 2, false}};
-    key.arcRadius = 3.0;
+    EnterKeyDataEntity enter;
+    enter.frame = QRectF(x, y, 50, 70);
+    enter.rects = {QRectF(0, 36, 50, 34), QRectF(8, 0, 42, 40)};
+    enter.startPoint = QPointF(29, 0);
+    enter.arcParams = {{{47, 3}, -pi / 2, 0, false}, {{47, 67}, 0, pi / 2, false},
+                       {{3, 67}, pi / 2, pi, false}, {{3, 39}, pi, 3 * pi / 2, false},
+                       {{5, 33}, pi / 2, 0, true},   {{11, 3}, pi, 3 * pi / 2, false}};
+    enter.arcRadius = 3.0;
+    auto *key = new RecordingKey<AssignEnterKeyView>(0x28);
+    key->view()->log = &log;
+    palette->addKey(key);
+    key->view()->drawKey(enter, 34, palette->paletteSpace());
     return key;
 }
 

@@ -3,7 +3,6 @@
 #include "assignenterkeyview.h"
 #include "assignkeyboardviewcontroller.h"
 #include "assignkeyview.h"
-#include "enterkeydataentity.h"
 #include "keyboardpageinterface.h"
 #include "pageviewcontroller.h"
 #include "qwertyassignkeyviewcontroller.h"
@@ -12,13 +11,8 @@
 #include <QLocale>
 #include <QStringList>
 
-#include <memory>
-
-// What the palette told the page and what the page saw, in order: "select 4", "decide 4",
-// "drag 4" (usages in hex), "drag runs" when a drag would run, "list hidden" and "page release".
-using EventLog = QStringList;
-
-// A key view that logs its drags and keeps what they carry instead of running them.
+// A key view that logs its drags as "drag runs" and keeps what they carry instead of running
+// them.
 template<typename View>
 class RecordingView : public View
 {
@@ -32,35 +26,34 @@ public:
         QPoint hotSpot;
     };
 
-    EventLog *log = nullptr;
+    QStringList *log = nullptr;
     QList<Session> sessions;
 
 protected:
     void beginDraggingSession(QDrag *drag, Qt::DropActions supportedActions) override;
 };
 
-// A palette key whose view records drags.
+// A palette key, or the L-shaped Enter key with View AssignEnterKeyView, whose view records
+// drags.
+template<typename View = AssignKeyView>
 class RecordingKey : public QwertyAssignKeyViewController
 {
 public:
-    RecordingKey(qint32 usageId, KeyboardColorType colorType = KeyboardColorType::Black,
-                 KeyboardLayoutType layoutType = KeyboardLayoutType::English);
+    explicit RecordingKey(qint32 usageId)
+        : QwertyAssignKeyViewController(44, usageId, KeyboardLayoutType::English,
+                                        KeyboardColorType::Black, true, new RecordingView<View>)
+    {}
 
-    RecordingView<AssignKeyView> *view() const;
-};
-
-// The L-shaped Enter key of a palette, whose view records drags.
-class RecordingEnterKey : public QwertyAssignKeyViewController
-{
-public:
-    explicit RecordingEnterKey(KeyboardColorType colorType = KeyboardColorType::Black,
-                               KeyboardLayoutType layoutType = KeyboardLayoutType::English);
-
-    RecordingView<AssignEnterKeyView> *view() const;
+    RecordingView<View> *view() const
+    {
+        return static_cast<RecordingView<View> *>(assignKeyView());
+    }
 };
 
 // A keymap page holding one palette, at first an empty one 300 x 100, that logs the palette's
-// reports, the closing of its profile list and releases that reach it.
+// reports ("select 4", "decide 4", "drag 4", usages in hex), the closing of its profile list
+// ("list hidden"), the releases that reach it ("page release") and the drags its recording keys
+// would run ("drag runs").
 class PaletteFixture : public PageViewController, public KeyboardPageInterface
 {
 public:
@@ -74,28 +67,25 @@ public:
     void setPointLayerHidden(bool) override {}
     void changeMenuStatusAndUpdateMenu(bool) override {}
 
-    // Puts newPalette on the page in place of the palette there, at the page's top left, and
-    // logs its reports.
+    // Puts newPalette on the page in place of the palette there, at the page's top left.
     void hostPalette(AssignKeyboardViewController *newPalette);
-
     // Paints the page on a grey ground into the build's screenshots folder as
     // "<prefix>-<data tag>.png", in lower case with dashes for spaces, for review by eye.
     bool saveReviewImage(const QString &prefix);
 
     // A 34 x 34 key with its bottom left at x, y of the palette.
-    RecordingKey *addKey(qint32 usageId, double x, double y);
-    // The Enter key of enterKey() with its box's bottom left at x, y.
-    RecordingEnterKey *addEnterKey(double x, double y);
-
-    // A box 50 wide and 70 high, its upper arm 34 high over the whole width and its lower arm 42
-    // wide and 40 high, leaving a notch 8 wide at the bottom left; corners of radius 3.
-    static EnterKeyDataEntity enterKey(QPointF origin);
+    RecordingKey<> *addKey(qint32 usageId, double x, double y);
+    // An Enter key with its box's bottom left at x, y: 50 wide and 70 high, its upper arm 34 high
+    // over the whole width and its lower arm 42 wide and 40 high, leaving a notch 8 wide at the
+    // bottom left; corners of radius 3.
+    RecordingKey<AssignEnterKeyView> *addEnterKey(double x, double y);
 
     AssignKeyboardViewController *palette = nullptr;
-    EventLog log;
+    QStringList log;
 
 protected:
     QWidget *loadView() override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     QLocale m_locale;

@@ -1,6 +1,11 @@
 #include "fakepages.h"
 
+#include "constants.h"
 #include "keyboarddataentity.h"
+#include "mainwindow.h"
+#include "utility.h"
+
+#include <QFile>
 
 FakeStartPage::FakeStartPage(QStringList &events)
     : FakePage(QStringLiteral("start"), events)
@@ -52,4 +57,38 @@ std::unique_ptr<KeymapPageInterface> FakePages::makeKeymapPage(MainWindowControl
 std::unique_ptr<FirmupPageInterface> FakePages::makeFirmupPage(MainWindowController *)
 {
     return std::make_unique<FakeFirmupPage>(events);
+}
+
+WindowFixture::WindowFixture()
+{
+    Constants::setLogDirectoryForTesting(logs.path() + '/');
+    delegate = std::make_unique<AppDelegate>();
+    delegate->setTerminateHandler([this] { ++terminations; });
+    controller = std::make_unique<MainWindowController>(pages);
+    delegate->installMenus(controller->window());
+    controller->windowDidLoad();
+    controller->window()->show();
+}
+
+WindowFixture::~WindowFixture()
+{
+    controller.reset();
+    delegate.reset();
+    Constants::setLogDirectoryForTesting({});
+}
+
+QString WindowFixture::logText() const
+{
+    QFile file(Utility::getLogFilePath());
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+FakeStartPage *WindowFixture::startPage() const
+{
+    return static_cast<FakeStartPage *>(controller->startPageViewController());
+}
+
+FakeKeymapPage *WindowFixture::keymapPage() const
+{
+    return static_cast<FakeKeymapPage *>(controller->keymapPageViewController());
 }

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "appdelegate.h"
 #include "firmuppageinterface.h"
 #include "keymappageinterface.h"
+#include "mainwindowcontroller.h"
 #include "mainwindowpage.h"
 #include "navigationbutton.h"
 #include "pagefactory.h"
@@ -11,6 +13,7 @@
 
 #include <QLabel>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QVBoxLayout>
 
 #include <memory>
@@ -173,4 +176,24 @@ public:
     std::unique_ptr<FirmupPageInterface> makeFirmupPage(MainWindowController *) override;
 
     QStringList events;
+};
+
+// The main window over the fake pages, with its menus, shown; log lines go to a folder of its own
+// and the program's end is only counted.
+class WindowFixture
+{
+public:
+    WindowFixture();
+    ~WindowFixture();
+
+    // Everything logged today since the fixture was made.
+    QString logText() const;
+    FakeStartPage *startPage() const;
+    FakeKeymapPage *keymapPage() const;
+
+    QTemporaryDir logs;
+    FakePages pages;
+    std::unique_ptr<AppDelegate> delegate;
+    std::unique_ptr<MainWindowController> controller;
+    int terminations = 0;
 };

@@ -11,7 +11,6 @@
 enum class Answer
 {
     document,
-    closeBeforeAnswer,
     closeInsideBody,
     silence,
     // A body of 1000 bytes, one byte every 300 ms: never idle for long, never done.
@@ -70,7 +69,7 @@ private:
             {Answer::trickle, "200 OK\r\nContent-Length: 1000\r\n\r\n"}};
         if (replies.contains(m_answer))
             socket->write("HTTP/1.1 " + replies.value(m_answer));
-        if (m_answer == Answer::closeBeforeAnswer || m_answer == Answer::closeInsideBody)
+        if (m_answer == Answer::closeInsideBody)
             socket->disconnectFromHost();
         if (m_answer == Answer::trickle) {
             auto *drip = new QTimer(socket);

@@ -49,61 +49,58 @@ class tst_InterfaceFont : public QObject
     Q_OBJECT
 
 private slots:
-    void families_data();
-    void families();
-    void japaneseLocale();
+    void families_data()
+    {
+        QTest::addColumn<QString>("desktop");
+        QTest::addColumn<QList<FakeFont>>("fonts");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("proportional desktop font, proportional Japanese behind it")
+            << "Cantarell" << QList{cantarell, ipaGothic, ipaPGothic}
+            << QStringList{"Cantarell", "IPAPGothic"};
+        QTest::newRow("monospaced Japanese desktop font replaced")
+            << "IPAGothic" << QList{dejaVuMono, ipaGothic, dejaVu, ipaPGothic}
+            << QStringList{"DejaVu Sans", "IPAPGothic"};
+        QTest::newRow("monospaced desktop font kept when nothing better is installed")
+            << "DejaVu Sans Mono" << QList{dejaVuMono, ipaGothic}
+            << QStringList{"DejaVu Sans Mono"};
+        QTest::newRow("preferred Japanese font first")
+            << "Cantarell" << QList{cantarell, otherGothic, ipaPGothic, notoCjk}
+            << QStringList{"Cantarell", "Noto Sans CJK JP"};
+        QTest::newRow("any proportional Japanese font when none is preferred")
+            << "Cantarell" << QList{cantarell, ipaGothic, otherGothic}
+            << QStringList{"Cantarell", "Some P Gothic"};
+        QTest::newRow("proportional Japanese desktop font alone")
+            << "Noto Sans CJK JP" << QList{cantarell, ipaPGothic, notoCjk}
+            << QStringList{"Noto Sans CJK JP"};
+        QTest::newRow("no proportional Japanese font installed")
+            << "Cantarell" << QList{cantarell, ipaGothic} << QStringList{"Cantarell"};
+    }
+
+    void families()
+    {
+        QFETCH(QString, desktop);
+        QFETCH(QList<FakeFont>, fonts);
+        QFETCH(QStringList, expected);
+        QCOMPARE(InterfaceFont::families(desktop, installed(fonts)), expected);
+    }
+
+    void japaneseLocale()
+    {
+        if (InterfaceFont::isProportional(QFontInfo(QApplication::font()).family()))
+            QSKIP("The default font of this machine's Japanese locale is proportional already.");
+        InterfaceFont::apply();
+        QTextLayout layout(QStringLiteral("Alt キーボードを表示できません"), QApplication::font());
+        layout.beginLayout();
+        layout.createLine();
+        layout.endLayout();
+        const QList<QGlyphRun> runs = layout.glyphRuns();
+        QVERIFY(!runs.isEmpty());
+        for (const QGlyphRun &run : runs)
+            QVERIFY2(InterfaceFont::isProportional(run.rawFont().familyName()),
+                     qPrintable(run.rawFont().familyName()));
+        QCOMPARE(LegendProvider::font(12).families().first(), QStringLiteral("Keymap Legend"));
+    }
 };
-
-void tst_InterfaceFont::families_data()
-{
-    QTest::addColumn<QString>("desktop");
-    QTest::addColumn<QList<FakeFont>>("fonts");
-    QTest::addColumn<QStringList>("expected");
-    QTest::newRow("proportional desktop font, proportional Japanese behind it")
-        << "Cantarell" << QList{cantarell, ipaGothic, ipaPGothic}
-        << QStringList{"Cantarell", "IPAPGothic"};
-    QTest::newRow("monospaced Japanese desktop font replaced")
-        << "IPAGothic" << QList{dejaVuMono, ipaGothic, dejaVu, ipaPGothic}
-        << QStringList{"DejaVu Sans", "IPAPGothic"};
-    QTest::newRow("monospaced desktop font kept when nothing better is installed")
-        << "DejaVu Sans Mono" << QList{dejaVuMono, ipaGothic} << QStringList{"DejaVu Sans Mono"};
-    QTest::newRow("preferred Japanese font first")
-        << "Cantarell" << QList{cantarell, otherGothic, ipaPGothic, notoCjk}
-        << QStringList{"Cantarell", "Noto Sans CJK JP"};
-    QTest::newRow("any proportional Japanese font when none is preferred")
-        << "Cantarell" << QList{cantarell, ipaGothic, otherGothic}
-        << QStringList{"Cantarell", "Some P Gothic"};
-    QTest::newRow("proportional Japanese desktop font alone")
-        << "Noto Sans CJK JP" << QList{cantarell, ipaPGothic, notoCjk}
-        << QStringList{"Noto Sans CJK JP"};
-    QTest::newRow("no proportional Japanese font installed")
-        << "Cantarell" << QList{cantarell, ipaGothic} << QStringList{"Cantarell"};
-}
-
-void tst_InterfaceFont::families()
-{
-    QFETCH(QString, desktop);
-    QFETCH(QList<FakeFont>, fonts);
-    QFETCH(QStringList, expected);
-    QCOMPARE(InterfaceFont::families(desktop, installed(fonts)), expected);
-}
-
-void tst_InterfaceFont::japaneseLocale()
-{
-    if (InterfaceFont::isProportional(QFontInfo(QApplication::font()).family()))
-        QSKIP("The default font of this machine's Japanese locale is proportional already.");
-    InterfaceFont::apply();
-    QTextLayout layout(QStringLiteral("Alt キーボードを表示できません"), QApplication::font());
-    layout.beginLayout();
-    layout.createLine();
-    layout.endLayout();
-    const QList<QGlyphRun> runs = layout.glyphRuns();
-    QVERIFY(!runs.isEmpty());
-    for (const QGlyphRun &run : runs)
-        QVERIFY2(InterfaceFont::isProportional(run.rawFont().familyName()),
-                 qPrintable(run.rawFont().familyName()));
-    QCOMPARE(LegendProvider::font(12).families().first(), QStringLiteral("Keymap Legend"));
-}
 
 int main(int argc, char *argv[])
 {

@@ -1,10 +1,8 @@
 #include "appdelegate.h"
 #include "buttonlook.h"
-#include "constants.h"
 #include "editbutton.h"
 #include "editmenuevent.h"
 #include "fakepages.h"
-#include "localizedstrings.h"
 #include "localtime.h"
 #include "mainwindow.h"
 #include "mainwindowcontroller.h"
@@ -24,15 +22,12 @@
 #include "writekeymapbutton.h"
 
 #include <QAction>
-#include <QFile>
-#include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QVariantAnimation>
 
@@ -58,619 +53,553 @@ class tst_MainWindow : public QObject
     Q_OBJECT
 
 private slots:
-    void placement_data();
-    void placement();
-    void init();
-    void cleanup();
-    void launch_data();
-    void launch();
-    void menuEntries_data();
-    void menuEntries();
-    void menusOffWhileAnOverlayIsUp();
-    void windowDidLoadPreparesThePages();
-    void pageScrollsWithTheWindowSize();
-    void swapHandsDataOverBeforeTheViewLoads();
-    void closing_data();
-    void closing();
-    void pageButtonsActOnReleaseInside_data();
-    void pageButtonsActOnReleaseInside();
-    void navigationButtonBackground_data();
-    void navigationButtonBackground();
-    void buttonImageShrinksButNeverGrows_data();
-    void buttonImageShrinksButNeverGrows();
-    void focusMarkStandsOut();
-    void progressPage();
-    void progressPanelReadsWholeAndHidesUnderMessages();
+    void placement_data()
+    {
+        QTest::addColumn<QRect>("available");
+        QTest::addColumn<QMargins>("frameMargins");
+        QTest::addColumn<int>("menuBar");
+        QTest::addColumn<QRect>("geometry");
+        QTest::addColumn<bool>("horizontal");
+        QTest::addColumn<bool>("vertical");
+        QTest::newRow("exactly the page") << QRect(0, 0, 1360, 1000) << QMargins() << 0
+                                          << QRect(0, 0, 1360, 1000) << false << false;
+        QTest::newRow("large screen, centred with frame and menu bar")
+            << QRect(0, 0, 2560, 1440) << QMargins(1, 30, 1, 1) << 25 << QRect(600, 222, 1360, 1025)
+            << false << false;
+        QTest::newRow("1366 x 768 with a title bar")
+            << QRect(0, 0, 1366, 768) << QMargins(0, 37, 0, 0) << 25 << QRect(3, 37, 1360, 731)
+            << false << true;
+        QTest::newRow("1280 x 720 with borders") << QRect(0, 0, 1280, 720) << QMargins(4, 30, 4, 4)
+                                                 << 25 << QRect(4, 30, 1272, 686) << true << true;
+        QTest::newRow("1920 x 1080 under a panel")
+            << QRect(0, 27, 1920, 1053) << QMargins(0, 37, 0, 0) << 25 << QRect(280, 64, 1360, 1016)
+            << false << true;
+    }
+
+    void placement()
+    {
+        QFETCH(QRect, available);
+        QFETCH(QMargins, frameMargins);
+        QFETCH(int, menuBar);
+        QFETCH(QRect, geometry);
+        QFETCH(bool, horizontal);
+        QFETCH(bool, vertical);
+        const auto placement = WindowPlacement::place(available, frameMargins, menuBar);
+        QCOMPARE(placement.geometry, geometry);
+        QCOMPARE(placement.frame, geometry + frameMargins);
+        QVERIFY(available.contains(placement.frame));
+        QCOMPARE(placement.contentSize, geometry.size() - QSize(0, menuBar));
+        QCOMPARE(placement.isShowHorizontalScroll, horizontal);
+        QCOMPARE(placement.isShowVerticalScroll, vertical);
+    }
+
+    void init()
+    {
+        LocalTime::setSourceForTesting([] { return QDateTime(QDate(2026, 3, 5), QTime(9, 0)); });
+        m_window = std::make_unique<WindowFixture>();
+        m_delegate = m_window->delegate.get();
+        m_controller = m_window->controller.get();
+        QVERIFY(QTest::qWaitForWindowActive(m_controller->window()));
+    }
+
+    void cleanup()
+    {
+        MessageModalFactory::sharedInstance().buttonClick(2);
+        MessageModalFactory::sharedInstance().setIsShowProgressPage(false);
+        m_window.reset();
+        LocalTime::setSourceForTesting({});
+    }
+
+    void launch_data()
+    {
+        QTest::addColumn<bool>("alreadyRunning");
+        QTest::newRow("first instance") << false;
+        QTest::newRow("second instance") << true;
+    }
+
+    void launch()
+    {
+        QFETCH(bool, alreadyRunning);
+        AppDelegate::setCurrentWindow(nullptr);
+        m_delegate->setAlreadyLaunchedCheck([=] { return alreadyRunning; });
+        m_delegate->applicationDidFinishLaunching();
+        QVERIFY(m_window->logText().contains("[INFO] ") &&
+                m_window->logText().contains(": AppVersion: " + Utility::getAppVersion() + "\n"));
+        QCOMPARE(m_window->terminations, alreadyRunning ? 1 : 0);
+        QCOMPARE(m_delegate->isTerminating(), alreadyRunning);
+        // The key window is recorded when none was.
+        QCOMPARE(AppDelegate::currentWindow(), m_controller->window());
+    }
+
+    void menuEntries_data()
+    {
+        QTest::addColumn<bool>("initially");
+        QTest::addColumn<FlagSetter>("setter");
+        QTest::addColumn<FlagGetter>("getter");
+        QTest::addColumn<QString>("alsoSwitched");
+        QTest::addColumn<QKeySequence>("shortcut");
+        QTest::addColumn<QString>("logMessage");
+        QTest::addColumn<QByteArray>("signal");
+        using A = AppDelegate;
+        // Rows are named after the entry's action; the two save entries share one switch.
+        auto add = [](const char *name, bool initially, FlagSetter setter, FlagGetter getter,
+                      const char *alsoSwitched, QKeySequence shortcut, const char *log,
+                      const char *signal) {
+            QTest::newRow(name) << initially << setter << getter << QString(alsoSwitched)
+                                << shortcut << QString(log) << QByteArray(signal);
+        };
+        add("onClickUndoMenu", false, &A::setEnableUndoMenuItem, &A::enableUndoMenuItem, "",
+            QKeySequence::Undo, "onClickUndoMenu", SIGNAL(clickUndoMenuEvent()));
+        add("onClickedOpenMenu", false, &A::setEnableOpenMenuItem, &A::enableOpenMenuItem, "",
+            QKeySequence::Open, "onClickedOpenMenu", SIGNAL(clickOpenConfigFileMenuEvent()));
+        add("onClickSaveCurrentProfileMenu", false, &A::setSaveMenuItemEnabled, nullptr,
+            "onClickSaveAllProfileMenu", QKeySequence::Save, "onClickedSaveCurrentMenu",
+            SIGNAL(clickSaveCurrentConfigFileMenuEvent()));
+        add("onClickSaveAllProfileMenu", false, &A::setSaveMenuItemEnabled, nullptr,
+            "onClickSaveCurrentProfileMenu", QKeySequence::SaveAs, "onClickedSaveAllMenu",
+            SIGNAL(clickSaveAllConfigFileMenuEvent()));
+        add("onClickedRollbackMenu", false, &A::setEnableRollbackMenuItem,
+            &A::enableRollbackMenuItem, "", {}, "onClickedRollbackMenu",
+            SIGNAL(clickRollbackMenuEvent()));
+        add("onClickedCurrentProfileToFactoryMenu", false,
+            &A::setEnableCurrentProfileToFactoryMenuItem, &A::enableCurrentProfileToFactoryMenuItem,
+            "", {}, "onClickedCurrentProfileToFactoryMenu",
+            SIGNAL(clickedCurrentProfileToFactoryMenuEvent()));
+        add("onClickedAllProfilesToFactoryMenu", false, &A::setEnableAllProfilesToFactoryMenuItem,
+            &A::enableAllProfilesToFactoryMenuItem, "", {}, "onClickedAllProfilesToFactoryMenu",
+            SIGNAL(clickedAllProfilesToFactoryMenuEvent()));
+        add("onClickedCheckUpdatesMenu", true, &A::setEnableCheckUpdatesMenuItem,
+            &A::enableCheckUpdatesMenuItem, "", {}, "onClickedCheckUpdatesMenu",
+            SIGNAL(clickCheckUpdatesMenuEvent()));
+        add("onClickedCloseMenu", true, &A::setEnableCloseMenuItem, &A::enableCloseMenuItem, "",
+            QKeySequence::Close, "onClickedCloseMenu", SIGNAL(clickCloseMenuEvent()));
+        // About opens its own box and posts nothing.
+        add("onClickedAboutMenu", true, &A::setEnableAboutMenuItem, &A::enableAboutMenuItem, "", {},
+            "onClickedAboutMenu", "");
+    }
+
+    void menuEntries()
+    {
+        QFETCH(bool, initially);
+        QFETCH(FlagSetter, setter);
+        QFETCH(FlagGetter, getter);
+        QFETCH(QString, alsoSwitched);
+        QFETCH(QKeySequence, shortcut);
+        QFETCH(QString, logMessage);
+        QFETCH(QByteArray, signal);
+        const QString name = QTest::currentDataTag();
+        QCOMPARE(action(name)->isEnabled(), initially);
+
+        // The flag switches its entries at once and leaves every other entry as it was.
+        const QList<QAction *> all = m_delegate->findChildren<QAction *>();
+        for (const bool enable : {!initially, initially, false}) {
+            QHash<QAction *, bool> before;
+            for (QAction *entry : all)
+                before.insert(entry, entry->isEnabled());
+            (m_delegate->*setter)(enable);
+            if (getter)
+                QCOMPARE((m_delegate->*getter)(), enable);
+            for (QAction *entry : all) {
+                const bool switched =
+                    entry->objectName() == name || entry->objectName() == alsoSwitched;
+                QCOMPARE(entry->isEnabled(), switched ? enable : before.value(entry));
+            }
+        }
+
+        // Off, its shortcut does nothing; on, the shortcut or the entry posts its event only.
+        QList<std::shared_ptr<QSignalSpy>> spies;
+        const QMetaObject &hub = NotificationHub::staticMetaObject;
+        for (int index = hub.methodOffset(); index < hub.methodCount(); ++index) {
+            const QByteArray each = '2' + hub.method(index).methodSignature();
+            spies << std::make_shared<QSignalSpy>(&NotificationHub::sharedInstance(),
+                                                  each.constData());
+        }
+        QTest::keySequence(m_controller->window(), shortcut);
+        (m_delegate->*setter)(true);
+        if (shortcut.isEmpty())
+            action(name)->trigger();
+        else
+            QTest::keySequence(m_controller->window(), shortcut);
+        for (const auto &spy : std::as_const(spies))
+            QCOMPARE(spy->count(), spy->signal() == signal.mid(1) ? 1 : 0);
+        QVERIFY2(m_window->logText().contains(QStringLiteral("%1: %2\n").arg(name, logMessage)),
+                 qPrintable(m_window->logText()));
+    }
+
+    void menusOffWhileAnOverlayIsUp()
+    {
+        m_delegate->setEnableUndoMenuItem(true);
+        m_delegate->setSaveMenuItemEnabled(true);
+        m_delegate->setReturnToFactoryMenuItemEnabled(true);
+        auto *mask = new MsgMaskView(m_controller->window()->centralWidget());
+        mask->show();
+        for (QAction *entry : m_delegate->findChildren<QAction *>())
+            QVERIFY2(!entry->isEnabled(), qPrintable(entry->objectName()));
+        QVERIFY(!m_delegate->enableSaveMenuItem()->isEnabled());
+        QVERIFY(!m_delegate->returnToFactoryMenuItem()->isEnabled());
+        // The pages' flags stay as they were set and come back with the menus.
+        m_delegate->setEnableOpenMenuItem(true);
+        QVERIFY(!action("onClickedOpenMenu")->isEnabled());
+        delete mask;
+        QVERIFY(action("onClickedOpenMenu")->isEnabled());
+        QVERIFY(action("onClickUndoMenu")->isEnabled());
+        QVERIFY(action("onClickSaveAllProfileMenu")->isEnabled());
+        QVERIFY(m_delegate->enableSaveMenuItem()->isEnabled());
+        QVERIFY(m_delegate->returnToFactoryMenuItem()->isEnabled());
+    }
+
+    void windowDidLoadPreparesThePages()
+    {
+        // The offscreen screen is smaller than the page: both scrollers, the window with its frame
+        // as large as the screen.
+        const QStringList expected{"make start", "make firmup", "make keymap", "start.load()",
+                                   "start.appear"};
+        QCOMPARE(m_window->pages.events, expected);
+        for (PageViewController *page : std::initializer_list<PageViewController *>{
+                 m_controller->startPageViewController(), m_controller->keymapPageViewController(),
+                 m_controller->firmupPageViewController()}) {
+            QVERIFY(page->isShowHorizontalScroll());
+            QVERIFY(page->isShowVerticalScroll());
+            QCOMPARE(page->contentViewSize(), m_controller->window()->centralWidget()->size());
+            QVERIFY(page->isViewLoaded() == (page == m_controller->startPageViewController()));
+        }
+        QCOMPARE(m_controller->currentPageViewController(),
+                 m_controller->startPageViewController());
+        QCOMPARE(AppDelegate::currentWindow(), m_controller->window());
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        QCOMPARE(m_controller->window()->frameGeometry(), screen);
+    }
+
+    void pageScrollsWithTheWindowSize()
+    {
+        // Placed on a screen large enough for the page.
+        keymapPage()->setIsShowHorizontalScroll(false);
+        keymapPage()->setIsShowVerticalScroll(false);
+        PageViewController *destination = nullptr;
+        m_controller->showKeymapPage(destination, swapAtOnce, {});
+        MainWindow *window = m_controller->window();
+        auto *page = static_cast<QScrollArea *>(keymapPage()->view());
+        QWidget *content = page->widget();
+        const QSize chrome = window->size() - window->centralWidget()->size();
+        window->resize(WindowPlacement::pageSize + chrome);
+        QTRY_COMPARE(page->size(), WindowPlacement::pageSize);
+        QTRY_VERIFY(!page->horizontalScrollBar()->isVisible() &&
+                    !page->verticalScrollBar()->isVisible());
+
+        // Shrunk, the page shows scroll bars and every corner of it can be reached.
+        window->resize(600, 400);
+        QTRY_VERIFY(page->horizontalScrollBar()->isVisible() &&
+                    page->verticalScrollBar()->isVisible());
+        const QRect shown = page->viewport()->rect();
+        for (const bool far : {true, false}) {
+            page->horizontalScrollBar()->setValue(far ? page->horizontalScrollBar()->maximum() : 0);
+            page->verticalScrollBar()->setValue(far ? page->verticalScrollBar()->maximum() : 0);
+            const QPoint corner = far ? content->rect().bottomRight() : content->rect().topLeft();
+            QVERIFY(shown.contains(content->mapTo(page->viewport(), corner)));
+        }
+    }
+
+    void swapHandsDataOverBeforeTheViewLoads()
+    {
+        m_window->pages.events.clear();
+        SwapContinuation later;
+        NavigationButton button;
+        button.setSwapFunction([this](PageViewController *&destination, const WillSwap &willSwap,
+                                      const DidSwap &didSwap) {
+            m_controller->showKeymapPage(destination, willSwap, didSwap);
+        });
+        button.setWillSwap([&](const SwapContinuation &swap) { later = swap; });
+        button.setDidSwap([this](PageViewController *destination) {
+            m_window->pages.events << "didSwap";
+            static_cast<FakeKeymapPage *>(destination)->handedOver = "keyboard";
+        });
+        // The will-swap decides when the swap runs.
+        button.swap();
+        QCOMPARE(m_window->pages.events, QStringList());
+        QCOMPARE(m_controller->currentPageViewController(),
+                 m_controller->startPageViewController());
+        QVERIFY(keymapPage()->isNeedScroll());
+        later();
+        const QStringList expected{"start.disappear", "didSwap", "keymap.load(keyboard)",
+                                   "keymap.appear"};
+        QCOMPARE(m_window->pages.events, expected);
+        QCOMPARE(button.swapDestination(), keymapPage());
+        QCOMPARE(m_controller->currentPageViewController(), keymapPage());
+        QVERIFY(keymapPage()->view()->isVisible());
+        QVERIFY(!m_controller->startPageViewController()->view()->isVisible());
+
+        // A swap to the page shown does nothing.
+        m_window->pages.events.clear();
+        button.swap();
+        later();
+        QCOMPARE(m_window->pages.events, QStringList());
+
+        // A later visit hands data over to the loaded page before it appears again, at its top.
+        QScrollBar *scroller =
+            static_cast<QScrollArea *>(keymapPage()->view())->verticalScrollBar();
+        scroller->setValue(scroller->maximum());
+        QVERIFY(scroller->value() > 0);
+        PageViewController *destination = nullptr;
+        m_controller->showStartPage(destination, swapAtOnce, {});
+        m_window->pages.events.clear();
+        button.swap();
+        later();
+        QCOMPARE(m_window->pages.events,
+                 (QStringList{"start.disappear", "didSwap", "keymap.appear"}));
+        QCOMPARE(scroller->value(), 0);
+    }
+
+    void closing_data()
+    {
+        QTest::addColumn<bool>("onKeymapPage");
+        QTest::addColumn<bool>("withEdits");
+        QTest::addColumn<QString>("upMeanwhile");
+        QTest::addColumn<bool>("closes");
+        QTest::addColumn<bool>("asks");
+        QTest::newRow("start page") << false << false << "" << true << false;
+        QTest::newRow("keymap page without edits") << true << false << "" << true << false;
+        QTest::newRow("keymap page with edits") << true << true << "" << false << true;
+        QTest::newRow("edits on another page do not count") << false << true << "" << true << false;
+        QTest::newRow("message up over edits") << true << true << "message" << false << false;
+        QTest::newRow("progress page up") << true << true << "progress" << false << false;
+        QTest::newRow("keyboard operation") << false << false << "keyboard" << false << false;
+        QTest::newRow("first load running") << false << false << "first load" << false << false;
+    }
+
+    void closing()
+    {
+        QFETCH(bool, onKeymapPage);
+        QFETCH(bool, withEdits);
+        QFETCH(QString, upMeanwhile);
+        QFETCH(bool, closes);
+        QFETCH(bool, asks);
+        PageViewController *destination = nullptr;
+        if (onKeymapPage)
+            m_controller->showKeymapPage(destination, swapAtOnce, {});
+        if (withEdits)
+            keymapPage()->history.push({std::make_shared<HistoryDataEntity>()});
+        if (upMeanwhile == "message")
+            MessageModalFactory::sharedInstance().showMessage1004([](auto) {});
+        if (upMeanwhile == "progress")
+            keymapPage()->progressPage().show("writing", "", "");
+        if (upMeanwhile == "keyboard")
+            m_controller->setKeyboardOperationProbe([] { return true; });
+        if (upMeanwhile == "first load")
+            MessageModalFactory::sharedInstance().setIsShowProgressPage(true);
+        m_window->pages.events.clear();
+
+        // The Close menu command goes the same way as the window's close button.
+        NotificationHub::sharedInstance().post(EditMenuEvent::clickCloseMenuEvent);
+        QCOMPARE(m_controller->window()->isVisible(), !closes);
+        QCOMPARE(m_window->terminations, closes ? 1 : 0);
+        QCOMPARE(m_window->pages.events.contains("keymap.ask1003"), asks);
+        QCOMPARE(keymapPage()->terminateFlag(), asks);
+    }
+
+    void pageButtonsActOnReleaseInside_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("enabled");
+        QTest::addColumn<bool>("leftBeforeRelease");
+        QTest::addColumn<int>("acts");
+        for (const QString kind : {"navigation", "edit", "write"}) {
+            QTest::addRow("%s: click", qPrintable(kind)) << kind << true << false << 1;
+            QTest::addRow("%s: disabled", qPrintable(kind)) << kind << false << false << 0;
+            QTest::addRow("%s: released after leaving", qPrintable(kind))
+                << kind << true << true << 0;
+        }
+    }
+
+    void pageButtonsActOnReleaseInside()
+    {
+        QFETCH(QString, kind);
+        QFETCH(bool, enabled);
+        QFETCH(bool, leftBeforeRelease);
+        QFETCH(int, acts);
+        PageViewController *destination = nullptr;
+        m_controller->showKeymapPage(destination, swapAtOnce, {});
+        QWidget *page = keymapPage()->view();
+        int count = 0;
+        auto *navigation = new NavigationButton(page);
+        navigation->setSwapFunction([&](PageViewController *&, const WillSwap &willSwap,
+                                        const DidSwap &) { willSwap([&] { ++count; }); });
+        auto *edit = new EditButton(page);
+        edit->setOnClick([&] { ++count; });
+        // The write button finds its page however deep in the page's view it sits.
+        auto *holder = new QWidget(page);
+        auto *write = new WriteKeymapButton(holder);
+        holder->resize(page->size());
+        holder->show();
+        const QHash<QString, QAbstractButton *> buttons{
+            {"navigation", navigation}, {"edit", edit}, {"write", write}};
+        QAbstractButton *button = buttons.value(kind);
+        button->setGeometry(10, 10, 120, 40);
+        button->show();
+        button->setEnabled(enabled);
+        QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), button->mapToGlobal(QPointF(2, 2)));
+        QCoreApplication::sendEvent(button, &enter);
+        QTest::mousePress(button, Qt::LeftButton, {}, QPoint(5, 5));
+        if (leftBeforeRelease)
+            QTest::mouseMove(button, QPoint(200, 5));
+        QTest::mouseRelease(button, Qt::LeftButton, {},
+                            leftBeforeRelease ? QPoint(200, 5) : QPoint(5, 5));
+        QCOMPARE(count + keymapPage()->writes, acts);
+        // A disabled action button ignores the mouse and keeps its disabled look.
+        if (button == write && !enabled) {
+            QVERIFY(!write->isMouseOver());
+            QCOMPARE(write->look().background,
+                     ShellLook::buttons().writeButton.disabledBackground());
+        }
+    }
+
+    // The reset colour, set before the button is first shown, outlasts the button's own style.
+    void resetColourOutlastsTheButtonsStyle()
+    {
+        for (const bool returnButton : {false, true}) {
+            std::unique_ptr<NavigationButton> button = returnButton
+                                                           ? std::make_unique<ReturnButton>()
+                                                           : std::make_unique<NavigationButton>();
+            button->resetButtonStyle();
+            button->show();
+            QCOMPARE(button->look().background, ShellLook::buttons().navigationButton.resetColor());
+        }
+    }
+
+    void buttonImageShrinksButNeverGrows_data()
+    {
+        QTest::addColumn<QSize>("button");
+        QTest::addColumn<QSize>("image");
+        QTest::addColumn<QSize>("drawn");
+        QTest::newRow("small icon on a large button")
+            << QSize(240, 120) << QSize(24, 24) << QSize(24, 24);
+        QTest::newRow("large image on a small button")
+            << QSize(64, 64) << QSize(120, 120) << QSize(60, 60);
+    }
+
+    void buttonImageShrinksButNeverGrows()
+    {
+        QFETCH(QSize, button);
+        QFETCH(QSize, image);
+        QFETCH(QSize, drawn);
+        ButtonLook look;
+        QPixmap solid(image);
+        solid.fill(Qt::red);
+        look.image = solid;
+        QImage canvas(button, QImage::Format_ARGB32);
+        canvas.fill(Qt::transparent);
+        QPainter painter(&canvas);
+        look.paint(painter, QRectF(QPointF(), button), {});
+        painter.end();
+        QRect painted;
+        for (int y = 0; y < canvas.height(); ++y) {
+            for (int x = 0; x < canvas.width(); ++x) {
+                if (qAlpha(canvas.pixel(x, y)) == 255)
+                    painted |= QRect(x, y, 1, 1);
+            }
+        }
+        QCOMPARE(painted.size(), drawn);
+        QCOMPARE(painted.center(), QRect(QPoint(), button).center());
+    }
+
+    void focusMarkStandsOut()
+    {
+        // A message button in its focus colours, with and without the mark.
+        const MsgButtonConfig &colors = ShellLook::buttons().msgButton;
+        ButtonLook look;
+        look.background = colors.mouseOverBackground();
+        look.border = colors.borderColor();
+        look.borderWidth = 2.0;
+        look.titleColor = colors.normalTextColor();
+        QList<QImage> pictures;
+        for (const bool mark : {false, true}) {
+            look.focusMark = mark;
+            QImage picture(96, 28, QImage::Format_ARGB32);
+            picture.fill(ShellLook::pageBackground());
+            QPainter painter(&picture);
+            look.paint(painter, picture.rect(), {});
+            painter.end();
+            pictures << picture;
+        }
+        int standingOut = 0;
+        for (int y = 0; y < 28; ++y) {
+            for (int x = 0; x < 96; ++x)
+                standingOut +=
+                    qAbs(qGray(pictures[0].pixel(x, y)) - qGray(pictures[1].pixel(x, y))) > 80;
+        }
+        // A ring around the title, not a shade.
+        QVERIFY2(standingOut > 96 + 28, qPrintable(QString::number(standingOut)));
+    }
+
+    void progressPage()
+    {
+        QWidget *page = startPage()->view();
+        ProgressPageViewController &progress = startPage()->progressPage();
+        auto *button = new QPushButton(QStringLiteral("write"), page);
+        button->show();
+        int clicks = 0;
+        connect(button, &QPushButton::clicked, this, [&] { ++clicks; });
+        QVERIFY(!progress.view()->isVisible());
+        QVERIFY(!OverlayTracker::sharedInstance().isAnyShown());
+
+        progress.show("Writing", "Do not unplug", "42%");
+        QVERIFY(progress.isShown());
+        QCOMPARE(progress.view()->mainMessageTextField()->text(), QString("Writing"));
+        QCOMPARE(progress.view()->subMessageTextField()->text(), QString("Do not unplug"));
+        QCOMPARE(progress.view()->percentMessageTextField()->text(), QString("42%"));
+        QVERIFY(OverlayTracker::sharedInstance().isAnyShown());
+        for (const QSize size : {QSize(700, 500), QSize(300, 200)}) {
+            m_controller->window()->resize(size);
+            QTRY_COMPARE(progress.view()->geometry(), page->rect());
+        }
+        QTest::mouseClick(button, Qt::LeftButton);
+        QTest::mouseClick(progress.view(), Qt::LeftButton, {}, button->geometry().center());
+        QCOMPARE(clicks, 0);
+
+        // Its icon turns endlessly in one animation, however often the page is shown.
+        progress.show("Writing", "", "43%");
+        QCOMPARE(progress.view()->percentMessageTextField()->text(), QString("43%"));
+        QTRY_VERIFY(progress.view()->progressIconView()->rotation() > 10.0);
+        const auto animations = progress.findChildren<QVariantAnimation *>();
+        QCOMPARE(animations.size(), 1);
+        QCOMPARE(animations.first()->loopCount(), -1);
+
+        progress.hide();
+        QVERIFY(!progress.view()->isVisible());
+        QVERIFY(!OverlayTracker::sharedInstance().isAnyShown());
+        QTest::mouseClick(button, Qt::LeftButton);
+        QCOMPARE(clicks, 1);
+        progress.show("Reading", "", "");
+        QCOMPARE(animations.first()->state(), QAbstractAnimation::Running);
+    }
+
+    // A message over the progress page hides its panel, which would show around the message.
+    void progressPanelHidesUnderMessages()
+    {
+        ProgressPageViewController &progress = startPage()->progressPage();
+        progress.show("Writing", "", "42%");
+        QWidget *panel = progress.view()->panel();
+        QTRY_VERIFY(panel->isVisible());
+        MessageModalFactory::sharedInstance().showMessage9010([](auto) {});
+        QVERIFY(progress.view()->isVisible());
+        QVERIFY(!panel->isVisible());
+        MessageModalFactory::sharedInstance().buttonClick(1);
+        QVERIFY(panel->isVisible());
+    }
 
 private:
-    FakeKeymapPage *keymapPage() const;
-    FakeStartPage *startPage() const;
     QAction *action(const QString &name) const;
-    QString logText() const;
+    FakeKeymapPage *keymapPage() const { return m_window->keymapPage(); }
+    FakeStartPage *startPage() const { return m_window->startPage(); }
 
-    std::unique_ptr<QTemporaryDir> m_logs;
-    std::unique_ptr<AppDelegate> m_delegate;
-    FakePages m_pages;
-    std::unique_ptr<MainWindowController> m_controller;
-    int m_terminations = 0;
+    std::unique_ptr<WindowFixture> m_window;
+    // The fixture's, for short.
+    AppDelegate *m_delegate = nullptr;
+    MainWindowController *m_controller = nullptr;
 };
-
-void tst_MainWindow::placement_data()
-{
-    QTest::addColumn<QRect>("available");
-    QTest::addColumn<QMargins>("frameMargins");
-    QTest::addColumn<int>("menuBar");
-    QTest::addColumn<QRect>("geometry");
-    QTest::addColumn<bool>("horizontal");
-    QTest::addColumn<bool>("vertical");
-    QTest::newRow("wide and low screen")
-        << QRect(0, 25, 1440, 900) << QMargins() << 0 << QRect(40, 25, 1360, 900) << false << true;
-    QTest::newRow("exactly the page")
-        << QRect(0, 0, 1360, 1000) << QMargins() << 0 << QRect(0, 0, 1360, 1000) << false << false;
-    QTest::newRow("large screen, centred with frame and menu bar")
-        << QRect(0, 0, 2560, 1440) << QMargins(1, 30, 1, 1) << 25 << QRect(600, 222, 1360, 1025)
-        << false << false;
-    QTest::newRow("1366 x 768 with a title bar") << QRect(0, 0, 1366, 768) << QMargins(0, 37, 0, 0)
-                                                 << 25 << QRect(3, 37, 1360, 731) << false << true;
-    QTest::newRow("1280 x 720 with borders") << QRect(0, 0, 1280, 720) << QMargins(4, 30, 4, 4)
-                                             << 25 << QRect(4, 30, 1272, 686) << true << true;
-    QTest::newRow("1920 x 1080 under a panel") << QRect(0, 27, 1920, 1053) << QMargins(0, 37, 0, 0)
-                                               << 25 << QRect(280, 64, 1360, 1016) << false << true;
-}
-
-void tst_MainWindow::placement()
-{
-    QFETCH(QRect, available);
-    QFETCH(QMargins, frameMargins);
-    QFETCH(int, menuBar);
-    QFETCH(QRect, geometry);
-    QFETCH(bool, horizontal);
-    QFETCH(bool, vertical);
-    const auto placement = WindowPlacement::place(available, frameMargins, menuBar);
-    QCOMPARE(placement.geometry, geometry);
-    QCOMPARE(placement.frame, geometry + frameMargins);
-    QVERIFY(available.contains(placement.frame));
-    QCOMPARE(placement.contentSize, geometry.size() - QSize(0, menuBar));
-    QCOMPARE(placement.isShowHorizontalScroll, horizontal);
-    QCOMPARE(placement.isShowVerticalScroll, vertical);
-}
-
-void tst_MainWindow::init()
-{
-    m_logs = std::make_unique<QTemporaryDir>();
-    Constants::setLogDirectoryForTesting(m_logs->path() + "/");
-    LocalTime::setSourceForTesting([] { return QDateTime(QDate(2026, 3, 5), QTime(9, 0)); });
-    m_pages.events.clear();
-    m_terminations = 0;
-    m_delegate = std::make_unique<AppDelegate>();
-    m_delegate->setTerminateHandler([this] { ++m_terminations; });
-    m_controller = std::make_unique<MainWindowController>(m_pages);
-    m_delegate->installMenus(m_controller->window());
-    m_controller->windowDidLoad();
-    m_controller->window()->show();
-    QVERIFY(QTest::qWaitForWindowActive(m_controller->window()));
-}
-
-void tst_MainWindow::cleanup()
-{
-    MessageModalFactory::sharedInstance().buttonClick(2);
-    MessageModalFactory::sharedInstance().setIsShowProgressPage(false);
-    m_controller.reset();
-    m_delegate.reset();
-    LocalTime::setSourceForTesting({});
-    Constants::setLogDirectoryForTesting({});
-}
 
 QAction *tst_MainWindow::action(const QString &name) const
 {
     return m_delegate->findChild<QAction *>(name);
-}
-
-QString tst_MainWindow::logText() const
-{
-    QFile file(Utility::getLogFilePath());
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-}
-
-FakeKeymapPage *tst_MainWindow::keymapPage() const
-{
-    return static_cast<FakeKeymapPage *>(m_controller->keymapPageViewController());
-}
-
-FakeStartPage *tst_MainWindow::startPage() const
-{
-    return static_cast<FakeStartPage *>(m_controller->startPageViewController());
-}
-
-void tst_MainWindow::launch_data()
-{
-    QTest::addColumn<bool>("alreadyRunning");
-    QTest::newRow("first instance") << false;
-    QTest::newRow("second instance") << true;
-}
-
-void tst_MainWindow::launch()
-{
-    QFETCH(bool, alreadyRunning);
-    AppDelegate::setCurrentWindow(nullptr);
-    m_delegate->setAlreadyLaunchedCheck([=] { return alreadyRunning; });
-    m_delegate->applicationDidFinishLaunching();
-    QVERIFY(logText().contains("[INFO] ") &&
-            logText().contains(": AppVersion: " + Utility::getAppVersion() + "\n"));
-    QCOMPARE(m_terminations, alreadyRunning ? 1 : 0);
-    QCOMPARE(m_delegate->isTerminating(), alreadyRunning);
-    // The key window is recorded when none was.
-    QCOMPARE(AppDelegate::currentWindow(), m_controller->window());
-}
-
-void tst_MainWindow::menuEntries_data()
-{
-    QTest::addColumn<bool>("initially");
-    QTest::addColumn<FlagSetter>("setter");
-    QTest::addColumn<FlagGetter>("getter");
-    QTest::addColumn<QString>("alsoSwitched");
-    QTest::addColumn<QKeySequence>("shortcut");
-    QTest::addColumn<QString>("logMessage");
-    QTest::addColumn<QByteArray>("signal");
-    using A = AppDelegate;
-    // Rows are named after the entry's action; the two save entries share one switch.
-    auto add = [](const char *name, bool initially, FlagSetter setter, FlagGetter getter,
-                  const char *alsoSwitched, QKeySequence shortcut, const char *log,
-                  const char *signal) {
-        QTest::newRow(name) << initially << setter << getter << QString(alsoSwitched) << shortcut
-                            << QString(log) << QByteArray(signal);
-    };
-    add("onClickUndoMenu", false, &A::setEnableUndoMenuItem, &A::enableUndoMenuItem, "",
-        QKeySequence::Undo, "onClickUndoMenu", SIGNAL(clickUndoMenuEvent()));
-    add("onClickedOpenMenu", false, &A::setEnableOpenMenuItem, &A::enableOpenMenuItem, "",
-        QKeySequence::Open, "onClickedOpenMenu", SIGNAL(clickOpenConfigFileMenuEvent()));
-    add("onClickSaveCurrentProfileMenu", false, &A::setSaveMenuItemEnabled, nullptr,
-        "onClickSaveAllProfileMenu", QKeySequence::Save, "onClickedSaveCurrentMenu",
-        SIGNAL(clickSaveCurrentConfigFileMenuEvent()));
-    add("onClickSaveAllProfileMenu", false, &A::setSaveMenuItemEnabled, nullptr,
-        "onClickSaveCurrentProfileMenu", QKeySequence::SaveAs, "onClickedSaveAllMenu",
-        SIGNAL(clickSaveAllConfigFileMenuEvent()));
-    add("onClickedRollbackMenu", false, &A::setEnableRollbackMenuItem, &A::enableRollbackMenuItem,
-        "", {}, "onClickedRollbackMenu", SIGNAL(clickRollbackMenuEvent()));
-    add("onClickedCurrentProfileToFactoryMenu", false, &A::setEnableCurrentProfileToFactoryMenuItem,
-        &A::enableCurrentProfileToFactoryMenuItem, "", {}, "onClickedCurrentProfileToFactoryMenu",
-        SIGNAL(clickedCurrentProfileToFactoryMenuEvent()));
-    add("onClickedAllProfilesToFactoryMenu", false, &A::setEnableAllProfilesToFactoryMenuItem,
-        &A::enableAllProfilesToFactoryMenuItem, "", {}, "onClickedAllProfilesToFactoryMenu",
-        SIGNAL(clickedAllProfilesToFactoryMenuEvent()));
-    add("onClickedCheckUpdatesMenu", true, &A::setEnableCheckUpdatesMenuItem,
-        &A::enableCheckUpdatesMenuItem, "", {}, "onClickedCheckUpdatesMenu",
-        SIGNAL(clickCheckUpdatesMenuEvent()));
-    add("onClickedCloseMenu", true, &A::setEnableCloseMenuItem, &A::enableCloseMenuItem, "",
-        QKeySequence::Close, "onClickedCloseMenu", SIGNAL(clickCloseMenuEvent()));
-    // About opens its own box and posts nothing.
-    add("onClickedAboutMenu", true, &A::setEnableAboutMenuItem, &A::enableAboutMenuItem, "", {},
-        "onClickedAboutMenu", "");
-}
-
-void tst_MainWindow::menuEntries()
-{
-    QFETCH(bool, initially);
-    QFETCH(FlagSetter, setter);
-    QFETCH(FlagGetter, getter);
-    QFETCH(QString, alsoSwitched);
-    QFETCH(QKeySequence, shortcut);
-    QFETCH(QString, logMessage);
-    QFETCH(QByteArray, signal);
-    const QString name = QTest::currentDataTag();
-    QCOMPARE(action(name)->isEnabled(), initially);
-
-    // The flag switches its entries at once and leaves every other entry as it was.
-    const QList<QAction *> all = m_delegate->findChildren<QAction *>();
-    for (const bool enable : {!initially, initially, false}) {
-        QHash<QAction *, bool> before;
-        for (QAction *entry : all)
-            before.insert(entry, entry->isEnabled());
-        (m_delegate.get()->*setter)(enable);
-        if (getter)
-            QCOMPARE((m_delegate.get()->*getter)(), enable);
-        for (QAction *entry : all) {
-            const bool switched =
-                entry->objectName() == name || entry->objectName() == alsoSwitched;
-            QCOMPARE(entry->isEnabled(), switched ? enable : before.value(entry));
-        }
-    }
-
-    // Off, its shortcut does nothing; on, the shortcut or the entry posts its event only.
-    QList<std::shared_ptr<QSignalSpy>> spies;
-    const QMetaObject &hub = NotificationHub::staticMetaObject;
-    for (int index = hub.methodOffset(); index < hub.methodCount(); ++index) {
-        const QByteArray each = '2' + hub.method(index).methodSignature();
-        spies << std::make_shared<QSignalSpy>(&NotificationHub::sharedInstance(), each.constData());
-    }
-    QTest::keySequence(m_controller->window(), shortcut);
-    (m_delegate.get()->*setter)(true);
-    if (shortcut.isEmpty())
-        action(name)->trigger();
-    else
-        QTest::keySequence(m_controller->window(), shortcut);
-    for (const auto &spy : std::as_const(spies))
-        QCOMPARE(spy->count(), spy->signal() == signal.mid(1) ? 1 : 0);
-    QVERIFY2(logText().contains(QStringLiteral("%1: %2\n").arg(name, logMessage)),
-             qPrintable(logText()));
-}
-
-void tst_MainWindow::menusOffWhileAnOverlayIsUp()
-{
-    m_delegate->setEnableUndoMenuItem(true);
-    m_delegate->setSaveMenuItemEnabled(true);
-    m_delegate->setReturnToFactoryMenuItemEnabled(true);
-    auto *mask = new MsgMaskView(m_controller->window()->centralWidget());
-    mask->show();
-    for (QAction *entry : m_delegate->findChildren<QAction *>())
-        QVERIFY2(!entry->isEnabled(), qPrintable(entry->objectName()));
-    QVERIFY(!m_delegate->enableSaveMenuItem()->isEnabled());
-    QVERIFY(!m_delegate->returnToFactoryMenuItem()->isEnabled());
-    // The pages' flags stay as they were set and come back with the menus.
-    m_delegate->setEnableOpenMenuItem(true);
-    QVERIFY(!action("onClickedOpenMenu")->isEnabled());
-    delete mask;
-    QVERIFY(action("onClickedOpenMenu")->isEnabled());
-    QVERIFY(action("onClickUndoMenu")->isEnabled());
-    QVERIFY(action("onClickSaveAllProfileMenu")->isEnabled());
-    QVERIFY(m_delegate->enableSaveMenuItem()->isEnabled());
-    QVERIFY(m_delegate->returnToFactoryMenuItem()->isEnabled());
-}
-
-void tst_MainWindow::windowDidLoadPreparesThePages()
-{
-    // The offscreen screen is smaller than the page: both scrollers, the window with its frame
-    // as large as the screen.
-    const QStringList expected{"make start", "make firmup", "make keymap", "start.load()",
-                               "start.appear"};
-    QCOMPARE(m_pages.events, expected);
-    for (PageViewController *page : std::initializer_list<PageViewController *>{
-             m_controller->startPageViewController(), m_controller->keymapPageViewController(),
-             m_controller->firmupPageViewController()}) {
-        QVERIFY(page->isShowHorizontalScroll());
-        QVERIFY(page->isShowVerticalScroll());
-        QCOMPARE(page->contentViewSize(), m_controller->window()->centralWidget()->size());
-        QVERIFY(page->isViewLoaded() == (page == m_controller->startPageViewController()));
-    }
-    QCOMPARE(m_controller->currentPageViewController(), m_controller->startPageViewController());
-    QCOMPARE(AppDelegate::currentWindow(), m_controller->window());
-    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    QCOMPARE(m_controller->window()->frameGeometry(), screen);
-}
-
-void tst_MainWindow::pageScrollsWithTheWindowSize()
-{
-    // Placed on a screen large enough for the page.
-    keymapPage()->setIsShowHorizontalScroll(false);
-    keymapPage()->setIsShowVerticalScroll(false);
-    PageViewController *destination = nullptr;
-    m_controller->showKeymapPage(destination, swapAtOnce, {});
-    MainWindow *window = m_controller->window();
-    auto *page = static_cast<QScrollArea *>(keymapPage()->view());
-    QWidget *content = page->widget();
-    const QSize chrome = window->size() - window->centralWidget()->size();
-    window->resize(WindowPlacement::pageSize + chrome);
-    QTRY_COMPARE(page->size(), WindowPlacement::pageSize);
-    QTRY_VERIFY(!page->horizontalScrollBar()->isVisible() &&
-                !page->verticalScrollBar()->isVisible());
-
-    // Shrunk, the page shows scroll bars and every corner of it can be reached.
-    window->resize(600, 400);
-    QTRY_VERIFY(page->horizontalScrollBar()->isVisible() && page->verticalScrollBar()->isVisible());
-    const QRect shown = page->viewport()->rect();
-    for (const bool far : {true, false}) {
-        page->horizontalScrollBar()->setValue(far ? page->horizontalScrollBar()->maximum() : 0);
-        page->verticalScrollBar()->setValue(far ? page->verticalScrollBar()->maximum() : 0);
-        const QPoint corner = far ? content->rect().bottomRight() : content->rect().topLeft();
-        QVERIFY(shown.contains(content->mapTo(page->viewport(), corner)));
-    }
-}
-
-void tst_MainWindow::swapHandsDataOverBeforeTheViewLoads()
-{
-    m_pages.events.clear();
-    SwapContinuation later;
-    NavigationButton button;
-    button.setSwapFunction(
-        [this](PageViewController *&destination, const WillSwap &willSwap, const DidSwap &didSwap) {
-            m_controller->showKeymapPage(destination, willSwap, didSwap);
-        });
-    button.setWillSwap([&](const SwapContinuation &swap) { later = swap; });
-    button.setDidSwap([this](PageViewController *destination) {
-        m_pages.events << "didSwap";
-        static_cast<FakeKeymapPage *>(destination)->handedOver = "keyboard";
-    });
-    // The will-swap decides when the swap runs.
-    button.swap();
-    QCOMPARE(m_pages.events, QStringList());
-    QCOMPARE(m_controller->currentPageViewController(), m_controller->startPageViewController());
-    QVERIFY(keymapPage()->isNeedScroll());
-    later();
-    const QStringList expected{"start.disappear", "didSwap", "keymap.load(keyboard)",
-                               "keymap.appear"};
-    QCOMPARE(m_pages.events, expected);
-    QCOMPARE(button.swapDestination(), keymapPage());
-    QCOMPARE(m_controller->currentPageViewController(), keymapPage());
-    QVERIFY(keymapPage()->view()->isVisible());
-    QVERIFY(!m_controller->startPageViewController()->view()->isVisible());
-
-    // A swap to the page shown does nothing.
-    m_pages.events.clear();
-    button.swap();
-    later();
-    QCOMPARE(m_pages.events, QStringList());
-
-    // A later visit hands data over to the loaded page before it appears again, at its top.
-    QScrollBar *scroller = static_cast<QScrollArea *>(keymapPage()->view())->verticalScrollBar();
-    scroller->setValue(scroller->maximum());
-    QVERIFY(scroller->value() > 0);
-    PageViewController *destination = nullptr;
-    m_controller->showStartPage(destination, swapAtOnce, {});
-    m_pages.events.clear();
-    button.swap();
-    later();
-    QCOMPARE(m_pages.events, (QStringList{"start.disappear", "didSwap", "keymap.appear"}));
-    QCOMPARE(scroller->value(), 0);
-}
-
-void tst_MainWindow::closing_data()
-{
-    QTest::addColumn<bool>("onKeymapPage");
-    QTest::addColumn<bool>("withEdits");
-    QTest::addColumn<QString>("upMeanwhile");
-    QTest::addColumn<bool>("closes");
-    QTest::addColumn<bool>("asks");
-    QTest::newRow("start page") << false << false << "" << true << false;
-    QTest::newRow("keymap page without edits") << true << false << "" << true << false;
-    QTest::newRow("keymap page with edits") << true << true << "" << false << true;
-    QTest::newRow("edits on another page do not count") << false << true << "" << true << false;
-    QTest::newRow("message up over edits") << true << true << "message" << false << false;
-    QTest::newRow("progress page up") << true << true << "progress" << false << false;
-    QTest::newRow("keyboard operation") << false << false << "keyboard" << false << false;
-    QTest::newRow("first load running") << false << false << "first load" << false << false;
-}
-
-void tst_MainWindow::closing()
-{
-    QFETCH(bool, onKeymapPage);
-    QFETCH(bool, withEdits);
-    QFETCH(QString, upMeanwhile);
-    QFETCH(bool, closes);
-    QFETCH(bool, asks);
-    PageViewController *destination = nullptr;
-    if (onKeymapPage)
-        m_controller->showKeymapPage(destination, swapAtOnce, {});
-    if (withEdits)
-        keymapPage()->history.push({std::make_shared<HistoryDataEntity>()});
-    if (upMeanwhile == "message")
-        MessageModalFactory::sharedInstance().showMessage1004([](auto) {});
-    if (upMeanwhile == "progress")
-        keymapPage()->progressPage().show("writing", "", "");
-    if (upMeanwhile == "keyboard")
-        m_controller->setKeyboardOperationProbe([] { return true; });
-    if (upMeanwhile == "first load")
-        MessageModalFactory::sharedInstance().setIsShowProgressPage(true);
-    m_pages.events.clear();
-
-    // The Close menu command goes the same way as the window's close button.
-    NotificationHub::sharedInstance().post(EditMenuEvent::clickCloseMenuEvent);
-    QCOMPARE(m_controller->window()->isVisible(), !closes);
-    QCOMPARE(m_terminations, closes ? 1 : 0);
-    QCOMPARE(m_pages.events.contains("keymap.ask1003"), asks);
-    QCOMPARE(keymapPage()->terminateFlag(), asks);
-}
-
-void tst_MainWindow::navigationButtonBackground_data()
-{
-    QTest::addColumn<bool>("returnButton");
-    QTest::addColumn<bool>("reset");
-    QTest::addColumn<QColor>("background");
-
-    const ButtonsConfig &buttons = ShellLook::buttons();
-    QTest::newRow("navigation button") << false << false << buttons.navigationButton.setColor();
-    QTest::newRow("return button") << true << false << buttons.returnButton.mouseExistBackground();
-    QTest::newRow("reset navigation button")
-        << false << true << buttons.navigationButton.resetColor();
-    QTest::newRow("reset return button") << true << true << buttons.navigationButton.resetColor();
-}
-
-// The reset colour, set before the button is first shown, outlasts the button's own style.
-void tst_MainWindow::navigationButtonBackground()
-{
-    QFETCH(bool, returnButton);
-    QFETCH(bool, reset);
-    QFETCH(QColor, background);
-    std::unique_ptr<NavigationButton> button =
-        returnButton ? std::make_unique<ReturnButton>() : std::make_unique<NavigationButton>();
-    if (reset)
-        button->resetButtonStyle();
-    button->show();
-    QCOMPARE(button->look().background, background);
-}
-
-void tst_MainWindow::pageButtonsActOnReleaseInside_data()
-{
-    QTest::addColumn<QString>("kind");
-    QTest::addColumn<bool>("enabled");
-    QTest::addColumn<bool>("leftBeforeRelease");
-    QTest::addColumn<int>("acts");
-    for (const QString kind : {"navigation", "edit", "write"}) {
-        QTest::addRow("%s: click", qPrintable(kind)) << kind << true << false << 1;
-        QTest::addRow("%s: disabled", qPrintable(kind)) << kind << false << false << 0;
-        QTest::addRow("%s: released after leaving", qPrintable(kind)) << kind << true << true << 0;
-    }
-}
-
-void tst_MainWindow::pageButtonsActOnReleaseInside()
-{
-    QFETCH(QString, kind);
-    QFETCH(bool, enabled);
-    QFETCH(bool, leftBeforeRelease);
-    QFETCH(int, acts);
-    PageViewController *destination = nullptr;
-    m_controller->showKeymapPage(destination, swapAtOnce, {});
-    QWidget *page = keymapPage()->view();
-    int count = 0;
-    auto *navigation = new NavigationButton(page);
-    navigation->setSwapFunction([&](PageViewController *&, const WillSwap &willSwap,
-                                    const DidSwap &) { willSwap([&] { ++count; }); });
-    auto *edit = new EditButton(page);
-    edit->setOnClick([&] { ++count; });
-    // The write button finds its page however deep in the page's view it sits.
-    auto *holder = new QWidget(page);
-    auto *write = new WriteKeymapButton(holder);
-    holder->resize(page->size());
-    holder->show();
-    const QHash<QString, QAbstractButton *> buttons{
-        {"navigation", navigation}, {"edit", edit}, {"write", write}};
-    QAbstractButton *button = buttons.value(kind);
-    button->setGeometry(10, 10, 120, 40);
-    button->show();
-    button->setEnabled(enabled);
-    QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), button->mapToGlobal(QPointF(2, 2)));
-    QCoreApplication::sendEvent(button, &enter);
-    QTest::mousePress(button, Qt::LeftButton, {}, QPoint(5, 5));
-    if (leftBeforeRelease)
-        QTest::mouseMove(button, QPoint(200, 5));
-    QTest::mouseRelease(button, Qt::LeftButton, {},
-                        leftBeforeRelease ? QPoint(200, 5) : QPoint(5, 5));
-    QCOMPARE(count + keymapPage()->writes, acts);
-    // A disabled action button ignores the mouse and keeps its disabled look.
-    if (button == write && !enabled) {
-        QVERIFY(!write->isMouseOver());
-        QCOMPARE(write->look().background, ShellLook::buttons().writeButton.disabledBackground());
-    }
-}
-
-void tst_MainWindow::buttonImageShrinksButNeverGrows_data()
-{
-    QTest::addColumn<QSize>("button");
-    QTest::addColumn<QSize>("image");
-    QTest::addColumn<QSize>("drawn");
-    QTest::newRow("small icon on a large button")
-        << QSize(240, 120) << QSize(24, 24) << QSize(24, 24);
-    QTest::newRow("large image on a small button")
-        << QSize(64, 64) << QSize(120, 120) << QSize(60, 60);
-}
-
-void tst_MainWindow::buttonImageShrinksButNeverGrows()
-{
-    QFETCH(QSize, button);
-    QFETCH(QSize, image);
-    QFETCH(QSize, drawn);
-    ButtonLook look;
-    QPixmap solid(image);
-    solid.fill(Qt::red);
-    look.image = solid;
-    QImage canvas(button, QImage::Format_ARGB32);
-    canvas.fill(Qt::transparent);
-    QPainter painter(&canvas);
-    look.paint(painter, QRectF(QPointF(), button), {});
-    painter.end();
-    QRect painted;
-    for (int y = 0; y < canvas.height(); ++y) {
-        for (int x = 0; x < canvas.width(); ++x) {
-            if (qAlpha(canvas.pixel(x, y)) == 255)
-                painted |= QRect(x, y, 1, 1);
-        }
-    }
-    QCOMPARE(painted.size(), drawn);
-    QCOMPARE(painted.center(), QRect(QPoint(), button).center());
-}
-
-void tst_MainWindow::focusMarkStandsOut()
-{
-    // A message button in its focus colours, with and without the mark.
-    const MsgButtonConfig &colors = ShellLook::buttons().msgButton;
-    ButtonLook look;
-    look.background = colors.mouseOverBackground();
-    look.border = colors.borderColor();
-    look.borderWidth = 2.0;
-    look.titleColor = colors.normalTextColor();
-    QList<QImage> pictures;
-    for (const bool mark : {false, true}) {
-        look.focusMark = mark;
-        QImage picture(96, 28, QImage::Format_ARGB32);
-        picture.fill(ShellLook::pageBackground());
-        QPainter painter(&picture);
-        look.paint(painter, picture.rect(), {});
-        painter.end();
-        pictures << picture;
-    }
-    int standingOut = 0;
-    for (int y = 0; y < 28; ++y) {
-        for (int x = 0; x < 96; ++x)
-            standingOut +=
-                qAbs(qGray(pictures[0].pixel(x, y)) - qGray(pictures[1].pixel(x, y))) > 80;
-    }
-    // A ring around the title, not a shade.
-    QVERIFY2(standingOut > 96 + 28, qPrintable(QString::number(standingOut)));
-}
-
-void tst_MainWindow::progressPage()
-{
-    QWidget *page = startPage()->view();
-    ProgressPageViewController &progress = startPage()->progressPage();
-    auto *button = new QPushButton(QStringLiteral("write"), page);
-    button->show();
-    int clicks = 0;
-    connect(button, &QPushButton::clicked, this, [&] { ++clicks; });
-    QVERIFY(!progress.view()->isVisible());
-    QVERIFY(!OverlayTracker::sharedInstance().isAnyShown());
-
-    progress.show("Writing", "Do not unplug", "42%");
-    QVERIFY(progress.isShown());
-    QCOMPARE(progress.view()->mainMessageTextField()->text(), QString("Writing"));
-    QCOMPARE(progress.view()->subMessageTextField()->text(), QString("Do not unplug"));
-    QCOMPARE(progress.view()->percentMessageTextField()->text(), QString("42%"));
-    QVERIFY(OverlayTracker::sharedInstance().isAnyShown());
-    for (const QSize size : {QSize(700, 500), QSize(300, 200)}) {
-        m_controller->window()->resize(size);
-        QTRY_COMPARE(progress.view()->geometry(), page->rect());
-    }
-    QTest::mouseClick(button, Qt::LeftButton);
-    QTest::mouseClick(progress.view(), Qt::LeftButton, {}, button->geometry().center());
-    QCOMPARE(clicks, 0);
-
-    // Its icon turns endlessly in one animation, however often the page is shown.
-    progress.show("Writing", "", "43%");
-    QCOMPARE(progress.view()->percentMessageTextField()->text(), QString("43%"));
-    QTRY_VERIFY(progress.view()->progressIconView()->rotation() > 10.0);
-    const auto animations = progress.findChildren<QVariantAnimation *>();
-    QCOMPARE(animations.size(), 1);
-    QCOMPARE(animations.first()->loopCount(), -1);
-
-    progress.hide();
-    QVERIFY(!progress.view()->isVisible());
-    QVERIFY(!OverlayTracker::sharedInstance().isAnyShown());
-    QTest::mouseClick(button, Qt::LeftButton);
-    QCOMPARE(clicks, 1);
-    progress.show("Reading", "", "");
-    QCOMPARE(animations.first()->state(), QAbstractAnimation::Running);
-}
-
-void tst_MainWindow::progressPanelReadsWholeAndHidesUnderMessages()
-{
-    ProgressPageViewController &progress = startPage()->progressPage();
-    ProgressPageView *view = progress.view();
-    progress.show(LocalizedStrings::text("MainView_Writing_MainMessage"),
-                  LocalizedStrings::text("MainView_Writing_SubMessage"), "42%");
-    QWidget *panel = view->panel();
-    QTRY_VERIFY(panel->isVisible());
-    QVERIFY((panel->geometry().center() - view->rect().center()).manhattanLength() <= 2);
-    for (const WrappedLabel *text : {view->mainMessageTextField(), view->subMessageTextField(),
-                                     view->percentMessageTextField()}) {
-        QVERIFY(panel->rect().contains(text->geometry()));
-        QVERIFY2(text->heightForWidth(text->width()) <= text->height(), qPrintable(text->text()));
-    }
-    QVERIFY(panel->rect().contains(view->progressIconView()->geometry()));
-
-    // A message over the progress page hides the panel, which would show around it.
-    MessageModalFactory::sharedInstance().showMessage9010([](auto) {});
-    QVERIFY(view->isVisible());
-    QVERIFY(!panel->isVisible());
-    MessageModalFactory::sharedInstance().buttonClick(1);
-    QVERIFY(panel->isVisible());
 }
 
 QTEST_MAIN(tst_MainWindow)

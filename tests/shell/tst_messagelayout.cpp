@@ -76,10 +76,84 @@ class tst_MessageLayout : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void cleanup();
-    void panels_data();
-    void panels();
+    void initTestCase() { InterfaceFont::apply(); }
+
+    void cleanup()
+    {
+        m_window.reset();
+        LocalizedStrings::setLanguage(QStringLiteral("en"));
+    }
+
+    void panels_data()
+    {
+        QTest::addColumn<int>("pointSize");
+        QTest::addColumn<QString>("language");
+        // A message number, 0 for the update-result panel with both links, -1 for the progress page
+        // of a firmware update.
+        QTest::addColumn<int>("number");
+        for (const int pointSize : {9, 11, 14}) {
+            for (const QString language : {"en", "ja"}) {
+                for (const MessageCatalogue::Entry &message : MessageCatalogue::entries())
+                    QTest::addRow("%d %s %dpt", message.number, qPrintable(language), pointSize)
+                        << pointSize << language << message.number;
+                QTest::addRow("update result %s %dpt", qPrintable(language), pointSize)
+                    << pointSize << language << 0;
+                QTest::addRow("progress %s %dpt", qPrintable(language), pointSize)
+                    << pointSize << language << -1;
+            }
+        }
+    }
+
+    void panels()
+    {
+        QFETCH(int, pointSize);
+        QFETCH(QString, language);
+        QFETCH(int, number);
+        LocalizedStrings::setLanguage(language);
+        QFont font = InterfaceFont::font();
+        font.setPointSize(pointSize);
+        QApplication::setFont(font);
+        m_window = std::make_unique<QWidget>();
+        m_window->resize(1360, 1000);
+        m_window->show();
+        AppDelegate::setCurrentWindow(m_window.get());
+        const QString picture = QStringLiteral("%1_%2_%3pt_x%4.png")
+                                    .arg(panelName(number), language)
+                                    .arg(pointSize)
+                                    .arg(m_window->devicePixelRatio());
+
+        if (number < 0) {
+            // Over a page's own texts and buttons.
+            auto *title = new QLabel(QStringLiteral("TAVO Keymap Tool"), m_window.get());
+            title->setGeometry(560, 420, 300, 40);
+            auto *button = new NavigationButton(m_window.get());
+            button->setText(LocalizedStrings::text("StartPage_FirmupButtonLabel"));
+            button->setGeometry(560, 480, 240, 120);
+            ProgressPageViewController progress;
+            progress.attach(m_window.get());
+            progress.show(LocalizedStrings::text("MainView_Writing_MainMessage"),
+                          LocalizedStrings::text("MainView_Writing_SubMessage"), "42%");
+            checkPanel(*progress.view()->panel(), picture);
+            QVERIFY(m_window->grab().save(QStringLiteral(KEYMAP_SCREENSHOT_DIR "/layout/window_") +
+                                          picture));
+            return;
+        }
+        if (number == 0) {
+            UpdateResultWindowController result;
+            result.setIsKeymapVersionLatest(false);
+            result.setIsTAVOVersionLatest(false);
+            result.updateVersion();
+            result.showIn(*m_window);
+            checkPanel(*result.window(), picture);
+            return;
+        }
+        MessageModalFactory factory;
+        QVERIFY(NumberedMessages::show(factory, number, [](MessageModalResponseType) {}));
+        checkPanel(*factory.msgAlertView(), picture);
+        const WrappedLabel *text = factory.messageWindowCtrl().labelMsg();
+        for (const QString &line : text->lines(text->width()))
+            QVERIFY2(line.size() >= 3, qPrintable(text->lines(text->width()).join(u'/')));
+    }
 
 private:
     // Checks that every shown text of panel fits, and saves a picture of it.
@@ -87,89 +161,6 @@ private:
 
     std::unique_ptr<QWidget> m_window;
 };
-
-void tst_MessageLayout::initTestCase()
-{
-    InterfaceFont::apply();
-}
-
-void tst_MessageLayout::cleanup()
-{
-    m_window.reset();
-    LocalizedStrings::setLanguage(QStringLiteral("en"));
-}
-
-void tst_MessageLayout::panels_data()
-{
-    QTest::addColumn<int>("pointSize");
-    QTest::addColumn<QString>("language");
-    // A message number, 0 for the update-result panel with both links, -1 for the progress page
-    // of a firmware update.
-    QTest::addColumn<int>("number");
-    for (const int pointSize : {9, 11, 14}) {
-        for (const QString language : {"en", "ja"}) {
-            for (const MessageCatalogue::Entry &message : MessageCatalogue::entries())
-                QTest::addRow("%d %s %dpt", message.number, qPrintable(language), pointSize)
-                    << pointSize << language << message.number;
-            QTest::addRow("update result %s %dpt", qPrintable(language), pointSize)
-                << pointSize << language << 0;
-            QTest::addRow("progress %s %dpt", qPrintable(language), pointSize)
-                << pointSize << language << -1;
-        }
-    }
-}
-
-void tst_MessageLayout::panels()
-{
-    QFETCH(int, pointSize);
-    QFETCH(QString, language);
-    QFETCH(int, number);
-    LocalizedStrings::setLanguage(language);
-    QFont font = InterfaceFont::font();
-    font.setPointSize(pointSize);
-    QApplication::setFont(font);
-    m_window = std::make_unique<QWidget>();
-    m_window->resize(1360, 1000);
-    m_window->show();
-    AppDelegate::setCurrentWindow(m_window.get());
-    const QString picture = QStringLiteral("%1_%2_%3pt_x%4.png")
-                                .arg(panelName(number), language)
-                                .arg(pointSize)
-                                .arg(m_window->devicePixelRatio());
-
-    if (number < 0) {
-        // Over a page's own texts and buttons.
-        auto *title = new QLabel(QStringLiteral("TAVO Keymap Tool"), m_window.get());
-        title->setGeometry(560, 420, 300, 40);
-        auto *button = new NavigationButton(m_window.get());
-        button->setText(LocalizedStrings::text("StartPage_FirmupButtonLabel"));
-        button->setGeometry(560, 480, 240, 120);
-        ProgressPageViewController progress;
-        progress.attach(m_window.get());
-        progress.show(LocalizedStrings::text("MainView_Writing_MainMessage"),
-                      LocalizedStrings::text("MainView_Writing_SubMessage"), "42%");
-        checkPanel(*progress.view()->panel(), picture);
-        QVERIFY(m_window->grab().save(QStringLiteral(KEYMAP_SCREENSHOT_DIR "/layout/window_") +
-                                      picture));
-        return;
-    }
-    if (number == 0) {
-        UpdateResultWindowController result;
-        result.setIsKeymapVersionLatest(false);
-        result.setIsTAVOVersionLatest(false);
-        result.updateVersion();
-        result.showIn(*m_window);
-        checkPanel(*result.window(), picture);
-        return;
-    }
-    MessageModalFactory factory;
-    QVERIFY(NumberedMessages::show(factory, number, [](MessageModalResponseType) {}));
-    checkPanel(*factory.msgAlertView(), picture);
-    const WrappedLabel *text = factory.messageWindowCtrl().labelMsg();
-    for (const QString &line : text->lines(text->width()))
-        QVERIFY2(line.size() >= 3, qPrintable(text->lines(text->width()).join(u'/')));
-}
-
 void tst_MessageLayout::checkPanel(QWidget &panel, const QString &pictureName)
 {
     QVERIFY(panel.isVisible());

@@ -15,87 +15,73 @@ class tst_LegendLayout : public QObject
     Q_OBJECT
 
 private slots:
-    void lines_data();
-    void lines();
-    void everyNarrowLegendReadsAndFits_data();
-    void everyNarrowLegendReadsAndFits();
-};
+    void lines_data()
+    {
+        QTest::addColumn<qint32>("usageId");
+        QTest::addColumn<KeyboardLayoutType>("layoutType");
+        QTest::addColumn<bool>("shortcut");
+        QTest::addColumn<QStringList>("expected");
+        using enum KeyboardLayoutType;
+        QTest::newRow("Ctrl+Win over an arrow, shortcut")
+            << 0x0950 << English << true << QStringList{"Ctrl+", "Win ←"};
+        QTest::newRow("Mouse over an arrow, shortcut")
+            << 241 << English << true << QStringList{"Mouse", "↓"};
+        QTest::newRow("pad and action, shortcut")
+            << 0x5F83 << English << true << QStringList{"Pad", "SR On"};
+        QTest::newRow("shifted character over the plain one")
+            << 30 << English << false << QStringList{"!", "1"};
+        QTest::newRow("Japanese pair keeps its lines")
+            << 135 << Japanese << true << QStringList{"_", "\\ ろ"};
+        QTest::newRow("tall pair keeps its lines, shortcut")
+            << 49 << English << true << QStringList{"|", "\\"};
+        QTest::newRow("single letter") << 4 << English << true << QStringList{"A"};
+    }
 
-void tst_LegendLayout::lines_data()
-{
-    QTest::addColumn<qint32>("usageId");
-    QTest::addColumn<KeyboardLayoutType>("layoutType");
-    QTest::addColumn<bool>("shortcut");
-    QTest::addColumn<QStringList>("expected");
-    using enum KeyboardLayoutType;
-    QTest::newRow("Ctrl+Win over an arrow, shortcut")
-        << 0x0950 << English << true << QStringList{"Ctrl+", "Win ←"};
-    QTest::newRow("Mouse over an arrow, shortcut")
-        << 241 << English << true << QStringList{"Mouse", "↓"};
-    QTest::newRow("pad and action, shortcut")
-        << 0x5F83 << English << true << QStringList{"Pad", "SR On"};
-    QTest::newRow("shifted character over the plain one")
-        << 30 << English << false << QStringList{"!", "1"};
-    QTest::newRow("Japanese pair keeps its lines")
-        << 135 << Japanese << true << QStringList{"_", "\\ ろ"};
-    QTest::newRow("tall pair keeps its lines, shortcut")
-        << 49 << English << true << QStringList{"|", "\\"};
-    QTest::newRow("single letter") << 4 << English << true << QStringList{"A"};
-}
-
-void tst_LegendLayout::lines()
-{
-    QFETCH(qint32, usageId);
-    QFETCH(KeyboardLayoutType, layoutType);
-    QFETCH(bool, shortcut);
-    QFETCH(QStringList, expected);
-    const LegendName legend{usageId, true, layoutType, false, shortcut};
-    QCOMPARE(LegendProvider::layout(legend).lines, expected);
-}
-
-void tst_LegendLayout::everyNarrowLegendReadsAndFits_data()
-{
-    QTest::addColumn<KeyboardLayoutType>("layoutType");
-    QTest::addColumn<bool>("shortcut");
-    QTest::newRow("English") << KeyboardLayoutType::English << false;
-    QTest::newRow("English, shortcut") << KeyboardLayoutType::English << true;
-    QTest::newRow("Japanese") << KeyboardLayoutType::Japanese << false;
-    QTest::newRow("Japanese, shortcut") << KeyboardLayoutType::Japanese << true;
-}
-
-void tst_LegendLayout::everyNarrowLegendReadsAndFits()
-{
-    QFETCH(KeyboardLayoutType, layoutType);
-    QFETCH(bool, shortcut);
-    for (const qint32 usageId : LegendTexts::usages()) {
+    void lines()
+    {
+        QFETCH(qint32, usageId);
+        QFETCH(KeyboardLayoutType, layoutType);
+        QFETCH(bool, shortcut);
+        QFETCH(QStringList, expected);
         const LegendName legend{usageId, true, layoutType, false, shortcut};
-        const LegendLayout layout = LegendProvider::layout(legend);
-        const QFontMetricsF metrics(layout.font());
-        const QString name = legend.text() + ": " + layout.lines.join(u'|');
-        if (legend.usageId == 42) {
-            for (int px : {9, 10}) {
-                QFont f = LegendProvider::font(px);
-                QFontMetricsF m(f);
-                qDebug() << px << m.tightBoundingRect("Back") << m.tightBoundingRect("Space")
-                         << m.capHeight()
-                         << LegendProvider::textArea(LegendProvider::size(legend), shortcut);
+        QCOMPARE(LegendProvider::layout(legend).lines, expected);
+    }
+
+    void everyNarrowLegendReadsAndFits_data()
+    {
+        QTest::addColumn<KeyboardLayoutType>("layoutType");
+        QTest::addColumn<bool>("shortcut");
+        QTest::newRow("English") << KeyboardLayoutType::English << false;
+        QTest::newRow("English, shortcut") << KeyboardLayoutType::English << true;
+        QTest::newRow("Japanese") << KeyboardLayoutType::Japanese << false;
+        QTest::newRow("Japanese, shortcut") << KeyboardLayoutType::Japanese << true;
+    }
+
+    void everyNarrowLegendReadsAndFits()
+    {
+        QFETCH(KeyboardLayoutType, layoutType);
+        QFETCH(bool, shortcut);
+        for (const qint32 usageId : LegendTexts::usages()) {
+            const LegendName legend{usageId, true, layoutType, false, shortcut};
+            const LegendLayout layout = LegendProvider::layout(legend);
+            const QFontMetricsF metrics(layout.font());
+            const QString name = legend.text() + ": " + layout.lines.join(u'|');
+            const QStringList own = LegendTexts::text(usageId, layoutType).split(u'\n');
+            const bool isShiftedPair = own.size() == 2 && own.first().size() <= 2;
+            QVERIFY2(isShiftedPair || metrics.capHeight() >= LegendLayout::legibleCapHeight,
+                     qPrintable(name));
+            const QRectF area = LegendProvider::textArea(LegendProvider::size(legend), shortcut);
+            for (qsizetype index = 0; index < layout.lines.size(); ++index) {
+                const QRectF ink = metrics.tightBoundingRect(layout.lines[index])
+                                       .translated(0, area.top() + layout.baselines[index]);
+                QVERIFY2(metrics.horizontalAdvance(layout.lines[index]) <= area.width(),
+                         qPrintable(name));
+                QVERIFY2(ink.top() >= area.top() - 0.5 && ink.bottom() <= area.bottom() + 0.5,
+                         qPrintable(name));
             }
         }
-        const QStringList own = LegendTexts::text(usageId, layoutType).split(u'\n');
-        const bool isShiftedPair = own.size() == 2 && own.first().size() <= 2;
-        QVERIFY2(isShiftedPair || metrics.capHeight() >= LegendLayout::legibleCapHeight,
-                 qPrintable(name));
-        const QRectF area = LegendProvider::textArea(LegendProvider::size(legend), shortcut);
-        for (qsizetype index = 0; index < layout.lines.size(); ++index) {
-            const QRectF ink = metrics.tightBoundingRect(layout.lines[index])
-                                   .translated(0, area.top() + layout.baselines[index]);
-            QVERIFY2(metrics.horizontalAdvance(layout.lines[index]) <= area.width(),
-                     qPrintable(name));
-            QVERIFY2(ink.top() >= area.top() - 0.5 && ink.bottom() <= area.bottom() + 0.5,
-                     qPrintable(name));
-        }
     }
-}
+};
 
 QTEST_MAIN(tst_LegendLayout)
 #include "tst_legendlayout.moc"

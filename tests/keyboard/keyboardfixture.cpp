@@ -1,0 +1,209 @@
+#include "keyboardfixture.h"
+
+#include "bottomleftspace.h"
+#include "constants.h"
+#include "dragdata.h"
+#include "drawinginfo.h"
+#include "functionchecker.h"
+#include "imageview.h"
+#include "keyboardconfig.h"
+#include "keyboarddataentity.h"
+#include "localizedstrings.h"
+#include "paintkit.h"
+#include "pointingsticklayer.h"
+#include "profilelistviewcontroller.h"
+#include "profileselectedview.h"
+#include "resourceloader.h"
+#include "settingsstore.h"
+#include "themegeometry.h"
+
+#include <QDir>
+#include <QMimeData>
+#include <QTest>
+
+#include <numbers>
+
+QList<bool> dipSwitches(bool dip5)
+{
+    return {false, false, false, false, dip5, false};
+}
+
+std::shared_ptr<ProfileListDataEntity> factoryProfiles(const QString &typeNumber)
+{
+    return ResourceLoader::sharedInstance().getDefaultProfilesData(typeNumber, dipSwitches());
+}
+
+EnterKeyDataEntity lShapedEnterKey()
+{
+    constexpr double pi = std::numbers::pi;
+    EnterKeyDataEntity key;
+    key.frame = {100, 10, 60, 50};
+    key.rects = {{20, 0, 40, 25}, {0, 25, 60, 25}};
+    key.startPoint = {40, 0};
+    key.arcParams = {{{56, 4}, -pi / 2, 0, false}, {{56, 46}, 0, pi / 2, false},
+                     {{4, 46}, pi / 2, pi, false}, {{4, 29}, pi, 3 * pi / 2, false},
+                     {{16, 21}, pi / 2, 0, true},  {{24, 4}, pi, 3 * pi / 2, false}};
+    key.arcRadius = 4;
+    return key;
+}
+
+void setCheckingFunction(bool isCheckingFunction)
+{
+    SettingsStore::setBoolValue(FunctionChecker::checkFunctionKey, isCheckingFunction);
+    FunctionChecker::sharedInstance().getIsCheckingFunction(KeyboardDataEntity());
+}
+
+void TestFolders::reset()
+{
+    Constants::setLogDirectoryForTesting(m_folder.path() + '/');
+    SettingsStore::setFileForTesting(m_folder.filePath(QStringLiteral("settings.ini")));
+    setCheckingFunction(false);
+    KeyBoardConfig::shared().applyKeyboardColor(KeyboardColorType::Black);
+    LocalizedStrings::setLanguage(QStringLiteral("en"));
+}
+
+TestFolders::~TestFolders()
+{
+    reset();
+    Constants::setLogDirectoryForTesting({});
+    SettingsStore::setFileForTesting({});
+}
+
+KeyboardPage::KeyboardPage(bool isKeymapPage)
+    : m_isKeymapPage(isKeymapPage)
+{
+    view()->installEventFilter(this);
+}
+
+KeyboardPage::~KeyboardPage() = default;
+
+QWidget *KeyboardPage::loadView()
+{
+    auto *page = new QWidget;
+    page->resize(ThemeGeometry::windowContentSize.toSize());
+    page->setAutoFillBackground(true);
+    QPalette palette = page->palette();
+    palette.setColor(QPalette::Window, PaintKit::grey(0.16));
+    page->setPalette(palette);
+
+    const DrawingInfo::VirtualKeyboard &keyboard = DrawingInfo::virtualKeyboard();
+    m_keyboard = new ImageView(page);
+    m_keyboard->resize(ThemeGeometry::keyboardViewSize.toSize());
+    m_stickMark = new ImageView(m_keyboard);
+    m_stickMark->setGeometry(BottomLeftSpace(m_keyboard->height())
+                                 .frame(keyboard.pointImage.frameOrigin, keyboard.pointImage.size)
+                                 .toRect());
+    showKeyboard(KeyboardLayoutType::English);
+    m_pointLayer = new PointingStickLayer(page);
+    // The page's view is not yet the page's while it loads.
+    const auto placeOn = [page](QWidget *panel, QPointF origin) {
+        panel->setParent(page);
+        panel->move(
+            BottomLeftSpace(page->height()).frame(origin, panel->size()).topLeft().toPoint());
+        panel->show();
+    };
+    placeOn(m_keyboard, keyboard.frameOrigin);
+    placeOn(m_profileViewController.profileview(),
+            DrawingInfo::startKeymap().profileSelectedViewFrameOrigin);
+    return page;
+}
+
+bool KeyboardPage::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonPress)
+        log << QStringLiteral("page press");
+    else if (event->type() == QEvent::MouseButtonRelease)
+        log << QStringLiteral("page release");
+    return PageViewController::eventFilter(watched, event);
+}
+
+void KeyboardPage::showProfileList()
+{
+    m_profileListViewController = std::make_unique<ProfileListViewController>();
+    m_profileListViewController->placeOn(view(), DrawingInfo::startKeymap().profileListFrameOrigin);
+}
+
+void KeyboardPage::hideProfileList()
+{
+    log << QStringLiteral("hide list");
+    if (m_profileListViewController)
+        m_profileListViewController->removeFromPage();
+    setIsProfileMouseDown(false);
+    m_profileViewController.updateBackground();
+}
+
+void KeyboardPage::updateSelectProfileName(int index)
+{
+    log << QStringLiteral("profile %1").arg(index);
+    m_profileViewController.updateTextValue(index);
+    hideProfileList();
+}
+
+void KeyboardPage::setPointLayerHidden(bool hidden)
+{
+    log << (hidden ? QStringLiteral("line hidden") : QStringLiteral("line shown"));
+    m_pointLayer->setHidden(hidden);
+}
+
+void KeyboardPage::place(QWidget *panel, QPointF origin)
+{
+    panel->setParent(view());
+    panel->move(BottomLeftSpace(view()->height()).frame(origin, panel->size()).topLeft().toPoint());
+    panel->show();
+}
+
+void KeyboardPage::showKeyboard(KeyboardLayoutType layoutType)
+{
+    const KeyboardColorType colorType = KeyBoardConfig::shared().virtualKey.keyboardColorType();
+    m_keyboard->setImageName(
+        DrawingInfo::virtualKeyboard().backgroundImages.image(layoutType, colorType));
+    m_stickMark->setImageName(KeyBoardConfig::shared().virtualKey.pointImage());
+}
+
+bool KeyboardPage::show()
+{
+    view()->show();
+    return QTest::qWaitForWindowExposed(view());
+}
+
+void KeyboardPage::click(const QWidget *widget, QPoint press, std::optional<QPoint> release)
+{
+    QWindow *window = view()->windowHandle();
+    QTest::mousePress(window, Qt::LeftButton, {}, widget->mapTo(view(), press));
+    QTest::mouseRelease(window, Qt::LeftButton, {}, widget->mapTo(view(), release.value_or(press)));
+}
+
+void KeyboardPage::dropOn(QWidget *widget)
+{
+    QMimeData data;
+    data.setData(DragData::mimeType(), {});
+    const QPointF centre = QRectF(widget->rect()).center();
+    QDragEnterEvent enter(centre.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(widget, &enter);
+    QDropEvent drop(centre, Qt::CopyAction, &data, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(widget, &drop);
+    QCoreApplication::processEvents();
+}
+
+void KeyboardPage::sendHover(QWidget *widget, bool isInside)
+{
+    if (isInside) {
+        QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), widget->mapToGlobal(QPointF(1, 1)));
+        QApplication::sendEvent(widget, &enter);
+    } else {
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(widget, &leave);
+    }
+}
+
+void KeyboardPage::save(const QString &fileName)
+{
+    save(*view(), fileName);
+}
+
+void KeyboardPage::save(QWidget &widget, const QString &fileName)
+{
+    const QDir folder(QStringLiteral(KEYMAP_SCREENSHOT_DIR));
+    QVERIFY(folder.mkpath(QStringLiteral(".")));
+    QVERIFY(widget.grab().save(folder.filePath(fileName)));
+}
