@@ -30,18 +30,9 @@
 #include <QMimeData>
 #include <QTest>
 
-void HandBackStartPage::updateData(std::shared_ptr<ProfileListDataEntity> newProfilesData,
-                                   const QList<bool> &gesturePads)
-{
-    handedBackProfiles = std::move(newProfilesData);
-    handedBackPads = gesturePads;
-}
-
-KeymapPageFixture::KeymapPageFixture(const QString &typeNumber,
-                                     std::unique_ptr<KeymapDriverPort> driver)
+KeymapPageFixture::KeymapPageFixture(const QString &typeNumber)
     : m_keyboard(m_clock, EmulatedKeyboardState::plausible(typeNumber))
     , m_backend(m_keyboard)
-    , m_driver(driver ? std::move(driver) : std::make_unique<KeymapWriteDriver>(m_backend, m_clock))
 {
     Constants::setLogDirectoryForTesting(m_folder.path() + "/logs/");
     SettingsStore::setFileForTesting(m_folder.filePath(QStringLiteral("settings.ini")));
@@ -76,7 +67,8 @@ std::unique_ptr<StartPageInterface> KeymapPageFixture::makeStartPage(MainWindowC
 std::unique_ptr<KeymapPageInterface>
 KeymapPageFixture::makeKeymapPage(MainWindowController *delegate)
 {
-    auto page = std::make_unique<KeymapPageViewController>(delegate, std::move(m_driver));
+    auto page = std::make_unique<KeymapPageViewController>(
+        delegate, std::make_unique<KeymapWriteDriver>(m_backend, m_clock));
     m_page = page.get();
     return page;
 }
@@ -101,23 +93,19 @@ std::shared_ptr<KeyboardDataEntity> KeymapPageFixture::readKeyboard()
     return m_record;
 }
 
-void KeymapPageFixture::enter()
-{
-    const std::shared_ptr<KeyboardDataEntity> record = readKeyboard();
-    enter([record](KeymapPageViewController &page) {
-        page.initData(record, record->typeNumber, record->dipSwitch, record->pointingStickStatus,
-                      record->gesturePadInfo, record->profiles);
-    });
-}
-
 void KeymapPageFixture::enter(const HandOver &handOver)
 {
+    const std::shared_ptr<KeyboardDataEntity> record = readKeyboard();
     PageViewController *destination = nullptr;
     m_controller->showKeymapPage(
         destination, [](const SwapContinuation &swap) { swap(); },
         [&](PageViewController *) {
-            if (!m_page->dataIsInited())
-                handOver(*m_page);
+            if (m_page->dataIsInited())
+                return;
+            if (handOver)
+                return handOver(*m_page);
+            m_page->initData(record, record->typeNumber, record->dipSwitch,
+                             record->pointingStickStatus, record->gesturePadInfo, record->profiles);
         });
 }
 
@@ -180,11 +168,6 @@ qint32 KeymapPageFixture::shownUsage(int keyNumber) const
             return key->usageId();
     }
     qFatal("no key %d", keyNumber);
-}
-
-AssignKeyboardViewController &KeymapPageFixture::palette(PaletteTab tab) const
-{
-    return *m_page->palettes()->palettes()[static_cast<int>(tab)];
 }
 
 AssignKeyViewController *KeymapPageFixture::paletteKey(PaletteTab tab, qint32 usageId) const

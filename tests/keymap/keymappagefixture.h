@@ -19,7 +19,7 @@ class AssignKeyboardViewController;
 class QWidget;
 class VirtualKeyView;
 
-// A start page that keeps what the keymap page hands back when it returns.
+// A start page that keeps the gesture pads the keymap page hands back when it returns.
 class HandBackStartPage : public FakeStartPage
 {
     Q_OBJECT
@@ -27,13 +27,12 @@ class HandBackStartPage : public FakeStartPage
 public:
     using FakeStartPage::FakeStartPage;
 
-    void updateData(std::shared_ptr<ProfileListDataEntity> newProfilesData,
-                    const QList<bool> &gesturePads) override;
-    void updatePointingStick(bool pointingStick) override { handedBackStick = pointingStick; }
+    void updateData(std::shared_ptr<ProfileListDataEntity>, const QList<bool> &pads) override
+    {
+        handedBackPads = pads;
+    }
 
-    std::shared_ptr<ProfileListDataEntity> handedBackProfiles;
     QList<bool> handedBackPads;
-    std::optional<bool> handedBackStick;
 };
 
 // The program's keymap page in the main window beside stand-in start and firmware pages, on the
@@ -43,9 +42,7 @@ public:
 class KeymapPageFixture : public PageFactory
 {
 public:
-    // The page writes through driver when one is given.
-    explicit KeymapPageFixture(const QString &typeNumber = QStringLiteral("KX-QR320B"),
-                               std::unique_ptr<KeymapDriverPort> driver = {});
+    explicit KeymapPageFixture(const QString &typeNumber = QStringLiteral("KX-QR320B"));
     ~KeymapPageFixture() override;
 
     std::unique_ptr<StartPageInterface> makeStartPage(MainWindowController *delegate) override;
@@ -58,8 +55,7 @@ public:
     // keyboard as read is handed over, or handOver hands something over, before the page's
     // view loads.
     using HandOver = std::function<void(KeymapPageViewController &page)>;
-    void enter();
-    void enter(const HandOver &handOver);
+    void enter(const HandOver &handOver = {});
     // The page's return button, clicked.
     void leave();
 
@@ -82,7 +78,6 @@ public:
     qint32 shownUsage(int keyNumber) const;
     // The key of a palette that offers usageId.
     AssignKeyViewController *paletteKey(PaletteTab tab, qint32 usageId) const;
-    AssignKeyboardViewController &palette(PaletteTab tab) const;
 
     // The same on any keymap page: the drawn key of keyNumber, the palette key of usageId.
     static VirtualKeyView *drawnKeyAt(const KeymapPageViewController &page, int keyNumber);
@@ -118,7 +113,6 @@ private:
     AppDelegate m_delegate;
     HandBackStartPage *m_startPage = nullptr;
     KeymapPageViewController *m_page = nullptr;
-    std::unique_ptr<KeymapDriverPort> m_driver;
     std::unique_ptr<MainWindowController> m_controller;
     std::shared_ptr<KeyboardDataEntity> m_record;
 };

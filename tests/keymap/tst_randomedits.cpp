@@ -1,4 +1,4 @@
-#include "editfixture.h"
+#include "keymapfixture.h"
 #include "utility.h"
 
 #include <QRandomGenerator>
@@ -18,37 +18,17 @@ const QList<int> slideKeys{86, 87, 101, 102, 108, 109, 116, 117};
 // One random edit of the page, as steps; every message is answered OK at once.
 QString randomEdit(QRandomGenerator &random)
 {
-    const auto pick = [&random](const QList<int> &values) {
-        return QString::number(values.at(random.bounded(int(values.size()))));
-    };
-    const QString key = QString::number(random.bounded(120));
-    const QString usage = pick(usages);
-    switch (random.bounded(12)) {
-    case 0:
-        return "key:" + key + " pal:" + usage;
-    case 1:
-        return "pal:" + usage + " key:" + key;
-    case 2:
-        return "drag:" + usage + " drop:" + key;
-    case 3:
-        return "slide:" + pick(slideKeys) + " pal:" + usage;
-    case 4:
-        return "layer:" + QString::number(random.bounded(4));
-    case 5:
-        return "tab:" + QString::number(random.bounded(4));
-    case 6:
-        return "pad:" + QString::number(1 + random.bounded(4));
-    case 7:
-        return "stick";
-    case 8:
-        return "rollback";
-    case 9:
-        return "factory";
-    case 10:
-        return "file";
-    default:
-        return "key:" + key + " special";
-    }
+    static const QStringList edits{"key:%k pal:%u",   "pal:%u key:%k", "drag:%u drop:%k",
+                                   "slide:%s pal:%u", "layer:%l",      "tab:%l",
+                                   "pad:%p",          "stick",         "rollback",
+                                   "factory",         "file",          "key:%k special"};
+    QString edit = edits.at(random.bounded(int(edits.size())));
+    edit.replace("%k", QString::number(random.bounded(120)))
+        .replace("%u", QString::number(usages.at(random.bounded(int(usages.size())))))
+        .replace("%s", QString::number(slideKeys.at(random.bounded(int(slideKeys.size())))))
+        .replace("%l", QString::number(random.bounded(4)))
+        .replace("%p", QString::number(1 + random.bounded(4)));
+    return edit;
 }
 
 bool sameEntries(const ProfileListDataEntity &first, const ProfileListDataEntity &second)
@@ -83,50 +63,40 @@ private slots:
     {
         for (quint32 seed = 1; seed <= runs; ++seed) {
             QRandomGenerator random(seed);
-            EditFixture fixture({{1, FnMode::WithFn2, 5, 0x2c}}, random.bounded(2) == 1,
-                                {true, random.bounded(2) == 1, true, false});
+            KeymapFixture fixture(
+                QString("1:F2[5]=0x2c pads=1%1 %2")
+                    .arg(random.bounded(2) ? "110" : "010", random.bounded(2) ? "stick" : ""));
+            const QByteArray where = "seed " + QByteArray::number(seed);
             QString played;
             for (int edit = 0; edit < editsPerRun; ++edit) {
                 const QString steps = randomEdit(random);
                 played += steps + " | ";
-                if (steps == "file")
-                    applyRandomFile(fixture, random);
-                else
+                if (steps == "file") {
+                    const auto file = KeymapFixture::profiles(
+                        QString("%1[%2]=0x70")
+                            .arg(QStringList{"N", "F1", "F2", "F3"}[random.bounded(4)])
+                            .arg(random.bounded(120)));
+                    fixture.model.performKeymapAndTapAndGesture(
+                        file->profile(0), random.bounded(2) == 1,
+                        {random.bounded(2) == 1, true, true, true});
+                } else {
                     fixture.run(steps);
+                }
                 QVERIFY2(fixture.model.isWriteButtonEnabled() == differsFromKeyboard(fixture.model),
-                         qPrintable(QString("seed %1: %2").arg(seed).arg(played)));
+                         where + ": " + played.toUtf8());
             }
 
-            undoAll(fixture, seed);
-            if (QTest::currentTestFailed())
-                return;
+            const KeymapEditModel &model = fixture.model;
+            for (qsizetype left = model.profileHistory().items.size(); left > 0; --left) {
+                fixture.run("undo");
+                QVERIFY2(model.profileHistory().items.size() == left - 1, where);
+                QVERIFY2(model.isWriteButtonEnabled() == differsFromKeyboard(model), where);
+            }
+            QVERIFY2(sameEntries(model.currentProfilesdata(), model.physicalProfilesData()), where);
+            QVERIFY2(model.currentGesturePads() == model.physicalGesturePads(), where);
+            QVERIFY2(model.isPointStickOn() == model.physicalPointingStick(), where);
+            QVERIFY2(!model.isUndoButtonEnabled(), where);
         }
-    }
-
-private:
-    static void applyRandomFile(EditFixture &fixture, QRandomGenerator &random)
-    {
-        const std::shared_ptr<ProfileListDataEntity> file = EditFixture::editedProfiles(
-            {{0, FnMode(random.bounded(4)), random.bounded(120), 0x70}});
-        fixture.model.performKeymapAndTapAndGesture(file->profile(0), random.bounded(2) == 1,
-                                                    {random.bounded(2) == 1, true, true, true});
-    }
-
-    static void undoAll(EditFixture &fixture, quint32 seed)
-    {
-        const QByteArray where = QByteArray("seed ") + QByteArray::number(seed);
-        for (qsizetype left = fixture.model.profileHistory().items.size(); left > 0; --left) {
-            fixture.run("undo");
-            QVERIFY2(fixture.model.profileHistory().items.size() == left - 1, where);
-            QVERIFY2(fixture.model.isWriteButtonEnabled() == differsFromKeyboard(fixture.model),
-                     where);
-        }
-        QVERIFY2(
-            sameEntries(fixture.model.currentProfilesdata(), fixture.model.physicalProfilesData()),
-            where);
-        QVERIFY2(fixture.model.currentGesturePads() == fixture.model.physicalGesturePads(), where);
-        QVERIFY2(fixture.model.isPointStickOn() == fixture.model.physicalPointingStick(), where);
-        QVERIFY2(!fixture.model.isUndoButtonEnabled(), where);
     }
 };
 

@@ -1,48 +1,9 @@
-#include "editfixture.h"
+#include "keymapfixture.h"
 
 #include <QTest>
 
-namespace {
-
-// The events of kinds, in order, such as every selection clearing.
-QString eventsOf(const QStringList &events, const QStringList &kinds)
-{
-    QStringList kept;
-    for (const QString &event : events) {
-        for (const QString &kind : kinds) {
-            if (event.startsWith(kind))
-                kept << event;
-        }
-    }
-    return kept.join(' ');
-}
-
-QString keyboardMode(const KeyboardStatus &status)
-{
-    if (!status.keymapWillChangeAtOnce)
-        return "pick";
-    return "apply 0x" + QString::number(status.newUsageId.value_or(-1), 16);
-}
-
-QString paletteMode(const PaletteStatus &status)
-{
-    if (status.keyWillBeSelected)
-        return "pick";
-    return "apply to " + QString::number(status.newKeyNumber.value_or(-1));
-}
-
-QString numbers(const QList<int> &values)
-{
-    QStringList texts;
-    for (int value : values)
-        texts << QString::number(value);
-    return texts.join(' ');
-}
-
-} // namespace
-
 // The two picks of a key change, in either order or by dragging: the page's state, the picks
-// kept, the modes of the keyboards and palettes, the hints, the selections dropped, and the
+// kept, the hints, the selections dropped, and the
 // layer and palette controls that return the page to the normal state.
 class tst_SelectionStates : public QObject
 {
@@ -51,429 +12,145 @@ class tst_SelectionStates : public QObject
 private slots:
     void transitions_data()
     {
-        QTest::addColumn<QString>("steps");
-        QTest::addColumn<QString>("picks");
-        QTest::addColumn<QString>("changed");
-        QTest::addColumn<QString>("messages");
+        KeymapFixture::addColumns();
+        const auto row = [](const char *name, const char *steps, const char *facts) {
+            KeymapFixture::addRow(name, {}, steps, facts);
+        };
 
-        QTest::newRow("drawn key picked")
-            << "key:5"
-            << "clickedVirtualKey<-normal drawn=5 slide=- usage=- hint=assignKey"
-            << ""
-            << "";
-        QTest::newRow("second drawn key replaces the first")
-            << "key:5 key:6"
-            << "clickedVirtualKey<-clickedVirtualKey drawn=6 slide=- usage=- hint=assignKey"
-            << ""
-            << "";
-        QTest::newRow("palette key changes the second drawn key only")
-            << "key:5 key:6 pal:0x2c"
-            << "normal<-clickedVirtualKey drawn=6 slide=- usage=- hint=none"
-            << "N[6]=0x2c"
-            << "";
-        QTest::newRow("slide key picked while a drawn key is")
-            << "key:5 slide:86"
-            << "clickedVirtualSlideKey<-clickedVirtualKey drawn=5 slide=86 usage=- hint=assignKey"
-            << ""
-            << "";
-        QTest::newRow("drawn key picked while a slide key is")
-            << "slide:86 key:5"
-            << "clickedVirtualKey<-clickedVirtualSlideKey drawn=5 slide=86 usage=- hint=assignKey"
-            << ""
-            << "";
-        QTest::newRow("palette key changes the picked slide key")
-            << "slide:86 pal:0x2c"
-            << "normal<-clickedVirtualSlideKey drawn=- slide=86 usage=- hint=none"
-            << "N[86]=0x2c"
-            << "";
-        QTest::newRow("palette key armed")
-            << "pal:0x2c"
-            << "clickedAssignKey<-normal drawn=- slide=- usage=0x2c hint=virtualKey"
-            << ""
-            << "";
-        QTest::newRow("second palette key replaces the first")
-            << "pal:0x2c pal:0x2d key:5"
-            << "normal<-clickedAssignKey drawn=- slide=- usage=0x2d hint=none"
-            << "N[5]=0x2d"
-            << "";
-        QTest::newRow("armed palette key applied to a slide key")
-            << "pal:0x2c slide:87"
-            << "normal<-clickedAssignKey drawn=- slide=- usage=0x2c hint=none"
-            << "N[87]=0x2c"
-            << "";
-        QTest::newRow("drag arms its key whatever was picked")
-            << "key:5 drag:0x2c"
-            << "clickedAssignKey<-clickedVirtualKey drawn=5 slide=- usage=0x2c hint=virtualKey"
-            << ""
-            << "";
-        QTest::newRow("drop changes the key dropped on, not the picked one")
-            << "key:5 drag:0x2c drop:6"
-            << "normal<-clickedAssignKey drawn=5 slide=- usage=0x2c hint=none"
-            << "N[6]=0x2c"
-            << "";
-        QTest::newRow("drop on a slide key")
-            << "drag:0x2c dropslide:86"
-            << "normal<-clickedAssignKey drawn=- slide=- usage=0x2c hint=none"
-            << "N[86]=0x2c"
-            << "";
-        QTest::newRow("drop on the page away from the keys")
-            << "key:5 drag:0x2c droppage"
-            << "normal<-clickedAssignKey drawn=5 slide=- usage=0x2c hint=none"
-            << ""
-            << "";
-        QTest::newRow("drop outside the page keeps the dragged key armed")
-            << "drag:0x2c key:7"
-            << "normal<-clickedAssignKey drawn=- slide=- usage=0x2c hint=none"
-            << "N[7]=0x2c"
-            << "";
-        QTest::newRow("palette report after a drag changes the picked drawn key")
-            << "key:5 drag:0x2c decide:0x2d"
-            << "normal<-clickedAssignKey drawn=5 slide=- usage=0x2c hint=none"
-            << "N[5]=0x2d"
-            << "";
-        QTest::newRow("palette report with nothing picked")
-            << "decide:0x2c"
-            << "normal<-normal drawn=- slide=- usage=- hint=none"
-            << ""
-            << "";
-        QTest::newRow("special key drops the drawn pick")
-            << "key:5 special"
-            << "normal<-clickedVirtualKey drawn=5 slide=- usage=- hint=none"
-            << ""
-            << "1008";
-        QTest::newRow("special slide key drops the armed key")
-            << "pal:0x2c specialslide"
-            << "normal<-clickedAssignKey drawn=- slide=- usage=0x2c hint=none"
-            << ""
-            << "1008";
-        QTest::newRow("drawn keyboard's layer change drops a drawn pick")
-            << "key:5 fnback"
-            << "normal<-clickedVirtualKey drawn=5 slide=- usage=- hint=none"
-            << ""
-            << "";
-        QTest::newRow("slide keys' layer change drops a drawn pick")
-            << "key:5 fnbackslide"
-            << "normal<-clickedVirtualKey drawn=5 slide=- usage=- hint=none"
-            << ""
-            << "";
-        QTest::newRow("layer change keeps an armed key")
-            << "pal:0x2c fnback"
-            << "clickedAssignKey<-normal drawn=- slide=- usage=0x2c hint=virtualKey"
-            << ""
-            << "";
-        QTest::newRow("slide keys' layer change keeps a slide pick")
-            << "slide:86 fnbackslide"
-            << "clickedVirtualSlideKey<-normal drawn=- slide=86 usage=- hint=assignKey"
-            << ""
-            << "";
-        QTest::newRow("qwerty palette's layer change drops any pick")
-            << "pal:0x2c palfn"
-            << "normal<-clickedAssignKey drawn=- slide=- usage=0x2c hint=none"
-            << ""
-            << "";
-        QTest::newRow("gesture pad flipped drops the pick")
-            << "key:5 pad:1"
-            << "normal<-clickedVirtualKey drawn=5 slide=- usage=- hint=none"
-            << ""
-            << "";
-        QTest::newRow("drawn key report without a key number")
-            << "nokey"
-            << "normal<-normal drawn=- slide=- usage=- hint=none"
-            << ""
-            << "";
-        QTest::newRow("slide key report without a key number")
-            << "key:5 noslide"
-            << "clickedVirtualKey<-normal drawn=5 slide=- usage=- hint=assignKey"
-            << ""
-            << "";
-        QTest::newRow("palette report without a usage")
-            << "pal:0x2c nopal"
-            << "clickedAssignKey<-normal drawn=- slide=- usage=0x2c hint=virtualKey"
-            << ""
-            << "";
-        QTest::newRow("drag report without a usage")
-            << "key:5 nodrag"
-            << "clickedVirtualKey<-normal drawn=5 slide=- usage=- hint=assignKey"
-            << ""
-            << "";
-        QTest::newRow("key number past the last key")
-            << "key:120"
-            << "normal<-normal drawn=- slide=- usage=- hint=none"
-            << ""
-            << "";
-        QTest::newRow("negative key number") << "key:-1"
-                                             << "normal<-normal drawn=- slide=- usage=- hint=none"
-                                             << ""
-                                             << "";
-        QTest::newRow("drop past the last key")
-            << "drag:0x2c drop:200"
-            << "clickedAssignKey<-normal drawn=- slide=- usage=0x2c hint=virtualKey"
-            << ""
-            << "";
+        row("drawn key picked", "key:5", "state=clickedVirtualKey<-normal drawn=5 hint=assignKey");
+        row("palette key changes the second drawn key only", "key:5 key:6 pal:0x2c",
+            "state=normal<-clickedVirtualKey drawn=6 hint=none "
+            "changed=N[6]=0x2c");
+        row("slide key picked while a drawn key is", "key:5 slide:86",
+            "state=clickedVirtualSlideKey<-clickedVirtualKey drawn=5 slide=86 hint=assignKey");
+        row("palette key changes the picked slide key", "slide:86 pal:0x2c",
+            "state=normal<-clickedVirtualSlideKey changed=N[86]=0x2c");
+        row("palette key armed", "pal:0x2c",
+            "state=clickedAssignKey<-normal usage=0x2c hint=virtualKey");
+        row("second palette key replaces the first", "pal:0x2c pal:0x2d key:5",
+            "state=normal<-clickedAssignKey usage=0x2d changed=N[5]=0x2d");
+        row("armed palette key applied to a slide key", "pal:0x2c slide:87", "changed=N[87]=0x2c");
+        row("drop changes the key dropped on, not the picked one", "key:5 drag:0x2c drop:6",
+            "state=normal<-clickedAssignKey drawn=5 changed=N[6]=0x2c");
+        row("drop on a slide key", "drag:0x2c dropslide:86", "changed=N[86]=0x2c");
+        row("drop on the page away from the keys", "key:5 drag:0x2c droppage",
+            "state=normal<-clickedAssignKey hint=none changed=-");
+        row("palette report after a drag changes the picked drawn key",
+            "key:5 drag:0x2c decide:0x2d", "changed=N[5]=0x2d");
+        row("palette report with nothing picked", "decide:0x2c", "state=normal<-normal changed=-");
+        row("special key drops the drawn pick", "key:5 special",
+            "state=normal<-clickedVirtualKey hint=none messages=1008");
+        row("special slide key drops the armed key", "pal:0x2c specialslide",
+            "state=normal<-clickedAssignKey messages=1008");
+        row("drawn keyboard's layer change drops a drawn pick", "key:5 fnback",
+            "state=normal<-clickedVirtualKey hint=none");
+        row("layer change keeps an armed key", "pal:0x2c fnback", "state=clickedAssignKey<-normal");
+        row("slide keys' layer change keeps a slide pick", "slide:86 fnbackslide",
+            "state=clickedVirtualSlideKey<-normal");
+        row("qwerty palette's layer change drops any pick", "pal:0x2c palfn",
+            "state=normal<-clickedAssignKey");
+        row("gesture pad flipped drops the pick", "key:5 pad:1", "state=normal<-clickedVirtualKey");
+        row("picks stay marked while a rule's message is up", "later key:5 mark pal:6",
+            "state=normal<-clickedVirtualKey hint=assignKey cleared=- history=0");
+        row("picks dropped once the message is answered", "later key:5 pal:6 mark ok",
+            "hint=none cleared=clear(reset) history=1 changed=N[5]=0x6,F1[5]=0x6");
+
+        // Reports that carry nothing, or a key number past the keys, change nothing.
+        row("drawn key report without a key number", "nokey", "state=normal<-normal drawn=-");
+        row("slide key report without a key number", "key:5 noslide",
+            "state=clickedVirtualKey<-normal slide=-");
+        row("palette report without a usage", "pal:0x2c nopal",
+            "state=clickedAssignKey<-normal usage=0x2c");
+        row("drag report without a usage", "key:5 nodrag", "state=clickedVirtualKey<-normal");
+        row("key number past the last key", "key:120", "state=normal<-normal drawn=-");
+        row("negative key number", "key:-1", "state=normal<-normal drawn=-");
+        row("drop past the last key", "drag:0x2c drop:200",
+            "state=clickedAssignKey<-normal changed=-");
+
+        // The selections each step drops; a change or a profile switch also drops the shortcut
+        // palette's modifiers (reset).
+        row("drawn key picked drops the slide key", "slide:86 mark key:5", "cleared=slide");
+        row("slide key picked drops the drawn key", "key:5 mark slide:86", "cleared=drawn");
+        row("palette key picked drops nothing", "key:5 background mark pal:0x2c", "cleared=-");
+        row("drag started drops both keys", "key:5 mark drag:0x2c", "cleared=drawn,slide");
+        row("change drops the modifiers", "tab:3 key:5 mark pal:0x104", "cleared=clear(reset)");
+        row("refused change drops them", "tab:3 key:5 mark pal:0x04",
+            "cleared=clear(reset),clear(keep) messages=9022");
+        row("Fn key refused on an Fn layer drops them", "layer:1 key:5 mark pal:0x5102",
+            "cleared=clear(reset) messages=1012 state=normal<-clickedVirtualKey");
+        row("background click keeps them", "key:5 mark background", "cleared=clear(keep)");
+        row("profile switch drops them", "mark profile:1", "cleared=clear(reset)");
+        row("leaving the shortcut tab drops them", "tab:3 mark tab:1", "cleared=clear(reset)");
+        row("shortcut tab tapped again keeps them", "tab:3 mark tab:3", "cleared=clear(keep)");
+
+        // The layer, palette tab and segment controls.
+        row("layer button drops a drawn pick", "key:5 layer:2",
+            "layer=2 state=normal<-normal redrawn=layer(2)");
+        row("layer button drops an armed key", "pal:0x2c layer:1",
+            "layer=1 state=normal<-clickedAssignKey redrawn=layer(1)");
+        row("button of the shown layer redraws nothing", "key:5 layer:0",
+            "layer=0 state=normal<-clickedVirtualKey redrawn=-");
+        row("leaving the qwerty tab shows its normal layer again", "qlayer:3 tab:1",
+            "qlayer=0 tab=1 palette=1 redrawn=paletteLayer(3),paletteLayer(0)");
+        row("qwerty tab tapped again keeps its layer", "qlayer:3 tab:0", "qlayer=3 tab=0");
+        row("alphabet tab to shortcut tab resets the qwerty layer", "tab:1 seg:0 qlayer:2 tab:3",
+            "qlayer=0 tab=3 palette=3");
+        row("alphabet tab to device tab keeps the qwerty layer", "tab:1 seg:0 qlayer:2 tab:2",
+            "qlayer=2 tab=2 palette=2");
+        row("segment keeps a drawn pick", "key:5 seg:1",
+            "tab=0 palette=1 state=clickedVirtualKey<-normal");
+        row("segment drops an armed key", "pal:0x2c seg:1",
+            "palette=1 state=normal<-clickedAssignKey");
+        row("segment past the last shows the shortcut palette", "seg:7", "tab=0 palette=3");
+        row("no segment shows the shortcut palette", "seg:-1", "palette=3");
+        row("qwerty tab-view action drops a drawn pick, shows nothing else",
+            "tab:2 key:5 tabview:0", "tab=2 palette=2 state=normal<-clickedVirtualKey");
+        row("alphabet tab-view action drops an armed key", "pal:0x2c tabview:1",
+            "palette=0 state=normal<-clickedAssignKey");
+        row("device tab-view action drops a slide pick", "qlayer:3 slide:86 tabview:2",
+            "qlayer=3 state=normal<-clickedVirtualSlideKey");
+
+        row("menus off while a rule's message is up", "appear later tab:3 key:5 pal:0x04",
+            "alert=on menus=-");
+        row("menus back once it is answered", "appear later tab:3 key:5 pal:0x04 ok",
+            "alert=off menus=open,save,updates,about,close");
     }
 
-    void transitions()
-    {
-        QFETCH(QString, steps);
-        EditFixture fixture;
+    void transitions() { KeymapFixture::runRow(); }
 
-        fixture.run(steps);
-
-        QTEST(fixture.picks(), "picks");
-        QTEST(fixture.changedEntries(), "changed");
-        QTEST(numbers(fixture.ports.messages), "messages");
-    }
-
-    void modes_data()
-    {
-        QTest::addColumn<QString>("steps");
-        QTest::addColumn<QString>("drawn");
-        QTest::addColumn<QString>("slide");
-        QTest::addColumn<QString>("palettes");
-
-        QTest::newRow("normal") << ""
-                                << "pick"
-                                << "pick"
-                                << "pick";
-        QTest::newRow("clickedVirtualKey") << "key:5"
-                                           << "pick"
-                                           << "pick"
-                                           << "apply to 5";
-        QTest::newRow("clickedAssignKey") << "pal:0x2c"
-                                          << "apply 0x2c"
-                                          << "apply 0x2c"
-                                          << "pick";
-        QTest::newRow("clickedVirtualSlideKey") << "slide:86"
-                                                << "pick"
-                                                << "pick"
-                                                << "apply to 86";
-        QTest::newRow("normal after a change") << "pal:0x2c key:5"
-                                               << "pick"
-                                               << "pick"
-                                               << "pick";
-        QTest::newRow("normal after a refused change") << "tab:3 pal:0x04 key:5"
-                                                       << "pick"
-                                                       << "pick"
-                                                       << "pick";
-    }
-
-    void modes()
-    {
-        QFETCH(QString, steps);
-        EditFixture fixture;
-
-        fixture.run(steps);
-
-        QTEST(keyboardMode(fixture.model.drawnKeyboardStatus()), "drawn");
-        QTEST(keyboardMode(fixture.model.slideKeyboardStatus()), "slide");
-        QTEST(paletteMode(fixture.model.paletteStatus()), "palettes");
-    }
-
-    void selectionsCleared_data()
-    {
-        QTest::addColumn<QString>("before");
-        QTest::addColumn<QString>("step");
-        QTest::addColumn<QString>("cleared");
-
-        QTest::newRow("drawn key picked") << "slide:86"
-                                          << "key:5"
-                                          << "clearSlide";
-        QTest::newRow("slide key picked") << "key:5"
-                                          << "slide:86"
-                                          << "clearDrawn";
-        QTest::newRow("palette key picked") << "key:5 background"
-                                            << "pal:0x2c"
-                                            << "";
-        QTest::newRow("drag started") << "key:5"
-                                      << "drag:0x2c"
-                                      << "clearDrawn clearSlide";
-        QTest::newRow("change drops the shortcut modifiers") << "tab:3 key:5"
-                                                             << "pal:0x104"
-                                                             << "clear(reset)";
-        QTest::newRow("refused change drops them") << "tab:3 key:5"
-                                                   << "pal:0x04"
-                                                   << "clear(reset) clear(keep)";
-        QTest::newRow("Fn key refused on an Fn layer drops them") << "layer:1 key:5"
-                                                                  << "pal:0x5102"
-                                                                  << "clear(reset)";
-        QTest::newRow("background click keeps them") << "key:5"
-                                                     << "background"
-                                                     << "clear(keep)";
-        QTest::newRow("drop on the page keeps them") << "drag:0x2c"
-                                                     << "droppage"
-                                                     << "clear(keep)";
-        QTest::newRow("profile switch drops them") << ""
-                                                   << "profile:1"
-                                                   << "clear(reset)";
-        QTest::newRow("leaving the shortcut tab drops them") << "tab:3"
-                                                             << "tab:1"
-                                                             << "clear(reset)";
-        QTest::newRow("shortcut tab tapped again keeps them") << "tab:3"
-                                                              << "tab:3"
-                                                              << "clear(keep)";
-        QTest::newRow("special key keeps them") << "key:5"
-                                                << "special"
-                                                << "clear(keep)";
-    }
-
-    void selectionsCleared()
-    {
-        QFETCH(QString, before);
-        QFETCH(QString, step);
-        EditFixture fixture;
-        fixture.run(before);
-        fixture.ports.events.clear();
-
-        fixture.run(step);
-
-        QTEST(eventsOf(fixture.ports.events, {"clear"}), "cleared");
-    }
-
-    void picksStayMarkedWhileMessageIsUp()
-    {
-        EditFixture fixture;
-        fixture.run("later key:5");
-        fixture.ports.events.clear();
-
-        fixture.run("pal:6");
-
-        QCOMPARE(fixture.ports.messages, QList<int>{1007});
-        QCOMPARE(eventsOf(fixture.ports.events, {"clear", "hint"}), "");
-        QCOMPARE(fixture.model.keymapPageState(), KeymapPageState::normal);
-        fixture.run("ok");
-        QCOMPARE(eventsOf(fixture.ports.events, {"clear", "hint"}), "clear(reset) hint(none)");
-    }
-
-    void specialKeyBlocksMenusUntilAnswered()
-    {
-        EditFixture fixture;
-        fixture.model.changeMenuStatusAndUpdateMenu(true);
-        QVERIFY(fixture.ports.menuFlags.open);
-
-        fixture.run("later key:5 special");
-
-        QCOMPARE(fixture.ports.menuFlags, KeymapMenuFlags());
-        QVERIFY(fixture.model.isShowAlert());
-        fixture.run("ok");
-        QVERIFY(!fixture.model.isShowAlert());
-        QVERIFY(fixture.ports.menuFlags.open);
-        QVERIFY(fixture.ports.menuFlags.close);
-    }
-
-    void layerAndPaletteControls_data()
-    {
-        QTest::addColumn<QString>("steps");
-        QTest::addColumn<int>("layer");
-        QTest::addColumn<int>("qwertyLayer");
-        QTest::addColumn<int>("tab");
-        QTest::addColumn<int>("shownPalette");
-        QTest::addColumn<QString>("state");
-        QTest::addColumn<QString>("redrawn");
-
-        QTest::newRow("layer button drops a drawn pick")
-            << "key:5 layer:2" << 2 << 0 << 0 << 0 << "normal"
-            << "layer(2)";
-        QTest::newRow("layer button drops an armed key")
-            << "pal:0x2c layer:1" << 1 << 0 << 0 << 0 << "normal"
-            << "layer(1)";
-        QTest::newRow("button of the shown layer redraws nothing")
-            << "key:5 layer:0" << 0 << 0 << 0 << 0 << "normal"
-            << "";
-        QTest::newRow("palette layer button always redraws")
-            << "qlayer:0" << 0 << 0 << 0 << 0 << "normal"
-            << "paletteLayer(0)";
-        QTest::newRow("leaving the qwerty tab shows its normal layer again")
-            << "qlayer:3 tab:1" << 0 << 0 << 1 << 1 << "normal"
-            << "paletteLayer(3) paletteLayer(0)";
-        QTest::newRow("qwerty tab tapped again keeps its layer")
-            << "qlayer:3 tab:0" << 0 << 3 << 0 << 0 << "normal"
-            << "paletteLayer(3)";
-        QTest::newRow("alphabet tab to shortcut tab resets the qwerty layer")
-            << "tab:1 seg:0 qlayer:2 tab:3" << 0 << 0 << 3 << 3 << "normal"
-            << "paletteLayer(2) paletteLayer(0)";
-        QTest::newRow("alphabet tab to device tab keeps the qwerty layer")
-            << "tab:1 seg:0 qlayer:2 tab:2" << 0 << 2 << 2 << 2 << "normal"
-            << "paletteLayer(2)";
-        QTest::newRow("segment keeps a drawn pick")
-            << "key:5 seg:1" << 0 << 0 << 0 << 1 << "clickedVirtualKey"
-            << "";
-        QTest::newRow("segment drops an armed key")
-            << "pal:0x2c seg:1" << 0 << 0 << 0 << 1 << "normal"
-            << "";
-        QTest::newRow("segment past the last shows the shortcut palette")
-            << "seg:7" << 0 << 0 << 0 << 3 << "normal"
-            << "";
-        QTest::newRow("no segment shows the shortcut palette")
-            << "seg:-1" << 0 << 0 << 0 << 3 << "normal"
-            << "";
-        QTest::newRow("qwerty tab-view action drops a drawn pick, shows nothing else")
-            << "tab:2 key:5 tabview:0" << 0 << 0 << 2 << 2 << "normal"
-            << "";
-        QTest::newRow("alphabet tab-view action drops an armed key")
-            << "pal:0x2c tabview:1" << 0 << 0 << 0 << 0 << "normal"
-            << "";
-        QTest::newRow("device tab-view action drops a slide pick")
-            << "qlayer:3 slide:86 tabview:2" << 0 << 3 << 0 << 0 << "normal"
-            << "paletteLayer(3)";
-    }
-
-    void layerAndPaletteControls()
-    {
-        QFETCH(QString, steps);
-        EditFixture fixture;
-
-        fixture.run(steps);
-
-        QTEST(int(fixture.model.shownLayer()), "layer");
-        QTEST(int(fixture.model.qwertyPaletteLayer()), "qwertyLayer");
-        QTEST(int(fixture.model.paletteTab()), "tab");
-        QTEST(int(fixture.model.shownPalette()), "shownPalette");
-        QTEST(fixture.picks().section('<', 0, 0), "state");
-        QTEST(eventsOf(fixture.ports.events, {"layer", "paletteLayer"}), "redrawn");
-    }
-
+    // The usages a palette offers that no key of the selected profile holds, with the layout and
+    // DIP switch 5 of the keyboard.
     void notAssigned_data()
     {
-        QTest::addColumn<int>("layout");
-        QTest::addColumn<QList<bool>>("dipSwitch");
-        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("keyboard");
         QTest::addColumn<bool>("notAssigned");
 
-        const QList<bool> allOff{false, false, false, false, false, false};
-        const QList<bool> switch5On{false, false, false, false, true, false};
-        const QList<bool> switch6On{false, false, false, false, false, true};
-        const int japanese = int(KeyboardLayoutType::Japanese);
-        const int english = int(KeyboardLayoutType::English);
-        QTest::newRow("Japanese key 29") << japanese << allOff << 29 << false;
-        QTest::newRow("English key 29, no such key") << english << allOff << 29 << true;
-        QTest::newRow("English key 29 with DIP switch 5 on") << english << switch5On << 29 << false;
-        QTest::newRow("English key 29 with DIP switch 6 on") << english << switch6On << 29 << true;
-        QTest::newRow("English key 28 with DIP switch 5 on") << english << switch5On << 28 << true;
-        QTest::newRow("slide key") << english << allOff << 86 << false;
-        QTest::newRow("key of the slide area without a slide key")
-            << english << allOff << 90 << true;
+        QTest::newRow("Japanese key 29") << "N[29]=0x2c" << false;
+        QTest::newRow("English key 29, no such key") << "english N[29]=0x2c" << true;
+        QTest::newRow("English key 29 with DIP switch 5 on")
+            << "english dip=000010 N[29]=0x2c" << false;
+        QTest::newRow("English key 29 with DIP switch 6 on")
+            << "english dip=000001 N[29]=0x2c" << true;
+        QTest::newRow("another profile") << "1:N[5]=0x2c" << true;
     }
 
     void notAssigned()
     {
-        QFETCH(int, layout);
-        QFETCH(QList<bool>, dipSwitch);
-        QFETCH(int, key);
-        constexpr qint32 placed = 0x2c, nowhere = 0x70;
-        EditFixture fixture({{0, FnMode::Normal, key, placed}}, false, {true, true, true, true},
-                            dipSwitch, KeyboardLayoutType(layout));
+        QFETCH(QString, keyboard);
+        KeymapFixture fixture(keyboard);
 
         const QSet<qint32> notAssigned =
-            fixture.model.getNotAssignedUsageIds(QList<QList<qint32>>{{placed}, {nowhere, 9}});
+            fixture.model.getNotAssignedUsageIds(QList<QList<qint32>>{{0x2c}, {0x70, 9}});
 
-        QTEST(notAssigned.contains(placed), "notAssigned");
-        QVERIFY(notAssigned.contains(nowhere));
+        QTEST(notAssigned.contains(0x2c), "notAssigned");
+        QVERIFY(notAssigned.contains(0x70));
         QVERIFY(!notAssigned.contains(9));
     }
 
+    // The qwerty palette offers every layer of the factory keymap.
     void notAssignedOfTheQwertyPalette()
     {
-        EditFixture fixture;
+        KeymapFixture fixture;
         fixture.run("profile:1 key:5 pal:0x2c");
         ProfileDataEntity offered;
         offered.withFn1[0] = 0x2c;
@@ -481,15 +158,6 @@ private slots:
         offered.normal[2] = 9;
 
         QCOMPARE(fixture.model.getNotAssignedUsageIds(offered), QSet<qint32>{0x70});
-    }
-
-    void changeLandsInTheShownLayer()
-    {
-        EditFixture fixture;
-
-        fixture.run("layer:3 key:5 pal:0x2c layer:0 slide:86 pal:0x2d");
-
-        QCOMPARE(fixture.changedEntries(), "N[86]=0x2d F3[5]=0x2c");
     }
 };
 

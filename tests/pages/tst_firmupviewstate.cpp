@@ -6,18 +6,6 @@
 
 #include <QTest>
 
-namespace {
-
-// "app", "boot" or "none" for a record that does not say.
-std::optional<RunningFirmwareState> runningState(const QString &name)
-{
-    if (name == "none")
-        return std::nullopt;
-    return name == "boot" ? RunningFirmwareState::boot : RunningFirmwareState::app;
-}
-
-} // namespace
-
 // What the firmware page shows for a keyboard and an image: the version texts, the warning, and
 // which of the update and return buttons may be used.
 class tst_FirmupViewState : public QObject
@@ -27,92 +15,69 @@ class tst_FirmupViewState : public QObject
 private slots:
     void initTestCase() { LocalizedStrings::setLanguage(QStringLiteral("en")); }
     void cleanup() { CommandLine::setArguments({}); }
-    void versionCheck_data();
-    void versionCheck();
-    void withoutKeyboard();
+
+    void versionCheck_data()
+    {
+        // What the keyboard runs ("app", "boot", "none" when its record does not say), or no
+        // keyboard; the image's version, or no image; then what is shown.
+        QTest::addColumn<QString>("keyboard");
+        QTest::addColumn<QString>("image");
+        QTest::addColumn<bool>("checkDisabled");
+        QTest::addColumn<QString>("shown");
+        const auto row = [](const char *name, const char *keyboard, const char *image,
+                            bool checkDisabled, const char *shown) {
+            QTest::newRow(name) << keyboard << image << checkDisabled << shown;
+        };
+
+        row("no image", "app", "", false, "Current firmware : 01.05 | update off");
+        row("newer image", "app", "01.06", false,
+            "Current firmware : 01.05 | New firmware : 01.06 | update on");
+        row("equal version", "app", "01.05", false,
+            "Current firmware : 01.05 | New firmware : 01.05 | warning | update off");
+        // The comparison looks at the minor part alone, as the versions have always been compared.
+        row("newer major part only", "app", "02.05", false,
+            "Current firmware : 01.05 | New firmware : 02.05 | warning | update off");
+        row("older version, check disabled", "app", "01.04", true,
+            "Current firmware : 01.05 | New firmware : 01.04 | update on");
+        row("record without a running state counts as the application", "none", "01.05", false,
+            "Current firmware : 01.05 | New firmware : 01.05 | warning | update off");
+        row("boot loader, any version may be written", "boot", "00.00", false,
+            "Current firmware : Boot firmware running (update required) | return off | "
+            "New firmware : 00.00 | update on");
+        row("no keyboard handed over yet", "", "01.06", false,
+            " | New firmware : 01.06 | update off");
+    }
+
+    void versionCheck()
+    {
+        QFETCH(QString, keyboard);
+        QFETCH(QString, image);
+        QFETCH(bool, checkDisabled);
+        if (checkDisabled)
+            CommandLine::setArguments({"tool", "--disable-version-check"});
+        KeyboardDataEntity record(keyboard == "boot" ? "00.00" : "01.05", "07", "KX-QR320B", "A1",
+                                  "TV1", RunningFirmwareState::app);
+        if (keyboard != "app")
+            record.runningFirmwareState.reset();
+        if (keyboard == "boot")
+            record.runningFirmwareState = RunningFirmwareState::boot;
+        FirmDataEntity firmware;
+        firmware.firmVersion = image;
+
+        const FirmupViewState state = FirmupViewState::of(keyboard.isEmpty() ? nullptr : &record,
+                                                          image.isEmpty() ? nullptr : &firmware);
+
+        QStringList shown{state.currentVersionText};
+        if (state.disablesReturn)
+            shown << "return off";
+        if (state.nextVersionPrefix)
+            shown << state.nextVersionText;
+        if (state.showsWarning)
+            shown << "warning";
+        shown << (state.isUpdateEnabled ? "update on" : "update off");
+        QTEST(shown.join(" | "), "shown");
+    }
 };
-
-void tst_FirmupViewState::versionCheck_data()
-{
-    QTest::addColumn<QString>("state");
-    QTest::addColumn<QString>("keyboardVersion");
-    QTest::addColumn<QString>("imageVersion");
-    QTest::addColumn<bool>("checkDisabled");
-    QTest::addColumn<QString>("currentVersionText");
-    QTest::addColumn<bool>("showsWarning");
-    QTest::addColumn<bool>("isUpdateEnabled");
-
-    const QString current = QStringLiteral("Current firmware : 01.05");
-    QTest::newRow("no image") << "app"
-                              << "01.05"
-                              << "" << false << current << false << false;
-    QTest::newRow("newer image") << "app"
-                                 << "01.05"
-                                 << "01.06" << false << current << false << true;
-    QTest::newRow("equal version") << "app"
-                                   << "01.05"
-                                   << "01.05" << false << current << true << false;
-    QTest::newRow("older version") << "app"
-                                   << "01.05"
-                                   << "01.04" << false << current << true << false;
-    // The comparison looks at the minor part alone, as the versions have always been compared.
-    QTest::newRow("newer major part only") << "app"
-                                           << "01.05"
-                                           << "02.05" << false << current << true << false;
-    QTest::newRow("older version, check disabled") << "app"
-                                                   << "01.05"
-                                                   << "01.04" << true << current << false << true;
-    QTest::newRow("record without a running state counts as the application")
-        << "none"
-        << "01.05"
-        << "01.05" << false << current << true << false;
-    QTest::newRow("boot loader, any version may be written")
-        << "boot"
-        << "00.00"
-        << "00.00" << false << "Current firmware : Boot firmware running (update required)" << false
-        << true;
-}
-
-void tst_FirmupViewState::versionCheck()
-{
-    QFETCH(QString, state);
-    QFETCH(QString, keyboardVersion);
-    QFETCH(QString, imageVersion);
-    QFETCH(bool, checkDisabled);
-    QFETCH(QString, currentVersionText);
-    QFETCH(bool, showsWarning);
-    QFETCH(bool, isUpdateEnabled);
-    if (checkDisabled)
-        CommandLine::setArguments({"tool", "--disable-version-check"});
-    KeyboardDataEntity keyboard(keyboardVersion, "07", "KX-QR320B", "A1", "TV1",
-                                RunningFirmwareState::app);
-    keyboard.runningFirmwareState = runningState(state);
-    FirmDataEntity image;
-    image.firmVersion = imageVersion;
-
-    const FirmupViewState shown =
-        FirmupViewState::of(&keyboard, imageVersion.isEmpty() ? nullptr : &image);
-
-    QCOMPARE(shown.currentVersionText, currentVersionText);
-    QCOMPARE(shown.disablesReturn, state == "boot");
-    QCOMPARE(shown.nextVersionPrefix.has_value(), !imageVersion.isEmpty());
-    if (!imageVersion.isEmpty())
-        QCOMPARE(shown.nextVersionText, "New firmware : " + imageVersion);
-    QCOMPARE(shown.showsWarning, showsWarning);
-    QCOMPARE(shown.isUpdateEnabled, isUpdateEnabled);
-}
-
-// Before a hand-over nothing is shown and nothing may be written.
-void tst_FirmupViewState::withoutKeyboard()
-{
-    FirmDataEntity image;
-    image.firmVersion = QStringLiteral("01.06");
-
-    const FirmupViewState shown = FirmupViewState::of(nullptr, &image);
-
-    QVERIFY(shown.currentVersionText.isEmpty());
-    QVERIFY(!shown.disablesReturn && !shown.showsWarning && !shown.isUpdateEnabled);
-}
 
 QTEST_MAIN(tst_FirmupViewState)
 #include "tst_firmupviewstate.moc"
