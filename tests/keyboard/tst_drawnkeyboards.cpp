@@ -462,8 +462,6 @@ private slots:
         row("a slide key in the Fn3 layer", WithFn3, 86, -1,
             {entry(86, Normal), 0, entry(86, WithFn2), 9});
         row("a number without a drawn key", Normal, 29, 20, {});
-        row("past the layers", Normal, 120, 20, {});
-        row("negative", Normal, -1, 20, {});
     }
 
     // updateKeyboard(keyNumber, newUsageId 9, newWithFnUsageId) on both keyboards with profile 2

@@ -1,5 +1,4 @@
 #include "bottomleftspace.h"
-#include "constants.h"
 #include "drawinginfo.h"
 #include "drawnkeyboardlayout.h"
 #include "enterkeyshape.h"
@@ -78,29 +77,25 @@ private slots:
     void applicationAssets_data()
     {
         QTest::addColumn<KeyboardLayoutType>("layout");
-        QTest::addColumn<KeyboardColorType>("color");
         QTest::addColumn<bool>("dip5");
-        for (const KeyboardColorType color : {KeyboardColorType::Black, KeyboardColorType::White}) {
-            for (const bool dip5 : {false, true}) {
-                for (const KeyboardLayoutType layout : {English, Japanese}) {
-                    QTest::addRow("%s, DIP 5 %s", qPrintable(assetName(layout, color)),
-                                  dip5 ? "on" : "off")
-                        << layout << color << dip5;
-                }
+        for (const bool dip5 : {false, true}) {
+            for (const KeyboardLayoutType layout : {English, Japanese}) {
+                QTest::addRow("%s, DIP 5 %s", layout == English ? "English" : "Japanese",
+                              dip5 ? "on" : "off")
+                    << layout << dip5;
             }
         }
     }
 
-    // Every asset draws its layout, its keys in the order of their numbers: the last three are
+    // Each layout's asset draws it, its keys in the order of their numbers: the last three are
     // the mouse keys, and only the Japanese Enter key is L-shaped, with its legend band as high
     // as the key after it.
     void applicationAssets()
     {
         QFETCH(KeyboardLayoutType, layout);
-        QFETCH(KeyboardColorType, color);
         QFETCH(bool, dip5);
 
-        const QString asset = assetName(layout, color);
+        const QString asset = assetName(layout, KeyboardColorType::Black);
         const Frames frames = ResourceLoader::sharedInstance().getKeyFrames(asset);
         const DrawnKeyboardLayout drawn =
             DrawnKeyboardLayout::load(asset, frames, layout, dipSwitches(dip5), 3.0);
@@ -184,7 +179,6 @@ private slots:
         noHeight[10] = {50, 0, 4};
         row("a key without its height", noHeight, "key 10 has no whole box");
         // Slide-key assets, eight keys.
-        row("slide keys: none", {}, "0 keys, not 8");
         row("slide keys: nine", rowOfFrames(9, false), "9 keys, not 8");
         Frames shortBox = rowOfFrames(8, false);
         shortBox[5] = {10, 10, 36};
@@ -211,17 +205,6 @@ private slots:
                  failure.isEmpty()
                      ? QString()
                      : "EnvironmentBrokenException(Can't draw Test_position: " + failure + ")");
-    }
-
-    // Building the slide keys walks the key numbers, finding one key by its number reads the
-    // table: both must name the same keys in the same order, each pad two of them.
-    void slideKeys()
-    {
-        QCOMPARE(SlideKeyLayout::keyNumbers(), Constants::slideAndTapPositionInPhysicalKeyboard);
-        QCOMPARE(SlideKeyLayout::position(102), std::optional<int>(3));
-        QCOMPARE(SlideKeyLayout::position(85), std::nullopt);
-        QCOMPARE(SlideKeyLayout::padIndex(3), 1);
-        QCOMPARE(SlideKeyLayout::padIndex(7), 3);
     }
 
     void enterKeyShape_data()

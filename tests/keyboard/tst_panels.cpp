@@ -354,22 +354,18 @@ private slots:
         QTest::addColumn<Switches>("file");
         QTest::addColumn<QString>("on");
         QTest::addColumn<QString>("marked");
-        const Switches off(6, false);
-        QTest::newRow("switch 5 on in the file only")
-            << off << Switches{false, false, false, false, true, false} << "000000"
-            << "000010";
-        QTest::newRow("same switches")
-            << Switches{true, true, false, false, true, false}
-            << Switches{true, true, false, false, true, false} << "110010"
-            << "000000";
-        QTest::newRow("seven are cut to six")
-            << Switches{true, false, false, false, false, true, true} << off << "100001"
-            << "100001";
-        QTest::newRow("a short file counts the rest as off")
-            << Switches{true, false, true} << Switches{true} << "101000"
-            << "001000";
-        QTest::newRow("none are all off") << Switches{} << off << "000000"
-                                          << "000000";
+        const auto row = [](const char *name, const Switches &keyboard, const Switches &file,
+                            const char *on, const char *marked) {
+            QTest::newRow(name) << keyboard << file << QString(on) << QString(marked);
+        };
+        const Switches off(6, false), same{true, true, false, false, true, false};
+        row("switch 5 on in the file only", off, {false, false, false, false, true, false},
+            "000000", "000010");
+        row("same switches", same, same, "110010", "000000");
+        row("seven are cut to six", {true, false, false, false, false, true, true}, off, "100001",
+            "100001");
+        row("a short file counts the rest as off", {true, false, true}, {true}, "101000", "001000");
+        row("none are all off", {}, off, "000000", "000000");
     }
 
     // The compare window marks only the switches that differ, on the keyboard's side; a panel
