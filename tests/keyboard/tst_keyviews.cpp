@@ -414,12 +414,8 @@ private slots:
                     painted |= QRect(x, y, 1, 1);
             }
         }
-        QVERIFY2(mark.contains(painted) && !painted.isEmpty(),
-                 qPrintable(QStringLiteral("painted %1, %2 %3 x %4")
-                                .arg(painted.x())
-                                .arg(painted.y())
-                                .arg(painted.width())
-                                .arg(painted.height())));
+        QVERIFY(!painted.isEmpty());
+        QCOMPARE(mark.united(painted), mark);
         QCOMPARE(shown->virtualKeyView()->toolTip(), QStringLiteral("Shift+"));
     }
 

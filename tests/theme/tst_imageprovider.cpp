@@ -288,8 +288,7 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<qreal>("ratio");
         QTest::newRow("legend") << "4WES" << 1.0;
-        QTest::newRow("painted picture") << "switch_on" << 1.0;
-        QTest::newRow("unknown name") << "icn_no_such_picture" << 1.0;
+        QTest::newRow("painted picture at 1.5") << "switch_on" << 1.5;
     }
 
     // Repaints take the pixmap made the first time; another ratio is a picture of its own.

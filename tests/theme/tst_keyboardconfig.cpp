@@ -30,17 +30,10 @@ private slots:
             << Look([=](auto &c) { return color(c.virtualKey.selectedBorderColor()); })
             << "#ffcccccc"
             << "#ffffffff";
-        QTest::newRow("palette key background")
-            << Look([=](auto &c) { return color(c.assignKey.backgroundColor()); }) << "#ffcccccc"
-            << "#ff333333";
         // The mark is drawn light on a black keyboard's modified key, dark on a white one's.
         QTest::newRow("shortcut mark of a modified key swaps")
             << Look([](auto &c) { return c.virtualKey.modifiedShortcutIcon(); }) << "shortcut_b"
             << "shortcut";
-        QTest::newRow("Japanese key frames")
-            << Look([](auto &c) { return c.virtualKey.JapaneseKeyViewsFrameJsonName(); })
-            << "Japanese_position_black"
-            << "Japanese_position_white";
         QTest::newRow("front left pad") << Look([](auto &c) { return c.slideKey.frontLeftImage(); })
                                         << "Img_touch_gesture_pad_GFL_black"
                                         << "Img_touch_gesture_pad_GFL_white";
