@@ -466,8 +466,6 @@ private slots:
         QTest::addColumn<KeyboardColorType>("color");
         QTest::addColumn<KeyboardLayoutType>("layout");
         QTest::newRow("black_en") << KeyboardColorType::Black << KeyboardLayoutType::English;
-        QTest::newRow("white_en") << KeyboardColorType::White << KeyboardLayoutType::English;
-        QTest::newRow("black_ja") << KeyboardColorType::Black << KeyboardLayoutType::Japanese;
         QTest::newRow("white_ja") << KeyboardColorType::White << KeyboardLayoutType::Japanese;
     }
 

@@ -221,8 +221,6 @@ private slots:
         QTest::addColumn<KeyboardColorType>("color");
         QTest::addColumn<KeyboardLayoutType>("layout");
         QTest::newRow("black English") << KeyboardColorType::Black << KeyboardLayoutType::English;
-        QTest::newRow("white English") << KeyboardColorType::White << KeyboardLayoutType::English;
-        QTest::newRow("black Japanese") << KeyboardColorType::Black << KeyboardLayoutType::Japanese;
         QTest::newRow("white Japanese") << KeyboardColorType::White << KeyboardLayoutType::Japanese;
     }
 
