@@ -11,6 +11,7 @@
 #include "notificationhub.h"
 #include "numberedmessages.h"
 #include "progresspageviewcontroller.h"
+#include "qttranslations.h"
 #include "shelllook.h"
 #include "startpageinterface.h"
 #include "wrappedlabel.h"
@@ -430,6 +431,28 @@ private slots:
                                      [](const std::optional<QUrl> &) {});
         panel = m_window->findChild<QFileDialog *>();
         QCOMPARE(panel->directory().absolutePath(), QDir(chosen.path()).absolutePath());
+        panel->reject();
+    }
+
+    // Last: a translation, once installed, stays for the rest of the run.
+    void filePanelsSpeakTheInterfaceLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<bool>("installed");
+        QTest::addColumn<QString>("lookIn");
+        QTest::newRow("no translation of the language") << "xx" << false << "Look in:";
+        QTest::newRow("Japanese") << "ja" << true << "アドレス:";
+    }
+
+    void filePanelsSpeakTheInterfaceLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(bool, installed);
+        QFETCH(QString, lookIn);
+        QCOMPARE(QtTranslations::install(language), installed);
+        m_factory->showFileOpenModal({"tpk"}, [](const std::optional<QUrl> &) {});
+        auto *panel = m_window->findChild<QFileDialog *>();
+        QCOMPARE(panel->findChild<QLabel *>("lookInLabel")->text(), lookIn);
         panel->reject();
     }
 
