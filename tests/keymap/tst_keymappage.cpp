@@ -45,6 +45,7 @@ namespace {
 constexpr qint32 usageQ = 0x14;
 constexpr qint32 usageW = 0x1A;
 constexpr qint32 usageZ = 0x1D;
+constexpr qint32 usagePrintScreen = 0x46;
 // No key of the factory keymaps holds F13.
 constexpr qint32 usageF13 = 0x68;
 constexpr qint32 gesturePadFunction = 0x5F80;
@@ -546,7 +547,7 @@ private slots:
                                                               {PaletteTab::shortcut, "KX-QR320B"}};
         const QStringList tabNames{"qwerty", "alphabet", "device", "shortcut"};
         for (const char *language : {"en", "ja"}) {
-            for (int pointSize : {9, 11}) {
+            for (int pointSize : {9, 11, 14}) {
                 for (const auto &[tab, typeNumber] : tabs)
                     QTest::addRow("%s_%s_%s_%dpt", qPrintable(tabNames[int(tab)]), typeNumber,
                                   language, pointSize)
@@ -556,8 +557,9 @@ private slots:
     }
 
     // The whole page with a hint shown, written into build/screenshots/layout for review by eye:
-    // both layouts and colours, every palette, both languages, 9 and 11 pt. On the alphabet
-    // palette a palette key is picked first, on the others a drawn key.
+    // both layouts and colours, every palette, both languages, 9, 11 and 14 pt. On the shortcut
+    // palette every modifier and a palette key of a long name are picked first, so that the
+    // longest shortcut shows; on the others a drawn key is picked.
     void reviewImages()
     {
         QFETCH(QString, typeNumber);
@@ -569,11 +571,16 @@ private slots:
         fixture.enter();
         KeymapPageView &view = *fixture.page().keymapPageView();
         KeymapPageFixture::click(view.tabButton(tab));
-        const bool paletteFirst = tab == PaletteTab::alphabet;
-        if (paletteFirst)
-            KeymapPageFixture::click(fixture.paletteKey(tab, usageF13)->assignKeyView());
-        else
+        const bool paletteFirst = tab == PaletteTab::shortcut;
+        if (paletteFirst) {
+            ShortCutAssignKeyboardViewController &shortcut = fixture.page().palettes()->shortcut();
+            for (ShortCutType row :
+                 {ShortCutType::Control, ShortCutType::Shift, ShortCutType::Alt, ShortCutType::Cmd})
+                QTest::mouseClick(shortcut.radioView(row), Qt::LeftButton, {}, QPoint(10, 12));
+            KeymapPageFixture::click(fixture.paletteKey(tab, usagePrintScreen)->assignKeyView());
+        } else {
             KeymapPageFixture::click(fixture.drawnKey(usageQ));
+        }
         const PleaseClickGrid *hint =
             paletteFirst ? view.pleaseClickVirtualKeyGrid() : view.pleaseClickAssignKeyGird();
         QVERIFY(hint->isVisibleTo(&view));

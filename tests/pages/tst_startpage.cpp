@@ -301,7 +301,7 @@ private slots:
 
         for (const char *language : {"en", "ja"}) {
             for (const char *typeNumber : {"KX-QR320B", "KX-QR300B", "KX-QR320Y", "KX-QR300Y"})
-                for (int pointSize : {9, 11})
+                for (int pointSize : {9, 11, 14})
                     QTest::addRow("%s %s %dpt", typeNumber, language, pointSize)
                         << language << typeNumber << pointSize;
         }
