@@ -12,6 +12,7 @@
 #include "wrappedlabel.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QLabel>
@@ -20,19 +21,29 @@
 
 namespace {
 
-// Qt's own dialogs under tests, the desktop's otherwise.
-void chooseDialogKind(QFileDialog &dialog)
-{
-    if (QGuiApplication::platformName() == QLatin1String("offscreen"))
-        dialog.setOption(QFileDialog::DontUseNativeDialog);
-}
-
 QStringList nameFilters(const QStringList &allowedFileTypes)
 {
     QStringList patterns;
     for (const QString &type : allowedFileTypes)
         patterns << QStringLiteral("*.") + type;
     return {patterns.join(QLatin1Char(' '))};
+}
+
+// The folder a panel opens in: where the user last chose a file, at first the home folder, never
+// the folder the program was started from.
+QString &panelFolder()
+{
+    static QString folder = QDir::homePath();
+    return folder;
+}
+
+QFileDialog *newPanel()
+{
+    auto *panel = new QFileDialog(AppDelegate::getCurrentWindow(), QString(), panelFolder());
+    // Qt's own dialogs under tests, the desktop's otherwise.
+    if (QGuiApplication::platformName() == QLatin1String("offscreen"))
+        panel->setOption(QFileDialog::DontUseNativeDialog);
+    return panel;
 }
 
 void runPanel(QFileDialog *dialog, MessageModalFactory::UrlHandler onConfirm,
@@ -45,6 +56,7 @@ void runPanel(QFileDialog *dialog, MessageModalFactory::UrlHandler onConfirm,
                       then = std::move(then)](int result) {
                          if (result == QDialog::Accepted) {
                              const QList<QUrl> urls = dialog->selectedUrls();
+                             panelFolder() = dialog->directory().absolutePath();
                              onConfirm(urls.isEmpty() ? std::nullopt
                                                       : std::optional<QUrl>(urls.first()));
                          } else {
@@ -239,8 +251,7 @@ void MessageModalFactory::showFileOpenModal(const QStringList &allowedFileTypes,
                                             UrlHandler onConfirm, std::function<void()> onDeny,
                                             std::function<void()> then)
 {
-    auto *panel = new QFileDialog(AppDelegate::getCurrentWindow());
-    chooseDialogKind(*panel);
+    QFileDialog *panel = newPanel();
     panel->setFileMode(QFileDialog::ExistingFile);
     panel->setOption(QFileDialog::ReadOnly);
     panel->setNameFilters(nameFilters(allowedFileTypes));
@@ -253,8 +264,7 @@ void MessageModalFactory::showFileSaveModal(const QStringList &allowedFileTypes,
                                             std::function<void()> onDeny,
                                             std::function<void()> then)
 {
-    auto *panel = new QFileDialog(AppDelegate::getCurrentWindow());
-    chooseDialogKind(*panel);
+    QFileDialog *panel = newPanel();
     panel->setAcceptMode(QFileDialog::AcceptSave);
     panel->setFileMode(QFileDialog::AnyFile);
     panel->selectFile(defaultSaveFileName(saveProfileType, LocalTime::now()));

@@ -403,6 +403,36 @@ private slots:
         QCOMPARE(calls.join(' '), expected);
     }
 
+    // Panels open in the folder of the last file chosen; a cancelled panel leaves it.
+    void panelsOpenWhereTheLastFileWasChosen()
+    {
+        QTemporaryDir chosen;
+        QTemporaryDir cancelled;
+        QFile file(chosen.filePath("setting.tpk"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        const auto openPanel = [this] {
+            m_factory->showFileOpenModal({"tpk"}, [](const std::optional<QUrl> &) {});
+            return m_window->findChild<QFileDialog *>();
+        };
+
+        QFileDialog *panel = openPanel();
+        panel->setDirectory(chosen.path());
+        panel->selectFile(file.fileName());
+        static_cast<QDialog *>(panel)->accept();
+        QTRY_VERIFY(!m_window->findChild<QFileDialog *>());
+        panel = openPanel();
+        QCOMPARE(panel->directory().absolutePath(), QDir(chosen.path()).absolutePath());
+        panel->setDirectory(cancelled.path());
+        panel->reject();
+        QTRY_VERIFY(!m_window->findChild<QFileDialog *>());
+        m_factory->showFileSaveModal({"tpk"}, SaveProfileType::all,
+                                     [](const std::optional<QUrl> &) {});
+        panel = m_window->findChild<QFileDialog *>();
+        QCOMPARE(panel->directory().absolutePath(), QDir(chosen.path()).absolutePath());
+        panel->reject();
+    }
+
 private:
     // A main window of full size whose pages and menus speak language.
     void openWindow(const QString &language);
