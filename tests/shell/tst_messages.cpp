@@ -223,29 +223,25 @@ private slots:
         QCOMPARE(m_answers, Answers{MessageModalResponseType::OK});
     }
 
-    void replacedCompletionShowsTheNextMessage()
-    {
-        Answers replacing;
-        m_factory->showMessage1003(
-            [this](auto) { m_factory->showMessage1004([this](auto answer) { record(answer); }); });
-        m_factory->showMessage9001([&](auto answer) { replacing << answer; });
-
-        // 9001 is answered as dismissed when the 1003 answer puts 1004 in its place.
-        QCOMPARE(replacing, Answers{MessageModalResponseType::NG});
-        QCOMPARE(shownButtons().size(), 1);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        QCOMPARE(m_answers, Answers{MessageModalResponseType::OK});
-    }
-
+    // A completion may show the next message, whether its own was answered or replaced: 9001 is
+    // answered as dismissed when the 1003 answer puts 1004 in its place.
     void completionShowsTheNextMessage()
     {
-        m_factory->showMessage1003(
-            [this](auto) { m_factory->showMessage1004([this](auto answer) { record(answer); }); });
-        m_factory->buttonClick(1);
-        QVERIFY(m_factory->isShowingMessage());
-        QCOMPARE(shownButtons().size(), 1);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        QCOMPARE(m_answers, Answers{MessageModalResponseType::OK});
+        for (const bool replaced : {false, true}) {
+            Answers replacing;
+            m_answers.clear();
+            m_factory->showMessage1003([this](auto) {
+                m_factory->showMessage1004([this](auto answer) { record(answer); });
+            });
+            if (replaced)
+                m_factory->showMessage9001([&](auto answer) { replacing << answer; });
+            else
+                m_factory->buttonClick(1);
+            QCOMPARE(replacing, replaced ? Answers{MessageModalResponseType::NG} : Answers{});
+            QCOMPARE(shownButtons().size(), 1);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            QCOMPARE(m_answers, Answers{MessageModalResponseType::OK});
+        }
     }
 
     void tabCyclesThroughShownButtons_data()
