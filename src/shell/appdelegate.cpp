@@ -6,6 +6,7 @@
 #include "logger.h"
 #include "notificationhub.h"
 #include "overlaytracker.h"
+#include "qttranslations.h"
 #include "usernotification.h"
 #include "utility.h"
 
@@ -139,6 +140,7 @@ void AppDelegate::setReturnToFactoryMenuItemEnabled(bool enable)
 void AppDelegate::applicationWillFinishLaunching()
 {
     InterfaceFont::apply();
+    QtTranslations::install(LocalizedStrings::language());
     UserNotification::sharedInstance().registerNotificationCategories();
 }
 

@@ -27,6 +27,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QMimeData>
 #include <QTest>
 
@@ -236,6 +237,6 @@ void KeymapPageFixture::answer(MessageModalResponseType response)
 bool KeymapPageFixture::saveReviewImage(const QString &name) const
 {
     const QDir folder(QStringLiteral(KEYMAP_SCREENSHOT_DIR));
-    return folder.mkpath(QStringLiteral(".")) &&
+    return folder.mkpath(QFileInfo(name).path()) &&
            window()->centralWidget()->grab().save(folder.filePath(name + ".png"));
 }

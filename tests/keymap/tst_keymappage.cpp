@@ -6,6 +6,7 @@
 #include "fnbutton.h"
 #include "gesturepadbutton.h"
 #include "imageview.h"
+#include "interfacefont.h"
 #include "keyboardconfig.h"
 #include "keyboarddataentity.h"
 #include "keymappagefixture.h"
@@ -44,6 +45,7 @@ namespace {
 constexpr qint32 usageQ = 0x14;
 constexpr qint32 usageW = 0x1A;
 constexpr qint32 usageZ = 0x1D;
+constexpr qint32 usagePrintScreen = 0x46;
 // No key of the factory keymaps holds F13.
 constexpr qint32 usageF13 = 0x68;
 constexpr qint32 gesturePadFunction = 0x5F80;
@@ -68,7 +70,7 @@ bool atRest(const KeymapPageFixture &fixture)
 void useInterface(const QString &language, int pointSize)
 {
     LocalizedStrings::setLanguage(language);
-    QFont font = QApplication::font();
+    QFont font = InterfaceFont::font();
     font.setPointSize(pointSize);
     QApplication::setFont(font);
 }
@@ -91,7 +93,7 @@ private slots:
     {
         LocalizedStrings::setLanguage(QStringLiteral("en"));
         KeyBoardConfig::shared().applyKeyboardColor(KeyboardColorType::Black);
-        QApplication::setFont(QFont());
+        QApplication::setFont(InterfaceFont::font());
     }
 
     void keyChangeByClicks_data()
@@ -537,23 +539,27 @@ private slots:
         QTest::addColumn<QString>("language");
         QTest::addColumn<int>("pointSize");
         QTest::addColumn<PaletteTab>("tab");
-        const auto row = [](const char *name, const char *typeNumber, const char *language,
-                            int pointSize, PaletteTab tab) {
-            QTest::newRow(name) << typeNumber << language << pointSize << tab;
-        };
 
-        row("english-black", "KX-QR300B", "en", 11, PaletteTab::qwerty);
-        row("english-white", "KX-QR300Y", "en", 11, PaletteTab::qwerty);
-        row("japanese-black", "KX-QR320B", "en", 9, PaletteTab::qwerty);
-        row("japanese-white", "KX-QR320Y", "en", 9, PaletteTab::qwerty);
-        row("ja-qwerty", "KX-QR320B", "ja", 9, PaletteTab::qwerty);
-        row("ja-alphabet", "KX-QR320B", "ja", 11, PaletteTab::alphabet);
-        row("ja-device", "KX-QR320B", "ja", 9, PaletteTab::device);
-        row("ja-shortcut", "KX-QR320B", "ja", 11, PaletteTab::shortcut);
+        // Each palette on a keyboard of another layout or colour.
+        const QList<std::pair<PaletteTab, const char *>> tabs{{PaletteTab::qwerty, "KX-QR300B"},
+                                                              {PaletteTab::alphabet, "KX-QR320Y"},
+                                                              {PaletteTab::device, "KX-QR300Y"},
+                                                              {PaletteTab::shortcut, "KX-QR320B"}};
+        const QStringList tabNames{"qwerty", "alphabet", "device", "shortcut"};
+        for (const char *language : {"en", "ja"}) {
+            for (int pointSize : {9, 11, 14}) {
+                for (const auto &[tab, typeNumber] : tabs)
+                    QTest::addRow("%s_%s_%s_%dpt", qPrintable(tabNames[int(tab)]), typeNumber,
+                                  language, pointSize)
+                        << typeNumber << language << pointSize << tab;
+            }
+        }
     }
 
-    // The whole page with a drawn key picked and its hint shown, written into build/screenshots for
-    // review by eye: both layouts and colours, every palette, both languages, 9 and 11 pt.
+    // The whole page with a hint shown, written into build/screenshots/layout for review by eye:
+    // both layouts and colours, every palette, both languages, 9, 11 and 14 pt. On the shortcut
+    // palette every modifier and a palette key of a long name are picked first, so that the
+    // longest shortcut shows; on the others a drawn key is picked.
     void reviewImages()
     {
         QFETCH(QString, typeNumber);
@@ -565,10 +571,21 @@ private slots:
         fixture.enter();
         KeymapPageView &view = *fixture.page().keymapPageView();
         KeymapPageFixture::click(view.tabButton(tab));
-        KeymapPageFixture::click(fixture.drawnKey(usageQ));
-        QVERIFY(view.pleaseClickAssignKeyGird()->isVisibleTo(&view));
-        QVERIFY(
-            fixture.saveReviewImage("keymap-page-" + QString::fromLatin1(QTest::currentDataTag())));
+        const bool paletteFirst = tab == PaletteTab::shortcut;
+        if (paletteFirst) {
+            ShortCutAssignKeyboardViewController &shortcut = fixture.page().palettes()->shortcut();
+            for (ShortCutType row :
+                 {ShortCutType::Control, ShortCutType::Shift, ShortCutType::Alt, ShortCutType::Cmd})
+                QTest::mouseClick(shortcut.radioView(row), Qt::LeftButton, {}, QPoint(10, 12));
+            KeymapPageFixture::click(fixture.paletteKey(tab, usagePrintScreen)->assignKeyView());
+        } else {
+            KeymapPageFixture::click(fixture.drawnKey(usageQ));
+        }
+        const PleaseClickGrid *hint =
+            paletteFirst ? view.pleaseClickVirtualKeyGrid() : view.pleaseClickAssignKeyGird();
+        QVERIFY(hint->isVisibleTo(&view));
+        QVERIFY(fixture.saveReviewImage("layout/keymap-page-" +
+                                        QString::fromLatin1(QTest::currentDataTag())));
     }
 };
 

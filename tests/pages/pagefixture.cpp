@@ -15,6 +15,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -167,7 +168,7 @@ bool PageFixture::saveReviewImage(const QString &name) const
     // The layout follows a resize once its events have been seen to.
     QCoreApplication::processEvents();
     const QDir folder(QStringLiteral(KEYMAP_SCREENSHOT_DIR));
-    return folder.mkpath(QStringLiteral(".")) &&
+    return folder.mkpath(QFileInfo(name).path()) &&
            controller->window()->grab().save(folder.filePath(name));
 }
 

@@ -1,4 +1,5 @@
 #include "fnbutton.h"
+#include "interfacefont.h"
 #include "keyboarddataentity.h"
 #include "keyboardpanels.h"
 #include "localizedstrings.h"
@@ -17,6 +18,7 @@
 #include "virtualkeyboardviewcontroller.h"
 #include "virtualslidekeyboardviewcontroller.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QTest>
 
@@ -55,7 +57,11 @@ class tst_StartPage : public QObject
     Q_OBJECT
 
 private slots:
-    void cleanup() { LocalizedStrings::setLanguage(QStringLiteral("en")); }
+    void cleanup()
+    {
+        LocalizedStrings::setLanguage(QStringLiteral("en"));
+        QApplication::setFont(InterfaceFont::font());
+    }
 
     void handOver_data()
     {
@@ -291,28 +297,39 @@ private slots:
     {
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("typeNumber");
+        QTest::addColumn<int>("pointSize");
 
         for (const char *language : {"en", "ja"}) {
             for (const char *typeNumber : {"KX-QR320B", "KX-QR300B", "KX-QR320Y", "KX-QR300Y"})
-                QTest::addRow("%s %s", typeNumber, language) << language << typeNumber;
+                for (int pointSize : {9, 11, 14})
+                    QTest::addRow("%s %s %dpt", typeNumber, language, pointSize)
+                        << language << typeNumber << pointSize;
         }
     }
 
-    // The start page as the user finds it, with the application's own factory keymaps.
+    // The start page as the user finds it, with the application's own factory keymaps, and with
+    // its profile list open, at the common desktop font sizes.
     void reviewImages()
     {
         QFETCH(QString, language);
         QFETCH(QString, typeNumber);
+        QFETCH(int, pointSize);
         LocalizedStrings::setLanguage(language);
+        QFont font = InterfaceFont::font();
+        font.setPointSize(pointSize);
+        QApplication::setFont(font);
         PageFixture fixture;
         fixture.useApplicationKeymaps(typeNumber);
         fixture.open();
         QCOMPARE(fixture.waitForRest(), 0);
         QMainWindow &window = *fixture.controller->window();
         window.resize(1360, 1000 + window.menuWidget()->sizeHint().height());
+        const QString name =
+            QStringLiteral("layout/startpage_%1_%2_%3pt").arg(typeNumber, language).arg(pointSize);
 
-        QVERIFY(fixture.saveReviewImage(
-            QStringLiteral("startpage_%1_%2.png").arg(typeNumber, language)));
+        QVERIFY(fixture.saveReviewImage(name + ".png"));
+        fixture.startPage().showProfileList();
+        QVERIFY(fixture.saveReviewImage(name + "_profiles.png"));
     }
 
     // The search for the keyboard, and the question for the type of a boot loader of version 13.

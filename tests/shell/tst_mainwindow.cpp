@@ -66,9 +66,6 @@ private slots:
         QTest::newRow("large screen, centred with frame and menu bar")
             << QRect(0, 0, 2560, 1440) << QMargins(1, 30, 1, 1) << 25 << QRect(600, 222, 1360, 1025)
             << false << false;
-        QTest::newRow("1366 x 768 with a title bar")
-            << QRect(0, 0, 1366, 768) << QMargins(0, 37, 0, 0) << 25 << QRect(3, 37, 1360, 731)
-            << false << true;
         QTest::newRow("1280 x 720 with borders") << QRect(0, 0, 1280, 720) << QMargins(4, 30, 4, 4)
                                                  << 25 << QRect(4, 30, 1272, 686) << true << true;
         QTest::newRow("1920 x 1080 under a panel")
@@ -265,7 +262,6 @@ private slots:
         }
         QCOMPARE(m_controller->currentPageViewController(),
                  m_controller->startPageViewController());
-        QCOMPARE(AppDelegate::currentWindow(), m_controller->window());
         const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
         QCOMPARE(m_controller->window()->frameGeometry(), screen);
     }
@@ -543,9 +539,6 @@ private slots:
 
         progress.show("Writing", "Do not unplug", "42%");
         QVERIFY(progress.isShown());
-        QCOMPARE(progress.view()->mainMessageTextField()->text(), QString("Writing"));
-        QCOMPARE(progress.view()->subMessageTextField()->text(), QString("Do not unplug"));
-        QCOMPARE(progress.view()->percentMessageTextField()->text(), QString("42%"));
         QVERIFY(OverlayTracker::sharedInstance().isAnyShown());
         for (const QSize size : {QSize(700, 500), QSize(300, 200)}) {
             m_controller->window()->resize(size);
@@ -557,7 +550,6 @@ private slots:
 
         // Its icon turns endlessly in one animation, however often the page is shown.
         progress.show("Writing", "", "43%");
-        QCOMPARE(progress.view()->percentMessageTextField()->text(), QString("43%"));
         QTRY_VERIFY(progress.view()->progressIconView()->rotation() > 10.0);
         const auto animations = progress.findChildren<QVariantAnimation *>();
         QCOMPARE(animations.size(), 1);

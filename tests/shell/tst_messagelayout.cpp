@@ -6,7 +6,6 @@
 #include "messagewindowctl.h"
 #include "msgpanel.h"
 #include "msgviewctrl.h"
-#include "navigationbutton.h"
 #include "numberedmessages.h"
 #include "progresspageviewcontroller.h"
 #include "updateresultwindow.h"
@@ -123,19 +122,11 @@ private slots:
                                     .arg(m_window->devicePixelRatio());
 
         if (number < 0) {
-            // Over a page's own texts and buttons.
-            auto *title = new QLabel(QStringLiteral("TAVO Keymap Tool"), m_window.get());
-            title->setGeometry(560, 420, 300, 40);
-            auto *button = new NavigationButton(m_window.get());
-            button->setText(LocalizedStrings::text("StartPage_FirmupButtonLabel"));
-            button->setGeometry(560, 480, 240, 120);
             ProgressPageViewController progress;
             progress.attach(m_window.get());
             progress.show(LocalizedStrings::text("MainView_Writing_MainMessage"),
                           LocalizedStrings::text("MainView_Writing_SubMessage"), "42%");
             checkPanel(*progress.view()->panel(), picture);
-            QVERIFY(m_window->grab().save(QStringLiteral(KEYMAP_SCREENSHOT_DIR "/layout/window_") +
-                                          picture));
             return;
         }
         if (number == 0) {

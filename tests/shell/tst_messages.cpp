@@ -11,6 +11,7 @@
 #include "notificationhub.h"
 #include "numberedmessages.h"
 #include "progresspageviewcontroller.h"
+#include "qttranslations.h"
 #include "shelllook.h"
 #include "startpageinterface.h"
 #include "wrappedlabel.h"
@@ -222,29 +223,25 @@ private slots:
         QCOMPARE(m_answers, Answers{MessageModalResponseType::OK});
     }
 
-    void replacedCompletionShowsTheNextMessage()
-    {
-        Answers replacing;
-        m_factory->showMessage1003(
-            [this](auto) { m_factory->showMessage1004([this](auto answer) { record(answer); }); });
-        m_factory->showMessage9001([&](auto answer) { replacing << answer; });
-
-        // 9001 is answered as dismissed when the 1003 answer puts 1004 in its place.
-        QCOMPARE(replacing, Answers{MessageModalResponseType::NG});
-        QCOMPARE(shownButtons().size(), 1);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        QCOMPARE(m_answers, Answers{MessageModalResponseType::OK});
-    }
-
+    // A completion may show the next message, whether its own was answered or replaced: 9001 is
+    // answered as dismissed when the 1003 answer puts 1004 in its place.
     void completionShowsTheNextMessage()
     {
-        m_factory->showMessage1003(
-            [this](auto) { m_factory->showMessage1004([this](auto answer) { record(answer); }); });
-        m_factory->buttonClick(1);
-        QVERIFY(m_factory->isShowingMessage());
-        QCOMPARE(shownButtons().size(), 1);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        QCOMPARE(m_answers, Answers{MessageModalResponseType::OK});
+        for (const bool replaced : {false, true}) {
+            Answers replacing;
+            m_answers.clear();
+            m_factory->showMessage1003([this](auto) {
+                m_factory->showMessage1004([this](auto answer) { record(answer); });
+            });
+            if (replaced)
+                m_factory->showMessage9001([&](auto answer) { replacing << answer; });
+            else
+                m_factory->buttonClick(1);
+            QCOMPARE(replacing, replaced ? Answers{MessageModalResponseType::NG} : Answers{});
+            QCOMPARE(shownButtons().size(), 1);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            QCOMPARE(m_answers, Answers{MessageModalResponseType::OK});
+        }
     }
 
     void tabCyclesThroughShownButtons_data()
@@ -430,6 +427,28 @@ private slots:
                                      [](const std::optional<QUrl> &) {});
         panel = m_window->findChild<QFileDialog *>();
         QCOMPARE(panel->directory().absolutePath(), QDir(chosen.path()).absolutePath());
+        panel->reject();
+    }
+
+    // Last: a translation, once installed, stays for the rest of the run.
+    void filePanelsSpeakTheInterfaceLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<bool>("installed");
+        QTest::addColumn<QString>("lookIn");
+        QTest::newRow("no translation of the language") << "xx" << false << "Look in:";
+        QTest::newRow("Japanese") << "ja" << true << "アドレス:";
+    }
+
+    void filePanelsSpeakTheInterfaceLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(bool, installed);
+        QFETCH(QString, lookIn);
+        QCOMPARE(QtTranslations::install(language), installed);
+        m_factory->showFileOpenModal({"tpk"}, [](const std::optional<QUrl> &) {});
+        auto *panel = m_window->findChild<QFileDialog *>();
+        QCOMPARE(panel->findChild<QLabel *>("lookInLabel")->text(), lookIn);
         panel->reject();
     }
 

@@ -4,6 +4,7 @@
 #include "freedesktopnotificationcenter.h"
 #include "keyboarddataentity.h"
 #include "localizedstrings.h"
+#include "logger.h"
 #include "loopbackserver.h"
 #include "mainwindow.h"
 #include "mainwindowcontroller.h"
@@ -245,9 +246,10 @@ private slots:
         QCOMPARE(logText().contains("TypeNumber:" + typeNumber + " has suffix.\n"), suffixLine);
         if (isProxy)
             QVERIFY(server.request().startsWith("GET http://downloads.example/"));
-        // A bad document fails with the reason, never a crash.
+        // A bad document fails with the reason, logged on one line whatever the type number holds.
         if (answer == Answer::document)
-            QCOMPARE(VersionDocument::parse(body.toUtf8(), typeNumber).failure(), failure);
+            QVERIFY2(logText().contains(": " + Logger::escaped(failure) + '\n'),
+                     qPrintable(logText()));
     }
 
     // A server that answers a byte at a time never lets the idle time-out run out; the whole
@@ -263,22 +265,6 @@ private slots:
         QVERIFY2(outcome.elapsedMs >= 1900 && outcome.elapsedMs < 3000,
                  QByteArray::number(outcome.elapsedMs).constData());
         QVERIFY(logText().contains("The update server did not send the document within 2 s.\n"));
-    }
-
-    // The keyboard's type number goes into the log with its line breaks escaped, so that it cannot
-    // forge a record of its own.
-    void typeNumberStaysInItsRecord()
-    {
-        LoopbackServer server(Answer::document,
-                              versionDocument("1.2.0.7", "\"KX-QR300B\":\"A0.46\""));
-        UpdateChecker checker("KX-QR320B\n20260305 02:05:09 | [INFO] forged", server.url(),
-                              UpdateChecker::connectionTimeout);
-
-        QCOMPARE(check(checker).failure, UpdateCheckingResult::internetError);
-        QVERIFY2(logText().contains("Failed to load KX-QR320B\\n20260305 02:05:09 | [INFO] forged "
-                                    "from TAVOVersion.json\n"),
-                 qPrintable(logText()));
-        QVERIFY(!logText().contains("\n20260305 02:05:09 | [INFO] forged"));
     }
 
     void serverCertificate_data()
@@ -598,6 +584,10 @@ void tst_UpdateCheck::failures_data()
              "Failed to load firmware from TAVOVersion.json", "1.2.0.7");
     document("type number absent, named with its suffix", tool + firmware + "}", "KX-QR320B-PPM",
              "Failed to load KX-QR320B-PPM from TAVOVersion.json", "1.2.0.7", true);
+    document("type number that would forge a log record", tool + firmware + "}",
+             "KX-QR320B\n20260305 02:05:09 | [INFO] forged",
+             "Failed to load KX-QR320B\n20260305 02:05:09 | [INFO] forged from TAVOVersion.json",
+             "1.2.0.7");
     document("only the first suffix removed", tool + firmware + "}", "KX-QR300B-EM-PPM",
              "Failed to load KX-QR300B-EM-PPM from TAVOVersion.json", "1.2.0.7", true);
     document("larger than the limit",
