@@ -272,22 +272,23 @@ void tst_LinkFaults::everyRequestUnderEveryFault()
     QFETCH(int, faultNumber);
     const Requests sequence = cleanRun(operation);
     for (int index : triedRequests(operation, int(sequence.size()), faultNumber)) {
-        const std::optional<FaultSpec> spec = faultOn(fault, index, sequence[index].size());
-        if (!spec)
+        const std::optional<FaultSpec> injected = faultOn(fault, index, sequence[index].size());
+        if (!injected)
             continue;
         LinkFixture fixture;
         operation.setup(fixture);
         const auto readProfiles = fixture.keyboardData->profiles;
-        fixture.keyboard.injectFault(index, *spec);
+        fixture.keyboard.injectFault(index, *injected);
 
         const auto outcome = operation.start(fixture);
 
-        const QByteArray where =
-            "request " + QByteArray::number(index) + " (" + sequence[index].left(5).toHex(' ') +
-            (spec->fault == Fault::ShortReply ? ") cut to " + QByteArray::number(spec->shortLength)
-                                              : QByteArray(")")) +
-            ": ";
-        checkOutcome(operation, spec->fault, index, sequence[index], fixture, *outcome, where);
+        const QByteArray where = "request " + QByteArray::number(index) + " (" +
+                                 sequence[index].left(5).toHex(' ') +
+                                 (injected->fault == Fault::ShortReply
+                                      ? ") cut to " + QByteArray::number(injected->shortLength)
+                                      : QByteArray(")")) +
+                                 ": ";
+        checkOutcome(operation, injected->fault, index, sequence[index], fixture, *outcome, where);
         if (QTest::currentTestFailed())
             return;
         // A failed write leaves the record as the keyboard was read.
