@@ -66,6 +66,9 @@ private slots:
         QTest::newRow("large screen, centred with frame and menu bar")
             << QRect(0, 0, 2560, 1440) << QMargins(1, 30, 1, 1) << 25 << QRect(600, 222, 1360, 1025)
             << false << false;
+        QTest::newRow("1366 x 768 with a title bar")
+            << QRect(0, 0, 1366, 768) << QMargins(0, 37, 0, 0) << 25 << QRect(3, 37, 1360, 731)
+            << false << true;
         QTest::newRow("1280 x 720 with borders") << QRect(0, 0, 1280, 720) << QMargins(4, 30, 4, 4)
                                                  << 25 << QRect(4, 30, 1272, 686) << true << true;
         QTest::newRow("1920 x 1080 under a panel")
