@@ -70,13 +70,17 @@ private slots:
             {read, boot13});
         row("version 13: US refused, then JP confirmed", "boot loader 13", "",
             {ok, us, no, jp, yes}, "KX-QR320B", "menus", {read, boot13});
-        row("absent, plugged in after a Retry", "absent", "", {again, {9001, 0, "plug in"}},
-            "start", "menus", {notFound, retry, notFound, retry, read});
+        row("absent, plugged in after three Retries", "absent", "",
+            {again, again, again, {9001, 0, "plug in"}}, "start", "menus",
+            {notFound, retry, notFound, retry, notFound, retry, notFound, retry, read});
         row("absent, Close", "absent", "", {{9001, 1, {}}}, "start", "progress ended", {notFound});
         row("drawing fails", "application", "Japanese_position_black.json", {fatal}, "start",
             "ended", {read, noDrawing});
         row("drawing fails in the boot loader", "boot loader", "Japanese_position_black.json",
             {ok, fatal}, "start", "ended", {read, boot07, noDrawing});
+        row("drawing fails after the type question", "boot loader 13",
+            "English_position_black.json", {ok, us, yes, fatal}, "start", "ended",
+            {read, boot13, "[ERROR] Error occured: English_position_black is not found"});
         row("factory keymaps missing at the type question", "boot loader 13", "English00.json",
             {ok, us, fatal}, "start", "progress ended",
             {read, boot13, "[ERROR] Error occured: set keyboard info failed."});
