@@ -26,7 +26,9 @@
 #include "wrappedlabel.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMimeData>
 #include <QProcess>
@@ -111,7 +113,8 @@ bool openMenuShowsThePanel(PageFixture &fixture)
 
 } // namespace
 
-// What the emulated keyboard is like before the window opens, and what befalls the update.
+// What the emulated keyboard is like before the window opens, and what befalls the update; or
+// the file the firmware page is given to read.
 using Setup = std::function<void(PageFixture &)>;
 Q_DECLARE_METATYPE(Setup)
 
@@ -132,24 +135,43 @@ private slots:
     void readFirmware_data()
     {
         QTest::addColumn<QString>("keyboardType");
-        // The image's target, or "not an image".
-        QTest::addColumn<QString>("target");
+        // Chooses the file: an image for a target, other bytes, or no file of bytes at all.
+        QTest::addColumn<Setup>("choose");
         QTest::addColumn<bool>("accepted");
 
-        QTest::newRow("same model") << "KX-QR320B"
-                                    << "KX-QR320B" << true;
-        QTest::newRow("same layout, other model") << "KX-QR320B"
-                                                  << "KX-QR320Y" << true;
-        QTest::newRow("other layout") << "KX-QR320B"
-                                      << "KX-QR300B" << false;
-        QTest::newRow("target not in the catalogue, English keyboard") << "KX-QR300B"
-                                                                       << "KX-QR999X" << true;
-        QTest::newRow("target not in the catalogue, Japanese keyboard") << "KX-QR320B"
-                                                                        << "KX-QR999X" << false;
-        QTest::newRow("keyboard not in the catalogue") << "KX-QR999X"
-                                                       << "KX-QR300B" << false;
-        QTest::newRow("not an image") << "KX-QR320B"
-                                      << "not an image" << false;
+        const auto imageFor = [](const QByteArray &target) -> Setup {
+            return [target](PageFixture &fixture) {
+                fixture.readFirmware(
+                    fixture.writeFile(image(target, "0107").bytes(), "chosen.bin"));
+            };
+        };
+        const auto file = [](const QByteArray &bytes) -> Setup {
+            return [bytes](PageFixture &fixture) {
+                fixture.readFirmware(fixture.writeFile(bytes, "chosen.bin"));
+            };
+        };
+        const QByteArray whole = image("KX-QR320B", "0107").bytes();
+        QTest::newRow("same model") << "KX-QR320B" << imageFor("KX-QR320B") << true;
+        QTest::newRow("same layout, other model") << "KX-QR320B" << imageFor("KX-QR320Y") << true;
+        QTest::newRow("other layout") << "KX-QR320B" << imageFor("KX-QR300B") << false;
+        QTest::newRow("target not in the catalogue, English keyboard")
+            << "KX-QR300B" << imageFor("KX-QR999X") << true;
+        QTest::newRow("target not in the catalogue, Japanese keyboard")
+            << "KX-QR320B" << imageFor("KX-QR999X") << false;
+        QTest::newRow("keyboard not in the catalogue")
+            << "KX-QR999X" << imageFor("KX-QR300B") << false;
+        QTest::newRow("not an image") << "KX-QR320B" << file({}) << false;
+        QTest::newRow("too short for the trailer")
+            << "KX-QR320B" << file("MAIN" + QByteArray(27, '\0')) << false;
+        QTest::newRow("no prefix") << "KX-QR320B" << file("MAIX" + whole.mid(4)) << false;
+        QTest::newRow("over 16 MiB") << "KX-QR320B" << Setup([whole](PageFixture &fixture) {
+            QFile large(fixture.writeFile(whole, "chosen.bin"));
+            QVERIFY(large.resize(ResourceLoader::maxFirmwareFileSize + 1));
+            fixture.readFirmware(large.fileName());
+        }) << false;
+        QTest::newRow("a folder") << "KX-QR320B" << Setup([](PageFixture &fixture) {
+            fixture.readFirmware(QFileInfo(fixture.writeFile({}, "chosen.bin")).path());
+        }) << false;
     }
 
     // An image for the keyboard's layout replaces the one chosen before; any other file is
@@ -158,7 +180,7 @@ private slots:
     void readFirmware()
     {
         QFETCH(QString, keyboardType);
-        QFETCH(QString, target);
+        QFETCH(Setup, choose);
         QFETCH(bool, accepted);
         PageFixture fixture(true);
         const bool isKnown = keyboardType != "KX-QR999X";
@@ -172,11 +194,9 @@ private slots:
         fixture.readFirmware(earlier);
         if (!isKnown)
             page.keyboardData()->typeNumber = keyboardType;
-        const QString chosen = fixture.writeFile(
-            target == "not an image" ? QByteArray() : image(target.toLatin1(), "0107").bytes(),
-            "chosen.bin");
+        const QString chosen = QFileInfo(earlier).path() + "/chosen.bin";
 
-        fixture.readFirmware(chosen);
+        choose(fixture);
 
         QCOMPARE(fixture.waitForRest(), accepted ? 0 : 9014);
         QCOMPARE(menusAreOn(fixture), accepted);
@@ -238,13 +258,18 @@ private slots:
 
         QTest::newRow("writing") << true << 13'500 << "MainView_Writing_MainMessage"
                                  << "7%";
+        QTest::newRow("two digits") << true << 70'500 << "MainView_Writing_MainMessage"
+                                    << "90%";
+        // No pause: the texts as the progress page was left when message 1004 came.
+        QTest::newRow("done") << true << 0 << "MainView_Writing_MainMessage"
+                              << "100%";
         QTest::newRow("waiting for the Bluetooth module")
             << false << 61'000 + 43 * 1200 - 600 << "MainView_Writing_BTRecoveryMessage"
             << "42%";
     }
 
-    // The progress page counts the update's steps as a percentage; while the Bluetooth module is
-    // waited for, its own main text shows above the same sub text.
+    // The progress page counts the update's steps as a percentage, 100 as it ends; while the
+    // Bluetooth module is waited for, its own main text shows above the same sub text.
     void progressTexts()
     {
         QFETCH(bool, btAlive);
@@ -256,14 +281,15 @@ private slots:
             [&](EmulatedKeyboardState &state) { state.firmware.btAlive = btAlive; });
         QVERIFY(fixture.openFirmupPage());
         fixture.readFirmware(fixture.writeFile(image("KX-QR320B").bytes()));
-        fixture.pauseUpdateAfter(std::chrono::milliseconds(pauseAfterMs));
+        if (pauseAfterMs)
+            fixture.pauseUpdateAfter(std::chrono::milliseconds(pauseAfterMs));
 
         fixture.startUpdate();
 
-        QVERIFY(fixture.waitForPause());
+        QVERIFY(pauseAfterMs ? fixture.waitForPause() : fixture.waitForRest() == 1004);
         const ProgressPageView &progress =
             *fixture.firmupPage().progressPageViewController()->view();
-        QVERIFY(progress.isVisible());
+        QCOMPARE(progress.isVisible(), pauseAfterMs != 0);
         QCOMPARE(progress.mainMessageTextField()->text(), LocalizedStrings::text(mainMessageKey));
         QCOMPARE(progress.subMessageTextField()->text(),
                  LocalizedStrings::text("MainView_Writing_SubMessage"));
@@ -350,6 +376,11 @@ private slots:
         QCOMPARE(fixture.view().firmdataVersionLabel()->isVisible(), imageKept);
         if (!imageKept)
             QCOMPARE(page.keyboardData()->firmVersion, "01.23");
+        if (imageKept) {
+            fixture.link.keyboard.plugIn();
+            fixture.startUpdate();
+            QCOMPARE(fixture.waitForRest(), 1004);
+        }
     }
 
     // The read button's panel offers firmware images, keeps the menus off while it is up and

@@ -34,6 +34,8 @@ private slots:
             "Current firmware : 01.05 | New firmware : 01.06 | update on");
         row("equal version", "app", "01.05", false,
             "Current firmware : 01.05 | New firmware : 01.05 | warning | update off");
+        row("older version", "app", "01.04", false,
+            "Current firmware : 01.05 | New firmware : 01.04 | warning | update off");
         // The comparison looks at the minor part alone, as the versions have always been compared.
         row("newer major part only", "app", "02.05", false,
             "Current firmware : 01.05 | New firmware : 02.05 | warning | update off");
