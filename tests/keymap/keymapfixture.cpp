@@ -50,6 +50,24 @@ QString listText(const QStringList &items)
     return items.isEmpty() ? QStringLiteral("-") : items.join(',');
 }
 
+// The entries of shown that differ from against: "N[5]=0x2c", each after prefix.
+QStringList differences(const ProfileDataEntity &shown, const ProfileDataEntity &against,
+                        const QString &prefix = {})
+{
+    QStringList changed;
+    for (FnMode layer : ProfileDataEntity::layerModes) {
+        for (int key = 0; key < ProfileDataEntity::keyCount; ++key) {
+            const qint32 usage = shown.layer(layer)[key];
+            if (usage != against.layer(layer)[key])
+                changed << QString("%1%2[%3]=0x%4")
+                               .arg(prefix, layerNames[int(layer)])
+                               .arg(key)
+                               .arg(usage, 0, 16);
+        }
+    }
+    return changed;
+}
+
 QString stateName(KeymapPageState state)
 {
     return QStringList{"normal", "clickedVirtualKey", "clickedAssignKey",
@@ -233,6 +251,8 @@ void KeymapFixture::runStep(const QString &name, const QString &argument)
         {"done", [&] { finishWrite(WriteToTAVOResult::Success); }},
         {"fail", [&] { finishWrite(WriteToTAVOResult::CommunicationError); }},
         {"mismatch", [&] { finishWrite(WriteToTAVOResult::ModeMismatchError); }},
+        {"otherkeyboard", [&] { finishWrite(WriteToTAVOResult::KeyboardMismatchError); }},
+        {"mcufail", [&] { finishWrite(WriteToTAVOResult::MCUCommunicationError); }},
         {"path", [&] { m_panelAnswer = std::optional<QString>(m_chosenPath = path(argument)); }},
         {"nopath", [&] { m_panelAnswer = std::optional<QString>(); }},
         {"emptypath", [&] { m_panelAnswer = std::optional<QString>(QString()); }},
@@ -272,18 +292,12 @@ void KeymapFixture::post(KeymapPageEvent event)
 QString KeymapFixture::facts(const QString &expected) const
 {
     const KeymapEditModel &m = model;
-    const auto changed = [&m] {
+    const auto filed = [this] {
+        const ConfigDataEntity saved = ResourceLoader::sharedInstance().loadKeymap(m_chosenPath);
         QStringList changed;
-        for (FnMode layer : ProfileDataEntity::layerModes) {
-            for (int key = 0; key < ProfileDataEntity::keyCount; ++key) {
-                const qint32 usage = m.currentKeymapData().layer(layer)[key];
-                if (usage != m.physicalKeymapData().layer(layer)[key])
-                    changed << QString("%1[%2]=0x%3")
-                                   .arg(layerNames[int(layer)])
-                                   .arg(key)
-                                   .arg(usage, 0, 16);
-            }
-        }
+        for (int profile = 0; profile < 4; ++profile)
+            changed << differences(saved.profilesData->profile(profile),
+                                   profiles()->profile(profile), QString("%1:").arg(profile));
         return listText(changed);
     };
     const auto menus = [this] {
@@ -325,7 +339,8 @@ QString KeymapFixture::facts(const QString &expected) const
          [&] {
              return QStringList{"none", "virtualKey", "assignKey"}[int(m.pleaseClickHint())];
          }},
-        {"changed", changed},
+        {"changed",
+         [&] { return listText(differences(m.currentKeymapData(), m.physicalKeymapData())); }},
         {"messages", [&] { return listText(m_messages); }},
         {"history", [&] { return QString::number(m.profileHistory().items.size()); }},
         {"write", [&] { return onOff(m.isWriteButtonEnabled()); }},
@@ -361,6 +376,7 @@ QString KeymapFixture::facts(const QString &expected) const
         {"progress", [&] { return onOff(isProgressUp); }},
         {"record", record},
         {"file", [&] { return yesNo(!m_chosenPath.isEmpty() && QFile::exists(m_chosenPath)); }},
+        {"filed", filed},
         {"compared", [&] { return listText(m_comparisons); }},
         {"hides", [&] { return QString::number(m_hides); }},
         {"stayed", [&] { return QString::number(m_stays); }},

@@ -48,8 +48,9 @@
 //                              key in an Fn layer
 //   later ok cancel no         hold messages from now on; answer the oldest OK, Cancel or No
 //   mark                       forget the redraws recorded so far
-//   write done fail mismatch   the write button; the running write succeeds, fails, finds the
-//                              keyboard in another mode
+//   write done fail mismatch otherkeyboard mcufail
+//                              the write button; the running write succeeds, fails, finds the
+//                              keyboard in another mode, finds another keyboard, loses the MCU
 //   open saveall savecurrent allfactory closecompare
 //                              the menu commands, received while the page is shown
 //   path:NAME nopath emptypath nopanel
@@ -105,7 +106,8 @@ public:
     //   cleared redrawn hidden (selections cleared, layers redrawn, profile list hidden, since
     //   the last mark) panels writes progress record (the keyboard record's pads, stick and
     //   whether its profiles are those read or those written) file (whether the panels' file
-    //   exists) compared (each showing of the compare window: keyboard's/file's switches)
+    //   exists) filed (the entries of that file that differ from the factory keymaps:
+    //   "1:F2[7]=0x2c") compared (each showing of the compare window: keyboard's/file's switches)
     //   hides stayed terminated handed (what the start page was handed back).
     // Lists are joined with commas, "-" when empty.
     QString facts(const QString &expected) const;

@@ -91,7 +91,11 @@ void tst_KeymapFlows::commands_data()
         "messages=9009 progress=off keyboard=no history=3 write=on undo=on record=1111,off,read "
         "alert=off");
     row("keyboard in another mode", "", edits + "write mismatch",
-        "messages=9020 progress=off history=3 record=1111,off,read");
+        "messages=9020 progress=off keyboard=no history=3 write=on record=1111,off,read");
+    row("another keyboard", "", edits + "write otherkeyboard",
+        "messages=9009 progress=off keyboard=no history=3 write=on record=1111,off,read");
+    row("MCU not answering", "", edits + "write mcufail",
+        "messages=9009 progress=off keyboard=no history=3 write=on record=1111,off,read");
     row("result not yet answered", "", edits + "later write done",
         "messages=1004 alert=on menus=-");
     row("an edit after a write", "", edits + "write done key:6 pal:0x2d", "write=on");
@@ -111,7 +115,7 @@ void tst_KeymapFlows::commands_data()
         "messages=1011,9009 factory=no pads=1011 stick=on history=3 record=1111,off,read");
     row("all profiles to factory, saved first", "1:F2[7]=0x2c",
         edits + "path:before.tpk later allfactory ok done ok",
-        "panels=save(tpk/all) file=yes factory=yes");
+        "panels=save(tpk/all) file=yes filed=0:N[5]=0x2c,1:F2[7]=0x2c factory=yes");
 
     // Setting-file panels, which wait for a write under way.
     row("open panel cancelled", "", "nopanel open",
@@ -160,6 +164,8 @@ void tst_KeymapFlows::commands_data()
         "messages=1003 handed=- stayed=1 changed=N[5]=0x2c history=3 profile=1 alert=off");
     row("window closed after edits, OK", "", edits + "later quit ok",
         "handed=keyboard terminated=1");
+    row("window closed after edits, Cancel", "", edits + "later quit cancel",
+        "messages=1003 handed=- stayed=1 terminated=0");
     row("return after a pad flipped and back", "", "pad:3 pad:3 later return ok",
         "messages=1003 handed=keyboard");
 }

@@ -129,11 +129,13 @@ private slots:
         KeymapPageFixture::click(paletteFirst ? key : paletteKey->assignKeyView());
 
         QCOMPARE(fixture.shownUsage(keyNumber), usageF13);
+        QCOMPARE(fixture.model().currentKeymapData().normal[keyNumber], usageF13);
         QVERIFY(atRest(fixture));
         QVERIFY(view.writeToTAVOButton()->isEnabled());
         QVERIFY(paletteKey->isAssigned());
         KeymapPageFixture::click(view.undoButton());
         QCOMPARE(fixture.shownUsage(keyNumber), before);
+        QCOMPARE(fixture.model().currentKeymapData().normal[keyNumber], before);
         QVERIFY(!view.writeToTAVOButton()->isEnabled());
         QVERIFY(!view.undoButton()->isEnabled());
         QVERIFY(!paletteKey->isAssigned());
