@@ -459,6 +459,8 @@ private slots:
             {entry(keyA, Normal), 0, entry(keyA, WithFn2), entry(keyA, WithFn3)});
         row("an Fn2 key on a slide key", Normal, 86, fn2Key,
             {9, entry(86, WithFn1), 0, entry(86, WithFn3)});
+        row("a slide key in the Fn1 layer", WithFn1, 86, 0,
+            {entry(86, Normal), 0, entry(86, WithFn2), entry(86, WithFn3)});
         row("a slide key in the Fn3 layer", WithFn3, 86, -1,
             {entry(86, Normal), 0, entry(86, WithFn2), 9});
         row("a number without a drawn key", Normal, 29, 20, {});

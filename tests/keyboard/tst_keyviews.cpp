@@ -134,6 +134,11 @@ private slots:
             << Face{0x5101, 0x0004, 0x5101, false, ""};
         QTest::newRow("all four left-hand modifiers, in tooltip order")
             << Face{0x0F04, 0x0F04, 4, true, "Control+Shift+Alt/Opt+Win⌘+A"};
+        QTest::newRow("right Control, modified") << Face{0x1104, 0x0004, 4, true, "Control R+A"};
+        QTest::newRow("left Shift") << Face{0x0204, 0x0204, 4, true, "Shift+A"};
+        QTest::newRow("right Shift and Alt, modified")
+            << Face{0x1604, 0x0004, 4, true, "Shift R+Alt/Opt R+A"};
+        QTest::newRow("right Shift and Cmd") << Face{0x1A04, 0x1A04, 4, true, "Shift R+Win⌘ R+A"};
         QTest::newRow("right Control and Cmd, modified")
             << Face{0x1904, 0x0004, 4, true, "Control R+Win⌘ R+A"};
         QTest::newRow("right-hand mark alone: the plain key, yet modified")
@@ -305,6 +310,7 @@ private slots:
         QTest::newRow("palette key offering copy among others, hovered")
             << true << (Qt::CopyAction | Qt::MoveAction) << true << false << true;
         QTest::newRow("special key accepts without hover") << true << copy << true << true << true;
+        QTest::newRow("read-only key refuses") << true << copy << false << false << false;
         QTest::newRow("source without copy refused")
             << true << Qt::DropActions(Qt::MoveAction | Qt::LinkAction) << true << false << false;
         QTest::newRow("other type refused") << false << copy << true << false << false;
@@ -384,6 +390,30 @@ private slots:
         QVERIFY(keys.page.show());
         keys.page.click(keys.keyboard, press, release);
         QCOMPARE(keys.page.log, expected);
+    }
+
+    // The pointer moving from arm to arm keeps the hover; the notch is not the key's.
+    void enterKeyHoverFollowsTheL()
+    {
+        Keys keys;
+        const auto key = keys.enter();
+        const VirtualEnterKeyView *view = key->virtualEnterKeyView();
+        QVERIFY(keys.page.show());
+        const QColor hover = KeyBoardConfig::shared().virtualKey.mouseOverColor();
+        const auto moveTo = [&keys](QPoint point) {
+            QCursor::setPos(keys.keyboard->mapToGlobal(point));
+            QCoreApplication::processEvents();
+        };
+        moveTo({110, 80}); // the notch
+        QVERIFY(!view->mouseIsInside());
+        for (const QPoint arm : {QPoint(140, 80), QPoint(140, 50), QPoint(110, 50)}) {
+            moveTo(arm);
+            QVERIFY(view->mouseIsInside());
+            QCOMPARE(view->mouseOverColor(), hover);
+        }
+        moveTo({110, 80});
+        QVERIFY(!view->mouseIsInside());
+        QCOMPARE(view->mouseOverColor(), KeyBoardConfig::shared().virtualKey.normalColor());
     }
 
     void shortcutMarkSitsInTheLowerLeftCorner_data()

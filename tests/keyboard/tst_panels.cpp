@@ -405,11 +405,11 @@ private slots:
     {
         ProfileSelectedViewController tile;
         QStringList names;
-        for (const int index : {0, 3, 4, -1}) {
+        for (const int index : {0, 3, 4, 7, -1}) {
             tile.updateTextValue(index);
             names << tile.text()->text();
         }
-        QCOMPARE(names, (QStringList{"Profile1", "Profile4", "Profile1", "Profile1"}));
+        QCOMPARE(names, (QStringList{"Profile1", "Profile4", "Profile1", "Profile1", "Profile1"}));
     }
 
     void tileLooks_data()
@@ -473,6 +473,7 @@ private slots:
         KeyboardPage page;
         ProfileSelectedView *tile = page.profileViewController().profileview();
         page.view()->show();
+        QCOMPARE(tile->image()->imageName(), "dropdown");
         QTest::mouseClick(tile, Qt::LeftButton);
         QCOMPARE(tile->image()->imageName(), "dropdown_click");
         QVERIFY(listIsOpen(page) && page.isProfileMouseDown());
@@ -490,7 +491,7 @@ private slots:
 
     void entryHandsItsIndexToThePage()
     {
-        for (const int entry : {0, 3}) {
+        for (const int entry : {0, 2, 3}) {
             KeyboardPage page;
             page.view()->show();
             QTest::mouseClick(page.profileViewController().profileview(), Qt::LeftButton);

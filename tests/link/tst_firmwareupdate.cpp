@@ -229,6 +229,10 @@ private slots:
         row("touch-pad start echoes another size", "F731CE03", 0, echo(10), communication,
             "Error on 0xF7 0x31 0xCE");
         // Only a well-formed answer without a version means a silent Bluetooth module.
+        row("BT version query refused", "F701FE0102", 0, {Fault::WriteRefused}, mcu,
+            "Error on 0xF7 0x01 0xFE");
+        row("BT version unanswered", "F701FE0102", 0, {Fault::NoReply}, mcu,
+            "Error on 0xF7 0x01 0xFE");
         row("BT version cut short", "F701FE0102", 0, {Fault::ShortReply, 34}, mcu,
             "Error on 0xF7 0x01 0xFE");
         row("BT version echoes another module", "F701FE0102", 0, echo(3), mcu,
