@@ -167,6 +167,10 @@ private slots:
         FirmwareImageBuilder large = image("KX-QR320B", "0107");
         large.parts[0].resize(ResourceLoader::maxFirmwareFileSize);
         QTest::newRow("over 16 MiB") << "KX-QR320B" << file(large.bytes()) << false;
+        // Its main part empty: writing it would leave the keyboard without an application.
+        FirmwareImageBuilder emptyMain = image("KX-QR320B", "0107");
+        emptyMain.parts[0].clear();
+        QTest::newRow("empty main part") << "KX-QR320B" << file(emptyMain.bytes()) << false;
         QTest::newRow("a folder") << "KX-QR320B" << Setup([](PageFixture &fixture) {
             fixture.readFirmware(QFileInfo(fixture.writeFile({}, "chosen.bin")).path());
         }) << false;
