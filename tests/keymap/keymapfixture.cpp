@@ -74,6 +74,11 @@ QString stateName(KeymapPageState state)
                        "clickedVirtualSlideKey"}[int(state)];
 }
 
+QString keyboardMode(const KeyboardStatus &status)
+{
+    return status.keymapWillChangeAtOnce ? optionalText(status.newUsageId, 16) : "pick";
+}
+
 // A flip of a gesture pad (1 to 4) or of the stick: the button's state before the click.
 void flip(KeymapEditModel &model, int pad)
 {
@@ -339,6 +344,13 @@ QString KeymapFixture::facts(const QString &expected) const
          [&] {
              return QStringList{"none", "virtualKey", "assignKey"}[int(m.pleaseClickHint())];
          }},
+        {"modes",
+         [&] {
+             const PaletteStatus &palettes = m.paletteStatus();
+             return keyboardMode(m.drawnKeyboardStatus()) + ',' +
+                    keyboardMode(m.slideKeyboardStatus()) + ',' +
+                    (palettes.keyWillBeSelected ? "pick" : optionalText(palettes.newKeyNumber));
+         }},
         {"changed",
          [&] { return listText(differences(m.currentKeymapData(), m.physicalKeymapData())); }},
         {"messages", [&] { return listText(m_messages); }},
@@ -371,6 +383,7 @@ QString KeymapFixture::facts(const QString &expected) const
                  m_events.filter(QRegularExpression("^(layer|paletteLayer|profile)\\(")));
          }},
         {"hidden", [&] { return yesNo(m_events.contains("hidden")); }},
+        {"marks", [&] { return yesNo(m_events.contains("marks")); }},
         {"panels", [&] { return listText(m_panels); }},
         {"writes", [&] { return QString::number(m_writesStarted); }},
         {"progress", [&] { return onOff(isProgressUp); }},

@@ -99,16 +99,18 @@ public:
 
     void run(const QString &steps);
     // The facts that expected names ("history=1 write=on"), each with the value it has now:
-    //   state (state<-state before) drawn slide usage hint changed (entries of the selected profile
-    //   that differ from the keyboard's: "N[5]=0x2c,F1[5]=0x6") messages history write undo menus
+    //   state (state<-state before) drawn slide usage hint modes (drawn keyboard, slide keys,
+    //   palettes: "pick" or what a click applies) changed (entries of the selected profile that
+    //   differ from the keyboard's: "N[5]=0x2c,F1[5]=0x6") messages history write undo menus
     //   layer qlayer tab palette profile pads stick alert keyboard (whether the page shows the
     //   keyboard's profiles, pads and stick) factory (whether it shows the factory profiles)
-    //   cleared redrawn hidden (selections cleared, layers redrawn, profile list hidden, since
-    //   the last mark) panels writes progress record (the keyboard record's pads, stick and
-    //   whether its profiles are those read or those written) file (whether the panels' file
-    //   exists) filed (the entries of that file that differ from the factory keymaps:
-    //   "1:F2[7]=0x2c") compared (each showing of the compare window: keyboard's/file's switches)
-    //   hides stayed terminated handed (what the start page was handed back).
+    //   cleared redrawn hidden marks (selections cleared, layers redrawn, profile list hidden,
+    //   palettes' not-assigned marks refreshed, since the last mark) panels writes progress
+    //   record (the keyboard record's pads, stick and whether its profiles are those read or
+    //   those written) file (whether the panels' file exists) filed (the entries of that file
+    //   that differ from the factory keymaps: "1:F2[7]=0x2c") compared (each showing of the
+    //   compare window: keyboard's/file's switches) hides stayed terminated handed (what the
+    //   start page was handed back).
     // Lists are joined with commas, "-" when empty.
     QString facts(const QString &expected) const;
     QString path(const QString &name) { return resources().root() + name; }
@@ -146,6 +148,7 @@ private:
         m_events << QString("paletteLayer(%1)").arg(int(layer));
     }
     void profileListHidden() override { m_events << "hidden"; }
+    void assignedMarksChanged() override { m_events << "marks"; }
     void writeAllKeymaps(std::shared_ptr<ProfileListDataEntity> profilesData,
                          std::shared_ptr<KeyboardDataEntity> keyboardData, int selectedProfileId,
                          bool isInitProfiles, WriteSuccessCallback onSuccess,

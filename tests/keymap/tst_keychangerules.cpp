@@ -67,7 +67,8 @@ private slots:
     }
 
     // What a decision does to the page: the change is made once the message is answered, kept
-    // in the history and enabling the write button; a refusal drops the picks.
+    // in the history, refreshing the palettes' marks and enabling the write button; a refusal
+    // drops the picks.
     void appliedChanges_data()
     {
         KeymapFixture::addColumns();
@@ -75,15 +76,18 @@ private slots:
             KeymapFixture::addRow(name, {}, steps, facts + " hint=none");
         };
 
-        row("accepted", "key:5 pal:0x2c", "messages=- changed=N[5]=0x2c history=1 write=on");
-        row("usage the key already holds", "key:5 pal:9", "changed=- history=1 write=off");
-        row("refused", "tab:3 key:5 pal:0x04", "messages=9022 changed=- history=0 write=off");
+        row("accepted", "key:5 pal:0x2c",
+            "messages=- changed=N[5]=0x2c history=1 marks=yes write=on");
+        row("usage the key already holds", "key:5 pal:9",
+            "changed=- history=1 marks=yes write=off");
+        row("refused", "tab:3 key:5 pal:0x04",
+            "messages=9022 changed=- history=0 marks=no write=off");
         row("Fn key on an Fn layer refused", "layer:1 key:5 pal:0x5102",
-            "messages=1012 changed=- history=0");
+            "messages=1012 changed=- history=0 marks=no");
         row("Fn key on an Fn layer with the Fn-key flag", "fnflag layer:1 key:5 pal:0x5102",
-            "messages=1012 changed=F1[5]=0x5102 history=1 write=on");
+            "messages=1012 changed=F1[5]=0x5102 history=1 marks=yes write=on");
         row("companion written after its notice", "key:5 pal:6",
-            "messages=1007 changed=N[5]=0x6,F1[5]=0x6 history=1");
+            "messages=1007 changed=N[5]=0x6,F1[5]=0x6 history=1 marks=yes");
     }
 
     void appliedChanges() { KeymapFixture::runRow(); }

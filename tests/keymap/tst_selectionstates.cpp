@@ -3,7 +3,7 @@
 #include <QTest>
 
 // The two picks of a key change, in either order or by dragging: the page's state, the picks
-// kept, the hints, the selections dropped, and the
+// kept, the modes of the keyboards and palettes, the hints, the selections dropped, and the
 // layer and palette controls that return the page to the normal state.
 class tst_SelectionStates : public QObject
 {
@@ -17,16 +17,18 @@ private slots:
             KeymapFixture::addRow(name, {}, steps, facts);
         };
 
-        row("drawn key picked", "key:5", "state=clickedVirtualKey<-normal drawn=5 hint=assignKey");
+        row("drawn key picked", "key:5",
+            "state=clickedVirtualKey<-normal drawn=5 hint=assignKey modes=pick,pick,5");
         row("palette key changes the second drawn key only", "key:5 key:6 pal:0x2c",
-            "state=normal<-clickedVirtualKey drawn=6 hint=none "
+            "state=normal<-clickedVirtualKey drawn=6 hint=none modes=pick,pick,pick "
             "changed=N[6]=0x2c");
         row("slide key picked while a drawn key is", "key:5 slide:86",
-            "state=clickedVirtualSlideKey<-clickedVirtualKey drawn=5 slide=86 hint=assignKey");
+            "state=clickedVirtualSlideKey<-clickedVirtualKey drawn=5 slide=86 hint=assignKey "
+            "modes=pick,pick,86");
         row("palette key changes the picked slide key", "slide:86 pal:0x2c",
             "state=normal<-clickedVirtualSlideKey changed=N[86]=0x2c");
         row("palette key armed", "pal:0x2c",
-            "state=clickedAssignKey<-normal usage=0x2c hint=virtualKey");
+            "state=clickedAssignKey<-normal usage=0x2c hint=virtualKey modes=0x2c,0x2c,pick");
         row("second palette key replaces the first", "pal:0x2c pal:0x2d key:5",
             "state=normal<-clickedAssignKey usage=0x2d changed=N[5]=0x2d");
         row("armed palette key applied to a slide key", "pal:0x2c slide:87", "changed=N[87]=0x2c");
@@ -35,6 +37,8 @@ private slots:
         row("drop on a slide key", "drag:0x2c dropslide:86", "changed=N[86]=0x2c");
         row("drop on the page away from the keys", "key:5 drag:0x2c droppage",
             "state=normal<-clickedAssignKey hint=none changed=-");
+        row("drop outside the page keeps the dragged key armed", "drag:0x2c key:7",
+            "state=normal<-clickedAssignKey usage=0x2c changed=N[7]=0x2c");
         row("palette report after a drag changes the picked drawn key",
             "key:5 drag:0x2c decide:0x2d", "changed=N[5]=0x2d");
         row("palette report with nothing picked", "decide:0x2c", "state=normal<-normal changed=-");
@@ -113,6 +117,9 @@ private slots:
         row("menus off while a rule's message is up", "appear later tab:3 key:5 pal:0x04",
             "alert=on menus=-");
         row("menus back once it is answered", "appear later tab:3 key:5 pal:0x04 ok",
+            "alert=off menus=open,save,updates,about,close");
+        row("menus off while 1008 is up", "appear later key:5 special", "alert=on menus=-");
+        row("menus back once 1008 is answered", "appear later key:5 special ok",
             "alert=off menus=open,save,updates,about,close");
     }
 
