@@ -1,5 +1,6 @@
 #include "pagescrollview.h"
 
+#include "dragautoscroll.h"
 #include "pageviewcontroller.h"
 #include "shelllook.h"
 #include "windowplacement.h"
@@ -16,6 +17,7 @@ PageScrollView::PageScrollView(QWidget *content)
     setWidget(content);
     ShellLook::setColor(*this, QPalette::Window, ShellLook::pageBackground());
     setWidgetResizable(true);
+    new DragAutoScroll(*this);
 }
 
 void PageScrollView::scrollToTopIfNeeded(PageViewController &page)

@@ -1,5 +1,6 @@
 #include "appdelegate.h"
 #include "buttonlook.h"
+#include "dragautoscroll.h"
 #include "editbutton.h"
 #include "editmenuevent.h"
 #include "fakepages.h"
@@ -22,6 +23,8 @@
 #include "writekeymapbutton.h"
 
 #include <QAction>
+#include <QDragMoveEvent>
+#include <QMimeData>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
@@ -296,6 +299,60 @@ private slots:
             const QPoint corner = far ? content->rect().bottomRight() : content->rect().topLeft();
             QVERIFY(shown.contains(content->mapTo(page->viewport(), corner)));
         }
+    }
+
+    void dragAutoScrollStep_data()
+    {
+        QTest::addColumn<QPoint>("position");
+        QTest::addColumn<QPoint>("step");
+        // In a visible part of 1000 x 600 with edges 40 wide.
+        QTest::newRow("middle: none") << QPoint(500, 300) << QPoint(0, 0);
+        QTest::newRow("near the top: up") << QPoint(500, 39) << QPoint(0, -20);
+        QTest::newRow("just below the top edge: none") << QPoint(500, 40) << QPoint(0, 0);
+        QTest::newRow("just above the bottom edge: none") << QPoint(500, 559) << QPoint(0, 0);
+        QTest::newRow("near the bottom: down") << QPoint(500, 560) << QPoint(0, 20);
+        QTest::newRow("lower left corner: both") << QPoint(0, 599) << QPoint(-20, 20);
+        QTest::newRow("near the right: right") << QPoint(999, 300) << QPoint(20, 0);
+        QTest::newRow("below the visible part: none") << QPoint(500, 600) << QPoint(0, 0);
+        QTest::newRow("left of it: none") << QPoint(-1, 300) << QPoint(0, 0);
+    }
+
+    void dragAutoScrollStep()
+    {
+        QFETCH(QPoint, position);
+        QFETCH(QPoint, step);
+        QCOMPARE(DragAutoScroll::step(position, QSize(1000, 600)), step);
+    }
+
+    // A drag resting near the bottom of a shrunk page scrolls it down until the drag leaves.
+    void dragNearTheBottomScrollsThePage()
+    {
+        PageViewController *destination = nullptr;
+        m_controller->showKeymapPage(destination, swapAtOnce, {});
+        m_controller->window()->resize(600, 400);
+        auto *page = static_cast<QScrollArea *>(keymapPage()->view());
+        QTRY_VERIFY(page->verticalScrollBar()->isVisible());
+        QScrollBar *bar = page->verticalScrollBar();
+        bar->setValue(0);
+        // Over parts of the page that take no drop, the drag goes to the viewport: it takes the
+        // drag's entry so that moves follow, and refuses every move.
+        QMimeData data;
+        const auto send = [&](QEvent::Type type, QPoint at) {
+            QDragMoveEvent event(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier, type);
+            QApplication::sendEvent(page->viewport(), &event);
+            return event.isAccepted();
+        };
+        QVERIFY(send(QEvent::DragEnter, {100, 100}));
+        QTest::qWait(3 * DragAutoScroll::stepMilliseconds);
+        QCOMPARE(bar->value(), 0);
+
+        QVERIFY(!send(QEvent::DragMove, {100, page->viewport()->height() - 5}));
+        QTRY_VERIFY(bar->value() >= 2 * DragAutoScroll::stepLength);
+        QDragLeaveEvent leave;
+        QApplication::sendEvent(page->viewport(), &leave);
+        const int left = bar->value();
+        QTest::qWait(3 * DragAutoScroll::stepMilliseconds);
+        QCOMPARE(bar->value(), left);
     }
 
     void swapHandsDataOverBeforeTheViewLoads()
