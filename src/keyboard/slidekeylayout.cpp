@@ -4,7 +4,6 @@
 #include "exceptions.h"
 
 namespace {
-constexpr int firstSlideAndTapKey = 82;
 constexpr qsizetype boxSize = 4;
 
 Exceptions cannotDraw(const QString &assetName, const QString &fault)
@@ -19,34 +18,20 @@ SlideKeyLayout SlideKeyLayout::load(const QString &assetName, const QList<QList<
     if (frames.size() != keyCount)
         throw cannotDraw(assetName,
                          QStringLiteral("%1 keys, not %2").arg(frames.size()).arg(keyCount));
-    const QList<int> numbers = keyNumbers();
     SlideKeyLayout result;
     for (int index = 0; index < keyCount; ++index) {
         const QList<double> &frame = frames.at(index);
         if (frame.size() < boxSize)
             throw cannotDraw(assetName, QStringLiteral("key %1 has no whole box").arg(index));
-        result.m_keys.append(
-            {numbers.at(index), QRectF(frame.at(0), frame.at(1), frame.at(2), frame.at(3))});
+        result.m_frames.append(QRectF(frame.at(0), frame.at(1), frame.at(2), frame.at(3)));
     }
     return result;
 }
 
-QList<QRectF> SlideKeyLayout::frames() const
+// The skip table leaves exactly these numbers between 82 and the last slide key.
+const QList<int> &SlideKeyLayout::keyNumbers()
 {
-    QList<QRectF> frames;
-    for (const Key &key : m_keys)
-        frames.append(key.frame);
-    return frames;
-}
-
-QList<int> SlideKeyLayout::keyNumbers()
-{
-    QList<int> numbers;
-    for (int number = firstSlideAndTapKey; numbers.size() < keyCount; ++number) {
-        if (!Constants::skipKeyInSlideAndTap.contains(number))
-            numbers.append(number);
-    }
-    return numbers;
+    return Constants::slideAndTapPositionInPhysicalKeyboard;
 }
 
 std::optional<int> SlideKeyLayout::position(int keyNumber)
