@@ -3,7 +3,6 @@
 #include "drawinginfo.h"
 #include "functionchecker.h"
 #include "keyboardconfig.h"
-#include "keyboardpageinterface.h"
 #include "logger.h"
 #include "resourceloader.h"
 #include "virtualenterkeyviewcontroller.h"
@@ -16,7 +15,7 @@ VirtualKeyboardViewController::VirtualKeyboardViewController(QObject *parent)
 {
     m_virtualKeyboardView->setOnMouseDown([this] { m_selection.mouseDown(); });
     m_virtualKeyboardView->setOnMouseUp([this] {
-        hideProfileList();
+        hideProfileList(m_virtualKeyboardView);
         return m_selection.mouseUp();
     });
 }
@@ -32,12 +31,12 @@ void VirtualKeyboardViewController::loadKeyboard(const QString &keyboardTypeNumb
                                                  int selectedProfileIndex)
 {
     ResourceLoader &resourceLoader = ResourceLoader::sharedInstance();
+    // The layout of the last type number is kept.
     const KeyboardLayoutType layoutType =
         m_keyboardLayoutType && keyboardTypeNumber == m_keyboardTypeNumber
             ? *m_keyboardLayoutType
             : resourceLoader.getKeyboardLayoutType(keyboardTypeNumber);
-    if (!m_keyboardColorType)
-        m_keyboardColorType = resourceLoader.getKeyboardColor(keyboardTypeNumber);
+    takeColorTypeOnce(keyboardTypeNumber);
 
     std::shared_ptr<ProfileListDataEntity> factoryProfiles;
     std::optional<DrawnKeyboardLayout> layout;
@@ -108,21 +107,6 @@ VirtualKeyboardViewController::getKeyViewControllers(const DrawnKeyboardLayout &
             [this](VirtualKeyViewController &target) { m_selection.doAfterKeyDrag(target); });
     }
     return keys;
-}
-
-void VirtualKeyboardViewController::resetKeyboardColorType(const QString &keyboardTypeNumber)
-{
-    m_keyboardColorType = ResourceLoader::sharedInstance().getKeyboardColor(keyboardTypeNumber);
-}
-
-KeyboardLayoutType VirtualKeyboardViewController::keyboardLayoutType() const
-{
-    return m_keyboardLayoutType.value_or(KeyboardLayoutType::English);
-}
-
-KeyboardColorType VirtualKeyboardViewController::keyboardColorType() const
-{
-    return m_keyboardColorType.value_or(KeyboardColorType::Black);
 }
 
 void VirtualKeyboardViewController::updateKeyboardStatus(bool keymapWillChangeAtOnce,
@@ -258,26 +242,6 @@ VirtualKeyViewController *VirtualKeyboardViewController::keyViewController(int k
     return index ? m_keyViewControllers.at(*index).get() : nullptr;
 }
 
-const std::shared_ptr<ProfileDataEntity> &VirtualKeyboardViewController::defaultProfile1Data() const
-{
-    return m_keymaps.defaultProfilesData()->profile1;
-}
-
-const std::shared_ptr<ProfileDataEntity> &VirtualKeyboardViewController::defaultProfile2Data() const
-{
-    return m_keymaps.defaultProfilesData()->profile2;
-}
-
-const std::shared_ptr<ProfileDataEntity> &VirtualKeyboardViewController::defaultProfile3Data() const
-{
-    return m_keymaps.defaultProfilesData()->profile3;
-}
-
-const std::shared_ptr<ProfileDataEntity> &VirtualKeyboardViewController::defaultProfile4Data() const
-{
-    return m_keymaps.defaultProfilesData()->profile4;
-}
-
 void VirtualKeyboardViewController::setAfterKeySelect(
     std::function<void(std::optional<int>)> report)
 {
@@ -297,16 +261,4 @@ void VirtualKeyboardViewController::setAfterKeyDrag(std::function<void(int)> rep
 void VirtualKeyboardViewController::setAfterSpecialKeyClicked(std::function<void()> report)
 {
     m_selection.setAfterSpecialKeyClicked(std::move(report));
-}
-
-void VirtualKeyboardViewController::setAfterSwitchFnMode(std::function<void()> report)
-{
-    m_afterSwitchFnMode = std::move(report);
-}
-
-// A release anywhere on the keyboard closes the page's profile list.
-void VirtualKeyboardViewController::hideProfileList() const
-{
-    if (KeyboardPageInterface *page = KeyboardPageInterface::of(m_virtualKeyboardView))
-        page->hideProfileList();
 }

@@ -2,8 +2,8 @@
 
 #include "drawnkeyboardlayout.h"
 #include "enumerations.h"
-#include "keyboardkeymaps.h"
 #include "keyselection.h"
+#include "onscreenkeyboard.h"
 #include "virtualkeyboardview.h"
 
 #include <QList>
@@ -23,7 +23,7 @@ class VirtualKeyViewController;
 // applies the page's edits to its own copy of the four profiles and reports clicks, drops and
 // special keys to the page. Keyboard numbers name keys throughout; a number without a drawn key
 // changes nothing.
-class VirtualKeyboardViewController : public QObject
+class VirtualKeyboardViewController : public QObject, public OnScreenKeyboard
 {
     Q_OBJECT
 
@@ -41,9 +41,6 @@ public:
     // the factory keymaps or the key frames cannot be read, and leaves the keyboard as it was.
     void loadKeyboard(const QString &keyboardTypeNumber, const ProfileListDataEntity &profiles,
                       const QList<bool> &dipSwitch, bool isInteractive, int selectedProfileIndex);
-    // The catalogue colour of the type number (Black when unknown) for the next load's picture
-    // and legends.
-    void resetKeyboardColorType(const QString &keyboardTypeNumber);
 
     // While keymapWillChangeAtOnce is set, a palette key waits for its target key: hovering a
     // key marks it, and a click decides the change.
@@ -77,31 +74,13 @@ public:
     // Shows newUsageId on the key in layer fnMode; its special mark stays.
     void displayUsageIdOnKey(int keyNumber, FnMode fnMode, qint32 newUsageId);
 
-    // The shown profile, the four profiles as edited and the factory keymaps; records that are
-    // only ever copied into.
-    const std::shared_ptr<ProfileDataEntity> &keymapData() const { return m_keymaps.keymapData(); }
+    // The four profiles as edited; a record that is only ever copied into.
     const std::shared_ptr<ProfileListDataEntity> &currentProfilesdata() const
     {
         return m_keymaps.currentProfilesdata();
     }
-    const std::shared_ptr<ProfileDataEntity> &defaultKeymapData() const
-    {
-        return m_keymaps.defaultKeymapData();
-    }
-    const std::shared_ptr<ProfileDataEntity> &defaultProfile1Data() const;
-    const std::shared_ptr<ProfileDataEntity> &defaultProfile2Data() const;
-    const std::shared_ptr<ProfileDataEntity> &defaultProfile3Data() const;
-    const std::shared_ptr<ProfileDataEntity> &defaultProfile4Data() const;
-    std::optional<int> selectedProfileIndex() const { return m_keymaps.selectedProfileIndex(); }
-    ProfileMode profileMode() const { return m_keymaps.profileMode(); }
-    FnMode fnMode() const { return m_keymaps.fnMode(); }
     void setFnMode(FnMode fnMode) { m_keymaps.setFnMode(fnMode); }
 
-    const QString &keyboardTypeNumber() const { return m_keyboardTypeNumber; }
-    // Found in the catalogue on the first load: English and Black for an unknown type number.
-    KeyboardLayoutType keyboardLayoutType() const;
-    KeyboardColorType keyboardColorType() const;
-    bool isInteractive() const { return m_isInteractive; }
     bool keymapWillChangeAtOnce() const { return m_selection.keymapWillChangeAtOnce(); }
     std::optional<qint32> newUsageId() const { return m_selection.newUsageId(); }
     VirtualKeyViewController *selectedKey() const { return m_selection.selectedKey(); }
@@ -119,7 +98,6 @@ public:
     void setAfterKeyDecide(std::function<void(int)> report);
     void setAfterKeyDrag(std::function<void(int)> report);
     void setAfterSpecialKeyClicked(std::function<void()> report);
-    void setAfterSwitchFnMode(std::function<void()> report);
 
 private:
     DrawnKeyboardLayout readLayout(KeyboardLayoutType layoutType,
@@ -130,17 +108,9 @@ private:
     // The key with that number; none when no drawn key has it.
     VirtualKeyViewController *keyViewController(int keyNumber) const;
     void showLayer(FnMode fnMode);
-    void hideProfileList() const;
 
     QPointer<VirtualKeyboardView> m_virtualKeyboardView;
-    KeyboardKeymaps m_keymaps;
     KeySelection<VirtualKeyViewController> m_selection;
-    QString m_keyboardTypeNumber;
-    bool m_isInteractive = false;
-    // The layout of m_keyboardTypeNumber; the colour stays until resetKeyboardColorType().
-    std::optional<KeyboardLayoutType> m_keyboardLayoutType;
-    std::optional<KeyboardColorType> m_keyboardColorType;
     std::optional<DrawnKeyboardLayout> m_layout;
     std::vector<std::unique_ptr<VirtualKeyViewController>> m_keyViewControllers;
-    std::function<void()> m_afterSwitchFnMode = [] {};
 };

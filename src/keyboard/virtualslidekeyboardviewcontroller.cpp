@@ -4,7 +4,6 @@
 #include "gesturepadbutton.h"
 #include "imageview.h"
 #include "keyboardconfig.h"
-#include "keyboardpageinterface.h"
 #include "logger.h"
 #include "resourceloader.h"
 #include "slidekeylayout.h"
@@ -50,11 +49,6 @@ VirtualSlideKeyboardViewController::~VirtualSlideKeyboardViewController()
     delete m_virtualSlideKeyboardView.data();
 }
 
-void VirtualSlideKeyboardViewController::resetKeyboardColorType(const QString &keyboardTypeNumber)
-{
-    m_keyboardColorType = ResourceLoader::sharedInstance().getKeyboardColor(keyboardTypeNumber);
-}
-
 void VirtualSlideKeyboardViewController::loadSlideKeyboard(const QString &keyboardTypeNumber,
                                                            const QList<bool> &dipSwitch,
                                                            const QList<bool> &gesturePadData,
@@ -80,8 +74,7 @@ void VirtualSlideKeyboardViewController::loadSlideKeyboard(const QString &keyboa
     m_gesturePadData = fourFlags(gesturePadData);
     m_isInteractive = isInteractive;
     m_keyboardLayoutType = resourceLoader.getKeyboardLayoutType(keyboardTypeNumber);
-    if (!m_keyboardColorType)
-        m_keyboardColorType = resourceLoader.getKeyboardColor(keyboardTypeNumber);
+    takeColorTypeOnce(keyboardTypeNumber);
     m_keymaps.load(profiles, *factoryProfiles, selectedProfileIndex);
 
     const QList<VirtualSlideSqareKeyViewController *> keys = getKeyViewControllers();
@@ -328,40 +321,6 @@ VirtualSlideKeyboardViewController::slideKey(int keyNumber) const
     return m_slideSqareKeyViewControllers.at(*position);
 }
 
-KeyboardLayoutType VirtualSlideKeyboardViewController::keyboardLayoutType() const
-{
-    return m_keyboardLayoutType.value_or(KeyboardLayoutType::English);
-}
-
-KeyboardColorType VirtualSlideKeyboardViewController::keyboardColorType() const
-{
-    return m_keyboardColorType.value_or(KeyboardColorType::Black);
-}
-
-const std::shared_ptr<ProfileDataEntity> &
-VirtualSlideKeyboardViewController::defaultProfile1Data() const
-{
-    return m_keymaps.defaultProfilesData()->profile1;
-}
-
-const std::shared_ptr<ProfileDataEntity> &
-VirtualSlideKeyboardViewController::defaultProfile2Data() const
-{
-    return m_keymaps.defaultProfilesData()->profile2;
-}
-
-const std::shared_ptr<ProfileDataEntity> &
-VirtualSlideKeyboardViewController::defaultProfile3Data() const
-{
-    return m_keymaps.defaultProfilesData()->profile3;
-}
-
-const std::shared_ptr<ProfileDataEntity> &
-VirtualSlideKeyboardViewController::defaultProfile4Data() const
-{
-    return m_keymaps.defaultProfilesData()->profile4;
-}
-
 GesturePadButton *VirtualSlideKeyboardViewController::gpSideLeftBtn() const
 {
     return m_virtualSlideKeyboardView->gesturePadButton(0);
@@ -382,11 +341,6 @@ GesturePadButton *VirtualSlideKeyboardViewController::gpSideRightBtn() const
     return m_virtualSlideKeyboardView->gesturePadButton(3);
 }
 
-void VirtualSlideKeyboardViewController::setAfterSwitchFnMode(std::function<void()> report)
-{
-    m_afterSwitchFnMode = std::move(report);
-}
-
 void VirtualSlideKeyboardViewController::setAfterGesturePadModify(GesturePadReport report)
 {
     m_afterGesturePadModify = std::move(report);
@@ -403,17 +357,10 @@ bool VirtualSlideKeyboardViewController::eventFilter(QObject *watched, QEvent *e
     if (press) {
         mouseDown();
     } else {
-        hideProfileList();
+        hideProfileList(m_virtualSlideKeyboardView);
         if (mouseUp())
             return false;
     }
     event->accept();
     return true;
-}
-
-// A release anywhere on the panel closes the page's profile list.
-void VirtualSlideKeyboardViewController::hideProfileList() const
-{
-    if (KeyboardPageInterface *page = KeyboardPageInterface::of(m_virtualSlideKeyboardView))
-        page->hideProfileList();
 }

@@ -2,8 +2,8 @@
 
 #include "enumerations.h"
 #include "gesturepadbuttonowner.h"
-#include "keyboardkeymaps.h"
 #include "keyselection.h"
+#include "onscreenkeyboard.h"
 #include "virtualslidekeyboardview.h"
 
 #include <QList>
@@ -25,6 +25,7 @@ class VirtualSlideSqareKeyViewController;
 // toggles to the page. Key numbers name the slide keys (86, 87, 101, 102, 108, 109, 116, 117);
 // any other number changes nothing.
 class VirtualSlideKeyboardViewController : public QObject,
+                                           public OnScreenKeyboard,
                                            public GesturePadButtonOwner,
                                            private KeySelection<VirtualSlideSqareKeyViewController>
 {
@@ -44,8 +45,6 @@ public:
         return m_virtualSlideKeyboardView;
     }
 
-    // The catalogue colour of the type number (Black when unknown) for the next load's legends.
-    void resetKeyboardColorType(const QString &keyboardTypeNumber);
     // Builds the eight slide keys of the type number, showing the normal layer of the profile
     // that selectedProfileIndex names (1 to 3 profiles 2 to 4, any other profile 1) and the keys
     // of the pads that gesturePadData (SideLeft, FrontLeft, FrontRight, SideRight; a missing flag
@@ -106,34 +105,15 @@ public:
     void updateKeymapWithProfile(int selectedProfileIndex);
     using KeySelection::clearSelectedKey;
 
-    // The shown profile, the four profiles as edited and the factory keymaps; records that are
-    // only ever copied into.
-    const std::shared_ptr<ProfileDataEntity> &keymapData() const { return m_keymaps.keymapData(); }
+    // The four profiles as edited; a record that is only ever copied into.
     const std::shared_ptr<ProfileListDataEntity> &currentProfilesData() const
     {
         return m_keymaps.currentProfilesdata();
     }
-    const std::shared_ptr<ProfileDataEntity> &defaultKeymapData() const
-    {
-        return m_keymaps.defaultKeymapData();
-    }
-    const std::shared_ptr<ProfileDataEntity> &defaultProfile1Data() const;
-    const std::shared_ptr<ProfileDataEntity> &defaultProfile2Data() const;
-    const std::shared_ptr<ProfileDataEntity> &defaultProfile3Data() const;
-    const std::shared_ptr<ProfileDataEntity> &defaultProfile4Data() const;
-    std::optional<int> selectedProfileIndex() const { return m_keymaps.selectedProfileIndex(); }
-    ProfileMode profileMode() const { return m_keymaps.profileMode(); }
-    FnMode fnMode() const { return m_keymaps.fnMode(); }
     // Empty until the first load, then four flags.
     const QList<bool> &gesturePadData() const { return m_gesturePadData; }
     const QList<bool> &dipSwitchData() const { return m_dipSwitchData; }
 
-    const QString &keyboardTypeNumber() const { return m_keyboardTypeNumber; }
-    // Found in the catalogue on load: English and Black for an unknown type number. The colour
-    // found first stays until resetKeyboardColorType().
-    KeyboardLayoutType keyboardLayoutType() const;
-    KeyboardColorType keyboardColorType() const;
-    bool isInteractive() const { return m_isInteractive; }
     bool isKeymapView() const { return m_isKeymapView; }
     using KeySelection::keymapWillChangeAtOnce;
     using KeySelection::newUsageId;
@@ -158,7 +138,6 @@ public:
     using KeySelection::setAfterKeyDrag;
     using KeySelection::setAfterKeySelect;
     using KeySelection::setAfterSpecialKeyClicked;
-    void setAfterSwitchFnMode(std::function<void()> report);
     void setAfterGesturePadModify(GesturePadReport report);
 
 protected:
@@ -181,18 +160,11 @@ private:
     void showPadPictures();
     // Every key shows the shown layer again, and none is selected.
     void showKeymapAnew();
-    void hideProfileList() const;
 
     QPointer<VirtualSlideKeyboardView> m_virtualSlideKeyboardView;
-    KeyboardKeymaps m_keymaps;
-    QString m_keyboardTypeNumber;
     QList<bool> m_dipSwitchData;
     QList<bool> m_gesturePadData;
-    bool m_isInteractive = false;
     bool m_isKeymapView = false;
-    std::optional<KeyboardLayoutType> m_keyboardLayoutType;
-    std::optional<KeyboardColorType> m_keyboardColorType;
     QList<VirtualSlideSqareKeyViewController *> m_slideSqareKeyViewControllers;
-    std::function<void()> m_afterSwitchFnMode = [] {};
     GesturePadReport m_afterGesturePadModify = [](CheckButtonType, GesturePadType, bool) {};
 };
