@@ -148,27 +148,22 @@ void VirtualKeyboardViewController::updateKeyboard(int keyNumber, qint32 newUsag
 
 void VirtualKeyboardViewController::updateKeymapWithFn(FnMode updateToFn)
 {
-    showLayer(updateToFn);
-}
-
-void VirtualKeyboardViewController::restoreFnMode()
-{
-    if (fnMode() != FnMode::Normal)
-        showLayer(FnMode::Normal);
-}
-
-void VirtualKeyboardViewController::showLayer(FnMode fnMode)
-{
-    m_keymaps.setFnMode(fnMode);
+    m_keymaps.setFnMode(updateToFn);
     displayKeymapOnKeyboard(*keymapData());
     clearSelectedKey();
     m_afterSwitchFnMode();
 }
 
+void VirtualKeyboardViewController::restoreFnMode()
+{
+    if (fnMode() != FnMode::Normal)
+        updateKeymapWithFn(FnMode::Normal);
+}
+
 void VirtualKeyboardViewController::resetKeyboard(const ProfileListDataEntity &profilesData)
 {
     m_keymaps.resetKeyboard(profilesData);
-    showLayer(FnMode::Normal);
+    updateKeymapWithFn(FnMode::Normal);
 }
 
 void VirtualKeyboardViewController::updateKeymapWithProfile(

@@ -107,7 +107,6 @@ private:
     getKeyViewControllers(const DrawnKeyboardLayout &layout);
     // The key with that number; none when no drawn key has it.
     VirtualKeyViewController *keyViewController(int keyNumber) const;
-    void showLayer(FnMode fnMode);
 
     QPointer<VirtualKeyboardView> m_virtualKeyboardView;
     KeySelection<VirtualKeyViewController> m_selection;
