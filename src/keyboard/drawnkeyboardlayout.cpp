@@ -1,7 +1,6 @@
 #include "drawnkeyboardlayout.h"
 
 #include "constants.h"
-#include "exceptions.h"
 #include "keynumbering.h"
 
 #include <algorithm>
@@ -14,12 +13,6 @@ constexpr qsizetype enterHeaderSize = 14;
 constexpr qsizetype cornerSize = 5;
 constexpr qsizetype dipSwitchCount = 6;
 constexpr qsizetype dipSwitch5 = 4;
-
-Exceptions cannotDraw(const QString &assetName, const QString &fault)
-{
-    return Exceptions::EnvironmentBrokenException(
-        QStringLiteral("Can't draw %1: %2").arg(assetName, fault));
-}
 
 bool hasWholeOutline(const QList<double> &frame)
 {
@@ -55,11 +48,9 @@ DrawnKeyboardLayout DrawnKeyboardLayout::load(const QString &assetName,
     DrawnKeyboardLayout result;
     for (int index = 0; index < count; ++index) {
         const QList<double> &frame = frames.at(index);
-        if (frame.size() < boxSize)
-            throw cannotDraw(assetName, QStringLiteral("key %1 has no whole box").arg(index));
         Key key;
         key.keyNumber = keyNumbers.at(index);
-        key.frame = QRectF(frame.at(0), frame.at(1), frame.at(2), frame.at(3));
+        key.frame = box(assetName, frame, index);
         key.alignment = alignment(layout, index);
         key.isMouseKey = KeyNumbering::isMouseKey(key.keyNumber);
         if (frame.size() > boxSize) {
@@ -92,6 +83,19 @@ std::optional<int> DrawnKeyboardLayout::drawnIndex(int keyNumber) const
 bool DrawnKeyboardLayout::hasEnterKey() const
 {
     return std::ranges::any_of(m_keys, [](const Key &key) { return key.enterKey.has_value(); });
+}
+
+Exceptions DrawnKeyboardLayout::cannotDraw(const QString &assetName, const QString &fault)
+{
+    return Exceptions::EnvironmentBrokenException(
+        QStringLiteral("Can't draw %1: %2").arg(assetName, fault));
+}
+
+QRectF DrawnKeyboardLayout::box(const QString &assetName, const QList<double> &frame, int index)
+{
+    if (frame.size() < boxSize)
+        throw cannotDraw(assetName, QStringLiteral("key %1 has no whole box").arg(index));
+    return {frame.at(0), frame.at(1), frame.at(2), frame.at(3)};
 }
 
 KeyImageAlignment DrawnKeyboardLayout::alignment(KeyboardLayoutType layout, int drawnIndex)

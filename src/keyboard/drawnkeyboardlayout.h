@@ -2,6 +2,7 @@
 
 #include "enterkeydataentity.h"
 #include "enumerations.h"
+#include "exceptions.h"
 
 #include <QList>
 #include <QRectF>
@@ -48,6 +49,12 @@ public:
     // The drawn index of the key with that number; nothing when no drawn key has it.
     std::optional<int> drawnIndex(int keyNumber) const;
     bool hasEnterKey() const;
+
+    // The refusal of an asset that keys cannot be drawn from, naming the asset and the fault.
+    static Exceptions cannotDraw(const QString &assetName, const QString &fault);
+    // The box at the start of the frame of the key at index, origin at the bottom left; throws
+    // cannotDraw() when the frame holds less than a whole box.
+    static QRectF box(const QString &assetName, const QList<double> &frame, int index);
 
 private:
     static KeyImageAlignment alignment(KeyboardLayoutType layout, int drawnIndex);

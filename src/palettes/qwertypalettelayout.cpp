@@ -1,7 +1,6 @@
 #include "qwertypalettelayout.h"
 
 #include "constants.h"
-#include "exceptions.h"
 
 QList<int> QwertyPaletteLayout::keyNumbers(KeyboardLayoutType layout, bool dip5)
 {
@@ -27,12 +26,10 @@ DrawnKeyboardLayout QwertyPaletteLayout::load(const QString &assetName,
         DrawnKeyboardLayout::load(assetName, frames, keyNumbers(layout, dip5), layout, arcRadius);
     const bool lShapedEnter = result.keys().at(enterKeyIndex).enterKey.has_value();
     if (result.hasEnterKey() && !lShapedEnter)
-        throw Exceptions::EnvironmentBrokenException(
-            QStringLiteral("Can't draw %1: an L-shaped key that is not the Enter key")
-                .arg(assetName));
+        throw DrawnKeyboardLayout::cannotDraw(
+            assetName, QStringLiteral("an L-shaped key that is not the Enter key"));
     if (lShapedEnter != (layout == KeyboardLayoutType::Japanese))
-        throw Exceptions::EnvironmentBrokenException(
-            QStringLiteral("Can't draw %1: the Enter key's shape is not the layout's")
-                .arg(assetName));
+        throw DrawnKeyboardLayout::cannotDraw(
+            assetName, QStringLiteral("the Enter key's shape is not the layout's"));
     return result;
 }
