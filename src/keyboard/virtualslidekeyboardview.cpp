@@ -3,7 +3,6 @@
 #include "bottomleftspace.h"
 #include "drawinginfo.h"
 #include "gesturepadbutton.h"
-#include "imageprovider.h"
 #include "imageview.h"
 #include "keyboardconfig.h"
 #include "localizedstrings.h"
@@ -14,7 +13,6 @@
 #include "virtualslidesqarekeyview.h"
 
 #include <QLabel>
-#include <QPainter>
 
 namespace {
 constexpr int captionPixelSize = 13;
@@ -27,8 +25,10 @@ const std::array<const char *, VirtualSlideKeyboardView::padCount> captionKeys{
 
 VirtualSlideKeyboardView::VirtualSlideKeyboardView(QWidget *parent)
     : QWidget(parent)
+    , m_backgroundImageView(new ImageView(this))
 {
     setFixedSize(ThemeGeometry::slidePanelSize.toSize());
+    m_backgroundImageView->setGeometry(rect());
     for (int pad = 0; pad < padCount; ++pad)
         addPad(pad);
     m_hintView = new SlideHintView(m_slideHint, m_padImages.front());
@@ -80,9 +80,8 @@ void VirtualSlideKeyboardView::drawSlideKeyboard(const QList<QRectF> &frameRects
                                                  const QList<VirtualSlideSqareKeyView *> &keyViews)
 {
     LOG_DEBUG(QStringLiteral("begin"));
-    m_backgroundImage = KeyBoardConfig::shared().slideKey.backgroundImage();
+    m_backgroundImageView->setImageName(KeyBoardConfig::shared().slideKey.backgroundImage());
     addAllSlideKeys(frameRects, keyViews);
-    update();
     LOG_DEBUG(QStringLiteral("end"));
 }
 
@@ -116,13 +115,4 @@ void VirtualSlideKeyboardView::showSlideHint()
     m_hintView->show();
     m_hintView->raise();
     m_hintView->update();
-}
-
-void VirtualSlideKeyboardView::paintEvent(QPaintEvent *)
-{
-    if (m_backgroundImage.isEmpty())
-        return;
-    QPainter painter(this);
-    painter.drawImage(QRectF(rect()), ImageProvider::sharedInstance().image(m_backgroundImage,
-                                                                            devicePixelRatioF()));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "imageview.h"
 #include "slidehintanimation.h"
 
 #include <QList>
@@ -10,7 +11,6 @@
 #include <array>
 
 class GesturePadButton;
-class ImageView;
 class QLabel;
 class SlideHintView;
 class VirtualSlideSqareKeyView;
@@ -34,7 +34,7 @@ public:
     void drawSlideKeyboard(const QList<QRectF> &frameRects,
                            const QList<VirtualSlideSqareKeyView *> &keyViews);
 
-    const QString &backgroundImage() const { return m_backgroundImage; }
+    const QString &backgroundImage() const { return m_backgroundImageView->imageName(); }
     // Pad padIndex's picture, caption and switch (0 SideLeft, 1 FrontLeft, 2 FrontRight,
     // 3 SideRight).
     ImageView *gesturePadImage(int padIndex) const { return m_padImages.at(padIndex); }
@@ -45,9 +45,6 @@ public:
     SlideHintAnimation &slideHint() { return m_slideHint; }
     const SlideHintAnimation &slideHint() const { return m_slideHint; }
 
-protected:
-    void paintEvent(QPaintEvent *event) override;
-
 private:
     void addPad(int padIndex);
     void addAllSlideKeys(const QList<QRectF> &frameRects,
@@ -56,7 +53,8 @@ private:
     void showSlideHint();
 
     SlideHintAnimation m_slideHint;
-    QString m_backgroundImage;
+    // The panel's picture, below everything added later.
+    ImageView *m_backgroundImageView = nullptr;
     std::array<ImageView *, padCount> m_padImages{};
     std::array<QLabel *, padCount> m_captions{};
     std::array<GesturePadButton *, padCount> m_padButtons{};
