@@ -3,6 +3,40 @@
 #include "keyboardpageinterface.h"
 #include "resourceloader.h"
 
+void OnScreenKeyboard::updateKeyboard(int keyNumber, qint32 newUsageId)
+{
+    if (!hasKey(keyNumber))
+        return;
+    setKeymapData(keyNumber, newUsageId);
+    displayUsageIdOnKey(keyNumber, fnMode(), newUsageId);
+}
+
+void OnScreenKeyboard::updateKeyboard(int keyNumber, qint32 newUsageId, qint32 newWithFnUsageId)
+{
+    if (!hasKey(keyNumber))
+        return;
+    updateKeyboard(keyNumber, newUsageId);
+    m_keymaps.setWithFnUsageId(keyNumber, newWithFnUsageId);
+}
+
+void OnScreenKeyboard::setKeymapData(int keyNumber, qint32 newUsageId)
+{
+    if (hasKey(keyNumber))
+        m_keymaps.setKeymapData(keyNumber, newUsageId);
+}
+
+void OnScreenKeyboard::setFnInKeymapData(int keyNumber, qint32 newUsageId)
+{
+    if (hasKey(keyNumber))
+        m_keymaps.setFnInKeymapData(keyNumber, newUsageId);
+}
+
+void OnScreenKeyboard::setSpecialInKeymapData(int keyNumber, qint32 newUsageId)
+{
+    if (hasKey(keyNumber))
+        m_keymaps.setSpecialInKeymapData(keyNumber, newUsageId);
+}
+
 void OnScreenKeyboard::resetKeyboardColorType(const QString &keyboardTypeNumber)
 {
     m_keyboardColorType = ResourceLoader::sharedInstance().getKeyboardColor(keyboardTypeNumber);

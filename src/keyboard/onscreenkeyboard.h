@@ -12,11 +12,24 @@
 class QWidget;
 
 // What the drawn keyboard and the slide keys keep alike: their own copy of the profiles with the
-// shown profile and layer, the keyboard they were loaded for, and the page's report of a layer
-// switch. The records it hands out are only ever copied into.
+// shown profile and layer, the keyboard they were loaded for, the edits of one key, and the
+// page's report of a layer switch. The records it hands out are only ever copied into.
 class OnScreenKeyboard
 {
 public:
+    virtual ~OnScreenKeyboard() = default;
+
+    // Edits of one key in the shown profile; a number without a key here changes nothing.
+    void updateKeyboard(int keyNumber, qint32 newUsageId);
+    // The usage, then the Fn-layer entries that go with it (see KeyboardKeymaps).
+    void updateKeyboard(int keyNumber, qint32 newUsageId, qint32 newWithFnUsageId);
+    // The steps of the edits above, which the keymap page also takes one by one.
+    void setKeymapData(int keyNumber, qint32 newUsageId);
+    void setFnInKeymapData(int keyNumber, qint32 newUsageId);
+    void setSpecialInKeymapData(int keyNumber, qint32 newUsageId);
+    // Shows newUsageId on the key in layer fnMode; its special mark stays.
+    virtual void displayUsageIdOnKey(int keyNumber, FnMode fnMode, qint32 newUsageId) = 0;
+
     // The catalogue colour of the type number (Black when unknown) for the next load.
     void resetKeyboardColorType(const QString &keyboardTypeNumber);
 
@@ -45,7 +58,9 @@ public:
 
 protected:
     OnScreenKeyboard() = default;
-    ~OnScreenKeyboard() = default;
+
+    // Whether a key here has that number.
+    virtual bool hasKey(int keyNumber) const = 0;
 
     // The colour found first stays until resetKeyboardColorType().
     void takeColorTypeOnce(const QString &keyboardTypeNumber);

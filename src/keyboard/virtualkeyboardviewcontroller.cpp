@@ -129,23 +129,6 @@ void VirtualKeyboardViewController::updateKeyboard(const ProfileListDataEntity &
     displayKeymapOnKeyboard(*keymapData());
 }
 
-void VirtualKeyboardViewController::updateKeyboard(int keyNumber, qint32 newUsageId)
-{
-    if (!keyViewController(keyNumber))
-        return;
-    setKeymapData(keyNumber, newUsageId);
-    displayUsageIdOnKey(keyNumber, fnMode(), newUsageId);
-}
-
-void VirtualKeyboardViewController::updateKeyboard(int keyNumber, qint32 newUsageId,
-                                                   qint32 newWithFnUsageId)
-{
-    if (!keyViewController(keyNumber))
-        return;
-    updateKeyboard(keyNumber, newUsageId);
-    m_keymaps.setWithFnUsageId(keyNumber, newWithFnUsageId);
-}
-
 void VirtualKeyboardViewController::updateKeymapWithFn(FnMode updateToFn)
 {
     m_keymaps.setFnMode(updateToFn);
@@ -184,24 +167,6 @@ void VirtualKeyboardViewController::updateKeymapWithProfile(int selectedProfileI
 void VirtualKeyboardViewController::clearSelectedKey()
 {
     m_selection.clearSelectedKey();
-}
-
-void VirtualKeyboardViewController::setKeymapData(int keyNumber, qint32 newUsageId)
-{
-    if (keyViewController(keyNumber))
-        m_keymaps.setKeymapData(keyNumber, newUsageId);
-}
-
-void VirtualKeyboardViewController::setFnInKeymapData(int keyNumber, qint32 newUsageId)
-{
-    if (keyViewController(keyNumber))
-        m_keymaps.setFnInKeymapData(keyNumber, newUsageId);
-}
-
-void VirtualKeyboardViewController::setSpecialInKeymapData(int keyNumber, qint32 newUsageId)
-{
-    if (keyViewController(keyNumber))
-        m_keymaps.setSpecialInKeymapData(keyNumber, newUsageId);
 }
 
 void VirtualKeyboardViewController::setKeymapData(const ProfileDataEntity &newKeymapData)

@@ -47,9 +47,7 @@ public:
     void updateKeyboardStatus(bool keymapWillChangeAtOnce, std::optional<qint32> newUsageId);
     void updateKeyboard(const ProfileDataEntity &newKeymapData);
     void updateKeyboard(const ProfileListDataEntity &newProfilesData);
-    void updateKeyboard(int keyNumber, qint32 newUsageId);
-    // The usage, then the Fn-layer entries that go with it (see KeyboardKeymaps).
-    void updateKeyboard(int keyNumber, qint32 newUsageId, qint32 newWithFnUsageId);
+    using OnScreenKeyboard::updateKeyboard;
     // Shows another layer, drops the selection and reports afterSwitchFnMode.
     void updateKeymapWithFn(FnMode updateToFn);
     // Back to the normal layer as updateKeymapWithFn does; nothing in the normal layer.
@@ -64,15 +62,12 @@ public:
     void clearSelectedKey();
 
     // The steps of the edits above, which the keymap page also takes one by one.
-    void setKeymapData(int keyNumber, qint32 newUsageId);
-    void setFnInKeymapData(int keyNumber, qint32 newUsageId);
-    void setSpecialInKeymapData(int keyNumber, qint32 newUsageId);
+    using OnScreenKeyboard::setKeymapData;
     void setKeymapData(const ProfileDataEntity &newKeymapData);
     void setProfilesData(const ProfileListDataEntity &newProfilesData);
     // Shows the layer of keymapData that fnMode names on every key, with the special marks.
     void displayKeymapOnKeyboard(const ProfileDataEntity &keymapData);
-    // Shows newUsageId on the key in layer fnMode; its special mark stays.
-    void displayUsageIdOnKey(int keyNumber, FnMode fnMode, qint32 newUsageId);
+    void displayUsageIdOnKey(int keyNumber, FnMode fnMode, qint32 newUsageId) override;
 
     // The four profiles as edited; a record that is only ever copied into.
     const std::shared_ptr<ProfileListDataEntity> &currentProfilesdata() const
@@ -98,6 +93,9 @@ public:
     void setAfterKeyDecide(std::function<void(int)> report);
     void setAfterKeyDrag(std::function<void(int)> report);
     void setAfterSpecialKeyClicked(std::function<void()> report);
+
+protected:
+    bool hasKey(int keyNumber) const override { return keyViewController(keyNumber) != nullptr; }
 
 private:
     DrawnKeyboardLayout readLayout(KeyboardLayoutType layoutType,

@@ -197,23 +197,6 @@ void VirtualSlideKeyboardViewController::updateKeyboard(
     displayKeymapOnKeyboard(*keymapData());
 }
 
-void VirtualSlideKeyboardViewController::updateKeyboard(int keyNumber, qint32 newUsageId)
-{
-    if (!SlideKeyLayout::position(keyNumber))
-        return;
-    setKeymapData(keyNumber, newUsageId);
-    displayUsageIdOnKey(keyNumber, fnMode(), newUsageId);
-}
-
-void VirtualSlideKeyboardViewController::updateKeyboard(int keyNumber, qint32 newUsageId,
-                                                        qint32 newWithFnUsageId)
-{
-    if (!SlideKeyLayout::position(keyNumber))
-        return;
-    updateKeyboard(keyNumber, newUsageId);
-    m_keymaps.setWithFnUsageId(keyNumber, newWithFnUsageId);
-}
-
 bool VirtualSlideKeyboardViewController::checkSpecialKeyNumber(int keyNumber) const
 {
     return m_keymaps.checkSpecialKeyNumber(keyNumber, true);
@@ -248,24 +231,6 @@ void VirtualSlideKeyboardViewController::setKeymapData(const ProfileDataEntity &
 {
     m_keymaps.setKeymapData(newKeymapData);
     m_keymaps.takeEditedProfileMode();
-}
-
-void VirtualSlideKeyboardViewController::setKeymapData(int keyNumber, qint32 newUsageId)
-{
-    if (SlideKeyLayout::position(keyNumber))
-        m_keymaps.setKeymapData(keyNumber, newUsageId);
-}
-
-void VirtualSlideKeyboardViewController::setFnInKeymapData(int keyNumber, qint32 newUsageId)
-{
-    if (SlideKeyLayout::position(keyNumber))
-        m_keymaps.setFnInKeymapData(keyNumber, newUsageId);
-}
-
-void VirtualSlideKeyboardViewController::setSpecialInKeymapData(int keyNumber, qint32 newUsageId)
-{
-    if (SlideKeyLayout::position(keyNumber))
-        m_keymaps.setSpecialInKeymapData(keyNumber, newUsageId);
 }
 
 void VirtualSlideKeyboardViewController::restoreFnMode()

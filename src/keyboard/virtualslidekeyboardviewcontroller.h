@@ -4,6 +4,7 @@
 #include "gesturepadbuttonowner.h"
 #include "keyselection.h"
 #include "onscreenkeyboard.h"
+#include "slidekeylayout.h"
 #include "virtualslidekeyboardview.h"
 
 #include <QList>
@@ -73,22 +74,18 @@ public:
     void updateKeyboard(const ProfileDataEntity &newKeymapData, const QList<bool> &newGesturePads);
     void updateKeyboard(const ProfileListDataEntity &newProfilesData,
                         const QList<bool> &newGesturePads);
-    void updateKeyboard(int keyNumber, qint32 newUsageId);
-    // The usage, then the Fn-layer entries that go with it (see KeyboardKeymaps).
-    void updateKeyboard(int keyNumber, qint32 newUsageId, qint32 newWithFnUsageId);
+    using OnScreenKeyboard::updateKeyboard;
     // Shows the layer of keymapData that fnMode names on every slide key, with the special marks,
     // and the keys of the pads that are on.
     void displayKeymapOnKeyboard(const ProfileDataEntity &keymapData);
     // Shows newUsageId on the slide key in layer fnMode; its special mark stays.
-    void displayUsageIdOnKey(int keyNumber, FnMode fnMode, qint32 newUsageId);
+    void displayUsageIdOnKey(int keyNumber, FnMode fnMode, qint32 newUsageId) override;
 
     // The steps of the edits above, which the keymap page also takes one by one. Replacing the
     // keymap or the profiles compares the keys with the edited profile's factory usages.
     void setProfilesData(const ProfileListDataEntity &newProfilesData);
     void setKeymapData(const ProfileDataEntity &newKeymapData);
-    void setKeymapData(int keyNumber, qint32 newUsageId);
-    void setFnInKeymapData(int keyNumber, qint32 newUsageId);
-    void setSpecialInKeymapData(int keyNumber, qint32 newUsageId);
+    using OnScreenKeyboard::setKeymapData;
 
     // Back to the normal layer; the selection stays and nothing is reported.
     void restoreFnMode();
@@ -141,6 +138,10 @@ public:
     void setAfterGesturePadModify(GesturePadReport report);
 
 protected:
+    bool hasKey(int keyNumber) const override
+    {
+        return SlideKeyLayout::position(keyNumber).has_value();
+    }
     // Presses and releases that reach the panel, beside the keys or passed on by a key.
     bool eventFilter(QObject *watched, QEvent *event) override;
 
