@@ -50,10 +50,7 @@ private slots:
 void tst_KeymapFlows::commands_data()
 {
     KeymapFixture::addColumns();
-    const auto row = [](const char *name, const char *keyboard, const QString &steps,
-                        const QString &facts) {
-        KeymapFixture::addRow(name, keyboard, steps, facts);
-    };
+    const auto row = KeymapFixture::addRow;
     // A key changed, the second pad off and the stick on.
     const QString edits = QStringLiteral("key:5 pal:0x2c pad:2 stick ");
     const char *const noFn1 = "N[80]=0x2c";
