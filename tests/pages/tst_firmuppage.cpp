@@ -268,13 +268,11 @@ private slots:
         QTest::addColumn<QString>("mainMessageKey");
         QTest::addColumn<QString>("percent");
 
-        QTest::newRow("writing") << true << 13'500 << "MainView_Writing_MainMessage"
-                                 << "7%";
-        QTest::newRow("two digits") << true << 70'500 << "MainView_Writing_MainMessage"
-                                    << "90%";
+        const char *const writing = "MainView_Writing_MainMessage";
+        QTest::newRow("writing") << true << 13'500 << writing << "7%";
+        QTest::newRow("two digits") << true << 70'500 << writing << "90%";
         // No pause: the texts as the progress page was left when message 1004 came.
-        QTest::newRow("done") << true << 0 << "MainView_Writing_MainMessage"
-                              << "100%";
+        QTest::newRow("done") << true << 0 << writing << "100%";
         QTest::newRow("waiting for the Bluetooth module")
             << false << 61'000 + 43 * 1200 - 600 << "MainView_Writing_BTRecoveryMessage"
             << "42%";
