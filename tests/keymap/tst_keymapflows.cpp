@@ -37,7 +37,7 @@ class tst_KeymapFlows : public QObject
 
 private slots:
     void commands_data();
-    void commands();
+    void commands() { KeymapFixture::runRow(); }
     void writeSendsWhatThePageShows();
     void openFile_data();
     void openFile();
@@ -165,11 +165,6 @@ void tst_KeymapFlows::commands_data()
         "messages=1003 handed=- stayed=1 terminated=0");
     row("return after a pad flipped and back", "", "pad:3 pad:3 later return ok",
         "messages=1003 handed=keyboard");
-}
-
-void tst_KeymapFlows::commands()
-{
-    KeymapFixture::runRow();
 }
 
 // The driver gets what the page shows, in a record of its own; a return to factory settings
