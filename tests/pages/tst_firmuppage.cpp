@@ -149,15 +149,13 @@ private slots:
         QTest::addColumn<Setup>("choose");
         QTest::addColumn<bool>("accepted");
 
-        const auto imageFor = [](const QByteArray &target) -> Setup {
-            return [target](PageFixture &fixture) {
-                fixture.readFirmware(imageFile(fixture, target, "0107", "chosen.bin"));
-            };
-        };
         const auto file = [](const QByteArray &bytes) -> Setup {
             return [bytes](PageFixture &fixture) {
                 fixture.readFirmware(fixture.writeFile(bytes, "chosen.bin"));
             };
+        };
+        const auto imageFor = [&](const QByteArray &target) {
+            return file(image(target, "0107").bytes());
         };
         const QByteArray whole = image("KX-QR320B", "0107").bytes();
         QTest::newRow("same model") << "KX-QR320B" << imageFor("KX-QR320B") << true;
