@@ -2,11 +2,9 @@
 
 #include "bottomleftspace.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QDrag>
 #include <QMimeData>
-#include <QMouseEvent>
 #include <QTest>
 
 #include <numbers>
@@ -106,32 +104,4 @@ RecordingKey<AssignEnterKeyView> *PaletteFixture::addEnterKey(double x, double y
     palette->addKey(key);
     key->view()->drawKey(enter, 34, palette->paletteSpace());
     return key;
-}
-
-void sendMouse(QWidget *widget, QEvent::Type type, QPointF pos)
-{
-    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-    const Qt::MouseButtons buttons =
-        type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(Qt::LeftButton);
-    QMouseEvent event(type, pos, widget->mapToGlobal(pos), button, buttons, Qt::NoModifier);
-    QApplication::sendEvent(widget, &event);
-}
-
-void sendEnter(QWidget *widget, QPointF pos)
-{
-    QEnterEvent event(pos, pos, widget->mapToGlobal(pos));
-    QApplication::sendEvent(widget, &event);
-}
-
-void sendHover(QWidget *widget, QPointF pos)
-{
-    QMouseEvent event(QEvent::MouseMove, pos, widget->mapToGlobal(pos), Qt::NoButton, Qt::NoButton,
-                      Qt::NoModifier);
-    QApplication::sendEvent(widget, &event);
-}
-
-void sendLeave(QWidget *widget)
-{
-    QEvent event(QEvent::Leave);
-    QApplication::sendEvent(widget, &event);
 }

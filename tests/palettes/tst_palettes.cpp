@@ -32,14 +32,9 @@ const auto Japanese = KeyboardLayoutType::Japanese;
 constexpr int enterIndex = QwertyPaletteLayout::enterKeyIndex;
 const QStringList rowNames{"Control", "Shift", "Alt", "Cmd"};
 
-QList<bool> dipSwitches(bool dip5 = false)
-{
-    return {false, false, false, false, dip5, false};
-}
-
 QString typeNumber(KeyboardLayoutType layout)
 {
-    return layout == Japanese ? QStringLiteral("KX-QR320B") : QStringLiteral("KX-QR300B");
+    return layout == Japanese ? japaneseBlack : englishBlack;
 }
 
 // The usage that factory profile 1 of the test catalogue gives a key in a layer (0 normal to 3
@@ -49,12 +44,6 @@ qint32 factoryUsage(KeyboardLayoutType layout, int layer, int keyNumber)
     return ResourceFixture::factoryUsageId(layout == Japanese ? ResourceFixture::japaneseMarker
                                                               : ResourceFixture::englishMarker,
                                            0, layer, keyNumber);
-}
-
-// An L-shaped key's list: box, two arms, start point and one whole corner.
-QList<double> lShapedFrame()
-{
-    return {0, 0, 40, 40, 10, 0, 30, 20, 0, 20, 40, 20, 20, 0, 35, 5, 4.71, 6.28, 0};
 }
 
 void click(QWidget *widget, QPointF at)
