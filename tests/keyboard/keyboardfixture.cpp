@@ -14,10 +14,10 @@
 #include "profilelistviewcontroller.h"
 #include "profileselectedview.h"
 #include "resourceloader.h"
+#include "reviewimage.h"
 #include "settingsstore.h"
 #include "themegeometry.h"
 
-#include <QDir>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QTest>
@@ -203,9 +203,7 @@ void KeyboardPage::save(const QString &fileName)
 
 void KeyboardPage::save(QWidget &widget, const QString &fileName)
 {
-    const QDir folder(QStringLiteral(KEYMAP_SCREENSHOT_DIR));
-    QVERIFY(folder.mkpath(QStringLiteral(".")));
-    QVERIFY(widget.grab().save(folder.filePath(fileName)));
+    QVERIFY(saveReviewImage(widget.grab().toImage(), fileName));
 }
 
 void sendMouse(QWidget *widget, QEvent::Type type, QPointF pos)

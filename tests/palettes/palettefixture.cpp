@@ -1,8 +1,8 @@
 #include "palettefixture.h"
 
 #include "bottomleftspace.h"
+#include "reviewimage.h"
 
-#include <QDir>
 #include <QDrag>
 #include <QMimeData>
 #include <QTest>
@@ -70,11 +70,9 @@ bool PaletteFixture::saveReviewImage(const QString &prefix)
 {
     view()->setAutoFillBackground(true);
     view()->setPalette(QPalette(QColor::fromRgbF(0.5, 0.5, 0.5)));
-    const QDir folder(QStringLiteral(KEYMAP_SCREENSHOT_DIR));
     const QString name =
         prefix + '-' + QString::fromLatin1(QTest::currentDataTag()).replace(' ', '-') + ".png";
-    return folder.mkpath(QStringLiteral(".")) &&
-           view()->grab().save(folder.filePath(name.toLower()));
+    return ::saveReviewImage(view()->grab().toImage(), name.toLower());
 }
 
 RecordingKey<> *PaletteFixture::addKey(qint32 usageId, double x, double y)
