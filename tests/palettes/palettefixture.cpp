@@ -1,6 +1,7 @@
 #include "palettefixture.h"
 
 #include "bottomleftspace.h"
+#include "localizedstrings.h"
 #include "reviewimage.h"
 
 #include <QDrag>
@@ -29,6 +30,8 @@ PaletteFixture::PaletteFixture()
     empty->resize(300, 100);
     hostPalette(empty);
     view()->installEventFilter(this);
+    LocalizedStrings::setLanguage(QStringLiteral("en"));
+    view()->show();
 }
 
 PaletteFixture::~PaletteFixture()

@@ -50,10 +50,10 @@ public:
     }
 };
 
-// A keymap page holding one palette, at first an empty one 300 x 100, that logs the palette's
-// reports ("select 4", "decide 4", "drag 4", usages in hex), the closing of its profile list
-// ("list hidden"), the releases that reach it ("page release") and the drags its recording keys
-// would run ("drag runs").
+// A keymap page on show in English holding one palette, at first an empty one 300 x 100, that
+// logs the palette's reports ("select 4", "decide 4", "drag 4", usages in hex), the closing of
+// its profile list ("list hidden"), the releases that reach it ("page release") and the drags its
+// recording keys would run ("drag runs").
 class PaletteFixture : public PageViewController, public KeyboardPageInterface
 {
 public:

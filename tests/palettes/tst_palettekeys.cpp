@@ -6,7 +6,6 @@
 #include "drawinginfo.h"
 #include "keyboardconfig.h"
 #include "keyframeassets.h"
-#include "localizedstrings.h"
 #include "palettefixture.h"
 #include "utility.h"
 
@@ -22,12 +21,7 @@ class tst_PaletteKeys : public QObject
     std::unique_ptr<PaletteFixture> m_page;
 
 private slots:
-    void initTestCase() { LocalizedStrings::setLanguage(QStringLiteral("en")); }
-    void init()
-    {
-        m_page = std::make_unique<PaletteFixture>();
-        m_page->view()->show();
-    }
+    void init() { m_page = std::make_unique<PaletteFixture>(); }
     void cleanup() { m_page.reset(); }
 
     void mouse_data()

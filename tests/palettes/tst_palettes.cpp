@@ -141,12 +141,10 @@ class tst_Palettes : public QObject
     }
 
 private slots:
-    void initTestCase() { LocalizedStrings::setLanguage(QStringLiteral("en")); }
     void init()
     {
         m_resources = std::make_unique<ResourceFixture>();
         m_page = std::make_unique<PaletteFixture>();
-        m_page->view()->show();
         m_switches = 0;
     }
     void cleanup()
