@@ -9,7 +9,8 @@ class QSize;
 
 // Scrolls a scroll area while a drag rests near an edge of its visible part, so that a key
 // dragged from a palette reaches a key of the drawn keyboard scrolled out of sight on a small
-// screen. It watches the drags delivered to any widget inside the area.
+// screen. It watches the drags delivered to any widget inside the area; one filter on the
+// application hands it the drags of the whole program.
 class DragAutoScroll : public QObject
 {
     Q_OBJECT
