@@ -27,8 +27,6 @@ public:
     // within edgeWidth of, none elsewhere or outside.
     static QPoint step(QPoint position, QSize visible);
 
-    bool isScrolling() const { return m_timer.isActive(); }
-
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
