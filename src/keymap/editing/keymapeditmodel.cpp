@@ -556,10 +556,9 @@ void KeymapEditModel::clearHistory()
 
 void KeymapEditModel::changeUndoButton()
 {
-    m_isUndoButtonEnabled = !m_profileHistory.items.isEmpty();
-    m_observer.undoButtonChanged(m_isUndoButtonEnabled);
+    m_observer.undoButtonChanged(isUndoButtonEnabled());
     KeymapMenuFlags flags = m_menuFlags;
-    flags.undo = m_isUndoButtonEnabled;
+    flags.undo = isUndoButtonEnabled();
     setMenuFlags(flags);
 }
 
@@ -766,7 +765,7 @@ void KeymapEditModel::changeMenuStatusAndUpdateMenu(bool isEnable)
         flags.rollback =
             noAlert && (!Utility::isSameProfiles(*m_physical.profiles, *m_current.profiles) ||
                         !isSamePhysicalGesturePadAndPointing());
-        flags.undo = noAlert && m_isUndoButtonEnabled;
+        flags.undo = noAlert && isUndoButtonEnabled();
         flags.currentProfileToFactory =
             noAlert && (!isSameDefaultKeymap() || !isSameDefaultPadsAndStick);
         flags.allProfilesToFactory =
