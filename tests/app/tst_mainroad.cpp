@@ -31,18 +31,11 @@
 
 #include <QAction>
 #include <QFile>
-#include <QFileDialog>
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace {
 
-constexpr qint32 usageQ = 0x14;
-constexpr qint32 usageW = 0x1A;
-constexpr qint32 usageE = 0x08;
-// No key of the factory keymaps holds F13 or F14.
-constexpr qint32 usageF13 = 0x68;
-constexpr qint32 usageF14 = 0x69;
 constexpr int profile2 = 1;
 
 // The keyboard every driver of the program finds, emulated on the machine's clock. It lives as
@@ -60,29 +53,6 @@ void choose(Page &page, int profile)
     KeymapPageFixture::click(page.panels().profile().profileview());
     KeymapPageFixture::click(
         page.panels().profileList()->profileListView()->profileButton(profile));
-}
-
-// Changes a drawn key of the keymap page to a key of the alphabet palette: the palette's tab,
-// then the drawn key, then the palette key.
-void change(KeymapPageViewController &page, int keyNumber, qint32 usageId)
-{
-    KeymapPageFixture::click(page.keymapPageView()->tabButton(PaletteTab::alphabet));
-    KeymapPageFixture::click(KeymapPageFixture::drawnKeyAt(page, keyNumber));
-    KeymapPageFixture::click(
-        KeymapPageFixture::paletteKey(page, PaletteTab::alphabet, usageId)->assignKeyView());
-}
-
-// Names path in the file panel shown over window and confirms it; false when none is shown.
-bool answerPanel(QWidget *window, const QString &path)
-{
-    for (QFileDialog *panel : window->findChildren<QFileDialog *>()) {
-        if (panel->isVisible()) {
-            panel->selectFile(path);
-            static_cast<QDialog *>(panel)->accept();
-            return true;
-        }
-    }
-    return false;
 }
 
 } // namespace
@@ -153,7 +123,7 @@ void tst_MainRoad::editWriteSaveOpenAndQuit()
 
     // In profile 2, a drawn key then a palette key, and a palette key dropped on another key.
     choose(page, profile2);
-    change(page, clickedKey, usageF13);
+    KeymapPageFixture::changeKey(page, clickedKey, usageF13);
     KeymapPageFixture::click(view.tabButton(PaletteTab::qwerty));
     QVERIFY(KeymapPageFixture::dragAndDrop(page, PaletteTab::qwerty, usageW,
                                            KeymapPageFixture::drawnKeyAt(page, droppedKey)));
@@ -185,17 +155,18 @@ void tst_MainRoad::editWriteSaveOpenAndQuit()
     QAction *saveAll = delegate.findChild<QAction *>(QStringLiteral("onClickSaveAllProfileMenu"));
     QVERIFY(saveAll->isEnabled());
     saveAll->trigger();
-    QVERIFY(answerPanel(&window, m_folder.filePath(QStringLiteral("my keymaps"))));
+    QVERIFY(
+        KeymapPageFixture::answerPanel(&window, m_folder.filePath(QStringLiteral("my keymaps"))));
     QCOMPARE(KeymapPageFixture::shownMessage(), 1006);
     KeymapPageFixture::answer(MessageModalResponseType::OK);
     const QString file = m_folder.filePath(QStringLiteral("my keymaps.tpk"));
     QVERIFY(QFile::exists(file));
-    change(page, clickedKey, usageF14);
+    KeymapPageFixture::changeKey(page, clickedKey, usageF14);
     QCOMPARE(page.model().currentKeymapData().normal[clickedKey], usageF14);
     QAction *open = delegate.findChild<QAction *>(QStringLiteral("onClickedOpenMenu"));
     QVERIFY(open->isEnabled());
     open->trigger();
-    QVERIFY(answerPanel(&window, file));
+    QVERIFY(KeymapPageFixture::answerPanel(&window, file));
     QCOMPARE(KeymapPageFixture::shownMessage(), 1005);
     KeymapPageFixture::answer(MessageModalResponseType::OK);
     QCOMPARE(page.model().currentKeymapData().normal, changedLayer);

@@ -14,11 +14,12 @@
 #include "profilelistviewcontroller.h"
 #include "profileselectedview.h"
 #include "resourceloader.h"
+#include "reviewimage.h"
 #include "settingsstore.h"
 #include "themegeometry.h"
 
-#include <QDir>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QTest>
 
 #include <numbers>
@@ -26,6 +27,11 @@
 QList<bool> dipSwitches(bool dip5)
 {
     return {false, false, false, false, dip5, false};
+}
+
+QList<double> lShapedFrame()
+{
+    return {0, 0, 40, 40, 10, 0, 30, 20, 0, 20, 40, 20, 20, 0, 35, 5, 4.71, 6.28, 0};
 }
 
 std::shared_ptr<ProfileListDataEntity> factoryProfiles(const QString &typeNumber)
@@ -187,13 +193,7 @@ void KeyboardPage::dropOn(QWidget *widget)
 
 void KeyboardPage::sendHover(QWidget *widget, bool isInside)
 {
-    if (isInside) {
-        QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), widget->mapToGlobal(QPointF(1, 1)));
-        QApplication::sendEvent(widget, &enter);
-    } else {
-        QEvent leave(QEvent::Leave);
-        QApplication::sendEvent(widget, &leave);
-    }
+    isInside ? sendEnter(widget, QPointF(1, 1)) : sendLeave(widget);
 }
 
 void KeyboardPage::save(const QString &fileName)
@@ -203,7 +203,33 @@ void KeyboardPage::save(const QString &fileName)
 
 void KeyboardPage::save(QWidget &widget, const QString &fileName)
 {
-    const QDir folder(QStringLiteral(KEYMAP_SCREENSHOT_DIR));
-    QVERIFY(folder.mkpath(QStringLiteral(".")));
-    QVERIFY(widget.grab().save(folder.filePath(fileName)));
+    QVERIFY(saveReviewImage(widget.grab().toImage(), fileName));
+}
+
+void sendMouse(QWidget *widget, QEvent::Type type, QPointF pos)
+{
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    const Qt::MouseButtons buttons =
+        type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(Qt::LeftButton);
+    QMouseEvent event(type, pos, widget->mapToGlobal(pos), button, buttons, Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
+}
+
+void sendEnter(QWidget *widget, QPointF pos)
+{
+    QEnterEvent event(pos, pos, widget->mapToGlobal(pos));
+    QApplication::sendEvent(widget, &event);
+}
+
+void sendHover(QWidget *widget, QPointF pos)
+{
+    QMouseEvent event(QEvent::MouseMove, pos, widget->mapToGlobal(pos), Qt::NoButton, Qt::NoButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
+}
+
+void sendLeave(QWidget *widget)
+{
+    QEvent event(QEvent::Leave);
+    QApplication::sendEvent(widget, &event);
 }

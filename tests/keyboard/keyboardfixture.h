@@ -7,6 +7,7 @@
 #include "profilelistdataentity.h"
 #include "profileselectedviewcontroller.h"
 
+#include <QEvent>
 #include <QPointF>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -25,6 +26,8 @@ inline const QString japaneseWhite = QStringLiteral("KX-QR320Y-EM");
 
 // Six DIP switches, all off but switch 5 as asked.
 QList<bool> dipSwitches(bool dip5 = false);
+// An L-shaped key's list of a key-frame file: box, two arms, start point and one whole corner.
+QList<double> lShapedFrame();
 std::shared_ptr<ProfileListDataEntity> factoryProfiles(const QString &typeNumber);
 // The user's setting that Fn keys are checked in their own layer only.
 void setCheckingFunction(bool isCheckingFunction);
@@ -34,6 +37,14 @@ void setCheckingFunction(bool isCheckingFunction);
 // counter-clockwise from the middle of its bottom edge with corners of radius 4; the inner corner
 // is the one clockwise arc.
 EnterKeyDataEntity lShapedEnterKey();
+
+// Sends a mouse event of the left button at pos of widget, as Qt delivers it: ignored events go
+// on to the parents. Moves are made with the button held.
+void sendMouse(QWidget *widget, QEvent::Type type, QPointF pos);
+// The pointer, no button held, comes onto widget at pos, moves to pos, or leaves widget.
+void sendEnter(QWidget *widget, QPointF pos);
+void sendHover(QWidget *widget, QPointF pos);
+void sendLeave(QWidget *widget);
 
 // Sends log lines and settings into a folder of its own while it lives.
 class TestFolders

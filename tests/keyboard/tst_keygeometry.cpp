@@ -22,12 +22,6 @@ const auto English = KeyboardLayoutType::English;
 const auto Japanese = KeyboardLayoutType::Japanese;
 constexpr int japaneseEnter = 41;
 
-// An L-shaped key's list: box, two arms, start point and one whole corner.
-QList<double> lShapedFrame()
-{
-    return {0, 0, 40, 40, 10, 0, 30, 20, 0, 20, 40, 20, 20, 0, 35, 5, 4.71, 6.28, 0};
-}
-
 // A row of frames, the L-shaped Enter key at its place among the Japanese keyboard's 72.
 Frames rowOfFrames(int count, bool withEnter)
 {

@@ -43,19 +43,18 @@ private slots:
         QTest::addColumn<int>("pad");
         QTest::addColumn<QPointF>("circleStart");
         QTest::addColumn<QPointF>("lineFrom");
-        QTest::newRow("1: side left, forwards") << 1 << 0 << QPointF(35, 82) << QPointF(50, 97);
-        QTest::newRow("2: front left, to the left")
-            << 2 << 1 << QPointF(140, 65) << QPointF(155, 78);
-        QTest::newRow("3: front left, to the right")
-            << 3 << 1 << QPointF(20, 65) << QPointF(35, 78);
-        QTest::newRow("4: front right, to the left")
-            << 4 << 2 << QPointF(200, 65) << QPointF(215, 78);
-        QTest::newRow("5: front right, to the right")
-            << 5 << 2 << QPointF(20, 65) << QPointF(35, 78);
-        QTest::newRow("6: side right, backwards") << 6 << 3 << QPointF(25, 66) << QPointF(35, 79);
-        QTest::newRow("7: side right, forwards") << 7 << 3 << QPointF(185, 86) << QPointF(200, 99);
-        QTest::newRow("-1 as 0") << -1 << 0 << QPointF(195, 65) << QPointF(210, 80);
-        QTest::newRow("8 as 0") << 8 << 0 << QPointF(195, 65) << QPointF(210, 80);
+        const auto row = [](const char *name, int index, int pad, QPointF circle, QPointF line) {
+            QTest::newRow(name) << index << pad << circle << line;
+        };
+        row("1: side left, forwards", 1, 0, {35, 82}, {50, 97});
+        row("2: front left, to the left", 2, 1, {140, 65}, {155, 78});
+        row("3: front left, to the right", 3, 1, {20, 65}, {35, 78});
+        row("4: front right, to the left", 4, 2, {200, 65}, {215, 78});
+        row("5: front right, to the right", 5, 2, {20, 65}, {35, 78});
+        row("6: side right, backwards", 6, 3, {25, 66}, {35, 79});
+        row("7: side right, forwards", 7, 3, {185, 86}, {200, 99});
+        row("-1 as 0", -1, 0, {195, 65}, {210, 80});
+        row("8 as 0", 8, 0, {195, 65}, {210, 80});
     }
 
     // Each slide starts with the circle at its start and no line yet, on its pad's picture.

@@ -306,23 +306,21 @@ QString KeymapFixture::facts(const QString &expected) const
         return listText(changed);
     };
     const auto menus = [this] {
-        const KeymapMenuFlags &flags = m_menuFlags;
-        const QList<bool> on{flags.open,
-                             flags.save,
-                             flags.rollback,
-                             flags.undo,
-                             flags.currentProfileToFactory,
-                             flags.allProfilesToFactory,
-                             flags.returnToFactory,
-                             flags.checkUpdates,
-                             flags.about,
-                             flags.close};
-        const QStringList names{"open", "save",    "rollback", "undo",  "current",
-                                "all",  "factory", "updates",  "about", "close"};
+        const KeymapMenuFlags &f = m_menuFlags;
+        const QList<std::pair<bool, QString>> items{{f.open, "open"},
+                                                    {f.save, "save"},
+                                                    {f.rollback, "rollback"},
+                                                    {f.undo, "undo"},
+                                                    {f.currentProfileToFactory, "current"},
+                                                    {f.allProfilesToFactory, "all"},
+                                                    {f.returnToFactory, "factory"},
+                                                    {f.checkUpdates, "updates"},
+                                                    {f.about, "about"},
+                                                    {f.close, "close"}};
         QStringList shown;
-        for (int item = 0; item < names.size(); ++item) {
-            if (on[item])
-                shown << names[item];
+        for (const auto &[on, name] : items) {
+            if (on)
+                shown << name;
         }
         return listText(shown);
     };

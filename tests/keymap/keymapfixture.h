@@ -94,6 +94,11 @@ public:
     static void addColumns();
     static void addRow(const char *name, const QString &keyboard, const QString &steps,
                        const QString &facts);
+    // The same on the keyboard at factory settings.
+    static void addFactoryRow(const char *name, const QString &steps, const QString &facts)
+    {
+        addRow(name, {}, steps, facts);
+    }
     // Runs the current row of such a table.
     static void runRow();
 

@@ -16,6 +16,7 @@
 #include "profilelistdataentity.h"
 #include "resourceloader.h"
 #include "settingsstore.h"
+#include "tabbutton.h"
 #include "tavodriver.h"
 #include "themegeometry.h"
 #include "virtualkeyboardviewcontroller.h"
@@ -27,6 +28,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QDropEvent>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QMimeData>
 #include <QTest>
@@ -213,6 +215,36 @@ void KeymapPageFixture::click(QWidget *widget)
     // The pointer comes onto the widget first, as buttons that act on a release inside need.
     QTest::mouseMove(widget, widget->rect().center());
     QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
+}
+
+void KeymapPageFixture::clickPaletteKey(PaletteTab tab, qint32 usageId) const
+{
+    click(paletteKey(tab, usageId)->assignKeyView());
+}
+
+void KeymapPageFixture::changeKey(const KeymapPageViewController &page, int keyNumber,
+                                  qint32 usageId)
+{
+    click(page.keymapPageView()->tabButton(PaletteTab::alphabet));
+    click(drawnKeyAt(page, keyNumber));
+    click(paletteKey(page, PaletteTab::alphabet, usageId)->assignKeyView());
+}
+
+void KeymapPageFixture::changeKey(qint32 shown, qint32 usageId) const
+{
+    changeKey(*m_page, drawnKeyNumber(shown), usageId);
+}
+
+bool KeymapPageFixture::answerPanel(QWidget *window, const QString &path)
+{
+    for (QFileDialog *panel : window->findChildren<QFileDialog *>()) {
+        if (panel->isVisible()) {
+            panel->selectFile(path);
+            static_cast<QDialog *>(panel)->accept();
+            return true;
+        }
+    }
+    return false;
 }
 
 int KeymapPageFixture::shownMessage()

@@ -14,6 +14,16 @@
 #include <memory>
 #include <optional>
 
+// Usages that keys are changed to and from; no key of the factory keymaps holds F13 or F14.
+inline constexpr qint32 usageQ = 0x14;
+inline constexpr qint32 usageW = 0x1A;
+inline constexpr qint32 usageE = 0x08;
+inline constexpr qint32 usageZ = 0x1D;
+inline constexpr qint32 usagePrintScreen = 0x46;
+inline constexpr qint32 usageF13 = 0x68;
+inline constexpr qint32 usageF14 = 0x69;
+inline constexpr qint32 fn1Key = 0x5101;
+
 class AssignKeyViewController;
 class AssignKeyboardViewController;
 class QWidget;
@@ -94,6 +104,13 @@ public:
 
     // A click of the left button in the middle of widget, delivered as the window delivers it.
     static void click(QWidget *widget);
+    void clickPaletteKey(PaletteTab tab, qint32 usageId) const;
+    // Changes a drawn key to a key of the alphabet palette as the user does: the palette's tab,
+    // then the drawn key, then the palette key.
+    static void changeKey(const KeymapPageViewController &page, int keyNumber, qint32 usageId);
+    void changeKey(qint32 shown, qint32 usageId) const;
+    // Names path in the file panel shown over window and confirms it; false when none is shown.
+    static bool answerPanel(QWidget *window, const QString &path);
     // The numbered message shown, 0 while none is; answers it with a click on its button of
     // that answer, which must be shown.
     static int shownMessage();

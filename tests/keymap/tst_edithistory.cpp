@@ -22,10 +22,7 @@ private slots:
     void edits_data()
     {
         KeymapFixture::addColumns();
-        const auto row = [](const char *name, const char *keyboard, const char *steps,
-                            const QString &facts) {
-            KeymapFixture::addRow(name, keyboard, steps, facts);
-        };
+        const auto row = KeymapFixture::addRow;
 
         row("undo walks back one change at a time", "", "key:5 pal:0x2c key:6 pal:0x2d undo",
             "changed=N[5]=0x2c history=1 undo=on write=on");

@@ -73,7 +73,7 @@ private slots:
     {
         KeymapFixture::addColumns();
         const auto row = [](const char *name, const char *steps, const QString &facts) {
-            KeymapFixture::addRow(name, {}, steps, facts + " hint=none");
+            KeymapFixture::addFactoryRow(name, steps, facts + " hint=none");
         };
 
         row("accepted", "key:5 pal:0x2c",

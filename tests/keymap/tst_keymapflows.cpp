@@ -37,7 +37,7 @@ class tst_KeymapFlows : public QObject
 
 private slots:
     void commands_data();
-    void commands();
+    void commands() { KeymapFixture::runRow(); }
     void writeSendsWhatThePageShows();
     void openFile_data();
     void openFile();
@@ -50,10 +50,7 @@ private slots:
 void tst_KeymapFlows::commands_data()
 {
     KeymapFixture::addColumns();
-    const auto row = [](const char *name, const char *keyboard, const QString &steps,
-                        const QString &facts) {
-        KeymapFixture::addRow(name, keyboard, steps, facts);
-    };
+    const auto row = KeymapFixture::addRow;
     // A key changed, the second pad off and the stick on.
     const QString edits = QStringLiteral("key:5 pal:0x2c pad:2 stick ");
     const char *const noFn1 = "N[80]=0x2c";
@@ -168,11 +165,6 @@ void tst_KeymapFlows::commands_data()
         "messages=1003 handed=- stayed=1 terminated=0");
     row("return after a pad flipped and back", "", "pad:3 pad:3 later return ok",
         "messages=1003 handed=keyboard");
-}
-
-void tst_KeymapFlows::commands()
-{
-    KeymapFixture::runRow();
 }
 
 // The driver gets what the page shows, in a record of its own; a return to factory settings

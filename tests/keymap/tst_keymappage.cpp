@@ -34,7 +34,6 @@
 
 #include <QApplication>
 #include <QFile>
-#include <QFileDialog>
 #include <QLabel>
 #include <QStackedWidget>
 #include <QTemporaryDir>
@@ -42,14 +41,6 @@
 
 namespace {
 
-constexpr qint32 usageQ = 0x14;
-constexpr qint32 usageW = 0x1A;
-constexpr qint32 usageZ = 0x1D;
-constexpr qint32 usagePrintScreen = 0x46;
-// No key of the factory keymaps holds F13.
-constexpr qint32 usageF13 = 0x68;
-constexpr qint32 gesturePadFunction = 0x5F80;
-constexpr qint32 fn1Key = 0x5101;
 constexpr int slideKey86 = 86;
 const QPoint besideTheKeys(680, 520);
 
@@ -231,7 +222,7 @@ private slots:
         QVERIFY(atRest(fixture));
         QVERIFY(!page.panels().profileList());
         // The next palette click picks a new key instead of changing the old pick.
-        KeymapPageFixture::click(fixture.paletteKey(PaletteTab::qwerty, usageW)->assignKeyView());
+        fixture.clickPaletteKey(PaletteTab::qwerty, usageW);
         QVERIFY(fixture.model().profileHistory().items.isEmpty());
     }
 
@@ -299,8 +290,7 @@ private slots:
         const int keyNumber = fixture.drawnKeyNumber(usageQ);
         const auto change = [&](qint32 shown) {
             KeymapPageFixture::click(fixture.drawnKey(shown));
-            KeymapPageFixture::click(
-                fixture.paletteKey(PaletteTab::qwerty, usageW)->assignKeyView());
+            fixture.clickPaletteKey(PaletteTab::qwerty, usageW);
         };
         change(usageQ);
         NotificationHub::sharedInstance().post(EditMenuEvent::clickUndoMenuEvent);
@@ -367,10 +357,7 @@ private slots:
         const EmulatedKeyboardState before = fixture.keyboard().state();
         const qint32 changed = unplugged ? usageQ : fn1Key;
         const int keyNumber = fixture.drawnKeyNumber(changed);
-        KeymapPageFixture::click(view.tabButton(PaletteTab::alphabet));
-        KeymapPageFixture::click(fixture.drawnKey(changed));
-        KeymapPageFixture::click(
-            fixture.paletteKey(PaletteTab::alphabet, usageF13)->assignKeyView());
+        fixture.changeKey(changed, usageF13);
         KeymapPageFixture::click(fixture.page().panels().virtualSlideKeyboard().gpSideLeftBtn());
         if (unplugged)
             fixture.keyboard().unplug();
@@ -390,11 +377,7 @@ private slots:
             QTRY_VERIFY_WITH_TIMEOUT(KeymapPageFixture::shownMessage() != 0, 20000);
             shown << KeymapPageFixture::shownMessage();
             KeymapPageFixture::answer(MessageModalResponseType::OK);
-            auto *panel = fixture.window()->findChild<QFileDialog *>();
-            if (panel && panel->isVisible()) {
-                panel->selectFile(file);
-                static_cast<QDialog *>(panel)->accept();
-            }
+            KeymapPageFixture::answerPanel(fixture.window(), file);
             closeWhileWriting();
         }
 
@@ -520,10 +503,7 @@ private slots:
         KeymapPageFixture fixture;
         fixture.enter();
         KeymapPageView &view = *fixture.page().keymapPageView();
-        KeymapPageFixture::click(view.tabButton(PaletteTab::alphabet));
-        KeymapPageFixture::click(fixture.drawnKey(fn1Key));
-        KeymapPageFixture::click(
-            fixture.paletteKey(PaletteTab::alphabet, usageF13)->assignKeyView());
+        fixture.changeKey(fn1Key, usageF13);
         KeymapPageFixture::click(view.writeToTAVOButton());
         KeymapPageFixture::answer(MessageModalResponseType::OK);
 
@@ -579,7 +559,7 @@ private slots:
             for (ShortCutType row :
                  {ShortCutType::Control, ShortCutType::Shift, ShortCutType::Alt, ShortCutType::Cmd})
                 QTest::mouseClick(shortcut.radioView(row), Qt::LeftButton, {}, QPoint(10, 12));
-            KeymapPageFixture::click(fixture.paletteKey(tab, usagePrintScreen)->assignKeyView());
+            fixture.clickPaletteKey(tab, usagePrintScreen);
         } else {
             KeymapPageFixture::click(fixture.drawnKey(usageQ));
         }

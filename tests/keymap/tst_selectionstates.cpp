@@ -13,9 +13,7 @@ private slots:
     void transitions_data()
     {
         KeymapFixture::addColumns();
-        const auto row = [](const char *name, const char *steps, const char *facts) {
-            KeymapFixture::addRow(name, {}, steps, facts);
-        };
+        const auto row = KeymapFixture::addFactoryRow;
 
         row("drawn key picked", "key:5",
             "state=clickedVirtualKey<-normal drawn=5 hint=assignKey modes=pick,pick,5");

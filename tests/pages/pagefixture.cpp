@@ -3,6 +3,8 @@
 #include "commandline.h"
 #include "firmuppageview.h"
 #include "firmwareiobutton.h"
+#include "interfacefont.h"
+#include "localizedstrings.h"
 #include "mainwindow.h"
 #include "messagemodalfactory.h"
 #include "messagewindowctl.h"
@@ -13,6 +15,7 @@
 #include "startpageview.h"
 #include "updatechecker.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -170,6 +173,33 @@ bool PageFixture::saveReviewImage(const QString &name) const
     const QDir folder(QStringLiteral(KEYMAP_SCREENSHOT_DIR));
     return folder.mkpath(QFileInfo(name).path()) &&
            controller->window()->grab().save(folder.filePath(name));
+}
+
+void PageFixture::useInterface(const QString &language, int pointSize)
+{
+    LocalizedStrings::setLanguage(language);
+    QFont font = InterfaceFont::font();
+    font.setPointSize(pointSize);
+    QApplication::setFont(font);
+}
+
+void PageFixture::resetInterface()
+{
+    LocalizedStrings::setLanguage(QStringLiteral("en"));
+    QApplication::setFont(InterfaceFont::font());
+}
+
+void PageFixture::addReviewRows(const QList<const char *> &typeNumbers,
+                                const QList<int> &pointSizes)
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("typeNumber");
+    QTest::addColumn<int>("pointSize");
+    for (const char *language : {"en", "ja"})
+        for (const char *typeNumber : typeNumbers)
+            for (int pointSize : pointSizes)
+                QTest::addRow("%s %s %dpt", typeNumber, language, pointSize)
+                    << language << typeNumber << pointSize;
 }
 
 bool PageFixture::openFirmupPage()

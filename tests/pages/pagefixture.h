@@ -62,6 +62,12 @@ public:
     void useApplicationKeymaps(const QString &typeNumber);
     // Saves the window as name into the build's screenshots folder, for review by eye.
     bool saveReviewImage(const QString &name) const;
+    // The interface in language with its font at pointSize, as review images show it; and back
+    // in English at the usual size.
+    static void useInterface(const QString &language, int pointSize);
+    static void resetInterface();
+    // Review image rows of every type number at every point size, in English and Japanese.
+    static void addReviewRows(const QList<const char *> &typeNumbers, const QList<int> &pointSizes);
 
     // Opens the main window on the emulated keyboard as it is now and goes on to the firmware
     // page: through the start page's button, or, for a keyboard in its boot loader, by itself

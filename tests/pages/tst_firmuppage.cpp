@@ -5,7 +5,6 @@
 #include "firmwareiobutton.h"
 #include "firmwarereadbutton.h"
 #include "firmwaretextfield.h"
-#include "interfacefont.h"
 #include "keyboarddataentity.h"
 #include "keyboardpanels.h"
 #include "linktestdata.h"
@@ -25,7 +24,6 @@
 #include "virtualslidekeyboardviewcontroller.h"
 #include "wrappedlabel.h"
 
-#include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
@@ -49,6 +47,23 @@ FirmwareImageBuilder image(const QByteArray &target, const QByteArray &version =
     builder.target = target;
     builder.version = version;
     return builder;
+}
+
+// Writes an image into the fixture's folder and answers its path.
+QString imageFile(PageFixture &fixture, const QByteArray &target,
+                  const QByteArray &version = "0123",
+                  const QString &name = QStringLiteral("image.bin"))
+{
+    return fixture.writeFile(image(target, version).bytes(), name);
+}
+
+// The same, read by the firmware page as if it had been chosen.
+QString readImage(PageFixture &fixture, const QByteArray &target,
+                  const QByteArray &version = "0123")
+{
+    const QString path = imageFile(fixture, target, version);
+    fixture.readFirmware(path);
+    return path;
 }
 
 // The page takes the drop of these data at the middle of the window, as the window would hand
@@ -125,11 +140,7 @@ class tst_FirmupPage : public QObject
     Q_OBJECT
 
 private slots:
-    void cleanup()
-    {
-        LocalizedStrings::setLanguage(QStringLiteral("en"));
-        QApplication::setFont(InterfaceFont::font());
-    }
+    void cleanup() { PageFixture::resetInterface(); }
 
     void readFirmware_data()
     {
@@ -138,16 +149,13 @@ private slots:
         QTest::addColumn<Setup>("choose");
         QTest::addColumn<bool>("accepted");
 
-        const auto imageFor = [](const QByteArray &target) -> Setup {
-            return [target](PageFixture &fixture) {
-                fixture.readFirmware(
-                    fixture.writeFile(image(target, "0107").bytes(), "chosen.bin"));
-            };
-        };
         const auto file = [](const QByteArray &bytes) -> Setup {
             return [bytes](PageFixture &fixture) {
                 fixture.readFirmware(fixture.writeFile(bytes, "chosen.bin"));
             };
+        };
+        const auto imageFor = [&](const QByteArray &target) {
+            return file(image(target, "0107").bytes());
         };
         const QByteArray whole = image("KX-QR320B", "0107").bytes();
         QTest::newRow("same model") << "KX-QR320B" << imageFor("KX-QR320B") << true;
@@ -191,8 +199,8 @@ private slots:
         });
         QVERIFY(fixture.openFirmupPage());
         FirmupPageViewController &page = fixture.firmupPage();
-        const QString earlier = fixture.writeFile(
-            image(isKnown ? keyboardType.toLatin1() : "KX-QR300B", "0109").bytes(), "earlier.bin");
+        const QString earlier = imageFile(fixture, isKnown ? keyboardType.toLatin1() : "KX-QR300B",
+                                          "0109", "earlier.bin");
         fixture.readFirmware(earlier);
         if (!isKnown)
             page.keyboardData()->typeNumber = keyboardType;
@@ -223,7 +231,7 @@ private slots:
         const int warningY = warning.y();
         QVERIFY(!view.firmupButton()->isEnabled() && warning.isHidden());
 
-        fixture.readFirmware(fixture.writeFile(image("KX-QR320B", "0105").bytes()));
+        readImage(fixture, "KX-QR320B", "0105");
 
         QLabel &version = *view.firmdataVersionLabel();
         QVERIFY(warning.isVisible());
@@ -231,7 +239,7 @@ private slots:
                  version.x() + QFontMetrics(version.font()).horizontalAdvance("New firmware : "));
         QCOMPARE(warning.y(), warningY);
         QVERIFY(!view.firmupButton()->isEnabled());
-        fixture.readFirmware(fixture.writeFile(image("KX-QR320B", "0106").bytes()));
+        readImage(fixture, "KX-QR320B", "0106");
         QVERIFY(warning.isHidden());
         QVERIFY(view.firmupButton()->isEnabled());
     }
@@ -258,13 +266,11 @@ private slots:
         QTest::addColumn<QString>("mainMessageKey");
         QTest::addColumn<QString>("percent");
 
-        QTest::newRow("writing") << true << 13'500 << "MainView_Writing_MainMessage"
-                                 << "7%";
-        QTest::newRow("two digits") << true << 70'500 << "MainView_Writing_MainMessage"
-                                    << "90%";
+        const char *const writing = "MainView_Writing_MainMessage";
+        QTest::newRow("writing") << true << 13'500 << writing << "7%";
+        QTest::newRow("two digits") << true << 70'500 << writing << "90%";
         // No pause: the texts as the progress page was left when message 1004 came.
-        QTest::newRow("done") << true << 0 << "MainView_Writing_MainMessage"
-                              << "100%";
+        QTest::newRow("done") << true << 0 << writing << "100%";
         QTest::newRow("waiting for the Bluetooth module")
             << false << 61'000 + 43 * 1200 - 600 << "MainView_Writing_BTRecoveryMessage"
             << "42%";
@@ -282,7 +288,7 @@ private slots:
         fixture.link.changeKeyboard(
             [&](EmulatedKeyboardState &state) { state.firmware.btAlive = btAlive; });
         QVERIFY(fixture.openFirmupPage());
-        fixture.readFirmware(fixture.writeFile(image("KX-QR320B").bytes()));
+        readImage(fixture, "KX-QR320B");
         if (pauseAfterMs)
             fixture.pauseUpdateAfter(std::chrono::milliseconds(pauseAfterMs));
 
@@ -358,8 +364,7 @@ private slots:
         before(fixture);
         QVERIFY(fixture.openFirmupPage());
         FirmupPageViewController &page = fixture.firmupPage();
-        const QString path = fixture.writeFile(image("KX-QR320B").bytes());
-        fixture.readFirmware(path);
+        const QString path = readImage(fixture, "KX-QR320B");
         fault(fixture);
 
         fixture.startUpdate();
@@ -394,9 +399,8 @@ private slots:
         PageFixture fixture(true);
         QVERIFY(fixture.openFirmupPage());
         FirmupPageViewController &page = fixture.firmupPage();
-        const QString path = fixture.writeFile(image("KX-QR320B").bytes());
-        const QString other = fixture.writeFile(image("KX-QR320B", "0107").bytes(), "other.bin");
-        fixture.readFirmware(path);
+        const QString path = readImage(fixture, "KX-QR320B");
+        const QString other = imageFile(fixture, "KX-QR320B", "0107", "other.bin");
         PageFixture::click(fixture.view().readButton());
         QFileDialog *panel = shownPanel(fixture);
         QVERIFY(panel);
@@ -459,8 +463,7 @@ private slots:
     {
         PageFixture fixture(true);
         QVERIFY(fixture.openFirmupPage());
-        const std::unique_ptr<QMimeData> drop(
-            files({fixture.writeFile(image("KX-QR320B").bytes())}));
+        const std::unique_ptr<QMimeData> drop(files({imageFile(fixture, "KX-QR320B")}));
 
         dropOnWindow(fixture, *drop, false);
         fixture.clickReturnButton();
@@ -477,16 +480,15 @@ private slots:
     {
         PageFixture fixture(true);
         QVERIFY(fixture.openFirmupPage());
-        const QString path = fixture.writeFile(image("KX-QR320B").bytes());
-        fixture.readFirmware(path);
+        const QString path = readImage(fixture, "KX-QR320B");
         fixture.pauseUpdateAfter(30s);
         fixture.startUpdate();
         QVERIFY(fixture.waitForPause());
         FirmupPageViewController &page = fixture.firmupPage();
         MainWindow &window = *fixture.controller->window();
 
-        page.ReadFirmware(QUrl::fromLocalFile(
-            fixture.writeFile(image("KX-QR320B", "0107").bytes(), "other.bin")));
+        page.ReadFirmware(
+            QUrl::fromLocalFile(imageFile(fixture, "KX-QR320B", "0107", "other.bin")));
         page.readButtonEvent();
         page.firmupButtonEvent();
         QVERIFY(!openMenuShowsThePanel(fixture));
@@ -565,7 +567,7 @@ private slots:
         QCOMPARE(placeholder->typeNumber, "KX-QR320B");
         QVERIFY(!fixture.view().returnButton()->isEnabled());
         // Any version may be written into the boot loader; the layout is the placeholder's.
-        fixture.readFirmware(fixture.writeFile(image("KX-QR320B", "0001").bytes()));
+        readImage(fixture, "KX-QR320B", "0001");
 
         fixture.startUpdate();
 
@@ -616,18 +618,7 @@ private slots:
         }
     }
 
-    void reviewImages_data()
-    {
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<QString>("typeNumber");
-        QTest::addColumn<int>("pointSize");
-
-        for (const char *language : {"en", "ja"})
-            for (const char *typeNumber : {"KX-QR320B", "KX-QR300Y"})
-                for (int pointSize : {9, 11})
-                    QTest::addRow("%s %s %dpt", typeNumber, language, pointSize)
-                        << language << typeNumber << pointSize;
-    }
+    void reviewImages_data() { PageFixture::addReviewRows({"KX-QR320B", "KX-QR300Y"}, {9, 11}); }
 
     // The page without an image, with an image no newer than the keyboard's firmware, during the
     // update, and with a keyboard in its boot loader.
@@ -636,10 +627,7 @@ private slots:
         QFETCH(QString, language);
         QFETCH(QString, typeNumber);
         QFETCH(int, pointSize);
-        LocalizedStrings::setLanguage(language);
-        QFont font = InterfaceFont::font();
-        font.setPointSize(pointSize);
-        QApplication::setFont(font);
+        PageFixture::useInterface(language, pointSize);
         const auto name = [&](const QString &state) {
             return QStringLiteral("firmuppage_%1_%2_%3_%4pt.png")
                 .arg(state, typeNumber, language)
@@ -662,15 +650,15 @@ private slots:
             }));
             const QByteArray target = boot ? "KX-QR320B" : typeNumber.toLatin1();
             if (boot) {
-                fixture.readFirmware(fixture.writeFile(image(target, "0106").bytes()));
+                readImage(fixture, target, "0106");
                 QVERIFY(fixture.saveReviewImage(name("boot")));
                 continue;
             }
             QVERIFY(fixture.saveReviewImage(name("noimage")));
-            fixture.readFirmware(fixture.writeFile(image(target, "0105").bytes()));
+            readImage(fixture, target, "0105");
             QVERIFY(fixture.view().versionWarningLabel()->isVisible());
             QVERIFY(fixture.saveReviewImage(name("warning")));
-            fixture.readFirmware(fixture.writeFile(image(target, "0106").bytes()));
+            readImage(fixture, target, "0106");
             fixture.pauseUpdateAfter(30s);
             fixture.startUpdate();
             QVERIFY(fixture.waitForPause());

@@ -25,24 +25,21 @@ private slots:
         QTest::addColumn<bool>("checkDisabled");
         QTest::addColumn<QString>("shown");
         const auto row = [](const char *name, const char *keyboard, const char *image,
-                            bool checkDisabled, const char *shown) {
+                            bool checkDisabled, const QString &shown) {
             QTest::newRow(name) << keyboard << image << checkDisabled << shown;
         };
 
+        // Both versions shown: the keyboard's 01.05 and the image's.
+        const QString both = "Current firmware : 01.05 | New firmware : ";
         row("no image", "app", "", false, "Current firmware : 01.05 | update off");
-        row("newer image", "app", "01.06", false,
-            "Current firmware : 01.05 | New firmware : 01.06 | update on");
-        row("equal version", "app", "01.05", false,
-            "Current firmware : 01.05 | New firmware : 01.05 | warning | update off");
-        row("older version", "app", "01.04", false,
-            "Current firmware : 01.05 | New firmware : 01.04 | warning | update off");
+        row("newer image", "app", "01.06", false, both + "01.06 | update on");
+        row("equal version", "app", "01.05", false, both + "01.05 | warning | update off");
+        row("older version", "app", "01.04", false, both + "01.04 | warning | update off");
         // The comparison looks at the minor part alone, as the versions have always been compared.
-        row("newer major part only", "app", "02.05", false,
-            "Current firmware : 01.05 | New firmware : 02.05 | warning | update off");
-        row("older version, check disabled", "app", "01.04", true,
-            "Current firmware : 01.05 | New firmware : 01.04 | update on");
+        row("newer major part only", "app", "02.05", false, both + "02.05 | warning | update off");
+        row("older version, check disabled", "app", "01.04", true, both + "01.04 | update on");
         row("record without a running state counts as the application", "none", "01.05", false,
-            "Current firmware : 01.05 | New firmware : 01.05 | warning | update off");
+            both + "01.05 | warning | update off");
         row("boot loader, any version may be written", "boot", "00.00", false,
             "Current firmware : Boot firmware running (update required) | return off | "
             "New firmware : 00.00 | update on");

@@ -1,5 +1,4 @@
 #include "fnbutton.h"
-#include "interfacefont.h"
 #include "keyboarddataentity.h"
 #include "keyboardpanels.h"
 #include "localizedstrings.h"
@@ -18,14 +17,13 @@
 #include "virtualkeyboardviewcontroller.h"
 #include "virtualslidekeyboardviewcontroller.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QTest>
 
 namespace {
 
-// Opens the window on the keyboard in its application and waits until it is shown.
-void openOnReadKeyboard(PageFixture &fixture)
+// Opens the window on the keyboard in its application and waits until its start page is shown.
+StartPageViewController &openOnReadKeyboard(PageFixture &fixture)
 {
     fixture.link.changeKeyboard([](EmulatedKeyboardState &state) {
         state.dipSwitch = {true, false, false, false, false, true};
@@ -35,6 +33,7 @@ void openOnReadKeyboard(PageFixture &fixture)
     fixture.open();
     if (fixture.waitForRest() != 0)
         qFatal("the keyboard was not read");
+    return fixture.startPage();
 }
 
 // The tabs selected, and those that draw the bar under them: only the selected one should.
@@ -57,11 +56,7 @@ class tst_StartPage : public QObject
     Q_OBJECT
 
 private slots:
-    void cleanup()
-    {
-        LocalizedStrings::setLanguage(QStringLiteral("en"));
-        QApplication::setFont(InterfaceFont::font());
-    }
+    void cleanup() { PageFixture::resetInterface(); }
 
     void handOver_data()
     {
@@ -84,8 +79,7 @@ private slots:
         QFETCH(QStringList, firstVisit);
         QFETCH(QStringList, secondVisit);
         PageFixture fixture;
-        openOnReadKeyboard(fixture);
-        StartPageViewController &page = fixture.startPage();
+        StartPageViewController &page = openOnReadKeyboard(fixture);
         const bool toKeymap = destination == "keymap";
         NavigationButton *button = toKeymap ? page.startPageView()->keymapPageButton()
                                             : page.startPageView()->firmupPageButton();
@@ -153,8 +147,7 @@ private slots:
         QFETCH(bool, shownAnew);
         QFETCH(KeyboardColorType, colour);
         PageFixture fixture;
-        openOnReadKeyboard(fixture);
-        StartPageViewController &page = fixture.startPage();
+        StartPageViewController &page = openOnReadKeyboard(fixture);
         PageFixture::click(page.startPageView()->firmupPageButton());
         std::shared_ptr<KeyboardDataEntity> record = page.getKeyboardData();
         if (anotherRecord) {
@@ -186,8 +179,7 @@ private slots:
     void takeBackFromTheKeymapPage()
     {
         PageFixture fixture;
-        openOnReadKeyboard(fixture);
-        StartPageViewController &page = fixture.startPage();
+        StartPageViewController &page = openOnReadKeyboard(fixture);
         PageFixture::click(page.startPageView()->keymapPageButton());
         const std::shared_ptr<ProfileListDataEntity> written = LinkFixture::profiles(9);
         const QList<bool> pads{false, true, false, true};
@@ -224,8 +216,7 @@ private slots:
         QFETCH(QList<FnMode>, taps);
         QFETCH(FnMode, shown);
         PageFixture fixture;
-        openOnReadKeyboard(fixture);
-        StartPageViewController &page = fixture.startPage();
+        StartPageViewController &page = openOnReadKeyboard(fixture);
 
         for (FnMode tap : taps) {
             page.showProfileList();
@@ -254,8 +245,7 @@ private slots:
         QFETCH(int, index);
         QFETCH(int, profile);
         PageFixture fixture;
-        openOnReadKeyboard(fixture);
-        StartPageViewController &page = fixture.startPage();
+        StartPageViewController &page = openOnReadKeyboard(fixture);
         page.updateSelectProfileName(2);
         page.panels().tapFnButton(FnMode::WithFn1);
         page.showProfileList();
@@ -277,8 +267,7 @@ private slots:
     void leaderLineFollowsThePointer()
     {
         PageFixture fixture;
-        openOnReadKeyboard(fixture);
-        StartPageViewController &page = fixture.startPage();
+        StartPageViewController &page = openOnReadKeyboard(fixture);
         QWidget *panel = page.panels().pointingStick().pointingView();
         QWidget *mark = page.panels().virtualKeyboard().virtualKeyboardView()->pointImageView();
         const PointingStickLayer &line = *page.startPageView()->pointLayer();
@@ -295,16 +284,8 @@ private slots:
 
     void reviewImages_data()
     {
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<QString>("typeNumber");
-        QTest::addColumn<int>("pointSize");
-
-        for (const char *language : {"en", "ja"}) {
-            for (const char *typeNumber : {"KX-QR320B", "KX-QR300B", "KX-QR320Y", "KX-QR300Y"})
-                for (int pointSize : {9, 11, 14})
-                    QTest::addRow("%s %s %dpt", typeNumber, language, pointSize)
-                        << language << typeNumber << pointSize;
-        }
+        PageFixture::addReviewRows({"KX-QR320B", "KX-QR300B", "KX-QR320Y", "KX-QR300Y"},
+                                   {9, 11, 14});
     }
 
     // The start page as the user finds it, with the application's own factory keymaps, and with
@@ -314,10 +295,7 @@ private slots:
         QFETCH(QString, language);
         QFETCH(QString, typeNumber);
         QFETCH(int, pointSize);
-        LocalizedStrings::setLanguage(language);
-        QFont font = InterfaceFont::font();
-        font.setPointSize(pointSize);
-        QApplication::setFont(font);
+        PageFixture::useInterface(language, pointSize);
         PageFixture fixture;
         fixture.useApplicationKeymaps(typeNumber);
         fixture.open();

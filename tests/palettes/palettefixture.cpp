@@ -1,12 +1,11 @@
 #include "palettefixture.h"
 
 #include "bottomleftspace.h"
+#include "localizedstrings.h"
+#include "reviewimage.h"
 
-#include <QApplication>
-#include <QDir>
 #include <QDrag>
 #include <QMimeData>
-#include <QMouseEvent>
 #include <QTest>
 
 #include <numbers>
@@ -31,6 +30,8 @@ PaletteFixture::PaletteFixture()
     empty->resize(300, 100);
     hostPalette(empty);
     view()->installEventFilter(this);
+    LocalizedStrings::setLanguage(QStringLiteral("en"));
+    view()->show();
 }
 
 PaletteFixture::~PaletteFixture()
@@ -72,11 +73,9 @@ bool PaletteFixture::saveReviewImage(const QString &prefix)
 {
     view()->setAutoFillBackground(true);
     view()->setPalette(QPalette(QColor::fromRgbF(0.5, 0.5, 0.5)));
-    const QDir folder(QStringLiteral(KEYMAP_SCREENSHOT_DIR));
     const QString name =
         prefix + '-' + QString::fromLatin1(QTest::currentDataTag()).replace(' ', '-') + ".png";
-    return folder.mkpath(QStringLiteral(".")) &&
-           view()->grab().save(folder.filePath(name.toLower()));
+    return ::saveReviewImage(view()->grab().toImage(), name.toLower());
 }
 
 RecordingKey<> *PaletteFixture::addKey(qint32 usageId, double x, double y)
@@ -106,32 +105,4 @@ RecordingKey<AssignEnterKeyView> *PaletteFixture::addEnterKey(double x, double y
     palette->addKey(key);
     key->view()->drawKey(enter, 34, palette->paletteSpace());
     return key;
-}
-
-void sendMouse(QWidget *widget, QEvent::Type type, QPointF pos)
-{
-    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-    const Qt::MouseButtons buttons =
-        type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(Qt::LeftButton);
-    QMouseEvent event(type, pos, widget->mapToGlobal(pos), button, buttons, Qt::NoModifier);
-    QApplication::sendEvent(widget, &event);
-}
-
-void sendEnter(QWidget *widget, QPointF pos)
-{
-    QEnterEvent event(pos, pos, widget->mapToGlobal(pos));
-    QApplication::sendEvent(widget, &event);
-}
-
-void sendHover(QWidget *widget, QPointF pos)
-{
-    QMouseEvent event(QEvent::MouseMove, pos, widget->mapToGlobal(pos), Qt::NoButton, Qt::NoButton,
-                      Qt::NoModifier);
-    QApplication::sendEvent(widget, &event);
-}
-
-void sendLeave(QWidget *widget)
-{
-    QEvent event(QEvent::Leave);
-    QApplication::sendEvent(widget, &event);
 }

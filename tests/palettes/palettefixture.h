@@ -3,11 +3,11 @@
 #include "assignenterkeyview.h"
 #include "assignkeyboardviewcontroller.h"
 #include "assignkeyview.h"
+#include "keyboardfixture.h"
 #include "keyboardpageinterface.h"
 #include "pageviewcontroller.h"
 #include "qwertyassignkeyviewcontroller.h"
 
-#include <QEvent>
 #include <QLocale>
 #include <QStringList>
 
@@ -50,10 +50,10 @@ public:
     }
 };
 
-// A keymap page holding one palette, at first an empty one 300 x 100, that logs the palette's
-// reports ("select 4", "decide 4", "drag 4", usages in hex), the closing of its profile list
-// ("list hidden"), the releases that reach it ("page release") and the drags its recording keys
-// would run ("drag runs").
+// A keymap page on show in English holding one palette, at first an empty one 300 x 100, that
+// logs the palette's reports ("select 4", "decide 4", "drag 4", usages in hex), the closing of
+// its profile list ("list hidden"), the releases that reach it ("page release") and the drags its
+// recording keys would run ("drag runs").
 class PaletteFixture : public PageViewController, public KeyboardPageInterface
 {
 public:
@@ -90,11 +90,3 @@ protected:
 private:
     QLocale m_locale;
 };
-
-// Sends a mouse event of the left button at pos of widget, as Qt delivers it: ignored events go
-// on to the parents. Moves are made with the button held.
-void sendMouse(QWidget *widget, QEvent::Type type, QPointF pos);
-// The pointer, no button held, comes onto widget at pos, moves to pos, or leaves widget.
-void sendEnter(QWidget *widget, QPointF pos);
-void sendHover(QWidget *widget, QPointF pos);
-void sendLeave(QWidget *widget);

@@ -6,7 +6,6 @@
 #include "drawinginfo.h"
 #include "keyboardconfig.h"
 #include "keyframeassets.h"
-#include "localizedstrings.h"
 #include "palettefixture.h"
 #include "utility.h"
 
@@ -22,12 +21,7 @@ class tst_PaletteKeys : public QObject
     std::unique_ptr<PaletteFixture> m_page;
 
 private slots:
-    void initTestCase() { LocalizedStrings::setLanguage(QStringLiteral("en")); }
-    void init()
-    {
-        m_page = std::make_unique<PaletteFixture>();
-        m_page->view()->show();
-    }
+    void init() { m_page = std::make_unique<PaletteFixture>(); }
     void cleanup() { m_page.reset(); }
 
     void mouse_data()
@@ -38,29 +32,29 @@ private slots:
         // Space (0x2C) beside it, the Enter key (its notch 0..8 across and 34..70 down) or the
         // palette; "wait" puts the page in the mode where a drawn key waits for its new usage.
         const QString hide = QStringLiteral("list hidden");
-        QTest::newRow("a click on a key reports it")
-            << QStringList{"press A 5 5", "release A 5 5"} << QStringList{hide, "select 4"};
-        QTest::newRow("a press on the background, released over a key, goes on to the page")
-            << QStringList{"press palette 5 5", "release palette 20 70"}
-            << QStringList{hide, "page release"};
-        QTest::newRow("a press on a key released away from it: nothing")
-            << QStringList{"press A 5 5", "release A 60 5"} << QStringList{};
-        QTest::newRow("a double click while a drawn key waits decides twice")
-            << QStringList{"wait", "press A 5 5", "release A 5 5", "double A 5 5", "release A 5 5"}
-            << QStringList{hide, "decide 4", hide, "decide 4"};
-        QTest::newRow("a drag selects the dragged key before it runs")
-            << QStringList{"press A 5 5", "release A 5 5", "press Space 5 5", "move Space 9 5"}
-            << QStringList{hide, "select 4", "drag 2c", "drag runs"};
-        QTest::newRow("later moves start no second drag")
-            << QStringList{"press A 10 10", "move A 11 11", "move A 12 10", "move A 30 30"}
-            << QStringList{"drag 4", "drag runs"};
-        QTest::newRow("Enter: a click in the notch selects")
-            << QStringList{"press Enter 4 50", "release Enter 4 50"}
-            << QStringList{hide, "select 28"};
-        QTest::newRow("Enter: a drag from the notch starts nothing, from the L it does")
-            << QStringList{"press Enter 4 50", "move Enter 20 50", "move Enter 30 60",
-                           "press Enter 30 60", "move Enter 30 50"}
-            << QStringList{"drag 28", "drag runs"};
+        const auto row = [](const char *name, const QStringList &events, const QStringList &log) {
+            QTest::newRow(name) << events << log;
+        };
+        row("a click on a key reports it", {"press A 5 5", "release A 5 5"}, {hide, "select 4"});
+        row("a press on the background, released over a key, goes on to the page",
+            {"press palette 5 5", "release palette 20 70"}, {hide, "page release"});
+        row("a press on a key released away from it: nothing", {"press A 5 5", "release A 60 5"},
+            {});
+        row("a double click while a drawn key waits decides twice",
+            {"wait", "press A 5 5", "release A 5 5", "double A 5 5", "release A 5 5"},
+            {hide, "decide 4", hide, "decide 4"});
+        row("a drag selects the dragged key before it runs",
+            {"press A 5 5", "release A 5 5", "press Space 5 5", "move Space 9 5"},
+            {hide, "select 4", "drag 2c", "drag runs"});
+        row("later moves start no second drag",
+            {"press A 10 10", "move A 11 11", "move A 12 10", "move A 30 30"},
+            {"drag 4", "drag runs"});
+        row("Enter: a click in the notch selects", {"press Enter 4 50", "release Enter 4 50"},
+            {hide, "select 28"});
+        row("Enter: a drag from the notch starts nothing, from the L it does",
+            {"press Enter 4 50", "move Enter 20 50", "move Enter 30 60", "press Enter 30 60",
+             "move Enter 30 50"},
+            {"drag 28", "drag runs"});
     }
 
     // A press stays with the widget it went down on, and so does the release.

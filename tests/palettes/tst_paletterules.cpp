@@ -8,6 +8,12 @@ using Flags = AssignKeyboard::ShortcutCombination;
 
 namespace {
 
+// A row of a table of two lists: the steps and what they leave.
+void addRow(const char *name, const QStringList &steps, const QStringList &result)
+{
+    QTest::newRow(name) << steps << result;
+}
+
 // A palette key that logs how the palette's rules treat it into the log it is given.
 struct Key : AssignKey
 {
@@ -71,37 +77,30 @@ private slots:
     {
         QTest::addColumn<QStringList>("steps");
         QTest::addColumn<QStringList>("log");
-        QTest::newRow("a click selects the key and reports it")
-            << QStringList{"click 4"} << QStringList{"show 4", "select 4"};
-        QTest::newRow("the same key twice: selected once, reported twice")
-            << QStringList{"click 4", "click 4"} << QStringList{"show 4", "select 4", "select 4"};
-        QTest::newRow("the selection moves")
-            << QStringList{"click 4", "click 5"}
-            << QStringList{"show 4", "select 4", "hide 4", "show 5", "select 5"};
-        QTest::newRow("a waiting drawn key: the click decides")
-            << QStringList{"wait", "click 5101"} << QStringList{"show 5101", "decide 5101"};
-        QTest::newRow("a press on the background passes its release on, and reports nothing")
-            << QStringList{"click 4", "background", "click 5"}
-            << QStringList{"show 4", "select 4", "passed on", "hide 4", "show 5", "select 5"};
-        QTest::newRow("a drag selects the key and reports once")
-            << QStringList{"click 4", "drag 2c"}
-            << QStringList{"show 4", "select 4", "hide 4", "show 2c", "drag 2c"};
-        QTest::newRow("nothing selected reports nothing")
-            << QStringList{"release", "report drag"} << QStringList{};
-        QTest::newRow("clearing") << QStringList{"click 4", "clear", "release"}
-                                  << QStringList{"show 4", "select 4", "hide 4"};
+        addRow("a click selects the key and reports it", {"click 4"}, {"show 4", "select 4"});
+        addRow("the same key twice: selected once, reported twice", {"click 4", "click 4"},
+               {"show 4", "select 4", "select 4"});
+        addRow("the selection moves", {"click 4", "click 5"},
+               {"show 4", "select 4", "hide 4", "show 5", "select 5"});
+        addRow("a waiting drawn key: the click decides", {"wait", "click 5101"},
+               {"show 5101", "decide 5101"});
+        addRow("a press on the background passes its release on, and reports nothing",
+               {"click 4", "background", "click 5"},
+               {"show 4", "select 4", "passed on", "hide 4", "show 5", "select 5"});
+        addRow("a drag selects the key and reports once", {"click 4", "drag 2c"},
+               {"show 4", "select 4", "hide 4", "show 2c", "drag 2c"});
+        addRow("nothing selected reports nothing", {"release", "report drag"}, {});
+        addRow("clearing", {"click 4", "clear", "release"}, {"show 4", "select 4", "hide 4"});
         // Modifiers by their flags: 0 Control left, 1 Control right, 2 Shift left and so on.
-        QTest::newRow("Control and Shift left: their bits")
-            << QStringList{"modifiers 0 2", "click 4", "drag 4"}
-            << QStringList{"show 4", "select 304", "drag 304"};
-        QTest::newRow("all four right: the right-hand bit once")
-            << QStringList{"modifiers 1 3 5 7", "click 4"} << QStringList{"show 4", "select 1f04"};
-        QTest::newRow("Cmd left") << QStringList{"modifiers 6", "click 4"}
-                                  << QStringList{"show 4", "select 804"};
-        QTest::newRow("both hands of Control stay Control")
-            << QStringList{"modifiers 0 1", "click 4"} << QStringList{"show 4", "select 1104"};
-        QTest::newRow("both hands of Shift and of Alt")
-            << QStringList{"modifiers 2 3 4 5", "drag 4"} << QStringList{"show 4", "drag 1604"};
+        addRow("Control and Shift left: their bits", {"modifiers 0 2", "click 4", "drag 4"},
+               {"show 4", "select 304", "drag 304"});
+        addRow("all four right: the right-hand bit once", {"modifiers 1 3 5 7", "click 4"},
+               {"show 4", "select 1f04"});
+        addRow("Cmd left", {"modifiers 6", "click 4"}, {"show 4", "select 804"});
+        addRow("both hands of Control stay Control", {"modifiers 0 1", "click 4"},
+               {"show 4", "select 1104"});
+        addRow("both hands of Shift and of Alt", {"modifiers 2 3 4 5", "drag 4"},
+               {"show 4", "drag 1604"});
     }
 
     // What clicks (the key's release, then the palette's), drags, presses on the background and
@@ -166,22 +165,18 @@ private slots:
     {
         QTest::addColumn<QStringList>("steps");
         QTest::addColumn<QStringList>("looks");
-        QTest::newRow("assigned key") << QStringList{"show assigned"} << QStringList{};
-        QTest::newRow("a not-assigned key carries the mark")
-            << QStringList{"show not assigned"} << QStringList{"mark"};
-        QTest::newRow("assigned again drops the mark")
-            << QStringList{"show not assigned", "show assigned"} << QStringList{};
-        QTest::newRow("hovered key") << QStringList{"enter"} << QStringList{"hover"};
-        QTest::newRow("leaving clears the highlight")
-            << QStringList{"enter", "exit"} << QStringList{};
-        QTest::newRow("selection outlives hover")
-            << QStringList{"select", "enter", "exit"} << QStringList{"border"};
-        QTest::newRow("while a drawn key waits, hover shows the border")
-            << QStringList{"a drawn key waits", "enter"} << QStringList{"border", "hover"};
-        QTest::newRow("while a drawn key waits, leaving clears even a clicked border")
-            << QStringList{"a drawn key waits", "select", "enter", "exit"} << QStringList{};
-        QTest::newRow("hover reported away from the pointer shows nothing")
-            << QStringList{"pointer elsewhere", "a drawn key waits", "enter"} << QStringList{};
+        addRow("assigned key", {"show assigned"}, {});
+        addRow("a not-assigned key carries the mark", {"show not assigned"}, {"mark"});
+        addRow("assigned again drops the mark", {"show not assigned", "show assigned"}, {});
+        addRow("hovered key", {"enter"}, {"hover"});
+        addRow("leaving clears the highlight", {"enter", "exit"}, {});
+        addRow("selection outlives hover", {"select", "enter", "exit"}, {"border"});
+        addRow("while a drawn key waits, hover shows the border", {"a drawn key waits", "enter"},
+               {"border", "hover"});
+        addRow("while a drawn key waits, leaving clears even a clicked border",
+               {"a drawn key waits", "select", "enter", "exit"}, {});
+        addRow("hover reported away from the pointer shows nothing",
+               {"pointer elsewhere", "a drawn key waits", "enter"}, {});
     }
 
     void looks()
@@ -217,15 +212,15 @@ private slots:
     {
         QTest::addColumn<QList<QPointF>>("moves");
         QTest::addColumn<QList<bool>>("drags");
+        const auto row = [](const char *name, const QList<QPointF> &moves,
+                            const QList<bool> &drags) { QTest::newRow(name) << moves << drags; };
         // Pressed at (10, 10).
-        QTest::newRow("1.0 on both axes")
-            << QList<QPointF>{{11, 11}, {9, 9}} << QList<bool>{false, false};
-        QTest::newRow("1.01 across") << QList<QPointF>{{11.01, 10}} << QList<bool>{true};
-        QTest::newRow("1.01 up after a short move")
-            << QList<QPointF>{{10.5, 10.5}, {10, 8.99}} << QList<bool>{false, true};
-        QTest::newRow("far on one axis only") << QList<QPointF>{{10.5, 30}} << QList<bool>{true};
-        QTest::newRow("later moves start no second drag")
-            << QList<QPointF>{{12, 10}, {20, 10}, {30, 30}} << QList<bool>{true, false, false};
+        row("1.0 on both axes", {{11, 11}, {9, 9}}, {false, false});
+        row("1.01 across", {{11.01, 10}}, {true});
+        row("1.01 up after a short move", {{10.5, 10.5}, {10, 8.99}}, {false, true});
+        row("far on one axis only", {{10.5, 30}}, {true});
+        row("later moves start no second drag", {{12, 10}, {20, 10}, {30, 30}},
+            {true, false, false});
     }
 
     // Only a drag clears the press; without a press nothing drags.

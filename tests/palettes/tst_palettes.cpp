@@ -32,14 +32,9 @@ const auto Japanese = KeyboardLayoutType::Japanese;
 constexpr int enterIndex = QwertyPaletteLayout::enterKeyIndex;
 const QStringList rowNames{"Control", "Shift", "Alt", "Cmd"};
 
-QList<bool> dipSwitches(bool dip5 = false)
-{
-    return {false, false, false, false, dip5, false};
-}
-
 QString typeNumber(KeyboardLayoutType layout)
 {
-    return layout == Japanese ? QStringLiteral("KX-QR320B") : QStringLiteral("KX-QR300B");
+    return layout == Japanese ? japaneseBlack : englishBlack;
 }
 
 // The usage that factory profile 1 of the test catalogue gives a key in a layer (0 normal to 3
@@ -49,12 +44,6 @@ qint32 factoryUsage(KeyboardLayoutType layout, int layer, int keyNumber)
     return ResourceFixture::factoryUsageId(layout == Japanese ? ResourceFixture::japaneseMarker
                                                               : ResourceFixture::englishMarker,
                                            0, layer, keyNumber);
-}
-
-// An L-shaped key's list: box, two arms, start point and one whole corner.
-QList<double> lShapedFrame()
-{
-    return {0, 0, 40, 40, 10, 0, 30, 20, 0, 20, 40, 20, 20, 0, 35, 5, 4.71, 6.28, 0};
 }
 
 void click(QWidget *widget, QPointF at)
@@ -152,12 +141,10 @@ class tst_Palettes : public QObject
     }
 
 private slots:
-    void initTestCase() { LocalizedStrings::setLanguage(QStringLiteral("en")); }
     void init()
     {
         m_resources = std::make_unique<ResourceFixture>();
         m_page = std::make_unique<PaletteFixture>();
-        m_page->view()->show();
         m_switches = 0;
     }
     void cleanup()
@@ -460,46 +447,41 @@ private slots:
         QTest::addColumn<QString>("label");
         QTest::addColumn<QString>("flags");
         QTest::addColumn<QStringList>("reports");
+        const auto row = [](const char *name, const QStringList &steps, const char *label,
+                            const char *flags, const QStringList &reports) {
+            QTest::newRow(name) << steps << QString(label) << QString(flags) << reports;
+        };
         // Flags: Control, Shift, Alt, Win⌘, each left then right.
-        QTest::newRow("then a key reports it with their bits")
-            << QStringList{"row Control", "row Shift", "key 4"} << "Control+Shift+A"
-            << "10100000" << QStringList{"select 304"};
-        QTest::newRow("every change reports again; the right button moves all to the right")
-            << QStringList{"key 4", "row Control", "row Alt", "R Alt"} << "Control R+Alt/Opt R+A"
-            << "01000100" << QStringList{"select 4", "select 104", "select 504", "select 1504"};
-        QTest::newRow("the label keeps its order, whatever the order of the clicks")
-            << QStringList{"row Cmd", "row Control"} << "Control+Win\u2318+"
-            << "10000010" << QStringList{};
-        QTest::newRow("the any-key entry reports the modifiers alone")
-            << QStringList{"row Control", "key 0"} << "Control+(AnyKey)"
-            << "10000000" << QStringList{"select 100"};
-        QTest::newRow("a new modifier joins the side in use")
-            << QStringList{"row Shift", "R Shift", "row Control"} << "Control R+Shift R+"
-            << "01010000" << QStringList{};
-        QTest::newRow("the left button moves them back")
-            << QStringList{"row Shift", "R Shift", "row Cmd", "L Cmd"} << "Shift+Win\u2318+"
-            << "00100010" << QStringList{};
-        QTest::newRow("the chosen side's button changes nothing")
-            << QStringList{"key 4", "row Shift", "L Shift"} << "Shift+A"
-            << "00100000" << QStringList{"select 4", "select 204"};
-        QTest::newRow("a click on a chosen row drops it")
-            << QStringList{"key 4", "row Control", "row Shift", "row Control"} << "Shift+A"
-            << "00100000" << QStringList{"select 4", "select 104", "select 304", "select 204"};
-        QTest::newRow("clearing the key keeps the modifiers; the same key again keeps the label")
-            << QStringList{"key 4", "row Shift", "R Shift", "clear keep", "key 4"} << "Shift R+"
-            << "00010000" << QStringList{"select 4", "select 204", "select 1204", "select 1204"};
-        QTest::newRow("clearing all drops the modifiers")
-            << QStringList{"key 4", "row Shift", "R Shift", "clear all"} << ""
-            << "00000000" << QStringList{"select 4", "select 204", "select 1204"};
-        QTest::newRow("another key after clearing spells it again")
-            << QStringList{"key 4", "row Alt", "clear keep", "key 5"} << "Alt/Opt+B"
-            << "00001000" << QStringList{"select 4", "select 404", "select 405"};
-        QTest::newRow("a waiting drawn key hears a decision")
-            << QStringList{"wait", "row Control", "key 4", "R Control"} << "Control R+A"
-            << "01000000" << QStringList{"decide 104", "decide 1104"};
-        QTest::newRow("a drag selects the key and carries the modifiers")
-            << QStringList{"row Alt", "drag 4"} << "Alt/Opt+A"
-            << "00001000" << QStringList{"drag 404"};
+        row("then a key reports it with their bits", {"row Control", "row Shift", "key 4"},
+            "Control+Shift+A", "10100000", {"select 304"});
+        row("every change reports again; the right button moves all to the right",
+            {"key 4", "row Control", "row Alt", "R Alt"}, "Control R+Alt/Opt R+A", "01000100",
+            {"select 4", "select 104", "select 504", "select 1504"});
+        row("the label keeps its order, whatever the order of the clicks",
+            {"row Cmd", "row Control"}, "Control+Win\u2318+", "10000010", {});
+        row("the any-key entry reports the modifiers alone", {"row Control", "key 0"},
+            "Control+(AnyKey)", "10000000", {"select 100"});
+        row("a new modifier joins the side in use", {"row Shift", "R Shift", "row Control"},
+            "Control R+Shift R+", "01010000", {});
+        row("the left button moves them back", {"row Shift", "R Shift", "row Cmd", "L Cmd"},
+            "Shift+Win\u2318+", "00100010", {});
+        row("the chosen side's button changes nothing", {"key 4", "row Shift", "L Shift"},
+            "Shift+A", "00100000", {"select 4", "select 204"});
+        row("a click on a chosen row drops it",
+            {"key 4", "row Control", "row Shift", "row Control"}, "Shift+A", "00100000",
+            {"select 4", "select 104", "select 304", "select 204"});
+        row("clearing the key keeps the modifiers; the same key again keeps the label",
+            {"key 4", "row Shift", "R Shift", "clear keep", "key 4"}, "Shift R+", "00010000",
+            {"select 4", "select 204", "select 1204", "select 1204"});
+        row("clearing all drops the modifiers", {"key 4", "row Shift", "R Shift", "clear all"}, "",
+            "00000000", {"select 4", "select 204", "select 1204"});
+        row("another key after clearing spells it again",
+            {"key 4", "row Alt", "clear keep", "key 5"}, "Alt/Opt+B", "00001000",
+            {"select 4", "select 404", "select 405"});
+        row("a waiting drawn key hears a decision", {"wait", "row Control", "key 4", "R Control"},
+            "Control R+A", "01000000", {"decide 104", "decide 1104"});
+        row("a drag selects the key and carries the modifiers", {"row Alt", "drag 4"}, "Alt/Opt+A",
+            "00001000", {"drag 404"});
     }
 
     // After every step each row shows what the palette holds: chosen rows show their buttons

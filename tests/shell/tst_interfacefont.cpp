@@ -54,26 +54,24 @@ private slots:
         QTest::addColumn<QString>("desktop");
         QTest::addColumn<QList<FakeFont>>("fonts");
         QTest::addColumn<QStringList>("expected");
-        QTest::newRow("proportional desktop font, proportional Japanese behind it")
-            << "Cantarell" << QList{cantarell, ipaGothic, ipaPGothic}
-            << QStringList{"Cantarell", "IPAPGothic"};
-        QTest::newRow("monospaced Japanese desktop font replaced")
-            << "IPAGothic" << QList{dejaVuMono, ipaGothic, dejaVu, ipaPGothic}
-            << QStringList{"DejaVu Sans", "IPAPGothic"};
-        QTest::newRow("monospaced desktop font kept when nothing better is installed")
-            << "DejaVu Sans Mono" << QList{dejaVuMono, ipaGothic}
-            << QStringList{"DejaVu Sans Mono"};
-        QTest::newRow("preferred Japanese font first")
-            << "Cantarell" << QList{cantarell, otherGothic, ipaPGothic, notoCjk}
-            << QStringList{"Cantarell", "Noto Sans CJK JP"};
-        QTest::newRow("any proportional Japanese font when none is preferred")
-            << "Cantarell" << QList{cantarell, ipaGothic, otherGothic}
-            << QStringList{"Cantarell", "Some P Gothic"};
-        QTest::newRow("proportional Japanese desktop font alone")
-            << "Noto Sans CJK JP" << QList{cantarell, ipaPGothic, notoCjk}
-            << QStringList{"Noto Sans CJK JP"};
-        QTest::newRow("no proportional Japanese font installed")
-            << "Cantarell" << QList{cantarell, ipaGothic} << QStringList{"Cantarell"};
+        const auto row = [](const char *name, const char *desktop, const QList<FakeFont> &fonts,
+                            const QStringList &expected) {
+            QTest::newRow(name) << QString(desktop) << fonts << expected;
+        };
+        row("proportional desktop font, proportional Japanese behind it", "Cantarell",
+            {cantarell, ipaGothic, ipaPGothic}, {"Cantarell", "IPAPGothic"});
+        row("monospaced Japanese desktop font replaced", "IPAGothic",
+            {dejaVuMono, ipaGothic, dejaVu, ipaPGothic}, {"DejaVu Sans", "IPAPGothic"});
+        row("monospaced desktop font kept when nothing better is installed", "DejaVu Sans Mono",
+            {dejaVuMono, ipaGothic}, {"DejaVu Sans Mono"});
+        row("preferred Japanese font first", "Cantarell",
+            {cantarell, otherGothic, ipaPGothic, notoCjk}, {"Cantarell", "Noto Sans CJK JP"});
+        row("any proportional Japanese font when none is preferred", "Cantarell",
+            {cantarell, ipaGothic, otherGothic}, {"Cantarell", "Some P Gothic"});
+        row("proportional Japanese desktop font alone", "Noto Sans CJK JP",
+            {cantarell, ipaPGothic, notoCjk}, {"Noto Sans CJK JP"});
+        row("no proportional Japanese font installed", "Cantarell", {cantarell, ipaGothic},
+            {"Cantarell"});
     }
 
     void families()

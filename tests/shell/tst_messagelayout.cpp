@@ -8,13 +8,13 @@
 #include "msgviewctrl.h"
 #include "numberedmessages.h"
 #include "progresspageviewcontroller.h"
+#include "reviewimage.h"
 #include "updateresultwindow.h"
 #include "updateresultwindowcontroller.h"
 #include "wrappedlabel.h"
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QDir>
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QTest>
@@ -164,10 +164,8 @@ void tst_MessageLayout::checkPanel(QWidget &panel, const QString &pictureName)
         const QString problem = misfit(*child);
         QVERIFY2(problem.isEmpty(), qPrintable(textOf(*child) + ": " + problem));
     }
-    const QDir folder(QStringLiteral(KEYMAP_SCREENSHOT_DIR "/layout"));
-    QVERIFY(folder.mkpath(QStringLiteral(".")));
-    QVERIFY(
-        m_window->grab(panel.geometry().adjusted(-8, -8, 8, 8)).save(folder.filePath(pictureName)));
+    QVERIFY(saveReviewImage(m_window->grab(panel.geometry().adjusted(-8, -8, 8, 8)).toImage(),
+                            "layout/" + pictureName));
 }
 
 QTEST_MAIN(tst_MessageLayout)

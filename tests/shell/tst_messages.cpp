@@ -12,6 +12,7 @@
 #include "numberedmessages.h"
 #include "progresspageviewcontroller.h"
 #include "qttranslations.h"
+#include "reviewimage.h"
 #include "shelllook.h"
 #include "startpageinterface.h"
 #include "wrappedlabel.h"
@@ -478,9 +479,7 @@ void tst_Messages::openWindow(const QString &language)
 
 void tst_Messages::save(const QString &name)
 {
-    const QDir folder(QStringLiteral(KEYMAP_SCREENSHOT_DIR));
-    QVERIFY(folder.mkpath(QStringLiteral(".")));
-    QVERIFY(m_window->grab().save(folder.filePath(name)));
+    QVERIFY(saveReviewImage(m_window->grab().toImage(), name));
 }
 
 QList<MsgButton *> tst_Messages::shownButtons()

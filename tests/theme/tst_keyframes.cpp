@@ -7,6 +7,7 @@
 #include "keyframeassets.h"
 #include "keynumbering.h"
 #include "paintkit.h"
+#include "reviewimage.h"
 #include "themegeometry.h"
 
 #include <QDir>
@@ -349,8 +350,6 @@ private slots:
     void reviewImages()
     {
         QFETCH(KeyboardColorType, color);
-        const QDir folder(QStringLiteral(KEYMAP_SCREENSHOT_DIR));
-        QVERIFY(folder.mkpath(QStringLiteral(".")));
         ImageProvider &provider = ImageProvider::sharedInstance();
         constexpr qreal ratio = 2;
         const QString colorWord = color == Black ? "black" : "white";
@@ -389,21 +388,21 @@ private slots:
                 sheet(ThemeGeometry::keyboardViewSize,
                       DrawingInfo::virtualKeyboard().backgroundImages.image(layout, color));
             label(keyboard, drawn, numbers);
-            QVERIFY(keyboard.save(
-                folder.filePath("keyboard-" + layoutWord + "-" + colorWord + "-numbers.png")));
+            QVERIFY(saveReviewImage(keyboard,
+                                    "keyboard-" + layoutWord + "-" + colorWord + "-numbers.png"));
 
             QImage palette = sheet(ThemeGeometry::qwertyPaletteSize, {});
             QList<int> paletteNumbers = positionTable(layout, false);
             paletteNumbers.append(Constants::slideAndTapPositionInPhysicalKeyboard);
             label(palette, frames(paletteAsset(layout)), paletteNumbers);
-            QVERIFY(palette.save(folder.filePath("palette-frames-" + layoutWord + ".png")));
+            QVERIFY(saveReviewImage(palette, "palette-frames-" + layoutWord + ".png"));
         }
 
         QImage panel = sheet(ThemeGeometry::slidePanelSize,
                              DrawingInfo::virtualSlideKey().backgroundImage.of(color));
         label(panel, frames(DrawingInfo::virtualSlideKey().position),
               Constants::slideAndTapPositionInPhysicalKeyboard);
-        QVERIFY(panel.save(folder.filePath("slide-panel-" + colorWord + ".png")));
+        QVERIFY(saveReviewImage(panel, "slide-panel-" + colorWord + ".png"));
 
         QVERIFY(QDir(m_logFolder->path()).isEmpty());
     }

@@ -22,19 +22,17 @@ private slots:
         QTest::addColumn<bool>("shortcut");
         QTest::addColumn<QStringList>("expected");
         using enum KeyboardLayoutType;
-        QTest::newRow("Ctrl+Win over an arrow, shortcut")
-            << 0x0950 << English << true << QStringList{"Ctrl+", "Win ←"};
-        QTest::newRow("Mouse over an arrow, shortcut")
-            << 241 << English << true << QStringList{"Mouse", "↓"};
-        QTest::newRow("pad and action, shortcut")
-            << 0x5F83 << English << true << QStringList{"Pad", "SR On"};
-        QTest::newRow("shifted character over the plain one")
-            << 30 << English << false << QStringList{"!", "1"};
-        QTest::newRow("Japanese pair keeps its lines")
-            << 135 << Japanese << true << QStringList{"_", "\\ ろ"};
-        QTest::newRow("tall pair keeps its lines, shortcut")
-            << 49 << English << true << QStringList{"|", "\\"};
-        QTest::newRow("single letter") << 4 << English << true << QStringList{"A"};
+        const auto row = [](const char *name, qint32 usageId, KeyboardLayoutType layout,
+                            bool shortcut, const QStringList &expected) {
+            QTest::newRow(name) << usageId << layout << shortcut << expected;
+        };
+        row("Ctrl+Win over an arrow, shortcut", 0x0950, English, true, {"Ctrl+", "Win ←"});
+        row("Mouse over an arrow, shortcut", 241, English, true, {"Mouse", "↓"});
+        row("pad and action, shortcut", 0x5F83, English, true, {"Pad", "SR On"});
+        row("shifted character over the plain one", 30, English, false, {"!", "1"});
+        row("Japanese pair keeps its lines", 135, Japanese, true, {"_", "\\ ろ"});
+        row("tall pair keeps its lines, shortcut", 49, English, true, {"|", "\\"});
+        row("single letter", 4, English, true, {"A"});
     }
 
     void lines()
