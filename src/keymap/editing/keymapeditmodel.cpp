@@ -4,6 +4,7 @@
 #include "keymapeditobserver.h"
 #include "keymapmenuport.h"
 #include "keymapmessageport.h"
+#include "keymapmessages.h"
 #include "logger.h"
 #include "utility.h"
 
@@ -11,8 +12,6 @@
 
 namespace {
 
-constexpr int unsavedEditsMessage = 1003;
-constexpr int specialKeyMessage = 1008;
 // The index of DIP switch 5 in the list of six.
 constexpr int dipSwitch5 = 4;
 
@@ -342,7 +341,7 @@ void KeymapEditModel::hideProfileList()
 void KeymapEditModel::showSpecialKeyMessage()
 {
     switchToNormalState();
-    showAlertMessage(specialKeyMessage);
+    showAlertMessage(KeymapMessages::specialKey);
 }
 
 QSet<qint32>
@@ -673,13 +672,14 @@ void KeymapEditModel::updateSelectProfileName(int index)
         hideProfileList();
         return;
     }
-    showAlertMessage(unsavedEditsMessage, [this, index](MessageModalResponseType response) {
-        if (response != MessageModalResponseType::OK)
-            return;
-        LOG_DEBUG("response == MessageModalResponseType.OK");
-        rollbackToPhysical();
-        showProfileWithoutHistory(index);
-    });
+    showAlertMessage(KeymapMessages::unsavedEdits,
+                     [this, index](MessageModalResponseType response) {
+                         if (response != MessageModalResponseType::OK)
+                             return;
+                         LOG_DEBUG("response == MessageModalResponseType.OK");
+                         rollbackToPhysical();
+                         showProfileWithoutHistory(index);
+                     });
     hideProfileList();
 }
 
