@@ -7,6 +7,7 @@
 #include "gridassignkeyboardviewcontroller.h"
 #include "keymapeditmodel.h"
 #include "keymappageview.h"
+#include "profiledataentity.h"
 #include "qwertyassignkeyboardviewcontroller.h"
 #include "shortcutassignkeyboardviewcontroller.h"
 #include "tabbutton.h"
@@ -19,7 +20,6 @@ namespace {
 constexpr QPointF qwertyPaletteOrigin{156, 17};
 constexpr PaletteTab paletteTabs[] = {PaletteTab::qwerty, PaletteTab::alphabet, PaletteTab::device,
                                       PaletteTab::shortcut};
-constexpr FnMode fnModes[] = {FnMode::Normal, FnMode::WithFn1, FnMode::WithFn2, FnMode::WithFn3};
 
 // Puts palette into container with the bottom-left corner of its frame at origin.
 void place(QWidget &palette, QWidget &container, QPointF origin)
@@ -56,7 +56,7 @@ KeymapPalettes::KeymapPalettes(KeymapEditModel &model, KeymapPageView &view, Ech
     }
     m_qwerty->setAfterSwitchFnMode(
         m_echoes.report([this] { m_model.doAfterAssignFnModeChange(); }));
-    for (FnMode mode : fnModes)
+    for (FnMode mode : ProfileDataEntity::layerModes)
         view.fnButtonInQwerty(mode)->setButtonStyle(true);
     connectTabs();
     showTabs();
@@ -78,7 +78,7 @@ void KeymapPalettes::connectTabs()
     for (PaletteTab tab : paletteTabs)
         QObject::connect(m_view.tabButton(tab), &TabButton::clicked, m_qwerty,
                          [this, tab] { m_model.selectPaletteTab(tab); });
-    for (FnMode mode : fnModes)
+    for (FnMode mode : ProfileDataEntity::layerModes)
         QObject::connect(m_view.fnButtonInQwerty(mode), &FnButton::clicked, m_qwerty,
                          [this, mode] { m_model.selectQwertyFnLayer(mode); });
 }
@@ -109,7 +109,7 @@ void KeymapPalettes::showNotAssignedMarks()
 void KeymapPalettes::showQwertyLayer(FnMode layer)
 {
     m_echoes.show([this, layer] { m_qwerty->switchFnMode(layer); });
-    for (FnMode mode : fnModes)
+    for (FnMode mode : ProfileDataEntity::layerModes)
         m_view.fnButtonInQwerty(mode)->setIsSelected(mode == layer);
 }
 

@@ -22,12 +22,6 @@
 #include "virtualslidekeyboardview.h"
 #include "virtualslidekeyboardviewcontroller.h"
 
-namespace {
-
-constexpr FnMode fnModes[] = {FnMode::Normal, FnMode::WithFn1, FnMode::WithFn2, FnMode::WithFn3};
-
-} // namespace
-
 KeyboardPanels::KeyboardPanels(KeyboardPageInterface &page, KeyboardPageView &view,
                                const QList<bool> &dipSwitch, bool pointingStickState)
     : m_page(page)
@@ -50,7 +44,7 @@ KeyboardPanels::KeyboardPanels(KeyboardPageInterface &page, KeyboardPageView &vi
     m_view.place(m_profile->profileview(), origins.profileSelectedViewFrameOrigin);
     m_virtualKeyboard->virtualKeyboardView()->show();
     setSidePanelsHidden(false);
-    for (FnMode mode : fnModes)
+    for (FnMode mode : ProfileDataEntity::layerModes)
         connect(m_view.fnButton(mode), &FnButton::clicked, this,
                 [this, mode] { m_onFnButtonTap(mode); });
 }
@@ -154,7 +148,7 @@ void KeyboardPanels::initFnLayer()
 
 void KeyboardPanels::selectOnlyFnButton(FnMode mode)
 {
-    for (FnMode each : fnModes)
+    for (FnMode each : ProfileDataEntity::layerModes)
         m_view.fnButton(each)->setIsSelected(each == mode);
 }
 

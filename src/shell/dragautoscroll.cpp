@@ -3,7 +3,53 @@
 #include <QAbstractScrollArea>
 #include <QApplication>
 #include <QDragMoveEvent>
+#include <QPointer>
 #include <QScrollBar>
+
+namespace {
+
+// Drags go to whichever widget is under the pointer, so only a filter on the application sees
+// them all. This one filter serves every scroll area: it passes the drag events on to the
+// areas' DragAutoScroll objects, and the program's other events go no further.
+class DragEventForwarder final : public QObject
+{
+public:
+    // From now on receiver's eventFilter() sees every drag of the program, until it is destroyed.
+    static void forwardTo(QObject &receiver)
+    {
+        static QPointer<DragEventForwarder> forwarder;
+        if (!forwarder) {
+            forwarder = new DragEventForwarder(qApp);
+            qApp->installEventFilter(forwarder);
+        }
+        forwarder->m_receivers.append(&receiver);
+        connect(&receiver, &QObject::destroyed, forwarder,
+                [list = &forwarder->m_receivers, gone = &receiver] { list->removeOne(gone); });
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        switch (event->type()) {
+        case QEvent::DragEnter:
+        case QEvent::DragMove:
+        case QEvent::DragLeave:
+        case QEvent::Drop:
+            for (QObject *receiver : std::as_const(m_receivers))
+                receiver->eventFilter(watched, event);
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+private:
+    using QObject::QObject;
+
+    QList<QObject *> m_receivers;
+};
+
+} // namespace
 
 DragAutoScroll::DragAutoScroll(QAbstractScrollArea &area)
     : QObject(&area)
@@ -14,7 +60,7 @@ DragAutoScroll::DragAutoScroll(QAbstractScrollArea &area)
     // Drags go to the widget under the pointer that takes drops, or to the nearest of its parents
     // that does: the viewport takes them too, so that drags over the rest of the page reach it.
     area.viewport()->setAcceptDrops(true);
-    qApp->installEventFilter(this);
+    DragEventForwarder::forwardTo(*this);
 }
 
 QPoint DragAutoScroll::step(QPoint position, QSize visible)

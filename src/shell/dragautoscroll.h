@@ -9,7 +9,8 @@ class QSize;
 
 // Scrolls a scroll area while a drag rests near an edge of its visible part, so that a key
 // dragged from a palette reaches a key of the drawn keyboard scrolled out of sight on a small
-// screen. It watches the drags delivered to any widget inside the area.
+// screen. It watches the drags delivered to any widget inside the area; one filter on the
+// application hands it the drags of the whole program.
 class DragAutoScroll : public QObject
 {
     Q_OBJECT
@@ -25,8 +26,6 @@ public:
     // The step for a pointer at position of a visible part of size: towards each edge it is
     // within edgeWidth of, none elsewhere or outside.
     static QPoint step(QPoint position, QSize visible);
-
-    bool isScrolling() const { return m_timer.isActive(); }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -120,17 +120,18 @@ LegendLayout LegendLayout::fit(const QStringList &ownLines, const QSizeF &area)
     const QList<QStringList> candidates =
         isShiftedPair(ownLines) ? QList<QStringList>{ownLines}
                                 : QList<QStringList>{ownLines} + arrangements(ownLines);
-    LegendLayout best = largestFitting(ownLines, 100, area);
+    // The first candidate is the legend's own lines in the font's own width.
+    std::optional<LegendLayout> best;
     for (const int stretch : {100, 90, 80}) {
         for (const QStringList &lines : candidates) {
-            const LegendLayout candidate = largestFitting(lines, stretch, area);
+            LegendLayout candidate = largestFitting(lines, stretch, area);
             if (isLegible(candidate))
                 return candidate;
-            if (candidate.pixelSize > best.pixelSize)
-                best = candidate;
+            if (!best || candidate.pixelSize > best->pixelSize)
+                best = std::move(candidate);
         }
     }
-    return best;
+    return *best;
 }
 
 QFont LegendLayout::font() const

@@ -355,6 +355,23 @@ private slots:
         QCOMPARE(bar->value(), left);
     }
 
+    // Scroll areas come and go while the program runs: the drags of those still there reach them,
+    // and none reaches one that is gone.
+    void dragAfterAnotherAreaIsGone()
+    {
+        auto gone = std::make_unique<QScrollArea>();
+        new DragAutoScroll(*gone);
+        QScrollArea kept;
+        new DragAutoScroll(kept);
+        gone.reset();
+        QMimeData data;
+        QDragMoveEvent enter({10, 10}, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier,
+                             QEvent::DragEnter);
+        enter.ignore();
+        QApplication::sendEvent(kept.viewport(), &enter);
+        QVERIFY(enter.isAccepted());
+    }
+
     void swapHandsDataOverBeforeTheViewLoads()
     {
         m_window->pages.events.clear();

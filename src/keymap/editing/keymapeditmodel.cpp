@@ -4,6 +4,7 @@
 #include "keymapeditobserver.h"
 #include "keymapmenuport.h"
 #include "keymapmessageport.h"
+#include "keymapmessages.h"
 #include "logger.h"
 #include "utility.h"
 
@@ -11,8 +12,6 @@
 
 namespace {
 
-constexpr int unsavedEditsMessage = 1003;
-constexpr int specialKeyMessage = 1008;
 // The index of DIP switch 5 in the list of six.
 constexpr int dipSwitch5 = 4;
 
@@ -342,7 +341,7 @@ void KeymapEditModel::hideProfileList()
 void KeymapEditModel::showSpecialKeyMessage()
 {
     switchToNormalState();
-    showAlertMessage(specialKeyMessage);
+    showAlertMessage(KeymapMessages::specialKey);
 }
 
 QSet<qint32>
@@ -556,10 +555,9 @@ void KeymapEditModel::clearHistory()
 
 void KeymapEditModel::changeUndoButton()
 {
-    m_isUndoButtonEnabled = !m_profileHistory.items.isEmpty();
-    m_observer.undoButtonChanged(m_isUndoButtonEnabled);
+    m_observer.undoButtonChanged(isUndoButtonEnabled());
     KeymapMenuFlags flags = m_menuFlags;
-    flags.undo = m_isUndoButtonEnabled;
+    flags.undo = isUndoButtonEnabled();
     setMenuFlags(flags);
 }
 
@@ -674,13 +672,14 @@ void KeymapEditModel::updateSelectProfileName(int index)
         hideProfileList();
         return;
     }
-    showAlertMessage(unsavedEditsMessage, [this, index](MessageModalResponseType response) {
-        if (response != MessageModalResponseType::OK)
-            return;
-        LOG_DEBUG("response == MessageModalResponseType.OK");
-        rollbackToPhysical();
-        showProfileWithoutHistory(index);
-    });
+    showAlertMessage(KeymapMessages::unsavedEdits,
+                     [this, index](MessageModalResponseType response) {
+                         if (response != MessageModalResponseType::OK)
+                             return;
+                         LOG_DEBUG("response == MessageModalResponseType.OK");
+                         rollbackToPhysical();
+                         showProfileWithoutHistory(index);
+                     });
     hideProfileList();
 }
 
@@ -766,7 +765,7 @@ void KeymapEditModel::changeMenuStatusAndUpdateMenu(bool isEnable)
         flags.rollback =
             noAlert && (!Utility::isSameProfiles(*m_physical.profiles, *m_current.profiles) ||
                         !isSamePhysicalGesturePadAndPointing());
-        flags.undo = noAlert && m_isUndoButtonEnabled;
+        flags.undo = noAlert && isUndoButtonEnabled();
         flags.currentProfileToFactory =
             noAlert && (!isSameDefaultKeymap() || !isSameDefaultPadsAndStick);
         flags.allProfilesToFactory =

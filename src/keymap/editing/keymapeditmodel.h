@@ -177,7 +177,7 @@ public:
 
     // Write button, undo button and menu items.
     bool isWriteButtonEnabled() const { return m_isWriteButtonEnabled; }
-    bool isUndoButtonEnabled() const { return m_isUndoButtonEnabled; }
+    bool isUndoButtonEnabled() const { return !m_profileHistory.items.isEmpty(); }
     void changeWriteButton();
     const KeymapMenuFlags &menuFlags() const { return m_menuFlags; }
     // Set while a message, panel, sheet or the progress page is up: the menus stay off.
@@ -274,7 +274,6 @@ private:
 
     Stack m_profileHistory;
     bool m_isWriteButtonEnabled = false;
-    bool m_isUndoButtonEnabled = false;
     bool m_isShowAlert = false;
     KeymapMenuFlags m_menuFlags;
 };

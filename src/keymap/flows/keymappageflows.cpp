@@ -2,13 +2,8 @@
 
 #include "keymapeditmodel.h"
 #include "keymaphandbackport.h"
+#include "keymapmessages.h"
 #include "logger.h"
-
-namespace {
-
-constexpr int unsavedEditsMessage = 1003;
-
-} // namespace
 
 KeymapPageFlows::KeymapPageFlows(KeymapEditModel &model, const KeymapFlowPorts &ports,
                                  Step terminate, SettingFileFlow::KeymapReader readKeymap)
@@ -93,7 +88,7 @@ void KeymapPageFlows::returnButtonWillSwap(const Step &swap, const Step &stay)
         swap();
         return;
     }
-    m_model.showAlertMessage(unsavedEditsMessage,
+    m_model.showAlertMessage(KeymapMessages::unsavedEdits,
                              [this, swap, stay](MessageModalResponseType response) {
                                  if (response != MessageModalResponseType::OK) {
                                      stay();

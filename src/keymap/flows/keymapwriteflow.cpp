@@ -5,21 +5,11 @@
 #include "keymapdriverport.h"
 #include "keymapeditmodel.h"
 #include "keymapmessageport.h"
+#include "keymapmessages.h"
 #include "keymapprogressport.h"
 #include "localizedstrings.h"
 #include "logger.h"
 #include "settingfileflow.h"
-
-namespace {
-
-constexpr int askToSaveMessage = 1001;
-constexpr int writtenMessage = 1004;
-constexpr int noFn1KeyMessage = 1010;
-constexpr int allToFactoryMessage = 1011;
-constexpr int writeFailedMessage = 9009;
-constexpr int modeMismatchMessage = 9020;
-
-} // namespace
 
 KeymapWriteFlow::KeymapWriteFlow(KeymapEditModel &model, KeymapMessagePort &messages,
                                  KeymapDriverPort &driver, KeymapProgressPort &progress,
@@ -42,7 +32,7 @@ void KeymapWriteFlow::writeToTAVOButtonEvent()
         writeToKeyboard(false);
         return;
     }
-    m_messages.showMessage(noFn1KeyMessage, [this](MessageModalResponseType response) {
+    m_messages.showMessage(KeymapMessages::noFn1Key, [this](MessageModalResponseType response) {
         if (response == MessageModalResponseType::OK)
             askToSaveFirst();
         else
@@ -52,7 +42,7 @@ void KeymapWriteFlow::writeToTAVOButtonEvent()
 
 void KeymapWriteFlow::askToSaveFirst()
 {
-    m_messages.showMessage(askToSaveMessage, [this](MessageModalResponseType response) {
+    m_messages.showMessage(KeymapMessages::askToSave, [this](MessageModalResponseType response) {
         switch (response) {
         case MessageModalResponseType::OK:
             LOG_DEBUG("response == MessageModalResponseType.OK");
@@ -74,14 +64,15 @@ void KeymapWriteFlow::recieveClickReturnToAllProfilesInitialMenuEvent()
     KeymapEditModel::announceReceiver("recieveClickReturnToAllProfilesInitialMenuEvent");
     m_model.hideProfileList();
     m_model.switchToNormalState();
-    m_model.showAlertMessage(allToFactoryMessage, [this](MessageModalResponseType response) {
-        if (response == MessageModalResponseType::NO) {
-            writeToKeyboard(true);
-        } else if (response == MessageModalResponseType::OK) {
-            LOG_DEBUG("response == MessageModalResponseType.OK");
-            saveThenWrite(true);
-        }
-    });
+    m_model.showAlertMessage(KeymapMessages::allToFactory,
+                             [this](MessageModalResponseType response) {
+                                 if (response == MessageModalResponseType::NO) {
+                                     writeToKeyboard(true);
+                                 } else if (response == MessageModalResponseType::OK) {
+                                     LOG_DEBUG("response == MessageModalResponseType.OK");
+                                     saveThenWrite(true);
+                                 }
+                             });
     LOG_DEBUG("end");
 }
 
@@ -136,7 +127,7 @@ std::shared_ptr<KeyboardDataEntity> KeymapWriteFlow::recordToWrite() const
 
 void KeymapWriteFlow::onWriteSuccess(const KeyboardDataEntity &written, bool isInitProfiles)
 {
-    m_model.showAlertMessage(writtenMessage);
+    m_model.showAlertMessage(KeymapMessages::written);
     if (isInitProfiles)
         m_model.loadDefaultProfiles();
     m_model.setPhysicalPointingStick(m_model.isPointStickOn());
@@ -155,8 +146,9 @@ void KeymapWriteFlow::onWriteSuccess(const KeyboardDataEntity &written, bool isI
 
 void KeymapWriteFlow::onWriteFailure(WriteToTAVOResult result)
 {
-    m_model.showAlertMessage(result == WriteToTAVOResult::ModeMismatchError ? modeMismatchMessage
-                                                                            : writeFailedMessage);
+    m_model.showAlertMessage(result == WriteToTAVOResult::ModeMismatchError
+                                 ? KeymapMessages::modeMismatch
+                                 : KeymapMessages::keyboardNotWritten);
     m_progress.hideProgress();
     if (!m_model.isShowAlert())
         m_model.changeMenuStatusAndUpdateMenu(true);

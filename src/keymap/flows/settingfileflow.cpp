@@ -3,22 +3,13 @@
 #include "exceptions.h"
 #include "keymapcomparewindowport.h"
 #include "keymapeditmodel.h"
+#include "keymapmessages.h"
 #include "keymapprogressport.h"
 #include "logger.h"
 #include "platformerror.h"
 #include "resourceloader.h"
 
 #include <utility>
-
-namespace {
-
-constexpr int appliedMessage = 1005;
-constexpr int savedMessage = 1006;
-constexpr int malformedFileMessage = 9004;
-constexpr int newerFileMessage = 9006;
-constexpr int writeFailedMessage = 9007;
-
-} // namespace
 
 const QStringList SettingFileFlow::allowedFileTypes{QStringLiteral("tpk")};
 
@@ -84,7 +75,7 @@ void SettingFileFlow::loadConfigFile(const QString &path)
         refuseConfigFile(error);
     } catch (const PlatformError &) {
         LOG_ERROR("other exception error.");
-        m_model.showAlertMessage(malformedFileMessage);
+        m_model.showAlertMessage(KeymapMessages::malformedSettingFile);
     }
 }
 
@@ -95,7 +86,7 @@ void SettingFileFlow::applyConfigFile(const ConfigDataEntity &configData)
         configData.profilesData->profile(m_model.selectedProfileIndex());
     m_model.performKeymapAndTapAndGesture(profile, configData.pointingStickButton,
                                           configData.gesturePads);
-    m_model.showAlertMessage(appliedMessage);
+    m_model.showAlertMessage(KeymapMessages::settingFileApplied);
 }
 
 void SettingFileFlow::refuseConfigFile(const Exceptions &error)
@@ -103,11 +94,11 @@ void SettingFileFlow::refuseConfigFile(const Exceptions &error)
     switch (error.kind()) {
     case Exceptions::Case::FormatException:
         LOG_ERROR("Exceptions.FormatException:" + error.message());
-        m_model.showAlertMessage(malformedFileMessage);
+        m_model.showAlertMessage(KeymapMessages::malformedSettingFile);
         return;
     case Exceptions::Case::NewerVersionException:
         LOG_ERROR("Exceptions.NewerVersionException:" + error.message());
-        m_model.showAlertMessage(newerFileMessage);
+        m_model.showAlertMessage(KeymapMessages::newerSettingFile);
         return;
     case Exceptions::Case::MismatchKeyboardException:
         LOG_DEBUG("Exceptions.MismatchKeyboardException");
@@ -120,7 +111,7 @@ void SettingFileFlow::refuseConfigFile(const Exceptions &error)
         return;
     default:
         LOG_ERROR("other exception error.");
-        m_model.showAlertMessage(malformedFileMessage);
+        m_model.showAlertMessage(KeymapMessages::malformedSettingFile);
         return;
     }
 }
@@ -146,7 +137,7 @@ void SettingFileFlow::saveProfiles(SaveProfileType saveProfileType)
     m_model.hideProfileList();
     showSaveProfileDialog(saveProfileType, [this, saveProfileType](const QString &path) {
         if (saveProfileToConfigFile(path, m_model.currentProfilesdata(), saveProfileType))
-            m_model.showAlertMessage(savedMessage);
+            m_model.showAlertMessage(KeymapMessages::settingFileSaved);
         else
             LOG_ERROR("save config file error.");
     });
@@ -180,7 +171,7 @@ bool SettingFileFlow::saveProfileToConfigFile(const QString &path,
     } catch (const PlatformError &) {
         LOG_ERROR("saveToConfigFile writeKeymap error.");
     }
-    m_model.showAlertMessage(writeFailedMessage);
+    m_model.showAlertMessage(KeymapMessages::settingFileNotWritten);
     return false;
 }
 
