@@ -27,8 +27,7 @@ QPointer<QWidget> recordedWindow;
 
 AppDelegate::AppDelegate(QObject *parent)
     : QObject(parent)
-    , m_terminate(
-          [] { QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection); })
+    , m_terminate(&AppDelegate::endEventLoop)
     , m_isAlreadyLaunched(&Utility::checkAlreadyLaunched)
 {
     sharedDelegate = this;
@@ -174,6 +173,15 @@ void AppDelegate::terminate()
 {
     m_isTerminating = true;
     m_terminate();
+}
+
+void AppDelegate::endEventLoop()
+{
+    // Not quit(): it would first ask every window to close, and the main window refuses while a
+    // message or the progress page is up, which is when the program decides to end (message 9001
+    // answered with Close, message 9012).
+    QMetaObject::invokeMethod(
+        qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
 }
 
 void AppDelegate::onClickUndoMenu()

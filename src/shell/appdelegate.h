@@ -66,8 +66,11 @@ public:
     // Puts the File, Edit and Help menus into the window's menu bar.
     void installMenus(QMainWindow *window);
 
-    // Ends the application; asked before the event loop runs, it ends as the loop starts.
+    // Ends the application: the program has decided so, and no window is asked. Asked before the
+    // event loop runs, it ends as the loop starts.
     void terminate();
+    // What terminate() does unless a test counts the ends instead: ends the event loop.
+    static void endEventLoop();
     bool isTerminating() const { return m_isTerminating; }
     void setTerminateHandler(std::function<void()> handler) { m_terminate = std::move(handler); }
     void setAlreadyLaunchedCheck(std::function<bool()> check)

@@ -35,6 +35,18 @@ void MainWindow::removePageView(QWidget *view)
     view->setParent(nullptr);
 }
 
+QMargins MainWindow::frameMargins() const
+{
+    if (m_frameMarginsSource)
+        return m_frameMarginsSource();
+    return windowHandle() ? windowHandle()->frameMargins() : QMargins();
+}
+
+void MainWindow::setFrameMarginsSource(std::function<QMargins()> source)
+{
+    m_frameMarginsSource = std::move(source);
+}
+
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     if (!m_controller.windowShouldClose()) {
@@ -48,6 +60,9 @@ void MainWindow::closeEvent(QCloseEvent *event)
 void MainWindow::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
+    // A window manager reports its frame when it maps the window, which exposes it; the window
+    // itself need not move or change its size then.
+    windowHandle()->installEventFilter(this);
     placeForKnownFrame();
 }
 
@@ -57,12 +72,18 @@ void MainWindow::moveEvent(QMoveEvent *event)
     placeForKnownFrame();
 }
 
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == windowHandle() && event->type() == QEvent::Expose)
+        placeForKnownFrame();
+    return QMainWindow::eventFilter(watched, event);
+}
+
 void MainWindow::placeForKnownFrame()
 {
-    // The frame arrives after the window is shown, with the window manager's first move of it.
-    if (m_isPlacedForKnownFrame || !windowHandle() || windowHandle()->frameMargins().isNull())
+    if (m_isPlacedForKnownFrame || !isVisible() || frameMargins().isNull())
         return;
     m_isPlacedForKnownFrame = true;
-    if (windowHandle()->frameMargins() != m_controller.placedFrameMargins())
+    if (frameMargins() != m_controller.placedFrameMargins())
         m_controller.placeWindow();
 }

@@ -411,8 +411,9 @@ void MainWindowController::placeWindow()
             page->setContentViewSize(m_window->centralWidget()->size());
         return;
     }
+    // Made now, the native window tells its frame where the platform knows it before showing.
     m_window->winId();
-    const QMargins known = m_window->windowHandle()->frameMargins();
+    const QMargins known = m_window->frameMargins();
     m_placedFrameMargins = known.isNull() ? WindowPlacement::assumedFrameMargins : known;
     const int menuHeight = m_window->menuWidget() ? m_window->menuWidget()->sizeHint().height() : 0;
     const auto placement =
@@ -422,7 +423,7 @@ void MainWindowController::placeWindow()
         page->setIsShowVerticalScroll(placement.isShowVerticalScroll);
         page->setContentViewSize(placement.contentSize);
     }
-    m_window->resize(placement.geometry.size());
-    // A window's position is that of its frame.
-    m_window->move(placement.frame.topLeft());
+    // The window without its frame: a window manager keeps it there and draws the frame around
+    // it, whether or not it has told its frame yet.
+    m_window->setGeometry(placement.geometry);
 }

@@ -7,6 +7,7 @@
 #include "startpageview.h"
 
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -19,6 +20,24 @@ struct Step
     QString before;
 };
 using Script = QList<Step>;
+
+// Puts the keyboard the row names on the bus, or none for "absent", and takes the resource it
+// names away.
+void prepareKeyboard(PageFixture &fixture, const QString &keyboard, const QString &missingResource)
+{
+    fixture.link.changeKeyboard([&](EmulatedKeyboardState &state) {
+        state.bootVersion = keyboard.contains("13") ? 0x13 : 0x07;
+        state.productId = keyboard.contains("English") ? 0x16 : 0x15;
+    });
+    if (keyboard.startsWith("boot loader"))
+        fixture.link.keyboard.setMode(EmulatedKeyboard::Mode::BootLoader);
+    if (keyboard.endsWith("silent"))
+        fixture.link.keyboard.injectFault(0, {EmulatedKeyboard::Fault::NoReply});
+    if (keyboard == "absent")
+        fixture.link.keyboard.unplug();
+    if (!missingResource.isEmpty())
+        fixture.link.resources.remove(missingResource);
+}
 
 } // namespace
 
@@ -95,18 +114,7 @@ private slots:
         QFETCH(QString, after);
         QFETCH(QStringList, log);
         PageFixture fixture;
-        fixture.link.changeKeyboard([&](EmulatedKeyboardState &state) {
-            state.bootVersion = keyboard.contains("13") ? 0x13 : 0x07;
-            state.productId = keyboard.contains("English") ? 0x16 : 0x15;
-        });
-        if (keyboard.startsWith("boot loader"))
-            fixture.link.keyboard.setMode(EmulatedKeyboard::Mode::BootLoader);
-        if (keyboard.endsWith("silent"))
-            fixture.link.keyboard.injectFault(0, {EmulatedKeyboard::Fault::NoReply});
-        if (keyboard == "absent")
-            fixture.link.keyboard.unplug();
-        if (!missingResource.isEmpty())
-            fixture.link.resources.remove(missingResource);
+        prepareKeyboard(fixture, keyboard, missingResource);
 
         fixture.open();
         StartPageView &view = *fixture.startPage().startPageView();
@@ -150,6 +158,50 @@ private slots:
         QCOMPARE(lines.size(), log.size());
         for (int index = 0; index < log.size(); ++index)
             QVERIFY2(lines[index].startsWith(log[index]), qPrintable(lines[index]));
+    }
+
+    // Where the start flow decides that the program ends, it ends, although its message or its
+    // progress page is still up and the window would refuse the user's own close then: the real
+    // delegate and window, the event loop running.
+    void programEndsWhereTheFlowDecides_data()
+    {
+        QTest::addColumn<QString>("keyboard");
+        QTest::addColumn<QString>("missingResource");
+        QTest::addColumn<Script>("script");
+        const Step ok{1014, 0, {}}, us{1016, 0, {}}, yes{1017, 0, {}}, fatal{9012, 0, {}};
+        QTest::newRow("absent, Close") << "absent"
+                                       << "" << Script{{9001, 1, {}}};
+        QTest::newRow("drawing fails") << "application"
+                                       << "Japanese_position_black.json" << Script{fatal};
+        QTest::newRow("drawing fails after the type question")
+            << "boot loader 13"
+            << "English_position_black.json" << Script{ok, us, yes, fatal};
+        QTest::newRow("factory keymaps missing at the type question")
+            << "boot loader 13"
+            << "English00.json" << Script{ok, us, fatal};
+    }
+
+    void programEndsWhereTheFlowDecides()
+    {
+        QFETCH(QString, keyboard);
+        QFETCH(QString, missingResource);
+        QFETCH(Script, script);
+        PageFixture fixture;
+        fixture.delegate.setTerminateHandler(&AppDelegate::endEventLoop);
+        prepareKeyboard(fixture, keyboard, missingResource);
+        QTimer::singleShot(0, &fixture.delegate, [&] {
+            fixture.open();
+            for (const Step &step : script) {
+                QCOMPARE(fixture.waitForRest(), step.message);
+                fixture.clickMessageButton(step.button);
+            }
+        });
+        QTimer stillRunning;
+        stillRunning.callOnTimeout([] { QCoreApplication::exit(1); });
+        stillRunning.start(5000);
+
+        QCOMPARE(QCoreApplication::exec(), 0);
+        QVERIFY(fixture.delegate.isTerminating());
     }
 
     void decisionOnRunningFirmwareAlone_data()

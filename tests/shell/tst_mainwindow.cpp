@@ -96,6 +96,55 @@ private slots:
         QCOMPARE(placement.isShowVerticalScroll, vertical);
     }
 
+    // A window manager that tells its frame only once the window is up, or never: placed for a
+    // common frame at first, the window is placed again for the frame reported, once, so that the
+    // frame too lies on the screen; a window the user has moved since stays where it is.
+    void placementForAFrameReportedLate_data()
+    {
+        QTest::addColumn<QMargins>("reported");
+        QTest::newRow("none") << QMargins();
+        QTest::newRow("as assumed") << WindowPlacement::assumedFrameMargins;
+        QTest::newRow("thinner title bar") << QMargins(1, 20, 1, 5);
+        QTest::newRow("thicker borders") << QMargins(4, 50, 4, 4);
+    }
+
+    void placementForAFrameReportedLate()
+    {
+        QFETCH(QMargins, reported);
+        FakePages pages;
+        MainWindowController controller(pages);
+        m_delegate->installMenus(controller.window());
+        MainWindow *window = controller.window();
+        QMargins known;
+        window->setFrameMarginsSource([&known] { return known; });
+        controller.windowDidLoad();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+        const int menuBar = window->menuWidget()->sizeHint().height();
+        const auto placedFor = [&](const QMargins &frame) {
+            return WindowPlacement::place(available, frame, menuBar).geometry;
+        };
+        QCOMPARE(window->geometry(), placedFor(WindowPlacement::assumedFrameMargins));
+
+        known = reported;
+        QExposeEvent exposed(QRegion(window->rect()));
+        QCoreApplication::sendEvent(window->windowHandle(), &exposed);
+        const QRect placed =
+            placedFor(reported.isNull() ? WindowPlacement::assumedFrameMargins : reported);
+        QCOMPARE(window->geometry(), placed);
+        QVERIFY(available.contains(placed + known));
+        QCOMPARE(controller.startPageViewController()->contentViewSize(),
+                 placed.size() - QSize(0, menuBar));
+
+        if (reported.isNull())
+            return;
+        window->move(window->pos() + QPoint(7, 9));
+        known = QMargins(3, 30, 3, 3);
+        QCoreApplication::sendEvent(window->windowHandle(), &exposed);
+        QCOMPARE(window->geometry(), placed.translated(7, 9));
+    }
+
     void init()
     {
         LocalTime::setSourceForTesting([] { return QDateTime(QDate(2026, 3, 5), QTime(9, 0)); });

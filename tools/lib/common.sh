@@ -7,6 +7,7 @@ KEYMAP_PACKAGES=(
     libhidapi-dev
     clang libclang-rt-14-dev clang-format
     python3 openssl dbus fonts-ipafont-gothic
+    xvfb openbox xdotool x11-utils
 )
 
 keymap_root() {

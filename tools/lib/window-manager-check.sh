@@ -1,0 +1,135 @@
+#!/usr/bin/env bash
+# Starts the built tool on an X server with a window manager (Xvfb and openbox), on the emulated
+# keyboard, and checks what only a real window manager shows, at 1366 x 768 and 1920 x 1080:
+#   - the whole window, the window manager's frame and title bar included, lies on the screen;
+#   - without a keyboard, closing message 9001 (Escape) ends the program within two seconds;
+#   - Close from the start page's menu (Ctrl+W) ends the program within two seconds.
+# The program must end with exit status 0 each time.
+#   window-manager-check.sh <the tool's executable>
+set -euo pipefail
+tool=$1
+work=$(mktemp -d)
+server=""
+manager=""
+program=""
+
+cleanup() {
+    for pid in $program $manager $server; do
+        kill "$pid" 2>/dev/null || true
+    done
+    wait 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "window manager check, $screen: $*" >&2
+    exit 1
+}
+
+# wait_for <tenths of a second> <command...>: whether the command succeeds within that time.
+wait_for() {
+    local tenths=$1
+    shift
+    for ((i = 0; i < tenths; ++i)); do
+        "$@" >/dev/null 2>&1 && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+start_display() {
+    rm -f "$work/display"
+    Xvfb -displayfd 3 -screen 0 "${screen}x24" -nolisten tcp 3>"$work/display" 2>/dev/null &
+    server=$!
+    wait_for 100 test -s "$work/display" || fail "Xvfb did not start"
+    export DISPLAY=":$(cat "$work/display")"
+    openbox --sm-disable >/dev/null 2>&1 &
+    manager=$!
+    wait_for 100 sh -c 'xprop -root -notype _NET_SUPPORTING_WM_CHECK | grep -q "window id"' ||
+        fail "openbox did not start"
+}
+
+stop_display() {
+    kill "$manager" "$server" 2>/dev/null || true
+    wait "$manager" "$server" 2>/dev/null || true
+    manager=""
+    server=""
+}
+
+# start_program [emulated scenario]: the tool on the emulated keyboard, with its files in the
+# check's own folder; waits for its window.
+start_program() {
+    rm -rf "$work/home"
+    mkdir -p "$work/home/runtime"
+    chmod 700 "$work/home/runtime"
+    HOME="$work/home" XDG_DATA_HOME="$work/home/data" XDG_CONFIG_HOME="$work/home/config" \
+        XDG_RUNTIME_DIR="$work/home/runtime" QT_QPA_PLATFORM=xcb KEYMAP_TOOL_DEVICE=emulated \
+        KEYMAP_TOOL_EMULATED="${1:-}" ASAN_OPTIONS=detect_leaks=0 \
+        "$tool" --verbose >"$work/output" 2>&1 &
+    program=$!
+    wait_for 200 xdotool search --onlyvisible --class tavo-keymap-tool ||
+        fail "no window appeared"
+    window=$(xdotool search --onlyvisible --class tavo-keymap-tool | head -n 1)
+}
+
+# wait_for_log_line <text>: the program has written a line holding text into its log.
+wait_for_log_line() {
+    wait_for 200 grep -qF "$1" -r "$work/home/data" || fail "the log never said \"$1\""
+}
+
+# The window manager's frame around the window, from its own report: left right top bottom.
+frame_extents() {
+    xprop -id "$window" -notype _NET_FRAME_EXTENTS | sed -n 's/.*= *//p' | tr -d ,
+}
+
+frame_on_screen() {
+    local extents left right top bottom x y width height
+    extents=$(frame_extents)
+    [ -n "$extents" ] || return 1
+    read -r left right top bottom <<<"$extents"
+    eval "$(xwininfo -id "$window" | sed -n \
+        -e 's/^ *Absolute upper-left X: *\(-*[0-9]*\)/x=\1/p' \
+        -e 's/^ *Absolute upper-left Y: *\(-*[0-9]*\)/y=\1/p' \
+        -e 's/^ *Width: *\([0-9]*\)/width=\1/p' -e 's/^ *Height: *\([0-9]*\)/height=\1/p')"
+    frame="$((width + left + right))x$((height + top + bottom))+$((x - left))+$((y - top))"
+    ((x - left >= 0 && y - top >= 0 && x + width + right <= ${screen%x*} &&
+        y + height + bottom <= ${screen#*x}))
+}
+
+# expect_end <what the user did>: the program ends within two seconds, with exit status 0.
+expect_end() {
+    if ! wait_for 20 sh -c "! kill -0 $program"; then
+        fail "the program still runs two seconds after $1"
+    fi
+    local status=0
+    wait "$program" || status=$?
+    program=""
+    [ "$status" -eq 0 ] || fail "the program ended with status $status after $1"
+}
+
+press() {
+    xdotool windowactivate --sync "$window" >/dev/null 2>&1 || true
+    xdotool key "$1"
+}
+
+for screen in 1366x768 1920x1080; do
+    start_display
+
+    start_program
+    # The start flow has ended: the keyboard is read and drawn, the menus are on.
+    wait_for_log_line "checkKeyboardData: end"
+    frame=""
+    # The window manager may place the window again after its first report.
+    wait_for 50 frame_on_screen || fail "the window's frame $frame lies off the screen"
+    press ctrl+w
+    expect_end "Close from the menu"
+
+    start_program absent
+    wait_for_log_line "Show messge 9001."
+    press Escape
+    expect_end "Escape on message 9001"
+
+    stop_display
+    echo "window manager check, $screen: frame $frame on the screen; the program ends when asked"
+done
