@@ -4,6 +4,7 @@
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
+#include <QGuiApplication>
 #include <QVariantMap>
 
 namespace {
@@ -59,6 +60,9 @@ void FreedesktopNotificationCenter::add(const Request &request)
     QVariantMap hints;
     if (request.playsSound)
         hints.insert(QStringLiteral("sound-name"), QStringLiteral("message-new-instant"));
+    // The desktop shows the name and the icon of the program's desktop entry beside it.
+    if (const QString entry = QGuiApplication::desktopFileName(); !entry.isEmpty())
+        hints.insert(QStringLiteral("desktop-entry"), entry);
     QDBusMessage notify =
         QDBusMessage::createMethodCall(service, path, interface, QStringLiteral("Notify"));
     notify << QCoreApplication::applicationName() << m_idByIdentifier.value(request.identifier)

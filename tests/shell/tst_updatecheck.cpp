@@ -26,6 +26,7 @@
 #include <QDBusConnection>
 #include <QDesktopServices>
 #include <QElapsedTimer>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>
@@ -109,15 +110,16 @@ public:
         QString summary;
         QString body;
         QStringList actions;
+        QVariantMap hints;
     };
     QList<Call> calls;
 
 public slots:
     QString GetServerInformation() { return QStringLiteral("fake"); }
     uint Notify(const QString &, uint replacesId, const QString &, const QString &summary,
-                const QString &body, const QStringList &actions, const QVariantMap &, int)
+                const QString &body, const QStringList &actions, const QVariantMap &hints, int)
     {
-        calls << Call{replacesId, summary, body, actions};
+        calls << Call{replacesId, summary, body, actions, hints};
         return replacesId ? replacesId : 7;
     }
 
@@ -164,6 +166,10 @@ private slots:
         m_window.reset();
         UpdateChecker::setVersionDocumentUrlForTesting({});
         clearProxySettings();
+        QGuiApplication::setDesktopFileName({});
+        // Named connections live on: the next row's bus needs new ones.
+        QDBusConnection::disconnectFromBus(QStringLiteral("service"));
+        QDBusConnection::disconnectFromBus(QStringLiteral("program"));
         if (m_bus) {
             m_bus->kill();
             m_bus->waitForFinished();
@@ -361,16 +367,21 @@ private slots:
     {
         QTest::addColumn<bool>("onBus");
         QTest::addColumn<bool>("withService");
-        QTest::newRow("service on the bus") << true << true;
+        QTest::addColumn<QString>("desktopEntry");
+        QTest::newRow("service on the bus") << true << true << "tavo-keymap-tool";
+        // A program started without its desktop entry's name names none.
+        QTest::newRow("no desktop entry named") << true << true << "";
         // Nothing breaks when no notification service runs.
-        QTest::newRow("bus without the service") << true << false;
-        QTest::newRow("no bus at all") << false << false;
+        QTest::newRow("bus without the service") << true << false << "tavo-keymap-tool";
+        QTest::newRow("no bus at all") << false << false << "tavo-keymap-tool";
     }
 
     void desktopService()
     {
         QFETCH(bool, onBus);
         QFETCH(bool, withService);
+        QFETCH(QString, desktopEntry);
+        QGuiApplication::setDesktopFileName(desktopEntry);
         const QString address = onBus ? startBus() : QString();
         if (onBus && address.isEmpty())
             QSKIP("dbus-daemon is not installed");
@@ -401,6 +412,10 @@ private slots:
         QCOMPARE(service.calls[0].summary, QString("Update available"));
         QCOMPARE(service.calls[0].body, QString("A newer version exists."));
         QVERIFY(service.calls[0].actions.contains("default"));
+        // The desktop shows the program's name and icon beside the notification.
+        QCOMPARE(service.calls[0].hints.contains("desktop-entry"), !desktopEntry.isEmpty());
+        QCOMPARE(service.calls[0].hints.value("desktop-entry").toString(), desktopEntry);
+        QCOMPARE(service.calls[0].hints.value("sound-name").toString(), "message-new-instant");
         QTest::qWait(50);
 
         // A second notification of the same identifier replaces the first.

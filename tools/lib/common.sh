@@ -5,6 +5,7 @@ KEYMAP_PACKAGES=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n qt6-svg-dev libgl-dev
     libhidapi-dev
+    desktop-file-utils
     clang libclang-rt-14-dev clang-format
     python3 openssl dbus fonts-ipafont-gothic
     xvfb openbox xdotool x11-utils
