@@ -334,8 +334,9 @@ void FirmupPageViewController::reloadFirmView(
     m_pointingStickState = physicalKeyboardData->pointingStickStatus;
     if (!loadKeyboards())
         return;
-    // The keyboards show the normal layer again.
-    panels().initFnLayer();
+    // A new drawing keeps the layer the keyboards showed before; they return to the normal
+    // layer with the Fn0 tab, so that a profile picked next shows the layer its tab names.
+    panels().showFnLayer(FnMode::Normal);
     panels().showDipSwitch(*m_dipSwitchData);
     panels().showPointingStick(*m_pointingStickState);
 }
@@ -357,6 +358,11 @@ void FirmupPageViewController::updateFirmWareError(WriteToTAVOResult result, con
     }
     m_messageModalFactory.showMessage9009(guarded([this](MessageModalResponseType) {
         restoreMenus();
+        // The driver marks the record once the keyboard has gone into its boot loader for the
+        // touch pads; a failure from there on leaves it waiting there.
+        if (m_keyboardData &&
+            FirmupViewState::runningFirmwareState(*m_keyboardData) == RunningFirmwareState::boot)
+            m_runningFirmwareState = RunningFirmwareState::boot;
         m_firmupPageView->returnButton()->setEnabled(m_runningFirmwareState !=
                                                      RunningFirmwareState::boot);
     }));
