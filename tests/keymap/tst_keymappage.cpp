@@ -397,6 +397,48 @@ private slots:
         QVERIFY(AppDelegate::shared()->enableOpenMenuItem());
     }
 
+    void writeCutPartWay_data()
+    {
+        // The request refused, counted from the write's first: after the keyboard's identity,
+        // its pads and stick read and written and its selected profile asked for (16 requests),
+        // each profile is selected, then written in ten packets per layer.
+        QTest::addColumn<int>("request");
+
+        QTest::newRow("after two layers of profile 1") << 16 + 1 + 20;
+        QTest::newRow("at the selection of profile 2") << 16 + 1 + 40;
+    }
+
+    // The keyboard keeps what a cut write gave it: with every edit undone the page shows the
+    // keymap read at first, yet the write button stays on until a write succeeds.
+    void writeCutPartWay()
+    {
+        QFETCH(int, request);
+        KeymapPageFixture fixture;
+        fixture.enter();
+        KeymapPageView &view = *fixture.page().keymapPageView();
+        const int keyNumber = fixture.drawnKeyNumber(usageQ);
+        const int normalLayer = KeymapPageFixture::keymapIndex(0, FnMode::Normal);
+        fixture.changeKey(usageQ, usageF13);
+        EmulatedKeyboard &keyboard = fixture.keyboard();
+        keyboard.injectFault(int(keyboard.requests().size()) + request,
+                             {EmulatedKeyboard::Fault::WriteRefused});
+
+        KeymapPageFixture::click(view.writeToTAVOButton());
+        QTRY_COMPARE_WITH_TIMEOUT(KeymapPageFixture::shownMessage(), 9009, 20000);
+        KeymapPageFixture::answer(MessageModalResponseType::OK);
+        QCOMPARE(KeymapPageFixture::keymaps(keyboard.state())[normalLayer][keyNumber], usageF13);
+        KeymapPageFixture::click(view.undoButton());
+
+        QCOMPARE(fixture.shownUsage(keyNumber), usageQ);
+        QVERIFY(!view.undoButton()->isEnabled());
+        QVERIFY(view.writeToTAVOButton()->isEnabled());
+        KeymapPageFixture::click(view.writeToTAVOButton());
+        QTRY_COMPARE_WITH_TIMEOUT(KeymapPageFixture::shownMessage(), 1004, 20000);
+        KeymapPageFixture::answer(MessageModalResponseType::OK);
+        QCOMPARE(KeymapPageFixture::keymaps(keyboard.state())[normalLayer][keyNumber], usageQ);
+        QVERIFY(!view.writeToTAVOButton()->isEnabled());
+    }
+
     void pageThatCannotBeBuilt_data()
     {
         // What is wrong with the data handed over, or the resource that cannot be read.

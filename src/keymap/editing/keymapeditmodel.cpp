@@ -655,7 +655,14 @@ void KeymapEditModel::discardEdits()
 void KeymapEditModel::updatePhysicalProfiles(const ProfileListDataEntity &newProfiles)
 {
     m_physical.profiles = newProfiles.copy();
+    m_mayHoldPartialWrite = false;
     clearHistory();
+    changeWriteButton();
+}
+
+void KeymapEditModel::writeFailed()
+{
+    m_mayHoldPartialWrite = true;
     changeWriteButton();
 }
 
@@ -736,7 +743,7 @@ void KeymapEditModel::changeWriteButton()
     const bool isSameAsKeyboard =
         Utility::isSameProfile(physicalKeymapData(), currentKeymapData()) &&
         isSamePhysicalGesturePadAndPointing();
-    m_isWriteButtonEnabled = !isSameAsKeyboard;
+    m_isWriteButtonEnabled = !isSameAsKeyboard || m_mayHoldPartialWrite;
     m_observer.writeButtonChanged(m_isWriteButtonEnabled);
 
     const bool noAlert = !m_isShowAlert;

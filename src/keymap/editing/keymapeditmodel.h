@@ -171,6 +171,9 @@ public:
     void discardEdits();
     // After a successful write: the written profiles become the keyboard's, the history empties.
     void updatePhysicalProfiles(const ProfileListDataEntity &newProfiles);
+    // After a failed write the keyboard may hold part of it, whatever the page shows: the write
+    // button stays on until a write succeeds.
+    void writeFailed();
 
     // A profile chosen in the profile list; asks message 1003 before it discards edits.
     void updateSelectProfileName(int index);
@@ -273,6 +276,8 @@ private:
     bool m_isClearCombine = false;
 
     Stack m_profileHistory;
+    // A write failed since the last one that succeeded.
+    bool m_mayHoldPartialWrite = false;
     bool m_isWriteButtonEnabled = false;
     bool m_isShowAlert = false;
     KeymapMenuFlags m_menuFlags;

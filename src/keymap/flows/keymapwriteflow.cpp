@@ -146,6 +146,7 @@ void KeymapWriteFlow::onWriteSuccess(const KeyboardDataEntity &written, bool isI
 
 void KeymapWriteFlow::onWriteFailure(WriteToTAVOResult result)
 {
+    m_model.writeFailed();
     m_model.showAlertMessage(result == WriteToTAVOResult::ModeMismatchError
                                  ? KeymapMessages::modeMismatch
                                  : KeymapMessages::keyboardNotWritten);
