@@ -16,6 +16,7 @@
 #include "mainwindow.h"
 #include "notificationhub.h"
 #include "pleaseclickgrid.h"
+#include "pointingstickviewcontroller.h"
 #include "profilelistdataentity.h"
 #include "profilelistviewcontroller.h"
 #include "profileselectedview.h"
@@ -66,7 +67,13 @@ void useInterface(const QString &language, int pointSize)
     QApplication::setFont(font);
 }
 
+// What the user picks before a switch is flipped, by clicks on the page.
+using Pick = std::function<void(KeymapPageFixture &)>;
+
 } // namespace
+
+Q_DECLARE_METATYPE(Pick)
+Q_DECLARE_METATYPE(KeymapPageState)
 
 // The keymap page on the emulated keyboard: keys changed by clicks in either order and by drops,
 // undone; drops that the page refuses and messages that wait for the end of the drag; the layer
@@ -200,6 +207,57 @@ private slots:
         KeymapPageFixture::answer(MessageModalResponseType::OK);
         QCOMPARE(fixture.model().currentKeymapData().withFn1[keyNumber], usageZ);
         QCOMPARE(fixture.shownUsage(keyNumber), usageZ);
+    }
+
+    void switchClickAfterAPick_data()
+    {
+        QTest::addColumn<Pick>("pick");
+        QTest::addColumn<KeymapPageState>("picked");
+        QTest::addColumn<bool>("stick");
+
+        const QList<std::tuple<const char *, Pick, KeymapPageState>> picks{
+            {"drawn key",
+             [](KeymapPageFixture &fixture) { KeymapPageFixture::click(fixture.drawnKey(usageQ)); },
+             KeymapPageState::clickedVirtualKey},
+            {"slide key",
+             [](KeymapPageFixture &fixture) {
+                 KeymapPageFixture::click(fixture.slideKey(slideKey86));
+             },
+             KeymapPageState::clickedVirtualSlideKey},
+            {"palette key",
+             [](KeymapPageFixture &fixture) {
+                 fixture.clickPaletteKey(PaletteTab::qwerty, usageW);
+             },
+             KeymapPageState::clickedAssignKey}};
+        for (const auto &[name, pick, picked] : picks) {
+            QTest::addRow("%s picked, stick switch", name) << pick << picked << true;
+            QTest::addRow("%s picked, gesture pad switch", name) << pick << picked << false;
+        }
+    }
+
+    // A switch flipped while something is picked: its handler drops the pick, the one return to
+    // the normal state, and the click goes no further; one undo step takes the flip back.
+    void switchClickAfterAPick()
+    {
+        QFETCH(Pick, pick);
+        QFETCH(KeymapPageState, picked);
+        QFETCH(bool, stick);
+        KeymapPageFixture fixture;
+        fixture.enter();
+        KeymapPageViewController &page = fixture.page();
+        const KeymapEditModel &model = fixture.model();
+        pick(fixture);
+        QCOMPARE(model.keymapPageState(), picked);
+
+        KeymapPageFixture::click(stick ? page.panels().pointingStick().image()
+                                       : page.panels().virtualSlideKeyboard().gpSideLeftBtn());
+
+        QCOMPARE(model.keymapPageState(), KeymapPageState::normal);
+        QCOMPARE(model.keymapPagePreState(), picked);
+        QVERIFY(atRest(fixture));
+        QCOMPARE(model.profileHistory().items.size(), 1);
+        QCOMPARE(model.isPointStickOn(), stick != model.physicalPointingStick());
+        QCOMPARE(model.currentGesturePads().first(), stick == model.physicalGesturePads().first());
     }
 
     // A layer tab shows its layer on both keyboards, drops the pick and closes the profile list.
