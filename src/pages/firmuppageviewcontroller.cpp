@@ -18,6 +18,9 @@
 #include "seriouserror.h"
 #include "startpageinterface.h"
 #include "tavodriver.h"
+#include "utility.h"
+
+#include <functional>
 
 namespace {
 
@@ -28,6 +31,21 @@ bool adoptsReadBack(const std::optional<QString> &shownTypeNumber,
                     const KeyboardDataEntity &readBack, bool isRescued)
 {
     return !readBack.typeNumber.isEmpty() && (isRescued || shownTypeNumber != readBack.typeNumber);
+}
+
+// Runs load between the debug lines "begin" and "end" of the operation named function; "end"
+// comes also when load throws.
+void loadBetweenLogLines(const char *function, const std::function<void()> &load)
+{
+    Logger &logger = Logger::sharedInstance();
+    logger.debug(__FILE__, function, __LINE__, QStringLiteral("begin"));
+    try {
+        load();
+    } catch (...) {
+        logger.debug(__FILE__, function, __LINE__, QStringLiteral("end"));
+        throw;
+    }
+    logger.debug(__FILE__, function, __LINE__, QStringLiteral("end"));
 }
 
 } // namespace
@@ -86,14 +104,30 @@ QWidget *FirmupPageViewController::loadView()
 bool FirmupPageViewController::loadKeyboards()
 {
     const std::optional<QString> failure = KeyboardPanels::failureOf([this] {
-        panels().loadKeyboards(*m_keyboardTypeNumber, *m_physicalProfilesData, *m_dipSwitchData,
-                               *m_gesturePadData, *m_selectedProfileIndex);
+        loadVirtualKeyboard();
+        loadSlideKeyboard();
     });
     if (!failure)
         return true;
     LOG_ERROR(*failure);
     SeriousError::show(*this);
     return false;
+}
+
+void FirmupPageViewController::loadVirtualKeyboard()
+{
+    loadBetweenLogLines(__func__, [this] {
+        panels().loadVirtualKeyboard(*m_keyboardTypeNumber, *m_physicalProfilesData,
+                                     *m_dipSwitchData, *m_selectedProfileIndex);
+    });
+}
+
+void FirmupPageViewController::loadSlideKeyboard()
+{
+    loadBetweenLogLines(__func__, [this] {
+        panels().loadSlideKeyboard(*m_keyboardTypeNumber, *m_physicalProfilesData, *m_dipSwitchData,
+                                   *m_gesturePadData, *m_selectedProfileIndex);
+    });
 }
 
 void FirmupPageViewController::viewDidAppear()
@@ -197,6 +231,7 @@ bool FirmupPageViewController::isBusy()
 
 void FirmupPageViewController::recieveClickOpenConfigFileMenuEvent()
 {
+    Utility::debugPrint("recieveClickOpenConfigFileMenuEvent");
     readButtonEvent();
 }
 

@@ -196,8 +196,6 @@ public:
     void showMessage9005(KeyboardLayoutType layout, AfterAnswer afterAnswer = {});
 
     void hideProfileList();
-    // The menu receivers name themselves on standard output.
-    static void announceReceiver(const char *name);
 
 private:
     static void runAtOnce(const Step &closingStep) { closingStep(); }
@@ -226,6 +224,8 @@ private:
 
     void pushCurrentProfileToHistory(const QList<bool> &preGesturePads, bool prePointingStickState);
     Stack::Item popProfileFromHistory();
+    // The last change taken back, for the undo button and the menu command alike.
+    void undo();
     void changeUndoButton();
     // Shows settings as the current state and refreshes what follows from it.
     void showSettings(KeymapSettings settings);
