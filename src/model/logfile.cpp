@@ -14,7 +14,7 @@
 
 namespace {
 
-// Read and written by the user alone, and the folder searched by the user alone.
+// The day's file and the log folder are the user's alone: no group or other user may read them.
 constexpr unsigned userFileMode = 0600;
 constexpr unsigned userFolderMode = 0700;
 

@@ -39,6 +39,7 @@ protected:
 private:
     // Sets up the keyboard's label once the buttons stand.
     void awakeFromNib();
+    // Paints as every page view does, between debug lines that name the drawing.
     void draw(QPaintEvent *event);
 
     NavigationButton *m_keymapPageButton = nullptr;
