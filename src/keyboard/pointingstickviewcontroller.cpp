@@ -6,6 +6,8 @@
 
 #include <QEvent>
 
+#include <utility>
+
 PointingStickViewController::PointingStickViewController(bool isKeymapPage, bool pointSickEnable,
                                                          bool pointStickState, QObject *parent)
     : QObject(parent)
@@ -55,6 +57,7 @@ void PointingStickViewController::updatePointingStick()
 void PointingStickViewController::afterUpdateGesturePads(CheckButtonType checkBtnType,
                                                          GesturePadType gpType, bool isCheckedInPre)
 {
+    m_isSwitchFlipped = true;
     m_afterGesturePadModify(checkBtnType, gpType, isCheckedInPre);
 }
 
@@ -74,5 +77,15 @@ bool PointingStickViewController::eventFilter(QObject *watched, QEvent *event)
         mouseEntered();
     else if (event->type() == QEvent::Leave)
         mouseExited();
+    else if (event->type() == QEvent::MouseButtonPress)
+        m_isSwitchFlipped = false;
+    else if (event->type() == QEvent::MouseButtonRelease &&
+             std::exchange(m_isSwitchFlipped, false)) {
+        // The release of a click that flipped the switch ends here: the switch's owner has
+        // answered the click, and the page beneath would take the release for a click of its
+        // own, on the keymap page a second return to the normal state.
+        event->accept();
+        return true;
+    }
     return QObject::eventFilter(watched, event);
 }

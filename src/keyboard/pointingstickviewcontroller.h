@@ -58,6 +58,8 @@ protected:
 
 private:
     QPointer<PointingStickView> m_pointingView;
+    // The press of the click under way flipped the switch.
+    bool m_isSwitchFlipped = false;
     bool m_isPointStickOn = false;
     bool m_isPointSickEnable = false;
     Modify m_afterGesturePadModify = [](CheckButtonType, GesturePadType, bool) {};

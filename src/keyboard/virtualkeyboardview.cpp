@@ -31,25 +31,37 @@ void VirtualKeyboardView::drawKeyboard(const QString &backgroundImage,
     LOG_DEBUG(QStringLiteral("end"));
 }
 
-// Keys are added in drawn order, so later keys lie above earlier ones.
+// Keys are added in drawn order, so later keys lie above earlier ones. The L-shaped Enter key,
+// drawn from an outline of its own, is drawn in a pass before the rectangular keys.
 void VirtualKeyboardView::addAllKeys(const DrawnKeyboardLayout &layout,
                                      const QList<VirtualKeyView *> &keyViews)
 {
+    LOG_DEBUG(QStringLiteral("begin"));
     const KeyboardColorType themeColor = KeyBoardConfig::shared().virtualKey.keyboardColorType();
     const double cornerRadius = DrawingInfo::virtualKeyboard().cornerRadius.of(themeColor);
     const BottomLeftSpace space(height());
+    const auto enterKeyView = [&](qsizetype index) -> VirtualEnterKeyView * {
+        auto *enterView = qobject_cast<VirtualEnterKeyView *>(keyViews.at(index));
+        return enterView && layout.keys().at(index).enterKey ? enterView : nullptr;
+    };
     for (qsizetype index = 0; index < keyViews.size(); ++index) {
         const DrawnKeyboardLayout::Key &key = layout.keys().at(index);
-        VirtualKeyView *view = keyViews.at(index);
-        view->setParent(this);
-        view->setAlignment(key.alignment);
-        auto *enterView = qobject_cast<VirtualEnterKeyView *>(view);
-        if (enterView && key.enterKey)
+        keyViews.at(index)->setParent(this);
+        keyViews.at(index)->setAlignment(key.alignment);
+        if (VirtualEnterKeyView *enterView = enterKeyView(index)) {
+            LOG_DEBUG(QStringLiteral("frameRect.count > 4"));
             enterView->drawKey(*key.enterKey, key.charLayerHeight, space);
-        else
-            view->drawKey(key.frame, cornerRadius, space);
+        }
+    }
+    for (qsizetype index = 0; index < keyViews.size(); ++index) {
+        VirtualKeyView *view = keyViews.at(index);
+        if (!enterKeyView(index)) {
+            LOG_DEBUG(QStringLiteral("frameRect.count <= 4"));
+            view->drawKey(layout.keys().at(index).frame, cornerRadius, space);
+        }
         view->show();
     }
+    LOG_DEBUG(QStringLiteral("end"));
 }
 
 void VirtualKeyboardView::addPointImage()

@@ -88,6 +88,7 @@ void VirtualSlideKeyboardView::drawSlideKeyboard(const QList<QRectF> &frameRects
 void VirtualSlideKeyboardView::addAllSlideKeys(const QList<QRectF> &frameRects,
                                                const QList<VirtualSlideSqareKeyView *> &keyViews)
 {
+    LOG_DEBUG(QStringLiteral("begin"));
     const KeyboardColorType themeColor = KeyBoardConfig::shared().slideKey.keyboardColorType();
     const double cornerRadius = DrawingInfo::virtualSlideKey().cornerRadius.of(themeColor);
     const BottomLeftSpace space(height());
@@ -99,6 +100,7 @@ void VirtualSlideKeyboardView::addAllSlideKeys(const QList<QRectF> &frameRects,
         view->setIndex(int(index));
         view->show();
     }
+    LOG_DEBUG(QStringLiteral("end"));
 }
 
 void VirtualSlideKeyboardView::showSlideHint()

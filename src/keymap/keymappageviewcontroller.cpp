@@ -59,7 +59,7 @@ KeymapPageViewController::KeymapPageViewController(MainWindowController *delegat
               [] { return FunctionChecker::sharedInstance().isCheckingFunction(); })
     , m_driver(driver ? std::move(driver) : std::make_unique<KeymapWriteDriver>())
     , m_events(std::make_unique<NotificationHubEventSource>())
-    , m_compareWindow(std::make_unique<CompareWindowController>())
+    , m_compareWindow(initCompareWindow())
     , m_flows(std::make_unique<KeymapPageFlows>(
           m_model,
           KeymapFlowPorts{m_messages, *m_driver, m_messages, *this, *m_compareWindow, *m_events},
@@ -67,6 +67,14 @@ KeymapPageViewController::KeymapPageViewController(MainWindowController *delegat
 {}
 
 KeymapPageViewController::~KeymapPageViewController() = default;
+
+std::unique_ptr<CompareWindowController> KeymapPageViewController::initCompareWindow()
+{
+    LOG_DEBUG(QStringLiteral("begin"));
+    auto compareWindow = std::make_unique<CompareWindowController>();
+    LOG_DEBUG(QStringLiteral("end"));
+    return compareWindow;
+}
 
 void KeymapPageViewController::initData(std::shared_ptr<KeyboardDataEntity> keyboardData,
                                         const QString &keyboardTypeNumber,

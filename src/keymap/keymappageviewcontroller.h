@@ -66,6 +66,8 @@ protected:
     QWidget *loadView() override;
 
 private:
+    // The compare window's controller, made with the page; its window comes when first shown.
+    static std::unique_ptr<CompareWindowController> initCompareWindow();
     // The build after the panels: keyboards, switches, stick, hints, buttons, palettes, drops.
     void buildPage();
     void loadKeyboards();

@@ -6,6 +6,20 @@
 #include <QFile>
 #include <QFileInfo>
 
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+// The day's file and the log folder are the user's alone: no group or other user may read them.
+constexpr unsigned userFileMode = 0600;
+constexpr unsigned userFolderMode = 0700;
+
+} // namespace
+
 QString LogFile::path(const QDateTime &time)
 {
     return Constants::logDirectory() + time.toString(QStringLiteral("yyyyMMdd")) +
@@ -14,11 +28,44 @@ QString LogFile::path(const QDateTime &time)
 
 void LogFile::append(const QString &path, const QByteArray &bytes)
 {
-    if (!makePrivateFolder(QFileInfo(path).absolutePath()))
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!makePrivateFolder(folder))
         return;
+    restrictFolderToUser(folder);
     QFile file(path);
-    if (file.open(QIODevice::WriteOnly | QIODevice::Append, QFile::ReadOwner | QFile::WriteOwner))
-        file.write(bytes);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append, QFile::ReadOwner | QFile::WriteOwner))
+        return;
+    restrictToUser(file.handle(), userFileMode);
+    file.write(bytes);
+}
+
+void LogFile::restrictFolderToUser(const QString &folder)
+{
+#ifdef Q_OS_UNIX
+    const int descriptor =
+        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (descriptor < 0)
+        return;
+    restrictToUser(descriptor, userFolderMode);
+    ::close(descriptor);
+#else
+    Q_UNUSED(folder);
+#endif
+}
+
+// On what was opened, so that nothing can be swapped in between; what another user owns, a
+// folder the user was given or a file linked in, keeps its modes.
+void LogFile::restrictToUser(int descriptor, unsigned mode)
+{
+#ifdef Q_OS_UNIX
+    struct stat status = {};
+    if (::fstat(descriptor, &status) == 0 && status.st_uid == ::getuid() &&
+        (status.st_mode & 07777) != mode)
+        ::fchmod(descriptor, mode);
+#else
+    Q_UNUSED(descriptor);
+    Q_UNUSED(mode);
+#endif
 }
 
 // Parents first, so that no folder of the path is ever created with wider rights.

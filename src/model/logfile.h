@@ -15,9 +15,14 @@ public:
     // The full path of the log file of time's day: the log folder, "yyyyMMdd" and ".log".
     static QString path(const QDateTime &time);
     // Appends bytes to the file at path with one write. Missing folders are created readable by
-    // the user only, and so is a missing file. A failure loses the bytes and nothing else.
+    // the user only, and so is a missing file; the log folder and the file, when the user owns
+    // them, are made so also when an earlier version made them with wider modes. A failure loses
+    // the bytes and nothing else.
     static void append(const QString &path, const QByteArray &bytes);
 
 private:
     static bool makePrivateFolder(const QString &folder);
+    static void restrictFolderToUser(const QString &folder);
+    // Sets the modes of the folder or file open at descriptor to mode when the user owns it.
+    static void restrictToUser(int descriptor, unsigned mode);
 };

@@ -21,6 +21,7 @@
 #include <QtNumeric>
 
 #include <algorithm>
+#include <cstdio>
 #include <memory>
 #include <optional>
 
@@ -105,6 +106,11 @@ QString Utility::getLogFilePath(const QDateTime &time)
 QString Utility::getAppVersion()
 {
     return QStringLiteral(KEYMAP_APP_VERSION "." KEYMAP_BUILD_NUMBER);
+}
+
+void Utility::debugPrint(const char *name)
+{
+    std::printf("\"%s\"\n", name);
 }
 
 qint64 Utility::convertVersionToInt64(const QString &version)

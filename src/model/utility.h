@@ -31,6 +31,9 @@ public:
 
     // The program's version and build number, such as "1.2.0.7".
     static QString getAppVersion();
+    // Writes name to standard output in double quotes, on a line of its own: how the receiver of
+    // a menu command tells that it was reached.
+    static void debugPrint(const char *name);
     // A dotted decimal version folded into one number, each part as accumulator x 100 + part
     // ("1.1.0.0" is 1010000). Throws FormatException("Version invalid") for a part that is not a
     // decimal number and for a version too long to fold into a signed 64-bit number.

@@ -18,6 +18,9 @@
 #include "seriouserror.h"
 #include "startpageinterface.h"
 #include "tavodriver.h"
+#include "utility.h"
+
+#include <functional>
 
 namespace {
 
@@ -28,6 +31,21 @@ bool adoptsReadBack(const std::optional<QString> &shownTypeNumber,
                     const KeyboardDataEntity &readBack, bool isRescued)
 {
     return !readBack.typeNumber.isEmpty() && (isRescued || shownTypeNumber != readBack.typeNumber);
+}
+
+// Runs load between the debug lines "begin" and "end" of the operation named function; "end"
+// comes also when load throws.
+void loadBetweenLogLines(const char *function, const std::function<void()> &load)
+{
+    Logger &logger = Logger::sharedInstance();
+    logger.debug(__FILE__, function, __LINE__, QStringLiteral("begin"));
+    try {
+        load();
+    } catch (...) {
+        logger.debug(__FILE__, function, __LINE__, QStringLiteral("end"));
+        throw;
+    }
+    logger.debug(__FILE__, function, __LINE__, QStringLiteral("end"));
 }
 
 } // namespace
@@ -86,14 +104,30 @@ QWidget *FirmupPageViewController::loadView()
 bool FirmupPageViewController::loadKeyboards()
 {
     const std::optional<QString> failure = KeyboardPanels::failureOf([this] {
-        panels().loadKeyboards(*m_keyboardTypeNumber, *m_physicalProfilesData, *m_dipSwitchData,
-                               *m_gesturePadData, *m_selectedProfileIndex);
+        loadVirtualKeyboard();
+        loadSlideKeyboard();
     });
     if (!failure)
         return true;
     LOG_ERROR(*failure);
     SeriousError::show(*this);
     return false;
+}
+
+void FirmupPageViewController::loadVirtualKeyboard()
+{
+    loadBetweenLogLines(__func__, [this] {
+        panels().loadVirtualKeyboard(*m_keyboardTypeNumber, *m_physicalProfilesData,
+                                     *m_dipSwitchData, *m_selectedProfileIndex);
+    });
+}
+
+void FirmupPageViewController::loadSlideKeyboard()
+{
+    loadBetweenLogLines(__func__, [this] {
+        panels().loadSlideKeyboard(*m_keyboardTypeNumber, *m_physicalProfilesData, *m_dipSwitchData,
+                                   *m_gesturePadData, *m_selectedProfileIndex);
+    });
 }
 
 void FirmupPageViewController::viewDidAppear()
@@ -197,6 +231,7 @@ bool FirmupPageViewController::isBusy()
 
 void FirmupPageViewController::recieveClickOpenConfigFileMenuEvent()
 {
+    Utility::debugPrint("recieveClickOpenConfigFileMenuEvent");
     readButtonEvent();
 }
 
@@ -334,8 +369,9 @@ void FirmupPageViewController::reloadFirmView(
     m_pointingStickState = physicalKeyboardData->pointingStickStatus;
     if (!loadKeyboards())
         return;
-    // The keyboards show the normal layer again.
-    panels().initFnLayer();
+    // A new drawing keeps the layer the keyboards showed before; they return to the normal
+    // layer with the Fn0 tab, so that a profile picked next shows the layer its tab names.
+    panels().showFnLayer(FnMode::Normal);
     panels().showDipSwitch(*m_dipSwitchData);
     panels().showPointingStick(*m_pointingStickState);
 }
@@ -357,6 +393,11 @@ void FirmupPageViewController::updateFirmWareError(WriteToTAVOResult result, con
     }
     m_messageModalFactory.showMessage9009(guarded([this](MessageModalResponseType) {
         restoreMenus();
+        // The driver marks the record once the keyboard has gone into its boot loader for the
+        // touch pads; a failure from there on leaves it waiting there.
+        if (m_keyboardData &&
+            FirmupViewState::runningFirmwareState(*m_keyboardData) == RunningFirmwareState::boot)
+            m_runningFirmwareState = RunningFirmwareState::boot;
         m_firmupPageView->returnButton()->setEnabled(m_runningFirmwareState !=
                                                      RunningFirmwareState::boot);
     }));

@@ -83,6 +83,8 @@ private:
     // Draws both keyboards from the page's data; false after message 9012, which ends the
     // program, when the keyboard's resources cannot be read.
     bool loadKeyboards();
+    void loadVirtualKeyboard();
+    void loadSlideKeyboard();
     void registerReturnButton();
     // Before the swap back: the page forgets the image and shows profile 1, normal layer.
     void resetBeforeReturn();

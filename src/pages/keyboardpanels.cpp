@@ -70,10 +70,25 @@ void KeyboardPanels::loadKeyboards(const QString &keyboardTypeNumber,
                                    const QList<bool> &dipSwitch, const QList<bool> &gesturePads,
                                    int selectedProfileIndex)
 {
-    // Keys, pads and stick change on the keymap page only.
-    const bool isKeymapPage = m_page.isKeymapPage();
-    m_virtualKeyboard->loadKeyboard(keyboardTypeNumber, profiles, dipSwitch, isKeymapPage,
+    loadVirtualKeyboard(keyboardTypeNumber, profiles, dipSwitch, selectedProfileIndex);
+    loadSlideKeyboard(keyboardTypeNumber, profiles, dipSwitch, gesturePads, selectedProfileIndex);
+}
+
+// Keys, pads and stick change on the keymap page only.
+void KeyboardPanels::loadVirtualKeyboard(const QString &keyboardTypeNumber,
+                                         const ProfileListDataEntity &profiles,
+                                         const QList<bool> &dipSwitch, int selectedProfileIndex)
+{
+    m_virtualKeyboard->loadKeyboard(keyboardTypeNumber, profiles, dipSwitch, m_page.isKeymapPage(),
                                     selectedProfileIndex);
+}
+
+void KeyboardPanels::loadSlideKeyboard(const QString &keyboardTypeNumber,
+                                       const ProfileListDataEntity &profiles,
+                                       const QList<bool> &dipSwitch, const QList<bool> &gesturePads,
+                                       int selectedProfileIndex)
+{
+    const bool isKeymapPage = m_page.isKeymapPage();
     m_slideKeyboard->loadSlideKeyboard(keyboardTypeNumber, dipSwitch, gesturePads, isKeymapPage,
                                        profiles, selectedProfileIndex, isKeymapPage);
     m_slideKeyboard->updateGesturePad();

@@ -57,6 +57,13 @@ public:
     void loadKeyboards(const QString &keyboardTypeNumber, const ProfileListDataEntity &profiles,
                        const QList<bool> &dipSwitch, const QList<bool> &gesturePads,
                        int selectedProfileIndex);
+    // The two steps of loadKeyboards(): the drawn keyboard, then the slide keys with the pads.
+    void loadVirtualKeyboard(const QString &keyboardTypeNumber,
+                             const ProfileListDataEntity &profiles, const QList<bool> &dipSwitch,
+                             int selectedProfileIndex);
+    void loadSlideKeyboard(const QString &keyboardTypeNumber, const ProfileListDataEntity &profiles,
+                           const QList<bool> &dipSwitch, const QList<bool> &gesturePads,
+                           int selectedProfileIndex);
     void showDipSwitch(const QList<bool> &dipSwitch);
     void showPointingStick(bool isOn);
     // Both keyboards take profiles in place of theirs and show them with the gesture pads, in

@@ -2,6 +2,7 @@
 
 #include "drawinginfo.h"
 #include "localizedstrings.h"
+#include "logger.h"
 #include "navigationbutton.h"
 #include "shelllook.h"
 
@@ -35,6 +36,12 @@ StartPageView::StartPageView(QWidget *parent)
     , m_firmupPageButton(makeNavigationButton(*this, firmupPageButtonOrigin))
     , m_keyboardLabel(new QLabel)
 {
+    awakeFromNib();
+}
+
+void StartPageView::awakeFromNib()
+{
+    LOG_DEBUG(QStringLiteral("begin"));
     m_keyboardLabel->setObjectName(QStringLiteral("keyboardLabel"));
     m_keyboardLabel->resize(keyboardLabelFrame.size().toSize());
     QFont font = m_keyboardLabel->font();
@@ -43,6 +50,7 @@ StartPageView::StartPageView(QWidget *parent)
     ShellLook::setColor(*m_keyboardLabel, QPalette::WindowText, ShellLook::msgView().txtColor());
     place(m_keyboardLabel, keyboardLabelFrame.topLeft());
     m_keyboardLabel->show();
+    LOG_DEBUG(QStringLiteral("end"));
 }
 
 void StartPageView::loadView()
@@ -64,14 +72,35 @@ void StartPageView::setNavigationButton(NavigationButton &button, const QString 
                                         const QString &unClickedImageName,
                                         const QString &clickedImageName, const QString &title)
 {
+    LOG_DEBUG(QStringLiteral("begin"));
     button.setDisabledImage(ShellLook::image(disabledImageName));
     button.setEnabledImage(ShellLook::image(enabledImageName));
     button.setUnClickedImage(ShellLook::image(unClickedImageName));
     button.setClickedImage(ShellLook::image(clickedImageName));
     QFont font = button.font();
-    const bool isJapanese = LocalizedStrings::language() == QLatin1String("ja");
-    font.setLetterSpacing(QFont::AbsoluteSpacing,
-                          isJapanese ? DrawingInfo::basicButton().kern : 0.0);
+    font.setLetterSpacing(QFont::AbsoluteSpacing, 0.0);
+    if (LocalizedStrings::language() == QLatin1String("ja"))
+        adjustTextKern(font, DrawingInfo::basicButton().kern);
     button.setFont(font);
     button.setText(title);
+    LOG_DEBUG(QStringLiteral("end"));
+}
+
+void StartPageView::adjustTextKern(QFont &font, double kern)
+{
+    LOG_DEBUG(QStringLiteral("begin"));
+    font.setLetterSpacing(QFont::AbsoluteSpacing, kern);
+    LOG_DEBUG(QStringLiteral("end"));
+}
+
+void StartPageView::paintEvent(QPaintEvent *event)
+{
+    draw(event);
+}
+
+void StartPageView::draw(QPaintEvent *event)
+{
+    LOG_DEBUG(QStringLiteral("begin"));
+    KeyboardPageView::paintEvent(event);
+    LOG_DEBUG(QStringLiteral("end"));
 }

@@ -3,6 +3,7 @@
 #include "keyboardpageview.h"
 
 class NavigationButton;
+class QFont;
 class QLabel;
 
 // The start page's view: the keyboard display of KeyboardPageView with the keyboard's name above
@@ -29,8 +30,18 @@ public:
                                     const QString &enabledImageName,
                                     const QString &unClickedImageName,
                                     const QString &clickedImageName, const QString &title);
+    // Sets the spacing between the letters of a title in font.
+    static void adjustTextKern(QFont &font, double kern);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
 
 private:
+    // Sets up the keyboard's label once the buttons stand.
+    void awakeFromNib();
+    // Paints as every page view does, between debug lines that name the drawing.
+    void draw(QPaintEvent *event);
+
     NavigationButton *m_keymapPageButton = nullptr;
     NavigationButton *m_firmupPageButton = nullptr;
     QLabel *m_keyboardLabel = nullptr;

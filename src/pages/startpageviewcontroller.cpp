@@ -75,6 +75,20 @@ QWidget *StartPageViewController::loadView()
     return view;
 }
 
+void StartPageViewController::changeMenuStatusAndUpdateMenu(bool isEnable)
+{
+    LOG_DEBUG(QStringLiteral("begin"));
+    KeyboardPage::changeMenuStatusAndUpdateMenu(isEnable);
+    LOG_DEBUG(QStringLiteral("end"));
+}
+
+void StartPageViewController::viewDidAppear()
+{
+    LOG_DEBUG(QStringLiteral("begin"));
+    KeyboardPage::viewDidAppear();
+    LOG_DEBUG(QStringLiteral("end"));
+}
+
 // ---- Reactions to the start decision
 
 void StartPageViewController::onSuccessWhenChangleable()

@@ -45,6 +45,8 @@ public:
     firmwareBootUpdateSuccessed(std::shared_ptr<KeyboardDataEntity> physicalKeyboardData) override;
     // A profile chosen in the list: the keyboards show it from the profiles the page holds now.
     void updateSelectProfileName(int index) override;
+    void changeMenuStatusAndUpdateMenu(bool isEnable) override;
+    void viewDidAppear() override;
 
     // The page's view; only once it has loaded.
     StartPageView *startPageView() const { return m_startPageView; }

@@ -260,7 +260,7 @@ void MainWindowController::hideProgressPageView()
 
 void MainWindowController::initUpdateChecker(const QString &typeNumber)
 {
-    LOG_DEBUG(QStringLiteral("begin ") + typeNumber);
+    LOG_DEBUG(QStringLiteral("begin"));
     m_updateChecker = std::make_unique<UpdateChecker>(
         typeNumber, UpdateChecker::versionDocumentUrl(), UpdateChecker::connectionTimeout);
     LOG_DEBUG(QStringLiteral("end"));

@@ -96,6 +96,11 @@ void tst_KeymapFlows::commands_data()
     row("result not yet answered", "", edits + "later write done",
         "messages=1004 alert=on menus=-");
     row("an edit after a write", "", edits + "write done key:6 pal:0x2d", "write=on");
+    // The keyboard may hold part of a failed write, whatever the page shows.
+    row("every edit undone after a failed write", "", edits + "write fail undo undo undo",
+        "history=0 write=on");
+    row("written after a failed write", "", edits + "write fail undo undo undo write done",
+        "messages=9009,1004 history=0 write=off");
 
     // All profiles back to factory settings: the page shows them once the keyboard holds them,
     // with every pad on and the stick off.

@@ -16,6 +16,7 @@
 #include "mainwindow.h"
 #include "notificationhub.h"
 #include "pleaseclickgrid.h"
+#include "pointingstickviewcontroller.h"
 #include "profilelistdataentity.h"
 #include "profilelistviewcontroller.h"
 #include "profileselectedview.h"
@@ -66,7 +67,13 @@ void useInterface(const QString &language, int pointSize)
     QApplication::setFont(font);
 }
 
+// What the user picks before a switch is flipped, by clicks on the page.
+using Pick = std::function<void(KeymapPageFixture &)>;
+
 } // namespace
+
+Q_DECLARE_METATYPE(Pick)
+Q_DECLARE_METATYPE(KeymapPageState)
 
 // The keymap page on the emulated keyboard: keys changed by clicks in either order and by drops,
 // undone; drops that the page refuses and messages that wait for the end of the drag; the layer
@@ -200,6 +207,57 @@ private slots:
         KeymapPageFixture::answer(MessageModalResponseType::OK);
         QCOMPARE(fixture.model().currentKeymapData().withFn1[keyNumber], usageZ);
         QCOMPARE(fixture.shownUsage(keyNumber), usageZ);
+    }
+
+    void switchClickAfterAPick_data()
+    {
+        QTest::addColumn<Pick>("pick");
+        QTest::addColumn<KeymapPageState>("picked");
+        QTest::addColumn<bool>("stick");
+
+        const QList<std::tuple<const char *, Pick, KeymapPageState>> picks{
+            {"drawn key",
+             [](KeymapPageFixture &fixture) { KeymapPageFixture::click(fixture.drawnKey(usageQ)); },
+             KeymapPageState::clickedVirtualKey},
+            {"slide key",
+             [](KeymapPageFixture &fixture) {
+                 KeymapPageFixture::click(fixture.slideKey(slideKey86));
+             },
+             KeymapPageState::clickedVirtualSlideKey},
+            {"palette key",
+             [](KeymapPageFixture &fixture) {
+                 fixture.clickPaletteKey(PaletteTab::qwerty, usageW);
+             },
+             KeymapPageState::clickedAssignKey}};
+        for (const auto &[name, pick, picked] : picks) {
+            QTest::addRow("%s picked, stick switch", name) << pick << picked << true;
+            QTest::addRow("%s picked, gesture pad switch", name) << pick << picked << false;
+        }
+    }
+
+    // A switch flipped while something is picked: its handler drops the pick, the one return to
+    // the normal state, and the click goes no further; one undo step takes the flip back.
+    void switchClickAfterAPick()
+    {
+        QFETCH(Pick, pick);
+        QFETCH(KeymapPageState, picked);
+        QFETCH(bool, stick);
+        KeymapPageFixture fixture;
+        fixture.enter();
+        KeymapPageViewController &page = fixture.page();
+        const KeymapEditModel &model = fixture.model();
+        pick(fixture);
+        QCOMPARE(model.keymapPageState(), picked);
+
+        KeymapPageFixture::click(stick ? page.panels().pointingStick().image()
+                                       : page.panels().virtualSlideKeyboard().gpSideLeftBtn());
+
+        QCOMPARE(model.keymapPageState(), KeymapPageState::normal);
+        QCOMPARE(model.keymapPagePreState(), picked);
+        QVERIFY(atRest(fixture));
+        QCOMPARE(model.profileHistory().items.size(), 1);
+        QCOMPARE(model.isPointStickOn(), stick != model.physicalPointingStick());
+        QCOMPARE(model.currentGesturePads().first(), stick == model.physicalGesturePads().first());
     }
 
     // A layer tab shows its layer on both keyboards, drops the pick and closes the profile list.
@@ -395,6 +453,48 @@ private slots:
         QCOMPARE(fixture.shownUsage(keyNumber), usageF13);
         QCOMPARE(view.writeToTAVOButton()->isEnabled(), unplugged);
         QVERIFY(AppDelegate::shared()->enableOpenMenuItem());
+    }
+
+    void writeCutPartWay_data()
+    {
+        // The request refused, counted from the write's first: after the keyboard's identity,
+        // its pads and stick read and written and its selected profile asked for (16 requests),
+        // each profile is selected, then written in ten packets per layer.
+        QTest::addColumn<int>("request");
+
+        QTest::newRow("after two layers of profile 1") << 16 + 1 + 20;
+        QTest::newRow("at the selection of profile 2") << 16 + 1 + 40;
+    }
+
+    // The keyboard keeps what a cut write gave it: with every edit undone the page shows the
+    // keymap read at first, yet the write button stays on until a write succeeds.
+    void writeCutPartWay()
+    {
+        QFETCH(int, request);
+        KeymapPageFixture fixture;
+        fixture.enter();
+        KeymapPageView &view = *fixture.page().keymapPageView();
+        const int keyNumber = fixture.drawnKeyNumber(usageQ);
+        const int normalLayer = KeymapPageFixture::keymapIndex(0, FnMode::Normal);
+        fixture.changeKey(usageQ, usageF13);
+        EmulatedKeyboard &keyboard = fixture.keyboard();
+        keyboard.injectFault(int(keyboard.requests().size()) + request,
+                             {EmulatedKeyboard::Fault::WriteRefused});
+
+        KeymapPageFixture::click(view.writeToTAVOButton());
+        QTRY_COMPARE_WITH_TIMEOUT(KeymapPageFixture::shownMessage(), 9009, 20000);
+        KeymapPageFixture::answer(MessageModalResponseType::OK);
+        QCOMPARE(KeymapPageFixture::keymaps(keyboard.state())[normalLayer][keyNumber], usageF13);
+        KeymapPageFixture::click(view.undoButton());
+
+        QCOMPARE(fixture.shownUsage(keyNumber), usageQ);
+        QVERIFY(!view.undoButton()->isEnabled());
+        QVERIFY(view.writeToTAVOButton()->isEnabled());
+        KeymapPageFixture::click(view.writeToTAVOButton());
+        QTRY_COMPARE_WITH_TIMEOUT(KeymapPageFixture::shownMessage(), 1004, 20000);
+        KeymapPageFixture::answer(MessageModalResponseType::OK);
+        QCOMPARE(KeymapPageFixture::keymaps(keyboard.state())[normalLayer][keyNumber], usageQ);
+        QVERIFY(!view.writeToTAVOButton()->isEnabled());
     }
 
     void pageThatCannotBeBuilt_data()

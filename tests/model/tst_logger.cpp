@@ -185,6 +185,58 @@ private slots:
         QCOMPARE(file & (owner | others), QFile::ReadOwner | QFile::WriteOwner);
     }
 
+    void widerModesOfAnEarlierVersion_data()
+    {
+        QTest::addColumn<int>("folderMode");
+        // The day's file's mode, or -1 when there is no file yet.
+        QTest::addColumn<int>("fileMode");
+        // Both belong to another user, whose modes the program leaves alone.
+        QTest::addColumn<bool>("othersOwn");
+
+        QTest::newRow("folder and file readable by all") << 0755 << 0644 << false;
+        QTest::newRow("folder and file writable by all") << 0777 << 0666 << false;
+        QTest::newRow("folder readable by all, no file yet") << 0755 << -1 << false;
+        QTest::newRow("folder executable by the group only") << 0710 << 0600 << false;
+        QTest::newRow("file that the user may not run") << 0700 << 0700 << false;
+        QTest::newRow("another user's folder and file") << 0755 << 0644 << true;
+    }
+
+    // The folder and the day's file that an earlier version made with wider modes become the
+    // user's alone when the next line is written, and keep what they held.
+    void widerModesOfAnEarlierVersion()
+    {
+        QFETCH(int, folderMode);
+        QFETCH(int, fileMode);
+        QFETCH(bool, othersOwn);
+        const QByteArray folder = QFile::encodeName(m_fixture->root() + "logs");
+        const QByteArray file = folder + "/20260305.log";
+        QVERIFY(QDir().mkpath(folder));
+        QCOMPARE(::chmod(folder.constData(), mode_t(folderMode)), 0);
+        if (fileMode >= 0) {
+            QFile earlier(file);
+            QVERIFY(earlier.open(QIODevice::WriteOnly));
+            earlier.write("earlier\n");
+            earlier.close();
+            QCOMPARE(::chmod(file.constData(), mode_t(fileMode)), 0);
+        }
+        // Only the superuser may give them away; the nobody user of most systems takes them.
+        const uid_t nobody = 65534;
+        if (othersOwn && (::chown(folder.constData(), nobody, nobody) != 0 ||
+                          ::chown(file.constData(), nobody, nobody) != 0))
+            QSKIP("Files cannot be given to another user here.");
+
+        Logger().info("a.cpp", "f", 1, "later");
+
+        const auto modeOf = [](const QByteArray &path) {
+            struct stat status = {};
+            return ::stat(path.constData(), &status) == 0 ? int(status.st_mode & 07777) : -1;
+        };
+        QCOMPARE(modeOf(folder), othersOwn ? folderMode : 0700);
+        QCOMPARE(modeOf(file), othersOwn ? fileMode : 0600);
+        QCOMPARE(m_fixture->logText(), QString(fileMode >= 0 ? "earlier\n" : "") +
+                                           "20260305 02:05:09 | [INFO] a.cpp [1] f: later\n");
+    }
+
 private:
     std::unique_ptr<ResourceFixture> m_fixture;
     QDateTime m_now;

@@ -5,6 +5,7 @@
 #include "firmwareiobutton.h"
 #include "firmwarereadbutton.h"
 #include "firmwaretextfield.h"
+#include "fnbutton.h"
 #include "keyboarddataentity.h"
 #include "keyboardpanels.h"
 #include "linktestdata.h"
@@ -21,7 +22,9 @@
 #include "returnbutton.h"
 #include "startpageview.h"
 #include "virtualkeyboardviewcontroller.h"
+#include "virtualkeyviewcontroller.h"
 #include "virtualslidekeyboardviewcontroller.h"
+#include "virtualslidesqarekeyviewcontroller.h"
 #include "wrappedlabel.h"
 
 #include <QFileDialog>
@@ -86,6 +89,13 @@ void dropOnWindow(PageFixture &fixture, QMimeData &data, bool isReadAtOnce = tru
     }
     if (isReadAtOnce)
         QCoreApplication::sendPostedEvents();
+}
+
+// Fails the request of an update of the keyboard as it is now, counted from the update's first.
+void injectUpdateFault(PageFixture &fixture, int updateRequest, Fault fault)
+{
+    fixture.link.keyboard.injectFault(int(fixture.link.keyboard.requests().size()) + updateRequest,
+                                      {fault});
 }
 
 QMimeData *files(const QStringList &paths)
@@ -322,12 +332,7 @@ private slots:
         const auto faultAt = [](const QByteArray &request, Fault fault) -> Setup {
             return [request, fault](PageFixture &fixture) {
                 const Requests update = ordinaryUpdateRequests(image("KX-QR320B").parts);
-                const auto index =
-                    std::find_if(update.begin(), update.end(),
-                                 [&](const auto &sent) { return sent.startsWith(request); });
-                fixture.link.keyboard.injectFault(
-                    int(fixture.link.keyboard.requests().size() + (index - update.begin())),
-                    {fault});
+                injectUpdateFault(fixture, indexOf(update, request), fault);
             };
         };
         const Setup mainPartCut = faultAt(hex("F733CC00"), Fault::NoReply);
@@ -388,6 +393,51 @@ private slots:
             fixture.startUpdate();
             QCOMPARE(fixture.waitForRest(), 1004);
         }
+    }
+
+    void touchPadStageFaults_data()
+    {
+        QTest::addColumn<int>("request");
+        QTest::addColumn<Fault>("fault");
+        QTest::addColumn<int>("message");
+
+        // From the first touch pad's readiness query to the exit that follows the Bluetooth
+        // module's version query.
+        const Requests update = ordinaryUpdateRequests(image("KX-QR320B").parts);
+        const int first = indexOf(update, hex("F701FE02"));
+        const int last = indexOf(update, hex("F7639C00"));
+        for (int request = first; request <= last; ++request) {
+            // An unanswered version query is the modules' failure (9023), any other the link's.
+            const int message = update[request].startsWith(hex("F701FE")) ? 9023 : 9009;
+            for (const auto &[fault, name] : {std::pair{Fault::WriteRefused, "refused"},
+                                              std::pair{Fault::DeviceGone, "keyboard gone"}})
+                QTest::addRow("%s %s", update[request].toHex(' ').constData(), name)
+                    << request << fault << message;
+        }
+    }
+
+    // The keyboard went into its boot loader for the touch pads: whatever fails from there on,
+    // the page keeps the way back closed and the image, so that the update can be run again.
+    void touchPadStageFaults()
+    {
+        QFETCH(int, request);
+        QFETCH(Fault, fault);
+        QFETCH(int, message);
+        PageFixture fixture(true);
+        QVERIFY(fixture.openFirmupPage());
+        FirmupPageViewController &page = fixture.firmupPage();
+        const QString path = readImage(fixture, "KX-QR320B");
+        injectUpdateFault(fixture, request, fault);
+
+        fixture.startUpdate();
+
+        QCOMPARE(fixture.waitForRest(), message);
+        QCOMPARE(fixture.answer(0), 0);
+        QCOMPARE(page.keyboardData()->runningFirmwareState, RunningFirmwareState::boot);
+        QCOMPARE(page.runningFirmwareState(), RunningFirmwareState::boot);
+        QVERIFY(!fixture.view().returnButton()->isEnabled());
+        QCOMPARE(fixture.view().firmPathTextField()->text(), path);
+        QVERIFY(fixture.view().firmupButton()->isEnabled());
     }
 
     // The read button's panel offers firmware images, keeps the menus off while it is up and
@@ -594,6 +644,36 @@ private slots:
         QCOMPARE(start.dipSwitchData(), dipSwitch);
         QCOMPARE(start.startPageView()->keyboardLabel()->text(),
                  ResourceLoader::sharedInstance().getKeyboardName(typeNumber));
+    }
+
+    // Drawn anew after a rescue, both keyboards show the normal layer under the Fn0 tab: a profile
+    // picked next shows its normal layer, not the layer shown before the update.
+    void rebuildShowsTheNormalLayer()
+    {
+        PageFixture fixture(true);
+        fixture.link.keyboard.setMode(EmulatedKeyboard::Mode::BootLoader);
+        QVERIFY(fixture.openFirmupPage());
+        FirmupPageViewController &page = fixture.firmupPage();
+        PageFixture::click(fixture.view().fnButton(FnMode::WithFn2));
+        readImage(fixture, "KX-QR320B", "0001");
+        fixture.startUpdate();
+        QCOMPARE(fixture.waitForRest(), 1004);
+        QCOMPARE(fixture.answer(0), 0);
+
+        page.updateSelectProfileName(1);
+
+        const ProfileDataEntity &profile2 = page.physicalProfilesData()->profile(1);
+        QVERIFY(profile2.normal != profile2.withFn2);
+        KeyboardPanels &panels = page.panels();
+        QCOMPARE(panels.virtualKeyboard().fnMode(), FnMode::Normal);
+        QCOMPARE(panels.virtualSlideKeyboard().fnMode(), FnMode::Normal);
+        for (FnMode layer : ProfileDataEntity::layerModes)
+            QCOMPARE(fixture.view().fnButton(layer)->isSelected(), layer == FnMode::Normal);
+        for (const auto &key : panels.virtualKeyboard().keyViewControllers())
+            QCOMPARE(key->usageId(), profile2.normal[key->keyNumber()]);
+        for (VirtualSlideSqareKeyViewController *key :
+             panels.virtualSlideKeyboard().slideSqareKeyViewControllers())
+            QCOMPARE(key->usageId(), profile2.normal[key->keyNumber()]);
     }
 
     // The images of tools/make-sample-firmware.py are accepted for a keyboard of their layout.

@@ -8,8 +8,6 @@
 #include "logger.h"
 #include "utility.h"
 
-#include <cstdio>
-
 namespace {
 
 // The index of DIP switch 5 in the list of six.
@@ -458,11 +456,6 @@ void KeymapEditModel::endAlert()
     changeMenuStatusAndUpdateMenu(true);
 }
 
-void KeymapEditModel::announceReceiver(const char *name)
-{
-    std::printf("\"%s\"\n", name);
-}
-
 // Layers and palettes
 
 void KeymapEditModel::selectFnLayer(FnMode layer)
@@ -564,6 +557,20 @@ void KeymapEditModel::changeUndoButton()
 void KeymapEditModel::undoKeymap()
 {
     LOG_DEBUG("begin");
+    undo();
+    LOG_DEBUG("end");
+}
+
+void KeymapEditModel::recieveClickUndoMenuEvent()
+{
+    Utility::debugPrint("recieveClickUndoMenuEvent");
+    LOG_DEBUG("begin");
+    undo();
+    LOG_DEBUG("end");
+}
+
+void KeymapEditModel::undo()
+{
     hideProfileList();
     // The menu command may come in while the history is empty.
     if (!m_profileHistory.items.isEmpty()) {
@@ -572,13 +579,6 @@ void KeymapEditModel::undoKeymap()
         showSettings(KeymapSettings(*snapshot->profileList, snapshot->gesturePadData,
                                     snapshot->pointingStick));
     }
-    LOG_DEBUG("end");
-}
-
-void KeymapEditModel::recieveClickUndoMenuEvent()
-{
-    announceReceiver("recieveClickUndoMenuEvent");
-    undoKeymap();
 }
 
 void KeymapEditModel::performProfilesChange(const ProfileListDataEntity &profilesData,
@@ -611,7 +611,7 @@ void KeymapEditModel::showSettings(KeymapSettings settings)
 
 void KeymapEditModel::recieveClickRollbackMenuEvent()
 {
-    announceReceiver("recieveClickRollbackMenuEvent");
+    Utility::debugPrint("recieveClickRollbackMenuEvent");
     LOG_DEBUG("begin");
     hideProfileList();
     rollbackToPhysical();
@@ -621,7 +621,7 @@ void KeymapEditModel::recieveClickRollbackMenuEvent()
 
 void KeymapEditModel::recieveClickReturnToCurrentProfileInitialMenuEvent()
 {
-    announceReceiver("recieveClickReturnToCurrentProfileInitialMenuEvent");
+    Utility::debugPrint("recieveClickReturnToCurrentProfileInitialMenuEvent");
     LOG_DEBUG("begin");
     hideProfileList();
     loadDefaultProfile();
@@ -655,7 +655,14 @@ void KeymapEditModel::discardEdits()
 void KeymapEditModel::updatePhysicalProfiles(const ProfileListDataEntity &newProfiles)
 {
     m_physical.profiles = newProfiles.copy();
+    m_mayHoldPartialWrite = false;
     clearHistory();
+    changeWriteButton();
+}
+
+void KeymapEditModel::writeFailed()
+{
+    m_mayHoldPartialWrite = true;
     changeWriteButton();
 }
 
@@ -736,7 +743,7 @@ void KeymapEditModel::changeWriteButton()
     const bool isSameAsKeyboard =
         Utility::isSameProfile(physicalKeymapData(), currentKeymapData()) &&
         isSamePhysicalGesturePadAndPointing();
-    m_isWriteButtonEnabled = !isSameAsKeyboard;
+    m_isWriteButtonEnabled = !isSameAsKeyboard || m_mayHoldPartialWrite;
     m_observer.writeButtonChanged(m_isWriteButtonEnabled);
 
     const bool noAlert = !m_isShowAlert;

@@ -171,6 +171,9 @@ public:
     void discardEdits();
     // After a successful write: the written profiles become the keyboard's, the history empties.
     void updatePhysicalProfiles(const ProfileListDataEntity &newProfiles);
+    // After a failed write the keyboard may hold part of it, whatever the page shows: the write
+    // button stays on until a write succeeds.
+    void writeFailed();
 
     // A profile chosen in the profile list; asks message 1003 before it discards edits.
     void updateSelectProfileName(int index);
@@ -193,8 +196,6 @@ public:
     void showMessage9005(KeyboardLayoutType layout, AfterAnswer afterAnswer = {});
 
     void hideProfileList();
-    // The menu receivers name themselves on standard output.
-    static void announceReceiver(const char *name);
 
 private:
     static void runAtOnce(const Step &closingStep) { closingStep(); }
@@ -223,6 +224,8 @@ private:
 
     void pushCurrentProfileToHistory(const QList<bool> &preGesturePads, bool prePointingStickState);
     Stack::Item popProfileFromHistory();
+    // The last change taken back, for the undo button and the menu command alike.
+    void undo();
     void changeUndoButton();
     // Shows settings as the current state and refreshes what follows from it.
     void showSettings(KeymapSettings settings);
@@ -273,6 +276,8 @@ private:
     bool m_isClearCombine = false;
 
     Stack m_profileHistory;
+    // A write failed since the last one that succeeded.
+    bool m_mayHoldPartialWrite = false;
     bool m_isWriteButtonEnabled = false;
     bool m_isShowAlert = false;
     KeymapMenuFlags m_menuFlags;

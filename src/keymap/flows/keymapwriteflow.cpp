@@ -10,6 +10,7 @@
 #include "localizedstrings.h"
 #include "logger.h"
 #include "settingfileflow.h"
+#include "utility.h"
 
 KeymapWriteFlow::KeymapWriteFlow(KeymapEditModel &model, KeymapMessagePort &messages,
                                  KeymapDriverPort &driver, KeymapProgressPort &progress,
@@ -61,7 +62,7 @@ void KeymapWriteFlow::askToSaveFirst()
 void KeymapWriteFlow::recieveClickReturnToAllProfilesInitialMenuEvent()
 {
     LOG_DEBUG("begin");
-    KeymapEditModel::announceReceiver("recieveClickReturnToAllProfilesInitialMenuEvent");
+    Utility::debugPrint("recieveClickReturnToAllProfilesInitialMenuEvent");
     m_model.hideProfileList();
     m_model.switchToNormalState();
     m_model.showAlertMessage(KeymapMessages::allToFactory,
@@ -146,6 +147,7 @@ void KeymapWriteFlow::onWriteSuccess(const KeyboardDataEntity &written, bool isI
 
 void KeymapWriteFlow::onWriteFailure(WriteToTAVOResult result)
 {
+    m_model.writeFailed();
     m_model.showAlertMessage(result == WriteToTAVOResult::ModeMismatchError
                                  ? KeymapMessages::modeMismatch
                                  : KeymapMessages::keyboardNotWritten);

@@ -14,7 +14,8 @@ class SettingFileFlow;
 // Writes what the keymap page shows to the keyboard as a whole: the write button with its
 // warning when the selected profile has no Fn1 key, all profiles back to factory settings, and
 // the write itself under the progress page. A written state becomes the keyboard's state and
-// empties the undo history; a failed write changes nothing the page or the keyboard record holds.
+// empties the undo history; a failed write changes nothing the page or the keyboard record holds
+// but the write button, which stays on until a write succeeds.
 class KeymapWriteFlow final
 {
 public:
