@@ -6,7 +6,6 @@
 
 #include <QFontDatabase>
 #include <QFontMetricsF>
-#include <QPainter>
 #include <QStringList>
 
 #include <algorithm>
@@ -89,25 +88,24 @@ LegendLayout LegendProvider::layout(const LegendName &legend)
     return LegendLayout::fit(linesOf(legend), textArea(size(legend), legend.shortcut).size());
 }
 
-QImage LegendProvider::image(const LegendName &legend, qreal devicePixelRatio)
+LegendInk LegendProvider::ink(const LegendName &legend, qreal devicePixelRatio, double scale)
 {
-    const QSizeF logicalSize = size(legend);
-    QImage image((logicalSize * devicePixelRatio).toSize(), QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(devicePixelRatio);
-    image.fill(Qt::transparent);
-    if (linesOf(legend).isEmpty())
-        return image;
-    const LegendLayout text = layout(legend);
-    const QRectF area = textArea(logicalSize, legend.shortcut);
-    QPainter painter(&image);
-    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
-    painter.setPen(legend.whiteLegend ? whiteInk : blackInk);
-    painter.setFont(text.font());
-    const QFontMetricsF metrics(painter.font());
-    for (qsizetype index = 0; index < text.lines.size(); ++index) {
-        const QString &line = text.lines[index];
-        const double left = area.center().x() - metrics.horizontalAdvance(line) / 2;
-        painter.drawText(QPointF(left, area.top() + text.baselines[index]), line);
+    const QRectF area = textArea(size(legend), legend.shortcut);
+    const int screenPixel = std::max(1, qRound(devicePixelRatio));
+    return LegendInk::set(layout(legend), area, devicePixelRatio * scale, screenPixel,
+                          legend.whiteLegend ? whiteInk : blackInk);
+}
+
+QImage LegendProvider::image(const LegendName &legend, qreal devicePixelRatio, double scale)
+{
+    const QSize pixelSize = (size(legend) * scale * devicePixelRatio).toSize();
+    QImage image;
+    if (linesOf(legend).isEmpty()) {
+        image = QImage(pixelSize, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+    } else {
+        image = ink(legend, devicePixelRatio, scale).image(pixelSize);
     }
+    image.setDevicePixelRatio(devicePixelRatio);
     return image;
 }
