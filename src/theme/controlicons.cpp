@@ -174,12 +174,14 @@ void ControlIcons::shortcutMark(QPainter &painter, const QRectF &bounds, const Q
 }
 
 // A blue dot ringed in white: the usage is on no key of the keyboard yet.
+// A small dot tucked into the key's corner, outside every legend's ink: the mark sits over the
+// legend's top left, so that it must never reach the first letter.
 void ControlIcons::notAssigned(QPainter &painter, const QRectF &bounds)
 {
     PaintKit::useGrid(painter, bounds, 16);
-    painter.setPen(PaintKit::stroke(Qt::white, 1.5));
+    painter.setPen(PaintKit::stroke(Qt::white, 0.5));
     painter.setBrush(PaintKit::accent());
-    painter.drawEllipse(QRectF(3, 3, 8, 8));
+    painter.drawEllipse(QRectF(1.25, 1.25, 3.25, 3.25));
 }
 
 // Twelve spokes fading round the circle, for the progress page to turn.
