@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
 
 namespace {
@@ -93,6 +94,19 @@ InkedLine drawLine(const QString &line, const QFont &font, double pixelsPerPoint
     return inked;
 }
 
+// The rows of a line's ink, drawn on the baseline, that only round glyphs leave as they reach a
+// little past the capitals' top or below the baseline. A legend is centred without them, so that
+// "F13" stands on the same baseline as "F14" on the next key.
+int overshootAbove(const InkedLine &line, int capitalsTop)
+{
+    return line.ink.top() == capitalsTop - 1 ? 1 : 0;
+}
+
+int overshootBelow(const InkedLine &line)
+{
+    return line.ink.bottom() == 0 ? 1 : 0;
+}
+
 // The lines stacked on their inks, lineGap pixels apart, centred in area; nothing when they do
 // not fit fittingArea and mustFit.
 std::optional<QList<LegendInk::Word>> setLines(const QStringList &lines, const QFont &font,
@@ -114,7 +128,12 @@ std::optional<QList<LegendInk::Word>> setLines(const QStringList &lines, const Q
     if (mustFit && height > fittingArea.height())
         return std::nullopt;
     QList<LegendInk::Word> words;
-    int top = qRound(area.center().y() - height / 2.0);
+    if (inked.isEmpty())
+        return words;
+    const int capitalsTop = int(std::floor(-QFontMetricsF(font).capHeight() * pixelsPerPoint));
+    const int above = overshootAbove(inked.first(), capitalsTop);
+    const int below = overshootBelow(inked.last());
+    int top = qRound(area.center().y() - (height - above - below) / 2.0) - above;
     for (qsizetype index = 0; index < inked.size(); ++index) {
         const InkedLine &line = inked[index];
         const QPoint origin(qRound(area.center().x() - line.ink.width() / 2.0) - line.ink.left(),

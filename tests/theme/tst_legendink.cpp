@@ -42,12 +42,25 @@ int inkPixels(const QImage &image)
     }
     return count;
 }
+
+// The rows from the top to the bottom of the image's first column that carries ink: the stem
+// of the "F" of a function key.
+std::pair<int, int> firstStem(const QImage &image)
+{
+    for (int x = 0; x < image.width(); ++x) {
+        const QRect column = inkInside(image, QRect(x, 0, 1, image.height()));
+        if (!column.isNull())
+            return {column.top(), column.bottom()};
+    }
+    return {-1, -1};
+}
 } // namespace
 
 // Legends read whole on every key that shows them: drawn at the keys' own size at device pixel
 // ratios 1 and 2, two stacked lines, and two words side by side, keep at least one pixel of the
 // screen of key face between their inks (two device pixels at ratio 2), and on keys of full
-// height the letters keep the size that reads.
+// height the letters keep the size that reads. Legends of capitals and figures on one row of keys
+// stand on one baseline, whatever the round figures' overshoot.
 class tst_LegendInk : public QObject
 {
     Q_OBJECT
@@ -110,6 +123,40 @@ private slots:
             if (keyHeight >= 33)
                 QVERIFY2(ink.pixelSize() == LegendProvider::layout(legend).pixelSize,
                          qPrintable(name + " set smaller"));
+        }
+    }
+
+    void functionKeysShareABaseline_data()
+    {
+        QTest::addColumn<double>("keyHeight");
+        QTest::addColumn<qreal>("ratio");
+        QTest::addColumn<bool>("shortcut");
+        const QList<std::pair<const char *, double>> keys{
+            {"drawn keyboard", 33}, {"slide keys", 36}, {"palettes", 34}};
+        for (const auto &[name, height] : keys) {
+            for (const qreal ratio : {1.0, 2.0}) {
+                QTest::addRow("%s, ratio %g", name, ratio) << height << ratio << false;
+                QTest::addRow("%s, ratio %g, shortcut", name, ratio) << height << ratio << true;
+            }
+        }
+    }
+
+    // F1 to F24: the stem of every "F" starts and ends on the same rows as F1's.
+    void functionKeysShareABaseline()
+    {
+        QFETCH(double, keyHeight);
+        QFETCH(qreal, ratio);
+        QFETCH(bool, shortcut);
+        const double scale = keyHeight / LegendProvider::legendHeight;
+        const auto stem = [&](qint32 usageId) {
+            const LegendName legend{usageId, true, KeyboardLayoutType::English, false, shortcut};
+            return firstStem(LegendProvider::image(legend, ratio, scale));
+        };
+        constexpr qint32 f1 = 0x3A, f12 = 0x45, f13 = 0x68, f24 = 0x73;
+        const std::pair<int, int> first = stem(f1);
+        for (const auto &[from, to] : {std::pair{f1, f12}, std::pair{f13, f24}}) {
+            for (qint32 usageId = from; usageId <= to; ++usageId)
+                QCOMPARE(stem(usageId), first);
         }
     }
 };
