@@ -173,15 +173,14 @@ void ControlIcons::shortcutMark(QPainter &painter, const QRectF &bounds, const Q
     painter.fillPath(mark.subtracted(plus.simplified()), ink);
 }
 
-// A blue dot ringed in white: the usage is on no key of the keyboard yet.
-// A small dot tucked into the key's corner, outside every legend's ink: the mark sits over the
-// legend's top left, so that it must never reach the first letter.
+// A blue dot in the key's top left corner: the usage is on no key of the keyboard yet. It keeps
+// within the corner that legends leave free, so that it never reaches a legend's first letter.
 void ControlIcons::notAssigned(QPainter &painter, const QRectF &bounds)
 {
     PaintKit::useGrid(painter, bounds, 16);
-    painter.setPen(PaintKit::stroke(Qt::white, 0.5));
+    painter.setPen(Qt::NoPen);
     painter.setBrush(PaintKit::accent());
-    painter.drawEllipse(QRectF(1.25, 1.25, 3.25, 3.25));
+    painter.drawEllipse(QRectF(1, 1, notAssignedReach - 1, notAssignedReach - 1));
 }
 
 // Twelve spokes fading round the circle, for the progress page to turn.

@@ -11,6 +11,11 @@ namespace {
 
 // Room around a word's bounding box for the antialiased edges of its glyphs.
 constexpr int canvasMargin = 2;
+// Lines that do not fit, or cannot move clear of the corner, are set in letters narrower by steps
+// of this many per cent, down to the narrowest that still read as the font, before they are set
+// smaller.
+constexpr int stretchStep = 10;
+constexpr int narrowestStretch = 70;
 
 // A word drawn with its pen on the origin of the baseline: its pixels, cropped to its ink, and
 // where their top left lies from that origin. No image for a word that leaves no ink.
@@ -107,12 +112,32 @@ int overshootBelow(const InkedLine &line)
     return line.ink.bottom() == 0 ? 1 : 0;
 }
 
-// The lines stacked on their inks, lineGap pixels apart, centred in area; nothing when they do
-// not fit fittingArea and mustFit.
+// How far lines whose inks lie at lineInks must move right so that none reaches into the square
+// [0, corner) on both axes while all stay inside area: none when they are clear already, nothing
+// when there is no room. Only a move across keeps the legend's lines at the height of its
+// neighbours' on a row of keys.
+std::optional<int> clearCorner(const QList<QRect> &lineInks, const QRectF &area, int corner)
+{
+    // The move takes every line reaching above the square's bottom past its right side.
+    int left = corner;
+    QRect all;
+    for (const QRect &ink : lineInks) {
+        if (ink.top() < corner)
+            left = std::min(left, ink.left());
+        all |= ink;
+    }
+    const int across = corner - left;
+    if (across > 0 && !area.contains(QRectF(all.translated(across, 0))))
+        return std::nullopt;
+    return across;
+}
+
+// The lines stacked on their inks, lineGap pixels apart, centred in area and moved clear of the
+// square [0, corner) on both axes; nothing when they do not fit fittingArea and mustFit.
 std::optional<QList<LegendInk::Word>> setLines(const QStringList &lines, const QFont &font,
                                                double pixelsPerPoint, int gap, int lineGap,
                                                const QRectF &area, const QRectF &fittingArea,
-                                               const QColor &ink, bool mustFit)
+                                               int corner, const QColor &ink, bool mustFit)
 {
     QList<InkedLine> inked;
     int height = -lineGap;
@@ -127,34 +152,48 @@ std::optional<QList<LegendInk::Word>> setLines(const QStringList &lines, const Q
     }
     if (mustFit && height > fittingArea.height())
         return std::nullopt;
-    QList<LegendInk::Word> words;
     if (inked.isEmpty())
-        return words;
+        return QList<LegendInk::Word>();
     const int capitalsTop = int(std::floor(-QFontMetricsF(font).capHeight() * pixelsPerPoint));
     const int above = overshootAbove(inked.first(), capitalsTop);
     const int below = overshootBelow(inked.last());
+    QList<QPoint> origins;
+    QList<QRect> lineInks;
     int top = qRound(area.center().y() - (height - above - below) / 2.0) - above;
-    for (qsizetype index = 0; index < inked.size(); ++index) {
-        const InkedLine &line = inked[index];
+    for (const InkedLine &line : inked) {
         const QPoint origin(qRound(area.center().x() - line.ink.width() / 2.0) - line.ink.left(),
                             top - line.ink.top());
+        origins << origin;
+        lineInks << line.ink.translated(origin);
+        top += line.ink.height() + lineGap;
+    }
+    const std::optional<int> move = clearCorner(lineInks, fittingArea, corner);
+    if (mustFit && !move)
+        return std::nullopt;
+    const QPoint shift(move.value_or(0), 0);
+    QList<LegendInk::Word> words;
+    for (qsizetype index = 0; index < inked.size(); ++index) {
+        const InkedLine &line = inked[index];
         for (qsizetype word = 0; word < line.words.size(); ++word) {
             const InkedWord &drawn = line.words[word];
             if (!drawn.image.isNull())
-                words << LegendInk::Word{drawn.image,
-                                         origin + QPoint(line.pens[word], 0) + drawn.offset, index};
+                words << LegendInk::Word{
+                    drawn.image, origins[index] + shift + QPoint(line.pens[word], 0) + drawn.offset,
+                    index};
         }
-        top += line.ink.height() + lineGap;
     }
     return words;
 }
 
 } // namespace
 
-LegendInk LegendInk::set(const LegendLayout &layout, const QRectF &area, double pixelsPerPoint,
-                         int minimumGap, const QColor &ink)
+LegendInk LegendInk::set(const LegendLayout &layout, const QRectF &area, double corner,
+                         double pixelsPerPoint, int minimumGap, const QColor &ink)
 {
     const QRectF pixelArea(area.topLeft() * pixelsPerPoint, area.size() * pixelsPerPoint);
+    // Whole pixels cover the corner; one that ends on a pixel's edge, but for rounding, takes
+    // no pixel more.
+    const int pixelCorner = int(std::ceil(corner * pixelsPerPoint - 1e-6));
     // The layout measured the outlines of the glyphs; their antialiased edges may reach a pixel
     // further.
     const QRectF fittingArea = pixelArea.adjusted(-1, -1, 1, 1);
@@ -162,12 +201,18 @@ LegendInk LegendInk::set(const LegendLayout &layout, const QRectF &area, double 
     for (;; --sized.pixelSize) {
         const bool smallest = sized.pixelSize <= LegendLayout::smallestPixelSize;
         const int lineGap = std::max(minimumGap, qRound(sized.lineGap() * pixelsPerPoint));
-        if (auto words = setLines(sized.lines, sized.font(), pixelsPerPoint, minimumGap, lineGap,
-                                  pixelArea, fittingArea, ink, !smallest)) {
-            LegendInk set;
-            set.m_words = std::move(*words);
-            set.m_pixelSize = sized.pixelSize;
-            return set;
+        for (sized.stretch = layout.stretch;; sized.stretch -= stretchStep) {
+            const bool narrowest = sized.stretch <= narrowestStretch;
+            if (auto words =
+                    setLines(sized.lines, sized.font(), pixelsPerPoint, minimumGap, lineGap,
+                             pixelArea, fittingArea, pixelCorner, ink, !(smallest && narrowest))) {
+                LegendInk set;
+                set.m_words = std::move(*words);
+                set.m_pixelSize = sized.pixelSize;
+                return set;
+            }
+            if (narrowest)
+                break;
         }
     }
 }

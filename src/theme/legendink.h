@@ -14,7 +14,9 @@
 // glyphs leave, not by the font's line metrics: the words of a line, and the lines over each
 // other, keep whole pixels of key face between their inks, and the whole is centred on its ink.
 // Every word lies on whole device pixels, so a legend painted pixel for pixel shows these gaps as
-// they are set here. Where the lines do not fit their area on their ink, they are set smaller.
+// they are set here. No ink lies in a square at the legend's top left corner: lines that would
+// reach into it move right. Where the lines do not fit their area on their ink, or have no
+// room to move clear of the corner, they are set in narrower letters, and then smaller.
 class LegendInk
 {
 public:
@@ -28,10 +30,11 @@ public:
         QRect inkBox() const { return {position, image.size()}; }
     };
 
-    // Sets the layout's lines inside area, in points, at pixelsPerPoint, in ink. Between two
-    // pieces of ink there are at least minimumGap device pixels of key face.
-    static LegendInk set(const LegendLayout &layout, const QRectF &area, double pixelsPerPoint,
-                         int minimumGap, const QColor &ink);
+    // Sets the layout's lines inside area and clear of the square [0, corner) on both axes, in
+    // points, at pixelsPerPoint, in ink. Between two pieces of ink there are at least minimumGap
+    // device pixels of key face.
+    static LegendInk set(const LegendLayout &layout, const QRectF &area, double corner,
+                         double pixelsPerPoint, int minimumGap, const QColor &ink);
 
     const QList<Word> &words() const { return m_words; }
     // The pixel size the lines were set at: the layout's, or smaller where they did not fit.

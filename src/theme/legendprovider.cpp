@@ -1,5 +1,6 @@
 #include "legendprovider.h"
 
+#include "controlicons.h"
 #include "legendlayout.h"
 #include "legendtexts.h"
 #include "logger.h"
@@ -19,6 +20,13 @@ constexpr double wideMargin = 3.0;
 constexpr double maximumWideWidth = LegendProvider::legendHeight * 1.2;
 // The shortcut mark covers 11 points from 2 points off the key's lower left corner.
 constexpr double shortcutMarkTop = LegendProvider::legendHeight - 13.0;
+// Palette keys show their legends this many points high, their not-assigned mark over the
+// legend's top left corner.
+constexpr double paletteKeyHeight = 34.0;
+// The square at a legend's top left that its ink keeps clear of: the not-assigned mark's ink and
+// a point of key face beside it, as a palette key shows them.
+constexpr double markCorner =
+    (ControlIcons::notAssignedReach + 1.0) * LegendProvider::legendHeight / paletteKeyHeight;
 
 const QColor whiteInk(255, 255, 255);
 const QColor blackInk(51, 51, 51);
@@ -92,7 +100,7 @@ LegendInk LegendProvider::ink(const LegendName &legend, qreal devicePixelRatio, 
 {
     const QRectF area = textArea(size(legend), legend.shortcut);
     const int screenPixel = std::max(1, qRound(devicePixelRatio));
-    return LegendInk::set(layout(legend), area, devicePixelRatio * scale, screenPixel,
+    return LegendInk::set(layout(legend), area, markCorner, devicePixelRatio * scale, screenPixel,
                           legend.whiteLegend ? whiteInk : blackInk);
 }
 
