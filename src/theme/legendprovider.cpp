@@ -18,7 +18,9 @@ constexpr double padding = 2.0;
 constexpr double wideMargin = 3.0;
 // Wide keys are at least 1.25 key units; a wider legend would spill over the narrowest of them.
 constexpr double maximumWideWidth = LegendProvider::legendHeight * 1.2;
-// The shortcut mark covers 11 points from 2 points off the key's lower left corner.
+// Shortcut legends end here, above the shortcut mark. Its ink reaches 10 points up from the key's
+// bottom edge; on the smallest keys that show it, 33 points high, the legend drawn at 33/36 of its
+// size ends 2 points above that.
 constexpr double shortcutMarkTop = LegendProvider::legendHeight - 13.0;
 // Palette keys show their legends this many points high, their not-assigned mark over the
 // legend's top left corner.

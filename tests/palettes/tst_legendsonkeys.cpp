@@ -79,13 +79,15 @@ std::unique_ptr<QWidget> makeKey(KeyKind kind)
     return key;
 }
 
-// The legend on the key, with the not-assigned mark when marked.
+// The legend on the key, with the key's mark when marked: the not-assigned mark on a palette key,
+// the shortcut mark on the others.
 void showLegend(QWidget &key, const QString &name, bool marked = false)
 {
     if (auto *palette = qobject_cast<AssignKeyView *>(&key))
         palette->displayCharacter(name, !marked, QString());
     else
-        static_cast<VirtualKeyView &>(key).displayCharacter(name, name, false, QString());
+        static_cast<VirtualKeyView &>(key).displayCharacter(
+            name, name, false, marked ? QStringLiteral("Ctrl+") : QString());
 }
 
 QRectF legendFrame(QWidget &key, const QString &name)
@@ -184,8 +186,8 @@ bool whiteLegendOn(KeyKind kind, KeyboardLayoutType layoutType)
 // What the keys show of their legends, at the device pixel ratio CTest runs them at (1, and 2
 // in a second run): every legend on the drawn keyboard, the slide keys and the palettes lies on
 // its key pixel for pixel, so its lines and words keep the gaps of key face they were set with,
-// and the not-assigned mark of a palette key keeps a pixel of the screen clear of the legend's
-// ink.
+// and a key's mark (the not-assigned mark of a palette key, the shortcut mark of the others)
+// keeps a pixel of the screen clear of the legend's ink.
 class tst_LegendsOnKeys : public QObject
 {
     Q_OBJECT
@@ -290,11 +292,15 @@ private slots:
                 << KeyKind::palette << layout << true;
             QTest::addRow("not assigned, %s, wide palette key", word)
                 << KeyKind::paletteWide << layout << false;
+            QTest::addRow("shortcut, %s, drawn key", word) << KeyKind::drawn << layout << true;
+            QTest::addRow("shortcut, %s, wide drawn key", word)
+                << KeyKind::drawnWide << layout << true;
+            QTest::addRow("shortcut, %s, slide key", word) << KeyKind::slide << layout << true;
         }
     }
 
-    // Every legend with the palette key's mark: between the mark's ink and the legend's there is
-    // at least a pixel of the screen of key face.
+    // Every legend with the key's mark: between the mark's ink and the legend's there is at least
+    // a pixel of the screen of key face.
     void markKeepsClearOfTheLegend()
     {
         QFETCH(KeyKind, kind);
