@@ -70,7 +70,7 @@ void GesturePadSwitch::setSwitchEnabled(bool isEnabled)
     showImage();
 }
 
-QString GesturePadSwitch::chooseImage() const
+QString GesturePadSwitch::chooseImage(bool isMouseOver) const
 {
     const DrawingInfo::PointingStickImages &images = DrawingInfo::PointingStickImage();
     if (!m_isSwitchEnabled)
@@ -78,13 +78,19 @@ QString GesturePadSwitch::chooseImage() const
     if (!m_isKeymapPageView)
         return m_isStatusOn ? images.switchStartOn : images.switchStartOff;
     if (m_isStatusOn)
-        return m_isMouseOver ? images.switchOnHover : images.switchOn;
-    return m_isMouseOver ? images.switchOffHover : images.switchOff;
+        return isMouseOver ? images.switchOnHover : images.switchOn;
+    return isMouseOver ? images.switchOffHover : images.switchOff;
 }
 
 void GesturePadSwitch::showImage()
 {
-    m_shownImage = chooseImage();
+    m_shownImage = chooseImage(m_isMouseOver);
+    lookChanged();
+}
+
+void GesturePadSwitch::showPlainImage()
+{
+    m_shownImage = chooseImage(false);
     lookChanged();
 }
 

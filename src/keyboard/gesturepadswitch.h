@@ -27,6 +27,9 @@ public:
     // Shows the picture of the current state, then writes the state into the owner: only an
     // enabled switch that is on, or off on the keymap page, writes.
     void updateButtonImage();
+    // Shows the picture of the current state as it looks without the pointer on it, whether the
+    // pointer is there or not, until the pointer next comes onto the switch or leaves it.
+    void showPlainImage();
 
     // A press on the switch: on the keymap page an enabled switch toggles, updates and reports.
     // Whether it toggled.
@@ -65,7 +68,7 @@ protected:
     virtual void lookChanged() {}
 
 private:
-    QString chooseImage() const;
+    QString chooseImage(bool isMouseOver) const;
     void showImage();
     void writeIntoOwner() const;
 

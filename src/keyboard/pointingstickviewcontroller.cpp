@@ -52,6 +52,9 @@ void PointingStickViewController::updatePointingStick()
     button->setIsStatusOn(m_isPointStickOn);
     button->setEnabled(m_isPointSickEnable);
     button->updateButtonImage();
+    // The page's refresh shows the plain picture of the state even under the pointer; the hover
+    // picture comes back when the pointer next comes onto the switch.
+    button->showPlainImage();
 }
 
 void PointingStickViewController::afterUpdateGesturePads(CheckButtonType checkBtnType,

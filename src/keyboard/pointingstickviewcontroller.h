@@ -34,7 +34,8 @@ public:
     bool isPointStickOn() const { return m_isPointStickOn; }
     void setIsPointStickOn(bool isOn) { m_isPointStickOn = isOn; }
 
-    // Shows isPointStickOn, and whether the switch was made enabled, on the switch.
+    // Shows isPointStickOn, and whether the switch was made enabled, on the switch, in its plain
+    // picture also while the pointer is on it.
     void updatePointingStick();
 
     // A click on the switch: its kind, pad and the state before the click. Read at the time of

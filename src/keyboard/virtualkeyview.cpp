@@ -76,8 +76,7 @@ void VirtualKeyView::paintLegend(QPainter &painter) const
     const QString &legend = shownCharImage();
     if (legend.isEmpty())
         return;
-    const QPixmap pixmap = ImageProvider::sharedInstance().pixmap(legend, devicePixelRatioF());
-    painter.drawPixmap(m_legendFrame, pixmap, QRectF(pixmap.rect()));
+    ImageProvider::sharedInstance().paintPixelForPixel(painter, legend, m_legendFrame);
 }
 
 void VirtualKeyView::paintShortcutMark(QPainter &painter) const

@@ -4,6 +4,7 @@
 #include "imageview.h"
 #include "keyboardconfig.h"
 #include "localizedstrings.h"
+#include "paintkit.h"
 #include "shelllook.h"
 
 #include <QGraphicsDropShadowEffect>
@@ -19,7 +20,7 @@ constexpr int textOriginX = 41;
 constexpr int rightMargin = 30;
 constexpr qreal shadowOpacity = 0.4;
 constexpr QPointF shadowOffset{0, 3};
-constexpr qreal shadowBlurRadius = 6;
+constexpr qreal shadowRadius = 3;
 
 } // namespace
 
@@ -42,7 +43,7 @@ PleaseClickGrid::PleaseClickGrid(Arrow arrow, const QString &textKey, QWidget *p
     shadowColor.setAlphaF(shadowOpacity);
     shadow->setColor(shadowColor);
     shadow->setOffset(shadowOffset);
-    shadow->setBlurRadius(shadowBlurRadius);
+    shadow->setBlurRadius(PaintKit::blurRadius(shadowRadius));
     setGraphicsEffect(shadow);
 }
 

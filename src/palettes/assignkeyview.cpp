@@ -107,8 +107,7 @@ void AssignKeyView::paintLegend(QPainter &painter) const
 {
     if (charImage().isEmpty())
         return;
-    const QPixmap pixmap = ImageProvider::sharedInstance().pixmap(charImage(), devicePixelRatioF());
-    painter.drawPixmap(m_legendFrame, pixmap, QRectF(pixmap.rect()));
+    ImageProvider::sharedInstance().paintPixelForPixel(painter, charImage(), m_legendFrame);
 }
 
 void AssignKeyView::paintNotAssignedIcon(QPainter &painter) const

@@ -161,25 +161,29 @@ void ControlIcons::alert(QPainter &painter, const QRectF &bounds)
     painter.drawPoint(QPointF(24, 35.5));
 }
 
-// A "+" cut out of a small rounded square: the key carries a key combination.
+// A "+" cut out of a small rounded square: the key carries a key combination. The square, on
+// whole pixels, keeps to the bottom of its frame, so that a point of key face stays between it
+// and the legend above it even on the smallest keys, and to the right, where the Enter key's
+// lower arm is.
 void ControlIcons::shortcutMark(QPainter &painter, const QRectF &bounds, const QColor &ink)
 {
     PaintKit::useGrid(painter, bounds, 11);
     QPainterPath mark;
-    mark.addRoundedRect(QRectF(0.5, 0.5, 10, 10), 2.2, 2.2);
+    mark.addRoundedRect(QRectF(3, 3, 8, 8), 1.8, 1.8);
     QPainterPath plus;
-    plus.addRect(QRectF(4.6, 2.5, 1.8, 6));
-    plus.addRect(QRectF(2.5, 4.6, 6, 1.8));
+    plus.addRect(QRectF(6, 4, 2, 6));
+    plus.addRect(QRectF(4, 6, 6, 2));
     painter.fillPath(mark.subtracted(plus.simplified()), ink);
 }
 
-// A blue dot ringed in white: the usage is on no key of the keyboard yet.
+// A blue dot in the key's top left corner: the usage is on no key of the keyboard yet. It keeps
+// within the corner that legends leave free, so that it never reaches a legend's first letter.
 void ControlIcons::notAssigned(QPainter &painter, const QRectF &bounds)
 {
     PaintKit::useGrid(painter, bounds, 16);
-    painter.setPen(PaintKit::stroke(Qt::white, 1.5));
+    painter.setPen(Qt::NoPen);
     painter.setBrush(PaintKit::accent());
-    painter.drawEllipse(QRectF(3, 3, 8, 8));
+    painter.drawEllipse(QRectF(1, 1, notAssignedReach - 1, notAssignedReach - 1));
 }
 
 // Twelve spokes fading round the circle, for the progress page to turn.

@@ -10,6 +10,10 @@
 class ControlIcons
 {
 public:
+    // The not-assigned mark's ink lies within this many points of the key's top left corner,
+    // across and down: legends keep clear of that corner.
+    static constexpr double notAssignedReach = 5.0;
+
     static void addTo(PictureTable &table);
 
 private:

@@ -5,6 +5,7 @@
 #include <QCache>
 #include <QImage>
 #include <QMutex>
+#include <QPainter>
 #include <QPixmap>
 #include <QSet>
 #include <QSizeF>
@@ -31,9 +32,14 @@ public:
     QSizeF size(const QString &name) const;
     // Never null: a legend name without a text gives the blank key, an unknown name the
     // placeholder. Repeated calls answer the same pixels without painting or converting again.
-    QPixmap pixmap(const QString &name, qreal devicePixelRatio = 1.0);
+    // With a scale, the image is drawn that many times its size for showing pixel for pixel.
+    QPixmap pixmap(const QString &name, qreal devicePixelRatio = 1.0, double scale = 1.0);
     // The pixmap's pixels, shared with the cache.
-    QImage image(const QString &name, qreal devicePixelRatio = 1.0);
+    QImage image(const QString &name, qreal devicePixelRatio = 1.0, double scale = 1.0);
+    // Paints the image filling frame's height at its own proportions, drawn at that size for the
+    // painter's device pixel ratio and laid on whole device pixels, so that no pixel of it is
+    // resampled: gaps of key face in a legend stay as the legend sets them.
+    void paintPixelForPixel(QPainter &painter, const QString &name, const QRectF &frame);
 
     // The names of the painted pictures (not the legends), sorted.
     QStringList pictureNames() const;
@@ -41,9 +47,9 @@ public:
     static constexpr QSizeF placeholderSize{32, 32};
 
 private:
-    QImage render(const QString &name, qreal devicePixelRatio);
-    QImage paint(const Picture &picture, qreal devicePixelRatio) const;
-    QImage placeholder(const QString &name, qreal devicePixelRatio);
+    QImage render(const QString &name, qreal devicePixelRatio, double scale);
+    QImage paint(const Picture &picture, qreal devicePixelRatio, double scale = 1.0) const;
+    QImage placeholder(const QString &name, qreal devicePixelRatio, double scale);
 
     PictureTable m_pictures;
     // Guards the cache and the names reported; painting happens under it too, so that a picture

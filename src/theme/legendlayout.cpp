@@ -9,52 +9,31 @@
 
 namespace {
 
-// Ink of a line above and below its baseline.
-struct Ink
+bool isShiftedPair(const QStringList &lines)
 {
-    double above = 0;
-    double below = 0;
-};
+    return lines.size() == 2 && lines.first().size() <= 2;
+}
 
-// The baselines of lines set at a pixel size in an area, or nothing when they do not fit.
-std::optional<QList<double>> baselinesIfFitting(const LegendLayout &layout, const QSizeF &area)
+// Whether lines fit an area by the ink of their glyphs and the gaps between them.
+bool fits(const LegendLayout &layout, const QSizeF &area)
 {
     const QFontMetricsF metrics(layout.font());
-    const double gap = 0.1 * layout.pixelSize;
-    QList<Ink> inks;
+    double height = -layout.lineGap();
     for (const QString &line : layout.lines) {
         if (metrics.horizontalAdvance(line) > area.width())
-            return std::nullopt;
-        const QRectF ink = metrics.tightBoundingRect(line);
-        inks << Ink{-ink.top(), ink.bottom()};
+            return false;
+        height += metrics.tightBoundingRect(line).height() + layout.lineGap();
     }
-    QList<double> baselines{inks.first().above};
-    for (qsizetype index = 1; index < inks.size(); ++index)
-        baselines << baselines.last() + inks[index - 1].below + gap + inks[index].above;
-    const double height = baselines.last() + inks.last().below;
-    if (height > area.height())
-        return std::nullopt;
-    const double top = (area.height() - height) / 2;
-    for (double &baseline : baselines)
-        baseline += top;
-    return baselines;
+    return height <= area.height();
 }
 
 // The lines at the largest size, up to their preferred one, at which they fit in letters of the
 // given width; the smallest size when none fits.
 LegendLayout largestFitting(const QStringList &lines, int stretch, const QSizeF &area)
 {
-    LegendLayout layout{lines, LegendLayout::preferredPixelSize(lines), stretch, {}};
-    for (; layout.pixelSize > LegendLayout::smallestPixelSize; --layout.pixelSize) {
-        if (const auto baselines = baselinesIfFitting(layout, area)) {
-            layout.baselines = *baselines;
-            return layout;
-        }
-    }
-    // Too much text for the area: the lines keep their places at the smallest size.
-    const QFontMetricsF metrics(layout.font());
-    for (qsizetype index = 0; index < lines.size(); ++index)
-        layout.baselines << metrics.ascent() + index * metrics.height();
+    LegendLayout layout{lines, LegendLayout::preferredPixelSize(lines), stretch};
+    while (layout.pixelSize > LegendLayout::smallestPixelSize && !fits(layout, area))
+        --layout.pixelSize;
     return layout;
 }
 
@@ -98,11 +77,6 @@ QList<QStringList> arrangements(const QStringList &ownLines)
         return a.size() < b.size();
     });
     return result;
-}
-
-bool isShiftedPair(const QStringList &lines)
-{
-    return lines.size() == 2 && lines.first().size() <= 2;
 }
 
 bool isLegible(const LegendLayout &layout)
@@ -149,5 +123,10 @@ int LegendLayout::preferredPixelSize(const QStringList &lines)
         const qsizetype length = lines.constFirst().size();
         return length == 1 ? 16 : length <= 3 ? 13 : 11;
     }
-    return shortLines ? 12 : 10;
+    return shortLines ? 13 : 10;
+}
+
+double LegendLayout::lineGap() const
+{
+    return (isShiftedPair(lines) ? 0.45 : 0.1) * pixelSize;
 }

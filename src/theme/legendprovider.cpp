@@ -1,12 +1,12 @@
 #include "legendprovider.h"
 
+#include "controlicons.h"
 #include "legendlayout.h"
 #include "legendtexts.h"
 #include "logger.h"
 
 #include <QFontDatabase>
 #include <QFontMetricsF>
-#include <QPainter>
 #include <QStringList>
 
 #include <algorithm>
@@ -18,8 +18,17 @@ constexpr double padding = 2.0;
 constexpr double wideMargin = 3.0;
 // Wide keys are at least 1.25 key units; a wider legend would spill over the narrowest of them.
 constexpr double maximumWideWidth = LegendProvider::legendHeight * 1.2;
-// The shortcut mark covers 11 points from 2 points off the key's lower left corner.
+// Shortcut legends end here, above the shortcut mark. Its ink reaches 10 points up from the key's
+// bottom edge; on the smallest keys that show it, 33 points high, the legend drawn at 33/36 of its
+// size ends 2 points above that.
 constexpr double shortcutMarkTop = LegendProvider::legendHeight - 13.0;
+// Palette keys show their legends this many points high, their not-assigned mark over the
+// legend's top left corner.
+constexpr double paletteKeyHeight = 34.0;
+// The square at a legend's top left that its ink keeps clear of: the not-assigned mark's ink and
+// a point of key face beside it, as a palette key shows them.
+constexpr double markCorner =
+    (ControlIcons::notAssignedReach + 1.0) * LegendProvider::legendHeight / paletteKeyHeight;
 
 const QColor whiteInk(255, 255, 255);
 const QColor blackInk(51, 51, 51);
@@ -89,25 +98,24 @@ LegendLayout LegendProvider::layout(const LegendName &legend)
     return LegendLayout::fit(linesOf(legend), textArea(size(legend), legend.shortcut).size());
 }
 
-QImage LegendProvider::image(const LegendName &legend, qreal devicePixelRatio)
+LegendInk LegendProvider::ink(const LegendName &legend, qreal devicePixelRatio, double scale)
 {
-    const QSizeF logicalSize = size(legend);
-    QImage image((logicalSize * devicePixelRatio).toSize(), QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(devicePixelRatio);
-    image.fill(Qt::transparent);
-    if (linesOf(legend).isEmpty())
-        return image;
-    const LegendLayout text = layout(legend);
-    const QRectF area = textArea(logicalSize, legend.shortcut);
-    QPainter painter(&image);
-    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
-    painter.setPen(legend.whiteLegend ? whiteInk : blackInk);
-    painter.setFont(text.font());
-    const QFontMetricsF metrics(painter.font());
-    for (qsizetype index = 0; index < text.lines.size(); ++index) {
-        const QString &line = text.lines[index];
-        const double left = area.center().x() - metrics.horizontalAdvance(line) / 2;
-        painter.drawText(QPointF(left, area.top() + text.baselines[index]), line);
+    const QRectF area = textArea(size(legend), legend.shortcut);
+    const int screenPixel = std::max(1, qRound(devicePixelRatio));
+    return LegendInk::set(layout(legend), area, markCorner, devicePixelRatio * scale, screenPixel,
+                          legend.whiteLegend ? whiteInk : blackInk);
+}
+
+QImage LegendProvider::image(const LegendName &legend, qreal devicePixelRatio, double scale)
+{
+    const QSize pixelSize = (size(legend) * scale * devicePixelRatio).toSize();
+    QImage image;
+    if (linesOf(legend).isEmpty()) {
+        image = QImage(pixelSize, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+    } else {
+        image = ink(legend, devicePixelRatio, scale).image(pixelSize);
     }
+    image.setDevicePixelRatio(devicePixelRatio);
     return image;
 }

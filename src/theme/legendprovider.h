@@ -1,5 +1,6 @@
 #pragma once
 
+#include "legendink.h"
 #include "legendlayout.h"
 #include "legendname.h"
 
@@ -10,7 +11,8 @@
 // Draws key legends at run time from the legend texts, for the image names of the key-legend
 // scheme: the blank key for usage 0, a square image for narrow keys and one as wide as its text
 // for wide keys (so left- and right-aligned keys show the text at their edge), the shortcut
-// variant with the lower left corner kept free for the shortcut mark, white or black ink.
+// variant with the lower left corner kept free for the shortcut mark, white or black ink. Every
+// legend keeps its top left corner free for the palettes' not-assigned mark.
 class LegendProvider
 {
 public:
@@ -22,11 +24,15 @@ public:
     static bool hasLegend(const LegendName &legend);
     // The legend's size in points.
     static QSizeF size(const LegendName &legend);
-    // The legend drawn at the given device pixel ratio; an empty (transparent) key cap for the
-    // blank key and for usages without a legend.
-    static QImage image(const LegendName &legend, qreal devicePixelRatio);
+    // The legend drawn scale times its size at the given device pixel ratio, to be shown pixel
+    // for pixel; an empty (transparent) key cap for the blank key and for usages without a
+    // legend.
+    static QImage image(const LegendName &legend, qreal devicePixelRatio, double scale = 1.0);
+    // The legend's words as image() draws them, each where it lies in the image's pixels. Two
+    // pieces of ink keep at least one pixel of the screen between them: devicePixelRatio pixels.
+    static LegendInk ink(const LegendName &legend, qreal devicePixelRatio, double scale = 1.0);
 
-    // How the legend's text is set in its image: lines, size and baselines within textArea.
+    // How the legend's text is set in its image: lines and size within textArea.
     static LegendLayout layout(const LegendName &legend);
     // Where a legend's text goes in its image: inside a padding, and above the shortcut mark.
     static QRectF textArea(QSizeF size, bool shortcut);

@@ -19,6 +19,10 @@ public:
     static QColor accent();
     static QColor grey(double level, double alpha = 1.0);
 
+    // How far a drop shadow's blur reaches, as Qt's blur radius and the palette keys' own blur
+    // take it, for the shadow radius the theme gives: the shadow radius is half that reach.
+    static constexpr double blurRadius(double shadowRadius) { return 2 * shadowRadius; }
+
     // Scales the painter so that a square design grid of the given units fills bounds.
     static void useGrid(QPainter &painter, const QRectF &bounds, double units);
     static QPen stroke(const QColor &color, double width);

@@ -129,6 +129,35 @@ private slots:
         QCOMPARE(padSwitch.switchToolTip(), QString());
     }
 
+    void refreshUnderPointer_data()
+    {
+        QTest::addColumn<bool>("on");
+        QTest::addColumn<QString>("plain");
+        QTest::addColumn<QString>("hovered");
+        QTest::newRow("turned on") << true << "switch_on"
+                                   << "switch_on_hover";
+        QTest::newRow("turned off") << false << "switch_off"
+                                    << "switch_off_hover";
+    }
+
+    // The keymap page writes the stick's state while the pointer rests on the switch: the switch
+    // shows the plain picture of that state, and the hover picture again once the pointer comes
+    // back onto it.
+    void refreshUnderPointer()
+    {
+        QFETCH(bool, on);
+        QFETCH(QString, plain);
+        QFETCH(QString, hovered);
+        PointingStickViewController panel(true, true, !on);
+        KeyboardPage::sendHover(panel.image(), true);
+        panel.setIsPointStickOn(on);
+        panel.updatePointingStick();
+        QCOMPARE(panel.image()->imageName(), plain);
+        KeyboardPage::sendHover(panel.image(), false);
+        KeyboardPage::sendHover(panel.image(), true);
+        QCOMPARE(panel.image()->imageName(), hovered);
+    }
+
     void writesAndClicks_data()
     {
         QTest::addColumn<bool>("keymapPage");

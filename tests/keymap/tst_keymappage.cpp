@@ -12,6 +12,7 @@
 #include "keymappagefixture.h"
 #include "keymappageview.h"
 #include "keymappalettes.h"
+#include "keyshadow.h"
 #include "localizedstrings.h"
 #include "mainwindow.h"
 #include "notificationhub.h"
@@ -35,6 +36,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QGraphicsDropShadowEffect>
 #include <QLabel>
 #include <QStackedWidget>
 #include <QTemporaryDir>
@@ -582,6 +584,16 @@ private slots:
             QVERIFY(qAbs(QRectF(text.geometry()).center().y() - middle) <= 0.5);
             QVERIFY(qAbs(QRectF(hint.imageView()->geometry()).center().y() - middle) <= 0.5);
         }
+    }
+
+    // The hint and the palette keys are given the same shadow radius, so they blur alike.
+    void hintShadowBlursLikePaletteKeys()
+    {
+        const PleaseClickGrid hint(PleaseClickGrid::Arrow::up,
+                                   QStringLiteral("KeymapPage_SelectVirtualKeyLabel"));
+        const auto *shadow = qobject_cast<QGraphicsDropShadowEffect *>(hint.graphicsEffect());
+        QVERIFY(shadow);
+        QCOMPARE(shadow->blurRadius(), KeyShadow::blurRadius);
     }
 
     void reviewImagesOfTheWrite_data()

@@ -19,16 +19,16 @@ QString layoutWord(KeyboardLayoutType layoutType)
 }
 
 // A key cap of the colour the legend ink is made for, with the legend laid on it the way the key
-// views do: full height, width by the image's aspect, centred.
-void legendOnCap(QPainter &painter, const QRectF &cap, const QString &name, bool whiteLegend,
-                 qreal ratio)
+// views do: full height, width by the image's aspect, centred, pixel for pixel.
+void legendOnCap(QPainter &painter, const QRectF &cap, const QString &name, bool whiteLegend)
 {
     const QColor capColor = whiteLegend ? PaintKit::grey(0.17) : PaintKit::grey(0.98);
     PaintKit::fillRounded(painter, cap, 3, capColor, PaintKit::grey(0.5), 1);
-    const QImage legend = ImageProvider::sharedInstance().image(name, ratio);
-    const QSizeF size = legend.deviceIndependentSize();
+    ImageProvider &images = ImageProvider::sharedInstance();
+    const QSizeF size = images.size(name);
     const double width = cap.height() / size.height() * size.width();
-    painter.drawImage(QRectF(cap.center().x() - width / 2, cap.top(), width, cap.height()), legend);
+    images.paintPixelForPixel(painter, name,
+                              QRectF(cap.center().x() - width / 2, cap.top(), width, cap.height()));
 }
 } // namespace
 
@@ -86,15 +86,12 @@ double ContactSheet::legendBlock(QPainter *painter, double top, KeyboardLayoutTy
         LegendName legend{usages.at(index), whiteLegend, layoutType, false, false};
         PaintKit::caption(*painter, QRectF(x, y, 30, 36), QString::number(legend.usageId, 16), 9,
                           PaintKit::grey(0.75), Qt::AlignRight | Qt::AlignVCenter);
-        legendOnCap(*painter, QRectF(x + 32, y, 34, 36), legend.text(), whiteLegend,
-                    m_devicePixelRatio);
+        legendOnCap(*painter, QRectF(x + 32, y, 34, 36), legend.text(), whiteLegend);
         legend.wide = true;
-        legendOnCap(*painter, QRectF(x + 68, y, 40, 36), legend.text(), whiteLegend,
-                    m_devicePixelRatio);
+        legendOnCap(*painter, QRectF(x + 68, y, 40, 36), legend.text(), whiteLegend);
         legend.wide = false;
         legend.shortcut = true;
-        legendOnCap(*painter, QRectF(x + 110, y, 34, 36), legend.text(), whiteLegend,
-                    m_devicePixelRatio);
+        legendOnCap(*painter, QRectF(x + 110, y, 34, 36), legend.text(), whiteLegend);
     }
     const qsizetype rows = (usages.size() + columns - 1) / columns;
     return top + rows * cellHeight + margin;

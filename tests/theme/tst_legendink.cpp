@@ -1,0 +1,159 @@
+#include "legendink.h"
+#include "legendname.h"
+#include "legendprovider.h"
+#include "legendtexts.h"
+
+#include <QTest>
+
+Q_DECLARE_METATYPE(KeyboardLayoutType)
+
+namespace {
+// Every legend of a layout: each usage narrow, wide and as a shortcut's base key.
+QList<LegendName> everyLegend(KeyboardLayoutType layoutType)
+{
+    QList<LegendName> legends;
+    for (const qint32 usageId : LegendTexts::usages()) {
+        legends << LegendName{usageId, true, layoutType, false, false}
+                << LegendName{usageId, false, layoutType, true, false}
+                << LegendName{usageId, true, layoutType, false, true};
+    }
+    return legends;
+}
+
+// The box of the image's ink (any pixel not wholly transparent) inside box, and how many pixels
+// of ink it holds.
+std::pair<QRect, int> inkInside(const QImage &image, const QRect &box)
+{
+    QRect ink;
+    int count = 0;
+    for (int y = box.top(); y <= box.bottom(); ++y) {
+        const auto *row = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+        for (int x = box.left(); x <= box.right(); ++x) {
+            if (qAlpha(row[x]) > 0) {
+                ink |= QRect(x, y, 1, 1);
+                ++count;
+            }
+        }
+    }
+    return {ink, count};
+}
+
+// The rows from the top to the bottom of the image's first column that carries ink: the stem
+// of the "F" of a function key.
+std::pair<int, int> firstStem(const QImage &image)
+{
+    for (int x = 0; x < image.width(); ++x) {
+        const QRect column = inkInside(image, QRect(x, 0, 1, image.height())).first;
+        if (!column.isNull())
+            return {column.top(), column.bottom()};
+    }
+    return {-1, -1};
+}
+} // namespace
+
+// Legends read whole on every key that shows them: drawn at the keys' own size at device pixel
+// ratios 1 and 2, two stacked lines, and two words side by side, keep at least one pixel of the
+// screen of key face between their inks (two device pixels at ratio 2), and on keys of full
+// height the letters keep the size that reads. Legends of capitals and figures on one row of keys
+// stand on one baseline, whatever the round figures' overshoot.
+class tst_LegendInk : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void inksKeepApart_data()
+    {
+        QTest::addColumn<double>("keyHeight");
+        QTest::addColumn<qreal>("ratio");
+        QTest::addColumn<KeyboardLayoutType>("layoutType");
+        const QList<std::pair<const char *, double>> keys{{"drawn keyboard", 33},
+                                                          {"slide keys", 36},
+                                                          {"palettes", 34},
+                                                          {"mouse keys", 20},
+                                                          {"half-height keys", 15}};
+        for (const auto &[name, height] : keys) {
+            for (const qreal ratio : {1.0, 2.0}) {
+                QTest::addRow("%s, English, ratio %g", name, ratio)
+                    << height << ratio << KeyboardLayoutType::English;
+                QTest::addRow("%s, Japanese, ratio %g", name, ratio)
+                    << height << ratio << KeyboardLayoutType::Japanese;
+            }
+        }
+    }
+
+    void inksKeepApart()
+    {
+        QFETCH(double, keyHeight);
+        QFETCH(qreal, ratio);
+        QFETCH(KeyboardLayoutType, layoutType);
+        const double scale = keyHeight / LegendProvider::legendHeight;
+        const int screenPixel = qRound(ratio);
+        for (const LegendName &legend : everyLegend(layoutType)) {
+            const QImage image = LegendProvider::image(legend, ratio, scale);
+            const LegendInk ink = LegendProvider::ink(legend, ratio, scale);
+            const QString name = legend.text();
+            // The words hold every piece of ink of the drawn legend, and no two overlap.
+            int inWords = 0;
+            QList<QRect> lines;
+            QList<QRect> words;
+            for (const LegendInk::Word &word : ink.words()) {
+                const auto [drawn, count] = inkInside(image, word.inkBox() & image.rect());
+                inWords += count;
+                if (lines.size() <= word.line)
+                    lines.resize(word.line + 1);
+                lines[word.line] |= drawn;
+                words << drawn;
+                if (words.size() > 1 && ink.words()[words.size() - 2].line == word.line) {
+                    const QRect &left = words[words.size() - 2];
+                    QVERIFY2(drawn.left() - left.right() - 1 >= screenPixel,
+                             qPrintable(name + " side by side"));
+                }
+            }
+            QVERIFY2(inWords == inkInside(image, image.rect()).second,
+                     qPrintable(name + " ink outside its words"));
+            for (qsizetype line = 1; line < lines.size(); ++line)
+                QVERIFY2(lines[line].top() - lines[line - 1].bottom() - 1 >= screenPixel,
+                         qPrintable(name + " stacked"));
+            if (keyHeight >= 33)
+                QVERIFY2(ink.pixelSize() == LegendProvider::layout(legend).pixelSize,
+                         qPrintable(name + " set smaller"));
+        }
+    }
+
+    void functionKeysShareABaseline_data()
+    {
+        QTest::addColumn<double>("keyHeight");
+        QTest::addColumn<qreal>("ratio");
+        QTest::addColumn<bool>("shortcut");
+        const QList<std::pair<const char *, double>> keys{
+            {"drawn keyboard", 33}, {"slide keys", 36}, {"palettes", 34}};
+        for (const auto &[name, height] : keys) {
+            for (const qreal ratio : {1.0, 2.0}) {
+                QTest::addRow("%s, ratio %g", name, ratio) << height << ratio << false;
+                QTest::addRow("%s, ratio %g, shortcut", name, ratio) << height << ratio << true;
+            }
+        }
+    }
+
+    // F1 to F24: the stem of every "F" starts and ends on the same rows as F1's.
+    void functionKeysShareABaseline()
+    {
+        QFETCH(double, keyHeight);
+        QFETCH(qreal, ratio);
+        QFETCH(bool, shortcut);
+        const double scale = keyHeight / LegendProvider::legendHeight;
+        const auto stem = [&](qint32 usageId) {
+            const LegendName legend{usageId, true, KeyboardLayoutType::English, false, shortcut};
+            return firstStem(LegendProvider::image(legend, ratio, scale));
+        };
+        constexpr qint32 f1 = 0x3A, f12 = 0x45, f13 = 0x68, f24 = 0x73;
+        const std::pair<int, int> first = stem(f1);
+        for (const auto &[from, to] : {std::pair{f1, f12}, std::pair{f13, f24}}) {
+            for (qint32 usageId = from; usageId <= to; ++usageId)
+                QCOMPARE(stem(usageId), first);
+        }
+    }
+};
+
+QTEST_MAIN(tst_LegendInk)
+#include "tst_legendink.moc"
