@@ -99,19 +99,6 @@ InkedLine drawLine(const QString &line, const QFont &font, double pixelsPerPoint
     return inked;
 }
 
-// The rows of a line's ink, drawn on the baseline, that only round glyphs leave as they reach a
-// little past the capitals' top or below the baseline. A legend is centred without them, so that
-// "F13" stands on the same baseline as "F14" on the next key.
-int overshootAbove(const InkedLine &line, int capitalsTop)
-{
-    return line.ink.top() == capitalsTop - 1 ? 1 : 0;
-}
-
-int overshootBelow(const InkedLine &line)
-{
-    return line.ink.bottom() == 0 ? 1 : 0;
-}
-
 // How far lines whose inks lie at lineInks must move right so that none reaches into the square
 // [0, corner) on both axes while all stay inside area: none when they are clear already, nothing
 // when there is no room. Only a move across keeps the legend's lines at the height of its
@@ -132,45 +119,92 @@ std::optional<int> clearCorner(const QList<QRect> &lineInks, const QRectF &area,
     return across;
 }
 
-// The lines stacked on their inks, lineGap pixels apart, centred in area and moved clear of the
-// square [0, corner) on both axes; nothing when they do not fit fittingArea and mustFit.
+// The baselines of the lines. The last line stands where it would if the capitals of every line,
+// capHeight high and lineGap pixels apart, were centred in area: a row of keys shows its figures
+// and capitals on one baseline, whatever the symbols above them. Each line above stands on the
+// ink of the line below it, spacing pixels of key face between them.
+QList<int> baselines(const QList<InkedLine> &lines, const QRectF &area, int capHeight, int lineGap,
+                     int spacing)
+{
+    const int count = int(lines.size());
+    const int capitals = capHeight * count + lineGap * (count - 1);
+    QList<int> baselines(count);
+    baselines.last() = qRound(area.center().y() + capitals / 2.0);
+    for (int upper = count - 2; upper >= 0; --upper) {
+        const int lowerTop = baselines[upper + 1] + lines[upper + 1].ink.top();
+        baselines[upper] = lowerTop - spacing - 1 - lines[upper].ink.bottom();
+    }
+    return baselines;
+}
+
+// The baselines of the lines, lineGap pixels apart on their inks, or closer, down to gap pixels,
+// where a tall symbol above would otherwise reach past the top of area: the last line keeps its
+// baseline as long as it can.
+QList<int> baselinesInside(const QList<InkedLine> &lines, const QRectF &area, int capHeight,
+                           int lineGap, int gap)
+{
+    for (int spacing = lineGap;; --spacing) {
+        QList<int> placed = baselines(lines, area, capHeight, lineGap, spacing);
+        if (spacing <= gap || placed.first() + lines.first().ink.top() >= area.top())
+            return placed;
+    }
+}
+
+// How far the inks at lineInks must move down (or up, when negative) to lie inside area: none
+// when they lie inside already, nothing when they are higher than the area.
+std::optional<int> intoArea(const QList<QRect> &lineInks, const QRectF &area)
+{
+    QRect all;
+    for (const QRect &ink : lineInks)
+        all |= ink;
+    if (all.height() > area.height())
+        return std::nullopt;
+    if (all.top() < area.top())
+        return int(std::ceil(area.top())) - all.top();
+    if (all.bottom() + 1 > area.bottom())
+        return int(std::floor(area.bottom())) - (all.bottom() + 1);
+    return 0;
+}
+
+// The lines on their baselines, centred across area and moved clear of the square [0, corner) on
+// both axes; nothing when they do not fit fittingArea and mustFit.
 std::optional<QList<LegendInk::Word>> setLines(const QStringList &lines, const QFont &font,
                                                double pixelsPerPoint, int gap, int lineGap,
                                                const QRectF &area, const QRectF &fittingArea,
                                                int corner, const QColor &ink, bool mustFit)
 {
     QList<InkedLine> inked;
-    int height = -lineGap;
     for (const QString &line : lines) {
         InkedLine drawn = drawLine(line, font, pixelsPerPoint, gap, ink);
         if (drawn.ink.isNull())
             continue;
         if (mustFit && drawn.ink.width() > fittingArea.width())
             return std::nullopt;
-        height += drawn.ink.height() + lineGap;
         inked << std::move(drawn);
     }
-    if (mustFit && height > fittingArea.height())
-        return std::nullopt;
     if (inked.isEmpty())
         return QList<LegendInk::Word>();
-    const int capitalsTop = int(std::floor(-QFontMetricsF(font).capHeight() * pixelsPerPoint));
-    const int above = overshootAbove(inked.first(), capitalsTop);
-    const int below = overshootBelow(inked.last());
+    const int capHeight = qRound(QFontMetricsF(font).capHeight() * pixelsPerPoint);
+    const QList<int> lineBaselines = baselinesInside(inked, fittingArea, capHeight, lineGap, gap);
     QList<QPoint> origins;
     QList<QRect> lineInks;
-    int top = qRound(area.center().y() - (height - above - below) / 2.0) - above;
-    for (const InkedLine &line : inked) {
+    for (qsizetype index = 0; index < inked.size(); ++index) {
+        const InkedLine &line = inked[index];
         const QPoint origin(qRound(area.center().x() - line.ink.width() / 2.0) - line.ink.left(),
-                            top - line.ink.top());
+                            lineBaselines[index]);
         origins << origin;
         lineInks << line.ink.translated(origin);
-        top += line.ink.height() + lineGap;
     }
-    const std::optional<int> move = clearCorner(lineInks, fittingArea, corner);
-    if (mustFit && !move)
+    // Lines whose ink reaches past the area move back into it, where they are not higher.
+    const std::optional<int> down = intoArea(lineInks, fittingArea);
+    if (mustFit && !down)
         return std::nullopt;
-    const QPoint shift(move.value_or(0), 0);
+    for (QRect &lineInk : lineInks)
+        lineInk.translate(0, down.value_or(0));
+    const std::optional<int> across = clearCorner(lineInks, fittingArea, corner);
+    if (mustFit && !across)
+        return std::nullopt;
+    const QPoint shift(across.value_or(0), down.value_or(0));
     QList<LegendInk::Word> words;
     for (qsizetype index = 0; index < inked.size(); ++index) {
         const InkedLine &line = inked[index];

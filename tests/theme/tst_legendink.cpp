@@ -153,6 +153,49 @@ private slots:
                 QCOMPARE(stem(usageId), first);
         }
     }
+
+    void figuresShareABaseline_data()
+    {
+        QTest::addColumn<KeyboardLayoutType>("layoutType");
+        QTest::addColumn<double>("keyHeight");
+        QTest::addColumn<qreal>("ratio");
+        for (const auto &[layoutName, layoutType] :
+             {std::pair{"English", KeyboardLayoutType::English},
+              std::pair{"Japanese", KeyboardLayoutType::Japanese}}) {
+            for (const qreal ratio : {1.0, 2.0}) {
+                QTest::addRow("%s, drawn keyboard, ratio %g", layoutName, ratio)
+                    << layoutType << 33.0 << ratio;
+                QTest::addRow("%s, palettes, ratio %g", layoutName, ratio)
+                    << layoutType << 34.0 << ratio;
+            }
+        }
+    }
+
+    // The figures of the number row under their shifted symbols stand on one baseline, whether
+    // the symbol above is tall ("$", "!") or short ('"', "'", "@"): the figures with a flat foot,
+    // 1, 2, 4 and 7, end on the same row.
+    void figuresShareABaseline()
+    {
+        QFETCH(KeyboardLayoutType, layoutType);
+        QFETCH(double, keyHeight);
+        QFETCH(qreal, ratio);
+        const double scale = keyHeight / LegendProvider::legendHeight;
+        const auto foot = [&](qint32 usageId) {
+            const LegendName legend{usageId, true, layoutType, false, false};
+            const LegendInk ink = LegendProvider::ink(legend, ratio, scale);
+            int bottom = -1;
+            for (const LegendInk::Word &word : ink.words()) {
+                if (word.line == 1)
+                    bottom = std::max(bottom, word.inkBox().bottom());
+            }
+            return bottom;
+        };
+        constexpr qint32 one = 0x1E, two = 0x1F, four = 0x21, seven = 0x24;
+        const int first = foot(one);
+        QVERIFY(first >= 0);
+        for (const qint32 usageId : {two, four, seven})
+            QVERIFY2(foot(usageId) == first, qPrintable(QString::number(usageId, 16)));
+    }
 };
 
 QTEST_MAIN(tst_LegendInk)
