@@ -121,8 +121,9 @@ std::optional<int> clearCorner(const QList<QRect> &lineInks, const QRectF &area,
 
 // The baselines of the lines. The last line stands where it would if the capitals of every line,
 // capHeight high and lineGap pixels apart, were centred in area: a row of keys shows its figures
-// and capitals on one baseline, whatever the symbols above them. Each line above stands on the
-// ink of the line below it, spacing pixels of key face between them.
+// and capitals on one baseline, whatever the symbols above them. Each line above stands spacing
+// pixels of key face above the line below it: above its ink, or above its capitals where its ink
+// is lower ("-", "←"), so that a short sign under a word does not read as the word's underline.
 QList<int> baselines(const QList<InkedLine> &lines, const QRectF &area, int capHeight, int lineGap,
                      int spacing)
 {
@@ -131,23 +132,39 @@ QList<int> baselines(const QList<InkedLine> &lines, const QRectF &area, int capH
     QList<int> baselines(count);
     baselines.last() = qRound(area.center().y() + capitals / 2.0);
     for (int upper = count - 2; upper >= 0; --upper) {
-        const int lowerTop = baselines[upper + 1] + lines[upper + 1].ink.top();
+        const int lowerTop =
+            baselines[upper + 1] + std::min(lines[upper + 1].ink.top(), -capHeight);
         baselines[upper] = lowerTop - spacing - 1 - lines[upper].ink.bottom();
     }
     return baselines;
 }
 
-// The baselines of the lines, lineGap pixels apart on their inks, or closer, down to gap pixels,
-// where a tall symbol above would otherwise reach past the top of area: the last line keeps its
-// baseline as long as it can.
+// The rows the lines' ink covers, standing on these baselines.
+QRect inkOnBaselines(const QList<InkedLine> &lines, const QList<int> &baselines)
+{
+    QRect ink;
+    for (qsizetype index = 0; index < lines.size(); ++index)
+        ink |= lines[index].ink.translated(0, baselines[index]);
+    return ink;
+}
+
+// The baselines of the lines, lineGap pixels apart, or closer, down to gap pixels, where the
+// lines would otherwise reach past the top or bottom of area: the last line keeps its baseline
+// wherever that lets the lines fit. Lines that fit only elsewhere keep the widest spacing that
+// fits; intoArea() moves them.
 QList<int> baselinesInside(const QList<InkedLine> &lines, const QRectF &area, int capHeight,
                            int lineGap, int gap)
 {
-    for (int spacing = lineGap;; --spacing) {
+    std::optional<QList<int>> widestFitting;
+    for (int spacing = lineGap; spacing >= gap; --spacing) {
         QList<int> placed = baselines(lines, area, capHeight, lineGap, spacing);
-        if (spacing <= gap || placed.first() + lines.first().ink.top() >= area.top())
+        const QRect ink = inkOnBaselines(lines, placed);
+        if (ink.top() >= area.top() && ink.bottom() + 1 <= area.bottom())
             return placed;
+        if (!widestFitting && ink.height() <= area.height())
+            widestFitting = std::move(placed);
     }
+    return widestFitting.value_or(baselines(lines, area, capHeight, lineGap, gap));
 }
 
 // How far the inks at lineInks must move down (or up, when negative) to lie inside area: none

@@ -196,6 +196,30 @@ private slots:
         for (const qint32 usageId : {two, four, seven})
             QVERIFY2(foot(usageId) == first, qPrintable(QString::number(usageId, 16)));
     }
+
+    void wordOverAShortSignStandsClear_data() { figuresShareABaseline_data(); }
+
+    // "Vol" stands as high over the short "−" as over "+", so that the minus never reads as the
+    // word's underline.
+    void wordOverAShortSignStandsClear()
+    {
+        QFETCH(KeyboardLayoutType, layoutType);
+        QFETCH(double, keyHeight);
+        QFETCH(qreal, ratio);
+        const double scale = keyHeight / LegendProvider::legendHeight;
+        const auto wordTop = [&](qint32 usageId) {
+            const LegendName legend{usageId, true, layoutType, false, false};
+            const LegendInk ink = LegendProvider::ink(legend, ratio, scale);
+            int top = -1;
+            for (const LegendInk::Word &word : ink.words()) {
+                if (word.line == 0)
+                    top = word.inkBox().top();
+            }
+            return top;
+        };
+        constexpr qint32 volumeUp = 169, volumeDown = 170;
+        QCOMPARE(wordTop(volumeDown), wordTop(volumeUp));
+    }
 };
 
 QTEST_MAIN(tst_LegendInk)
