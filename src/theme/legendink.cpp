@@ -139,13 +139,26 @@ QList<int> baselines(const QList<InkedLine> &lines, const QRectF &area, int capH
     return baselines;
 }
 
-// The rows the lines' ink covers, standing on these baselines.
+// The box of the lines' ink, standing on these baselines at the origin.
 QRect inkOnBaselines(const QList<InkedLine> &lines, const QList<int> &baselines)
 {
     QRect ink;
     for (qsizetype index = 0; index < lines.size(); ++index)
         ink |= lines[index].ink.translated(0, baselines[index]);
     return ink;
+}
+
+// How far ink must move down (or up, when negative) to lie inside area: none when it lies inside
+// already, nothing when it is higher than the area.
+std::optional<int> intoArea(const QRect &ink, const QRectF &area)
+{
+    if (ink.height() > area.height())
+        return std::nullopt;
+    if (ink.top() < area.top())
+        return int(std::ceil(area.top())) - ink.top();
+    if (ink.bottom() + 1 > area.bottom())
+        return int(std::floor(area.bottom())) - (ink.bottom() + 1);
+    return 0;
 }
 
 // The baselines of the lines, lineGap pixels apart, or closer, down to gap pixels, where the
@@ -158,29 +171,13 @@ QList<int> baselinesInside(const QList<InkedLine> &lines, const QRectF &area, in
     std::optional<QList<int>> widestFitting;
     for (int spacing = lineGap; spacing >= gap; --spacing) {
         QList<int> placed = baselines(lines, area, capHeight, lineGap, spacing);
-        const QRect ink = inkOnBaselines(lines, placed);
-        if (ink.top() >= area.top() && ink.bottom() + 1 <= area.bottom())
+        const std::optional<int> move = intoArea(inkOnBaselines(lines, placed), area);
+        if (move == 0)
             return placed;
-        if (!widestFitting && ink.height() <= area.height())
+        if (!widestFitting && move)
             widestFitting = std::move(placed);
     }
     return widestFitting.value_or(baselines(lines, area, capHeight, lineGap, gap));
-}
-
-// How far the inks at lineInks must move down (or up, when negative) to lie inside area: none
-// when they lie inside already, nothing when they are higher than the area.
-std::optional<int> intoArea(const QList<QRect> &lineInks, const QRectF &area)
-{
-    QRect all;
-    for (const QRect &ink : lineInks)
-        all |= ink;
-    if (all.height() > area.height())
-        return std::nullopt;
-    if (all.top() < area.top())
-        return int(std::ceil(area.top())) - all.top();
-    if (all.bottom() + 1 > area.bottom())
-        return int(std::floor(area.bottom())) - (all.bottom() + 1);
-    return 0;
 }
 
 // The lines on their baselines, centred across area and moved clear of the square [0, corner) on
@@ -213,7 +210,7 @@ std::optional<QList<LegendInk::Word>> setLines(const QStringList &lines, const Q
         lineInks << line.ink.translated(origin);
     }
     // Lines whose ink reaches past the area move back into it, where they are not higher.
-    const std::optional<int> down = intoArea(lineInks, fittingArea);
+    const std::optional<int> down = intoArea(inkOnBaselines(inked, lineBaselines), fittingArea);
     if (mustFit && !down)
         return std::nullopt;
     for (QRect &lineInk : lineInks)

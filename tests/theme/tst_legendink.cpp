@@ -38,6 +38,19 @@ std::pair<QRect, int> inkInside(const QImage &image, const QRect &box)
     return {ink, count};
 }
 
+// The box of the ink of one line of a legend, on a key keyHeight points high.
+QRect lineInk(const LegendName &legend, double keyHeight, qreal ratio, qsizetype line)
+{
+    const LegendInk ink =
+        LegendProvider::ink(legend, ratio, keyHeight / LegendProvider::legendHeight);
+    QRect box;
+    for (const LegendInk::Word &word : ink.words()) {
+        if (word.line == line)
+            box |= word.inkBox();
+    }
+    return box;
+}
+
 // The rows from the top to the bottom of the image's first column that carries ink: the stem
 // of the "F" of a function key.
 std::pair<int, int> firstStem(const QImage &image)
@@ -179,16 +192,9 @@ private slots:
         QFETCH(KeyboardLayoutType, layoutType);
         QFETCH(double, keyHeight);
         QFETCH(qreal, ratio);
-        const double scale = keyHeight / LegendProvider::legendHeight;
         const auto foot = [&](qint32 usageId) {
             const LegendName legend{usageId, true, layoutType, false, false};
-            const LegendInk ink = LegendProvider::ink(legend, ratio, scale);
-            int bottom = -1;
-            for (const LegendInk::Word &word : ink.words()) {
-                if (word.line == 1)
-                    bottom = std::max(bottom, word.inkBox().bottom());
-            }
-            return bottom;
+            return lineInk(legend, keyHeight, ratio, 1).bottom();
         };
         constexpr qint32 one = 0x1E, two = 0x1F, four = 0x21, seven = 0x24;
         const int first = foot(one);
@@ -206,16 +212,9 @@ private slots:
         QFETCH(KeyboardLayoutType, layoutType);
         QFETCH(double, keyHeight);
         QFETCH(qreal, ratio);
-        const double scale = keyHeight / LegendProvider::legendHeight;
         const auto wordTop = [&](qint32 usageId) {
             const LegendName legend{usageId, true, layoutType, false, false};
-            const LegendInk ink = LegendProvider::ink(legend, ratio, scale);
-            int top = -1;
-            for (const LegendInk::Word &word : ink.words()) {
-                if (word.line == 0)
-                    top = word.inkBox().top();
-            }
-            return top;
+            return lineInk(legend, keyHeight, ratio, 0).top();
         };
         constexpr qint32 volumeUp = 169, volumeDown = 170;
         QCOMPARE(wordTop(volumeDown), wordTop(volumeUp));
