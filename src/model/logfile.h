@@ -15,14 +15,13 @@ public:
     // The full path of the log file of time's day: the log folder, "yyyyMMdd" and ".log".
     static QString path(const QDateTime &time);
     // Appends bytes to the file at path with one write. Missing folders are created readable by
-    // the user only, and so is a missing file; the log folder and the file, when the user owns
-    // them, are made so also when an earlier version made them with wider modes. A failure loses
-    // the bytes and nothing else.
+    // the user only, and so is a missing file; the log folder and the file are made so also when
+    // an earlier version made them with wider modes. Only a folder and a regular file that the
+    // user owns, the file with no other link, are touched: a symbolic link, a FIFO or another
+    // special file, a file with other hard links or what another user owns is left as it is, and
+    // then nothing more is logged in this run, which says so once on standard error. Any other
+    // failure loses the bytes and nothing else.
     static void append(const QString &path, const QByteArray &bytes);
-
-private:
-    static bool makePrivateFolder(const QString &folder);
-    static void restrictFolderToUser(const QString &folder);
-    // Sets the modes of the folder or file open at descriptor to mode when the user owns it.
-    static void restrictToUser(int descriptor, unsigned mode);
+    // Logging goes on again after a refusal, as in a new run.
+    static void startRunForTesting();
 };

@@ -1,21 +1,29 @@
 #include "commandline.h"
 #include "constants.h"
 #include "localtime.h"
+#include "logfile.h"
 #include "logger.h"
 #include "resourcefixture.h"
 
 #include <QDir>
+#include <QTemporaryFile>
 #include <QTest>
 
 #include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <fcntl.h>
+#include <future>
 #include <memory>
+#include <optional>
 #include <sys/stat.h>
 #include <thread>
+#include <unistd.h>
 #include <vector>
 
 // The day's log file: its line format on a 12-hour clock, debug lines and hex dumps only with
-// "--verbose", whole lines whoever writes them, values that cannot forge a line, and a folder only
-// its user can read.
+// "--verbose", whole lines whoever writes them, values that cannot forge a line, a folder only its
+// user can read, and nothing written or changed that is not the user's own log.
 class tst_Logger : public QObject
 {
     Q_OBJECT
@@ -24,6 +32,7 @@ private slots:
     void init()
     {
         m_fixture = std::make_unique<ResourceFixture>();
+        LogFile::startRunForTesting();
         m_now = QDateTime(QDate(2026, 3, 5), QTime(14, 5, 9));
         LocalTime::setSourceForTesting([this] { return m_now; });
     }
@@ -202,7 +211,8 @@ private slots:
     }
 
     // The folder and the day's file that an earlier version made with wider modes become the
-    // user's alone when the next line is written, and keep what they held.
+    // user's alone when the next line is written, and keep what they held. Another user's are
+    // neither changed nor written.
     void widerModesOfAnEarlierVersion()
     {
         QFETCH(int, folderMode);
@@ -219,10 +229,7 @@ private slots:
             earlier.close();
             QCOMPARE(::chmod(file.constData(), mode_t(fileMode)), 0);
         }
-        // Only the superuser may give them away; the nobody user of most systems takes them.
-        const uid_t nobody = 65534;
-        if (othersOwn && (::chown(folder.constData(), nobody, nobody) != 0 ||
-                          ::chown(file.constData(), nobody, nobody) != 0))
+        if (othersOwn && (!giveAway(folder) || !giveAway(file)))
             QSKIP("Files cannot be given to another user here.");
 
         Logger().info("a.cpp", "f", 1, "later");
@@ -233,11 +240,135 @@ private slots:
         };
         QCOMPARE(modeOf(folder), othersOwn ? folderMode : 0700);
         QCOMPARE(modeOf(file), othersOwn ? fileMode : 0600);
-        QCOMPARE(m_fixture->logText(), QString(fileMode >= 0 ? "earlier\n" : "") +
-                                           "20260305 02:05:09 | [INFO] a.cpp [1] f: later\n");
+        QCOMPARE(m_fixture->logText(),
+                 QString(fileMode >= 0 ? "earlier\n" : "") +
+                     (othersOwn ? "" : "20260305 02:05:09 | [INFO] a.cpp [1] f: later\n"));
+    }
+
+    void leavesAloneWhatIsNotTheUsersOwn_data()
+    {
+        // What stands at the log folder's or the day's file's path.
+        QTest::addColumn<QString>("planted");
+        // The path that standard error names, under the fixture's folder, and why.
+        QTest::addColumn<QString>("named");
+        QTest::addColumn<QString>("reason");
+        const auto row = [](const char *name, const char *planted, const char *named,
+                            const char *reason) {
+            QTest::newRow(name) << QString(planted) << QString(named) << QString(reason);
+        };
+        row("log folder a link to a folder elsewhere", "folder link", "logs", "is a symbolic link");
+        row("day's file a link to a file elsewhere", "file link", "logs/20260305.log",
+            "is a symbolic link");
+        row("day's file a second hard link of a file elsewhere", "hard link", "logs/20260305.log",
+            "has other hard links");
+        row("day's file a FIFO", "fifo", "logs/20260305.log", "is not a regular file");
+        row("another user's day's file", "given away", "logs/20260305.log",
+            "belongs to another user");
+    }
+
+    // A folder and a file elsewhere stay as they are whatever stands in the log's place, and
+    // logging comes back at once without a log file; standard error says why once.
+    void leavesAloneWhatIsNotTheUsersOwn()
+    {
+        QFETCH(QString, planted);
+        QFETCH(QString, named);
+        QFETCH(QString, reason);
+        const QString root = m_fixture->root();
+        const QString elsewhere = root + "elsewhere/20260305.log";
+        const QString day = root + "logs/20260305.log";
+        QVERIFY(QDir().mkpath(root + "elsewhere"));
+        m_fixture->writeFile("elsewhere/20260305.log", "elsewhere\n");
+        QCOMPARE(::chmod(QFile::encodeName(root + "elsewhere").constData(), 0755), 0);
+        QCOMPARE(::chmod(QFile::encodeName(elsewhere).constData(), 0644), 0);
+        if (planted == "folder link") {
+            QVERIFY(QFile::link(root + "elsewhere", root + "logs"));
+        } else {
+            QVERIFY(QDir().mkpath(root + "logs"));
+            const QByteArray dayName = QFile::encodeName(day);
+            if (planted == "file link")
+                QVERIFY(QFile::link(elsewhere, day));
+            else if (planted == "hard link")
+                QCOMPARE(::link(QFile::encodeName(elsewhere).constData(), dayName.constData()), 0);
+            else if (planted == "fifo")
+                QCOMPARE(::mkfifo(dayName.constData(), 0644), 0);
+            else if (!QFile::copy(elsewhere, day) || ::chmod(dayName.constData(), 0644) != 0 ||
+                     !giveAway(dayName))
+                QSKIP("Files cannot be given to another user here.");
+        }
+        const QStringList watched{root + "elsewhere", elsewhere, day};
+        QStringList before;
+        for (const QString &path : watched)
+            before.append(describe(path));
+
+        const std::optional<QString> errors = logTwice(day);
+
+        QVERIFY2(errors, "logging waited on the day's file");
+        for (qsizetype i = 0; i < watched.size(); ++i)
+            QCOMPARE(describe(watched[i]), before[i]);
+        QCOMPARE(*errors, "Logging is off for this run: " + root + named + ' ' + reason + '\n');
     }
 
 private:
+    // Gives the thing at path to the nobody user of most systems. Only the superuser may, and
+    // only when the tests do not run as that user already.
+    static bool giveAway(const QByteArray &path)
+    {
+        const uid_t nobody = 65534;
+        return ::geteuid() != nobody && ::chown(path.constData(), nobody, nobody) == 0;
+    }
+
+    // What the thing at path is without opening a FIFO: its type and modes, its size, and the
+    // contents of a file or the entries of a folder.
+    static QString describe(const QString &path)
+    {
+        struct stat status = {};
+        if (::lstat(QFile::encodeName(path).constData(), &status) != 0)
+            return "missing";
+        QString text = QString::number(status.st_mode, 8) + ' ' + QString::number(status.st_size);
+        QFile file(path);
+        if (S_ISDIR(status.st_mode))
+            text += ' ' + QDir(path)
+                              .entryList(QDir::AllEntries | QDir::System | QDir::Hidden |
+                                         QDir::NoDotAndDotDot)
+                              .join(',');
+        else if (S_ISREG(status.st_mode) && file.open(QIODevice::ReadOnly))
+            text += ' ' + QString::fromUtf8(file.readAll());
+        return text;
+    }
+
+    // Logs two lines on a thread of its own and answers what went to standard error meanwhile, or
+    // nothing when the lines did not come back within seconds. A writer caught waiting for a
+    // reader of a FIFO at day is then given one, so that the test ends.
+    static std::optional<QString> logTwice(const QString &day)
+    {
+        QTemporaryFile captured;
+        if (!captured.open())
+            qFatal("cannot capture standard error");
+        std::fflush(stderr);
+        const int standardError = ::dup(STDERR_FILENO);
+        ::dup2(captured.handle(), STDERR_FILENO);
+        std::promise<void> logged;
+        std::future<void> returned = logged.get_future();
+        std::thread worker([&logged] {
+            Logger logger;
+            logger.info("a.cpp", "f", 1, "first");
+            logger.info("a.cpp", "f", 2, "second");
+            logged.set_value();
+        });
+        const bool inTime = returned.wait_for(std::chrono::seconds(5)) == std::future_status::ready;
+        const int reader =
+            inTime ? -1 : ::open(QFile::encodeName(day).constData(), O_RDONLY | O_NONBLOCK);
+        worker.join();
+        if (reader >= 0)
+            ::close(reader);
+        std::fflush(stderr);
+        ::dup2(standardError, STDERR_FILENO);
+        ::close(standardError);
+        captured.seek(0);
+        const QString errors = QString::fromUtf8(captured.readAll());
+        return inTime ? std::optional<QString>(errors) : std::nullopt;
+    }
+
     std::unique_ptr<ResourceFixture> m_fixture;
     QDateTime m_now;
 };
