@@ -6,6 +6,8 @@
 #include <QPointer>
 #include <QScrollBar>
 
+#include <algorithm>
+
 namespace {
 
 // Drags go to whichever widget is under the pointer, so only a filter on the application sees
@@ -67,8 +69,8 @@ QPoint DragAutoScroll::step(QPoint position, QSize visible)
 {
     const auto along = [](int at, int length) {
         if (at < edgeWidth)
-            return -stepLength;
-        return at >= length - edgeWidth ? stepLength : 0;
+            return at - edgeWidth;
+        return std::max(at - (length - 1 - edgeWidth), 0);
     };
     if (!QRect(QPoint(), visible).contains(position))
         return {};
@@ -105,16 +107,24 @@ void DragAutoScroll::follow(QPoint globalPosition)
 {
     QWidget *viewport = m_area.viewport();
     m_step = step(viewport->mapFromGlobal(globalPosition), viewport->size());
-    if (m_step.isNull())
+    if (m_step.isNull()) {
         m_timer.stop();
-    else if (!m_timer.isActive())
+    } else if (!m_timer.isActive()) {
+        m_ticks = 0;
         m_timer.start();
+    }
 }
 
+// The first ticks are the pause; after it each step may go one pixel further than the one
+// before, up to the step of the pointer's place, so that the page starts slowly.
 void DragAutoScroll::scrollOneStep()
 {
+    const int steps = ++m_ticks - pauseMilliseconds / stepMilliseconds;
+    if (steps <= 0)
+        return;
+    const auto ramp = [steps](int length) { return std::clamp(length, -steps, steps); };
     QScrollBar *horizontal = m_area.horizontalScrollBar();
     QScrollBar *vertical = m_area.verticalScrollBar();
-    horizontal->setValue(horizontal->value() + m_step.x());
-    vertical->setValue(vertical->value() + m_step.y());
+    horizontal->setValue(horizontal->value() + ramp(m_step.x()));
+    vertical->setValue(vertical->value() + ramp(m_step.y()));
 }

@@ -38,6 +38,9 @@
 #include <QFile>
 #include <QGraphicsDropShadowEffect>
 #include <QLabel>
+#include <QMimeData>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -209,6 +212,53 @@ private slots:
         KeymapPageFixture::answer(MessageModalResponseType::OK);
         QCOMPARE(fixture.model().currentKeymapData().withFn1[keyNumber], usageZ);
         QCOMPARE(fixture.shownUsage(keyNumber), usageZ);
+    }
+
+    void aDragHeldNearTheTopDropsWhereItRests_data()
+    {
+        QTest::addColumn<qint32>("shown");
+        QTest::newRow("Left Alt, bottom row") << 0xE2;
+        QTest::newRow("Q, a middle row") << usageQ;
+    }
+
+    // In a window smaller than the page, a palette key dragged onto a drawn key whose top lies 20
+    // px below the top of the view, and held there for a second, drops onto that key: the page does
+    // not move under the pointer. The drag goes through the window, as the platform's does.
+    void aDragHeldNearTheTopDropsWhereItRests()
+    {
+        QFETCH(qint32, shown);
+        KeymapPageFixture fixture;
+        fixture.enter();
+        MainWindow *window = fixture.window();
+        window->resize(1360, 731); // as placed on a screen of 1366 x 768
+        auto *view = static_cast<QScrollArea *>(fixture.page().view());
+        QScrollBar *bar = view->verticalScrollBar();
+        QTRY_VERIFY(bar->isVisible());
+        const int keyNumber = fixture.drawnKeyNumber(shown);
+        QWidget *key = fixture.drawnKey(shown);
+        const int scrolled = key->mapTo(view->widget(), QPoint()).y() - 20;
+        bar->setValue(scrolled);
+        QCOMPARE(bar->value(), scrolled);
+        const QPoint rest = key->mapTo(window, QPoint(key->width() / 2, 4));
+
+        QMimeData data;
+        data.setData(DragData::mimeType(), {});
+        const auto deliver = [&](QEvent::Type type) {
+            QDragMoveEvent event(rest, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier, type);
+            QApplication::sendEvent(window->windowHandle(), &event);
+        };
+        KeymapPageFixture::click(fixture.page().keymapPageView()->tabButton(PaletteTab::alphabet));
+        fixture.page().palettes()->alphabet().keyDragStarted(
+            *fixture.paletteKey(PaletteTab::alphabet, usageF13));
+        deliver(QEvent::DragEnter);
+        // The hand on the mouse keeps the pointer's place reported while it rests.
+        for (int held = 0; held < 10; ++held) {
+            QTest::qWait(100);
+            deliver(QEvent::DragMove);
+        }
+        deliver(QEvent::Drop);
+        QCOMPARE(bar->value(), scrolled);
+        QTRY_COMPARE(fixture.shownUsage(keyNumber), usageF13);
     }
 
     void switchClickAfterAPick_data()

@@ -354,14 +354,16 @@ private slots:
     {
         QTest::addColumn<QPoint>("position");
         QTest::addColumn<QPoint>("step");
-        // In a visible part of 1000 x 600 with edges 40 wide.
+        // In a visible part of 1000 x 600 with edges 16 wide: a pixel more for each pixel nearer.
         QTest::newRow("middle: none") << QPoint(500, 300) << QPoint(0, 0);
-        QTest::newRow("near the top: up") << QPoint(500, 39) << QPoint(0, -20);
-        QTest::newRow("just below the top edge: none") << QPoint(500, 40) << QPoint(0, 0);
-        QTest::newRow("just above the bottom edge: none") << QPoint(500, 559) << QPoint(0, 0);
-        QTest::newRow("near the bottom: down") << QPoint(500, 560) << QPoint(0, 20);
-        QTest::newRow("lower left corner: both") << QPoint(0, 599) << QPoint(-20, 20);
-        QTest::newRow("near the right: right") << QPoint(999, 300) << QPoint(20, 0);
+        QTest::newRow("near the top: up") << QPoint(500, 15) << QPoint(0, -1);
+        QTest::newRow("nearer the top: faster") << QPoint(500, 8) << QPoint(0, -8);
+        QTest::newRow("just below the top edge: none") << QPoint(500, 16) << QPoint(0, 0);
+        QTest::newRow("20 px below the top: none") << QPoint(500, 20) << QPoint(0, 0);
+        QTest::newRow("just above the bottom edge: none") << QPoint(500, 583) << QPoint(0, 0);
+        QTest::newRow("near the bottom: down") << QPoint(500, 584) << QPoint(0, 1);
+        QTest::newRow("lower left corner: both") << QPoint(0, 599) << QPoint(-16, 16);
+        QTest::newRow("near the right: right") << QPoint(999, 300) << QPoint(16, 0);
         QTest::newRow("below the visible part: none") << QPoint(500, 600) << QPoint(0, 0);
         QTest::newRow("left of it: none") << QPoint(-1, 300) << QPoint(0, 0);
     }
@@ -396,12 +398,89 @@ private slots:
         QCOMPARE(bar->value(), 0);
 
         QVERIFY(!send(QEvent::DragMove, {100, page->viewport()->height() - 5}));
-        QTRY_VERIFY(bar->value() >= 2 * DragAutoScroll::stepLength);
+        QTRY_VERIFY(bar->value() >= 2 * DragAutoScroll::edgeWidth);
         QDragLeaveEvent leave;
         QApplication::sendEvent(page->viewport(), &leave);
         const int left = bar->value();
         QTest::qWait(3 * DragAutoScroll::stepMilliseconds);
         QCOMPARE(bar->value(), left);
+    }
+
+    void dragHeldAtAnEdge_data()
+    {
+        QTest::addColumn<Qt::Edge>("edge");
+        QTest::addColumn<int>("distance");
+        QTest::addColumn<int>("heldMilliseconds");
+        QTest::addColumn<QEvent::Type>("end");
+        QTest::addColumn<QPoint>("scrolled");
+        const int held = 1000;
+        const int brief = 200;
+        const QEvent::Type away = QEvent::DragMove;
+        const QEvent::Type drop = QEvent::Drop;
+        QTest::newRow("in the top band, held: up")
+            << Qt::TopEdge << 8 << held << away << QPoint(0, -1);
+        QTest::newRow("on the bottom edge, held: down")
+            << Qt::BottomEdge << 0 << held << away << QPoint(0, 1);
+        QTest::newRow("inner side of the left band, held: left")
+            << Qt::LeftEdge << 15 << held << away << QPoint(-1, 0);
+        QTest::newRow("in the top band, moved away before the pause: still")
+            << Qt::TopEdge << 8 << brief << away << QPoint();
+        QTest::newRow("on the bottom edge, dropped before the pause: still")
+            << Qt::BottomEdge << 0 << brief << drop << QPoint();
+        QTest::newRow("just outside the top band, held: still")
+            << Qt::TopEdge << 16 << held << away << QPoint();
+        QTest::newRow("20 px below the top, held: still")
+            << Qt::TopEdge << 20 << held << away << QPoint();
+        QTest::newRow("just outside the right band, held: still")
+            << Qt::RightEdge << 16 << held << away << QPoint();
+    }
+
+    // A drag held distance pixels from an edge of a shrunk page, half-way along it, for a while,
+    // then moved to the middle or dropped: nothing moves early in the pause, wherever the drag is;
+    // by the end the page has moved towards the edge (-1 or 1 on each axis) or not at all, and it
+    // moves no further.
+    void dragHeldAtAnEdge()
+    {
+        QFETCH(Qt::Edge, edge);
+        QFETCH(int, distance);
+        QFETCH(int, heldMilliseconds);
+        QFETCH(QEvent::Type, end);
+        QFETCH(QPoint, scrolled);
+        PageViewController *destination = nullptr;
+        m_controller->showKeymapPage(destination, swapAtOnce, {});
+        m_controller->window()->resize(600, 400);
+        auto *page = static_cast<QScrollArea *>(keymapPage()->view());
+        QScrollBar *bars[] = {page->horizontalScrollBar(), page->verticalScrollBar()};
+        QTRY_VERIFY(bars[0]->isVisible() && bars[1]->isVisible());
+        for (QScrollBar *bar : bars)
+            bar->setValue(bar->maximum() / 2);
+        const QPoint middle(bars[0]->value(), bars[1]->value());
+        const QRect shown = page->viewport()->rect();
+        const QPoint at =
+            edge == Qt::TopEdge      ? QPoint(shown.center().x(), distance)
+            : edge == Qt::BottomEdge ? QPoint(shown.center().x(), shown.bottom() - distance)
+            : edge == Qt::LeftEdge   ? QPoint(distance, shown.center().y())
+                                     : QPoint(shown.right() - distance, shown.center().y());
+        QMimeData data;
+        const auto send = [&](QEvent::Type type, QPoint to) {
+            QDragMoveEvent event(to, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier, type);
+            QApplication::sendEvent(page->viewport(), &event);
+        };
+        const auto position = [&] { return QPoint(bars[0]->value(), bars[1]->value()); };
+        send(QEvent::DragEnter, shown.center());
+        send(QEvent::DragMove, at);
+        QTest::qWait(DragAutoScroll::pauseMilliseconds / 3);
+        QCOMPARE(position(), middle);
+
+        QTest::qWait(heldMilliseconds - DragAutoScroll::pauseMilliseconds / 3);
+        send(end, shown.center());
+        const QPoint moved = position() - middle;
+        QCOMPARE(QPoint((moved.x() > 0) - (moved.x() < 0), (moved.y() > 0) - (moved.y() < 0)),
+                 scrolled);
+        QTest::qWait(2 * DragAutoScroll::pauseMilliseconds);
+        QCOMPARE(position(), middle + moved);
+        QDragLeaveEvent leave;
+        QApplication::sendEvent(page->viewport(), &leave);
     }
 
     // Scroll areas come and go while the program runs: the drags of those still there reach them,
