@@ -2,6 +2,7 @@
 """Writes a sample firmware image per layout, for trying the firmware update on the emulated keyboard.
 
 Usage: tools/make-sample-firmware.py [folder]
+       tools/make-sample-firmware.py -h | --help    (shows this text)
 
 Writes sample-firmware-japanese.bin (for a KX-QR320B) and sample-firmware-english.bin (for a
 KX-QR300B) into the folder (the current one by default), each of version 01.06, one step newer
@@ -44,7 +45,15 @@ def image(target):
 
 
 def main(arguments):
-    if len(arguments) > 1:
+    if arguments in (["-h"], ["--help"]):
+        print(__doc__.strip())
+        return 0
+    # An option it does not know is refused rather than taken for the folder's name.
+    options = [argument for argument in arguments if argument.startswith("-")]
+    if options:
+        print(f"make-sample-firmware.py: unknown option \"{options[0]}\"; write a folder whose "
+              f"name begins with \"-\" as \"./{options[0]}\".\n", file=sys.stderr)
+    if options or len(arguments) > 1:
         print(__doc__.strip(), file=sys.stderr)
         return 2
     folder = pathlib.Path(arguments[0] if arguments else ".")

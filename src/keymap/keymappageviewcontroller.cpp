@@ -59,22 +59,12 @@ KeymapPageViewController::KeymapPageViewController(MainWindowController *delegat
               [] { return FunctionChecker::sharedInstance().isCheckingFunction(); })
     , m_driver(driver ? std::move(driver) : std::make_unique<KeymapWriteDriver>())
     , m_events(std::make_unique<NotificationHubEventSource>())
-    , m_compareWindow(initCompareWindow())
     , m_flows(std::make_unique<KeymapPageFlows>(
-          m_model,
-          KeymapFlowPorts{m_messages, *m_driver, m_messages, *this, *m_compareWindow, *m_events},
+          m_model, KeymapFlowPorts{m_messages, *m_driver, m_messages, *this, *this, *m_events},
           [] { SeriousError::terminateApplication(); }))
 {}
 
 KeymapPageViewController::~KeymapPageViewController() = default;
-
-std::unique_ptr<CompareWindowController> KeymapPageViewController::initCompareWindow()
-{
-    LOG_DEBUG(QStringLiteral("begin"));
-    auto compareWindow = std::make_unique<CompareWindowController>();
-    LOG_DEBUG(QStringLiteral("end"));
-    return compareWindow;
-}
 
 void KeymapPageViewController::initData(std::shared_ptr<KeyboardDataEntity> keyboardData,
                                         const QString &keyboardTypeNumber,
@@ -121,8 +111,16 @@ void KeymapPageViewController::buildPage()
     hintChanged(PleaseClickHint::none);
     writeButtonChanged(false);
     undoButtonChanged(false);
+    initCompareWindow();
     m_palettes = std::make_unique<KeymapPalettes>(m_model, *m_keymapPageView, m_echoes);
     m_keymapPageView->setOnDragPerform([this] { m_model.doOnDragPerform(); });
+}
+
+void KeymapPageViewController::initCompareWindow()
+{
+    LOG_DEBUG(QStringLiteral("begin"));
+    m_compareWindow = std::make_unique<CompareWindowController>();
+    LOG_DEBUG(QStringLiteral("end"));
 }
 
 void KeymapPageViewController::loadKeyboards()
@@ -267,6 +265,21 @@ void KeymapPageViewController::hideProgress()
 bool KeymapPageViewController::isProgressShown() const
 {
     return progressPage().isShown();
+}
+
+// ---- The compare window
+
+void KeymapPageViewController::showCompareWindow(const QList<bool> &keyboardDipSwitch,
+                                                 const QList<bool> &configDipSwitch)
+{
+    if (m_compareWindow)
+        m_compareWindow->showCompareWindow(keyboardDipSwitch, configDipSwitch);
+}
+
+void KeymapPageViewController::hideCompareWindow()
+{
+    if (m_compareWindow)
+        m_compareWindow->hideCompareWindow();
 }
 
 // ---- What the model reports

@@ -2,6 +2,7 @@
 
 #include "echoguard.h"
 #include "keyboardpage.h"
+#include "keymapcomparewindowport.h"
 #include "keymapdriverport.h"
 #include "keymapeditmodel.h"
 #include "keymapeditobserver.h"
@@ -31,7 +32,8 @@ class KeymapPalettes;
 class KeymapPageViewController final : public KeyboardPage<KeymapPageInterface>,
                                        private KeymapEditObserver,
                                        private KeymapMenuPort,
-                                       private KeymapProgressPort
+                                       private KeymapProgressPort,
+                                       private KeymapCompareWindowPort
 {
     Q_OBJECT
 
@@ -66,8 +68,9 @@ protected:
     QWidget *loadView() override;
 
 private:
-    // The compare window's controller, made with the page; its window comes when first shown.
-    static std::unique_ptr<CompareWindowController> initCompareWindow();
+    // The compare window's controller, made as the page is built; its window comes when first
+    // shown.
+    void initCompareWindow();
     // The build after the panels: keyboards, switches, stick, hints, buttons, palettes, drops.
     void buildPage();
     void loadKeyboards();
@@ -99,6 +102,11 @@ private:
                       const QString &percentMessage) override;
     void hideProgress() override;
     bool isProgressShown() const override;
+
+    // The compare window, once the page is built: a setting file is opened on the page shown.
+    void showCompareWindow(const QList<bool> &keyboardDipSwitch,
+                           const QList<bool> &configDipSwitch) override;
+    void hideCompareWindow() override;
 
     KeymapMessageModal m_messages;
     KeymapEditModel m_model;

@@ -96,17 +96,18 @@ QWidget *FirmupPageViewController::loadView()
     QWidget *view = frameView(m_firmupPageView);
     m_selectedProfileIndex = 0;
     panels().styleFnButtons();
-    if (loadKeyboards())
+    const bool isLoaded = loadKeyboards([this] {
+        loadVirtualKeyboard();
+        loadSlideKeyboard();
+    });
+    if (isLoaded)
         registerReturnButton();
     return view;
 }
 
-bool FirmupPageViewController::loadKeyboards()
+bool FirmupPageViewController::loadKeyboards(const std::function<void()> &load)
 {
-    const std::optional<QString> failure = KeyboardPanels::failureOf([this] {
-        loadVirtualKeyboard();
-        loadSlideKeyboard();
-    });
+    const std::optional<QString> failure = KeyboardPanels::failureOf(load);
     if (!failure)
         return true;
     LOG_ERROR(*failure);
@@ -367,7 +368,13 @@ void FirmupPageViewController::reloadFirmView(
     m_dipSwitchData = physicalKeyboardData->dipSwitch;
     m_gesturePadData = physicalKeyboardData->gesturePadInfo;
     m_pointingStickState = physicalKeyboardData->pointingStickStatus;
-    if (!loadKeyboards())
+    // Straight through the keyboards' controllers: the page's own loads, with their log lines,
+    // belong to building the page.
+    const bool isLoaded = loadKeyboards([this] {
+        panels().loadKeyboards(*m_keyboardTypeNumber, *m_physicalProfilesData, *m_dipSwitchData,
+                               *m_gesturePadData, *m_selectedProfileIndex);
+    });
+    if (!isLoaded)
         return;
     // A new drawing keeps the layer the keyboards showed before; they return to the normal
     // layer with the Fn0 tab, so that a profile picked next shows the layer its tab names.

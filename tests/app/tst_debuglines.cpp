@@ -1,6 +1,7 @@
 #include "constants.h"
 #include "editmenuevent.h"
 #include "firmuppageviewcontroller.h"
+#include "firmwareimagebuilder.h"
 #include "keymappagefixture.h"
 #include "localizedstrings.h"
 #include "localtime.h"
@@ -232,12 +233,38 @@ void tst_DebugLines::pageOperations_data()
     };
     add("File > Open on the firmware page", openOnFirmupPage, {},
         {"\"recieveClickOpenConfigFileMenuEvent\""});
+    // Rescued from its boot loader, the keyboard as read again is drawn anew by the keyboards'
+    // controllers, without the lines of the page's own loads.
+    const Row firmupPageRebuilt = [](const auto &record) {
+        PageFixture fixture(true);
+        fixture.link.keyboard.setMode(EmulatedKeyboard::Mode::BootLoader);
+        fixture.openFirmupPage();
+        FirmwareImageBuilder image = FirmwareImageBuilder::withSizes({2000, 300, 200, 120, 57, 56});
+        image.target = "KX-QR320B";
+        image.version = "0001";
+        fixture.readFirmware(fixture.writeFile(image.bytes()));
+        record([&] {
+            fixture.startUpdate();
+            fixture.waitForRest();
+        });
+    };
+    add("firmware page rebuilt after an update", firmupPageRebuilt,
+        {"loadVirtualKeyboard", "loadSlideKeyboard", "drawKeyboard", "drawSlideKeyboard"},
+        {"drawKeyboard: begin", "drawKeyboard: end", "drawSlideKeyboard: begin",
+         "drawSlideKeyboard: end"});
 
+    // The compare window's controller is made as the page is built, not with the page, which
+    // may never be opened.
     const Row keymapPageMade = [](const auto &record) {
         record([] { KeymapPageViewController page(nullptr); });
     };
-    add("keymap page made", keymapPageMade, {"initCompareWindow"},
-        {"initCompareWindow: begin", "initCompareWindow: end"});
+    add("keymap page made", keymapPageMade, {"initCompareWindow"}, {});
+    const Row keymapPageBuilt = [](const auto &record) {
+        KeymapPageFixture fixture;
+        record([&] { fixture.enter(); });
+    };
+    add("keymap page built", keymapPageBuilt, {"loadView", "initCompareWindow"},
+        {"loadView: begin", "initCompareWindow: begin", "initCompareWindow: end", "loadView: end"});
     const Row undoOnKeymapPage = [](const auto &record) {
         KeymapPageFixture fixture;
         fixture.enter();

@@ -4,10 +4,13 @@
 #   - the whole window, the window manager's frame and title bar included, lies on the screen;
 #   - without a keyboard, closing message 9001 (Escape) ends the program within two seconds;
 #   - Close from the start page's menu (Ctrl+W) ends the program within two seconds.
-# The program must end with exit status 0 each time.
+# The program must end with exit status 0 each time, which it does not after LeakSanitizer has
+# found a leak at its end.
 #   window-manager-check.sh <the tool's executable>
 set -euo pipefail
 tool=$1
+# What LeakSanitizer leaves out: a foreign leak at the end of every run on xcb, nothing of ours.
+leak_suppressions="$(cd "$(dirname "$0")" && pwd)/lsan.supp"
 work=$(mktemp -d)
 server=""
 manager=""
@@ -65,7 +68,8 @@ start_program() {
     chmod 700 "$work/home/runtime"
     HOME="$work/home" XDG_DATA_HOME="$work/home/data" XDG_CONFIG_HOME="$work/home/config" \
         XDG_RUNTIME_DIR="$work/home/runtime" QT_QPA_PLATFORM=xcb KEYMAP_TOOL_DEVICE=emulated \
-        KEYMAP_TOOL_EMULATED="${1:-}" ASAN_OPTIONS=detect_leaks=0 \
+        KEYMAP_TOOL_EMULATED="${1:-}" ASAN_OPTIONS=detect_leaks=1 \
+        LSAN_OPTIONS="suppressions=$leak_suppressions" \
         "$tool" --verbose >"$work/output" 2>&1 &
     program=$!
     wait_for 200 xdotool search --onlyvisible --class tavo-keymap-tool ||
@@ -105,7 +109,11 @@ expect_end() {
     local status=0
     wait "$program" || status=$?
     program=""
-    [ "$status" -eq 0 ] || fail "the program ended with status $status after $1"
+    if [ "$status" -ne 0 ]; then
+        # What the program wrote last: a leak report, for one.
+        tail -n 40 "$work/output" >&2
+        fail "the program ended with status $status after $1"
+    fi
 }
 
 press() {
