@@ -44,7 +44,7 @@ public:
     ~KeymapPageViewController() override;
 
     ProgressPageViewController *progressPageViewController() override { return &progressPage(); }
-    const Stack &profileHistory() const override { return m_model.profileHistory(); }
+    bool hasUnwrittenEdits() const override { return m_model.hasUnwrittenEdits(); }
     NavigationButton *returnButton() override;
     void writeToTAVOButtonEvent() override;
     bool dataIsInited() const override { return m_dataIsInited; }

@@ -91,7 +91,5 @@ void BasicButton::followMouse()
 {
     if (!isVisible())
         return;
-    const bool inside = rect().contains(mapFromGlobal(QCursor::pos()));
-    if (inside != mouseIsInside())
-        setMouseIsInside(inside);
+    followPointer(rect().contains(mapFromGlobal(QCursor::pos())));
 }

@@ -11,7 +11,6 @@ class KeyboardDataEntity;
 class NavigationButton;
 class ProfileListDataEntity;
 class ProgressPageViewController;
-class Stack;
 
 // What the main window, its close guard and the write button use of the keymap editing page.
 class KeymapPageInterface : public PageViewController
@@ -23,8 +22,9 @@ public:
 
     // The page's progress page, or none.
     virtual ProgressPageViewController *progressPageViewController() = 0;
-    // The undo history; a non-empty history means edits not yet written.
-    virtual const Stack &profileHistory() const = 0;
+    // Whether leaving the page would leave edits unwritten: the close guard then asks through the
+    // return button.
+    virtual bool hasUnwrittenEdits() const = 0;
     // The page's return button: its will-swap asks before discarding edits, its did-swap ends
     // the program when terminateFlag is set.
     virtual NavigationButton *returnButton() = 0;

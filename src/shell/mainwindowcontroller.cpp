@@ -15,7 +15,6 @@
 #include "pagefactory.h"
 #include "progresspageviewcontroller.h"
 #include "shelllook.h"
-#include "stack.h"
 #include "startpageinterface.h"
 #include "updatechecker.h"
 #include "updateresultwindowcontroller.h"
@@ -122,7 +121,7 @@ bool MainWindowController::windowShouldClose()
     state.isShowProgressPage = messageModalFactory().isShowProgressPage();
     state.isKeyboardOperationRunning = m_isKeyboardOperationRunning();
     state.isKeymapPageCurrent = m_currentPageViewController == keymapPage;
-    state.hasUnsavedEdits = !keymapPage->profileHistory().items.isEmpty();
+    state.hasUnsavedEdits = keymapPage->hasUnwrittenEdits();
     switch (CloseGuard::decide(state)) {
     case CloseGuard::Decision::refuse:
         LOG_INFO(QStringLiteral("The window stays open while a message, a progress page or a "

@@ -11,12 +11,27 @@ QSize StyledButton::sizeHint() const
 
 bool StyledButton::event(QEvent *event)
 {
-    if (event->type() == QEvent::Polish && !m_isStyled) {
-        m_isStyled = true;
-        setButtonStyle();
+    switch (event->type()) {
+    case QEvent::Polish:
+        if (!m_isStyled) {
+            m_isStyled = true;
+            setButtonStyle();
+            updateLayer();
+        }
+        break;
+    case QEvent::EnabledChange:
+        // An action button ignores the pointer while it is off, and Qt sends no second enter
+        // while the pointer stays: turned on, the button asks where the pointer is.
+        followPointer(underMouse());
         updateLayer();
-    } else if (event->type() == QEvent::EnabledChange) {
-        updateLayer();
+        break;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseButtonRelease:
+        followPointer(isOver(*static_cast<QMouseEvent *>(event)));
+        break;
+    default:
+        break;
     }
     return SelfDrawnButton::event(event);
 }
@@ -25,7 +40,16 @@ void StyledButton::mouseMoveEvent(QMouseEvent *event)
 {
     // While a button is held the mouse is grabbed and no leave event comes.
     event->accept();
-    const bool inside = rect().contains(event->position().toPoint());
+    followPointer(isOver(*event));
+}
+
+void StyledButton::followPointer(bool inside)
+{
     if (inside != mouseIsInside())
         setMouseIsInside(inside);
+}
+
+bool StyledButton::isOver(const QMouseEvent &event) const
+{
+    return rect().contains(event.position().toPoint());
 }

@@ -513,16 +513,21 @@ private slots:
         // its pads and stick read and written and its selected profile asked for (16 requests),
         // each profile is selected, then written in ten packets per layer.
         QTest::addColumn<int>("request");
+        // Then the user leaves the page rather than write again.
+        QTest::addColumn<bool>("leaving");
 
-        QTest::newRow("after two layers of profile 1") << 16 + 1 + 20;
-        QTest::newRow("at the selection of profile 2") << 16 + 1 + 40;
+        QTest::newRow("after two layers of profile 1") << 16 + 1 + 20 << false;
+        QTest::newRow("at the selection of profile 2") << 16 + 1 + 40 << false;
+        QTest::newRow("after two layers of profile 1, then leaving") << 16 + 1 + 20 << true;
     }
 
     // The keyboard keeps what a cut write gave it: with every edit undone the page shows the
-    // keymap read at first, yet the write button stays on until a write succeeds.
+    // keymap read at first, yet the write button stays on until a write succeeds, and the return
+    // button and the window's close ask before they leave it so.
     void writeCutPartWay()
     {
         QFETCH(int, request);
+        QFETCH(bool, leaving);
         KeymapPageFixture fixture;
         fixture.enter();
         KeymapPageView &view = *fixture.page().keymapPageView();
@@ -542,6 +547,16 @@ private slots:
         QCOMPARE(fixture.shownUsage(keyNumber), usageQ);
         QVERIFY(!view.undoButton()->isEnabled());
         QVERIFY(view.writeToTAVOButton()->isEnabled());
+        if (leaving) {
+            fixture.leave();
+            QCOMPARE(KeymapPageFixture::shownMessage(), 1003);
+            KeymapPageFixture::answer(MessageModalResponseType::NG);
+            QVERIFY(!fixture.window()->close());
+            QCOMPARE(KeymapPageFixture::shownMessage(), 1003);
+            KeymapPageFixture::answer(MessageModalResponseType::OK);
+            QCOMPARE(fixture.terminations, 1);
+            return;
+        }
         KeymapPageFixture::click(view.writeToTAVOButton());
         QTRY_COMPARE_WITH_TIMEOUT(KeymapPageFixture::shownMessage(), 1004, 20000);
         KeymapPageFixture::answer(MessageModalResponseType::OK);

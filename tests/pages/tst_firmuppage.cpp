@@ -6,6 +6,7 @@
 #include "firmwarereadbutton.h"
 #include "firmwaretextfield.h"
 #include "fnbutton.h"
+#include "iobutton.h"
 #include "keyboarddataentity.h"
 #include "keyboardpanels.h"
 #include "linktestdata.h"
@@ -485,6 +486,63 @@ private slots:
         dropOnWindow(fixture, *drop);
         QCOMPARE(fixture.waitForRest(), 0);
         QCOMPARE(page.firmData()->filePath, other);
+    }
+
+    void buttonTurnedOnUnderThePointer_data()
+    {
+        QTest::addColumn<QString>("button");
+        // Whether the pointer came onto the button while it was off, or left it then.
+        QTest::addColumn<bool>("entered");
+
+        QTest::newRow("update button, pointer come while off") << "update" << true;
+        QTest::newRow("update button, pointer gone while off") << "update" << false;
+        QTest::newRow("read button, pointer come while off") << "read" << true;
+    }
+
+    // A button turned on where the pointer rests takes the look of where the pointer is at once,
+    // and a press and a release in place are a click: the update button asks first (message
+    // 1002), the read button opens the file panel. An image no newer than the keyboard's firmware
+    // turns the update button off, a newer one on.
+    void buttonTurnedOnUnderThePointer()
+    {
+        QFETCH(QString, button);
+        QFETCH(bool, entered);
+        PageFixture fixture(true);
+        QVERIFY(fixture.openFirmupPage());
+        // The whole page in the window, without scrollers.
+        MainWindow &window = *fixture.controller->window();
+        window.resize(1360, 1000 + window.menuWidget()->sizeHint().height());
+        FirmupPageView &view = fixture.view();
+        IOButton *target = view.firmupButton();
+        if (button == "read")
+            target = view.readButton();
+        const auto turn = [&](bool on) {
+            if (target == view.readButton())
+                target->setIsEnabled(on);
+            else
+                readImage(fixture, "KX-QR320B", on ? "0123" : "0105");
+        };
+        const QPoint middle = target->rect().center();
+        if (!entered) {
+            turn(true);
+            QTest::mouseMove(target, middle);
+        }
+        turn(false);
+        QTest::mouseMove(target, entered ? middle : middle + QPoint(target->width(), 0));
+
+        turn(true);
+        QCOMPARE(target->isMouseOver(), entered);
+        QTest::mousePress(target, Qt::LeftButton, {}, middle);
+        QTest::mouseRelease(target, Qt::LeftButton, {}, middle);
+
+        if (target == view.readButton()) {
+            QFileDialog *panel = shownPanel(fixture);
+            QVERIFY(panel);
+            panel->reject();
+        } else {
+            QCOMPARE(fixture.waitForRest(), 1002);
+            QCOMPARE(fixture.answer(1), 0);
+        }
     }
 
     // File > Open opens the panel for firmware images while the firmware page is shown, and only

@@ -126,7 +126,7 @@ public:
     explicit FakeKeymapPage(QStringList &events);
 
     ProgressPageViewController *progressPageViewController() override { return &progressPage(); }
-    const Stack &profileHistory() const override { return history; }
+    bool hasUnwrittenEdits() const override { return !history.items.isEmpty(); }
     NavigationButton *returnButton() override { return &m_returnButton; }
     void writeToTAVOButtonEvent() override { ++writes; }
     bool dataIsInited() const override { return m_dataIsInited; }

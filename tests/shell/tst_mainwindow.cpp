@@ -603,12 +603,20 @@ private slots:
         QTest::addColumn<bool>("enabled");
         QTest::addColumn<bool>("leftBeforeRelease");
         QTest::addColumn<int>("acts");
+        // What the pointer did while the button was off, before it was turned on under the
+        // pointer's rest: "entered" it, "left" it, or nothing (the button kept its state).
+        QTest::addColumn<QString>("whileOff");
         for (const QString kind : {"navigation", "edit", "write"}) {
-            QTest::addRow("%s: click", qPrintable(kind)) << kind << true << false << 1;
-            QTest::addRow("%s: disabled", qPrintable(kind)) << kind << false << false << 0;
+            QTest::addRow("%s: click", qPrintable(kind)) << kind << true << false << 1 << "";
+            QTest::addRow("%s: disabled", qPrintable(kind)) << kind << false << false << 0 << "";
             QTest::addRow("%s: released after leaving", qPrintable(kind))
-                << kind << true << true << 0;
+                << kind << true << true << 0 << "";
         }
+        // An action button does not follow the pointer while it is off.
+        QTest::newRow("write: turned on under the pointer")
+            << "write" << true << false << 1 << "entered";
+        QTest::newRow("write: turned on after the pointer left")
+            << "write" << true << false << 1 << "left";
     }
 
     void pageButtonsActOnReleaseInside()
@@ -617,6 +625,7 @@ private slots:
         QFETCH(bool, enabled);
         QFETCH(bool, leftBeforeRelease);
         QFETCH(int, acts);
+        QFETCH(QString, whileOff);
         PageViewController *destination = nullptr;
         m_controller->showKeymapPage(destination, swapAtOnce, {});
         QWidget *page = keymapPage()->view();
@@ -636,9 +645,22 @@ private slots:
         QAbstractButton *button = buttons.value(kind);
         button->setGeometry(10, 10, 120, 40);
         button->show();
-        button->setEnabled(enabled);
         QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), button->mapToGlobal(QPointF(2, 2)));
-        QCoreApplication::sendEvent(button, &enter);
+        QEvent leave(QEvent::Leave);
+        if (whileOff.isEmpty()) {
+            button->setEnabled(enabled);
+            QCoreApplication::sendEvent(button, &enter);
+        } else {
+            if (whileOff == "left")
+                QCoreApplication::sendEvent(button, &enter);
+            button->setEnabled(false);
+            QCoreApplication::sendEvent(button, whileOff == "entered" ? &enter : &leave);
+            button->setEnabled(enabled);
+            // Turned on, the button takes the look of where the pointer rests at once.
+            const WriteButtonConfig &colors = ShellLook::buttons().writeButton;
+            QCOMPARE(write->look().border, whileOff == "entered" ? colors.mouseOverBorderColor()
+                                                                 : colors.normalBorderColor());
+        }
         QTest::mousePress(button, Qt::LeftButton, {}, QPoint(5, 5));
         if (leftBeforeRelease)
             QTest::mouseMove(button, QPoint(200, 5));

@@ -174,6 +174,12 @@ public:
     // After a failed write the keyboard may hold part of it, whatever the page shows: the write
     // button stays on until a write succeeds.
     void writeFailed();
+    // Edits in the undo history, or a failed write that the keyboard may hold part of: leaving
+    // the page asks first (message 1003).
+    bool hasUnwrittenEdits() const
+    {
+        return !m_profileHistory.items.isEmpty() || m_mayHoldPartialWrite;
+    }
 
     // A profile chosen in the profile list; asks message 1003 before it discards edits.
     void updateSelectProfileName(int index);

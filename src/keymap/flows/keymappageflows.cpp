@@ -83,7 +83,7 @@ void KeymapPageFlows::receive(KeymapPageEvent event)
 void KeymapPageFlows::returnButtonWillSwap(const Step &swap, const Step &stay)
 {
     m_model.hideProfileList();
-    if (m_model.profileHistory().items.isEmpty()) {
+    if (!m_model.hasUnwrittenEdits()) {
         LOG_DEBUG("!self.keymapIsChanged");
         swap();
         return;

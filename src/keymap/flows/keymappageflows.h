@@ -47,8 +47,8 @@ public:
     // The write button, while it is enabled.
     void writeToTAVOButtonEvent() { m_writeFlow.writeToTAVOButtonEvent(); }
 
-    // The return button's will-swap: swap runs at once without edits, or once the user agreed to
-    // discard them (message 1003); stay runs when the user keeps them.
+    // The return button's will-swap: swap runs at once without unwritten edits, or once the user
+    // agreed to discard them (message 1003); stay runs when the user keeps them.
     void returnButtonWillSwap(const Step &swap, const Step &stay);
     // The return button's did-swap, the start page being the destination: ends the program when
     // terminate is set, resets the page and hands the keyboard's own state to the start page.
