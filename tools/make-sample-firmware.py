@@ -8,8 +8,8 @@ Writes sample-firmware-japanese.bin (for a KX-QR320B) and sample-firmware-englis
 KX-QR300B) into the folder (the current one by default), each of version 01.06, one step newer
 than the emulated keyboard's 01.05. The images hold no real firmware: only the emulated keyboard
 may be updated with them.
-Standard library only.
 """
+# Standard library only.
 import pathlib
 import sys
 
