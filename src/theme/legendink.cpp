@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <optional>
 
 namespace {
@@ -66,13 +67,37 @@ InkedWord drawWord(const QString &word, const QFont &font, double pixelsPerPoint
     return {canvas.copy(inkBox), inkBox.topLeft() + canvasBox.topLeft()};
 }
 
-// A line's words, each with its pen position from the line's origin, and the ink of them all.
+// A line's words, each with its pen position from the line's origin, the ink of them all, and
+// where the ink of each row of that box begins.
 struct InkedLine
 {
     QList<InkedWord> words;
     QList<int> pens;
     QRect ink;
+    QList<int> leftEdges;
 };
+
+constexpr int noInk = std::numeric_limits<int>::max();
+
+// The leftmost ink of each row of the line's ink, from the line's origin; noInk for a row
+// without ink.
+QList<int> leftEdges(const InkedLine &line)
+{
+    QList<int> edges(line.ink.height(), noInk);
+    for (qsizetype index = 0; index < line.words.size(); ++index) {
+        const QImage &image = line.words[index].image;
+        const QPoint at = line.words[index].offset + QPoint(line.pens[index], 0);
+        for (int y = 0; y < image.height(); ++y) {
+            const auto *row = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+            const auto *inked = std::find_if(row, row + image.width(),
+                                             [](QRgb pixel) { return qAlpha(pixel) > 0; });
+            int &edge = edges[at.y() + y - line.ink.top()];
+            if (inked != row + image.width())
+                edge = std::min(edge, at.x() + int(inked - row));
+        }
+    }
+    return edges;
+}
 
 // The words of a line at their natural places, moved apart where their inks would come closer
 // than gap pixels: a symbol beside another stays a symbol of its own.
@@ -96,27 +121,55 @@ InkedLine drawLine(const QString &line, const QFont &font, double pixelsPerPoint
         inked.words << std::move(drawn);
         inked.pens << pen;
     }
+    inked.leftEdges = leftEdges(inked);
     return inked;
 }
 
-// How far lines whose inks lie at lineInks must move right so that none reaches into the square
-// [0, corner) on both axes while all stay inside area: none when they are clear already, nothing
-// when there is no room. Only a move across keeps the legend's lines at the height of its
-// neighbours' on a row of keys.
-std::optional<int> clearCorner(const QList<QRect> &lineInks, const QRectF &area, int corner)
+// How far lines with their origins at origins must move right so that no pixel of their ink lies
+// in any of corners, pixel rectangles at the left edge.
+int acrossCorners(const QList<InkedLine> &lines, const QList<QPoint> &origins,
+                  const QList<QRect> &corners)
 {
-    // The move takes every line reaching above the square's bottom past its right side.
-    int left = corner;
-    QRect all;
-    for (const QRect &ink : lineInks) {
-        if (ink.top() < corner)
-            left = std::min(left, ink.left());
-        all |= ink;
+    int across = 0;
+    for (qsizetype index = 0; index < lines.size(); ++index) {
+        const InkedLine &line = lines[index];
+        for (qsizetype row = 0; row < line.leftEdges.size(); ++row) {
+            if (line.leftEdges[row] == noInk)
+                continue;
+            const QPoint edge =
+                origins[index] + QPoint(line.leftEdges[row], line.ink.top() + int(row));
+            for (const QRect &corner : corners) {
+                if (edge.y() >= corner.top() && edge.y() <= corner.bottom())
+                    across = std::max(across, corner.right() + 1 - edge.x());
+            }
+        }
     }
-    const int across = corner - left;
-    if (across > 0 && !area.contains(QRectF(all.translated(across, 0))))
-        return std::nullopt;
     return across;
+}
+
+// How far lines with their origins at origins must move so that no pixel of their ink lies in any
+// of corners while all stay inside area: none when they are clear already, nothing when there is
+// no room. They move right past a corner; only where there is no room across do they rise, as
+// little as lets them pass above it. A move across keeps the legend's lines at the height of its
+// neighbours' on a row of keys.
+std::optional<QPoint> clearCorners(const QList<InkedLine> &lines, const QList<QPoint> &origins,
+                                   const QRectF &area, const QList<QRect> &corners)
+{
+    QRect all;
+    for (qsizetype index = 0; index < lines.size(); ++index)
+        all |= lines[index].ink.translated(origins[index]);
+    const int highestRise = all.top() - int(std::ceil(area.top()));
+    for (int rise = 0; rise <= std::max(0, highestRise); ++rise) {
+        QList<QPoint> raised = origins;
+        for (QPoint &origin : raised)
+            origin.ry() -= rise;
+        const int across = acrossCorners(lines, raised, corners);
+        if (rise == 0 && across == 0)
+            return QPoint();
+        if (area.contains(QRectF(all.translated(across, -rise))))
+            return QPoint(across, -rise);
+    }
+    return std::nullopt;
 }
 
 // The baselines of the lines. The last line stands where it would if the capitals of every line,
@@ -161,31 +214,55 @@ std::optional<int> intoArea(const QRect &ink, const QRectF &area)
     return 0;
 }
 
-// The baselines of the lines, lineGap pixels apart, or closer, down to gap pixels, where the
-// lines would otherwise reach past the top or bottom of area: the last line keeps its baseline
-// wherever that lets the lines fit. Lines that fit only elsewhere keep the widest spacing that
-// fits; intoArea() moves them.
-QList<int> baselinesInside(const QList<InkedLine> &lines, const QRectF &area, int capHeight,
-                           int lineGap, int gap)
+// The origins of the lines, each centred across area on its baseline moved down by down pixels.
+QList<QPoint> centredOrigins(const QList<InkedLine> &lines, const QRectF &area,
+                             const QList<int> &baselines, int down)
 {
-    std::optional<QList<int>> widestFitting;
-    for (int spacing = lineGap; spacing >= gap; --spacing) {
-        QList<int> placed = baselines(lines, area, capHeight, lineGap, spacing);
-        const std::optional<int> move = intoArea(inkOnBaselines(lines, placed), area);
-        if (move == 0)
-            return placed;
-        if (!widestFitting && move)
-            widestFitting = std::move(placed);
+    QList<QPoint> origins;
+    for (qsizetype index = 0; index < lines.size(); ++index) {
+        const QRect &ink = lines[index].ink;
+        origins << QPoint(qRound(area.center().x() - ink.width() / 2.0) - ink.left(),
+                          baselines[index] + down);
     }
-    return widestFitting.value_or(baselines(lines, area, capHeight, lineGap, gap));
+    return origins;
 }
 
-// The lines on their baselines, centred across area and moved clear of the square [0, corner) on
-// both axes; nothing when they do not fit fittingArea and mustFit.
+// Where the lines' origins go: on their baselines, lineGap pixels apart, or closer, down to gap
+// pixels, where the lines would otherwise reach past the top or bottom of fittingArea or find no
+// room to pass corners; centred across area and moved clear of corners. The last line keeps its
+// baseline wherever that lets the lines fit; lines that fit only elsewhere keep the widest spacing
+// that fits, and intoArea() moves them. Nothing when they fit at no spacing.
+std::optional<QList<QPoint>> placeLines(const QList<InkedLine> &lines, const QRectF &area,
+                                        const QRectF &fittingArea, int capHeight, int lineGap,
+                                        int gap, const QList<QRect> &corners)
+{
+    std::optional<QList<QPoint>> widestFitting;
+    for (int spacing = lineGap; spacing >= gap; --spacing) {
+        const QList<int> placed = baselines(lines, fittingArea, capHeight, lineGap, spacing);
+        const std::optional<int> down = intoArea(inkOnBaselines(lines, placed), fittingArea);
+        if (!down)
+            continue;
+        QList<QPoint> origins = centredOrigins(lines, area, placed, *down);
+        const std::optional<QPoint> clear = clearCorners(lines, origins, fittingArea, corners);
+        if (!clear)
+            continue;
+        for (QPoint &origin : origins)
+            origin += *clear;
+        if (*down == 0)
+            return origins;
+        if (!widestFitting)
+            widestFitting = std::move(origins);
+    }
+    return widestFitting;
+}
+
+// The lines on their baselines, centred across area and moved clear of corners; nothing when
+// they do not fit fittingArea, or find no room to pass the corners, and mustFit.
 std::optional<QList<LegendInk::Word>> setLines(const QStringList &lines, const QFont &font,
                                                double pixelsPerPoint, int gap, int lineGap,
                                                const QRectF &area, const QRectF &fittingArea,
-                                               int corner, const QColor &ink, bool mustFit)
+                                               const QList<QRect> &corners, const QColor &ink,
+                                               bool mustFit)
 {
     QList<InkedLine> inked;
     for (const QString &line : lines) {
@@ -199,26 +276,17 @@ std::optional<QList<LegendInk::Word>> setLines(const QStringList &lines, const Q
     if (inked.isEmpty())
         return QList<LegendInk::Word>();
     const int capHeight = qRound(QFontMetricsF(font).capHeight() * pixelsPerPoint);
-    const QList<int> lineBaselines = baselinesInside(inked, fittingArea, capHeight, lineGap, gap);
-    QList<QPoint> origins;
-    QList<QRect> lineInks;
-    for (qsizetype index = 0; index < inked.size(); ++index) {
-        const InkedLine &line = inked[index];
-        const QPoint origin(qRound(area.center().x() - line.ink.width() / 2.0) - line.ink.left(),
-                            lineBaselines[index]);
-        origins << origin;
-        lineInks << line.ink.translated(origin);
-    }
-    // Lines whose ink reaches past the area move back into it, where they are not higher.
-    const std::optional<int> down = intoArea(inkOnBaselines(inked, lineBaselines), fittingArea);
-    if (mustFit && !down)
+    std::optional<QList<QPoint>> origins =
+        placeLines(inked, area, fittingArea, capHeight, lineGap, gap, corners);
+    if (!origins && mustFit)
         return std::nullopt;
-    for (QRect &lineInk : lineInks)
-        lineInk.translate(0, down.value_or(0));
-    const std::optional<int> across = clearCorner(lineInks, fittingArea, corner);
-    if (mustFit && !across)
-        return std::nullopt;
-    const QPoint shift(across.value_or(0), down.value_or(0));
+    // Lines that find no room to pass the corners are set as if there were none; lines that do not
+    // fit the area at all stand as close as they may.
+    if (!origins)
+        origins = placeLines(inked, area, fittingArea, capHeight, lineGap, gap, {});
+    if (!origins)
+        origins =
+            centredOrigins(inked, area, baselines(inked, fittingArea, capHeight, lineGap, gap), 0);
     QList<LegendInk::Word> words;
     for (qsizetype index = 0; index < inked.size(); ++index) {
         const InkedLine &line = inked[index];
@@ -226,7 +294,7 @@ std::optional<QList<LegendInk::Word>> setLines(const QStringList &lines, const Q
             const InkedWord &drawn = line.words[word];
             if (!drawn.image.isNull())
                 words << LegendInk::Word{
-                    drawn.image, origins[index] + shift + QPoint(line.pens[word], 0) + drawn.offset,
+                    drawn.image, (*origins)[index] + QPoint(line.pens[word], 0) + drawn.offset,
                     index};
         }
     }
@@ -235,13 +303,20 @@ std::optional<QList<LegendInk::Word>> setLines(const QStringList &lines, const Q
 
 } // namespace
 
-LegendInk LegendInk::set(const LegendLayout &layout, const QRectF &area, double corner,
-                         double pixelsPerPoint, int minimumGap, const QColor &ink)
+LegendInk LegendInk::set(const LegendLayout &layout, const QRectF &area,
+                         const QList<QRectF> &corners, double pixelsPerPoint, int minimumGap,
+                         const QColor &ink)
 {
     const QRectF pixelArea(area.topLeft() * pixelsPerPoint, area.size() * pixelsPerPoint);
-    // Whole pixels cover the corner; one that ends on a pixel's edge, but for rounding, takes
-    // no pixel more.
-    const int pixelCorner = int(std::ceil(corner * pixelsPerPoint - 1e-6));
+    // The corners' edges fall on the nearest pixel edges: each corner holds the mark's ink and a
+    // point of key face beside it, and a pixel more would move lines for a sliver of a pixel.
+    QList<QRect> pixelCorners;
+    for (const QRectF &corner : corners) {
+        pixelCorners << QRect(
+            QPoint(qRound(corner.left() * pixelsPerPoint), qRound(corner.top() * pixelsPerPoint)),
+            QPoint(qRound(corner.right() * pixelsPerPoint) - 1,
+                   qRound(corner.bottom() * pixelsPerPoint) - 1));
+    }
     // The layout measured the outlines of the glyphs; their antialiased edges may reach a pixel
     // further.
     const QRectF fittingArea = pixelArea.adjusted(-1, -1, 1, 1);
@@ -253,7 +328,7 @@ LegendInk LegendInk::set(const LegendLayout &layout, const QRectF &area, double 
             const bool narrowest = sized.stretch <= narrowestStretch;
             if (auto words =
                     setLines(sized.lines, sized.font(), pixelsPerPoint, minimumGap, lineGap,
-                             pixelArea, fittingArea, pixelCorner, ink, !(smallest && narrowest))) {
+                             pixelArea, fittingArea, pixelCorners, ink, !(smallest && narrowest))) {
                 LegendInk set;
                 set.m_words = std::move(*words);
                 set.m_pixelSize = sized.pixelSize;

@@ -14,9 +14,10 @@
 // glyphs leave, not by the font's line metrics: the words of a line, and the lines over each
 // other, keep whole pixels of key face between their inks, and the whole is centred on its ink.
 // Every word lies on whole device pixels, so a legend painted pixel for pixel shows these gaps as
-// they are set here. No ink lies in a square at the legend's top left corner: lines that would
-// reach into it move right. Where the lines do not fit their area on their ink, or have no
-// room to move clear of the corner, they are set in narrower letters, and then smaller.
+// they are set here. No ink lies in the corners kept free for the marks a key shows at its left
+// edge: lines that would reach into one move right, or, with no room across, rise above it. Where
+// the lines do not fit their area on their ink, or have no room to move clear of the corners,
+// they stand closer, then are set in narrower letters, and then smaller.
 class LegendInk
 {
 public:
@@ -30,11 +31,12 @@ public:
         QRect inkBox() const { return {position, image.size()}; }
     };
 
-    // Sets the layout's lines inside area and clear of the square [0, corner) on both axes, in
-    // points, at pixelsPerPoint, in ink. Between two pieces of ink there are at least minimumGap
-    // device pixels of key face.
-    static LegendInk set(const LegendLayout &layout, const QRectF &area, double corner,
-                         double pixelsPerPoint, int minimumGap, const QColor &ink);
+    // Sets the layout's lines inside area and clear of each of corners, rectangles at the
+    // legend's left edge, in points, at pixelsPerPoint, in ink. Between two pieces of ink there
+    // are at least minimumGap device pixels of key face.
+    static LegendInk set(const LegendLayout &layout, const QRectF &area,
+                         const QList<QRectF> &corners, double pixelsPerPoint, int minimumGap,
+                         const QColor &ink);
 
     const QList<Word> &words() const { return m_words; }
     // The pixel size the lines were set at: the layout's, or smaller where they did not fit.

@@ -7,6 +7,8 @@
 
 #include <QFontDatabase>
 #include <QFontMetricsF>
+#include <QHash>
+#include <QMutex>
 #include <QStringList>
 
 #include <algorithm>
@@ -18,10 +20,6 @@ constexpr double padding = 2.0;
 constexpr double wideMargin = 3.0;
 // Wide keys are at least 1.25 key units; a wider legend would spill over the narrowest of them.
 constexpr double maximumWideWidth = LegendProvider::legendHeight * 1.2;
-// Shortcut legends end here, above the shortcut mark. Its ink reaches 10 points up from the key's
-// bottom edge; on the smallest keys that show it, 33 points high, the legend drawn at 33/36 of its
-// size ends 2 points above that.
-constexpr double shortcutMarkTop = LegendProvider::legendHeight - 13.0;
 // Palette keys show their legends this many points high, their not-assigned mark over the
 // legend's top left corner.
 constexpr double paletteKeyHeight = 34.0;
@@ -29,6 +27,15 @@ constexpr double paletteKeyHeight = 34.0;
 // a point of key face beside it, as a palette key shows them.
 constexpr double markCorner =
     (ControlIcons::notAssignedReach + 1.0) * LegendProvider::legendHeight / paletteKeyHeight;
+// The smallest keys that show the shortcut mark, those of the drawn keyboard, are this many points
+// high.
+constexpr double drawnKeyHeight = 33.0;
+// The corner at a shortcut legend's bottom left that its ink keeps clear of. The shortcut mark's
+// ink reaches 13 points across from the key's left edge and 10 points up from its bottom edge; on
+// the smallest keys that show it the legend, drawn at 33/36 of its size, keeps a point of key face
+// beside the mark and 2 points above it.
+const QRectF shortcutCorner(0, LegendProvider::legendHeight - 13.0,
+                            (13.0 + 1.0) * LegendProvider::legendHeight / drawnKeyHeight, 13.0);
 
 const QColor whiteInk(255, 255, 255);
 const QColor blackInk(51, 51, 51);
@@ -36,6 +43,16 @@ const QColor blackInk(51, 51, 51);
 QStringList linesOf(const LegendName &legend)
 {
     return LegendTexts::text(legend.usageId, legend.layoutType).split(u'\n', Qt::SkipEmptyParts);
+}
+
+// The corners of a legend that its ink keeps clear of: the not-assigned mark's, and the shortcut
+// mark's on a shortcut legend.
+QList<QRectF> corners(bool shortcut)
+{
+    QList<QRectF> corners{QRectF(0, 0, markCorner, markCorner)};
+    if (shortcut)
+        corners << shortcutCorner;
+    return corners;
 }
 
 double widestLine(const QStringList &lines, const QFontMetricsF &metrics)
@@ -84,25 +101,44 @@ QSizeF LegendProvider::size(const LegendName &legend)
     return {std::clamp(width, legendHeight, maximumWideWidth), legendHeight};
 }
 
-QRectF LegendProvider::textArea(QSizeF size, bool shortcut)
+QRectF LegendProvider::textArea(QSizeF size)
 {
-    QRectF area(QPointF(0, 0), size);
-    area.adjust(padding, padding, -padding, -padding);
-    if (shortcut)
-        area.setBottom(std::min(area.bottom(), shortcutMarkTop));
-    return area;
+    return QRectF(QPointF(0, 0), size).adjusted(padding, padding, -padding, -padding);
 }
 
 LegendLayout LegendProvider::layout(const LegendName &legend)
 {
-    return LegendLayout::fit(linesOf(legend), textArea(size(legend), legend.shortcut).size());
+    // Each legend is laid out once, from any thread: a shortcut legend's lines are set once more
+    // to learn whether they keep their size.
+    static QMutex mutex;
+    static QHash<QString, LegendLayout> layouts;
+    const QString name = legend.text();
+    const QMutexLocker locker(&mutex);
+    if (const auto known = layouts.constFind(name); known != layouts.constEnd())
+        return *known;
+    return *layouts.insert(name, fit(legend));
+}
+
+LegendLayout LegendProvider::fit(const LegendName &legend)
+{
+    const QStringList lines = linesOf(legend);
+    const QRectF area = textArea(size(legend));
+    const LegendLayout layout = LegendLayout::fit(lines, area.size());
+    // A shortcut legend keeps the size of the plain one where its lines, set at the legend's own
+    // size, find room beside the shortcut mark's corner or above it; where they do not, they are
+    // set to fit the height above the corner.
+    if (!legend.shortcut || layout.lines.isEmpty() ||
+        LegendInk::set(layout, area, corners(true), 1.0, 1, whiteInk).pixelSize() ==
+            layout.pixelSize)
+        return layout;
+    return LegendLayout::fit(lines, QSizeF(area.width(), shortcutCorner.top() - area.top()));
 }
 
 LegendInk LegendProvider::ink(const LegendName &legend, qreal devicePixelRatio, double scale)
 {
-    const QRectF area = textArea(size(legend), legend.shortcut);
     const int screenPixel = std::max(1, qRound(devicePixelRatio));
-    return LegendInk::set(layout(legend), area, markCorner, devicePixelRatio * scale, screenPixel,
+    return LegendInk::set(layout(legend), textArea(size(legend)), corners(legend.shortcut),
+                          devicePixelRatio * scale, screenPixel,
                           legend.whiteLegend ? whiteInk : blackInk);
 }
 

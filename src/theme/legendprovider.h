@@ -32,11 +32,16 @@ public:
     // pieces of ink keep at least one pixel of the screen between them: devicePixelRatio pixels.
     static LegendInk ink(const LegendName &legend, qreal devicePixelRatio, double scale = 1.0);
 
-    // How the legend's text is set in its image: lines and size within textArea.
+    // How the legend's text is set in its image: lines and size within textArea, for a shortcut
+    // legend those of the plain legend wherever its lines find room clear of the shortcut mark.
     static LegendLayout layout(const LegendName &legend);
-    // Where a legend's text goes in its image: inside a padding, and above the shortcut mark.
-    static QRectF textArea(QSizeF size, bool shortcut);
+    // Where a legend's text goes in its image: inside a padding. The corners the marks take are
+    // kept free of ink as the lines are set.
+    static QRectF textArea(QSizeF size);
 
     // The legend font at a pixel size: the bundled legend fonts, loaded on first use.
     static QFont font(int pixelSize);
+
+private:
+    static LegendLayout fit(const LegendName &legend);
 };

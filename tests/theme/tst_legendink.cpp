@@ -3,7 +3,11 @@
 #include "legendprovider.h"
 #include "legendtexts.h"
 
+#include <QSet>
 #include <QTest>
+
+#include <algorithm>
+#include <tuple>
 
 Q_DECLARE_METATYPE(KeyboardLayoutType)
 
@@ -51,6 +55,69 @@ QRect lineInk(const LegendName &legend, double keyHeight, qreal ratio, qsizetype
     return box;
 }
 
+// The boxes of the ink of every line of a set legend.
+QList<QRect> lineInks(const LegendInk &ink)
+{
+    QList<QRect> lines;
+    for (const LegendInk::Word &word : ink.words()) {
+        if (lines.size() <= word.line)
+            lines.resize(word.line + 1);
+        lines[word.line] |= word.inkBox();
+    }
+    return lines;
+}
+
+// Rows of keys for the baseline tests: the drawn keyboard and the palettes, at device pixel
+// ratios 1 and 2, in both layouts; with shortcuts, also their keys when they hold one.
+void addKeyRows(bool withShortcuts)
+{
+    QTest::addColumn<KeyboardLayoutType>("layoutType");
+    QTest::addColumn<double>("keyHeight");
+    QTest::addColumn<qreal>("ratio");
+    QTest::addColumn<bool>("shortcut");
+    for (const auto &[layoutName, layoutType] :
+         {std::pair{"English", KeyboardLayoutType::English},
+          std::pair{"Japanese", KeyboardLayoutType::Japanese}}) {
+        for (const qreal ratio : {1.0, 2.0}) {
+            QTest::addRow("%s, drawn keyboard, ratio %g", layoutName, ratio)
+                << layoutType << 33.0 << ratio << false;
+            QTest::addRow("%s, palettes, ratio %g", layoutName, ratio)
+                << layoutType << 34.0 << ratio << false;
+            if (!withShortcuts)
+                continue;
+            QTest::addRow("%s, drawn keyboard, ratio %g, shortcut", layoutName, ratio)
+                << layoutType << 33.0 << ratio << true;
+            QTest::addRow("%s, shortcut palette, ratio %g", layoutName, ratio)
+                << layoutType << 34.0 << ratio << true;
+        }
+    }
+}
+
+// How many rows of one line of a set legend hold ink at least half opaque: how high its capitals
+// and figures show.
+int solidRows(const LegendInk &ink, qsizetype line)
+{
+    QSet<int> rows;
+    for (const LegendInk::Word &word : ink.words()) {
+        if (word.line != line)
+            continue;
+        for (int y = 0; y < word.image.height(); ++y) {
+            const auto *row = reinterpret_cast<const QRgb *>(word.image.constScanLine(y));
+            if (std::any_of(row, row + word.image.width(),
+                            [](QRgb pixel) { return qAlpha(pixel) >= 128; }))
+                rows.insert(word.position.y() + y);
+        }
+    }
+    return int(rows.size());
+}
+
+bool isCapitalsAndFigures(const QString &line)
+{
+    return std::all_of(line.cbegin(), line.cend(), [](QChar character) {
+        return (character >= u'A' && character <= u'Z') || (character >= u'0' && character <= u'9');
+    });
+}
+
 // The rows from the top to the bottom of the image's first column that carries ink: the stem
 // of the "F" of a function key.
 std::pair<int, int> firstStem(const QImage &image)
@@ -68,7 +135,8 @@ std::pair<int, int> firstStem(const QImage &image)
 // ratios 1 and 2, two stacked lines, and two words side by side, keep at least one pixel of the
 // screen of key face between their inks (two device pixels at ratio 2), and on keys of full
 // height the letters keep the size that reads. Legends of capitals and figures on one row of keys
-// stand on one baseline, whatever the round figures' overshoot.
+// stand on one baseline, whatever the round figures' overshoot. A key that holds a shortcut shows
+// its legend as a plain key does, clear of the shortcut mark.
 class tst_LegendInk : public QObject
 {
     Q_OBJECT
@@ -167,43 +235,98 @@ private slots:
         }
     }
 
-    void figuresShareABaseline_data()
+    void shortcutLegendsKeepTheirSize_data()
     {
-        QTest::addColumn<KeyboardLayoutType>("layoutType");
         QTest::addColumn<double>("keyHeight");
+        QTest::addColumn<bool>("wide");
         QTest::addColumn<qreal>("ratio");
-        for (const auto &[layoutName, layoutType] :
-             {std::pair{"English", KeyboardLayoutType::English},
-              std::pair{"Japanese", KeyboardLayoutType::Japanese}}) {
+        QTest::addColumn<KeyboardLayoutType>("layoutType");
+        const QList<std::tuple<const char *, double, bool>> keys{
+            {"drawn keyboard", 33, false}, {"wide drawn keys", 33, true}, {"palettes", 34, false}};
+        for (const auto &[name, height, wide] : keys) {
             for (const qreal ratio : {1.0, 2.0}) {
-                QTest::addRow("%s, drawn keyboard, ratio %g", layoutName, ratio)
-                    << layoutType << 33.0 << ratio;
-                QTest::addRow("%s, palettes, ratio %g", layoutName, ratio)
-                    << layoutType << 34.0 << ratio;
+                QTest::addRow("%s, English, ratio %g", name, ratio)
+                    << height << wide << ratio << KeyboardLayoutType::English;
+                QTest::addRow("%s, Japanese, ratio %g", name, ratio)
+                    << height << wide << ratio << KeyboardLayoutType::Japanese;
             }
         }
     }
 
+    // A legend on a key that holds a shortcut is set at the size of the same legend on a plain
+    // key, its capitals and figures as high: at least 7 pixels at ratio 1 wherever the plain
+    // key's are. None of its ink lies at the key's bottom left, where the shortcut mark's ink
+    // reaches 13 points across and 10 up, nor in a point of key face beside and above it.
+    void shortcutLegendsKeepTheirSize()
+    {
+        QFETCH(double, keyHeight);
+        QFETCH(bool, wide);
+        QFETCH(qreal, ratio);
+        QFETCH(KeyboardLayoutType, layoutType);
+        const double scale = keyHeight / LegendProvider::legendHeight;
+        const int legible = qRound(LegendLayout::legibleCapHeight * ratio);
+        const QRect markCorner(0, qRound((keyHeight - 11) * ratio), qRound(14 * ratio),
+                               qRound(11 * ratio));
+        for (const qint32 usageId : LegendTexts::usages()) {
+            const LegendName plain{usageId, true, layoutType, wide, false};
+            LegendName onShortcut = plain;
+            onShortcut.shortcut = true;
+            const QString name = onShortcut.text();
+            const LegendInk plainInk = LegendProvider::ink(plain, ratio, scale);
+            const LegendInk shortcutInk = LegendProvider::ink(onShortcut, ratio, scale);
+            QVERIFY2(shortcutInk.pixelSize() == plainInk.pixelSize(),
+                     qPrintable(name + " set smaller"));
+            const QStringList lines = LegendProvider::layout(plain).lines;
+            for (qsizetype line = 0; line < lines.size(); ++line) {
+                if (isCapitalsAndFigures(lines[line]) && solidRows(plainInk, line) >= legible)
+                    QVERIFY2(solidRows(shortcutInk, line) >= legible,
+                             qPrintable(name + " capitals too small"));
+            }
+            const QImage image = LegendProvider::image(onShortcut, ratio, scale);
+            QVERIFY2(inkInside(image, markCorner).second == 0,
+                     qPrintable(name + " reaches the shortcut mark"));
+        }
+    }
+
+    void figuresShareABaseline_data() { addKeyRows(true); }
+
     // The figures of the number row under their shifted symbols stand on one baseline, whether
     // the symbol above is tall ("$", "!") or short ('"', "'", "@"): the figures with a flat foot,
-    // 1, 2, 4 and 7, end on the same row.
+    // 1, 2, 4 and 7, end on the same row. On a key that holds a shortcut every line of the row's
+    // legends stands as high and on the same rows as on a plain key.
     void figuresShareABaseline()
     {
         QFETCH(KeyboardLayoutType, layoutType);
         QFETCH(double, keyHeight);
         QFETCH(qreal, ratio);
+        QFETCH(bool, shortcut);
         const auto foot = [&](qint32 usageId) {
-            const LegendName legend{usageId, true, layoutType, false, false};
+            const LegendName legend{usageId, true, layoutType, false, shortcut};
             return lineInk(legend, keyHeight, ratio, 1).bottom();
         };
-        constexpr qint32 one = 0x1E, two = 0x1F, four = 0x21, seven = 0x24;
+        constexpr qint32 one = 0x1E, two = 0x1F, four = 0x21, seven = 0x24, zero = 0x27;
         const int first = foot(one);
         QVERIFY(first >= 0);
         for (const qint32 usageId : {two, four, seven})
             QVERIFY2(foot(usageId) == first, qPrintable(QString::number(usageId, 16)));
+        if (!shortcut)
+            return;
+        const double scale = keyHeight / LegendProvider::legendHeight;
+        const auto rows = [&](const LegendName &legend) {
+            QList<std::pair<int, int>> rows;
+            for (const QRect &line : lineInks(LegendProvider::ink(legend, ratio, scale)))
+                rows << std::pair{line.top(), line.bottom()};
+            return rows;
+        };
+        for (qint32 usageId = one; usageId <= zero; ++usageId) {
+            const LegendName plain{usageId, true, layoutType, false, false};
+            LegendName onShortcut = plain;
+            onShortcut.shortcut = true;
+            QVERIFY2(rows(onShortcut) == rows(plain), qPrintable(onShortcut.text()));
+        }
     }
 
-    void wordOverAShortSignStandsClear_data() { figuresShareABaseline_data(); }
+    void wordOverAShortSignStandsClear_data() { addKeyRows(false); }
 
     // "Vol" stands as high over the short "−" as over "+", so that the minus never reads as the
     // word's underline.

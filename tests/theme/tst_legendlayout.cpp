@@ -68,7 +68,7 @@ private slots:
             const bool isShiftedPair = own.size() == 2 && own.first().size() <= 2;
             QVERIFY2(isShiftedPair || metrics.capHeight() >= LegendLayout::legibleCapHeight,
                      qPrintable(name));
-            const QRectF area = LegendProvider::textArea(LegendProvider::size(legend), shortcut);
+            const QRectF area = LegendProvider::textArea(LegendProvider::size(legend));
             for (qsizetype index = 0; index < layout.lines.size(); ++index)
                 QVERIFY2(metrics.horizontalAdvance(layout.lines[index]) <= area.width(),
                          qPrintable(name));

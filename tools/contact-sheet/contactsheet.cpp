@@ -1,5 +1,7 @@
 #include "contactsheet.h"
 
+#include "bottomleftspace.h"
+#include "drawinginfo.h"
 #include "imageprovider.h"
 #include "legendname.h"
 #include "legendtexts.h"
@@ -29,6 +31,20 @@ void legendOnCap(QPainter &painter, const QRectF &cap, const QString &name, bool
     const double width = cap.height() / size.height() * size.width();
     images.paintPixelForPixel(painter, name,
                               QRectF(cap.center().x() - width / 2, cap.top(), width, cap.height()));
+}
+
+// The shortcut mark where a key that holds a shortcut shows it over its legend, in the mark's
+// colour on the keyboard the legend ink is made for.
+void shortcutMarkOnCap(QPainter &painter, const QRectF &cap, bool whiteLegend)
+{
+    const KeyboardColorType keyboard =
+        whiteLegend ? KeyboardColorType::Black : KeyboardColorType::White;
+    const QString name = DrawingInfo::keymapPage().shortcutIcon.of(keyboard).unModified;
+    const DrawingInfo::IconFrame &mark = DrawingInfo::shortcutIcon().normal;
+    const QRectF frame =
+        BottomLeftSpace(cap.height()).frame(mark.framOrigin, mark.size).translated(cap.topLeft());
+    painter.drawImage(
+        frame, ImageProvider::sharedInstance().image(name, painter.device()->devicePixelRatioF()));
 }
 } // namespace
 
@@ -67,7 +83,8 @@ void ContactSheet::heading(QPainter *painter, double top, const QString &text)
                           PaintKit::grey(1.0), Qt::AlignLeft | Qt::AlignVCenter);
 }
 
-// Each cell: the usage, its narrow legend, its wide legend and its narrow shortcut legend.
+// Each cell: the usage, its narrow legend, its wide legend and its narrow shortcut legend with the
+// shortcut mark.
 double ContactSheet::legendBlock(QPainter *painter, double top, KeyboardLayoutType layoutType,
                                  bool whiteLegend)
 {
@@ -75,7 +92,7 @@ double ContactSheet::legendBlock(QPainter *painter, double top, KeyboardLayoutTy
             layoutWord(layoutType) +
                 (whiteLegend ? " legends, white (black keyboard)"
                              : " legends, black (white keyboard)") +
-                "  -  narrow, wide, narrow shortcut");
+                "  -  narrow, wide, narrow shortcut with its mark");
     top += headingHeight;
     QList<qint32> usages = LegendTexts::usages();
     usages.prepend(0);
@@ -92,6 +109,7 @@ double ContactSheet::legendBlock(QPainter *painter, double top, KeyboardLayoutTy
         legend.wide = false;
         legend.shortcut = true;
         legendOnCap(*painter, QRectF(x + 110, y, 34, 36), legend.text(), whiteLegend);
+        shortcutMarkOnCap(*painter, QRectF(x + 110, y, 34, 36), whiteLegend);
     }
     const qsizetype rows = (usages.size() + columns - 1) / columns;
     return top + rows * cellHeight + margin;
