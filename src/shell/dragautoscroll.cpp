@@ -4,7 +4,9 @@
 #include <QApplication>
 #include <QDragMoveEvent>
 #include <QPointer>
+#include <QScopedValueRollback>
 #include <QScrollBar>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -85,7 +87,7 @@ bool DragAutoScroll::eventFilter(QObject *watched, QEvent *event)
         auto *widget = qobject_cast<QWidget *>(watched);
         if (widget && m_area.isAncestorOf(widget)) {
             auto *move = static_cast<QDragMoveEvent *>(event);
-            follow(widget->mapToGlobal(move->position().toPoint()));
+            follow(*move, widget->mapToGlobal(move->position().toPoint()));
             // The viewport takes the drag's entry, or no moves would follow, and refuses
             // every move: nothing is dropped on the page itself.
             if (widget == m_area.viewport())
@@ -94,6 +96,10 @@ bool DragAutoScroll::eventFilter(QObject *watched, QEvent *event)
         break;
     }
     case QEvent::DragLeave:
+        // A drag handed from one widget to the next after a step is still held in the band.
+        if (!m_movingDrag)
+            m_timer.stop();
+        break;
     case QEvent::Drop:
         m_timer.stop();
         break;
@@ -103,8 +109,13 @@ bool DragAutoScroll::eventFilter(QObject *watched, QEvent *event)
     return false;
 }
 
-void DragAutoScroll::follow(QPoint globalPosition)
+void DragAutoScroll::follow(const QDragMoveEvent &move, QPoint globalPosition)
 {
+    m_pointer = globalPosition;
+    m_mimeData = move.mimeData();
+    m_actions = move.possibleActions();
+    m_buttons = move.buttons();
+    m_modifiers = move.modifiers();
     QWidget *viewport = m_area.viewport();
     m_step = step(viewport->mapFromGlobal(globalPosition), viewport->size());
     if (m_step.isNull()) {
@@ -125,6 +136,22 @@ void DragAutoScroll::scrollOneStep()
     const auto ramp = [steps](int length) { return std::clamp(length, -steps, steps); };
     QScrollBar *horizontal = m_area.horizontalScrollBar();
     QScrollBar *vertical = m_area.verticalScrollBar();
+    const QPoint before(horizontal->value(), vertical->value());
     horizontal->setValue(horizontal->value() + ramp(m_step.x()));
     vertical->setValue(vertical->value() + ramp(m_step.y()));
+    if (QPoint(horizontal->value(), vertical->value()) != before)
+        moveDragToThePointer();
+}
+
+// The window, not the widget under the pointer, takes the move: it sends the widget that had the
+// drag its leave and the one now under the pointer its entry, and gives a drop to the latter.
+void DragAutoScroll::moveDragToThePointer()
+{
+    QWidget *window = m_area.window();
+    if (!m_mimeData || !window->windowHandle())
+        return;
+    QDragMoveEvent move(window->mapFromGlobal(m_pointer), m_actions, m_mimeData, m_buttons,
+                        m_modifiers);
+    const QScopedValueRollback moving(m_movingDrag, true);
+    QCoreApplication::sendEvent(window->windowHandle(), &move);
 }

@@ -1,10 +1,13 @@
 #pragma once
 
+#include <QMimeData>
 #include <QObject>
 #include <QPoint>
+#include <QPointer>
 #include <QTimer>
 
 class QAbstractScrollArea;
+class QDragMoveEvent;
 class QSize;
 
 // Scrolls a scroll area while a drag is held right at an edge of its visible part, so that a key
@@ -38,12 +41,23 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void follow(QPoint globalPosition);
+    void follow(const QDragMoveEvent &move, QPoint globalPosition);
     void scrollOneStep();
+    // Sends the window a move of the drag to where the pointer rests, so that the window hands
+    // the drag to whatever lies there now; Qt only does so when the pointer moves.
+    void moveDragToThePointer();
 
     QAbstractScrollArea &m_area;
     QTimer m_timer;
     QPoint m_step;
     // Of the timer since the pointer came into the band.
     int m_ticks = 0;
+    // The drag as it last came, to send it again after a step.
+    QPoint m_pointer;
+    QPointer<const QMimeData> m_mimeData;
+    Qt::DropActions m_actions;
+    Qt::MouseButtons m_buttons;
+    Qt::KeyboardModifiers m_modifiers;
+    // While the drag goes from one widget to the next after a step: it has not left the band.
+    bool m_movingDrag = false;
 };

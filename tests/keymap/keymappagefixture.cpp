@@ -149,6 +149,16 @@ VirtualKeyView *KeymapPageFixture::slideKey(int keyNumber) const
     qFatal("no slide key %d", keyNumber);
 }
 
+VirtualKeyView *KeymapPageFixture::keyView(qint32 usageId) const
+{
+    const int keyNumber = drawnKeyNumber(usageId);
+    for (const auto &key : m_page->panels().virtualKeyboard().keyViewControllers()) {
+        if (key->keyNumber() == keyNumber)
+            return key->virtualKeyView();
+    }
+    return slideKey(keyNumber);
+}
+
 QList<QList<qint32>> KeymapPageFixture::keymaps(const EmulatedKeyboardState &state)
 {
     QList<QList<qint32>> layers;

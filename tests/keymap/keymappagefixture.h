@@ -80,6 +80,8 @@ public:
     VirtualKeyView *drawnKey(qint32 usageId) const;
     int drawnKeyNumber(qint32 usageId) const;
     VirtualKeyView *slideKey(int keyNumber) const;
+    // The drawn or slide key that shows usageId in the normal layer of profile 1 as read.
+    VirtualKeyView *keyView(qint32 usageId) const;
     // Every layer a keyboard holds: profile 1's four layers, Normal first, then profile 2's...
     static QList<QList<qint32>> keymaps(const EmulatedKeyboardState &state);
     static int keymapIndex(int profile, FnMode layer) { return profile * 4 + int(layer); }

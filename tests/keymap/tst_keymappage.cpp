@@ -261,6 +261,98 @@ private slots:
         QTRY_COMPARE(fixture.shownUsage(keyNumber), usageF13);
     }
 
+    void aDragHeldInTheBandDropsUnderThePointer_data()
+    {
+        QTest::addColumn<Qt::Edge>("edge");
+        QTest::addColumn<qint32>("first");
+        QTest::addColumn<qint32>("reached");
+        // Usages of the keys as read; none for the page beside the keys.
+        const qint32 none = 0;
+        const qint32 usageN = 0x11;
+        const qint32 usageJ = 0x0D;
+        const qint32 usage5 = 0x22;
+        const qint32 rightShift = 0xE5;
+        const qint32 enter = 0x28;
+        const qint32 leftClick = 0xF4;
+        const qint32 middleClick = 0xF5;
+        const qint32 altTabRight = 0x5F8D;
+        QTest::newRow("top: N, then J above it") << Qt::TopEdge << usageN << usageJ;
+        QTest::newRow("top: 5, then the page above the keyboard") << Qt::TopEdge << usage5 << none;
+        QTest::newRow("top: right Shift, then the L-shaped Enter")
+            << Qt::TopEdge << rightShift << enter;
+        QTest::newRow("top: a slide key, then the middle mouse button")
+            << Qt::TopEdge << altTabRight << middleClick;
+        QTest::newRow("bottom: J, then N below it") << Qt::BottomEdge << usageJ << usageN;
+        QTest::newRow("bottom: left mouse button, then the page below the keyboard")
+            << Qt::BottomEdge << leftClick << none;
+        QTest::newRow("bottom: the middle mouse button, then a slide key")
+            << Qt::BottomEdge << middleClick << altTabRight;
+    }
+
+    // A palette key dragged onto a key in the band at an edge of a shrunk page and held there
+    // without a move, so that the page scrolls under the pointer: the drag follows the pointer.
+    // Released once the page has moved at least a key row, it drops on the key under the pointer,
+    // which alone shows the drag's highlight, or on the page when no key is there.
+    void aDragHeldInTheBandDropsUnderThePointer()
+    {
+        QFETCH(Qt::Edge, edge);
+        QFETCH(qint32, first);
+        QFETCH(qint32, reached);
+        KeymapPageFixture fixture;
+        fixture.enter();
+        KeymapPageFixture::click(fixture.page().keymapPageView()->tabButton(PaletteTab::alphabet));
+        MainWindow *window = fixture.window();
+        window->resize(1360, 240);
+        auto *view = static_cast<QScrollArea *>(fixture.page().view());
+        QWidget *viewport = view->viewport();
+        QScrollBar *bar = view->verticalScrollBar();
+        QTRY_VERIFY(bar->isVisible());
+        VirtualKeyView *firstKey = fixture.keyView(first);
+        VirtualKeyView *reachedKey = reached ? fixture.keyView(reached) : nullptr;
+        // 12 px into the band, where the page moves 4 px a step, so that no key passes under the
+        // pointer between two looks; across the part of the page that both keys span.
+        const int bandY = edge == Qt::TopEdge ? 12 : viewport->height() - 13;
+        const int scrolled = firstKey->mapTo(view->widget(), firstKey->rect().center()).y() - bandY;
+        bar->setValue(scrolled);
+        QCOMPARE(bar->value(), scrolled);
+        const auto span = [viewport](QWidget *key) {
+            const int left = key->mapTo(viewport, QPoint()).x();
+            return std::pair(left, left + key->width());
+        };
+        const auto [firstLeft, firstRight] = span(firstKey);
+        const auto [reachedLeft, reachedRight] = span(reachedKey ? reachedKey : firstKey);
+        const int across =
+            (std::max(firstLeft, reachedLeft) + std::min(firstRight, reachedRight)) / 2;
+        const QPoint rest = viewport->mapTo(window, QPoint(across, bandY));
+        const auto keyUnderThePointer = [&] {
+            return qobject_cast<VirtualKeyView *>(window->childAt(rest));
+        };
+        QCOMPARE(keyUnderThePointer(), firstKey);
+
+        QMimeData data;
+        data.setData(DragData::mimeType(), {});
+        const auto deliver = [&](QEvent::Type type) {
+            QDragMoveEvent event(rest, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier, type);
+            QApplication::sendEvent(window->windowHandle(), &event);
+        };
+        fixture.page().palettes()->alphabet().keyDragStarted(
+            *fixture.paletteKey(PaletteTab::alphabet, usageF13));
+        deliver(QEvent::DragEnter);
+        deliver(QEvent::DragMove);
+        QVERIFY(firstKey->isSelected());
+        QTRY_VERIFY_WITH_TIMEOUT(std::abs(bar->value() - scrolled) >= firstKey->height() &&
+                                     keyUnderThePointer() == reachedKey,
+                                 30000);
+        QVERIFY(!firstKey->isSelected());
+        QVERIFY(!reachedKey || reachedKey->isSelected());
+        deliver(QEvent::Drop);
+        QTRY_COMPARE(fixture.model().keymapPageState(), KeymapPageState::normal);
+        QCOMPARE(fixture.shownUsage(fixture.drawnKeyNumber(first)), first);
+        if (reachedKey)
+            QCOMPARE(fixture.shownUsage(fixture.drawnKeyNumber(reached)), usageF13);
+        QCOMPARE(fixture.model().profileHistory().items.size(), reachedKey ? 1 : 0);
+    }
+
     void switchClickAfterAPick_data()
     {
         QTest::addColumn<Pick>("pick");
