@@ -122,10 +122,12 @@ bool decide()
     // or remove.
     switch (removeIfLeft(path)) {
     case LeftLock::gone:
-        if (!lock->tryLock(0))
-            return true; // Another run has taken it meanwhile.
-        held = std::move(lock);
-        return false;
+        if (lock->tryLock(0)) {
+            held = std::move(lock);
+            return false;
+        }
+        // Another run has taken it meanwhile, unless the folder refuses a new lock file.
+        return lock->error() == QLockFile::LockFailedError;
     case LeftLock::heldByAnotherRun:
         return true;
     case LeftLock::inTheWay:
