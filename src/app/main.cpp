@@ -1,11 +1,9 @@
-#include "appdelegate.h"
+#include "applicationlaunch.h"
 #include "apppagefactory.h"
 #include "backendchoice.h"
 #include "commandline.h"
 #include "keyboardconfig.h"
 #include "localizedstrings.h"
-#include "mainwindow.h"
-#include "mainwindowcontroller.h"
 #include "tavodriver.h"
 
 #include <QApplication>
@@ -28,18 +26,11 @@ int main(int argc, char *argv[])
     // The theme follows the colour of every keyboard handed to the resource loader from now on.
     KeyBoardConfig::shared();
 
-    AppDelegate delegate;
-    delegate.applicationWillFinishLaunching();
     AppPageFactory pages;
-    MainWindowController controller(pages);
-    // Quitting in the middle of a firmware update or a keymap write could leave the keyboard
-    // half written.
-    controller.setKeyboardOperationProbe([] { return TAVODriver::isWriteRunning(); });
-    delegate.installMenus(controller.window());
-    controller.windowDidLoad();
-    delegate.applicationDidFinishLaunching();
-    if (delegate.isTerminating())
-        return 0;
-    controller.window()->show();
-    return QApplication::exec();
+    ApplicationLaunch launch(pages);
+    const int status = launch.launch() ? QApplication::exec() : 0;
+    // The keyboard's worker may still be ending an exchange and writing its log lines: it ends
+    // before what it uses goes with the program.
+    TAVODriver::stopSharedInstance();
+    return status;
 }

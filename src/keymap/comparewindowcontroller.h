@@ -1,7 +1,5 @@
 #pragma once
 
-#include "keymapcomparewindowport.h"
-
 #include <QList>
 #include <QObject>
 #include <QPointF>
@@ -15,7 +13,7 @@ class DipSwitchViewController;
 // Shows the compare window over the current window, window-modal: the connected keyboard's six
 // DIP switches, each marked where it differs from the setting file's, beside the file's. Its
 // close button posts the close command, which the keymap page answers by hiding it.
-class CompareWindowController final : public QObject, public KeymapCompareWindowPort
+class CompareWindowController final : public QObject
 {
     Q_OBJECT
 
@@ -42,8 +40,8 @@ public:
 
     // Both panels are made anew from the lists of each showing.
     void showCompareWindow(const QList<bool> &keyboardDipSwitch,
-                           const QList<bool> &configDipSwitch) override;
-    void hideCompareWindow() override;
+                           const QList<bool> &configDipSwitch);
+    void hideCompareWindow();
     void onClickedCloseCompareWindow();
 
 private:

@@ -117,11 +117,19 @@ QObject &receiver()
     return *instance;
 }
 
+// Orders posting against closing: work is either posted before the close takes it away, or
+// dropped.
+std::mutex gate;
+bool isClosed = false;
+
 void postEvent(std::function<void()> work, std::shared_ptr<Handover> handover)
 {
-    auto *event = new WorkEvent(std::move(work), std::move(handover));
-    handOver(event);
-    QCoreApplication::postEvent(&receiver(), event);
+    auto event = std::make_unique<WorkEvent>(std::move(work), std::move(handover));
+    std::lock_guard locker(gate);
+    if (isClosed)
+        return; // Dropping the event lets a worker waiting for it go on.
+    handOver(event.get());
+    QCoreApplication::postEvent(&receiver(), event.release());
 }
 
 } // namespace
@@ -140,6 +148,16 @@ void Dispatcher::postAndWait(std::function<void()> work)
     const auto handover = std::make_shared<Handover>();
     postEvent(std::move(work), handover);
     handover->wait();
+}
+
+void Dispatcher::close()
+{
+    {
+        std::lock_guard locker(gate);
+        isClosed = true;
+    }
+    // Deleting the events posted before lets the workers waiting for them go on.
+    QCoreApplication::removePostedEvents(&receiver(), WorkEvent::type());
 }
 
 bool Dispatcher::isGuiThread()

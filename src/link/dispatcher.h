@@ -16,4 +16,8 @@ public:
     // Runs work on the GUI thread and returns when it has run.
     static void postAndWait(std::function<void()> work);
     static bool isGuiThread();
+    // Called on the GUI thread as the program ends, once its event loop has: work that waits for
+    // the GUI thread and work posted from now on is dropped unrun, and a worker waiting for its
+    // work goes on at once, so that the program can wait for its workers.
+    static void close();
 };

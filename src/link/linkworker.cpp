@@ -6,18 +6,26 @@ LinkWorker::LinkWorker()
 
 LinkWorker::~LinkWorker()
 {
+    stop();
+}
+
+void LinkWorker::stop()
+{
     {
         std::lock_guard locker(m_lock);
         m_stopping = true;
     }
     m_wake.notify_one();
-    m_thread.join();
+    if (m_thread.joinable())
+        m_thread.join();
 }
 
 void LinkWorker::run(std::function<void()> job)
 {
     {
         std::lock_guard locker(m_lock);
+        if (m_stopping)
+            return;
         m_jobs.push_back(std::move(job));
     }
     m_wake.notify_one();

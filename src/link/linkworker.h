@@ -13,14 +13,16 @@ class LinkWorker
 {
 public:
     LinkWorker();
-    // Waits for the running operation and drops those not yet started. An operation that waits
-    // for the GUI thread must not be running when the GUI thread destroys its worker.
+    // Stops the worker (stop()).
     ~LinkWorker();
     LinkWorker(const LinkWorker &) = delete;
     LinkWorker &operator=(const LinkWorker &) = delete;
 
-    // Queues job behind the operations already queued; returns at once.
+    // Queues job behind the operations already queued; returns at once. A stopped worker drops it.
     void run(std::function<void()> job);
+    // Waits for the running operation and drops those not yet started. An operation that waits
+    // for the GUI thread must not be running when the GUI thread stops its worker.
+    void stop();
 
 private:
     void loop();

@@ -8,7 +8,13 @@
 #include "resourceloader.h"
 #include "writemark.h"
 
+#include <atomic>
+
 namespace {
+
+// The shared driver, once made. It is never destroyed: callbacks may still name it as the
+// program ends.
+std::atomic<TAVODriver *> sharedDriver = nullptr;
 
 // A failure reported while the worker waits for the GUI thread to take it.
 void reportNow(const TAVODriver::ErrorCallback &onError, const QString &message)
@@ -50,9 +56,15 @@ TAVODriver::TAVODriver(HidBackend &backend, Clock &clock)
 
 TAVODriver &TAVODriver::sharedInstance()
 {
-    // Never destroyed: its worker may still be waiting for the keyboard when the program ends.
-    static TAVODriver *instance = new TAVODriver;
+    static TAVODriver *const instance = sharedDriver = new TAVODriver;
     return *instance;
+}
+
+void TAVODriver::stopSharedInstance()
+{
+    Dispatcher::close();
+    if (TAVODriver *driver = sharedDriver)
+        driver->m_worker.stop();
 }
 
 // ---- Reading the keyboard

@@ -8,8 +8,11 @@
 
 #include <atomic>
 #include <cerrno>
+#include <climits>
+#include <csignal>
 #include <cstdio>
 #include <fcntl.h>
+#include <functional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -22,6 +25,8 @@ constexpr mode_t userFolderMode = 0700;
 // Set once something that is not the user's own stands where the log goes. It stays there for the
 // rest of the run, so the program keeps away from it rather than try again for every line.
 std::atomic<bool> refused = false;
+
+std::function<void(const QString &)> afterOpenForTesting;
 
 void refuse(const QString &path, const char *reason)
 {
@@ -64,6 +69,15 @@ const char *statusRefusal(const struct stat &status)
     return nullptr;
 }
 
+// Whether name, relative to the folder open at folder, still names what was opened: a hard link
+// put in at the name before the open and taken back before the check would pass the link count.
+bool stillNamed(int folder, const QByteArray &name, const struct stat &opened)
+{
+    struct stat named = {};
+    return ::fstatat(folder, name.constData(), &named, AT_SYMLINK_NOFOLLOW) == 0 &&
+           named.st_dev == opened.st_dev && named.st_ino == opened.st_ino;
+}
+
 // Opens name, relative to the folder open at folder, without following a link or waiting for a
 // reader of a FIFO, and answers the descriptor of what was opened when it is the user's own, its
 // modes set to mode; -1 otherwise. The checks and the change are made on the descriptor, so that
@@ -77,12 +91,17 @@ int openUsersOwn(int folder, const QByteArray &name, const QString &path, int fl
             refuse(path, reason);
         return -1;
     }
+    if (afterOpenForTesting)
+        afterOpenForTesting(path);
     struct stat status = {};
     if (::fstat(descriptor, &status) != 0) {
         ::close(descriptor);
         return -1;
     }
-    if (const char *reason = statusRefusal(status)) {
+    const char *reason = statusRefusal(status);
+    if (!reason && !stillNamed(folder, name, status))
+        reason = "changed while it was opened";
+    if (reason) {
         refuse(path, reason);
         ::close(descriptor);
         return -1;
@@ -96,11 +115,31 @@ int openUsersOwn(int folder, const QByteArray &name, const QString &path, int fl
 // stands in the way, even a dangling link, is left for the open that follows to find.
 void makeMissingFolders(const QString &folder)
 {
-    const QFileInfo info(folder);
-    if (info.exists() || info.isSymLink() || info.isRoot())
-        return;
-    makeMissingFolders(info.absolutePath());
-    QDir().mkdir(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QStringList missing;
+    for (QFileInfo info(folder); !info.exists() && !info.isSymLink() && !info.isRoot();
+         info.setFile(info.absolutePath()))
+        missing.prepend(info.absoluteFilePath());
+    for (const QString &path : std::as_const(missing))
+        QDir().mkdir(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+// A write past the file size limit (ulimit -f) would end the program by SIGXFSZ's default
+// action; caught, the write fails with EFBIG and loses its line only. A signal's disposition is
+// the whole process's, so it is set once, and only when nobody has chosen one: the program's
+// other writes then fail as plainly, and a handler that a host program installed stays. A handler
+// that does nothing, rather than ignoring the signal, leaves programs started from this one as
+// they would be.
+void catchFileSizeLimitSignal()
+{
+    [[maybe_unused]] static const bool caught = [] {
+        struct sigaction action = {};
+        if (::sigaction(SIGXFSZ, nullptr, &action) != 0 || action.sa_handler != SIG_DFL)
+            return false;
+        action.sa_handler = [](int) {};
+        ::sigemptyset(&action.sa_mask);
+        action.sa_flags = SA_RESTART;
+        return ::sigaction(SIGXFSZ, &action, nullptr) == 0;
+    }();
 }
 
 } // namespace
@@ -113,8 +152,14 @@ QString LogFile::path(const QDateTime &time)
 
 void LogFile::append(const QString &path, const QByteArray &bytes)
 {
+    catchFileSizeLimitSignal();
     if (refused)
         return;
+    // No call takes a longer path, and folders made for one could never hold the log.
+    if (QFile::encodeName(path).size() >= PATH_MAX) {
+        refuse(path.left(path.lastIndexOf(u'/')), "is too long");
+        return;
+    }
     const QFileInfo info(path);
     const QString folderPath = info.absolutePath();
     makeMissingFolders(folderPath);
@@ -135,4 +180,9 @@ void LogFile::append(const QString &path, const QByteArray &bytes)
 void LogFile::startRunForTesting()
 {
     refused = false;
+}
+
+void LogFile::setAfterOpenForTesting(std::function<void(const QString &)> action)
+{
+    afterOpenForTesting = std::move(action);
 }

@@ -3,6 +3,7 @@
 #include "commandline.h"
 #include "constants.h"
 #include "exceptions.h"
+#include "instancelock.h"
 #include "keyboarddataentity.h"
 #include "legendname.h"
 #include "localizedstrings.h"
@@ -13,10 +14,6 @@
 #include "resourceloader.h"
 #include "usagedescriptions.h"
 
-#include <QDir>
-#include <QLockFile>
-#include <QMutex>
-#include <QStandardPaths>
 #include <QStringDecoder>
 #include <QtNumeric>
 
@@ -32,21 +29,6 @@ constexpr qint32 fn3Key = 0x5103;
 // In an Fn layer, the value that stands for the key's normal-layer usage.
 constexpr qint32 normalLayerUsage = 1;
 constexpr FnMode fnLayers[] = {FnMode::WithFn1, FnMode::WithFn2, FnMode::WithFn3};
-
-QMutex instanceLockMutex;
-QString instanceLockPathOverride;
-// Held from the first check to the end of the process; its destruction removes the file.
-std::unique_ptr<QLockFile> instanceLock;
-
-QString instanceLockPath()
-{
-    if (!instanceLockPathOverride.isEmpty())
-        return instanceLockPathOverride;
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty())
-        folder = QDir::tempPath();
-    return folder + QStringLiteral("/tavo-keymap-tool.lock");
-}
 
 // A decimal Int64 the way version texts write one: an optional sign and ASCII digits only.
 std::optional<qint64> parseInt64(QStringView text)
@@ -143,29 +125,12 @@ bool Utility::checkUpdatableVersion(const QString &from, const QString &to)
 
 bool Utility::checkAlreadyLaunched()
 {
-    QMutexLocker locker(&instanceLockMutex);
-    if (instanceLock)
-        return false;
-    auto lock = std::make_unique<QLockFile>(instanceLockPath());
-    // A running instance keeps its lock however old it is; only a dead owner's lock is stale.
-    lock->setStaleLockTime(0);
-    if (lock->tryLock(0)) {
-        instanceLock = std::move(lock);
-        return false;
-    }
-    if (lock->error() == QLockFile::LockFailedError)
-        return true;
-    // Without a usable lock file no other instance can be seen; the program runs on.
-    LOG_ERROR(QStringLiteral("cannot create the instance lock ") +
-              Logger::escaped(instanceLockPath()));
-    return false;
+    return InstanceLock::isHeldByAnotherRun();
 }
 
 void Utility::setInstanceLockPathForTesting(const QString &path)
 {
-    QMutexLocker locker(&instanceLockMutex);
-    instanceLock.reset();
-    instanceLockPathOverride = path;
+    InstanceLock::setPathForTesting(path);
 }
 
 qint32 Utility::UInt8ToInt32(QByteArrayView bytes)

@@ -44,8 +44,8 @@ public:
     // of each text without its first character; always true with "--disable-version-check".
     static bool checkUpdatableVersion(const QString &from, const QString &to);
 
-    // Whether another instance of the program is running. The first call takes the instance lock
-    // and keeps it for the life of the process.
+    // Whether another instance of the program is running (InstanceLock). The first call decides
+    // for the life of the process and takes the instance lock when no other instance holds it.
     static bool checkAlreadyLaunched();
     // Uses the lock file at path from now on and drops a lock taken before.
     static void setInstanceLockPathForTesting(const QString &path);

@@ -96,7 +96,7 @@ QWidget *FirmupPageViewController::loadView()
     QWidget *view = frameView(m_firmupPageView);
     m_selectedProfileIndex = 0;
     panels().styleFnButtons();
-    const bool isLoaded = loadKeyboards([this] {
+    const bool isLoaded = runOrShowSeriousError([this] {
         loadVirtualKeyboard();
         loadSlideKeyboard();
     });
@@ -105,7 +105,7 @@ QWidget *FirmupPageViewController::loadView()
     return view;
 }
 
-bool FirmupPageViewController::loadKeyboards(const std::function<void()> &load)
+bool FirmupPageViewController::runOrShowSeriousError(const std::function<void()> &load)
 {
     const std::optional<QString> failure = KeyboardPanels::failureOf(load);
     if (!failure)
@@ -370,7 +370,7 @@ void FirmupPageViewController::reloadFirmView(
     m_pointingStickState = physicalKeyboardData->pointingStickStatus;
     // Straight through the keyboards' controllers: the page's own loads, with their log lines,
     // belong to building the page.
-    const bool isLoaded = loadKeyboards([this] {
+    const bool isLoaded = runOrShowSeriousError([this] {
         panels().loadKeyboards(*m_keyboardTypeNumber, *m_physicalProfilesData, *m_dipSwitchData,
                                *m_gesturePadData, *m_selectedProfileIndex);
     });

@@ -81,9 +81,9 @@ protected:
     void setOwnMenuItems(AppDelegate &app, bool enable) override;
 
 private:
-    // Draws both keyboards from the page's data through load; false after message 9012, which
-    // ends the program, when the keyboard's resources cannot be read.
-    bool loadKeyboards(const std::function<void()> &load);
+    // Runs load, which draws the keyboards from the page's data; false after message 9012, which
+    // ends the program, when load fails because the keyboard's resources cannot be read.
+    bool runOrShowSeriousError(const std::function<void()> &load);
     void loadVirtualKeyboard();
     void loadSlideKeyboard();
     void registerReturnButton();

@@ -63,6 +63,9 @@ public:
     void applicationWillFinishLaunching();
     // Logs the version, records the current window, and ends a second instance.
     void applicationDidFinishLaunching();
+    // Whether another instance of the program runs, as applicationDidFinishLaunching() finds it:
+    // what the launch asks before anything can reach the keyboard.
+    bool isAlreadyLaunched() const { return m_isAlreadyLaunched(); }
     // Puts the File, Edit and Help menus into the window's menu bar.
     void installMenus(QMainWindow *window);
 

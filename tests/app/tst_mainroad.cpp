@@ -1,7 +1,9 @@
 #include "appdelegate.h"
+#include "applicationlaunch.h"
 #include "apppagefactory.h"
 #include "assignkeyview.h"
 #include "assignkeyviewcontroller.h"
+#include "commandline.h"
 #include "constants.h"
 #include "emulatedbackend.h"
 #include "emulatedkeyboard.h"
@@ -9,6 +11,7 @@
 #include "keymappagefixture.h"
 #include "keymappageview.h"
 #include "keymappageviewcontroller.h"
+#include "logger.h"
 #include "mainwindow.h"
 #include "mainwindowcontroller.h"
 #include "navigationbutton.h"
@@ -25,14 +28,18 @@
 #include "tabbutton.h"
 #include "tavodriver.h"
 #include "updatechecker.h"
+#include "utility.h"
 #include "virtualkeyboardviewcontroller.h"
 #include "virtualkeyview.h"
 #include "writekeymapbutton.h"
 
 #include <QAction>
 #include <QFile>
+#include <QLockFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <unistd.h>
 
 namespace {
 
@@ -69,6 +76,8 @@ private slots:
     void initTestCase();
     void cleanupTestCase();
     void editWriteSaveOpenAndQuit();
+    void launch_data();
+    void launch();
 
 private:
     QTemporaryDir m_folder;
@@ -184,6 +193,66 @@ void tst_MainRoad::editWriteSaveOpenAndQuit()
     close->trigger();
     QVERIFY(!window.isVisible());
     QCOMPARE(terminations, 1);
+}
+
+void tst_MainRoad::launch_data()
+{
+    // What stands at the path of the lock that keeps the program to one run.
+    QTest::addColumn<QString>("lock");
+    QTest::addColumn<bool>("runs");
+
+    QTest::newRow("another run holds the lock") << "held" << false;
+    QTest::newRow("another user's unreadable lock of a run that has ended") << "left" << true;
+}
+
+// The program's own launch on its own pages, with "--verbose": a second run ends before anything
+// reaches the keyboard, its version logged; a lock that no run holds keeps no run from reading
+// the keyboard.
+void tst_MainRoad::launch()
+{
+    QFETCH(QString, lock);
+    QFETCH(bool, runs);
+    QTemporaryDir runtime;
+    const QString lockPath = runtime.filePath(QStringLiteral("tavo-keymap-tool.lock"));
+    Utility::setInstanceLockPathForTesting(lockPath);
+    QLockFile otherRun(lockPath);
+    if (lock == "held") {
+        QVERIFY(otherRun.tryLock(0));
+    } else {
+        // Left by a run of another user with no mode bit set: what the superuser, who may read
+        // it all the same, finds in it names no process either.
+        QFile left(lockPath);
+        QVERIFY(left.open(QIODevice::WriteOnly) && left.write("\n") == 1);
+        left.close();
+        QVERIFY(left.setPermissions({}));
+        if (::geteuid() == 0)
+            QCOMPARE(::chown(QFile::encodeName(lockPath).constData(), 65534, 65534), 0);
+    }
+    Logger::sharedInstance().setLogLevel(LogLevel::debug);
+    QFile log(Utility::getLogFilePath());
+    const qint64 logged = log.exists() ? log.size() : 0;
+    const qsizetype requests = emulatedKeyboard().requests().size();
+    AppPageFactory pages;
+    ApplicationLaunch application(pages);
+    int terminations = 0;
+    application.delegate().setTerminateHandler([&terminations] { ++terminations; });
+
+    QCOMPARE(application.launch(), runs);
+
+    if (runs) {
+        auto &start = static_cast<StartPageViewController &>(
+            *application.controller()->startPageViewController());
+        QTRY_VERIFY_WITH_TIMEOUT(start.startPageView()->keymapPageButton()->isEnabled(), 20000);
+    }
+    Logger::sharedInstance().setLogLevel(LogLevel::normal);
+    Utility::setInstanceLockPathForTesting({});
+    QCOMPARE(terminations, runs ? 0 : 1);
+    QCOMPARE(application.controller() != nullptr, runs);
+    QCOMPARE(emulatedKeyboard().requests().size() > requests, runs);
+    QVERIFY(log.open(QIODevice::ReadOnly) && log.seek(logged));
+    const QString lines = QString::fromUtf8(log.readAll());
+    QVERIFY(lines.contains(": AppVersion: " + Utility::getAppVersion() + "\n"));
+    QCOMPARE(lines.contains("==== Sender ===="), runs);
 }
 
 QTEST_MAIN(tst_MainRoad)

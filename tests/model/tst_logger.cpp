@@ -6,6 +6,7 @@
 #include "resourcefixture.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryFile>
 #include <QTest>
 
@@ -16,6 +17,7 @@
 #include <future>
 #include <memory>
 #include <optional>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
@@ -39,6 +41,7 @@ private slots:
 
     void cleanup()
     {
+        LogFile::setAfterOpenForTesting({});
         LocalTime::setSourceForTesting({});
         CommandLine::setArguments({});
         m_fixture.reset();
@@ -252,9 +255,9 @@ private slots:
         // The path that standard error names, under the fixture's folder, and why.
         QTest::addColumn<QString>("named");
         QTest::addColumn<QString>("reason");
-        const auto row = [](const char *name, const char *planted, const char *named,
+        const auto row = [](const char *name, const char *planted, const QString &named,
                             const char *reason) {
-            QTest::newRow(name) << QString(planted) << QString(named) << QString(reason);
+            QTest::newRow(name) << QString(planted) << named << QString(reason);
         };
         row("log folder a link to a folder elsewhere", "folder link", "logs", "is a symbolic link");
         row("day's file a link to a file elsewhere", "file link", "logs/20260305.log",
@@ -264,10 +267,19 @@ private slots:
         row("day's file a FIFO", "fifo", "logs/20260305.log", "is not a regular file");
         row("another user's day's file", "given away", "logs/20260305.log",
             "belongs to another user");
+        row("day's file a hard link taken back between the open and the check",
+            "hard link taken back", "logs/20260305.log", "changed while it was opened");
+        row("log folder past the longest path under missing folders", "folders 2100",
+            QString("d/").repeated(2100) + "logs", "is too long");
+        row("log folder tens of thousands of missing folders deep", "folders 40000",
+            QString("d/").repeated(40000) + "logs", "is too long");
+        // Not refused: standard error says nothing, and the next line is written.
+        row("file size limit below the day's file", "size limit", "", "");
     }
 
     // A folder and a file elsewhere stay as they are whatever stands in the log's place, and
-    // logging comes back at once without a log file; standard error says why once.
+    // logging comes back at once without a log file; standard error says why once. A line that
+    // cannot be written is lost, and the program goes on.
     void leavesAloneWhatIsNotTheUsersOwn()
     {
         QFETCH(QString, planted);
@@ -280,7 +292,11 @@ private slots:
         m_fixture->writeFile("elsewhere/20260305.log", "elsewhere\n");
         QCOMPARE(::chmod(QFile::encodeName(root + "elsewhere").constData(), 0755), 0);
         QCOMPARE(::chmod(QFile::encodeName(elsewhere).constData(), 0644), 0);
-        if (planted == "folder link") {
+        const qsizetype depth =
+            planted.startsWith("folders ") ? planted.section(' ', 1).toInt() : 0;
+        if (depth > 0) {
+            Constants::setLogDirectoryForTesting(root + QString("d/").repeated(depth) + "logs/");
+        } else if (planted == "folder link") {
             QVERIFY(QFile::link(root + "elsewhere", root + "logs"));
         } else {
             QVERIFY(QDir().mkpath(root + "logs"));
@@ -291,24 +307,73 @@ private slots:
                 QCOMPARE(::link(QFile::encodeName(elsewhere).constData(), dayName.constData()), 0);
             else if (planted == "fifo")
                 QCOMPARE(::mkfifo(dayName.constData(), 0644), 0);
+            else if (planted == "hard link taken back")
+                QVERIFY(takeBackAfterOpen(elsewhere, day));
+            else if (planted == "size limit")
+                QVERIFY(writeUsersDay(day, "earlier\n"));
             else if (!QFile::copy(elsewhere, day) || ::chmod(dayName.constData(), 0644) != 0 ||
                      !giveAway(dayName))
                 QSKIP("Files cannot be given to another user here.");
         }
-        const QStringList watched{root + "elsewhere", elsewhere, day};
+        // The name taken back is gone, and with it what it described.
+        QStringList watched{root + "elsewhere", elsewhere, root + "d"};
+        if (planted != "hard link taken back")
+            watched.append(day);
         QStringList before;
         for (const QString &path : watched)
             before.append(describe(path));
 
-        const std::optional<QString> errors = logTwice(day);
+        const std::optional<QString> errors =
+            planted == "size limit" ? logTwiceWithin(8, day) : logTwice(day);
 
         QVERIFY2(errors, "logging waited on the day's file");
         for (qsizetype i = 0; i < watched.size(); ++i)
             QCOMPARE(describe(watched[i]), before[i]);
+        if (named.isEmpty()) {
+            QCOMPARE(*errors, "");
+            Logger().info("a.cpp", "f", 3, "third");
+            QCOMPARE(m_fixture->logText(),
+                     "earlier\n20260305 02:05:09 | [INFO] a.cpp [3] f: third\n");
+            return;
+        }
         QCOMPARE(*errors, "Logging is off for this run: " + root + named + ' ' + reason + '\n');
     }
 
 private:
+    // The day's name is a second hard link of the file at elsewhere until the log has opened
+    // it, and then no more: the file has one link again when the log looks at it.
+    static bool takeBackAfterOpen(const QString &elsewhere, const QString &day)
+    {
+        const QByteArray dayName = QFile::encodeName(day);
+        LogFile::setAfterOpenForTesting([day, dayName](const QString &opened) {
+            if (opened == day)
+                ::unlink(dayName.constData());
+        });
+        return ::link(QFile::encodeName(elsewhere).constData(), dayName.constData()) == 0;
+    }
+
+    // The day's file as the log makes it, holding text.
+    static bool writeUsersDay(const QString &day, const QByteArray &text)
+    {
+        QFile file(day);
+        return file.open(QIODevice::WriteOnly) && file.write(text) == text.size() &&
+               file.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+    }
+
+    // logTwice() with files limited to bytes, as by "ulimit -f".
+    static std::optional<QString> logTwiceWithin(rlim_t bytes, const QString &day)
+    {
+        struct rlimit limit = {};
+        ::getrlimit(RLIMIT_FSIZE, &limit);
+        const rlim_t unlimited = limit.rlim_cur;
+        limit.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        const std::optional<QString> errors = logTwice(day);
+        limit.rlim_cur = unlimited;
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        return errors;
+    }
+
     // Gives the thing at path to the nobody user of most systems. Only the superuser may, and
     // only when the tests do not run as that user already.
     static bool giveAway(const QByteArray &path)

@@ -5,14 +5,19 @@
 #include "localizedstrings.h"
 #include "utility.h"
 
+#include <QDir>
 #include <QFile>
 #include <QLockFile>
 #include <QSysInfo>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <QTest>
 
 #include <array>
+#include <cstdio>
+#include <functional>
 #include <limits>
+#include <unistd.h>
 
 namespace {
 
@@ -36,6 +41,32 @@ struct EditedLists
 constexpr auto J = KeyboardLayoutType::Japanese;
 constexpr auto E = KeyboardLayoutType::English;
 constexpr qint64 invalid = std::numeric_limits<qint64>::min();
+
+// Gives the thing at path to the nobody user of most systems when the tests run as the
+// superuser, who alone may.
+bool giveAway(const QString &path)
+{
+    const uid_t nobody = 65534;
+    return ::geteuid() != 0 || ::chown(QFile::encodeName(path).constData(), nobody, nobody) == 0;
+}
+
+// What operation answers, and in errors what it wrote to standard error meanwhile.
+bool capturingStandardError(QString &errors, const std::function<bool()> &operation)
+{
+    QTemporaryFile captured;
+    if (!captured.open())
+        qFatal("cannot capture standard error");
+    std::fflush(stderr);
+    const int standardError = ::dup(STDERR_FILENO);
+    ::dup2(captured.handle(), STDERR_FILENO);
+    const bool answer = operation();
+    std::fflush(stderr);
+    ::dup2(standardError, STDERR_FILENO);
+    ::close(standardError);
+    captured.seek(0);
+    errors = QString::fromUtf8(captured.readAll());
+    return answer;
+}
 
 // Marks a localized text so that the tests see which key was looked up.
 const Utility utility([](const QString &key) { return "<" + key + ">"; });
@@ -283,16 +314,28 @@ private slots:
     {
         QTest::addColumn<QString>("otherInstance");
         QTest::addColumn<bool>("launched");
+        // Whether this run holds the lock afterwards.
+        QTest::addColumn<bool>("holding");
+        // What standard error says, "%1" standing for the lock file's path.
+        QTest::addColumn<QString>("said");
 
-        QTest::newRow("first instance") << "none" << false;
-        QTest::newRow("another instance runs") << "running" << true;
-        QTest::newRow("lock left by an instance that crashed") << "crashed" << false;
+        QTest::newRow("first instance") << "none" << false << true << "";
+        QTest::newRow("another instance runs") << "running" << true << false << "";
+        QTest::newRow("lock left by an instance that crashed") << "crashed" << false << true << "";
+        QTest::newRow("another user's lock of an ended run, unreadable")
+            << "unreadable" << false << true << "";
+        QTest::newRow("a folder where the lock goes, which no run holds")
+            << "folder" << false << false
+            << "No run of the program holds %1, but it cannot be removed: this run goes on "
+               "without the lock that keeps the program to one run.\n";
     }
 
     void singleInstance()
     {
         QFETCH(QString, otherInstance);
         QFETCH(bool, launched);
+        QFETCH(bool, holding);
+        QFETCH(QString, said);
         QTemporaryDir folder;
         const QString path = folder.filePath("tool.lock");
         Utility::setInstanceLockPathForTesting(path);
@@ -306,11 +349,32 @@ private slots:
             file.write("2147483647\ntavo-keymap-tool\n" + QSysInfo::machineHostName().toUtf8() +
                        "\n");
         }
+        if (otherInstance == "unreadable") {
+            // As a run of another user leaves it, with no mode bit set: the superuser, who may
+            // read it all the same, finds no process id in it either.
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("\n");
+            file.close();
+            QVERIFY(file.setPermissions({}));
+            QVERIFY(giveAway(path));
+        }
+        if (otherInstance == "folder")
+            QVERIFY(QDir().mkdir(path));
 
-        QCOMPARE(Utility::checkAlreadyLaunched(), launched);
+        QString errors;
+        const bool isLaunched =
+            capturingStandardError(errors, [] { return Utility::checkAlreadyLaunched(); });
+
+        QCOMPARE(isLaunched, launched);
         // A second look from the same process does not see itself as another instance.
         QCOMPARE(Utility::checkAlreadyLaunched(), launched);
         QVERIFY(QFile::exists(path));
+        qint64 owner = 0;
+        QCOMPARE(running.getLockInfo(&owner, nullptr, nullptr) &&
+                     owner == QCoreApplication::applicationPid() && !running.isLocked(),
+                 holding);
+        QCOMPARE(errors, QString(said).replace("%1", path));
         Utility::setInstanceLockPathForTesting({});
     }
 

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Starts the built tool on an X server with a window manager (Xvfb and openbox), on the emulated
 # keyboard, and checks what only a real window manager shows, at 1366 x 768 and 1920 x 1080:
+#   - a second start while the program runs ends at once, with exit status 0 and nothing from the
+#     sanitizers, its log holding its version and no report sent to the keyboard;
 #   - the whole window, the window manager's frame and title bar included, lies on the screen;
 #   - without a keyboard, closing message 9001 (Escape) ends the program within two seconds;
 #   - Close from the start page's menu (Ctrl+W) ends the program within two seconds.
@@ -116,6 +118,26 @@ expect_end() {
     fi
 }
 
+# expect_second_start: a second start while the program runs ends at once, with exit status 0
+# and nothing from the sanitizers, before it has sent anything to its keyboard: its log holds the
+# version and no report sent.
+expect_second_start() {
+    local status=0
+    rm -rf "$work/second"
+    HOME="$work/home" XDG_DATA_HOME="$work/second" XDG_CONFIG_HOME="$work/home/config" \
+        XDG_RUNTIME_DIR="$work/home/runtime" QT_QPA_PLATFORM=xcb KEYMAP_TOOL_DEVICE=emulated \
+        ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS="suppressions=$leak_suppressions" \
+        timeout 30 "$tool" --verbose >"$work/second-output" 2>&1 || status=$?
+    if [ "$status" -ne 0 ] || grep -qE "runtime error|Sanitizer" "$work/second-output"; then
+        tail -n 40 "$work/second-output" >&2
+        fail "a second start ended with status $status or a sanitizer's report"
+    fi
+    grep -qF "AppVersion: " -r "$work/second" 2>/dev/null || fail "a second start logged no version"
+    if grep -qF "==== Sender ====" -r "$work/second"; then
+        fail "a second start sent a report to its keyboard"
+    fi
+}
+
 press() {
     xdotool windowactivate --sync "$window" >/dev/null 2>&1 || true
     xdotool key "$1"
@@ -127,6 +149,7 @@ for screen in 1366x768 1920x1080; do
     start_program
     # The start flow has ended: the keyboard is read and drawn, the menus are on.
     wait_for_log_line "checkKeyboardData: end"
+    expect_second_start
     frame=""
     # The window manager may place the window again after its first report.
     wait_for 50 frame_on_screen || fail "the window's frame $frame lies off the screen"
