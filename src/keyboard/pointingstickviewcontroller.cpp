@@ -3,6 +3,7 @@
 #include "gesturepadbutton.h"
 #include "pointingsticklayer.h"
 #include "pointingstickview.h"
+#include "primarybuttonfilter.h"
 
 #include <QEvent>
 
@@ -76,6 +77,9 @@ void PointingStickViewController::mouseExited()
 
 bool PointingStickViewController::eventFilter(QObject *watched, QEvent *event)
 {
+    // Only the left button flips the switch; another one must not end the flip's click.
+    if (PrimaryButtonFilter::isOtherButton(*event))
+        return QObject::eventFilter(watched, event);
     if (event->type() == QEvent::Enter)
         mouseEntered();
     else if (event->type() == QEvent::Leave)

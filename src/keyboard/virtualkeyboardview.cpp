@@ -6,6 +6,7 @@
 #include "keyboardconfig.h"
 #include "logger.h"
 #include "pointimageview.h"
+#include "primarybuttonfilter.h"
 #include "themegeometry.h"
 #include "virtualenterkeyview.h"
 
@@ -18,6 +19,8 @@ VirtualKeyboardView::VirtualKeyboardView(QWidget *parent)
     setFixedSize(ThemeGeometry::keyboardViewSize.toSize());
     m_backgroundImageView->setGeometry(rect());
     m_backgroundImageView->setImageName(DrawingInfo::virtualKeyboard().defalut);
+    // Only the left button's click beside the keys drops the pick; the others go on to the page.
+    PrimaryButtonFilter::install(*this);
 }
 
 void VirtualKeyboardView::drawKeyboard(const QString &backgroundImage,

@@ -5,6 +5,7 @@
 #include "drawinginfo.h"
 #include "imageprovider.h"
 #include "keyboardconfig.h"
+#include "primarybuttonfilter.h"
 
 #include <QCursor>
 #include <QDragEnterEvent>
@@ -18,6 +19,8 @@ VirtualKeyView::VirtualKeyView(QWidget *parent)
     , KeyState(KeyBoardConfig::shared().virtualKey)
 {
     setAcceptDrops(true);
+    // Only the left button clicks a key; the others go on to the keyboard.
+    PrimaryButtonFilter::install(*this);
 }
 
 void VirtualKeyView::drawKey(const QRectF &frame, double cornerRadius,

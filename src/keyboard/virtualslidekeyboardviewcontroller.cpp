@@ -5,6 +5,7 @@
 #include "imageview.h"
 #include "keyboardconfig.h"
 #include "logger.h"
+#include "primarybuttonfilter.h"
 #include "resourceloader.h"
 #include "slidekeylayout.h"
 #include "virtualslidekeyboardview.h"
@@ -313,11 +314,12 @@ void VirtualSlideKeyboardViewController::setAfterGesturePadModify(GesturePadRepo
 
 // A press beside the keys is the panel's own; a release closes the page's profile list, then
 // reports a click that ended on a key, or goes on to the page after a press beside the keys.
+// Another button than the left one goes on to the page untouched.
 bool VirtualSlideKeyboardViewController::eventFilter(QObject *watched, QEvent *event)
 {
     const bool press = event->type() == QEvent::MouseButtonPress;
     if ((!press && event->type() != QEvent::MouseButtonRelease) ||
-        watched != m_virtualSlideKeyboardView)
+        watched != m_virtualSlideKeyboardView || PrimaryButtonFilter::isOtherButton(*event))
         return QObject::eventFilter(watched, event);
     if (press) {
         mouseDown();

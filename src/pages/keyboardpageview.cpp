@@ -3,6 +3,7 @@
 #include "bottomleftspace.h"
 #include "fnbutton.h"
 #include "pointingsticklayer.h"
+#include "primarybuttonfilter.h"
 #include "shelllook.h"
 #include "themegeometry.h"
 
@@ -34,6 +35,8 @@ KeyboardPageView::KeyboardPageView(QWidget *parent)
         m_fnButtons.append(tab);
     }
     m_pointLayer = new PointingStickLayer(this);
+    // Only the left button's click on the page closes the profile list or drops the pick.
+    PrimaryButtonFilter::install(*this);
 }
 
 FnButton *KeyboardPageView::fnButton(FnMode mode) const

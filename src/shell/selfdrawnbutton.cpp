@@ -1,11 +1,14 @@
 #include "selfdrawnbutton.h"
 
+#include "primarybuttonfilter.h"
+
 #include <QPainter>
 
 SelfDrawnButton::SelfDrawnButton(QWidget *parent)
     : QAbstractButton(parent)
 {
     setFocusPolicy(Qt::NoFocus);
+    PrimaryButtonFilter::install(*this);
 }
 
 void SelfDrawnButton::setMouseIsInside(bool inside)

@@ -5,8 +5,8 @@
 #include <QAbstractButton>
 
 // The base of the self-drawn buttons: it paints the look its subclass sets for the present state,
-// follows the mouse onto and off the button and the press on it, and takes no keyboard focus of
-// its own accord.
+// follows the mouse onto and off the button and the press on it, sees the left mouse button
+// alone, and takes no keyboard focus of its own accord.
 class SelfDrawnButton : public QAbstractButton
 {
     Q_OBJECT

@@ -172,11 +172,21 @@ bool KeyboardPage::show()
     return QTest::qWaitForWindowExposed(view());
 }
 
-void KeyboardPage::click(const QWidget *widget, QPoint press, std::optional<QPoint> release)
+void KeyboardPage::click(const QWidget *widget, QPoint press, std::optional<QPoint> release,
+                         Qt::MouseButton button)
+{
+    mouse(QEvent::MouseButtonPress, widget, press, button);
+    mouse(QEvent::MouseButtonRelease, widget, release.value_or(press), button);
+}
+
+void KeyboardPage::mouse(QEvent::Type type, const QWidget *widget, QPoint point,
+                         Qt::MouseButton button)
 {
     QWindow *window = view()->windowHandle();
-    QTest::mousePress(window, Qt::LeftButton, {}, widget->mapTo(view(), press));
-    QTest::mouseRelease(window, Qt::LeftButton, {}, widget->mapTo(view(), release.value_or(press)));
+    if (type == QEvent::MouseButtonPress)
+        QTest::mousePress(window, button, {}, widget->mapTo(view(), point));
+    else
+        QTest::mouseRelease(window, button, {}, widget->mapTo(view(), point));
 }
 
 void KeyboardPage::dropOn(QWidget *widget)

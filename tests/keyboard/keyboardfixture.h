@@ -83,10 +83,17 @@ public:
     // The keyboard picture of a layout in the theme's current colour.
     void showKeyboard(KeyboardLayoutType layoutType);
     bool show();
-    // A press of the left button at press of widget and its release at release (the same point
-    // without one), as the window delivers them.
-    void click(const QWidget *widget, QPoint press, std::optional<QPoint> release = {});
-    void click(const QWidget *widget) { click(widget, widget->rect().center()); }
+    // A press of button (the left one unless named) at press of widget and its release at
+    // release (the same point without one), as the window delivers them.
+    void click(const QWidget *widget, QPoint press, std::optional<QPoint> release = {},
+               Qt::MouseButton button = Qt::LeftButton);
+    void click(const QWidget *widget, Qt::MouseButton button = Qt::LeftButton)
+    {
+        click(widget, widget->rect().center(), {}, button);
+    }
+    // The press or the release alone, of button at point of widget.
+    void mouse(QEvent::Type type, const QWidget *widget, QPoint point,
+               Qt::MouseButton button = Qt::LeftButton);
     // A palette key dragged onto widget and dropped at its centre.
     static void dropOn(QWidget *widget);
     // Sends widget the pointer's entry (isInside) or exit.

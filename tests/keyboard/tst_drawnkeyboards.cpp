@@ -106,6 +106,15 @@ struct Keyboards
         return **std::ranges::find(keys, number, &VirtualKeyViewController::keyNumber);
     }
     void click(int number) { page.click(key(number).virtualKeyView()); }
+    // A click on the key with a right click in it, while the left button is held.
+    void clickAroundARightClick(int number)
+    {
+        const QWidget *view = key(number).virtualKeyView();
+        const QPoint centre = view->rect().center();
+        page.mouse(QEvent::MouseButtonPress, view, centre);
+        page.click(view, centre, {}, Qt::RightButton);
+        page.mouse(QEvent::MouseButtonRelease, view, centre);
+    }
     VirtualSlideKeyboardView &panel() const { return *slide.virtualSlideKeyboardView(); }
 
     // The slide keys on show and the pad pictures, as "pad 0".
@@ -380,6 +389,17 @@ private slots:
         row("slide keys check always", {"click 101"}, {"hide list", "select 101"});
         row("beside the keys", {"beside", "beside slide"},
             {"hide list", "page release", "hide list", "page release"});
+        // The right and the middle button go by the keys and the keyboards to the page; only the
+        // left one picks.
+        const QStringList passedToThePage{"page press", "page release"};
+        row("right and middle clicks on keys, then a click",
+            {"right click 31", "middle click 87", "click 31"},
+            passedToThePage + passedToThePage + QStringList{"hide list", "select 31"});
+        row("right and middle clicks beside the keys, then a click",
+            {"right beside", "middle beside slide", "click 87"},
+            passedToThePage + passedToThePage + QStringList{"hide list", "select 87"});
+        row("a right click while the left is held on a key", {"click 31 around a right click"},
+            passedToThePage + QStringList{"hide list", "select 31"});
         row("read-only keyboards", {"click 31", "drop 31", "click 87", "drop 87"}, {}, false);
         row("drops", {"drop 31", "drop 87"}, {"drag 31", "drag 87"});
         row("a drop on the selected key", {"click 31", "drop 31"},
@@ -410,14 +430,25 @@ private slots:
         fixture.slide.updateKeyboardStatus(armed, newUsageId);
         QVERIFY(fixture.page.show());
         fixture.log.clear();
-        for (const QString &action : actions) {
-            const int key = action.section(' ', 1).toInt();
+        for (QString action : actions) {
+            // "right" and "middle" name the button of a click, the left one otherwise.
+            Qt::MouseButton button = Qt::LeftButton;
+            for (const auto &[name, other] :
+                 {std::pair{"right ", Qt::RightButton}, {"middle ", Qt::MiddleButton}}) {
+                if (action.startsWith(name)) {
+                    button = other;
+                    action = action.mid(qstrlen(name));
+                }
+            }
+            const int key = action.section(' ', 1, 1).toInt();
             if (action == "beside")
-                fixture.page.click(fixture.drawn.virtualKeyboardView(), {5, 5});
+                fixture.page.click(fixture.drawn.virtualKeyboardView(), {5, 5}, {}, button);
             else if (action == "beside slide")
-                fixture.page.click(&fixture.panel(), {5, 5});
+                fixture.page.click(&fixture.panel(), {5, 5}, {}, button);
+            else if (action.endsWith("around a right click"))
+                fixture.clickAroundARightClick(key);
             else if (action.startsWith("click"))
-                fixture.click(key);
+                fixture.page.click(fixture.key(key).virtualKeyView(), button);
             else
                 KeyboardPage::dropOn(fixture.key(key).virtualKeyView());
         }

@@ -220,11 +220,11 @@ bool KeymapPageFixture::drop(QWidget *target, const QString &mimeType, Qt::DropA
     return drop.isAccepted();
 }
 
-void KeymapPageFixture::click(QWidget *widget)
+void KeymapPageFixture::click(QWidget *widget, Qt::MouseButton button)
 {
     // The pointer comes onto the widget first, as buttons that act on a release inside need.
     QTest::mouseMove(widget, widget->rect().center());
-    QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
+    QTest::mouseClick(widget, button, {}, widget->rect().center());
 }
 
 void KeymapPageFixture::clickPaletteKey(PaletteTab tab, qint32 usageId) const

@@ -104,8 +104,9 @@ public:
     // then drops it there; answers whether target took the drop.
     static bool drop(QWidget *target, const QString &mimeType, Qt::DropActions actions);
 
-    // A click of the left button in the middle of widget, delivered as the window delivers it.
-    static void click(QWidget *widget);
+    // A click of button (the left one unless named) in the middle of widget, delivered as the
+    // window delivers it.
+    static void click(QWidget *widget, Qt::MouseButton button = Qt::LeftButton);
     void clickPaletteKey(PaletteTab tab, qint32 usageId) const;
     // Changes a drawn key to a key of the alphabet palette as the user does: the palette's tab,
     // then the drawn key, then the palette key.

@@ -358,6 +358,10 @@ private slots:
         QTest::addColumn<Pick>("pick");
         QTest::addColumn<KeymapPageState>("picked");
         QTest::addColumn<bool>("stick");
+        // A mouse button clicked on the switch before the left one, or while the left one is
+        // held; no button for none.
+        QTest::addColumn<Qt::MouseButton>("other");
+        QTest::addColumn<bool>("otherWhileHeld");
 
         const QList<std::tuple<const char *, Pick, KeymapPageState>> picks{
             {"drawn key",
@@ -374,9 +378,20 @@ private slots:
              },
              KeymapPageState::clickedAssignKey}};
         for (const auto &[name, pick, picked] : picks) {
-            QTest::addRow("%s picked, stick switch", name) << pick << picked << true;
-            QTest::addRow("%s picked, gesture pad switch", name) << pick << picked << false;
+            QTest::addRow("%s picked, stick switch", name)
+                << pick << picked << true << Qt::NoButton << false;
+            QTest::addRow("%s picked, gesture pad switch", name)
+                << pick << picked << false << Qt::NoButton << false;
+            // The right and the middle button neither flip the switch nor drop the pick, nor
+            // let the page take the left button's click as its own.
+            QTest::addRow("%s picked, right click, then a click on the stick switch", name)
+                << pick << picked << true << Qt::RightButton << false;
+            QTest::addRow("%s picked, middle click, then a click on the stick switch", name)
+                << pick << picked << true << Qt::MiddleButton << false;
         }
+        const auto &[name, pick, picked] = picks.first();
+        QTest::addRow("%s picked, a right click while the left is held on the stick switch", name)
+            << pick << picked << true << Qt::RightButton << true;
     }
 
     // A switch flipped while something is picked: its handler drops the pick, the one return to
@@ -386,15 +401,32 @@ private slots:
         QFETCH(Pick, pick);
         QFETCH(KeymapPageState, picked);
         QFETCH(bool, stick);
+        QFETCH(Qt::MouseButton, other);
+        QFETCH(bool, otherWhileHeld);
         KeymapPageFixture fixture;
         fixture.enter();
         KeymapPageViewController &page = fixture.page();
         const KeymapEditModel &model = fixture.model();
         pick(fixture);
         QCOMPARE(model.keymapPageState(), picked);
+        GesturePadButton *flipped = stick ? page.panels().pointingStick().image()
+                                          : page.panels().virtualSlideKeyboard().gpSideLeftBtn();
+        if (other != Qt::NoButton && !otherWhileHeld) {
+            KeymapPageFixture::click(flipped, other);
+            QCOMPARE(model.keymapPageState(), picked);
+            QVERIFY(model.profileHistory().items.isEmpty());
+            QCOMPARE(model.isPointStickOn(), model.physicalPointingStick());
+        }
 
-        KeymapPageFixture::click(stick ? page.panels().pointingStick().image()
-                                       : page.panels().virtualSlideKeyboard().gpSideLeftBtn());
+        if (otherWhileHeld) {
+            const QPoint centre = flipped->rect().center();
+            QTest::mouseMove(flipped, centre);
+            QTest::mousePress(flipped, Qt::LeftButton, {}, centre);
+            QTest::mouseClick(flipped, other, {}, centre);
+            QTest::mouseRelease(flipped, Qt::LeftButton, {}, centre);
+        } else {
+            KeymapPageFixture::click(flipped);
+        }
 
         QCOMPARE(model.keymapPageState(), KeymapPageState::normal);
         QCOMPARE(model.keymapPagePreState(), picked);

@@ -493,10 +493,19 @@ private slots:
         QTest::addColumn<QString>("button");
         // Whether the pointer came onto the button while it was off, or left it then.
         QTest::addColumn<bool>("entered");
+        // A mouse button clicked before the left one, which neither asks nor opens anything;
+        // no button for none.
+        QTest::addColumn<Qt::MouseButton>("other");
 
-        QTest::newRow("update button, pointer come while off") << "update" << true;
-        QTest::newRow("update button, pointer gone while off") << "update" << false;
-        QTest::newRow("read button, pointer come while off") << "read" << true;
+        QTest::newRow("update button, pointer come while off") << "update" << true << Qt::NoButton;
+        QTest::newRow("update button, pointer gone while off") << "update" << false << Qt::NoButton;
+        QTest::newRow("read button, pointer come while off") << "read" << true << Qt::NoButton;
+        // A pointer that rests where it came in the row before comes onto nothing: the rows
+        // take turns between the buttons.
+        QTest::newRow("update button, a right click first") << "update" << true << Qt::RightButton;
+        QTest::newRow("read button, a right click first") << "read" << true << Qt::RightButton;
+        QTest::newRow("update button, a middle click first")
+            << "update" << true << Qt::MiddleButton;
     }
 
     // A button turned on where the pointer rests takes the look of where the pointer is at once,
@@ -507,6 +516,7 @@ private slots:
     {
         QFETCH(QString, button);
         QFETCH(bool, entered);
+        QFETCH(Qt::MouseButton, other);
         PageFixture fixture(true);
         QVERIFY(fixture.openFirmupPage());
         // The whole page in the window, without scrollers.
@@ -532,6 +542,13 @@ private slots:
 
         turn(true);
         QCOMPARE(target->isMouseOver(), entered);
+        if (other != Qt::NoButton) {
+            QTest::mousePress(target, other, {}, middle);
+            QVERIFY(!target->isMouseDown());
+            QTest::mouseRelease(target, other, {}, middle);
+            QCOMPARE(fixture.waitForRest(), 0);
+            QVERIFY(!shownPanel(fixture));
+        }
         QTest::mousePress(target, Qt::LeftButton, {}, middle);
         QTest::mouseRelease(target, Qt::LeftButton, {}, middle);
 

@@ -10,6 +10,7 @@
 #include "pointingstickviewcontroller.h"
 #include "profiledataentity.h"
 #include "profilelistdataentity.h"
+#include "profileselectedview.h"
 #include "profileselectedviewcontroller.h"
 #include "resourceloader.h"
 #include "startpageview.h"
@@ -200,28 +201,44 @@ private slots:
     void layerTabs_data()
     {
         QTest::addColumn<QList<FnMode>>("taps");
+        // The mouse button of the first tap; the others are the left button's.
+        QTest::addColumn<Qt::MouseButton>("firstButton");
         QTest::addColumn<FnMode>("shown");
         QTest::addColumn<QString>("tabs");
 
-        QTest::newRow("no tap yet") << QList<FnMode>{} << FnMode::Normal << "S_ - - -";
-        QTest::newRow("another tab")
-            << QList<FnMode>{FnMode::WithFn1, FnMode::WithFn3} << FnMode::WithFn3 << "- - - S_";
-        QTest::newRow("the selected tab again")
-            << QList<FnMode>{FnMode::WithFn2, FnMode::WithFn2} << FnMode::WithFn2 << "- - S_ -";
+        QTest::newRow("no tap yet")
+            << QList<FnMode>{} << Qt::LeftButton << FnMode::Normal << "S_ - - -";
+        QTest::newRow("another tab") << QList<FnMode>{FnMode::WithFn1, FnMode::WithFn3}
+                                     << Qt::LeftButton << FnMode::WithFn3 << "- - - S_";
+        QTest::newRow("the selected tab again") << QList<FnMode>{FnMode::WithFn2, FnMode::WithFn2}
+                                                << Qt::LeftButton << FnMode::WithFn2 << "- - S_ -";
+        // Another button neither switches the layer nor closes the list.
+        QTest::newRow("a right tap")
+            << QList<FnMode>{FnMode::WithFn1} << Qt::RightButton << FnMode::Normal << "S_ - - -";
+        QTest::newRow("a middle tap, then a tap")
+            << QList<FnMode>{FnMode::WithFn3, FnMode::WithFn1} << Qt::MiddleButton
+            << FnMode::WithFn1 << "- S_ - -";
     }
 
-    // A tap switches both keyboards to its layer; any tap closes the profile list.
+    // A tap of the left button switches both keyboards to its layer; any such tap closes the
+    // profile list.
     void layerTabs()
     {
         QFETCH(QList<FnMode>, taps);
+        QFETCH(Qt::MouseButton, firstButton);
         QFETCH(FnMode, shown);
         PageFixture fixture;
         StartPageViewController &page = openOnReadKeyboard(fixture);
 
+        Qt::MouseButton button = firstButton;
         for (FnMode tap : taps) {
-            page.showProfileList();
-            QTest::mouseClick(page.startPageView()->fnButton(tap), Qt::LeftButton);
-            QVERIFY(!page.panels().profileList());
+            // The list opens as a click on the profile tile opens it.
+            if (!page.panels().profileList())
+                PageFixture::click(page.panels().profile().profileview());
+            QVERIFY(page.panels().profileList());
+            QTest::mouseClick(page.startPageView()->fnButton(tap), button);
+            QCOMPARE(!page.panels().profileList(), button == Qt::LeftButton);
+            button = Qt::LeftButton;
         }
 
         QCOMPARE(page.panels().virtualKeyboard().fnMode(), shown);

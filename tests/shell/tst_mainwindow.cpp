@@ -8,6 +8,7 @@
 #include "mainwindow.h"
 #include "mainwindowcontroller.h"
 #include "messagemodalfactory.h"
+#include "msgbutton.h"
 #include "msgmaskview.h"
 #include "msgpanel.h"
 #include "navigationbutton.h"
@@ -44,6 +45,16 @@ Q_DECLARE_METATYPE(FlagGetter)
 namespace {
 
 const WillSwap swapAtOnce = [](const SwapContinuation &swap) { swap(); };
+
+// What a button shows: its colours, image and focus mark.
+QString looks(const SelfDrawnButton &button)
+{
+    const ButtonLook &look = button.look();
+    return QStringList{look.background.name(QColor::HexArgb), look.border.name(QColor::HexArgb),
+                       look.titleColor.name(QColor::HexArgb),
+                       QString::number(look.image.cacheKey()), QString::number(look.focusMark)}
+        .join(' ');
+}
 
 } // namespace
 
@@ -606,17 +617,33 @@ private slots:
         // What the pointer did while the button was off, before it was turned on under the
         // pointer's rest: "entered" it, "left" it, or nothing (the button kept its state).
         QTest::addColumn<QString>("whileOff");
+        // Another mouse button clicked over the button before the left button's click, or while
+        // the left one is held; no button for none.
+        QTest::addColumn<Qt::MouseButton>("other");
+        QTest::addColumn<bool>("otherWhileHeld");
         for (const QString kind : {"navigation", "edit", "write"}) {
-            QTest::addRow("%s: click", qPrintable(kind)) << kind << true << false << 1 << "";
-            QTest::addRow("%s: disabled", qPrintable(kind)) << kind << false << false << 0 << "";
+            QTest::addRow("%s: click", qPrintable(kind))
+                << kind << true << false << 1 << "" << Qt::NoButton << false;
+            QTest::addRow("%s: disabled", qPrintable(kind))
+                << kind << false << false << 0 << "" << Qt::NoButton << false;
             QTest::addRow("%s: released after leaving", qPrintable(kind))
-                << kind << true << true << 0 << "";
+                << kind << true << true << 0 << "" << Qt::NoButton << false;
         }
         // An action button does not follow the pointer while it is off.
         QTest::newRow("write: turned on under the pointer")
-            << "write" << true << false << 1 << "entered";
+            << "write" << true << false << 1 << "entered" << Qt::NoButton << false;
         QTest::newRow("write: turned on after the pointer left")
-            << "write" << true << false << 1 << "left";
+            << "write" << true << false << 1 << "left" << Qt::NoButton << false;
+        // Only the left button clicks: the right and the middle one neither act nor press, nor
+        // end or repeat the left button's click.
+        for (const QString kind : {"navigation", "edit", "write", "message"}) {
+            QTest::addRow("%s: a right click, then a click", qPrintable(kind))
+                << kind << true << false << 1 << "" << Qt::RightButton << false;
+            QTest::addRow("%s: a middle click, then a click", qPrintable(kind))
+                << kind << true << false << 1 << "" << Qt::MiddleButton << false;
+            QTest::addRow("%s: a right click while the left is held", qPrintable(kind))
+                << kind << true << false << 1 << "" << Qt::RightButton << true;
+        }
     }
 
     void pageButtonsActOnReleaseInside()
@@ -626,6 +653,8 @@ private slots:
         QFETCH(bool, leftBeforeRelease);
         QFETCH(int, acts);
         QFETCH(QString, whileOff);
+        QFETCH(Qt::MouseButton, other);
+        QFETCH(bool, otherWhileHeld);
         PageViewController *destination = nullptr;
         m_controller->showKeymapPage(destination, swapAtOnce, {});
         QWidget *page = keymapPage()->view();
@@ -640,9 +669,11 @@ private slots:
         auto *write = new WriteKeymapButton(holder);
         holder->resize(page->size());
         holder->show();
-        const QHash<QString, QAbstractButton *> buttons{
-            {"navigation", navigation}, {"edit", edit}, {"write", write}};
-        QAbstractButton *button = buttons.value(kind);
+        auto *message = new MsgButton(page);
+        connect(message, &MsgButton::clicked, this, [&] { ++count; });
+        const QHash<QString, SelfDrawnButton *> buttons{
+            {"navigation", navigation}, {"edit", edit}, {"write", write}, {"message", message}};
+        SelfDrawnButton *button = buttons.value(kind);
         button->setGeometry(10, 10, 120, 40);
         button->show();
         QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), button->mapToGlobal(QPointF(2, 2)));
@@ -661,7 +692,23 @@ private slots:
             QCOMPARE(write->look().border, whileOff == "entered" ? colors.mouseOverBorderColor()
                                                                  : colors.normalBorderColor());
         }
+        const auto clickOther = [&] {
+            const QString look = looks(*button);
+            const bool down = button->mouseIsDown();
+            QTest::mousePress(button, other, {}, QPoint(5, 5));
+            QCOMPARE(looks(*button), look);
+            QTest::mouseRelease(button, other, {}, QPoint(5, 5));
+            QCOMPARE(looks(*button), look);
+            QCOMPARE(button->mouseIsDown(), down);
+            QCOMPARE(count + keymapPage()->writes, 0);
+        };
+        if (other != Qt::NoButton && !otherWhileHeld)
+            clickOther();
         QTest::mousePress(button, Qt::LeftButton, {}, QPoint(5, 5));
+        if (other != Qt::NoButton && otherWhileHeld)
+            clickOther();
+        if (QTest::currentTestFailed())
+            return;
         if (leftBeforeRelease)
             QTest::mouseMove(button, QPoint(200, 5));
         QTest::mouseRelease(button, Qt::LeftButton, {},
