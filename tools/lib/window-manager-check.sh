@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# Usage: tools/lib/window-manager-check.sh <the tool's executable>
+#        tools/lib/window-manager-check.sh -h | --help    (shows this text)
+#
 # Starts the built tool on an X server with a window manager (Xvfb and openbox), on the emulated
 # keyboard, and checks what only a real window manager shows, at 1366 x 768 and 1920 x 1080:
 #   - the whole window, the window manager's frame and title bar included, lies on the screen;
@@ -8,8 +11,10 @@
 # found a leak at its end. It checks what happens, not how fast: each wait polls, so that a quick
 # machine goes on at once, and gives up only after a generous bound (a minute for the X server and
 # the window manager, half a minute for everything else) that a busy machine stays well within.
-#   window-manager-check.sh <the tool's executable>
 set -euo pipefail
+source "$(dirname "$0")/common.sh"
+keymap_take_arguments 1 "$@"
+[ $# -eq 1 ] || keymap_refuse "the tool's executable is missing"
 tool=$1
 # What LeakSanitizer leaves out: a foreign leak at the end of a run on xcb, nothing of ours. It
 # names a function of libdbus, which keeps no frame pointers, so that only the unwinder that reads
