@@ -1,14 +1,19 @@
 #!/usr/bin/env python3
-"""Checks the keyboard catalogue, the two factory keymaps and the key frames in resources/data.
+"""Checks the keyboard catalogue, the two factory keymaps and the key frames in a data folder.
 
 Usage: tools/check-keymaps.py [data-folder]
+       tools/check-keymaps.py -h | --help    (shows this text)
 
-Prints every fault found and exits with status 1 when there is one, 0 otherwise.
-Standard library only.
+The data folder is resources/data by default. Prints every fault found and exits with status 1
+when there is one, 0 otherwise.
 """
+# Standard library only.
 import json
 import pathlib
 import sys
+
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent / "lib"))
+from arguments import optional_folder  # noqa: E402
 
 TYPE_NUMBERS = [
     "KX-QR300B", "KX-QR320B", "KX-QR300B-EM", "KX-QR320B-EM", "KX-QR300B-PPM", "KX-QR320B-PPM",
@@ -248,7 +253,8 @@ def overlap(a, b):
 
 def main():
     root = pathlib.Path(__file__).resolve().parent.parent
-    folder = pathlib.Path(sys.argv[1]) if len(sys.argv) > 1 else root / "resources" / "data"
+    folder = pathlib.Path(optional_folder(sys.argv[1:], __doc__.strip())
+                          or root / "resources" / "data")
     checker = Checker()
     checker.check_catalogue(folder / "KeyboardDatalist.json")
     checker.check_keymap(folder / "Japanese0.json", JAPANESE)

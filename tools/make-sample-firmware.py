@@ -13,6 +13,9 @@ may be updated with them.
 import pathlib
 import sys
 
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent / "lib"))
+from arguments import optional_folder  # noqa: E402
+
 VERSION = "0106"  # major and minor, two digits each
 # Main controller, Bluetooth module and the four touch pads, in the order the image holds them.
 PART_SIZES = [48 * 1024, 16 * 1024, 4 * 1024, 4 * 1024, 4 * 1024, 4 * 1024]
@@ -45,18 +48,7 @@ def image(target):
 
 
 def main(arguments):
-    if arguments in (["-h"], ["--help"]):
-        print(__doc__.strip())
-        return 0
-    # An option it does not know is refused rather than taken for the folder's name.
-    options = [argument for argument in arguments if argument.startswith("-")]
-    if options:
-        print(f"make-sample-firmware.py: unknown option \"{options[0]}\"; write a folder whose "
-              f"name begins with \"-\" as \"./{options[0]}\".\n", file=sys.stderr)
-    if options or len(arguments) > 1:
-        print(__doc__.strip(), file=sys.stderr)
-        return 2
-    folder = pathlib.Path(arguments[0] if arguments else ".")
+    folder = pathlib.Path(optional_folder(arguments, __doc__.strip()) or ".")
     folder.mkdir(parents=True, exist_ok=True)
     for layout, target in TARGETS.items():
         path = folder / f"sample-firmware-{layout}.bin"

@@ -46,6 +46,27 @@ QMap<QString, QString> readEntry(const QString &path)
     return entry;
 }
 
+// What the platform's validator says against the desktop entry at path: nothing for an entry
+// that passes, without even a hint on its categories (the program may then stand more than once in
+// a menu).
+QString validatorComplaints(const QString &path)
+{
+    const QString validator = QStandardPaths::findExecutable("desktop-file-validate");
+    if (validator.isEmpty())
+        return "desktop-file-validate is missing (Debian package desktop-file-utils)";
+    QProcess validate;
+    validate.setProcessChannelMode(QProcess::MergedChannels);
+    validate.start(validator, {path});
+    if (!validate.waitForFinished())
+        return "desktop-file-validate did not end";
+    const QString output = QString::fromUtf8(validate.readAll());
+    static const QRegularExpression categoriesHint(QStringLiteral("hint: .*\"Categories\""));
+    const bool passes = validate.exitCode() == 0 && !output.contains("error:") &&
+                        !output.contains("warning:") && !output.contains(categoriesHint);
+    return passes ? QString()
+                  : output + "(exit status " + QString::number(validate.exitCode()) + ")";
+}
+
 // Everything the program has logged under the data folder data.
 QString loggedUnder(const QString &data)
 {
@@ -137,69 +158,119 @@ private slots:
 
     void desktopEntryPassesTheValidator()
     {
-        const QString validator = QStandardPaths::findExecutable("desktop-file-validate");
-        QVERIFY2(!validator.isEmpty(),
-                 "desktop-file-validate is missing (Debian package desktop-file-utils)");
-        QProcess validate;
-        validate.setProcessChannelMode(QProcess::MergedChannels);
-        validate.start(validator, {installed(entryPath)});
-        QVERIFY(validate.waitForFinished());
-        const QString output = QString::fromUtf8(validate.readAll());
-        // A hint on the categories: the program may stand more than once in a menu.
-        static const QRegularExpression categoriesHint(QStringLiteral("hint: .*\"Categories\""));
-        QVERIFY2(validate.exitCode() == 0 && !output.contains("error:") &&
-                     !output.contains("warning:") && !output.contains(categoriesHint),
-                 qPrintable(output));
+        QCOMPARE(validatorComplaints(installed(entryPath)), QString());
     }
 
-    void refusesAPrefixTheEntryCannotHold_data()
+    void refusesAPathTheEntryCannotHold_data()
     {
         QTest::addColumn<bool>("isConfiguring");
-        QTest::addColumn<QString>("unfitPrefix");
-        // The prefix as the message shows it.
+        // The prefix or the bin folder, as bytes: a path need not be UTF-8.
+        QTest::addColumn<QString>("variable");
+        QTest::addColumn<QByteArray>("unfitPath");
+        // The path as the message shows it, after its name.
         QTest::addColumn<QString>("shown");
-        QTest::newRow("install, newline") << false << "/opt/keymap\nbin"
-                                          << "/opt/keymap\\nbin";
-        QTest::newRow("install, tab") << false << "/opt/keymap\ttool"
-                                      << "/opt/keymap\\ttool";
-        QTest::newRow("install, escape") << false << "/opt/keymap\x1b"
-                                         << "/opt/keymap\\x1b";
-        QTest::newRow("configure, newline") << true << "/opt/keymap\nbin"
-                                            << "/opt/keymap\\nbin";
-        QTest::newRow("configure, tab") << true << "/opt/keymap\ttool"
-                                        << "/opt/keymap\\ttool";
+        const auto row = [](const char *name, bool isConfiguring, const QString &variable,
+                            const QByteArray &unfitPath, const QString &shown) {
+            QTest::newRow(name) << isConfiguring << variable << unfitPath << shown;
+        };
+        const QString prefix = QStringLiteral("CMAKE_INSTALL_PREFIX");
+        const QString binFolder = QStringLiteral("CMAKE_INSTALL_BINDIR");
+        row("install, newline", false, prefix, "/opt/keymap\nbin", "prefix \"/opt/keymap\\nbin\"");
+        row("install, tab", false, prefix, "/opt/keymap\ttool", "prefix \"/opt/keymap\\ttool\"");
+        row("install, escape", false, prefix, "/opt/keymap\x1b", "prefix \"/opt/keymap\\x1b\"");
+        row("configure, newline", true, prefix, "/opt/keymap\nbin", "prefix \"/opt/keymap\\nbin\"");
+        row("configure, tab", true, prefix, "/opt/keymap\ttool", "prefix \"/opt/keymap\\ttool\"");
+        // A desktop entry is UTF-8 text: Latin-1 bytes, a lone continuation byte, a cut sequence.
+        row("install, Latin-1", false, prefix, "/opt/k\xe9ymap", "prefix \"/opt/k\\xe9ymap\"");
+        row("install, lone continuation byte", false, prefix, "/opt/\x80", "prefix \"/opt/\\x80\"");
+        row("configure, cut sequence", true, prefix, "/opt/\xe3\x82", "prefix \"/opt/\\xe3\\x82\"");
+        // Any byte past ASCII is shown escaped once the path is not UTF-8.
+        row("configure, UTF-8 then Latin-1", true, prefix, "/opt/\xc3\xa9\xe9",
+            "prefix \"/opt/\\xc3\\xa9\\xe9\"");
+        // The bin folder stands on the Exec line too.
+        row("configure, bin folder with a newline", true, binFolder, "bin\nExec=/bin/sh",
+            "CMAKE_INSTALL_BINDIR \"bin\\nExec=/bin/sh\"");
+        row("configure, bin folder with a tab", true, binFolder, "bin\ttool",
+            "CMAKE_INSTALL_BINDIR \"bin\\ttool\"");
+        row("configure, bin folder in Latin-1", true, binFolder, "b\xeen",
+            "CMAKE_INSTALL_BINDIR \"b\\xeen\"");
     }
 
-    // A prefix with a control character would break the desktop entry's Exec line, a newline
-    // making a second Exec line of its end: the configuration, or the installation before it puts
-    // anything in place, stops with a message that names the prefix.
-    void refusesAPrefixTheEntryCannotHold()
+    // A prefix or a bin folder with a control character would break the desktop entry's Exec
+    // line, a newline making a second Exec line of its end, and one that is not UTF-8 makes an
+    // entry the desktop refuses: the configuration, or the installation before it puts anything
+    // in place, stops with a message that names the path.
+    void refusesAPathTheEntryCannotHold()
     {
         QFETCH(bool, isConfiguring);
-        QFETCH(QString, unfitPrefix);
+        QFETCH(QString, variable);
+        QFETCH(QByteArray, unfitPath);
         QFETCH(QString, shown);
         QTemporaryDir folder;
         QProcess cmake;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("DESTDIR", folder.filePath("root"));
         cmake.setProcessEnvironment(environment);
-        const QStringList arguments =
-            isConfiguring ? QStringList{"-S",
-                                        KEYMAP_SOURCE_DIR,
-                                        "-B",
-                                        folder.filePath("build"),
-                                        "-G",
-                                        KEYMAP_CMAKE_GENERATOR,
-                                        "-DKEYMAP_BUILD_TESTS=OFF",
-                                        "-DKEYMAP_BUILD_BENCH=OFF",
-                                        "-DCMAKE_INSTALL_PREFIX=" + unfitPrefix}
-                          : QStringList{"--install", KEYMAP_BUILD_DIR, "--prefix", unfitPrefix};
-        cmake.start(KEYMAP_CMAKE_COMMAND, arguments);
+        const QStringList arguments = isConfiguring
+                                          ? QStringList{"-S",
+                                                        KEYMAP_SOURCE_DIR,
+                                                        "-B",
+                                                        folder.filePath("build"),
+                                                        "-G",
+                                                        KEYMAP_CMAKE_GENERATOR,
+                                                        "-DKEYMAP_BUILD_TESTS=OFF",
+                                                        "-DKEYMAP_BUILD_BENCH=OFF"}
+                                          : QStringList{"--install", KEYMAP_BUILD_DIR, "--prefix"};
+        const QByteArray unfitArgument =
+            isConfiguring ? "-D" + variable.toUtf8() + '=' + unfitPath : unfitPath;
+        // QProcess hands on text only: xargs hands on the path's own bytes, as the last argument.
+        cmake.start("xargs", QStringList{"-0", KEYMAP_CMAKE_COMMAND} + arguments);
+        cmake.write(unfitArgument + '\0');
+        cmake.closeWriteChannel();
         QVERIFY(cmake.waitForFinished(120000));
         const QString output = QString::fromUtf8(cmake.readAllStandardError());
         QVERIFY2(cmake.exitCode() != 0, qPrintable(output));
-        QVERIFY2(output.contains("prefix \"" + shown + "\""), qPrintable(output));
+        QVERIFY2(output.contains(shown), qPrintable(output));
         QVERIFY(!QFileInfo::exists(folder.filePath("root")));
+    }
+
+    void absoluteBinFolder_data()
+    {
+        QTest::addColumn<QString>("binFolder");
+        QTest::addColumn<QString>("exec");
+        QTest::newRow("plain") << "/opt/keymap/bin"
+                               << "/opt/keymap/bin/" + desktopId;
+        QTest::newRow("with a blank") << "/opt/keymap tool/bin"
+                                      << "\"/opt/keymap tool/bin/" + desktopId + "\"";
+    }
+
+    // An absolute bin folder is where the program goes, whatever the prefix: the entry's Exec
+    // line names it there, and the entry still passes the validator.
+    void absoluteBinFolder()
+    {
+        QFETCH(QString, binFolder);
+        QFETCH(QString, exec);
+        QTemporaryDir folder;
+        QProcess cmake;
+        cmake.setProcessChannelMode(QProcess::MergedChannels);
+        cmake.start(KEYMAP_CMAKE_COMMAND,
+                    {"-S", KEYMAP_SOURCE_DIR, "-B", folder.filePath("build"), "-G",
+                     KEYMAP_CMAKE_GENERATOR, "-DKEYMAP_BUILD_TESTS=OFF", "-DKEYMAP_BUILD_BENCH=OFF",
+                     "-DCMAKE_INSTALL_BINDIR=" + binFolder});
+        QVERIFY(cmake.waitForFinished(120000));
+        QVERIFY2(cmake.exitCode() == 0, cmake.readAll().constData());
+        // Only the entry's own part of the installation: the program is not built here.
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("DESTDIR", folder.filePath("root"));
+        cmake.setProcessEnvironment(environment);
+        cmake.start(KEYMAP_CMAKE_COMMAND,
+                    {"-DCMAKE_INSTALL_PREFIX=" + prefix, "-P",
+                     folder.filePath("build/packaging/installdesktopentry.cmake")});
+        QVERIFY(cmake.waitForFinished(120000));
+        QVERIFY2(cmake.exitCode() == 0, cmake.readAll().constData());
+        const QString entry = folder.filePath("root") + prefix + '/' + entryPath;
+        QCOMPARE(readEntry(entry).value("Exec"), exec);
+        QCOMPARE(validatorComplaints(entry), QString());
     }
 
     void icon_data()

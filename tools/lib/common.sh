@@ -1,4 +1,5 @@
-# Shared by tools/run and tools/test: the Debian packages the tool needs and how to get them.
+# Shared by the scripts under tools/: how they read their arguments, the Debian packages the tool
+# needs and how to get them, and how they build.
 
 # Packages to build, test and run the tool on Debian 12.
 KEYMAP_PACKAGES=(
@@ -10,6 +11,45 @@ KEYMAP_PACKAGES=(
     python3 openssl dbus fonts-ipafont-gothic
     xvfb openbox xdotool x11-utils
 )
+
+# keymap_usage: the comment at the head of the running script, which is its usage.
+keymap_usage() {
+    sed -n '2,/^[^#]/s/^# \{0,1\}//p' "$0"
+}
+
+# keymap_answer_help [argument...]: when -h or --help is among the arguments, shows the usage and
+# ends the script with status 0, before it builds or starts anything.
+keymap_answer_help() {
+    local argument
+    for argument in "$@"; do
+        if [ "$argument" = -h ] || [ "$argument" = --help ]; then
+            keymap_usage
+            exit 0
+        fi
+    done
+}
+
+# keymap_take_arguments <most> [argument...]: for a script that takes no option but -h and --help:
+# answers those; refuses any other argument that begins with "-" and more than <most> arguments.
+keymap_take_arguments() {
+    local most=$1 argument
+    shift
+    keymap_answer_help "$@"
+    for argument in "$@"; do
+        [[ $argument != -* ]] || keymap_refuse "unknown option \"$argument\""
+    done
+    [ $# -le "$most" ] || keymap_refuse "too many arguments"
+}
+
+# keymap_refuse <what is wrong>: says so with the usage on standard error and ends with status 2.
+keymap_refuse() {
+    {
+        echo "$(basename "$0"): $1"
+        echo
+        keymap_usage
+    } >&2
+    exit 2
+}
 
 keymap_root() {
     cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd

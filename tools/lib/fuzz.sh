@@ -1,10 +1,15 @@
 #!/usr/bin/env bash
-# Builds the fuzz targets with clang and libFuzzer and runs each for the given seconds on a copy of
-# its seed corpus; fails on the first crash.
+# Usage: tools/lib/fuzz.sh [seconds]
+#        tools/lib/fuzz.sh -h | --help    (shows this text)
+#
+# Builds the fuzz targets with clang and libFuzzer and runs each for the given seconds (20 by
+# default; 0 does nothing) on a copy of its seed corpus; fails on the first crash.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
+keymap_take_arguments 1 "$@"
 root=$(keymap_root)
 seconds="${1:-20}"
+[[ $seconds =~ ^[0-9]+$ ]] || keymap_refuse "\"$seconds\" is not a number of seconds"
 [ "$seconds" -gt 0 ] || exit 0
 [ -f "$root/fuzz/CMakeLists.txt" ] || exit 0
 
