@@ -147,23 +147,32 @@ int acrossCorners(const QList<InkedLine> &lines, const QList<QPoint> &origins,
     return across;
 }
 
+// The corners that lines keep clear of, pixel rectangles at the left edge, and the highest pixel
+// row their ink may rise to in passing above one.
+struct Corners
+{
+    QList<QRect> rects;
+    int highestRow = 0;
+};
+
 // How far lines with their origins at origins must move so that no pixel of their ink lies in any
-// of corners while all stay inside area: none when they are clear already, nothing when there is
-// no room. They move right past a corner; only where there is no room across do they rise, as
-// little as lets them pass above it. A move across keeps the legend's lines at the height of its
+// of corners while all stay inside area and below the corners' highest row: none when they are
+// clear already, nothing when there is no room. They move right past a corner; only where there
+// is no room across do they rise, as little as lets them pass above it: a legend pushed against
+// the key's top reads as cut off. A move across keeps the legend's lines at the height of its
 // neighbours' on a row of keys.
 std::optional<QPoint> clearCorners(const QList<InkedLine> &lines, const QList<QPoint> &origins,
-                                   const QRectF &area, const QList<QRect> &corners)
+                                   const QRectF &area, const Corners &corners)
 {
     QRect all;
     for (qsizetype index = 0; index < lines.size(); ++index)
         all |= lines[index].ink.translated(origins[index]);
-    const int highestRise = all.top() - int(std::ceil(area.top()));
-    for (int rise = 0; rise <= std::max(0, highestRise); ++rise) {
+    const int highestRise = all.top() - std::max(int(std::ceil(area.top())), corners.highestRow);
+    for (int rise = 0; rise <= highestRise; ++rise) {
         QList<QPoint> raised = origins;
         for (QPoint &origin : raised)
             origin.ry() -= rise;
-        const int across = acrossCorners(lines, raised, corners);
+        const int across = acrossCorners(lines, raised, corners.rects);
         if (rise == 0 && across == 0)
             return QPoint();
         if (area.contains(QRectF(all.translated(across, -rise))))
@@ -234,7 +243,7 @@ QList<QPoint> centredOrigins(const QList<InkedLine> &lines, const QRectF &area,
 // that fits, and intoArea() moves them. Nothing when they fit at no spacing.
 std::optional<QList<QPoint>> placeLines(const QList<InkedLine> &lines, const QRectF &area,
                                         const QRectF &fittingArea, int capHeight, int lineGap,
-                                        int gap, const QList<QRect> &corners)
+                                        int gap, const Corners &corners)
 {
     std::optional<QList<QPoint>> widestFitting;
     for (int spacing = lineGap; spacing >= gap; --spacing) {
@@ -261,7 +270,7 @@ std::optional<QList<QPoint>> placeLines(const QList<InkedLine> &lines, const QRe
 std::optional<QList<LegendInk::Word>> setLines(const QStringList &lines, const QFont &font,
                                                double pixelsPerPoint, int gap, int lineGap,
                                                const QRectF &area, const QRectF &fittingArea,
-                                               const QList<QRect> &corners, const QColor &ink,
+                                               const Corners &corners, const QColor &ink,
                                                bool mustFit)
 {
     QList<InkedLine> inked;
@@ -305,14 +314,14 @@ std::optional<QList<LegendInk::Word>> setLines(const QStringList &lines, const Q
 
 LegendInk LegendInk::set(const LegendLayout &layout, const QRectF &area,
                          const QList<QRectF> &corners, double pixelsPerPoint, int minimumGap,
-                         const QColor &ink)
+                         const QColor &ink, int highestRow)
 {
     const QRectF pixelArea(area.topLeft() * pixelsPerPoint, area.size() * pixelsPerPoint);
     // The corners' edges fall on the nearest pixel edges: each corner holds the mark's ink and a
     // point of key face beside it, and a pixel more would move lines for a sliver of a pixel.
-    QList<QRect> pixelCorners;
+    Corners pixelCorners{{}, highestRow};
     for (const QRectF &corner : corners) {
-        pixelCorners << QRect(
+        pixelCorners.rects << QRect(
             QPoint(qRound(corner.left() * pixelsPerPoint), qRound(corner.top() * pixelsPerPoint)),
             QPoint(qRound(corner.right() * pixelsPerPoint) - 1,
                    qRound(corner.bottom() * pixelsPerPoint) - 1));
@@ -338,6 +347,14 @@ LegendInk LegendInk::set(const LegendLayout &layout, const QRectF &area,
                 break;
         }
     }
+}
+
+int LegendInk::top() const
+{
+    QRect ink;
+    for (const Word &word : m_words)
+        ink |= word.inkBox();
+    return ink.isNull() ? 0 : ink.top();
 }
 
 QImage LegendInk::image(QSize pixelSize) const

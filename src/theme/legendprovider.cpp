@@ -55,6 +55,32 @@ QList<QRectF> corners(bool shortcut)
     return corners;
 }
 
+// The highest device pixel row a shortcut legend's ink may rise to, to pass the shortcut mark,
+// where the plain legend's ink begins at plainTop: one pixel of the screen above the plain
+// legend's, and never within two of the key's top where the plain legend keeps more. A legend that
+// rises further reads as pushed against the top, beside the plain legends of its row.
+int highestRise(int plainTop, int screenPixel)
+{
+    if (plainTop <= 2 * screenPixel)
+        return plainTop - screenPixel;
+    return std::max(plainTop - screenPixel, 2 * screenPixel);
+}
+
+// The layout's lines set inside area at pixelsPerPoint, for a shortcut legend clear of the
+// shortcut mark and no higher than highestRise() of the plain legend, set from plainLayout.
+LegendInk setLegend(const LegendLayout &layout, const LegendLayout &plainLayout, const QRectF &area,
+                    bool shortcut, double pixelsPerPoint, int screenPixel, const QColor &ink)
+{
+    int highestRow = 0;
+    if (shortcut) {
+        const LegendInk plain =
+            LegendInk::set(plainLayout, area, corners(false), pixelsPerPoint, screenPixel, ink);
+        highestRow = highestRise(plain.top(), screenPixel);
+    }
+    return LegendInk::set(layout, area, corners(shortcut), pixelsPerPoint, screenPixel, ink,
+                          highestRow);
+}
+
 double widestLine(const QStringList &lines, const QFontMetricsF &metrics)
 {
     double widest = 0;
@@ -125,11 +151,10 @@ LegendLayout LegendProvider::fit(const LegendName &legend)
     const QRectF area = textArea(size(legend));
     const LegendLayout layout = LegendLayout::fit(lines, area.size());
     // A shortcut legend keeps the size of the plain one where its lines, set at the legend's own
-    // size, find room beside the shortcut mark's corner or above it; where they do not, they are
-    // set to fit the height above the corner.
+    // size, find room beside the shortcut mark's corner, or above it no higher than highestRise()
+    // allows; where they do not, they are set to fit the height above the corner.
     if (!legend.shortcut || layout.lines.isEmpty() ||
-        LegendInk::set(layout, area, corners(true), 1.0, 1, whiteInk).pixelSize() ==
-            layout.pixelSize)
+        setLegend(layout, layout, area, true, 1.0, 1, whiteInk).pixelSize() == layout.pixelSize)
         return layout;
     return LegendLayout::fit(lines, QSizeF(area.width(), shortcutCorner.top() - area.top()));
 }
@@ -137,9 +162,11 @@ LegendLayout LegendProvider::fit(const LegendName &legend)
 LegendInk LegendProvider::ink(const LegendName &legend, qreal devicePixelRatio, double scale)
 {
     const int screenPixel = std::max(1, qRound(devicePixelRatio));
-    return LegendInk::set(layout(legend), textArea(size(legend)), corners(legend.shortcut),
-                          devicePixelRatio * scale, screenPixel,
-                          legend.whiteLegend ? whiteInk : blackInk);
+    LegendName plain = legend;
+    plain.shortcut = false;
+    return setLegend(layout(legend), layout(plain), textArea(size(legend)), legend.shortcut,
+                     devicePixelRatio * scale, screenPixel,
+                     legend.whiteLegend ? whiteInk : blackInk);
 }
 
 QImage LegendProvider::image(const LegendName &legend, qreal devicePixelRatio, double scale)

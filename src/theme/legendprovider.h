@@ -11,8 +11,9 @@
 // Draws key legends at run time from the legend texts, for the image names of the key-legend
 // scheme: the blank key for usage 0, a square image for narrow keys and one as wide as its text
 // for wide keys (so left- and right-aligned keys show the text at their edge), the shortcut
-// variant with the lower left corner kept free for the shortcut mark, white or black ink. Every
-// legend keeps its top left corner free for the palettes' not-assigned mark.
+// variant with the lower left corner kept free for the shortcut mark and its ink no closer to the
+// key's top than the plain legend's but a pixel of the screen, white or black ink. Every legend
+// keeps its top left corner free for the palettes' not-assigned mark.
 class LegendProvider
 {
 public:

@@ -2,6 +2,7 @@
 #include "legendname.h"
 #include "legendprovider.h"
 #include "legendtexts.h"
+#include "shortcutlegendsizes.h"
 
 #include <QFontMetricsF>
 #include <QTest>
@@ -73,9 +74,11 @@ private slots:
                 QVERIFY2(metrics.horizontalAdvance(layout.lines[index]) <= area.width(),
                          qPrintable(name));
             // Drawn at a device pixel ratio of 1, a pixel is a point; an antialiased edge may
-            // reach a pixel further.
+            // reach a pixel further. The legend is drawn at the layout's size, the few shortcut
+            // legends that cannot pass the shortcut mark a little smaller.
             const LegendInk ink = LegendProvider::ink(legend, 1.0);
-            QCOMPARE(ink.pixelSize(), layout.pixelSize);
+            QVERIFY2(ShortcutLegendSizes::keepsItsSize(legend, ink.pixelSize(), layout.pixelSize),
+                     qPrintable(name + " set at " + QString::number(ink.pixelSize())));
             for (const LegendInk::Word &word : ink.words())
                 QVERIFY2(area.adjusted(-1, -1, 1, 1).contains(QRectF(word.inkBox())),
                          qPrintable(name));
