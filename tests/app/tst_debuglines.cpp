@@ -1,3 +1,4 @@
+#include "capturedoutput.h"
 #include "constants.h"
 #include "editmenuevent.h"
 #include "firmuppageviewcontroller.h"
@@ -21,10 +22,8 @@
 #include <QFileDialog>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <QTemporaryFile>
 #include <QTest>
 
-#include <cstdio>
 #include <functional>
 #include <unistd.h>
 
@@ -41,18 +40,9 @@ const QList<bool> gesturePads(4, true);
 // in double quotes: the debug prints of menu commands' receivers.
 QStringList debugPrints(const Operation &operation)
 {
-    QTemporaryFile printed;
-    if (!printed.open())
-        qFatal("no file for standard output");
-    std::fflush(stdout);
-    const int standardOutput = ::dup(STDOUT_FILENO);
-    ::dup2(printed.handle(), STDOUT_FILENO);
+    CapturedOutput printed(STDOUT_FILENO);
     operation();
-    std::fflush(stdout);
-    ::dup2(standardOutput, STDOUT_FILENO);
-    ::close(standardOutput);
-    printed.seek(0);
-    return QString::fromUtf8(printed.readAll())
+    return printed.text()
         .split(QLatin1Char('\n'))
         .filter(QRegularExpression(QStringLiteral("^\".*\"$")));
 }

@@ -1,3 +1,4 @@
+#include "capturedoutput.h"
 #include "commandline.h"
 #include "constants.h"
 #include "localtime.h"
@@ -7,7 +8,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QTemporaryFile>
 #include <QTest>
 
 #include <atomic>
@@ -406,12 +406,7 @@ private:
     // reader of a FIFO at day is then given one, so that the test ends.
     static std::optional<QString> logTwice(const QString &day)
     {
-        QTemporaryFile captured;
-        if (!captured.open())
-            qFatal("cannot capture standard error");
-        std::fflush(stderr);
-        const int standardError = ::dup(STDERR_FILENO);
-        ::dup2(captured.handle(), STDERR_FILENO);
+        CapturedOutput captured(STDERR_FILENO);
         std::promise<void> logged;
         std::future<void> returned = logged.get_future();
         std::thread worker([&logged] {
@@ -426,11 +421,7 @@ private:
         worker.join();
         if (reader >= 0)
             ::close(reader);
-        std::fflush(stderr);
-        ::dup2(standardError, STDERR_FILENO);
-        ::close(standardError);
-        captured.seek(0);
-        const QString errors = QString::fromUtf8(captured.readAll());
+        const QString errors = captured.text();
         return inTime ? std::optional<QString>(errors) : std::nullopt;
     }
 

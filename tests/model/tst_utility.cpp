@@ -1,3 +1,4 @@
+#include "capturedoutput.h"
 #include "commandline.h"
 #include "enterkeydataentity.h"
 #include "exceptions.h"
@@ -10,11 +11,9 @@
 #include <QLockFile>
 #include <QSysInfo>
 #include <QTemporaryDir>
-#include <QTemporaryFile>
 #include <QTest>
 
 #include <array>
-#include <cstdio>
 #include <functional>
 #include <limits>
 #include <unistd.h>
@@ -53,18 +52,9 @@ bool giveAway(const QString &path)
 // What operation answers, and in errors what it wrote to standard error meanwhile.
 bool capturingStandardError(QString &errors, const std::function<bool()> &operation)
 {
-    QTemporaryFile captured;
-    if (!captured.open())
-        qFatal("cannot capture standard error");
-    std::fflush(stderr);
-    const int standardError = ::dup(STDERR_FILENO);
-    ::dup2(captured.handle(), STDERR_FILENO);
+    CapturedOutput captured(STDERR_FILENO);
     const bool answer = operation();
-    std::fflush(stderr);
-    ::dup2(standardError, STDERR_FILENO);
-    ::close(standardError);
-    captured.seek(0);
-    errors = QString::fromUtf8(captured.readAll());
+    errors = captured.text();
     return answer;
 }
 
