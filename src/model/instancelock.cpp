@@ -1,145 +1,214 @@
 #include "instancelock.h"
 
+#include "heldlockfile.h"
 #include "logger.h"
 
-#include <QDir>
+#include <QCoreApplication>
+#include <QDateTime>
 #include <QFile>
-#include <QLockFile>
+#include <QFileInfo>
 #include <QMutex>
 #include <QStandardPaths>
+#include <QSysInfo>
 
-#include <algorithm>
+#include <cerrno>
+#include <climits>
+#include <csignal>
 #include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
 #include <memory>
 #include <optional>
+#include <sys/file.h>
 #include <sys/stat.h>
-#include <sys/sysmacros.h>
 #include <unistd.h>
 
 namespace {
 
+// An earlier version of the program makes its lock file empty and locks it a moment later: an
+// empty file as young as this may be such a run's.
+constexpr qint64 youngSeconds = 5;
+// Each turn after the first follows a lock file that went meanwhile.
+constexpr int turns = 3;
+
 QMutex mutex;
 QString pathOverride;
-// Held from the first decision to the end of the process; its destruction removes the file.
-std::unique_ptr<QLockFile> held;
+std::function<void()> beforeRemovalForTesting;
+// Held from the first decision to the end of the process.
+std::unique_ptr<HeldLockFile> held;
 std::optional<bool> decision;
 
+// Whether the folder is the user's alone: there nobody else can take the lock or put anything
+// in its place.
+bool isUsersAlone(const QString &folder)
+{
+    struct stat status = {};
+    return !folder.isEmpty() && ::lstat(QFile::encodeName(folder).constData(), &status) == 0 &&
+           S_ISDIR(status.st_mode) && status.st_uid == ::geteuid() && (status.st_mode & 077) == 0;
+}
+
+// The lock file's path, in a folder of the user's alone; empty when there is no such folder.
 QString lockPath()
 {
     if (!pathOverride.isEmpty())
-        return pathOverride;
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty())
-        folder = QDir::tempPath();
-    return folder + QStringLiteral("/tavo-keymap-tool.lock");
+        return isUsersAlone(QFileInfo(pathOverride).absolutePath()) ? pathOverride : QString();
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    return isUsersAlone(folder) ? folder + QStringLiteral("/tavo-keymap-tool.lock") : QString();
 }
 
-// Who holds the lock file at a path.
-enum class Holder
+// What the look at a lock file in the way found.
+enum class Found
 {
-    nobody,  // No file is there.
-    running, // A process holds a kernel lock on it, or a run has just made it and locks it next.
-    ended,   // It holds what a run wrote after locking it, and no process holds it any more.
-    unknown, // The kernel's table of file locks cannot be read on this system.
+    gone,             // Nothing stands there any more, or it was removed: take the lock.
+    heldByAnotherRun, // A run holds it, or a run of an earlier version is taking it.
+    unreadable,       // It cannot be opened: it may be another run's.
+    notALockFile,     // A link, a folder, a FIFO, a socket: nothing the program makes.
+    stuck,            // No run holds it, and it cannot be removed.
 };
 
-// Whether the kernel's table of file locks (Linux's /proc/locks) lists a lock on the file of
-// status; nothing when the table cannot be read.
-std::optional<bool> isLockedByAnyProcess(const struct stat &status)
+// Whether an earlier version of the program may be making this empty file this moment.
+bool isBeingMade(const struct stat &status)
 {
-    QFile table(QStringLiteral("/proc/locks"));
-    if (!table.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    // Each line: number, kind, mode, access, process, "major:minor:inode" in hex, hex, decimal.
-    const QByteArray file =
-        QString::asprintf("%02x:%02x:%llu", major(status.st_dev), minor(status.st_dev),
-                          static_cast<unsigned long long>(status.st_ino))
-            .toLatin1();
-    const QList<QByteArray> lines = table.readAll().split('\n');
-    return std::any_of(lines.begin(), lines.end(), [&file](const QByteArray &line) {
-        return line.simplified().split(' ').contains(file);
-    });
+    const qint64 age = QDateTime::currentSecsSinceEpoch() - qint64(status.st_mtim.tv_sec);
+    return status.st_size == 0 && std::abs(age) <= youngSeconds;
 }
 
-Holder holderOf(const QString &path)
+// Whether the lock file's contents name a live process of this machine that runs the program
+// that wrote them. A run of an earlier version lets its kernel lock go before it removes its
+// file; meanwhile that file still names it. A process id of this process, or one that now runs
+// another program, was left by a run that has ended.
+bool namesALiveRun(const QByteArray &contents)
+{
+    const QList<QByteArray> lines = contents.split('\n');
+    if (lines.size() < 3)
+        return false;
+    bool isNumber = false;
+    const qint64 processId = lines[0].toLongLong(&isNumber);
+    if (!isNumber || processId <= 0 || processId > INT_MAX ||
+        processId == QCoreApplication::applicationPid())
+        return false;
+    const QString host = QString::fromUtf8(lines[2]);
+    if (!host.isEmpty() && host != QSysInfo::machineHostName())
+        return false;
+    const QString program = HeldLockFile::programName(processId);
+    return ::kill(pid_t(processId), 0) == 0 && !program.isEmpty() &&
+           program == QFileInfo(QString::fromUtf8(lines[1])).fileName();
+}
+
+// The first bytes of the file open at descriptor, enough for what a lock file names.
+QByteArray readStart(int descriptor)
+{
+    QByteArray bytes(4096, Qt::Uninitialized);
+    const ssize_t count = ::read(descriptor, bytes.data(), size_t(bytes.size()));
+    bytes.resize(count > 0 ? qsizetype(count) : 0);
+    return bytes;
+}
+
+// Removes the lock file at path that this process holds the kernel lock of, when the path still
+// names it: another start may have removed it and made a new one meanwhile.
+Found removeHeld(const QByteArray &path, const struct stat &status)
+{
+    if (beforeRemovalForTesting)
+        beforeRemovalForTesting();
+    struct stat named = {};
+    if (::lstat(path.constData(), &named) != 0 || named.st_dev != status.st_dev ||
+        named.st_ino != status.st_ino)
+        return Found::gone;
+    return ::unlink(path.constData()) == 0 || errno == ENOENT ? Found::gone : Found::stuck;
+}
+
+// Looks at the lock file open at descriptor, taking its kernel lock when no run holds it.
+Found examineOpened(const QByteArray &path, int descriptor)
 {
     struct stat status = {};
-    if (::lstat(QFile::encodeName(path).constData(), &status) != 0)
-        return Holder::nobody;
-    const std::optional<bool> isLocked = isLockedByAnyProcess(status);
-    if (!isLocked)
-        return Holder::unknown;
-    // A run writes its lock file only once it holds its kernel lock.
-    return *isLocked || status.st_size == 0 ? Holder::running : Holder::ended;
+    if (::fstat(descriptor, &status) != 0)
+        return Found::unreadable;
+    if (!S_ISREG(status.st_mode))
+        return Found::notALockFile;
+    if (::flock(descriptor, LOCK_EX | LOCK_NB) != 0)
+        return errno == EWOULDBLOCK ? Found::heldByAnotherRun : Found::unreadable;
+    if (isBeingMade(status) || namesALiveRun(readStart(descriptor)))
+        return Found::heldByAnotherRun;
+    return removeHeld(path, status);
 }
 
-enum class LeftLock
+// Looks at what stands at the lock's path, as it is: no link is followed, and no FIFO waited on.
+Found examine(const QByteArray &path)
 {
-    gone,
-    heldByAnotherRun,
-    inTheWay,
-};
-
-// Removes the lock file at path when the run that made it has ended.
-LeftLock removeIfLeft(const QString &path)
-{
-    // Qt takes this same lock before it removes a lock file that it finds stale: two runs that
-    // start at once never remove each other's new lock file.
-    QLockFile removal(path + QStringLiteral(".rmlock"));
-    const bool isRemovalLocked = removal.tryLock(0);
-    if (!isRemovalLocked && removal.error() == QLockFile::LockFailedError)
-        return LeftLock::heldByAnotherRun;
-    switch (holderOf(path)) {
-    case Holder::nobody:
-        return LeftLock::gone;
-    case Holder::ended:
-        return isRemovalLocked && ::unlink(QFile::encodeName(path).constData()) == 0
-                   ? LeftLock::gone
-                   : LeftLock::inTheWay;
-    case Holder::running:
-    case Holder::unknown:
-        break;
+    const int descriptor =
+        ::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (descriptor < 0) {
+        switch (errno) {
+        case ENOENT:
+            return Found::gone;
+        case ELOOP: // A symbolic link.
+        case ENXIO: // A socket.
+            return Found::notALockFile;
+        default:
+            return Found::unreadable;
+        }
     }
-    return LeftLock::heldByAnotherRun;
+    const Found found = examineOpened(path, descriptor);
+    ::close(descriptor);
+    return found;
+}
+
+// Says on standard error and in the log why the lock does not decide this run as it should.
+void say(const QString &line)
+{
+    LOG_ERROR(Logger::escaped(line));
+    std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
+}
+
+// Whether another run holds the lock at path, after a look at a lock file in the way; nothing
+// when the lock is to be taken afresh.
+std::optional<bool> decideOnFound(Found found, const QString &path)
+{
+    const QString withoutTheLock =
+        QStringLiteral(": this run goes on without the lock that keeps the program to one run.");
+    switch (found) {
+    case Found::gone:
+        return std::nullopt;
+    case Found::heldByAnotherRun:
+        return true;
+    case Found::unreadable:
+        say(path + QStringLiteral(" cannot be read, and another run of the program may hold it: "
+                                  "this run ends."));
+        return true;
+    case Found::notALockFile:
+        say(path + QStringLiteral(" is not a regular file") + withoutTheLock);
+        return false;
+    case Found::stuck:
+        say(QStringLiteral("No run of the program holds ") + path +
+            QStringLiteral(", but it cannot be removed") + withoutTheLock);
+        return false;
+    }
+    return true;
 }
 
 bool decide()
 {
     const QString path = lockPath();
-    auto lock = std::make_unique<QLockFile>(path);
-    // A running instance keeps its lock however old it is; only a dead owner's lock is stale.
-    lock->setStaleLockTime(0);
-    if (lock->tryLock(0)) {
-        held = std::move(lock);
+    if (path.isEmpty()) {
+        say(QStringLiteral("No runtime folder of the user's alone (XDG_RUNTIME_DIR) can hold the "
+                           "lock that keeps the program to one run: this run goes on without it."));
         return false;
     }
-    if (lock->error() != QLockFile::LockFailedError) {
-        // Without a usable lock file no other instance can be seen; the program runs on.
-        LOG_ERROR(QStringLiteral("cannot create the instance lock ") + Logger::escaped(path));
-        return false;
-    }
-    // Qt leaves in place a lock file whose owner it takes for alive, and one that it cannot read
-    // or remove.
-    switch (removeIfLeft(path)) {
-    case LeftLock::gone:
-        if (lock->tryLock(0)) {
-            held = std::move(lock);
+    const QByteArray file = QFile::encodeName(path);
+    for (int turn = 0; turn < turns; ++turn) {
+        held = HeldLockFile::make(file);
+        if (held)
+            return false;
+        if (errno != EEXIST) {
+            // Without a usable lock file no other run can be seen; the program runs on.
+            LOG_ERROR(QStringLiteral("cannot create the instance lock ") + Logger::escaped(path));
             return false;
         }
-        // Another run has taken it meanwhile, unless the folder refuses a new lock file.
-        return lock->error() == QLockFile::LockFailedError;
-    case LeftLock::heldByAnotherRun:
-        return true;
-    case LeftLock::inTheWay:
-        break;
+        if (const std::optional<bool> decided = decideOnFound(examine(file), path))
+            return *decided;
     }
-    LOG_ERROR(QStringLiteral("cannot remove the instance lock that no run holds ") +
-              Logger::escaped(path));
-    std::fprintf(stderr,
-                 "No run of the program holds %s, but it cannot be removed: this run goes on "
-                 "without the lock that keeps the program to one run.\n",
-                 QFile::encodeName(path).constData());
-    return false;
+    // Other starts take the lock and give it back as fast as this one looks: one of them runs.
+    return true;
 }
 
 } // namespace
@@ -158,4 +227,10 @@ void InstanceLock::setPathForTesting(const QString &path)
     held.reset();
     decision.reset();
     pathOverride = path;
+}
+
+void InstanceLock::setBeforeRemovalForTesting(std::function<void()> action)
+{
+    QMutexLocker locker(&mutex);
+    beforeRemovalForTesting = std::move(action);
 }

@@ -34,11 +34,13 @@
 #include "writekeymapbutton.h"
 
 #include <QAction>
+#include <QDateTime>
 #include <QFile>
 #include <QLockFile>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -60,6 +62,29 @@ void choose(Page &page, int profile)
     KeymapPageFixture::click(page.panels().profile().profileview());
     KeymapPageFixture::click(
         page.panels().profileList()->profileListView()->profileButton(profile));
+}
+
+// Puts at path what a start finds there: a lock that otherRun holds, another user's unreadable
+// lock of a run that has ended, an empty file, or a FIFO.
+bool placeLock(const QString &lock, const QString &path, QLockFile &otherRun)
+{
+    if (lock == "held")
+        return otherRun.tryLock(0);
+    if (lock == "FIFO")
+        return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+    QFile file(path);
+    if (lock == "old and empty") {
+        return file.open(QIODevice::WriteOnly) &&
+               file.setFileTime(QDateTime::currentDateTime().addDays(-2),
+                                QFile::FileModificationTime);
+    }
+    // Left by a run of another user with no mode bit set: what the superuser, who may read it all
+    // the same, finds in it names no process either.
+    if (!file.open(QIODevice::WriteOnly) || file.write("\n") != 1)
+        return false;
+    file.close();
+    return file.setPermissions({}) &&
+           (::geteuid() != 0 || ::chown(QFile::encodeName(path).constData(), 65534, 65534) == 0);
 }
 
 } // namespace
@@ -202,12 +227,17 @@ void tst_MainRoad::launch_data()
     QTest::addColumn<bool>("runs");
 
     QTest::newRow("another run holds the lock") << "held" << false;
-    QTest::newRow("another user's unreadable lock of a run that has ended") << "left" << true;
+    // The superuser reads it all the same, and finds that no run holds it; another user cannot
+    // tell, and keeps out.
+    QTest::newRow("another user's unreadable lock of a run that has ended")
+        << "left" << (::geteuid() == 0);
+    QTest::newRow("an empty lock two days old") << "old and empty" << true;
+    QTest::newRow("a FIFO at the lock's path") << "FIFO" << true;
 }
 
 // The program's own launch on its own pages, with "--verbose": a second run ends before anything
-// reaches the keyboard, its version logged; a lock that no run holds keeps no run from reading
-// the keyboard.
+// reaches the keyboard, its version logged; neither a lock that no run holds nor a FIFO in its
+// place keeps a run from reading the keyboard.
 void tst_MainRoad::launch()
 {
     QFETCH(QString, lock);
@@ -216,18 +246,7 @@ void tst_MainRoad::launch()
     const QString lockPath = runtime.filePath(QStringLiteral("tavo-keymap-tool.lock"));
     Utility::setInstanceLockPathForTesting(lockPath);
     QLockFile otherRun(lockPath);
-    if (lock == "held") {
-        QVERIFY(otherRun.tryLock(0));
-    } else {
-        // Left by a run of another user with no mode bit set: what the superuser, who may read
-        // it all the same, finds in it names no process either.
-        QFile left(lockPath);
-        QVERIFY(left.open(QIODevice::WriteOnly) && left.write("\n") == 1);
-        left.close();
-        QVERIFY(left.setPermissions({}));
-        if (::geteuid() == 0)
-            QCOMPARE(::chown(QFile::encodeName(lockPath).constData(), 65534, 65534), 0);
-    }
+    QVERIFY(placeLock(lock, lockPath, otherRun));
     Logger::sharedInstance().setLogLevel(LogLevel::debug);
     QFile log(Utility::getLogFilePath());
     const qint64 logged = log.exists() ? log.size() : 0;

@@ -1,5 +1,6 @@
 #include "exceptions.h"
 #include "firmwareimagebuilder.h"
+#include "isolatedchild.h"
 #include "pendingtemporaryfiles.h"
 #include "platformerror.h"
 #include "resourcefixture.h"
@@ -14,10 +15,8 @@
 #include <atomic>
 #include <fcntl.h>
 #include <memory>
-#include <sched.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
 
@@ -53,53 +52,10 @@ QByteArray image(const QList<qsizetype> &sizes, const QByteArray &target = "KX-Q
 
 const QList<qsizetype> parts{100, 20, 0, 0, 0, 32};
 
-void writeProcFile(const char *path, const QByteArray &text)
+// Mounts a file system of 16 KiB at folder.
+bool mountSmallDisk(const QString &folder)
 {
-    const int file = ::open(path, O_WRONLY);
-    if (file >= 0) {
-        (void)!::write(file, text.constData(), text.size());
-        ::close(file);
-    }
-}
-
-// Makes this process the root of a user namespace of its own and mounts a file system of 16 KiB
-// at folder, seen by this process alone.
-bool enterSmallDisk(const QString &folder)
-{
-    const QByteArray user = QByteArray::number(::getuid());
-    const QByteArray group = QByteArray::number(::getgid());
-    if (::unshare(CLONE_NEWUSER | CLONE_NEWNS) != 0)
-        return false;
-    writeProcFile("/proc/self/setgroups", "deny");
-    writeProcFile("/proc/self/uid_map", "0 " + user + " 1");
-    writeProcFile("/proc/self/gid_map", "0 " + group + " 1");
-    return ::mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
-           ::mount("tmpfs", QFile::encodeName(folder).constData(), "tmpfs", 0, "size=16k") == 0;
-}
-
-// What operation answers when run in a child process that has a disk of 16 KiB at folder; nothing
-// where the system gives no user a mount namespace.
-std::optional<QByteArray> onSmallDisk(const QString &folder,
-                                      const std::function<QByteArray()> &operation)
-{
-    int channel[2];
-    if (::pipe(channel) != 0)
-        return std::nullopt;
-    const pid_t child = ::fork();
-    if (child == 0) {
-        ::close(channel[0]);
-        const QByteArray answer = enterSmallDisk(folder) ? operation() : "no namespace";
-        (void)!::write(channel[1], answer.constData(), answer.size());
-        ::_exit(0);
-    }
-    ::close(channel[1]);
-    QByteArray answer;
-    char buffer[4096];
-    for (ssize_t count; (count = ::read(channel[0], buffer, sizeof buffer)) > 0;)
-        answer.append(buffer, count);
-    ::close(channel[0]);
-    ::waitpid(child, nullptr, 0);
-    return answer == "no namespace" ? std::nullopt : std::optional(answer);
+    return ::mount("tmpfs", QFile::encodeName(folder).constData(), "tmpfs", 0, "size=16k") == 0;
 }
 
 } // namespace
@@ -343,18 +299,20 @@ private slots:
         const QString target = folder + "/setting.tpk";
         QVERIFY(QDir().mkdir(folder));
 
-        const std::optional<QByteArray> outcome = onSmallDisk(folder, [&] {
-            SettingFileWriter::save("old", target);
-            QByteArray failure = "none";
-            try {
-                SettingFileWriter::save(QByteArray(size, ' '), target);
-            } catch (const PlatformError &error) {
-                failure = error.what();
-            }
-            QFile old(target);
-            return failure + '|' + (old.open(QIODevice::ReadOnly) ? old.readAll() : "") + '|' +
-                   QDir(folder).entryList(QDir::Files | QDir::Hidden).join(',').toUtf8();
-        });
+        const std::optional<QByteArray> outcome = IsolatedChild::answer(
+            [&] { return mountSmallDisk(folder); },
+            [&] {
+                SettingFileWriter::save("old", target);
+                QByteArray failure = "none";
+                try {
+                    SettingFileWriter::save(QByteArray(size, ' '), target);
+                } catch (const PlatformError &error) {
+                    failure = error.what();
+                }
+                QFile old(target);
+                return failure + '|' + (old.open(QIODevice::ReadOnly) ? old.readAll() : "") + '|' +
+                       QDir(folder).entryList(QDir::Files | QDir::Hidden).join(',').toUtf8();
+            });
 
         if (!outcome)
             QSKIP("No mount namespace here for a small disk.");

@@ -3,19 +3,28 @@
 #include "enterkeydataentity.h"
 #include "exceptions.h"
 #include "historydataentity.h"
+#include "instancelock.h"
+#include "isolatedchild.h"
 #include "localizedstrings.h"
 #include "utility.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLockFile>
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <array>
+#include <csignal>
 #include <functional>
 #include <limits>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -47,6 +56,110 @@ bool giveAway(const QString &path)
 {
     const uid_t nobody = 65534;
     return ::geteuid() != 0 || ::chown(QFile::encodeName(path).constData(), nobody, nobody) == 0;
+}
+
+// A process of this test's program that waits until the object goes, then is killed.
+class WaitingChild final
+{
+public:
+    WaitingChild()
+        : m_processId(::fork())
+    {
+        while (m_processId == 0)
+            ::pause();
+    }
+    ~WaitingChild()
+    {
+        ::kill(m_processId, SIGKILL);
+        ::waitpid(m_processId, nullptr, 0);
+    }
+    WaitingChild(const WaitingChild &) = delete;
+    WaitingChild &operator=(const WaitingChild &) = delete;
+
+    pid_t processId() const { return m_processId; }
+
+private:
+    pid_t m_processId;
+};
+
+// A lock file at path that names a process of this machine running program.
+bool writeLock(const QString &path, qint64 processId, const QString &program)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) &&
+           file.write(QByteArray::number(processId) + '\n' + program.toUtf8() + '\n' +
+                      QSysInfo::machineHostName().toUtf8() + '\n') > 0;
+}
+
+// The program of the process processId, as the system shows it.
+QString programOf(qint64 processId)
+{
+    return QFileInfo(QFile::symLinkTarget(QString("/proc/%1/exe").arg(processId))).fileName();
+}
+
+// Puts at path what the lock finds there: a lock that running holds, one that other, a live
+// process of this test's program, does not, or files of other kinds.
+bool putInTheWay(const QString &what, const QString &path, QLockFile &running, pid_t other)
+{
+    const QByteArray file = QFile::encodeName(path);
+    // The kernel never hands out this process id: no process runs under it.
+    const qint64 endedRun = std::numeric_limits<qint32>::max();
+    const auto removedMeanwhile = [path] { QFile::remove(path); };
+    if (what == "nothing")
+        return true;
+    if (what.startsWith("held")) {
+        const QString shared = QFileInfo(path).absolutePath();
+        return (!what.endsWith("shared folder") ||
+                ::chmod(QFile::encodeName(shared), 01777) == 0) &&
+               running.tryLock(0);
+    }
+    if (what == "ended")
+        return writeLock(path, endedRun, "tavo-keymap-tool");
+    if (what == "unreadable") {
+        // As a run of another user leaves it, with no mode bit set.
+        return writeLock(path, endedRun, "tavo-keymap-tool") && QFile::setPermissions(path, {}) &&
+               giveAway(path);
+    }
+    if (what.endsWith("and empty")) {
+        QFile empty(path);
+        const QDateTime made =
+            QDateTime::currentDateTime().addDays(what.startsWith("old") ? -2 : 0);
+        return empty.open(QIODevice::WriteOnly) &&
+               empty.setFileTime(made, QFile::FileModificationTime);
+    }
+    if (what == "names a live run")
+        return writeLock(path, other, programOf(other));
+    if (what == "names another program")
+        return writeLock(path, other, "tavo-keymap-tool");
+    if (what == "removed meanwhile") {
+        InstanceLock::setBeforeRemovalForTesting(removedMeanwhile);
+        return writeLock(path, endedRun, "tavo-keymap-tool");
+    }
+    if (what == "replaced meanwhile") {
+        InstanceLock::setBeforeRemovalForTesting([&running, removedMeanwhile] {
+            removedMeanwhile();
+            running.tryLock(0);
+        });
+        return writeLock(path, endedRun, "tavo-keymap-tool");
+    }
+    if (what == "folder")
+        return QDir().mkdir(path);
+    if (what == "FIFO")
+        return ::mkfifo(file.constData(), 0600) == 0;
+    if (what == "socket") {
+        sockaddr_un address = {};
+        address.sun_family = AF_UNIX;
+        qstrncpy(address.sun_path, file.constData(), sizeof address.sun_path);
+        const int socket = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        const bool isBound =
+            ::bind(socket, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0;
+        ::close(socket);
+        return isBound;
+    }
+    if (what == "link")
+        return writeLock(path + ".left", endedRun, "tavo-keymap-tool") &&
+               QFile::link(path + ".left", path);
+    return false;
 }
 
 // What operation answers, and in errors what it wrote to standard error meanwhile.
@@ -302,27 +415,56 @@ private slots:
 
     void singleInstance_data()
     {
-        QTest::addColumn<QString>("otherInstance");
+        // What stands where the lock goes, and who holds it (see putInTheWay).
+        QTest::addColumn<QString>("inTheWay");
         QTest::addColumn<bool>("launched");
         // Whether this run holds the lock afterwards.
         QTest::addColumn<bool>("holding");
         // What standard error says, "%1" standing for the lock file's path.
         QTest::addColumn<QString>("said");
+        const QString withoutTheLock =
+            ": this run goes on without the lock that keeps the program to one run.\n";
+        const QString notARegularFile = "%1 is not a regular file" + withoutTheLock;
+        const bool isSuperuser = ::geteuid() == 0;
 
-        QTest::newRow("first instance") << "none" << false << true << "";
-        QTest::newRow("another instance runs") << "running" << true << false << "";
-        QTest::newRow("lock left by an instance that crashed") << "crashed" << false << true << "";
-        QTest::newRow("another user's lock of an ended run, unreadable")
-            << "unreadable" << false << true << "";
-        QTest::newRow("a folder where the lock goes, which no run holds")
-            << "folder" << false << false
-            << "No run of the program holds %1, but it cannot be removed: this run goes on "
-               "without the lock that keeps the program to one run.\n";
+        QTest::newRow("first instance") << "nothing" << false << true << "";
+        QTest::newRow("another instance runs") << "held" << true << false << "";
+        QTest::newRow("another instance runs, seen from another PID namespace")
+            << "held, looked at from another PID namespace" << true << false << "";
+        QTest::newRow("lock left by an instance that crashed") << "ended" << false << true << "";
+        // The superuser reads it all the same, and finds that no run holds it.
+        QTest::newRow("another user's unreadable lock")
+            << "unreadable" << !isSuperuser << isSuperuser
+            << (isSuperuser ? ""
+                            : "%1 cannot be read, and another run of the program may hold it: "
+                              "this run ends.\n");
+        QTest::newRow("an empty lock two days old") << "old and empty" << false << true << "";
+        QTest::newRow("an empty lock that a run has just made")
+            << "new and empty" << true << false << "";
+        QTest::newRow("a live run of this machine, without a kernel lock")
+            << "names a live run" << true << false << "";
+        QTest::newRow("a process id that now runs another program")
+            << "names another program" << false << true << "";
+        QTest::newRow("removed by another start before this one removes it")
+            << "removed meanwhile" << false << true << "";
+        QTest::newRow("replaced by another start's lock before this one removes it")
+            << "replaced meanwhile" << true << false << "";
+        QTest::newRow("a folder where the lock goes")
+            << "folder" << false << false << notARegularFile;
+        QTest::newRow("a FIFO where the lock goes") << "FIFO" << false << false << notARegularFile;
+        QTest::newRow("a socket where the lock goes")
+            << "socket" << false << false << notARegularFile;
+        QTest::newRow("a symbolic link to a lock left by a crash")
+            << "link" << false << false << notARegularFile;
+        QTest::newRow("another run's lock in a folder that everyone may write")
+            << "held, in a shared folder" << false << false
+            << "No runtime folder of the user's alone (XDG_RUNTIME_DIR) can hold the lock that "
+               "keeps the program to one run: this run goes on without it.\n";
     }
 
     void singleInstance()
     {
-        QFETCH(QString, otherInstance);
+        QFETCH(QString, inTheWay);
         QFETCH(bool, launched);
         QFETCH(bool, holding);
         QFETCH(QString, said);
@@ -330,42 +472,39 @@ private slots:
         const QString path = folder.filePath("tool.lock");
         Utility::setInstanceLockPathForTesting(path);
         QLockFile running(path);
-        if (otherInstance == "running")
-            QVERIFY(running.tryLock(0));
-        if (otherInstance == "crashed") {
-            // The kernel never hands out this process id: no process holds the lock.
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write("2147483647\ntavo-keymap-tool\n" + QSysInfo::machineHostName().toUtf8() +
-                       "\n");
-        }
-        if (otherInstance == "unreadable") {
-            // As a run of another user leaves it, with no mode bit set: the superuser, who may
-            // read it all the same, finds no process id in it either.
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write("\n");
-            file.close();
-            QVERIFY(file.setPermissions({}));
-            QVERIFY(giveAway(path));
-        }
-        if (otherInstance == "folder")
-            QVERIFY(QDir().mkdir(path));
+        const WaitingChild child;
+        QVERIFY(putInTheWay(inTheWay, path, running, child.processId()));
 
         QString errors;
-        const bool isLaunched =
-            capturingStandardError(errors, [] { return Utility::checkAlreadyLaunched(); });
+        bool isLaunched = false;
+        if (inTheWay.endsWith("another PID namespace")) {
+            const std::optional<QByteArray> answer = IsolatedChild::answerInOwnPidNamespace([] {
+                QString errors;
+                const bool isLaunched =
+                    capturingStandardError(errors, [] { return Utility::checkAlreadyLaunched(); });
+                return QByteArray::number(isLaunched) + errors.toUtf8();
+            });
+            if (!answer)
+                QSKIP("The system gives no user a PID namespace here.");
+            isLaunched = answer->startsWith('1');
+            errors = QString::fromUtf8(answer->mid(1));
+        } else {
+            isLaunched =
+                capturingStandardError(errors, [] { return Utility::checkAlreadyLaunched(); });
+        }
 
         QCOMPARE(isLaunched, launched);
         // A second look from the same process does not see itself as another instance.
         QCOMPARE(Utility::checkAlreadyLaunched(), launched);
         QVERIFY(QFile::exists(path));
         qint64 owner = 0;
-        QCOMPARE(running.getLockInfo(&owner, nullptr, nullptr) &&
+        // Only a regular file is read: a FIFO would wait for a writer.
+        QCOMPARE(QFileInfo(path).isFile() && running.getLockInfo(&owner, nullptr, nullptr) &&
                      owner == QCoreApplication::applicationPid() && !running.isLocked(),
                  holding);
         QCOMPARE(errors, QString(said).replace("%1", path));
         Utility::setInstanceLockPathForTesting({});
+        InstanceLock::setBeforeRemovalForTesting({});
     }
 
     void imageName_data()

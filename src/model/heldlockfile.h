@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <memory>
+
+// A lock file that this process made and holds: a file that names this process, with a kernel
+// lock (flock) on it for as long as the object lives. Another process tells a live holder by that
+// lock alone, which the kernel keeps whatever file system, container or process namespace either
+// process sees. The file never stands at its path empty or unlocked, and it goes from its path
+// before its lock is let go, so that no other process ever finds it there without a holder.
+class HeldLockFile final
+{
+public:
+    // Makes and locks the lock file at path; nothing, with errno set, when it cannot: EEXIST when
+    // something already stands at path.
+    static std::unique_ptr<HeldLockFile> make(const QByteArray &path);
+    // Removes the file while its lock is still held, then lets the lock go.
+    ~HeldLockFile();
+    HeldLockFile(const HeldLockFile &) = delete;
+    HeldLockFile &operator=(const HeldLockFile &) = delete;
+
+    // What a lock file holds, in the form earlier versions of the program write and read: its
+    // holder's process id, program name and host name, a line each.
+    static QByteArray contentsNamingThisProcess();
+    // The file name of the program that process processId runs, as the system shows it; empty
+    // where it cannot be seen.
+    static QString programName(qint64 processId);
+
+private:
+    HeldLockFile(QByteArray path, int descriptor);
+
+    QByteArray m_path;
+    int m_descriptor = -1;
+};
