@@ -160,6 +160,12 @@ void Dispatcher::close()
     QCoreApplication::removePostedEvents(&receiver(), WorkEvent::type());
 }
 
+void Dispatcher::reopenForTesting()
+{
+    std::lock_guard locker(gate);
+    isClosed = false;
+}
+
 bool Dispatcher::isGuiThread()
 {
     const QCoreApplication *application = QCoreApplication::instance();

@@ -20,4 +20,6 @@ public:
     // the GUI thread and work posted from now on is dropped unrun, and a worker waiting for its
     // work goes on at once, so that the program can wait for its workers.
     static void close();
+    // Takes work for the GUI thread again after close(), for the next test of a test program.
+    static void reopenForTesting();
 };

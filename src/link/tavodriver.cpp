@@ -8,13 +8,7 @@
 #include "resourceloader.h"
 #include "writemark.h"
 
-#include <atomic>
-
 namespace {
-
-// The shared driver, once made. It is never destroyed: callbacks may still name it as the
-// program ends.
-std::atomic<TAVODriver *> sharedDriver = nullptr;
 
 // A failure reported while the worker waits for the GUI thread to take it.
 void reportNow(const TAVODriver::ErrorCallback &onError, const QString &message)
@@ -56,15 +50,15 @@ TAVODriver::TAVODriver(HidBackend &backend, Clock &clock)
 
 TAVODriver &TAVODriver::sharedInstance()
 {
-    static TAVODriver *const instance = sharedDriver = new TAVODriver;
+    // Never destroyed: callbacks may still name it as the program ends.
+    static TAVODriver *const instance = new TAVODriver;
     return *instance;
 }
 
-void TAVODriver::stopSharedInstance()
+void TAVODriver::stopEveryWorker()
 {
     Dispatcher::close();
-    if (TAVODriver *driver = sharedDriver)
-        driver->m_worker.stop();
+    LinkWorker::stopAll();
 }
 
 // ---- Reading the keyboard
