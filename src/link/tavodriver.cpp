@@ -2,13 +2,32 @@
 
 #include "dispatcher.h"
 #include "exceptions.h"
+#include "localtime.h"
+#include "logfile.h"
 #include "logger.h"
 #include "platformerror.h"
 #include "realclock.h"
 #include "resourceloader.h"
 #include "writemark.h"
 
+#include <cstdlib>
+
 namespace {
+
+// exit() ends the program without main's return, destroying the static objects while a worker
+// may still use them. Handlers registered with atexit() run before the destructors of the static
+// objects made before them: so what the workers use is made first, the backend and the clock
+// being made before any driver (the logger is never destroyed). Dating the log file makes Qt's
+// calendar, without which every record would lose its date.
+void stopWorkersAtExit()
+{
+    [[maybe_unused]] static const bool registered = [] {
+        LogFile::path(LocalTime::now());
+        RealClock::sharedInstance();
+        ResourceLoader::sharedInstance();
+        return std::atexit(TAVODriver::stopEveryWorker) == 0;
+    }();
+}
 
 // A failure reported while the worker waits for the GUI thread to take it.
 void reportNow(const TAVODriver::ErrorCallback &onError, const QString &message)
@@ -46,7 +65,9 @@ TAVODriver::TAVODriver()
 
 TAVODriver::TAVODriver(HidBackend &backend, Clock &clock)
     : m_connections(backend, clock)
-{}
+{
+    stopWorkersAtExit();
+}
 
 TAVODriver &TAVODriver::sharedInstance()
 {

@@ -1,12 +1,43 @@
+#include "constants.h"
 #include "dispatcher.h"
 #include "linkfixture.h"
+#include "logger.h"
+#include "realclock.h"
 
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QSemaphore>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
+
+#include <cstdio>
+#include <cstdlib>
 
 using std::chrono::milliseconds;
 
 namespace {
+
+// Set in the environment of the test program's copies (endOfACopy()): the folder of their log.
+const char copyFolder[] = "KEYMAP_END_TEST_FOLDER";
+// What a copy writes as it comes to its end.
+const char endNotice[] = "The copy comes to its end.";
+
+const char notACopy[] =
+    "Runs only in a copy of the test program that another test function starts.";
+
+// In a copy that endOfACopy() started: logs into the copy's folder, and answers true.
+bool enterCopy()
+{
+    const QString folder = qEnvironmentVariable(copyFolder);
+    if (folder.isEmpty())
+        return false;
+    Constants::setLogDirectoryForTesting(folder + "/logs/");
+    return true;
+}
 
 // The requests of a read of the fixture's keyboard that nothing stops.
 QList<QByteArray> wholeRead()
@@ -29,7 +60,8 @@ void releaseAtThreadEnd(QSemaphore &ended)
 
 } // namespace
 
-// The end of the program while the keyboard's workers talk to the keyboard.
+// The end of the program while the keyboard's workers talk to the keyboard: by main's return and
+// by exit(), which Qt calls when the display goes.
 class tst_ProgramEnd : public QObject
 {
     Q_OBJECT
@@ -89,6 +121,85 @@ private slots:
         QCOMPARE(sent, whole);
         QCOMPARE(fixture.keyboard.requests(), whole);
         QCOMPARE(reports, 0);
+    }
+
+    void endOfACopy_data()
+    {
+        QTest::addColumn<QString>("function");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QByteArray>("lastRecord");
+
+        // As Qt ends the program when the display goes.
+        QTest::newRow("exit() in the middle of a read")
+            << "exitInTheMiddleOfARead" << 1 << QByteArray("End communicate's main thread.\n");
+        // As every test program ends: the application object goes before the workers stop.
+        QTest::newRow("main's return, the driver never having reported")
+            << "makeAnIdleDriver" << 0 << QByteArray();
+    }
+
+    // The test program runs a copy of itself running one test function: the copy ends with its
+    // status and nothing from the sanitizers, every record of its log in a day's file, the last
+    // one lastRecord.
+    void endOfACopy()
+    {
+        QFETCH(QString, function);
+        QFETCH(int, status);
+        QFETCH(QByteArray, lastRecord);
+        QTemporaryDir folder;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(copyFolder, folder.path());
+        QProcess copy;
+        copy.setProcessEnvironment(environment);
+
+        copy.start(QCoreApplication::applicationFilePath(), {function});
+
+        QVERIFY(copy.waitForFinished(60000));
+        const QByteArray errors = copy.readAllStandardError();
+        QVERIFY2(!errors.contains("runtime error") && !errors.contains("Sanitizer"), errors);
+        QVERIFY2(copy.readAllStandardOutput().contains(endNotice), errors);
+        QCOMPARE(copy.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(copy.exitCode(), status);
+        const QDir logs(folder.filePath("logs"));
+        QByteArray logged;
+        for (const QString &name : logs.entryList(QDir::Files | QDir::Hidden)) {
+            QVERIFY2(QRegularExpression(R"(^\d{8}\.log$)").match(name).hasMatch(),
+                     qPrintable(name));
+            QFile file(logs.filePath(name));
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            logged += file.readAll();
+        }
+        QVERIFY(logged.endsWith(lastRecord));
+    }
+
+    // A copy's part: exit() while the worker reads on the machine's clock, logging every report.
+    void exitInTheMiddleOfARead()
+    {
+        if (!enterCopy())
+            QSKIP(notACopy);
+        Logger::sharedInstance().setLogLevel(LogLevel::debug);
+        EmulatedKeyboard keyboard(RealClock::sharedInstance());
+        keyboard.setReplyLatency(milliseconds(1));
+        EmulatedBackend backend(keyboard);
+        TAVODriver driver(backend, RealClock::sharedInstance());
+        driver.seekTAVOInNormalMode([](const auto &) {}, [](const auto &) {});
+        const QDeadlineTimer deadline(30000);
+        while (keyboard.requests().size() < 3 && !deadline.hasExpired())
+            QThread::msleep(1);
+        QVERIFY(keyboard.requests().size() >= 3);
+        std::puts(endNotice);
+        std::fflush(stdout);
+        std::exit(1);
+    }
+
+    // A copy's part: a driver that hands nothing to the GUI thread.
+    void makeAnIdleDriver()
+    {
+        if (!enterCopy())
+            QSKIP(notACopy);
+        EmulatedKeyboard keyboard(RealClock::sharedInstance());
+        EmulatedBackend backend(keyboard);
+        TAVODriver driver(backend, RealClock::sharedInstance());
+        std::puts(endNotice);
     }
 };
 
