@@ -29,8 +29,8 @@ int main(int argc, char *argv[])
     AppPageFactory pages;
     ApplicationLaunch launch(pages);
     const int status = launch.launch() ? QApplication::exec() : 0;
-    // The keyboard's worker may still be ending an exchange and writing its log lines: it ends
-    // before what it uses goes with the program.
-    TAVODriver::stopSharedInstance();
+    // The keyboard's workers may still be ending an operation and writing their log lines: they
+    // end before what they use goes with the program.
+    TAVODriver::stopEveryWorker();
     return status;
 }

@@ -106,21 +106,21 @@ public:
     }
 };
 
-// Lives on the GUI thread for as long as the process.
-QObject &receiver()
-{
-    static WorkReceiver *const instance = [] {
-        auto *object = new WorkReceiver;
-        object->moveToThread(QCoreApplication::instance()->thread());
-        return object;
-    }();
-    return *instance;
-}
-
 // Orders posting against closing: work is either posted before the close takes it away, or
-// dropped.
+// dropped. Guards isClosed and workReceiver.
 std::mutex gate;
 bool isClosed = false;
+// Made by the first post; lives on the GUI thread for as long as the process.
+WorkReceiver *workReceiver = nullptr;
+
+QObject &receiver()
+{
+    if (!workReceiver) {
+        workReceiver = new WorkReceiver;
+        workReceiver->moveToThread(QCoreApplication::instance()->thread());
+    }
+    return *workReceiver;
+}
 
 void postEvent(std::function<void()> work, std::shared_ptr<Handover> handover)
 {
@@ -152,12 +152,23 @@ void Dispatcher::postAndWait(std::function<void()> work)
 
 void Dispatcher::close()
 {
+    QObject *posted = nullptr;
     {
         std::lock_guard locker(gate);
         isClosed = true;
+        posted = workReceiver;
     }
-    // Deleting the events posted before lets the workers waiting for them go on.
-    QCoreApplication::removePostedEvents(&receiver(), WorkEvent::type());
+    // Deleting the events posted before lets the workers waiting for them go on. Nothing was
+    // posted without a receiver, and an application deletes the events left in its queue as it
+    // goes.
+    if (posted && QCoreApplication::instance())
+        QCoreApplication::removePostedEvents(posted, WorkEvent::type());
+}
+
+void Dispatcher::reopenForTesting()
+{
+    std::lock_guard locker(gate);
+    isClosed = false;
 }
 
 bool Dispatcher::isGuiThread()

@@ -16,8 +16,11 @@ public:
     // Runs work on the GUI thread and returns when it has run.
     static void postAndWait(std::function<void()> work);
     static bool isGuiThread();
-    // Called on the GUI thread as the program ends, once its event loop has: work that waits for
-    // the GUI thread and work posted from now on is dropped unrun, and a worker waiting for its
-    // work goes on at once, so that the program can wait for its workers.
+    // Called as the program ends, once the GUI thread's event loop has: work that waits for the
+    // GUI thread and work posted from now on is dropped unrun, and a worker waiting for its work
+    // goes on at once, so that the program can wait for its workers. Also after the application
+    // object has gone, and again.
     static void close();
+    // Takes work for the GUI thread again after close(), for the next test of a test program.
+    static void reopenForTesting();
 };

@@ -21,8 +21,12 @@ public:
     // Queues job behind the operations already queued; returns at once. A stopped worker drops it.
     void run(std::function<void()> job);
     // Waits for the running operation and drops those not yet started. An operation that waits
-    // for the GUI thread must not be running when the GUI thread stops its worker.
+    // for the GUI thread must not be running when the GUI thread stops its worker. Safe to call
+    // again and from several threads at once; called inside the worker's own operation, it
+    // returns at once and the worker ends after that operation.
     void stop();
+    // Stops every worker of the process, as the program ends.
+    static void stopAll();
 
 private:
     void loop();
@@ -31,5 +35,8 @@ private:
     std::condition_variable m_wake;
     std::deque<std::function<void()>> m_jobs;
     bool m_stopping = false;
+    // One caller at a time waits for the thread to end: std::thread may be joined only once.
+    std::mutex m_joinLock;
     std::thread m_thread;
+    const std::thread::id m_threadId = m_thread.get_id();
 };

@@ -2,19 +2,32 @@
 
 #include "dispatcher.h"
 #include "exceptions.h"
+#include "localtime.h"
+#include "logfile.h"
 #include "logger.h"
 #include "platformerror.h"
 #include "realclock.h"
 #include "resourceloader.h"
 #include "writemark.h"
 
-#include <atomic>
+#include <cstdlib>
 
 namespace {
 
-// The shared driver, once made. It is never destroyed: callbacks may still name it as the
-// program ends.
-std::atomic<TAVODriver *> sharedDriver = nullptr;
+// exit() ends the program without main's return, destroying the static objects while a worker
+// may still use them. Handlers registered with atexit() run before the destructors of the static
+// objects made before them: so what the workers use is made first, the backend and the clock
+// being made before any driver (the logger is never destroyed). Dating the log file makes Qt's
+// calendar, without which every record would lose its date.
+void stopWorkersAtExit()
+{
+    [[maybe_unused]] static const bool registered = [] {
+        LogFile::path(LocalTime::now());
+        RealClock::sharedInstance();
+        ResourceLoader::sharedInstance();
+        return std::atexit(TAVODriver::stopEveryWorker) == 0;
+    }();
+}
 
 // A failure reported while the worker waits for the GUI thread to take it.
 void reportNow(const TAVODriver::ErrorCallback &onError, const QString &message)
@@ -52,19 +65,21 @@ TAVODriver::TAVODriver()
 
 TAVODriver::TAVODriver(HidBackend &backend, Clock &clock)
     : m_connections(backend, clock)
-{}
+{
+    stopWorkersAtExit();
+}
 
 TAVODriver &TAVODriver::sharedInstance()
 {
-    static TAVODriver *const instance = sharedDriver = new TAVODriver;
+    // Never destroyed: callbacks may still name it as the program ends.
+    static TAVODriver *const instance = new TAVODriver;
     return *instance;
 }
 
-void TAVODriver::stopSharedInstance()
+void TAVODriver::stopEveryWorker()
 {
     Dispatcher::close();
-    if (TAVODriver *driver = sharedDriver)
-        driver->m_worker.stop();
+    LinkWorker::stopAll();
 }
 
 // ---- Reading the keyboard

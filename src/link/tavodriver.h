@@ -42,10 +42,12 @@ public:
 
     // The driver of the start and firmware-update pages; it lives as long as the process.
     static TAVODriver &sharedInstance();
-    // At the program's end, on the GUI thread once its event loop has ended: the shared driver's
-    // worker, when there is one, finishes the exchange it is in, hands nothing more to the GUI
-    // thread, starts no other operation, and has ended when this returns.
-    static void stopSharedInstance();
+    // At the program's end, on the GUI thread once its event loop has ended: the worker of every
+    // driver finishes the operation it is in, hands nothing more to the GUI thread, starts no
+    // other operation, and has ended when this returns (called on a worker, that worker ends
+    // after its operation). It also runs inside exit(), before the objects the workers use are
+    // destroyed: Qt ends the program that way when the display goes.
+    static void stopEveryWorker();
 
     // The driver's connections (communicateNormal, communicateBoot) and the commands on the
     // connection opened last.

@@ -68,8 +68,9 @@ Logger::Logger()
 
 Logger &Logger::sharedInstance()
 {
-    static Logger instance;
-    return instance;
+    // Never destroyed: a thread may still log while exit() destroys the static objects.
+    static Logger *const instance = new Logger;
+    return *instance;
 }
 
 QString Logger::escaped(const QString &value)
