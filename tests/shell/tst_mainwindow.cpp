@@ -14,6 +14,7 @@
 #include "navigationbutton.h"
 #include "notificationhub.h"
 #include "overlaytracker.h"
+#include "primarybuttondropfilter.h"
 #include "progressicon.h"
 #include "progresspageviewcontroller.h"
 #include "returnbutton.h"
@@ -509,6 +510,32 @@ private slots:
         enter.ignore();
         QApplication::sendEvent(kept.viewport(), &enter);
         QVERIFY(enter.isAccepted());
+    }
+
+    void dropOfAnotherButton_data()
+    {
+        QTest::addColumn<Qt::MouseButtons>("held");
+        QTest::addColumn<QString>("platform");
+        QTest::addColumn<bool>("otherButton");
+        const Qt::MouseButtons none;
+        const Qt::MouseButtons left = Qt::LeftButton;
+        QTest::newRow("X11, the left button released") << none << "xcb" << false;
+        QTest::newRow("X11, the left button released, the middle one held")
+            << Qt::MouseButtons(Qt::MiddleButton) << "xcb" << false;
+        QTest::newRow("X11, the right button released, the left one held") << left << "xcb" << true;
+        QTest::newRow("no window system, the left button held") << left << "offscreen" << true;
+        QTest::newRow("Wayland, the buttons held as the drag began") << left << "wayland" << false;
+        QTest::newRow("Wayland through EGL, the same") << left << "wayland-egl" << false;
+    }
+
+    // A drop that still reports the left button held was made by another button's release,
+    // except on Wayland, where every drop reports the buttons held as its drag began.
+    void dropOfAnotherButton()
+    {
+        QFETCH(Qt::MouseButtons, held);
+        QFETCH(QString, platform);
+        QFETCH(bool, otherButton);
+        QCOMPARE(PrimaryButtonDropFilter::isOtherButtonDrop(held, platform), otherButton);
     }
 
     void swapHandsDataOverBeforeTheViewLoads()
