@@ -9,6 +9,7 @@
 #include "pagebuttons.h"
 #include "pleaseclickgrid.h"
 #include "pointingsticklayer.h"
+#include "primarybuttondropfilter.h"
 #include "returnbutton.h"
 #include "tabbutton.h"
 #include "writekeymapbutton.h"
@@ -47,6 +48,8 @@ KeymapPageView::KeymapPageView(MainWindowController *delegate, QWidget *parent)
     : KeyboardPageView(parent)
 {
     setAcceptDrops(true);
+    // Only the left button's release drops a palette key, on the page as on its keys.
+    PrimaryButtonDropFilter::install(*this, [this] { m_onDragRefused(); });
     buildButtons(delegate);
     buildPaletteTabs();
     using Arrow = PleaseClickGrid::Arrow;

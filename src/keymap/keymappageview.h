@@ -20,8 +20,9 @@ class WriteKeymapButton;
 // The keymap page's view: the keyboard display of KeyboardPageView with the page's own controls
 // around it: the return, undo and write buttons, the two hints that say where to click next, the
 // palette tabs over the stack of the four palettes' places, and the layer tabs of the qwerty
-// palette. A palette key dropped on the page beside every key, and a release on the page itself,
-// go to the page's handlers.
+// palette. A palette key dropped on the page beside every key, a drop on the page or a key that
+// another button than the left one made, and a release on the page itself, go to the page's
+// handlers.
 class KeymapPageView : public KeyboardPageView
 {
     Q_OBJECT
@@ -48,6 +49,11 @@ public:
     {
         m_onDragPerform = std::move(onDragPerform);
     }
+    // A drag that another button ended over the page or one of its keys: nothing was dropped.
+    void setOnDragRefused(std::function<void()> onDragRefused)
+    {
+        m_onDragRefused = std::move(onDragRefused);
+    }
     void setOnMouseUp(std::function<void()> onMouseUp) { m_onMouseUp = std::move(onMouseUp); }
 
 protected:
@@ -70,5 +76,6 @@ private:
     QList<QWidget *> m_paletteContainers;
     QList<FnButton *> m_fnButtonsInQwerty;
     std::function<void()> m_onDragPerform = [] {};
+    std::function<void()> m_onDragRefused = [] {};
     std::function<void()> m_onMouseUp = [] {};
 };

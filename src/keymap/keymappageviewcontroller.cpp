@@ -114,6 +114,7 @@ void KeymapPageViewController::buildPage()
     initCompareWindow();
     m_palettes = std::make_unique<KeymapPalettes>(m_model, *m_keymapPageView, m_echoes);
     m_keymapPageView->setOnDragPerform([this] { m_model.doOnDragPerform(); });
+    m_keymapPageView->setOnDragRefused([this] { m_model.switchToNormalState(); });
 }
 
 void KeymapPageViewController::initCompareWindow()

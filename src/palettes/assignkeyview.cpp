@@ -7,6 +7,7 @@
 #include "keyboardconfig.h"
 #include "keyshadow.h"
 #include "paintkit.h"
+#include "primarybuttondrag.h"
 #include "virtualkeyview.h"
 
 #include <QCursor>
@@ -93,6 +94,8 @@ QPainterPath AssignKeyView::outline() const
 
 void AssignKeyView::beginDraggingSession(QDrag *drag, Qt::DropActions supportedActions)
 {
+    // Only the left button's release ends the drag, as only the left button acts anywhere.
+    const PrimaryButtonDrag leftButtonOnly;
     drag->exec(supportedActions);
 }
 

@@ -215,9 +215,18 @@ bool KeymapPageFixture::drop(QWidget *target, const QString &mimeType, Qt::DropA
     QApplication::sendEvent(target, &enter);
     if (!enter.isAccepted())
         return false;
-    QDropEvent drop(at, actions, &data, Qt::LeftButton, Qt::NoModifier);
+    QDropEvent drop(at, actions, &data, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(target, &drop);
     return drop.isAccepted();
+}
+
+bool KeymapPageFixture::deliverDrag(QWidget *window, const QMimeData &data, QEvent::Type type,
+                                    QPoint at, Qt::MouseButtons heldAtTheDrop)
+{
+    const Qt::MouseButtons held = type == QEvent::Drop ? heldAtTheDrop : Qt::LeftButton;
+    QDragMoveEvent event(at, Qt::CopyAction, &data, held, Qt::NoModifier, type);
+    QApplication::sendEvent(window->windowHandle(), &event);
+    return event.isAccepted();
 }
 
 void KeymapPageFixture::click(QWidget *widget, Qt::MouseButton button)

@@ -8,6 +8,7 @@
 #include "mainwindowcontroller.h"
 #include "virtualclock.h"
 
+#include <QEvent>
 #include <QTemporaryDir>
 
 #include <functional>
@@ -26,6 +27,7 @@ inline constexpr qint32 fn1Key = 0x5101;
 
 class AssignKeyViewController;
 class AssignKeyboardViewController;
+class QMimeData;
 class QWidget;
 class VirtualKeyView;
 
@@ -101,8 +103,13 @@ public:
     static bool dragAndDrop(const KeymapPageViewController &page, PaletteTab tab, qint32 usageId,
                             QWidget *target);
     // Offers a drag of one data type with the given actions to target, as a drag over it does,
-    // then drops it there; answers whether target took the drop.
+    // then drops it there at the left button's release; answers whether target took the drop.
     static bool drop(QWidget *target, const QString &mimeType, Qt::DropActions actions);
+    // Delivers a drag event of data at a point of window to the window's handle, as the platform
+    // does: the drag reports the left button held while it runs, and at the drop the buttons
+    // still held, none after the left button's release. Whether the window took it.
+    static bool deliverDrag(QWidget *window, const QMimeData &data, QEvent::Type type, QPoint at,
+                            Qt::MouseButtons heldAtTheDrop = Qt::NoButton);
 
     // A click of button (the left one unless named) in the middle of widget, delivered as the
     // window delivers it.

@@ -44,6 +44,7 @@
 #include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWindow>
 
 namespace {
 
@@ -244,8 +245,7 @@ private slots:
         QMimeData data;
         data.setData(DragData::mimeType(), {});
         const auto deliver = [&](QEvent::Type type) {
-            QDragMoveEvent event(rest, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier, type);
-            QApplication::sendEvent(window->windowHandle(), &event);
+            KeymapPageFixture::deliverDrag(window, data, type, rest);
         };
         KeymapPageFixture::click(fixture.page().keymapPageView()->tabButton(PaletteTab::alphabet));
         fixture.page().palettes()->alphabet().keyDragStarted(
@@ -332,8 +332,7 @@ private slots:
         QMimeData data;
         data.setData(DragData::mimeType(), {});
         const auto deliver = [&](QEvent::Type type) {
-            QDragMoveEvent event(rest, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier, type);
-            QApplication::sendEvent(window->windowHandle(), &event);
+            KeymapPageFixture::deliverDrag(window, data, type, rest);
         };
         fixture.page().palettes()->alphabet().keyDragStarted(
             *fixture.paletteKey(PaletteTab::alphabet, usageF13));
@@ -351,6 +350,76 @@ private slots:
         if (reachedKey)
             QCOMPARE(fixture.shownUsage(fixture.drawnKeyNumber(reached)), usageF13);
         QCOMPARE(fixture.model().profileHistory().items.size(), reachedKey ? 1 : 0);
+    }
+
+    void aDragEndedByAnotherButtonDropsNothing_data()
+    {
+        QTest::addColumn<qint32>("rest");
+        QTest::addColumn<qint32>("release");
+        QTest::addColumn<Qt::MouseButton>("button");
+        // Usages of the keys as read; none for the page beside the keys.
+        const qint32 beside = 0;
+        const qint32 altTabLeft = 0x5F8C;
+        const qint32 altTabRight = 0x5F8D;
+        QTest::newRow("right button on a drawn key") << usageQ << usageW << Qt::RightButton;
+        QTest::newRow("middle button on a drawn key") << usageQ << usageW << Qt::MiddleButton;
+        QTest::newRow("right button on a slide key")
+            << altTabRight << altTabLeft << Qt::RightButton;
+        QTest::newRow("middle button on a slide key")
+            << altTabRight << altTabLeft << Qt::MiddleButton;
+        QTest::newRow("right button beside the keys") << beside << usageW << Qt::RightButton;
+        QTest::newRow("middle button beside the keys") << beside << usageW << Qt::MiddleButton;
+    }
+
+    // A palette key dragged through the window with the left button onto a key, or onto the page
+    // beside the keys, where another button is pressed and released: the platform ends the drag
+    // at that button's release and drops there with the left button still held. The drop is
+    // refused and changes nothing: the key loses the drag's highlight and the page is back at
+    // rest. The left button, released over another key after the drag, changes and picks nothing.
+    void aDragEndedByAnotherButtonDropsNothing()
+    {
+        QFETCH(qint32, rest);
+        QFETCH(qint32, release);
+        QFETCH(Qt::MouseButton, button);
+        KeymapPageFixture fixture;
+        fixture.enter();
+        KeymapPageView &view = *fixture.page().keymapPageView();
+        KeymapPageFixture::click(view.tabButton(PaletteTab::alphabet));
+        MainWindow *window = fixture.window();
+        QWindow *handle = window->windowHandle();
+        const auto centre = [window](QWidget *widget) {
+            return widget->mapTo(window, widget->rect().center());
+        };
+        VirtualKeyView *restKey = rest ? fixture.keyView(rest) : nullptr;
+        const QPoint restPoint = restKey ? centre(restKey) : view.mapTo(window, besideTheKeys);
+        const QPoint releasePoint = centre(fixture.keyView(release));
+        const QPoint start =
+            centre(fixture.paletteKey(PaletteTab::alphabet, usageF13)->assignKeyView());
+
+        // The drag starts as the pointer leaves the palette key with the left button held.
+        QTest::mousePress(handle, Qt::LeftButton, {}, start);
+        QTest::mouseMove(handle, start + QPoint(0, -40));
+        QCOMPARE(fixture.model().keymapPageState(), KeymapPageState::clickedAssignKey);
+        QMimeData data;
+        data.setData(DragData::mimeType(), {});
+        QVERIFY(KeymapPageFixture::deliverDrag(window, data, QEvent::DragEnter, restPoint));
+        KeymapPageFixture::deliverDrag(window, data, QEvent::DragMove, restPoint);
+        QVERIFY(!restKey || restKey->isSelected());
+        QVERIFY(
+            !KeymapPageFixture::deliverDrag(window, data, QEvent::Drop, restPoint, Qt::LeftButton));
+        // Once the drag has ended, the platform hands the other button's release to the window.
+        QTest::mouseRelease(handle, button, {}, restPoint);
+        QTest::mouseMove(handle, releasePoint);
+        QTest::mouseRelease(handle, Qt::LeftButton, {}, releasePoint);
+        QCoreApplication::processEvents();
+
+        if (restKey)
+            QCOMPARE(fixture.shownUsage(fixture.drawnKeyNumber(rest)), rest);
+        QCOMPARE(fixture.shownUsage(fixture.drawnKeyNumber(release)), release);
+        QVERIFY(fixture.model().profileHistory().items.isEmpty());
+        QCOMPARE(fixture.model().keymapPageState(), KeymapPageState::normal);
+        QVERIFY(atRest(fixture));
+        QVERIFY(!restKey || !restKey->isSelected());
     }
 
     void switchClickAfterAPick_data()

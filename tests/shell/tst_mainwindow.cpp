@@ -14,6 +14,8 @@
 #include "navigationbutton.h"
 #include "notificationhub.h"
 #include "overlaytracker.h"
+#include "primarybuttondrag.h"
+#include "primarybuttondropfilter.h"
 #include "progressicon.h"
 #include "progresspageviewcontroller.h"
 #include "returnbutton.h"
@@ -56,12 +58,34 @@ QString looks(const SelfDrawnButton &button)
         .join(' ');
 }
 
+// Counts the presses and releases of mouse buttons sent to receiver that reach it as a filter.
+class ButtonEvents final : public QObject
+{
+public:
+    explicit ButtonEvents(QObject *receiver)
+        : m_receiver(receiver)
+    {}
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        count += watched == m_receiver && (event->type() == QEvent::MouseButtonPress ||
+                                           event->type() == QEvent::MouseButtonRelease);
+        return false;
+    }
+
+    int count = 0;
+
+private:
+    QObject *m_receiver;
+};
+
 } // namespace
 
 // The main window and its application delegate: launch and the single instance, the menu entries
 // that their flags switch (shortcuts with them) and the event each posts, the placement, the page
-// swap and the order in which a page gets its data and its view, the close guard, the page
-// buttons, and the progress page a page lays over itself.
+// swap and the order in which a page gets its data and its view, the drags that scroll a page and
+// those that only the left button ends, the close guard, the page buttons, and the progress page a
+// page lays over itself.
 class tst_MainWindow : public QObject
 {
     Q_OBJECT
@@ -509,6 +533,71 @@ private slots:
         enter.ignore();
         QApplication::sendEvent(kept.viewport(), &enter);
         QVERIFY(enter.isAccepted());
+    }
+
+    void dropOfAnotherButton_data()
+    {
+        QTest::addColumn<Qt::MouseButtons>("held");
+        QTest::addColumn<QString>("platform");
+        QTest::addColumn<bool>("otherButton");
+        const Qt::MouseButtons none;
+        const Qt::MouseButtons left = Qt::LeftButton;
+        QTest::newRow("X11, the left button released") << none << "xcb" << false;
+        QTest::newRow("X11, the left button released, the middle one held")
+            << Qt::MouseButtons(Qt::MiddleButton) << "xcb" << false;
+        QTest::newRow("X11, the right button released, the left one held") << left << "xcb" << true;
+        QTest::newRow("no window system, the left button held") << left << "offscreen" << true;
+        QTest::newRow("Wayland, the buttons held as the drag began") << left << "wayland" << false;
+        QTest::newRow("Wayland through EGL, the same") << left << "wayland-egl" << false;
+    }
+
+    // A drop that still reports the left button held was made by another button's release,
+    // except on Wayland, where every drop reports the buttons held as its drag began.
+    void dropOfAnotherButton()
+    {
+        QFETCH(Qt::MouseButtons, held);
+        QFETCH(QString, platform);
+        QFETCH(bool, otherButton);
+        QCOMPARE(PrimaryButtonDropFilter::isOtherButtonDrop(held, platform), otherButton);
+    }
+
+    void onlyTheLeftButtonReachesADrag_data()
+    {
+        QTest::addColumn<Qt::MouseButton>("button");
+        QTest::addColumn<bool>("reaches");
+        QTest::newRow("left button") << Qt::LeftButton << true;
+        QTest::newRow("right button") << Qt::RightButton << false;
+        QTest::newRow("middle button") << Qt::MiddleButton << false;
+    }
+
+    // While a drag runs, a button's press and release reach the widget under the pointer and the
+    // drag's own filter on the application, installed as the drag starts, only if it is the left
+    // one; once the drag has ended every button's do again.
+    void onlyTheLeftButtonReachesADrag()
+    {
+        QFETCH(Qt::MouseButton, button);
+        QFETCH(bool, reaches);
+        QWidget widget;
+        widget.resize(100, 100);
+        widget.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&widget));
+        ButtonEvents atTheWidget(&widget);
+        widget.installEventFilter(&atTheWidget);
+        const auto click = [&](Qt::MouseButton clicked) {
+            QTest::mouseClick(widget.windowHandle(), clicked, {}, {50, 50});
+        };
+
+        // The drag follows the pointer's events at the window.
+        ButtonEvents atTheDrag(widget.windowHandle());
+        auto leftButtonOnly = std::make_unique<PrimaryButtonDrag>();
+        qApp->installEventFilter(&atTheDrag);
+        QCoreApplication::processEvents();
+        click(button);
+        QCOMPARE(atTheDrag.count, reaches ? 2 : 0);
+        QCOMPARE(atTheWidget.count, reaches ? 2 : 0);
+        leftButtonOnly.reset();
+        click(button);
+        QCOMPARE(atTheWidget.count, reaches ? 4 : 2);
     }
 
     void swapHandsDataOverBeforeTheViewLoads()
