@@ -5,7 +5,9 @@
 # Starts the built tool on an X server with a window manager (Xvfb and openbox), on the emulated
 # keyboard, and checks what only a real window manager shows, at 1366 x 768 and 1920 x 1080:
 #   - a second start while the program runs ends at once, with exit status 0 and nothing from the
-#     sanitizers, its log holding its version and no report sent to the keyboard;
+#     sanitizers, its log holding its version and no report sent to the keyboard, and leaves the
+#     program's lock file in place; so does a second start in a PID namespace of its own, where
+#     the system gives one;
 #   - the whole window, the window manager's frame and title bar included, lies on the screen;
 #   - without a keyboard, closing message 9001 (Escape) ends the program;
 #   - Close from the start page's menu (Ctrl+W) ends the program;
@@ -138,27 +140,40 @@ expect_end() {
     fi
 }
 
-# expect_second_start: a second start while the program runs ends at once, with exit status 0
-# and nothing from the sanitizers, before it has sent anything to its keyboard: its log holds the
-# version and no report sent.
+# expect_second_start [command...]: a second start while the program runs, run by the command
+# when one is given, ends at once, with exit status 0 and nothing from the sanitizers, before it
+# has sent anything to its keyboard: its log holds the version and no report sent. The first
+# run's lock file stays as it was.
 expect_second_start() {
-    local status=0
+    local status=0 lock="$work/home/runtime/tavo-keymap-tool.lock" held
+    held=$(stat -c %i "$lock") || fail "the program holds no lock file"
     rm -rf "$work/second"
     HOME="$work/home" XDG_DATA_HOME="$work/second" XDG_CONFIG_HOME="$work/home/config" \
         XDG_RUNTIME_DIR="$work/home/runtime" QT_QPA_PLATFORM=xcb KEYMAP_TOOL_DEVICE=emulated \
         ASAN_OPTIONS="$leak_options" LSAN_OPTIONS="suppressions=$leak_suppressions" \
-        timeout 30 "$tool" --verbose >"$work/second-output" 2>&1 || status=$?
+        "$@" timeout -k 10 30 "$tool" --verbose >"$work/second-output" 2>&1 || status=$?
     # timeout's own status when the bound ran out
     [ "$status" -ne 124 ] || fail "a second start still ran after 30 s"
     if [ "$status" -ne 0 ] || grep -qE "runtime error|Sanitizer" "$work/second-output"; then
         tail -n 40 "$work/second-output" >&2
-        fail "a second start ended with status $status or a sanitizer's report"
+        fail "a second start ${*:+under $* }ended with status $status or a sanitizer's report"
     fi
     grep -qF "AppVersion: " -r "$work/second" 2>/dev/null || fail "a second start logged no version"
     if grep -qF "==== Sender ====" -r "$work/second"; then
-        fail "a second start sent a report to its keyboard"
+        fail "a second start ${*:+under $* }sent a report to its keyboard"
     fi
+    [ "$(stat -c %i "$lock" 2>/dev/null)" = "$held" ] ||
+        fail "a second start ${*:+under $* }removed or replaced the program's lock file"
 }
+
+# A start in a PID namespace of its own, as in a sandbox, sees neither the first run's process
+# nor its lock in the kernel's table of locks; the lock itself still keeps it out. Where the
+# system gives no user such a namespace, that start is left out.
+pid_namespace=(unshare --user --map-root-user --pid --fork --mount-proc)
+if ! "${pid_namespace[@]}" true 2>/dev/null; then
+    echo "window manager check: no PID namespace here; the second start in one is left out"
+    pid_namespace=()
+fi
 
 press() {
     # --sync waits for the window to be active, without a bound of its own.
@@ -173,6 +188,7 @@ for screen in 1366x768 1920x1080; do
     # The start flow has ended: the keyboard is read and drawn, the menus are on.
     wait_for_log_line "checkKeyboardData: end"
     expect_second_start
+    [ ${#pid_namespace[@]} -eq 0 ] || expect_second_start "${pid_namespace[@]}"
     frame=""
     # The window manager may place the window again after its first report.
     wait_for 30 frame_on_screen ||
