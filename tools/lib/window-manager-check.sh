@@ -68,10 +68,10 @@ start_display() {
     server=$!
     wait_for 60 test -s "$work/display" || fail "Xvfb did not start (waited $waited)"
     export DISPLAY=":$(cat "$work/display")"
-    openbox --sm-disable >/dev/null 2>&1 &
+    openbox --sm-disable >"$work/openbox-output" 2>&1 &
     manager=$!
     wait_for 60 sh -c 'xprop -root -notype _NET_SUPPORTING_WM_CHECK | grep -q "window id"' ||
-        fail "openbox did not start (waited $waited)"
+        fail "openbox did not start on display $DISPLAY (waited $waited): $(tail -n 5 "$work/openbox-output")"
 }
 
 stop_display() {
