@@ -6,6 +6,8 @@
 #include <QSysInfo>
 
 #include <cerrno>
+#include <climits>
+#include <csignal>
 #include <cstdlib>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -54,14 +56,18 @@ std::unique_ptr<HeldLockFile> HeldLockFile::make(const QByteArray &path)
 
 HeldLockFile::~HeldLockFile()
 {
-    // Only the file this object made: another process may have put a new one at the path after
-    // someone removed this one.
+    removeIfStillNamed(m_path, m_descriptor);
+    ::close(m_descriptor);
+}
+
+bool HeldLockFile::removeIfStillNamed(const QByteArray &path, int descriptor)
+{
     struct stat held = {};
     struct stat named = {};
-    if (::fstat(m_descriptor, &held) == 0 && ::lstat(m_path.constData(), &named) == 0 &&
-        held.st_dev == named.st_dev && held.st_ino == named.st_ino)
-        ::unlink(m_path.constData());
-    ::close(m_descriptor);
+    if (::fstat(descriptor, &held) != 0 || ::lstat(path.constData(), &named) != 0 ||
+        held.st_dev != named.st_dev || held.st_ino != named.st_ino)
+        return true;
+    return ::unlink(path.constData()) == 0 || errno == ENOENT;
 }
 
 QByteArray HeldLockFile::contentsNamingThisProcess()
@@ -69,6 +75,24 @@ QByteArray HeldLockFile::contentsNamingThisProcess()
     const qint64 processId = QCoreApplication::applicationPid();
     return QByteArray::number(processId) + '\n' + programName(processId).toUtf8() + '\n' +
            QSysInfo::machineHostName().toUtf8() + '\n';
+}
+
+bool HeldLockFile::namesAnotherLiveProcess(const QByteArray &contents)
+{
+    const QList<QByteArray> lines = contents.split('\n');
+    if (lines.size() < 3)
+        return false;
+    bool isNumber = false;
+    const qint64 processId = lines[0].toLongLong(&isNumber);
+    if (!isNumber || processId <= 0 || processId > INT_MAX ||
+        processId == QCoreApplication::applicationPid())
+        return false;
+    const QString host = QString::fromUtf8(lines[2]);
+    if (!host.isEmpty() && host != QSysInfo::machineHostName())
+        return false;
+    const QString program = programName(processId);
+    return ::kill(pid_t(processId), 0) == 0 && !program.isEmpty() &&
+           program == QFileInfo(QString::fromUtf8(lines[1])).fileName();
 }
 
 QString HeldLockFile::programName(qint64 processId)

@@ -24,12 +24,21 @@ public:
     // What a lock file holds, in the form earlier versions of the program write and read: its
     // holder's process id, program name and host name, a line each.
     static QByteArray contentsNamingThisProcess();
-    // The file name of the program that process processId runs, as the system shows it; empty
-    // where it cannot be seen.
-    static QString programName(qint64 processId);
+    // Whether a lock file's contents name another live process of this machine that runs the
+    // program named beside it. A process id of this process, or one that now runs another
+    // program, was left by a run that has ended.
+    static bool namesAnotherLiveProcess(const QByteArray &contents);
+    // Removes the file at path when path still names the file open at descriptor, whose kernel
+    // lock the caller holds: another process may have removed it and put a new one there. False
+    // when it stands there still and cannot be removed.
+    static bool removeIfStillNamed(const QByteArray &path, int descriptor);
 
 private:
     HeldLockFile(QByteArray path, int descriptor);
+
+    // The file name of the program that process processId runs, as the system shows it; empty
+    // where it cannot be seen.
+    static QString programName(qint64 processId);
 
     QByteArray m_path;
     int m_descriptor = -1;

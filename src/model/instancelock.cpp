@@ -3,17 +3,13 @@
 #include "heldlockfile.h"
 #include "logger.h"
 
-#include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 #include <QMutex>
 #include <QStandardPaths>
-#include <QSysInfo>
 
 #include <cerrno>
-#include <climits>
-#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
@@ -73,28 +69,6 @@ bool isBeingMade(const struct stat &status)
     return status.st_size == 0 && std::abs(age) <= youngSeconds;
 }
 
-// Whether the lock file's contents name a live process of this machine that runs the program
-// that wrote them. A run of an earlier version lets its kernel lock go before it removes its
-// file; meanwhile that file still names it. A process id of this process, or one that now runs
-// another program, was left by a run that has ended.
-bool namesALiveRun(const QByteArray &contents)
-{
-    const QList<QByteArray> lines = contents.split('\n');
-    if (lines.size() < 3)
-        return false;
-    bool isNumber = false;
-    const qint64 processId = lines[0].toLongLong(&isNumber);
-    if (!isNumber || processId <= 0 || processId > INT_MAX ||
-        processId == QCoreApplication::applicationPid())
-        return false;
-    const QString host = QString::fromUtf8(lines[2]);
-    if (!host.isEmpty() && host != QSysInfo::machineHostName())
-        return false;
-    const QString program = HeldLockFile::programName(processId);
-    return ::kill(pid_t(processId), 0) == 0 && !program.isEmpty() &&
-           program == QFileInfo(QString::fromUtf8(lines[1])).fileName();
-}
-
 // The first bytes of the file open at descriptor, enough for what a lock file names.
 QByteArray readStart(int descriptor)
 {
@@ -104,17 +78,12 @@ QByteArray readStart(int descriptor)
     return bytes;
 }
 
-// Removes the lock file at path that this process holds the kernel lock of, when the path still
-// names it: another start may have removed it and made a new one meanwhile.
-Found removeHeld(const QByteArray &path, const struct stat &status)
+// Removes the lock file at path open at descriptor, whose kernel lock this process holds.
+Found removeHeld(const QByteArray &path, int descriptor)
 {
     if (beforeRemovalForTesting)
         beforeRemovalForTesting();
-    struct stat named = {};
-    if (::lstat(path.constData(), &named) != 0 || named.st_dev != status.st_dev ||
-        named.st_ino != status.st_ino)
-        return Found::gone;
-    return ::unlink(path.constData()) == 0 || errno == ENOENT ? Found::gone : Found::stuck;
+    return HeldLockFile::removeIfStillNamed(path, descriptor) ? Found::gone : Found::stuck;
 }
 
 // Looks at the lock file open at descriptor, taking its kernel lock when no run holds it.
@@ -127,9 +96,9 @@ Found examineOpened(const QByteArray &path, int descriptor)
         return Found::notALockFile;
     if (::flock(descriptor, LOCK_EX | LOCK_NB) != 0)
         return errno == EWOULDBLOCK ? Found::heldByAnotherRun : Found::unreadable;
-    if (isBeingMade(status) || namesALiveRun(readStart(descriptor)))
+    if (isBeingMade(status) || HeldLockFile::namesAnotherLiveProcess(readStart(descriptor)))
         return Found::heldByAnotherRun;
-    return removeHeld(path, status);
+    return removeHeld(path, descriptor);
 }
 
 // Looks at what stands at the lock's path, as it is: no link is followed, and no FIFO waited on.

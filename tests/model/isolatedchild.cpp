@@ -41,6 +41,11 @@ QByteArray answerOfChild(const std::function<QByteArray()> &operation)
     if (::pipe(channel) != 0)
         return noNamespace;
     const pid_t child = ::fork();
+    if (child < 0) {
+        ::close(channel[0]);
+        ::close(channel[1]);
+        return noNamespace;
+    }
     if (child == 0) {
         ::close(channel[0]);
         const QByteArray answer = operation();
@@ -54,7 +59,7 @@ QByteArray answerOfChild(const std::function<QByteArray()> &operation)
         answer.append(buffer, count);
     ::close(channel[0]);
     ::waitpid(child, nullptr, 0);
-    return child < 0 ? noNamespace : answer;
+    return answer;
 }
 
 std::optional<QByteArray> unlessRefused(const QByteArray &answer)

@@ -70,6 +70,9 @@ public:
     }
     ~WaitingChild()
     {
+        // A failed fork leaves no process: kill(-1) would reach every process of the user.
+        if (m_processId <= 0)
+            return;
         ::kill(m_processId, SIGKILL);
         ::waitpid(m_processId, nullptr, 0);
     }
