@@ -1,6 +1,8 @@
 #include "heldlockfile.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSysInfo>
@@ -9,11 +11,30 @@
 #include <climits>
 #include <csignal>
 #include <cstdlib>
+#include <fcntl.h>
 #include <sys/file.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
+
+// A live process locks its draft the moment it has made it: a draft this old that no process
+// holds was left by a process that was killed.
+constexpr qint64 leftDraftSeconds = 5;
+// Where a process finds its open files by name; without it a file without a name gets none.
+constexpr char openFilesFolder[] = "/proc/self/fd";
+
+std::function<void()> beforePlacingForTesting;
+
+// Whether the file size limit (ulimit -f) leaves room for size bytes. A write past it would end
+// a process that has not caught SIGXFSZ.
+bool fitsFileSizeLimit(qsizetype size)
+{
+    struct rlimit limit = {};
+    return ::getrlimit(RLIMIT_FSIZE, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY ||
+           limit.rlim_cur >= rlim_t(size);
+}
 
 // Writes all of bytes; false with errno set otherwise.
 bool writeAll(int descriptor, const QByteArray &bytes)
@@ -26,6 +47,99 @@ bool writeAll(int descriptor, const QByteArray &bytes)
     return false;
 }
 
+// Locks the new file open at descriptor and writes contents to it.
+bool lockAndFill(int descriptor, const QByteArray &contents)
+{
+    return ::flock(descriptor, LOCK_EX | LOCK_NB) == 0 && writeAll(descriptor, contents);
+}
+
+// Links the made file at from to path, which fails when anything stands there.
+bool place(const QByteArray &from, const QByteArray &path, int flags)
+{
+    if (beforePlacingForTesting)
+        beforePlacingForTesting();
+    return ::linkat(AT_FDCWD, from.constData(), AT_FDCWD, path.constData(), flags) == 0;
+}
+
+// Gives the file open at descriptor back when making failed, keeping the failure's errno.
+int givenBack(int descriptor)
+{
+    const int error = errno;
+    ::close(descriptor);
+    errno = error;
+    return -1;
+}
+
+// Makes the lock file at path without a name and gives it path once it is locked and whole: a
+// process killed at any step leaves nothing. The open descriptor, or -1 with errno set:
+// EOPNOTSUPP where no file without a name can be made or named.
+int makeUnnamed(const QByteArray &path, const QByteArray &contents)
+{
+    if (::access(openFilesFolder, F_OK) != 0) {
+        errno = EOPNOTSUPP;
+        return -1;
+    }
+    // Close-on-exec: a program started from this one must not hold the lock after it ends.
+    const int descriptor = ::open(QFile::encodeName(QFileInfo(QFile::decodeName(path)).path()),
+                                  O_TMPFILE | O_RDWR | O_CLOEXEC, 0600);
+    if (descriptor < 0) {
+        // Kernels and file systems without such files answer so.
+        if (errno == EISDIR || errno == EINVAL)
+            errno = EOPNOTSUPP;
+        return -1;
+    }
+    const QByteArray name = openFilesFolder + QByteArray("/") + QByteArray::number(descriptor);
+    return lockAndFill(descriptor, contents) && place(name, path, AT_SYMLINK_FOLLOW)
+               ? descriptor
+               : givenBack(descriptor);
+}
+
+// Makes the lock file at path under a draft's name of its own, links it to path and removes the
+// draft's name. A process killed in between leaves the draft (see removeLeftDrafts). The open
+// descriptor, or -1 with errno set.
+int makeFromDraft(const QByteArray &path, const QByteArray &contents)
+{
+    QByteArray draft = path + ".XXXXXX";
+    const int descriptor = ::mkostemp(draft.data(), O_CLOEXEC);
+    if (descriptor < 0)
+        return -1;
+    const bool isPlaced = lockAndFill(descriptor, contents) && place(draft, path, 0);
+    const int error = errno;
+    ::unlink(draft.constData());
+    errno = error;
+    return isPlaced ? descriptor : givenBack(descriptor);
+}
+
+// Removes the draft at path when a killed process left it: it is a regular file, no process
+// holds it, and it is older than any live process leaves its draft unlocked.
+void removeIfLeft(const QByteArray &path)
+{
+    const int descriptor =
+        ::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (descriptor < 0)
+        return;
+    struct stat status = {};
+    if (::fstat(descriptor, &status) == 0 && S_ISREG(status.st_mode) &&
+        QDateTime::currentSecsSinceEpoch() - qint64(status.st_mtim.tv_sec) > leftDraftSeconds &&
+        ::flock(descriptor, LOCK_EX | LOCK_NB) == 0)
+        HeldLockFile::removeIfStillNamed(path, descriptor);
+    ::close(descriptor);
+}
+
+// Removes the drafts that processes killed while they made the lock file at path left beside
+// it, this version's where no file can be made without a name and earlier versions'. Only files
+// of the draft's name are looked at.
+void removeLeftDrafts(const QByteArray &path)
+{
+    const QFileInfo lock(QFile::decodeName(path));
+    const QDir folder = lock.dir();
+    const QStringList drafts =
+        folder.entryList({lock.fileName() + QStringLiteral(".??????")},
+                         QDir::Files | QDir::Hidden | QDir::NoSymLinks | QDir::CaseSensitive);
+    for (const QString &draft : drafts)
+        removeIfLeft(QFile::encodeName(folder.filePath(draft)));
+}
+
 } // namespace
 
 HeldLockFile::HeldLockFile(QByteArray path, int descriptor)
@@ -33,25 +147,20 @@ HeldLockFile::HeldLockFile(QByteArray path, int descriptor)
     , m_descriptor(descriptor)
 {}
 
-// The file is made and locked under a name of its own, then linked to path in one step, which
-// fails when anything stands there.
 std::unique_ptr<HeldLockFile> HeldLockFile::make(const QByteArray &path)
 {
-    QByteArray draft = path + ".XXXXXX";
-    // Close-on-exec: a program started from this one must not hold the lock after it ends.
-    const int descriptor = ::mkostemp(draft.data(), O_CLOEXEC);
+    const QByteArray contents = contentsNamingThisProcess();
+    if (!fitsFileSizeLimit(contents.size())) {
+        errno = EFBIG;
+        return nullptr;
+    }
+    removeLeftDrafts(path);
+    int descriptor = makeUnnamed(path, contents);
+    if (descriptor < 0 && errno == EOPNOTSUPP)
+        descriptor = makeFromDraft(path, contents);
     if (descriptor < 0)
         return nullptr;
-    const bool isMade = ::flock(descriptor, LOCK_EX | LOCK_NB) == 0 &&
-                        writeAll(descriptor, contentsNamingThisProcess()) &&
-                        ::link(draft.constData(), path.constData()) == 0;
-    const int error = errno;
-    ::unlink(draft.constData());
-    if (isMade)
-        return std::unique_ptr<HeldLockFile>(new HeldLockFile(path, descriptor));
-    ::close(descriptor);
-    errno = error;
-    return nullptr;
+    return std::unique_ptr<HeldLockFile>(new HeldLockFile(path, descriptor));
 }
 
 HeldLockFile::~HeldLockFile()
@@ -99,4 +208,9 @@ QString HeldLockFile::programName(qint64 processId)
 {
     return QFileInfo(QFile::symLinkTarget(QStringLiteral("/proc/%1/exe").arg(processId)))
         .fileName();
+}
+
+void HeldLockFile::setBeforePlacingForTesting(std::function<void()> action)
+{
+    beforePlacingForTesting = std::move(action);
 }

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 // A lock file that this process made and holds: a file that names this process, with a kernel
@@ -14,7 +15,11 @@ class HeldLockFile final
 {
 public:
     // Makes and locks the lock file at path; nothing, with errno set, when it cannot: EEXIST when
-    // something already stands at path.
+    // something already stands at path, EFBIG when the file size limit leaves no room for what
+    // the file holds. The file is made without a name and gets path as its first, so that a
+    // process killed while it makes the file leaves nothing behind. Where the file system makes
+    // no file without a name, a draft beside path takes its place; drafts that killed processes
+    // left there are removed first.
     static std::unique_ptr<HeldLockFile> make(const QByteArray &path);
     // Removes the file while its lock is still held, then lets the lock go.
     ~HeldLockFile();
@@ -32,6 +37,8 @@ public:
     // lock the caller holds: another process may have removed it and put a new one there. False
     // when it stands there still and cannot be removed.
     static bool removeIfStillNamed(const QByteArray &path, int descriptor);
+    // Runs action just before a made file is put at its path; an empty action runs nothing.
+    static void setBeforePlacingForTesting(std::function<void()> action);
 
 private:
     HeldLockFile(QByteArray path, int descriptor);

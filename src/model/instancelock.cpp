@@ -55,8 +55,11 @@ QString lockPath()
 // What the look at a lock file in the way found.
 enum class Found
 {
-    gone,             // Nothing stands there any more, or it was removed: take the lock.
-    heldByAnotherRun, // A run holds it, or a run of an earlier version is taking it.
+    nothing,          // Nothing stands there any more.
+    removed,          // No run held it, and it was removed: take the lock.
+    heldByAnotherRun, // A run holds its kernel lock.
+    beingMade,        // Empty and new: a run of an earlier version may be taking it.
+    namesALiveRun,    // It names a live process of this machine that runs the program.
     unreadable,       // It cannot be opened: it may be another run's.
     notALockFile,     // A link, a folder, a FIFO, a socket: nothing the program makes.
     stuck,            // No run holds it, and it cannot be removed.
@@ -83,7 +86,7 @@ Found removeHeld(const QByteArray &path, int descriptor)
 {
     if (beforeRemovalForTesting)
         beforeRemovalForTesting();
-    return HeldLockFile::removeIfStillNamed(path, descriptor) ? Found::gone : Found::stuck;
+    return HeldLockFile::removeIfStillNamed(path, descriptor) ? Found::removed : Found::stuck;
 }
 
 // Looks at the lock file open at descriptor, taking its kernel lock when no run holds it.
@@ -96,8 +99,10 @@ Found examineOpened(const QByteArray &path, int descriptor)
         return Found::notALockFile;
     if (::flock(descriptor, LOCK_EX | LOCK_NB) != 0)
         return errno == EWOULDBLOCK ? Found::heldByAnotherRun : Found::unreadable;
-    if (isBeingMade(status) || HeldLockFile::namesAnotherLiveProcess(readStart(descriptor)))
-        return Found::heldByAnotherRun;
+    if (isBeingMade(status))
+        return Found::beingMade;
+    if (HeldLockFile::namesAnotherLiveProcess(readStart(descriptor)))
+        return Found::namesALiveRun;
     return removeHeld(path, descriptor);
 }
 
@@ -109,7 +114,7 @@ Found examine(const QByteArray &path)
     if (descriptor < 0) {
         switch (errno) {
         case ENOENT:
-            return Found::gone;
+            return Found::nothing;
         case ELOOP: // A symbolic link.
         case ENXIO: // A socket.
             return Found::notALockFile;
@@ -129,27 +134,40 @@ void say(const QString &line)
     std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
 }
 
+// How every line ends that says that this run goes on without the lock.
+QString withoutTheLock()
+{
+    return QStringLiteral(": this run goes on without the lock that keeps the program to one run.");
+}
+
 // Whether another run holds the lock at path, after a look at a lock file in the way; nothing
 // when the lock is to be taken afresh.
 std::optional<bool> decideOnFound(Found found, const QString &path)
 {
-    const QString withoutTheLock =
-        QStringLiteral(": this run goes on without the lock that keeps the program to one run.");
     switch (found) {
-    case Found::gone:
+    case Found::nothing:
+    case Found::removed:
         return std::nullopt;
     case Found::heldByAnotherRun:
+        return true;
+    case Found::beingMade:
+        say(path + QStringLiteral(" is empty and only seconds old, and a run of an earlier "
+                                  "version of the program may be making it: this run ends."));
+        return true;
+    case Found::namesALiveRun:
+        say(path + QStringLiteral(" names a live process of this machine that runs the program: "
+                                  "this run ends."));
         return true;
     case Found::unreadable:
         say(path + QStringLiteral(" cannot be read, and another run of the program may hold it: "
                                   "this run ends."));
         return true;
     case Found::notALockFile:
-        say(path + QStringLiteral(" is not a regular file") + withoutTheLock);
+        say(path + QStringLiteral(" is not a regular file") + withoutTheLock());
         return false;
     case Found::stuck:
         say(QStringLiteral("No run of the program holds ") + path +
-            QStringLiteral(", but it cannot be removed") + withoutTheLock);
+            QStringLiteral(", but it cannot be removed") + withoutTheLock());
         return false;
     }
     return true;
@@ -168,12 +186,17 @@ bool decide()
         held = HeldLockFile::make(file);
         if (held)
             return false;
-        if (errno != EEXIST) {
-            // Without a usable lock file no other run can be seen; the program runs on.
-            LOG_ERROR(QStringLiteral("cannot create the instance lock ") + Logger::escaped(path));
+        // Whatever kept this start from making its own lock file, a run may hold the one in its
+        // way: a full or read-only folder must not let a second run start.
+        const int error = errno;
+        const Found found = examine(file);
+        if (found == Found::nothing && error != EEXIST) {
+            say(QStringLiteral("The lock file cannot be made in ") + QFileInfo(path).path() +
+                QStringLiteral(" (") + qt_error_string(error) + QStringLiteral(")") +
+                withoutTheLock());
             return false;
         }
-        if (const std::optional<bool> decided = decideOnFound(examine(file), path))
+        if (const std::optional<bool> decided = decideOnFound(found, path))
             return *decided;
     }
     // Other starts take the lock and give it back as fast as this one looks: one of them runs.

@@ -35,7 +35,7 @@ bool enterNamespaces(int flags)
 
 // What operation, run in a child process, writes back; the child ends without running anything
 // of its parent's at its end.
-QByteArray answerOfChild(const std::function<QByteArray()> &operation)
+QByteArray runInChild(const std::function<QByteArray()> &operation)
 {
     int channel[2];
     if (::pipe(channel) != 0)
@@ -69,21 +69,26 @@ std::optional<QByteArray> unlessRefused(const QByteArray &answer)
 
 } // namespace
 
+std::optional<QByteArray> IsolatedChild::answerOfChild(const std::function<QByteArray()> &operation)
+{
+    return unlessRefused(runInChild(operation));
+}
+
 std::optional<QByteArray> IsolatedChild::answer(const std::function<bool()> &enter,
                                                 const std::function<QByteArray()> &operation)
 {
     return unlessRefused(
-        answerOfChild([&] { return enterNamespaces(0) && enter() ? operation() : noNamespace; }));
+        runInChild([&] { return enterNamespaces(0) && enter() ? operation() : noNamespace; }));
 }
 
 // A new PID namespace takes in the children of the process that makes it, not that process.
 std::optional<QByteArray>
 IsolatedChild::answerInOwnPidNamespace(const std::function<QByteArray()> &operation)
 {
-    return unlessRefused(answerOfChild([&] {
+    return unlessRefused(runInChild([&] {
         if (!enterNamespaces(CLONE_NEWPID))
             return noNamespace;
-        return answerOfChild([&] {
+        return runInChild([&] {
             return ::mount("proc", "/proc", "proc", MS_NOSUID | MS_NODEV | MS_NOEXEC, nullptr) == 0
                        ? operation()
                        : noNamespace;

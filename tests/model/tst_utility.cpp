@@ -2,6 +2,7 @@
 #include "commandline.h"
 #include "enterkeydataentity.h"
 #include "exceptions.h"
+#include "heldlockfile.h"
 #include "historydataentity.h"
 #include "instancelock.h"
 #include "isolatedchild.h"
@@ -21,6 +22,8 @@
 #include <csignal>
 #include <functional>
 #include <limits>
+#include <sys/mount.h>
+#include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -108,7 +111,7 @@ bool putInTheWay(const QString &what, const QString &path, QLockFile &running, p
     // The kernel never hands out this process id: no process runs under it.
     const qint64 endedRun = std::numeric_limits<qint32>::max();
     const auto removedMeanwhile = [path] { QFile::remove(path); };
-    if (what == "nothing")
+    if (what.startsWith("nothing"))
         return true;
     if (what.startsWith("held")) {
         const QString shared = QFileInfo(path).absolutePath();
@@ -172,6 +175,94 @@ bool capturingStandardError(QString &errors, const std::function<bool()> &operat
     const bool answer = operation();
     errors = captured.text();
     return answer;
+}
+
+// What a start answers, and what it writes to standard error meanwhile, as the answer of a child.
+QByteArray answerOfStart()
+{
+    QString errors;
+    const bool isLaunched =
+        capturingStandardError(errors, [] { return Utility::checkAlreadyLaunched(); });
+    return QByteArray::number(isLaunched) + errors.toUtf8();
+}
+
+// Makes folder read-only for this process, which has mounts of its own: a mount of the folder on
+// itself, made read-only.
+bool seeReadOnly(const QString &folder)
+{
+    const QByteArray path = QFile::encodeName(folder);
+    return ::mount(path.constData(), path.constData(), nullptr, MS_BIND, nullptr) == 0 &&
+           ::mount(nullptr, path.constData(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) ==
+               0;
+}
+
+// What a start that looks at the lock at path as inTheWay says, after its ", looked at", answers
+// (see answerOfStart); nothing where the system gives no such start. A start from elsewhere than
+// this process runs in a child, and answers nothing when it ends before it answers.
+std::optional<QByteArray> answerOfStartLookingAt(const QString &inTheWay, const QString &path)
+{
+    const QString folder = QFileInfo(path).absolutePath();
+    if (inTheWay.endsWith("another PID namespace"))
+        return IsolatedChild::answerInOwnPidNamespace(answerOfStart);
+    if (inTheWay.endsWith("a read-only mount"))
+        return IsolatedChild::answer([&folder] { return seeReadOnly(folder); }, answerOfStart);
+    if (inTheWay.endsWith("a file size limit of 0")) {
+        return IsolatedChild::answerOfChild([] {
+            // Without the signal a write past the limit fails, rather than ending the child.
+            ::signal(SIGXFSZ, SIG_IGN);
+            rlimit limit = {};
+            ::getrlimit(RLIMIT_FSIZE, &limit);
+            limit.rlim_cur = 0;
+            return ::setrlimit(RLIMIT_FSIZE, &limit) == 0 ? answerOfStart() : QByteArray();
+        });
+    }
+    return answerOfStart();
+}
+
+// Puts beside the lock in folder what a start finds there: drafts of the lock file or other
+// files; or what a start leaves that is killed as it puts its lock file in place. holder is to
+// hold the "held draft". Every file but the "new draft" is made older than a start takes. Whether
+// that worked; nothing where the system gives no such start.
+std::optional<bool> leaveBeside(const QString &what, const QString &folder, QLockFile &holder)
+{
+    const QDir files(folder);
+    const auto draft = [&files](const QString &name) {
+        return writeLock(files.filePath(name), 1, "tavo-keymap-tool");
+    };
+    const auto killedStart = [] {
+        HeldLockFile::setBeforePlacingForTesting([] { ::raise(SIGKILL); });
+        return answerOfStart();
+    };
+    // Without /proc no file without a name can be given one: the start makes a draft.
+    const auto hideProcesses = [] { return ::mount("none", "/proc", "tmpfs", 0, nullptr) == 0; };
+    bool isLeft = false;
+    if (what == "old draft")
+        isLeft = draft("tool.lock.Old123");
+    else if (what == "new draft")
+        isLeft = draft("tool.lock.New123");
+    else if (what == "held draft")
+        isLeft = holder.tryLock(0);
+    else if (what == "other names")
+        isLeft = draft("tool.lock.Other12") && draft("tool.lock7Other1");
+    else {
+        const bool isWithoutProcesses = what.endsWith("without /proc");
+        const std::optional<QByteArray> answer =
+            isWithoutProcesses ? IsolatedChild::answer(hideProcesses, killedStart)
+                               : IsolatedChild::answerOfChild(killedStart);
+        if (!answer)
+            return std::nullopt;
+        // Killed, it leaves its draft where it makes one, and nothing otherwise.
+        isLeft = answer->isEmpty() &&
+                 files.entryList(QDir::Files | QDir::Hidden).size() == int(isWithoutProcesses);
+    }
+    const QDateTime old = QDateTime::currentDateTime().addDays(-2);
+    for (const QString &name : files.entryList(QDir::Files | QDir::Hidden)) {
+        QFile file(files.filePath(name));
+        isLeft = isLeft &&
+                 (name.endsWith("New123") || (file.open(QIODevice::ReadOnly) &&
+                                              file.setFileTime(old, QFile::FileModificationTime)));
+    }
+    return isLeft;
 }
 
 // Marks a localized text so that the tests see which key was looked up.
@@ -434,6 +525,15 @@ private slots:
         QTest::newRow("another instance runs") << "held" << true << false << "";
         QTest::newRow("another instance runs, seen from another PID namespace")
             << "held, looked at from another PID namespace" << true << false << "";
+        // A start that cannot make its own lock file still asks the one in its way.
+        QTest::newRow("another instance runs, and this start cannot write a file")
+            << "held, looked at under a file size limit of 0" << true << false << "";
+        QTest::newRow("another instance runs, and this start sees the folder read-only")
+            << "held, looked at through a read-only mount" << true << false << "";
+        // This process takes the lock at its own look afterwards.
+        QTest::newRow("first instance, which sees the folder read-only")
+            << "nothing, looked at through a read-only mount" << false << true
+            << "The lock file cannot be made in %2 (Read-only file system)" + withoutTheLock;
         QTest::newRow("lock left by an instance that crashed") << "ended" << false << true << "";
         // The superuser reads it all the same, and finds that no run holds it.
         QTest::newRow("another user's unreadable lock")
@@ -443,9 +543,12 @@ private slots:
                               "this run ends.\n");
         QTest::newRow("an empty lock two days old") << "old and empty" << false << true << "";
         QTest::newRow("an empty lock that a run has just made")
-            << "new and empty" << true << false << "";
+            << "new and empty" << true << false
+            << "%1 is empty and only seconds old, and a run of an earlier version of the program "
+               "may be making it: this run ends.\n";
         QTest::newRow("a live run of this machine, without a kernel lock")
-            << "names a live run" << true << false << "";
+            << "names a live run" << true << false
+            << "%1 names a live process of this machine that runs the program: this run ends.\n";
         QTest::newRow("a process id that now runs another program")
             << "names another program" << false << true << "";
         QTest::newRow("removed by another start before this one removes it")
@@ -478,23 +581,12 @@ private slots:
         const WaitingChild child;
         QVERIFY(putInTheWay(inTheWay, path, running, child.processId()));
 
-        QString errors;
-        bool isLaunched = false;
-        if (inTheWay.endsWith("another PID namespace")) {
-            const std::optional<QByteArray> answer = IsolatedChild::answerInOwnPidNamespace([] {
-                QString errors;
-                const bool isLaunched =
-                    capturingStandardError(errors, [] { return Utility::checkAlreadyLaunched(); });
-                return QByteArray::number(isLaunched) + errors.toUtf8();
-            });
-            if (!answer)
-                QSKIP("The system gives no user a PID namespace here.");
-            isLaunched = answer->startsWith('1');
-            errors = QString::fromUtf8(answer->mid(1));
-        } else {
-            isLaunched =
-                capturingStandardError(errors, [] { return Utility::checkAlreadyLaunched(); });
-        }
+        const std::optional<QByteArray> answer = answerOfStartLookingAt(inTheWay, path);
+        if (!answer)
+            QSKIP("The system gives no user a PID or mount namespace here.");
+        QVERIFY2(!answer->isEmpty(), "The start ended before it answered.");
+        const bool isLaunched = answer->startsWith('1');
+        const QString errors = QString::fromUtf8(answer->mid(1));
 
         QCOMPARE(isLaunched, launched);
         // A second look from the same process does not see itself as another instance.
@@ -505,9 +597,53 @@ private slots:
         QCOMPARE(QFileInfo(path).isFile() && running.getLockInfo(&owner, nullptr, nullptr) &&
                      owner == QCoreApplication::applicationPid() && !running.isLocked(),
                  holding);
-        QCOMPARE(errors, QString(said).replace("%1", path));
+        QCOMPARE(errors, QString(said).replace("%1", path).replace("%2", folder.path()));
         Utility::setInstanceLockPathForTesting({});
         InstanceLock::setBeforeRemovalForTesting({});
+    }
+
+    void whatAStartLeaves_data()
+    {
+        // What stands beside the lock's path as a start makes the lock (see leaveBeside).
+        QTest::addColumn<QString>("beside");
+        // The names in the folder afterwards.
+        QTest::addColumn<QStringList>("remaining");
+        const QString lock = "tool.lock";
+
+        QTest::newRow("a draft that a killed start left") << "old draft" << QStringList{lock};
+        QTest::newRow("a draft that a start has just made")
+            << "new draft" << QStringList{lock, lock + ".New123"};
+        QTest::newRow("an old draft that a start holds")
+            << "held draft" << QStringList{lock, lock + ".Held12"};
+        QTest::newRow("old files of other names")
+            << "other names" << QStringList{lock, lock + ".Other12", lock + "7Other1"};
+        QTest::newRow("a start killed as it puts its lock file in place")
+            << "killed start" << QStringList{lock};
+        QTest::newRow("a start killed as it puts its draft in place, without /proc")
+            << "killed start without /proc" << QStringList{lock};
+    }
+
+    // A start leaves nothing but the lock file when it is killed, and removes only the drafts
+    // that starts killed before it left.
+    void whatAStartLeaves()
+    {
+        QFETCH(QString, beside);
+        QFETCH(QStringList, remaining);
+        QTemporaryDir folder;
+        Utility::setInstanceLockPathForTesting(folder.filePath("tool.lock"));
+        QLockFile holder(folder.filePath("tool.lock.Held12"));
+        const std::optional<bool> isLeft = leaveBeside(beside, folder.path(), holder);
+        if (!isLeft)
+            QSKIP("The system gives no user a mount namespace here.");
+        QVERIFY(*isLeft);
+
+        QVERIFY(!Utility::checkAlreadyLaunched());
+
+        QStringList names =
+            QDir(folder.path())
+                .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+        names.sort();
+        QCOMPARE(names, remaining);
     }
 
     void imageName_data()
