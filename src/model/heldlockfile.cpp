@@ -1,5 +1,7 @@
 #include "heldlockfile.h"
 
+#include "filesizelimit.h"
+
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
@@ -13,7 +15,6 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <sys/file.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -27,24 +28,17 @@ constexpr char openFilesFolder[] = "/proc/self/fd";
 
 std::function<void()> beforePlacingForTesting;
 
-// Whether the file size limit (ulimit -f) leaves room for size bytes. A write past it would end
-// a process that has not caught SIGXFSZ.
-bool fitsFileSizeLimit(qsizetype size)
-{
-    struct rlimit limit = {};
-    return ::getrlimit(RLIMIT_FSIZE, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY ||
-           limit.rlim_cur >= rlim_t(size);
-}
-
-// Writes all of bytes; false with errno set otherwise.
+// Writes all of bytes; false with errno set otherwise: the write that fails says why.
 bool writeAll(int descriptor, const QByteArray &bytes)
 {
-    const ssize_t written = ::write(descriptor, bytes.constData(), size_t(bytes.size()));
-    if (written == bytes.size())
-        return true;
-    if (written >= 0)
-        errno = ENOSPC;
-    return false;
+    for (qsizetype done = 0; done < bytes.size();) {
+        const ssize_t written =
+            ::write(descriptor, bytes.constData() + done, size_t(bytes.size() - done));
+        if (written < 0)
+            return false;
+        done += written;
+    }
+    return true;
 }
 
 // Locks the new file open at descriptor and writes contents to it.
@@ -95,8 +89,8 @@ int makeUnnamed(const QByteArray &path, const QByteArray &contents)
 }
 
 // Makes the lock file at path under a draft's name of its own, links it to path and removes the
-// draft's name. A process killed in between leaves the draft (see removeLeftDrafts). The open
-// descriptor, or -1 with errno set.
+// draft's name. A process killed in between leaves the draft (HeldLockFile::removeLeftDrafts). The
+// open descriptor, or -1 with errno set.
 int makeFromDraft(const QByteArray &path, const QByteArray &contents)
 {
     QByteArray draft = path + ".XXXXXX";
@@ -126,20 +120,6 @@ void removeIfLeft(const QByteArray &path)
     ::close(descriptor);
 }
 
-// Removes the drafts that processes killed while they made the lock file at path left beside
-// it, this version's where no file can be made without a name and earlier versions'. Only files
-// of the draft's name are looked at.
-void removeLeftDrafts(const QByteArray &path)
-{
-    const QFileInfo lock(QFile::decodeName(path));
-    const QDir folder = lock.dir();
-    const QStringList drafts =
-        folder.entryList({lock.fileName() + QStringLiteral(".??????")},
-                         QDir::Files | QDir::Hidden | QDir::NoSymLinks | QDir::CaseSensitive);
-    for (const QString &draft : drafts)
-        removeIfLeft(QFile::encodeName(folder.filePath(draft)));
-}
-
 } // namespace
 
 HeldLockFile::HeldLockFile(QByteArray path, int descriptor)
@@ -149,18 +129,27 @@ HeldLockFile::HeldLockFile(QByteArray path, int descriptor)
 
 std::unique_ptr<HeldLockFile> HeldLockFile::make(const QByteArray &path)
 {
+    // A write past the file size limit fails with EFBIG, rather than ending the start.
+    FileSizeLimit::catchSignal();
     const QByteArray contents = contentsNamingThisProcess();
-    if (!fitsFileSizeLimit(contents.size())) {
-        errno = EFBIG;
-        return nullptr;
-    }
-    removeLeftDrafts(path);
     int descriptor = makeUnnamed(path, contents);
     if (descriptor < 0 && errno == EOPNOTSUPP)
         descriptor = makeFromDraft(path, contents);
     if (descriptor < 0)
         return nullptr;
     return std::unique_ptr<HeldLockFile>(new HeldLockFile(path, descriptor));
+}
+
+// Only files of the draft's name are looked at.
+void HeldLockFile::removeLeftDrafts(const QByteArray &path)
+{
+    const QFileInfo lock(QFile::decodeName(path));
+    const QDir folder = lock.dir();
+    const QStringList drafts =
+        folder.entryList({lock.fileName() + QStringLiteral(".??????")},
+                         QDir::Files | QDir::Hidden | QDir::NoSymLinks | QDir::CaseSensitive);
+    for (const QString &draft : drafts)
+        removeIfLeft(QFile::encodeName(folder.filePath(draft)));
 }
 
 HeldLockFile::~HeldLockFile()

@@ -18,9 +18,12 @@ public:
     // something already stands at path, EFBIG when the file size limit leaves no room for what
     // the file holds. The file is made without a name and gets path as its first, so that a
     // process killed while it makes the file leaves nothing behind. Where the file system makes
-    // no file without a name, a draft beside path takes its place; drafts that killed processes
-    // left there are removed first.
+    // no file without a name, a draft beside path takes its place.
     static std::unique_ptr<HeldLockFile> make(const QByteArray &path);
+    // Removes the drafts that processes killed while they made the lock file at path left beside
+    // it, this version's where no file can be made without a name and earlier versions': drafts
+    // that no process holds, older than any live process leaves its draft unlocked.
+    static void removeLeftDrafts(const QByteArray &path);
     // Removes the file while its lock is still held, then lets the lock go.
     ~HeldLockFile();
     HeldLockFile(const HeldLockFile &) = delete;

@@ -182,6 +182,7 @@ bool decide()
         return false;
     }
     const QByteArray file = QFile::encodeName(path);
+    HeldLockFile::removeLeftDrafts(file);
     for (int turn = 0; turn < turns; ++turn) {
         held = HeldLockFile::make(file);
         if (held)

@@ -1,6 +1,7 @@
 #include "logfile.h"
 
 #include "constants.h"
+#include "filesizelimit.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,7 +10,6 @@
 #include <atomic>
 #include <cerrno>
 #include <climits>
-#include <csignal>
 #include <cstdio>
 #include <fcntl.h>
 #include <functional>
@@ -123,25 +123,6 @@ void makeMissingFolders(const QString &folder)
         QDir().mkdir(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
-// A write past the file size limit (ulimit -f) would end the program by SIGXFSZ's default
-// action; caught, the write fails with EFBIG and loses its line only. A signal's disposition is
-// the whole process's, so it is set once, and only when nobody has chosen one: the program's
-// other writes then fail as plainly, and a handler that a host program installed stays. A handler
-// that does nothing, rather than ignoring the signal, leaves programs started from this one as
-// they would be.
-void catchFileSizeLimitSignal()
-{
-    [[maybe_unused]] static const bool caught = [] {
-        struct sigaction action = {};
-        if (::sigaction(SIGXFSZ, nullptr, &action) != 0 || action.sa_handler != SIG_DFL)
-            return false;
-        action.sa_handler = [](int) {};
-        ::sigemptyset(&action.sa_mask);
-        action.sa_flags = SA_RESTART;
-        return ::sigaction(SIGXFSZ, &action, nullptr) == 0;
-    }();
-}
-
 } // namespace
 
 QString LogFile::path(const QDateTime &time)
@@ -152,7 +133,8 @@ QString LogFile::path(const QDateTime &time)
 
 void LogFile::append(const QString &path, const QByteArray &bytes)
 {
-    catchFileSizeLimitSignal();
+    // A write past the file size limit loses its line only.
+    FileSizeLimit::catchSignal();
     if (refused)
         return;
     // No call takes a longer path, and folders made for one could never hold the log.

@@ -11,6 +11,7 @@
 #include "keymappagefixture.h"
 #include "keymappageview.h"
 #include "keymappageviewcontroller.h"
+#include "lockintheway.h"
 #include "logger.h"
 #include "mainwindow.h"
 #include "mainwindowcontroller.h"
@@ -34,13 +35,11 @@
 #include "writekeymapbutton.h"
 
 #include <QAction>
-#include <QDateTime>
 #include <QFile>
 #include <QLockFile>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -62,29 +61,6 @@ void choose(Page &page, int profile)
     KeymapPageFixture::click(page.panels().profile().profileview());
     KeymapPageFixture::click(
         page.panels().profileList()->profileListView()->profileButton(profile));
-}
-
-// Puts at path what a start finds there: a lock that otherRun holds, another user's unreadable
-// lock of a run that has ended, an empty file, or a FIFO.
-bool placeLock(const QString &lock, const QString &path, QLockFile &otherRun)
-{
-    if (lock == "held")
-        return otherRun.tryLock(0);
-    if (lock == "FIFO")
-        return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
-    QFile file(path);
-    if (lock == "old and empty") {
-        return file.open(QIODevice::WriteOnly) &&
-               file.setFileTime(QDateTime::currentDateTime().addDays(-2),
-                                QFile::FileModificationTime);
-    }
-    // Left by a run of another user with no mode bit set: what the superuser, who may read it all
-    // the same, finds in it names no process either.
-    if (!file.open(QIODevice::WriteOnly) || file.write("\n") != 1)
-        return false;
-    file.close();
-    return file.setPermissions({}) &&
-           (::geteuid() != 0 || ::chown(QFile::encodeName(path).constData(), 65534, 65534) == 0);
 }
 
 } // namespace
@@ -222,7 +198,8 @@ void tst_MainRoad::editWriteSaveOpenAndQuit()
 
 void tst_MainRoad::launch_data()
 {
-    // What stands at the path of the lock that keeps the program to one run.
+    // What stands at the path of the lock that keeps the program to one run (see
+    // LockInTheWay::put).
     QTest::addColumn<QString>("lock");
     QTest::addColumn<bool>("runs");
 
@@ -230,7 +207,7 @@ void tst_MainRoad::launch_data()
     // The superuser reads it all the same, and finds that no run holds it; another user cannot
     // tell, and keeps out.
     QTest::newRow("another user's unreadable lock of a run that has ended")
-        << "left" << (::geteuid() == 0);
+        << "unreadable" << (::geteuid() == 0);
     QTest::newRow("an empty lock two days old") << "old and empty" << true;
     QTest::newRow("a FIFO at the lock's path") << "FIFO" << true;
 }
@@ -246,7 +223,8 @@ void tst_MainRoad::launch()
     const QString lockPath = runtime.filePath(QStringLiteral("tavo-keymap-tool.lock"));
     Utility::setInstanceLockPathForTesting(lockPath);
     QLockFile otherRun(lockPath);
-    QVERIFY(placeLock(lock, lockPath, otherRun));
+    // No live process is named: 0 stands for none.
+    QVERIFY(LockInTheWay::put(lock, lockPath, otherRun, 0));
     Logger::sharedInstance().setLogLevel(LogLevel::debug);
     QFile log(Utility::getLogFilePath());
     const qint64 logged = log.exists() ? log.size() : 0;

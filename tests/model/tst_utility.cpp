@@ -7,6 +7,7 @@
 #include "instancelock.h"
 #include "isolatedchild.h"
 #include "localizedstrings.h"
+#include "lockintheway.h"
 #include "utility.h"
 
 #include <QDateTime>
@@ -14,7 +15,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -24,9 +24,6 @@
 #include <limits>
 #include <sys/mount.h>
 #include <sys/resource.h>
-#include <sys/socket.h>
-#include <sys/stat.h>
-#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -52,14 +49,6 @@ struct EditedLists
 constexpr auto J = KeyboardLayoutType::Japanese;
 constexpr auto E = KeyboardLayoutType::English;
 constexpr qint64 invalid = std::numeric_limits<qint64>::min();
-
-// Gives the thing at path to the nobody user of most systems when the tests run as the
-// superuser, who alone may.
-bool giveAway(const QString &path)
-{
-    const uid_t nobody = 65534;
-    return ::geteuid() != 0 || ::chown(QFile::encodeName(path).constData(), nobody, nobody) == 0;
-}
 
 // A process of this test's program that waits until the object goes, then is killed.
 class WaitingChild final
@@ -87,86 +76,6 @@ public:
 private:
     pid_t m_processId;
 };
-
-// A lock file at path that names a process of this machine running program.
-bool writeLock(const QString &path, qint64 processId, const QString &program)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) &&
-           file.write(QByteArray::number(processId) + '\n' + program.toUtf8() + '\n' +
-                      QSysInfo::machineHostName().toUtf8() + '\n') > 0;
-}
-
-// The program of the process processId, as the system shows it.
-QString programOf(qint64 processId)
-{
-    return QFileInfo(QFile::symLinkTarget(QString("/proc/%1/exe").arg(processId))).fileName();
-}
-
-// Puts at path what the lock finds there: a lock that running holds, one that other, a live
-// process of this test's program, does not, or files of other kinds.
-bool putInTheWay(const QString &what, const QString &path, QLockFile &running, pid_t other)
-{
-    const QByteArray file = QFile::encodeName(path);
-    // The kernel never hands out this process id: no process runs under it.
-    const qint64 endedRun = std::numeric_limits<qint32>::max();
-    const auto removedMeanwhile = [path] { QFile::remove(path); };
-    if (what.startsWith("nothing"))
-        return true;
-    if (what.startsWith("held")) {
-        const QString shared = QFileInfo(path).absolutePath();
-        return (!what.endsWith("shared folder") ||
-                ::chmod(QFile::encodeName(shared), 01777) == 0) &&
-               running.tryLock(0);
-    }
-    if (what == "ended")
-        return writeLock(path, endedRun, "tavo-keymap-tool");
-    if (what == "unreadable") {
-        // As a run of another user leaves it, with no mode bit set.
-        return writeLock(path, endedRun, "tavo-keymap-tool") && QFile::setPermissions(path, {}) &&
-               giveAway(path);
-    }
-    if (what.endsWith("and empty")) {
-        QFile empty(path);
-        const QDateTime made =
-            QDateTime::currentDateTime().addDays(what.startsWith("old") ? -2 : 0);
-        return empty.open(QIODevice::WriteOnly) &&
-               empty.setFileTime(made, QFile::FileModificationTime);
-    }
-    if (what == "names a live run")
-        return writeLock(path, other, programOf(other));
-    if (what == "names another program")
-        return writeLock(path, other, "tavo-keymap-tool");
-    if (what == "removed meanwhile") {
-        InstanceLock::setBeforeRemovalForTesting(removedMeanwhile);
-        return writeLock(path, endedRun, "tavo-keymap-tool");
-    }
-    if (what == "replaced meanwhile") {
-        InstanceLock::setBeforeRemovalForTesting([&running, removedMeanwhile] {
-            removedMeanwhile();
-            running.tryLock(0);
-        });
-        return writeLock(path, endedRun, "tavo-keymap-tool");
-    }
-    if (what == "folder")
-        return QDir().mkdir(path);
-    if (what == "FIFO")
-        return ::mkfifo(file.constData(), 0600) == 0;
-    if (what == "socket") {
-        sockaddr_un address = {};
-        address.sun_family = AF_UNIX;
-        qstrncpy(address.sun_path, file.constData(), sizeof address.sun_path);
-        const int socket = ::socket(AF_UNIX, SOCK_STREAM, 0);
-        const bool isBound =
-            ::bind(socket, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0;
-        ::close(socket);
-        return isBound;
-    }
-    if (what == "link")
-        return writeLock(path + ".left", endedRun, "tavo-keymap-tool") &&
-               QFile::link(path + ".left", path);
-    return false;
-}
 
 // What operation answers, and in errors what it wrote to standard error meanwhile.
 bool capturingStandardError(QString &errors, const std::function<bool()> &operation)
@@ -208,8 +117,6 @@ std::optional<QByteArray> answerOfStartLookingAt(const QString &inTheWay, const 
         return IsolatedChild::answer([&folder] { return seeReadOnly(folder); }, answerOfStart);
     if (inTheWay.endsWith("a file size limit of 0")) {
         return IsolatedChild::answerOfChild([] {
-            // Without the signal a write past the limit fails, rather than ending the child.
-            ::signal(SIGXFSZ, SIG_IGN);
             rlimit limit = {};
             ::getrlimit(RLIMIT_FSIZE, &limit);
             limit.rlim_cur = 0;
@@ -227,7 +134,7 @@ std::optional<bool> leaveBeside(const QString &what, const QString &folder, QLoc
 {
     const QDir files(folder);
     const auto draft = [&files](const QString &name) {
-        return writeLock(files.filePath(name), 1, "tavo-keymap-tool");
+        return LockInTheWay::write(files.filePath(name), 1, "tavo-keymap-tool");
     };
     const auto killedStart = [] {
         HeldLockFile::setBeforePlacingForTesting([] { ::raise(SIGKILL); });
@@ -509,7 +416,7 @@ private slots:
 
     void singleInstance_data()
     {
-        // What stands where the lock goes, and who holds it (see putInTheWay).
+        // What stands where the lock goes, and who holds it (see LockInTheWay::put).
         QTest::addColumn<QString>("inTheWay");
         QTest::addColumn<bool>("launched");
         // Whether this run holds the lock afterwards.
@@ -579,7 +486,7 @@ private slots:
         Utility::setInstanceLockPathForTesting(path);
         QLockFile running(path);
         const WaitingChild child;
-        QVERIFY(putInTheWay(inTheWay, path, running, child.processId()));
+        QVERIFY(LockInTheWay::put(inTheWay, path, running, child.processId()));
 
         const std::optional<QByteArray> answer = answerOfStartLookingAt(inTheWay, path);
         if (!answer)
